@@ -1,0 +1,247 @@
+#include "cli/cli_app.h"
+
+#include "common/number_format.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
+
+#include <array>
+#include <cmath>
+
+namespace tessellon {
+namespace {
+
+struct SizePair {
+    double w;
+    double h;
+};
+
+std::optional<SizePair> ParseSizePair(const QString& text) {
+    const QStringList parts = text.split(u'x', Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto w = ParseNumber(parts[0]);
+    const auto h = ParseNumber(parts[1]);
+    if (!w || !h)
+        return std::nullopt;
+    return SizePair{*w, *h};
+}
+
+std::optional<int> ParseInt(const QString& text, int lo, int hi) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+void AddPosterOptions(QCommandLineParser& p) {
+    p.addOptions({
+        {QStringLiteral("tiles"), QStringLiteral("Tiles wide x high, 1..25 each (2x2)."),
+         QStringLiteral("WxH"), QStringLiteral("2x2")},
+        {QStringLiteral("units"), QStringLiteral("Unit of paper lengths: in or mm (in)."),
+         QStringLiteral("in|mm"), QStringLiteral("in")},
+        {QStringLiteral("custom"), QStringLiteral("Custom paper size in the current units."),
+         QStringLiteral("WxH")},
+        {QStringLiteral("margins"),
+         QStringLiteral("Margins top,right,bottom,left, or one value for all."),
+         QStringLiteral("T,R,B,L")},
+        {QStringLiteral("zoom"), QStringLiteral("Zoom 0..400 (0)."), QStringLiteral("N"),
+         QStringLiteral("0")},
+        {QStringLiteral("hcenter"), QStringLiteral("Horizontal centring 0..200 (100)."),
+         QStringLiteral("N"), QStringLiteral("100")},
+        {QStringLiteral("vcenter"), QStringLiteral("Vertical centring 0..200 (100)."),
+         QStringLiteral("N"), QStringLiteral("100")},
+        {QStringLiteral("rotate"), QStringLiteral("Turn the image by 0, 90, 180 or 270 degrees."),
+         QStringLiteral("DEG"), QStringLiteral("0")},
+        {QStringLiteral("rotate-tiles"), QStringLiteral("Print the tiles turned by 90 degrees.")},
+    });
+}
+
+} // namespace
+
+QString CliApp::HelpText() {
+    return QStringLiteral(
+        "Usage: tessellon-cli COMMAND [options]\n"
+        "\n"
+        "Commands:\n"
+        "  info IMAGE_OR_SIZE   Print the final poster size, resolution, megapixels, quality\n"
+        "                       and every tile's source rectangle (left top right bottom,\n"
+        "                       inclusive pixels). IMAGE_OR_SIZE is an image file (only its\n"
+        "                       header is read) or a pixel size such as 3000x2000.\n"
+        "\n"
+        "Poster options:\n"
+        "  --tiles WxH          Tiles wide x high, 1..25 each (default 2x2).\n"
+        "  --units in|mm        Unit of paper lengths (default in).\n"
+        "  --custom WxH         Custom paper size in the current units.\n"
+        "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
+        "                       (default: the paper's own margins).\n"
+        "  --zoom N             Zoom 0..400 percent (default 0).\n"
+        "  --hcenter N          Horizontal centring 0..200, 100 = centred (default 100).\n"
+        "  --vcenter N          Vertical centring 0..200, 100 = centred (default 100).\n"
+        "  --rotate DEG         Turn the image by 0, 90, 180 or 270 degrees (default 0).\n"
+        "  --rotate-tiles       Print the tiles turned by 90 degrees.\n"
+        "  --help               Show this text.\n"
+        "\n"
+        "Bad input prints one line on stderr and exits with status 2.\n");
+}
+
+int CliApp::Fail(const QString& message, int status) {
+    err_ << message << Qt::endl;
+    return status;
+}
+
+int CliApp::Run(const QStringList& args) {
+    if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
+        out_ << HelpText();
+        out_.flush();
+        return args.size() < 2 ? kExitUsage : kExitOk;
+    }
+    const QString command = args[1];
+    QStringList rest = args;
+    rest.removeAt(1);
+    if (command == u"info")
+        return Info(rest);
+    return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
+}
+
+std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
+                                                   const QString& imageOrSize,
+                                                   PosterState& poster) {
+    // Image size: a WxH text or the header of an image file.
+    static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
+    const auto m = sizeRe.match(imageOrSize);
+    qint64 w = 0, h = 0;
+    if (m.hasMatch() && !QFileInfo::exists(imageOrSize)) {
+        w = m.captured(1).toLongLong();
+        h = m.captured(2).toLongLong();
+        if (w < 1 || h < 1 || w > 2147483647 || h > 2147483647)
+            return Failure{QStringLiteral("Invalid image size: %1").arg(imageOrSize)};
+    } else {
+        QImageReader reader(imageOrSize);
+        const QSize size = reader.size();
+        if (!size.isValid())
+            return Failure{QStringLiteral("Cannot read image file %1: %2")
+                               .arg(imageOrSize, reader.errorString())};
+        w = size.width();
+        h = size.height();
+    }
+
+    const auto tiles = ParseSizePair(p.value(QStringLiteral("tiles")));
+    if (!tiles || tiles->w != std::floor(tiles->w) || tiles->h != std::floor(tiles->h) ||
+        tiles->w < 1 || tiles->w > 25 || tiles->h < 1 || tiles->h > 25)
+        return Failure{QStringLiteral("Invalid --tiles value (WxH, 1..25 each): %1")
+                           .arg(p.value(QStringLiteral("tiles")))};
+
+    const QString units = p.value(QStringLiteral("units"));
+    if (units != u"in" && units != u"mm")
+        return Failure{QStringLiteral("Invalid --units value (in or mm): %1").arg(units)};
+    const UnitCode unit = units == u"mm" ? kUnitMillimeters : kUnitInches;
+
+    // Paper: the first preset of the unit, or a custom size.
+    QString paperName = unit == kUnitInches ? QStringLiteral("Photo 4\" x 6\"")
+                                            : QStringLiteral("A8 - 53 x 74");
+    SizePair paper = unit == kUnitInches ? SizePair{6, 4} : SizePair{74, 53};
+    double defaultMargin = unit == kUnitInches ? 0.0 : 12.0;
+    if (p.isSet(QStringLiteral("custom"))) {
+        const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
+        if (!custom || !(custom->w > 0) || !(custom->h > 0))
+            return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
+                               .arg(p.value(QStringLiteral("custom")))};
+        paper = *custom;
+        paperName = unit == kUnitInches ? QStringLiteral("Custom (inches)")
+                                        : QStringLiteral("Custom (mm)");
+        defaultMargin = unit == kUnitInches ? 0.5 : 12.0;
+    }
+    std::array<double, 4> margins{defaultMargin, defaultMargin, defaultMargin, defaultMargin};
+    if (p.isSet(QStringLiteral("margins"))) {
+        const QStringList parts = p.value(QStringLiteral("margins")).split(u',');
+        if (parts.size() != 1 && parts.size() != 4)
+            return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
+                               .arg(p.value(QStringLiteral("margins")))};
+        for (int i = 0; i < 4; ++i) {
+            const auto v = ParseNumber(parts[parts.size() == 1 ? 0 : i]);
+            if (!v || *v < 0)
+                return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
+                                   .arg(p.value(QStringLiteral("margins")))};
+            margins[static_cast<size_t>(i)] = *v;
+        }
+    }
+
+    const auto zoom = ParseInt(p.value(QStringLiteral("zoom")), 0, PosterState::kMaxZoom);
+    if (!zoom)
+        return Failure{QStringLiteral("Invalid --zoom value (0..400): %1")
+                           .arg(p.value(QStringLiteral("zoom")))};
+    const auto hc = ParseInt(p.value(QStringLiteral("hcenter")), 0, 200);
+    if (!hc)
+        return Failure{QStringLiteral("Invalid --hcenter value (0..200): %1")
+                           .arg(p.value(QStringLiteral("hcenter")))};
+    const auto vc = ParseInt(p.value(QStringLiteral("vcenter")), 0, 200);
+    if (!vc)
+        return Failure{QStringLiteral("Invalid --vcenter value (0..200): %1")
+                           .arg(p.value(QStringLiteral("vcenter")))};
+    const auto rot = ParseInt(p.value(QStringLiteral("rotate")), 0, 270);
+    if (!rot || *rot % 90 != 0)
+        return Failure{QStringLiteral("Invalid --rotate value (0, 90, 180 or 270): %1")
+                           .arg(p.value(QStringLiteral("rotate")))};
+
+    const double tileW = paper.w - margins[1] - margins[3];
+    const double tileH = paper.h - margins[0] - margins[2];
+    poster.setNewTileVals(paperName, unit, tileW, tileH, paper.w, paper.h, QString());
+    if (!poster.CheckTileSizesNoTrim().ok)
+        return Failure{poster.InvalidTileSizeText()};
+
+    const bool turned = *rot == 90 || *rot == 270;
+    poster.lImgWidth = static_cast<std::int32_t>(turned ? h : w);
+    poster.lImgHeight = static_cast<std::int32_t>(turned ? w : h);
+    poster.iRotateAngle = static_cast<short>(*rot);
+    poster.bImgSelected = true;
+    poster.SelectTilesWide(static_cast<int>(tiles->w) - 1);
+    poster.SelectTilesHigh(static_cast<int>(tiles->h) - 1);
+    poster.SetZoom(*zoom);
+    poster.iHorzCenter = static_cast<short>(*hc);
+    poster.iVertCenter = static_cast<short>(*vc);
+    poster.bTileRotated = p.isSet(QStringLiteral("rotate-tiles"));
+    return std::nullopt;
+}
+
+int CliApp::Info(const QStringList& args) {
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddPosterOptions(p);
+    p.addOption({QStringLiteral("help"), QStringLiteral("Show help.")});
+    if (!p.parse(args))
+        return Fail(p.errorText());
+    if (p.isSet(QStringLiteral("help"))) {
+        out_ << HelpText();
+        out_.flush();
+        return kExitOk;
+    }
+    const QStringList pos = p.positionalArguments();
+    if (pos.size() != 1)
+        return Fail(QStringLiteral("info needs exactly one IMAGE_OR_SIZE (see --help)"));
+
+    PosterState poster;
+    if (const auto failure = BuildPoster(p, pos[0], poster))
+        return Fail(failure->message);
+
+    const auto labels = poster.UpdateOutputSize();
+    const TileCoordTable table = poster.CalcTileCoord();
+    if (!labels || !table.IsValid())
+        return Fail(poster.InvalidTileSizeText());
+    out_ << "Size: " << labels->finalSize << '\n'
+         << "Resolution: " << labels->resolution << '\n'
+         << "MegaPixels: " << labels->megaPixels << '\n'
+         << "Quality: " << labels->quality << '\n';
+    for (int t = 0; t < table.count; ++t) {
+        const TileRect& r = table.tiles[static_cast<size_t>(t)];
+        out_ << "tile " << (t + 1) << ": " << r.left << ' ' << r.top << ' ' << r.right << ' '
+             << r.bottom << '\n';
+    }
+    out_.flush();
+    return kExitOk;
+}
+
+} // namespace tessellon

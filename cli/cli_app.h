@@ -1,0 +1,44 @@
+#pragma once
+
+#include "layout/poster_state.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace tessellon {
+
+// The command-line tool: `info` prints what the main window would show for a poster. Runs
+// without any window; every failure is one line on `err` and a non-zero status.
+class CliApp {
+public:
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitUsage = 2;
+
+    CliApp(QTextStream& out, QTextStream& err) : out_(out), err_(err) {}
+
+    // args[0] is the program name.
+    int Run(const QStringList& args);
+
+    static QString HelpText();
+
+private:
+    struct Failure {
+        QString message;
+    };
+
+    int Info(const QStringList& args);
+    // Builds the poster state from the shared options; a failure message otherwise.
+    std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
+                                       const QString& imageOrSize, PosterState& poster);
+    int Fail(const QString& message, int status = kExitUsage);
+
+    QTextStream& out_;
+    QTextStream& err_;
+};
+
+} // namespace tessellon

@@ -1,0 +1,1 @@
+#include "common/message_service.h"

@@ -1,0 +1,299 @@
+#include "layout/poster_state.h"
+
+#include "calibration/edge_trim.h"
+#include "common/message_service.h"
+#include "common/number_format.h"
+#include "common/rounding.h"
+#include "common/string_helpers.h"
+#include "common/string_table.h"
+#include "layout/quality_rating.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessellon {
+namespace {
+
+bool InLimits(double inches) {
+    // NaN fails both comparisons, so it is tested explicitly.
+    return !std::isnan(inches) && inches >= PosterState::getConstMinTileSize() &&
+           inches <= PosterState::getConstMaxTileSize();
+}
+
+} // namespace
+
+PosterState::PosterState() : sPaperName(QStringLiteral("Photo 4\" x 6\"")) {}
+
+void PosterState::SetZoom(int zoom) { zoom_ = std::clamp(zoom, 0, kMaxZoom); }
+
+bool PosterState::SelectTilesWide(int index) {
+    tilesWideIndex_ = std::clamp(index, 0, kMaxTiles - 1);
+    if (bApplyingPrefs)
+        return false;
+    if (lockWh_)
+        tilesHighIndex_ = tilesWideIndex_;
+    return true;
+}
+
+bool PosterState::SelectTilesHigh(int index) {
+    tilesHighIndex_ = std::clamp(index, 0, kMaxTiles - 1);
+    if (bApplyingPrefs)
+        return false;
+    if (lockWh_)
+        tilesWideIndex_ = tilesHighIndex_;
+    return true;
+}
+
+void PosterState::SetLockWh(bool locked) {
+    lockWh_ = locked;
+    if (locked)
+        tilesHighIndex_ = tilesWideIndex_;
+}
+
+short PosterState::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurUnits,
+                                  double dNewCurTileWidth, double dNewCurTileHeight,
+                                  double dNewCurPaperWidth, double dNewCurPaperHeight,
+                                  const QString& sNewPaperRegLine) {
+    iCurUnits = iNewCurUnits;
+    dTileHeight = dNewCurTileHeight;
+    dTileWidth = dNewCurTileWidth;
+    dPaperHeight = dNewCurPaperHeight;
+    dPaperWidth = dNewCurPaperWidth;
+    sPaperRegLine = sNewPaperRegLine;
+    sPaperName = sNewCurPaperName;
+    return 1;
+}
+
+double PosterState::ToInches(double value) const { return tessellon::ToInches(value, iCurUnits); }
+
+QString PosterState::GetTileMin() { return NumberToText(getConstMinTileSize()); }
+QString PosterState::GetTileMax() { return NumberToText(getConstMaxTileSize()); }
+
+TileSizeResult PosterState::CheckTileSizes() const {
+    TileSizeResult r{false, dTileWidth, dTileHeight};
+    const double w = ToInches(dTileWidth);
+    if (!InLimits(w))
+        return r;
+    r.dW = w;
+    const double h = ToInches(dTileHeight);
+    if (!InLimits(h))
+        return r;
+    r.dH = h;
+    if (printerClips_) {
+        const auto right = GetCurEdgeTrimInches(kEdgeRight);
+        const auto left = GetCurEdgeTrimInches(kEdgeLeft);
+        const auto top = GetCurEdgeTrimInches(kEdgeTop);
+        const auto bottom = GetCurEdgeTrimInches(kEdgeBottom);
+        if (!right || !left)
+            return r;
+        r.dW = r.dW - *right - *left;
+        if (!top || !bottom)
+            return r;
+        r.dH = r.dH - *top - *bottom;
+    }
+    r.ok = true;
+    return r;
+}
+
+TileSizeResult PosterState::CheckTileSizesNoTrim() const {
+    TileSizeResult r{false, 0, 0};
+    const double w = ToInches(dTileWidth);
+    if (!InLimits(w))
+        return r;
+    r.dW = w;
+    const double h = ToInches(dTileHeight);
+    if (!InLimits(h))
+        return r;
+    r.dH = h;
+    r.ok = true;
+    return r;
+}
+
+bool PosterState::bTileSizesOk(MessageService& messages) const {
+    if (CheckTileSizes().ok)
+        return true;
+    ShowInvalidTileSizeMsg(messages);
+    return false;
+}
+
+QString PosterState::InvalidTileSizeText() const {
+    const double factor = IsMillimeters(iCurUnits) ? kMmPerInch : 1.0;
+    const QString lo = FormatNumber(getConstMinTileSize() * factor, QStringLiteral("##0.00")).trimmed();
+    const QString hi = FormatNumber(getConstMaxTileSize() * factor, QStringLiteral("##0.00")).trimmed();
+    const int unitWord = IsMillimeters(iCurUnits) ? str::MillimetersRange : str::InchesRange;
+    return StringTable::Text(str::InvalidTileSizes) + u' ' + lo + u' ' +
+           StringTable::Text(str::To) + u' ' + hi + u' ' + StringTable::Text(unitWord) + u'.';
+}
+
+QString PosterState::InvalidTileSizeTitle() { return StringTable::Text(str::InvalidTileSizeTitle); }
+
+void PosterState::ShowInvalidTileSizeMsg(MessageService& messages) const {
+    messages.Critical(InvalidTileSizeTitle(), InvalidTileSizeText());
+}
+
+std::optional<double> PosterState::GetCurEdgeTrimInches(int iEdge) const {
+    if (!profiles_)
+        return std::nullopt;
+    return tessellon::GetCurEdgeTrimInches(*profiles_, currentProfile_, iEdge);
+}
+
+TileCoordTable PosterState::CalcTileCoord() const {
+    const int tilesWide = GetNumTilesWide();
+    const int tilesHigh = GetNumTilesHigh();
+    const int n = tilesWide * tilesHigh;
+    TileCoordTable table;
+    table.tiles.assign(static_cast<size_t>(n), TileRect{});
+
+    const TileSizeResult size = CheckTileSizes();
+    if (!size.ok)
+        return table;
+    double tW = size.dW;
+    double tH = size.dH;
+    if (bTileRotated)
+        std::swap(tW, tH);
+    if (lImgWidth <= 0 || lImgHeight <= 0 || !(tW > 0) || !(tH > 0))
+        return table;
+
+    const double R = (tilesWide * tW) / (tilesHigh * tH);
+    const double Ri = static_cast<double>(lImgWidth) / lImgHeight;
+    double cropW, cropH;
+    if (Ri < R) {
+        cropW = lImgWidth;
+        cropH = lImgWidth / R;
+    } else {
+        cropH = lImgHeight;
+        cropW = R * lImgHeight;
+    }
+    const double z = 1.0 / (1.0 + zoom_ / 100.0);
+    cropH *= z;
+    cropW *= z;
+    const double fx = iHorzCenter / 200.0;
+    const double fy = iVertCenter / 200.0;
+
+    const auto W = Nearest(cropW);
+    const auto H = Nearest(cropH);
+    if (!W || !H)
+        return table;
+    const auto x0 = Nearest(static_cast<double>(lImgWidth - *W) * fx);
+    const auto y0 = Nearest(static_cast<double>(lImgHeight - *H) * fy);
+    if (!x0 || !y0)
+        return table;
+
+    for (int row = 0; row < tilesHigh; ++row) {
+        for (int col = 0; col < tilesWide; ++col) {
+            const auto left = Nearest((static_cast<double>(col) / tilesWide) * *W);
+            const auto top = Nearest((static_cast<double>(row) / tilesHigh) * *H);
+            if (!left || !top)
+                return table;
+            const double l = static_cast<double>(*left) + *x0;
+            const double t = static_cast<double>(*top) + *y0;
+            const auto right = Nearest(static_cast<double>(*W) / tilesWide + l - 1);
+            const auto bottom = Nearest(static_cast<double>(*H) / tilesHigh + t - 1);
+            if (!right || !bottom)
+                return table;
+            table.tiles[static_cast<size_t>(row * tilesWide + col)] =
+                TileRect{static_cast<std::int32_t>(l), static_cast<std::int32_t>(t), *right,
+                         *bottom};
+        }
+    }
+    table.x0 = *x0;
+    table.y0 = *y0;
+    table.windowWidth = *W;
+    table.windowHeight = *H;
+    table.count = static_cast<short>(n);
+    return table;
+}
+
+double PosterState::GetFinalImgWhRatio() const {
+    const TileSizeResult size = CheckTileSizes();
+    if (!size.ok)
+        return 0;
+    if (!bTileRotated)
+        return (GetNumTilesWide() * size.dW) / (GetNumTilesHigh() * size.dH);
+    return (GetNumTilesWide() * size.dH) / (GetNumTilesHigh() * size.dW);
+}
+
+PaperLabels PosterState::UpdatePaperLabels() const {
+    const bool mm = IsMillimeters(iCurUnits);
+    const QString pattern = mm ? QStringLiteral("#####0.0") : QStringLiteral("#####0.00");
+    PaperLabels labels;
+    labels.paperSize = FormatNumber(dPaperWidth, pattern) + QStringLiteral(" x ") +
+                       FormatNumber(dPaperHeight, pattern);
+    labels.tileSize = FormatNumber(dTileWidth, pattern) + QStringLiteral(" x ") +
+                      FormatNumber(dTileHeight, pattern);
+    labels.paperName = sPaperName;
+    labels.units = StringTable::Text(mm ? str::MillimetersWord : str::InchesWord);
+    return labels;
+}
+
+std::optional<OutputLabels> PosterState::UpdateOutputSize() const {
+    if (bApplyingPrefs)
+        return std::nullopt;
+    const TileSizeResult size = CheckTileSizes();
+    if (!size.ok)
+        return std::nullopt;
+    double tW = size.dW;
+    double tH = size.dH;
+    if (bTileRotated)
+        std::swap(tW, tH);
+    const int tilesWide = GetNumTilesWide();
+    const int tilesHigh = GetNumTilesHigh();
+    const double posterW = tilesWide * tW;
+    const double posterH = tilesHigh * tH;
+    const double R = posterW / posterH;
+
+    const bool haveImage = bImgSelected && lImgWidth > 0 && lImgHeight > 0;
+    double r = 0;
+    double mpix = 0;
+    if (haveImage) {
+        const double Ri = static_cast<double>(lImgWidth) / lImgHeight;
+        double cropW, cropH;
+        if (Ri < R) {
+            cropW = lImgWidth;
+            cropH = lImgWidth / R;
+        } else {
+            cropH = lImgHeight;
+            cropW = R * lImgHeight;
+        }
+        const double z = 1.0 / (1.0 + zoom_ / 100.0);
+        r = cropW * z / (tilesWide * tW);
+        mpix = (cropW * z) * (cropH * z) / 1000000.0;
+    }
+
+    const bool mm = IsMillimeters(iCurUnits);
+    OutputLabels out;
+    if (mm) {
+        out.finalSize = FormatNumber(posterW * kCmPerInch, QStringLiteral("##0.0")).trimmed() +
+                        QStringLiteral(" x ") +
+                        FormatNumber(posterH * kCmPerInch, QStringLiteral("##0.0")).trimmed() +
+                        u' ' + StringTable::Text(str::Cm);
+    } else {
+        out.finalSize = FormatNumber(posterW, QStringLiteral("##0.00")).trimmed() +
+                        QStringLiteral(" x ") +
+                        FormatNumber(posterH, QStringLiteral("##0.00")).trimmed() + u' ' +
+                        StringTable::Text(str::InchesLower);
+    }
+    if (haveImage) {
+        if (mm) {
+            out.resolution =
+                TrimSuffix(FormatNumber(r / kCmPerInch, QStringLiteral("###0.0")).trimmed(),
+                           QStringLiteral(".")) +
+                u' ' + StringTable::Text(str::Dots) + u'/' + StringTable::Text(str::Cm);
+        } else {
+            out.resolution = TrimSuffix(FormatNumber(r, QStringLiteral("###0.0")).trimmed(),
+                                        QStringLiteral(".")) +
+                             QStringLiteral(" dpi");
+        }
+        out.quality = QualityRating(r);
+        out.megaPixels = FormatNumber(mpix, QStringLiteral("##0.00"));
+        out.resolutionPpi = r;
+        out.megaPixelCount = mpix;
+    } else {
+        out.resolution = out.quality = out.megaPixels = QStringLiteral("---");
+    }
+    return out;
+}
+
+bool PosterState::OutputButtonsEnabled() const { return bImgSelected && CheckTileSizes().ok; }
+
+} // namespace tessellon

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "calibration/profile_table.h"
+#include "common/units.h"
+#include "layout/output_labels.h"
+#include "layout/paper_labels.h"
+#include "layout/tile_coord_table.h"
+#include "layout/tile_size_result.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace tessellon {
+
+class MessageService;
+
+// The poster the user is building: image size, tile grid, tile print size and paper, rotation,
+// zoom and centring, and the edge compensation choice. The main window owns one and binds its
+// controls to it; everything here is computed without any widget.
+class PosterState {
+public:
+    static constexpr int kMaxTiles = 25;
+    static constexpr int kMaxZoom = 400;
+
+    PosterState();
+
+    // --- State (names as the rest of the program knows them) ---
+    QString sCurDrive;
+    bool bImgSelected = false;
+    std::int32_t lImgWidth = 0;
+    std::int32_t lImgHeight = 0;
+    bool bTileRotated = false;
+    bool bSkipSettingWrite = false;
+    bool bSkipOutputUpdate = false;
+    UnitCode iCurUnits = kUnitInches;
+    short iHorzCenter = 100;
+    short iVertCenter = 100;
+    short iRotateAngle = 0;
+    double dTileWidth = 6;
+    double dTileHeight = 4;
+    double dPaperWidth = 6;
+    double dPaperHeight = 4;
+    QString sPaperName;
+    QString sPaperRegLine;
+    short iWhMarginLocked = 0;
+    bool bApplyingPrefs = false;
+
+    // Values the window keeps in controls.
+    int TilesWideIndex() const { return tilesWideIndex_; }
+    int TilesHighIndex() const { return tilesHighIndex_; }
+    short GetNumTilesWide() const { return static_cast<short>(tilesWideIndex_ + 1); }
+    short GetNumTilesHigh() const { return static_cast<short>(tilesHighIndex_ + 1); }
+    bool LockWh() const { return lockWh_; }
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom);
+    bool ShowTiles() const { return showTiles_; }
+    void SetShowTiles(bool on) { showTiles_ = on; }
+    bool PrinterClips() const { return printerClips_; }
+    void SetPrinterClips(bool on) { printerClips_ = on; }
+
+    // The profile table the edge trims come from, and the selected profile.
+    void SetProfileTable(const ProfileTable* table) { profiles_ = table; }
+    const ProfileTable* Profiles() const { return profiles_; }
+    qsizetype CurrentProfile() const { return currentProfile_; }
+    void SetCurrentProfile(qsizetype index) { currentProfile_ = index; }
+
+    // Tile-count list selection (index 0..24). Returns true when the list's handler runs its
+    // recomputation; while preferences are applied only the list changes and the lock is not
+    // applied. With the lock on, the other list follows.
+    bool SelectTilesWide(int index);
+    bool SelectTilesHigh(int index);
+    // Ticking the lock makes the height follow the width; unticking changes no count.
+    void SetLockWh(bool locked);
+
+    // The paper dialog's accepted values; stores them and returns 1. The caller refreshes.
+    short setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurUnits,
+                         double dNewCurTileWidth, double dNewCurTileHeight,
+                         double dNewCurPaperWidth, double dNewCurPaperHeight,
+                         const QString& sNewPaperRegLine);
+    void setWhMarginLockedVal(short iNewVal) { iWhMarginLocked = iNewVal; }
+    QString getPaperRegLine() const { return sPaperRegLine; }
+    UnitCode getCurUnits() const { return iCurUnits; }
+
+    double ToInches(double value) const;
+
+    // --- Tile print size rules ---
+    static double getConstMinTileSize() { return 0.75; }
+    static double getConstMaxTileSize() { return 50; }
+    static QString GetTileMin();
+    static QString GetTileMax();
+    TileSizeResult CheckTileSizes() const;
+    TileSizeResult CheckTileSizesNoTrim() const;
+    bool bTileSizesOk() const { return CheckTileSizes().ok; }
+    // Asks `messages` to show the warning when the check fails.
+    bool bTileSizesOk(MessageService& messages) const;
+    QString InvalidTileSizeText() const;
+    static QString InvalidTileSizeTitle();
+    void ShowInvalidTileSizeMsg(MessageService& messages) const;
+
+    // Trim of one edge (1..4) of the current profile in inches.
+    std::optional<double> GetCurEdgeTrimInches(int iEdge) const;
+
+    // --- Tile coordinates ---
+    TileCoordTable CalcTileCoord() const;
+    double GetFinalImgWhRatio() const;
+
+    // --- Labels ---
+    PaperLabels UpdatePaperLabels() const;
+    // The "Final Poster Size" texts; empty when the labels are to stay as they are.
+    std::optional<OutputLabels> UpdateOutputSize() const;
+    bool OutputButtonsEnabled() const;
+
+private:
+    int tilesWideIndex_ = 1;
+    int tilesHighIndex_ = 1;
+    bool lockWh_ = false;
+    int zoom_ = 0;
+    bool showTiles_ = true;
+    bool printerClips_ = false;
+    const ProfileTable* profiles_ = nullptr;
+    qsizetype currentProfile_ = 0;
+};
+
+} // namespace tessellon

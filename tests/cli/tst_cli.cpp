@@ -1,0 +1,147 @@
+#include "cli/cli_app.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessellon;
+
+namespace {
+
+struct RunResult {
+    int status;
+    QString out;
+    QString err;
+};
+
+RunResult RunCli(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    CliApp app(o, e);
+    const int status = app.Run(QStringList{QStringLiteral("tessellon-cli")} + args);
+    o.flush();
+    e.flush();
+    return {status, out, err};
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExample();
+    void variants_data();
+    void variants();
+    void imageHeader();
+    void badInput_data();
+    void badInput();
+    void help();
+};
+
+void TestCli::workedExample() {
+    const RunResult r = RunCli({QStringLiteral("info"), QStringLiteral("3000x2000"),
+                                QStringLiteral("--tiles"), QStringLiteral("3x2"),
+                                QStringLiteral("--custom"), QStringLiteral("8x10"),
+                                QStringLiteral("--margins"), QStringLiteral("0")});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.out, QStringLiteral("Size: 24.00 x 20.00 inches\n"
+                                   "Resolution: 100.0 dpi\n"
+                                   "MegaPixels: 4.80\n"
+                                   "Quality: Good\n"
+                                   "tile 1: 300 0 1099 999\n"
+                                   "tile 2: 1100 0 1899 999\n"
+                                   "tile 3: 1900 0 2699 999\n"
+                                   "tile 4: 300 1000 1099 1999\n"
+                                   "tile 5: 1100 1000 1899 1999\n"
+                                   "tile 6: 1900 1000 2699 1999\n"));
+}
+
+void TestCli::variants_data() {
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("zoom 100") << QStringList{"--zoom", "100"}
+                              << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 50.0 dpi",
+                                             "MegaPixels: 1.20", "Quality: Good from a distance",
+                                             "tile 1: 900 500 1299 999"};
+    QTest::newRow("millimetres") << QStringList{"--units", "mm", "--custom", "203.2x254"}
+                                 << QStringList{"Size: 61.0 x 50.8 cm",
+                                                "Resolution: 39.4 dots/cm", "MegaPixels: 4.80",
+                                                "Quality: Good", "tile 1: 300 0 1099 999"};
+    QTest::newRow("flush left") << QStringList{"--hcenter", "0"}
+                                << QStringList{"Size: 24.00 x 20.00 inches",
+                                               "Resolution: 100.0 dpi", "MegaPixels: 4.80",
+                                               "Quality: Good", "tile 1: 0 0 799 999"};
+    QTest::newRow("rotated image") << QStringList{"--rotate", "90"}
+                                   << QStringList{"Size: 24.00 x 20.00 inches",
+                                                  "Resolution: 83.3 dpi", "MegaPixels: 3.33",
+                                                  "Quality: Fair", "tile 1: 0 666 666 1498"};
+}
+
+void TestCli::variants() {
+    QFETCH(QStringList, extra);
+    QFETCH(QStringList, expected);
+    QStringList args{"info", "3000x2000", "--tiles", "3x2", "--custom", "8x10", "--margins", "0"};
+    const RunResult r = RunCli(args + extra);
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n');
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(lines.value(i), expected[i]);
+}
+
+void TestCli::imageHeader() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.bmp"));
+    QImage img(300, 200, QImage::Format_RGB888);
+    img.fill(Qt::white);
+    QVERIFY(img.save(path));
+    const RunResult r = RunCli({"info", path, "--tiles", "1x1", "--custom", "3x2", "--margins", "0"});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("Resolution: 100.0 dpi")), qPrintable(r.out));
+    QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 299 199")));
+    // Default paper: the first inch preset, 6 x 4 inches without margins.
+    const RunResult d = RunCli({"info", path, "--tiles", "1x1"});
+    QCOMPARE(d.status, 0);
+    QVERIFY2(d.out.startsWith(QStringLiteral("Size: 6.00 x 4.00 inches\nResolution: 50.0 dpi")),
+             qPrintable(d.out));
+}
+
+void TestCli::badInput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("errPart");
+    QTest::newRow("unknown option") << QStringList{"info", "10x10", "--bogus"} << "bogus";
+    QTest::newRow("zoom range") << QStringList{"info", "10x10", "--zoom", "401"} << "--zoom";
+    QTest::newRow("tiles range") << QStringList{"info", "10x10", "--tiles", "26x1"} << "--tiles";
+    QTest::newRow("tiles zero") << QStringList{"info", "10x10", "--tiles", "0x1"} << "--tiles";
+    QTest::newRow("rotate") << QStringList{"info", "10x10", "--rotate", "45"} << "--rotate";
+    QTest::newRow("hcenter") << QStringList{"info", "10x10", "--hcenter", "-1"} << "--hcenter";
+    QTest::newRow("units") << QStringList{"info", "10x10", "--units", "cm"} << "--units";
+    QTest::newRow("margins") << QStringList{"info", "10x10", "--margins", "1,2"} << "--margins";
+    QTest::newRow("missing file") << QStringList{"info", "/nonexistent/x.jpg"} << "x.jpg";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
+    QTest::newRow("tile too small")
+        << QStringList{"info", "10x10", "--custom", "1x1", "--margins", "0.2"}
+        << "range of 0.75 to 50.00 inches.";
+    QTest::newRow("tile too large mm")
+        << QStringList{"info", "10x10", "--units", "mm", "--custom", "1300x100", "--margins", "0"}
+        << "range of 19.05 to 1270.00 millimeters.";
+}
+
+void TestCli::badInput() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, errPart);
+    const RunResult r = RunCli(args);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains(errPart), qPrintable(r.err));
+    QCOMPARE(r.err.count(u'\n'), 1);
+}
+
+void TestCli::help() {
+    const RunResult r = RunCli({"--help"});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.contains(QStringLiteral("--tiles WxH")));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
