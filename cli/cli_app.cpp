@@ -37,7 +37,9 @@ std::optional<int> ParseInt(const QString& text, int lo, int hi) {
     return v;
 }
 
-void AddPosterOptions(QCommandLineParser& p) {
+} // namespace
+
+void CliApp::AddPosterOptions(QCommandLineParser& p) {
     p.addOptions({
         {QStringLiteral("tiles"), QStringLiteral("Tiles wide x high, 1..25 each (2x2)."),
          QStringLiteral("WxH"), QStringLiteral("2x2")},
@@ -59,8 +61,6 @@ void AddPosterOptions(QCommandLineParser& p) {
         {QStringLiteral("rotate-tiles"), QStringLiteral("Print the tiles turned by 90 degrees.")},
     });
 }
-
-} // namespace
 
 QString CliApp::HelpText() {
     return QStringLiteral(
@@ -227,21 +227,27 @@ int CliApp::Info(const QStringList& args) {
     if (const auto failure = BuildPoster(p, pos[0], poster))
         return Fail(failure->message);
 
+    if (const auto failure = PrintInfo(poster, out_))
+        return Fail(failure->message);
+    return kExitOk;
+}
+
+std::optional<CliApp::Failure> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
     const auto labels = poster.UpdateOutputSize();
     const TileCoordTable table = poster.CalcTileCoord();
     if (!labels || !table.IsValid())
-        return Fail(poster.InvalidTileSizeText());
-    out_ << "Size: " << labels->finalSize << '\n'
-         << "Resolution: " << labels->resolution << '\n'
-         << "MegaPixels: " << labels->megaPixels << '\n'
-         << "Quality: " << labels->quality << '\n';
+        return Failure{poster.InvalidTileSizeText()};
+    out << "Size: " << labels->finalSize << '\n'
+        << "Resolution: " << labels->resolution << '\n'
+        << "MegaPixels: " << labels->megaPixels << '\n'
+        << "Quality: " << labels->quality << '\n';
     for (int t = 0; t < table.count; ++t) {
         const TileRect& r = table.tiles[static_cast<size_t>(t)];
-        out_ << "tile " << (t + 1) << ": " << r.left << ' ' << r.top << ' ' << r.right << ' '
-             << r.bottom << '\n';
+        out << "tile " << (t + 1) << ": " << r.left << ' ' << r.top << ' ' << r.right << ' '
+            << r.bottom << '\n';
     }
-    out_.flush();
-    return kExitOk;
+    out.flush();
+    return std::nullopt;
 }
 
 } // namespace tessellon

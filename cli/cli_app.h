@@ -26,15 +26,19 @@ public:
 
     static QString HelpText();
 
-private:
     struct Failure {
         QString message;
     };
-
-    int Info(const QStringList& args);
+    // The options every poster command shares (--tiles, --units, --custom, --margins, ...).
+    static void AddPosterOptions(QCommandLineParser& parser);
     // Builds the poster state from the shared options; a failure message otherwise.
-    std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
-                                       const QString& imageOrSize, PosterState& poster);
+    static std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
+                                              const QString& imageOrSize, PosterState& poster);
+    // Writes the four labels and the tile table exactly as `info` prints them.
+    static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
+
+private:
+    int Info(const QStringList& args);
     int Fail(const QString& message, int status = kExitUsage);
 
     QTextStream& out_;
