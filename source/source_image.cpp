@@ -1,0 +1,99 @@
+#include "source/source_image.h"
+
+#include "source/image_loader.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace tessellon {
+
+SourceImage::SourceImage(QObject* parent) : QObject(parent) {
+    connect(&watcher_, &QFutureWatcher<QImage>::finished, this, [this] {
+        if (!pending_)
+            return; // collected already, or dropped by a newer Open
+        Collect();
+        emit fullImageDecoded(!full_.isNull());
+    });
+}
+
+SourceImage::~SourceImage() {
+    watcher_.waitForFinished();
+}
+
+void SourceImage::Clear() {
+    // A decode still running is left to finish; its result is ignored.
+    pending_ = false;
+    path_.clear();
+    size_ = {};
+    preview_ = {};
+    full_ = {};
+    angle_ = fullAngle_ = 0;
+}
+
+bool SourceImage::Open(const QString& path, QSize previewBox) {
+    Clear();
+    watcher_.waitForFinished();
+    const auto size = ImageLoader::ReadFileInfo(path);
+    if (!size)
+        return false;
+    if (ImageLoader::SupportsReducedDecode(path) && !previewBox.isEmpty()) {
+        const QSize reduced = size->scaled(previewBox, Qt::KeepAspectRatio).expandedTo({1, 1});
+        QImage small = ImageLoader::Decode(path, reduced.boundedTo(*size));
+        if (small.isNull())
+            return false;
+        preview_ = std::move(small);
+        pending_ = true;
+        watcher_.setFuture(QtConcurrent::run([path] { return ImageLoader::Decode(path); }));
+    } else {
+        full_ = ImageLoader::Decode(path);
+        if (full_.isNull())
+            return false;
+        preview_ = full_;
+    }
+    path_ = path;
+    size_ = *size;
+    if (!pending_ && full_.size() != size_)
+        size_ = full_.size();
+    return true;
+}
+
+void SourceImage::RotateBy(int degrees) {
+    degrees %= 360;
+    if (degrees < 0)
+        degrees += 360;
+    if (degrees == 0 || !IsOpen())
+        return;
+    const bool sharedWithFull = !pending_ && preview_.constBits() == full_.constBits();
+    preview_ = ImageLoader::Rotated(preview_, degrees);
+    if (degrees == 90 || degrees == 270)
+        size_.transpose();
+    angle_ = static_cast<short>((angle_ + degrees) % 360);
+    if (sharedWithFull) {
+        // Small images keep one decoded copy; turning it serves both.
+        full_ = preview_;
+        fullAngle_ = angle_;
+    }
+}
+
+bool SourceImage::IsFullReady() const {
+    return !pending_ || watcher_.isFinished();
+}
+
+void SourceImage::Collect() {
+    full_ = watcher_.future().result();
+    fullAngle_ = 0;
+    pending_ = false;
+}
+
+const QImage& SourceImage::Full() {
+    if (pending_) {
+        watcher_.waitForFinished();
+        Collect();
+    }
+    if (!full_.isNull() && fullAngle_ != angle_) {
+        full_ = ImageLoader::Rotated(full_, (angle_ - fullAngle_ + 360) % 360);
+        fullAngle_ = angle_;
+    }
+    return full_;
+}
+
+} // namespace tessellon

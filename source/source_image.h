@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+namespace tessellon {
+
+// The loaded source image. Opening reads the pixel size and a copy reduced for the preview at
+// once; where the format decodes reduced copies cheaply, the full image is decoded on a worker
+// thread meanwhile, so a large photo shows its preview without holding up the window. Turning
+// the image takes effect on the preview copy at once and on the full image when it is used.
+class SourceImage : public QObject {
+    Q_OBJECT
+public:
+    explicit SourceImage(QObject* parent = nullptr);
+    ~SourceImage() override;
+
+    // Opens `path`, decoding the preview copy to fit `previewBox`. False when the file cannot
+    // be read; the previous image is dropped either way.
+    bool Open(const QString& path, QSize previewBox);
+    void Clear();
+
+    bool IsOpen() const { return !preview_.isNull(); }
+    const QString& Path() const { return path_; }
+    // The pixel size as currently turned.
+    QSize Size() const { return size_; }
+    // The reduced copy, as currently turned.
+    const QImage& PreviewSource() const { return preview_; }
+    short Angle() const { return angle_; }
+    // Turns the image clockwise by 90, 180 or 270 degrees.
+    void RotateBy(int degrees);
+
+    // Whether the full image has been decoded (successfully or not).
+    bool IsFullReady() const;
+    // The full image as currently turned; waits for the worker when needed. Null when the
+    // file's pixels could not be decoded.
+    const QImage& Full();
+
+signals:
+    // The worker finished; `ok` is false when the file's pixels could not be decoded.
+    void fullImageDecoded(bool ok);
+
+private:
+    void Collect();
+
+    QString path_;
+    QSize size_;
+    QImage preview_;
+    QImage full_;
+    short angle_ = 0;     // angle of size_ and preview_
+    short fullAngle_ = 0; // angle full_ is turned to so far
+    QFutureWatcher<QImage> watcher_;
+    bool pending_ = false;
+};
+
+} // namespace tessellon

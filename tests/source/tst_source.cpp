@@ -1,0 +1,435 @@
+#include "common/rounding.h"
+#include "layout/poster_state.h"
+#include "source/file_browser.h"
+#include "source/image_loader.h"
+#include "source/preview_renderer.h"
+#include "source/source_image.h"
+#include "source/status_pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tessellon;
+
+namespace {
+
+constexpr QRgb kRed = 0xffff0000u;
+
+bool IsRed(const QImage& img, int x, int y) {
+    return img.pixel(x, y) == kRed;
+}
+
+// Columns of row y that are painted red.
+QList<int> RedColumns(const QImage& img, int y) {
+    QList<int> xs;
+    for (int x = 0; x < img.width(); ++x)
+        if (IsRed(img, x, y))
+            xs.append(x);
+    return xs;
+}
+
+QList<int> RedRows(const QImage& img, int x) {
+    QList<int> ys;
+    for (int y = 0; y < img.height(); ++y)
+        if (IsRed(img, x, y))
+            ys.append(y);
+    return ys;
+}
+
+QImage Grey(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(QColor(128, 128, 128));
+    return img;
+}
+
+// 3000 x 2000 image, 8 x 10 inch tiles, 3 x 2 tiles: crop 2400 x 2000 centred at x 300.
+PosterState WorkedExample() {
+    PosterState s;
+    s.bImgSelected = true;
+    s.lImgWidth = 3000;
+    s.lImgHeight = 2000;
+    s.dTileWidth = s.dPaperWidth = 8;
+    s.dTileHeight = s.dPaperHeight = 10;
+    s.SelectTilesWide(2);
+    s.SelectTilesHigh(1);
+    return s;
+}
+
+void Touch(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+
+} // namespace
+
+class TstSource : public QObject {
+    Q_OBJECT
+private slots:
+    // --- Preview copy ---
+    void buildPreviewCopy_data() {
+        QTest::addColumn<int>("imgW");
+        QTest::addColumn<int>("imgH");
+        QTest::addColumn<QSize>("pic");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("wide image in wide box")
+            << 3000 << 2000 << QSize(400, 300) << QSize(400, 267);
+        QTest::newRow("tall image") << 2000 << 3000 << QSize(400, 300) << QSize(200, 300);
+        QTest::newRow("same ratio") << 800 << 600 << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("small image enlarged") << 30 << 25 << QSize(400, 300) << QSize(360, 300);
+    }
+    void buildPreviewCopy() {
+        QFETCH(int, imgW);
+        QFETCH(int, imgH);
+        QFETCH(QSize, pic);
+        QFETCH(QSize, expected);
+        // The source may be a reduced decode: the fit follows the full size.
+        const QImage reduced = Grey(imgW / 2 + 1, imgH / 2 + 1);
+        const PreviewCopy copy = PreviewRenderer::BuildPreviewCopy(reduced, imgW, imgH, pic);
+        QCOMPARE(copy.image.size(), expected);
+        QCOMPARE(copy.dPreviewScale, double(expected.width()) / imgW);
+        QCOMPARE(copy.image.format(), QImage::Format_RGB32);
+    }
+
+    // --- Tile grid ---
+    void gridLinesWhereTilesAreCut() {
+        const PosterState s = WorkedExample();
+        const TileCoordTable t = s.CalcTileCoord();
+        QCOMPARE(t.count, short(6));
+        const PreviewCopy copy =
+            PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
+        QCOMPARE(copy.dPreviewScale, 0.1);
+        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale, t, 3, 2);
+        QVERIFY(g);
+        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
+        QCOMPARE(g->geometry.iWinLeft, 30);
+        QCOMPARE(g->geometry.iWinRight, 270);
+        QCOMPARE(g->geometry.iWinTop, 0);
+        QCOMPARE(g->geometry.iWinBottom, 199);
+        QCOMPARE(RedColumns(g->image, 50), (QList<int>{30, 110, 190, 270}));
+        QCOMPARE(RedRows(g->image, 60), (QList<int>{0, 100, 199}));
+        // Nothing outside the window is painted, and the source copy stays clean.
+        QVERIFY(!IsRed(g->image, 29, 50));
+        QVERIFY(!IsRed(g->image, 280, 0));
+        QVERIFY(!IsRed(copy.image, 30, 50));
+    }
+
+    void gridWithZoomAndOffCentre() {
+        PosterState s = WorkedExample();
+        s.SetZoom(100);
+        s.iHorzCenter = 200;
+        s.iVertCenter = 0;
+        const TileCoordTable t = s.CalcTileCoord();
+        const double scale = 0.1;
+        const auto g = PreviewRenderer::DrawTileGrid(Grey(300, 200), scale, t, 3, 2);
+        QVERIFY(g);
+        const int expectLeft = *Nearest(t.tiles[0].left * scale);
+        const int expectRight = std::min(*Nearest(t.tiles[5].right * scale), 299);
+        const int expectBottom = *Nearest(t.tiles[5].bottom * scale);
+        QCOMPARE(g->geometry.iWinLeft, expectLeft);
+        QCOMPARE(g->geometry.iWinRight, expectRight);
+        QList<int> cols{expectLeft, *Nearest(t.tiles[1].left * scale),
+                        *Nearest(t.tiles[2].left * scale), expectRight};
+        QCOMPARE(RedColumns(g->image, 25), cols);
+        QCOMPARE(RedRows(g->image, expectLeft + 5),
+                 (QList<int>{0, *Nearest(t.tiles[3].top * scale), expectBottom}));
+        QVERIFY(!IsRed(g->image, expectLeft + 5, expectBottom + 1));
+    }
+
+    void windowSpanningImageIsClipped() {
+        PosterState s = WorkedExample();
+        s.dTileWidth = s.dPaperWidth = 6;
+        s.dTileHeight = s.dPaperHeight = 4;
+        s.SelectTilesHigh(2); // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape
+        const TileCoordTable t = s.CalcTileCoord();
+        QCOMPARE(t.tiles.back().right, 2999);
+        const auto g = PreviewRenderer::DrawTileGrid(Grey(300, 200), 0.1, t, 3, 3);
+        QVERIFY(g);
+        QCOMPARE(g->geometry.iWinRight, 299);
+        QCOMPARE(g->geometry.iWinBottom, 199);
+        QCOMPARE(RedColumns(g->image, 10), (QList<int>{0, 100, 200, 299}));
+        QCOMPARE(RedRows(g->image, 10), (QList<int>{0, 67, 133, 199}));
+    }
+
+    void oneTileDrawsOnlyOutline() {
+        PosterState s = WorkedExample();
+        s.SelectTilesWide(0);
+        s.SelectTilesHigh(0);
+        const auto g = PreviewRenderer::DrawTileGrid(Grey(300, 200), 0.1, s.CalcTileCoord(), 1, 1);
+        QVERIFY(g);
+        const int left = g->geometry.iWinLeft;
+        const int right = g->geometry.iWinRight;
+        QCOMPARE(RedColumns(g->image, 100), (QList<int>{left, right}));
+        QCOMPARE(RedRows(g->image, (left + right) / 2),
+                 (QList<int>{g->geometry.iWinTop, g->geometry.iWinBottom}));
+    }
+
+    void invalidTableDrawsNothing() {
+        TileCoordTable t;
+        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
+        PosterState s = WorkedExample();
+        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, s.CalcTileCoord(), 2, 2));
+    }
+
+    // --- Full-screen preview ---
+    void fillPreviewCropsTheWindow() {
+        // Left half black, right half white; a poster window over the right half only.
+        QImage img(200, 100, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 100; x < 200; ++x)
+                img.setPixel(x, y, qRgb(255, 255, 255));
+        TileCoordTable t;
+        t.count = 1;
+        t.tiles = {TileRect{100, 0, 199, 99}};
+        const QImage out = PreviewRenderer::FillPreview(img, t, QSize(400, 300), false, 1, 1);
+        QCOMPARE(out.size(), QSize(300, 300));
+        QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(out.pixel(299, 299), qRgb(255, 255, 255));
+    }
+
+    void fillPreviewHandlesVeryWideWindows() {
+        QImage img(40000, 40, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        TileCoordTable t;
+        t.count = 2;
+        t.tiles = {TileRect{0, 0, 19999, 39}, TileRect{20000, 0, 39999, 39}};
+        const QImage out = PreviewRenderer::FillPreview(img, t, QSize(800, 600), true, 2, 1);
+        QCOMPARE(out.size(), QSize(800, 1));
+        QVERIFY(PreviewRenderer::FillPreview(img, TileCoordTable{}, QSize(800, 600), true, 2, 1)
+                    .isNull());
+    }
+
+    void evenGrid() {
+        QImage img = Grey(101, 51);
+        PreviewRenderer::ShowImageWithGrid(img, 4, 2);
+        QCOMPARE(RedColumns(img, 10), (QList<int>{0, 25, 50, 75, 100}));
+        QCOMPARE(RedRows(img, 10), (QList<int>{0, 25, 50}));
+    }
+
+    void fitToNewSizeForPic_data() {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QRect>("picture");
+        QTest::addColumn<QPoint>("button");
+        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture.
+        QTest::newRow("square in wide window")
+            << 1.0 << QRect(210, 0, 580, 580) << QPoint(460, 590);
+        QTest::newRow("wide poster") << 4.0 << QRect(0, 165, 1000, 250) << QPoint(460, 590);
+    }
+    void fitToNewSizeForPic() {
+        QFETCH(double, ratio);
+        QFETCH(QRect, picture);
+        QFETCH(QPoint, button);
+        const auto l = PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
+        QVERIFY(l);
+        QCOMPARE(l->picture, picture);
+        QCOMPARE(l->buttonTopLeft, button);
+    }
+    void fitToNewSizeRejectsZeroRatio() {
+        QVERIFY(!PreviewRenderer::FitToNewSizeForPic(0, QSize(1000, 640), QSize(80, 40)));
+    }
+
+    // --- File browser ---
+    void fileFilter_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<bool>("match");
+        QTest::newRow("jpg in images") << "a.jpg" << 0 << true;
+        QTest::newRow("upper JPG") << "X.JPG" << 0 << true;
+        QTest::newRow("tif in images") << "scan.Tif" << 0 << true;
+        QTest::newRow("bmp in images") << "b.bmp" << 0 << true;
+        QTest::newRow("png in images") << "c.png" << 0 << false;
+        QTest::newRow("jpeg is not jpg") << "d.jpeg" << 0 << false;
+        QTest::newRow("jpg in jpeg only") << "a.jpg" << 1 << true;
+        QTest::newRow("tif in jpeg only") << "a.tif" << 1 << false;
+        QTest::newRow("tif in tiff only") << "a.tif" << 2 << true;
+        QTest::newRow("bmp in bmp only") << "a.bmp" << 3 << true;
+        QTest::newRow("jpg in bmp only") << "a.jpg" << 3 << false;
+        QTest::newRow("anything in all files") << "notes.txt" << 4 << true;
+        QTest::newRow("no selection") << "a.jpg" << -1 << false;
+    }
+    void fileFilter() {
+        QFETCH(QString, name);
+        QFETCH(int, filter);
+        QTEST(FileBrowser::MatchesFileFilter(name, filter), "match");
+    }
+
+    void fileTypeItems() {
+        QCOMPARE(FileBrowser::FileTypeItems(),
+                 (QStringList{"Image Files (*.jpg, *.tif, *.bmp)", "Jpeg Files Only (*.jpg)",
+                              "Tiff Files Only (*.tif)", "BMP Files Only (*.bmp)",
+                              "Show All Files (*.*)"}));
+    }
+
+    void fillFileList() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char* n : {"b.TIF", "a.jpg", ".jpg", "c.bmp", "d.png", "notes.txt"})
+            Touch(dir.filePath(QString::fromLatin1(n)));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.jpg")));
+        QCOMPARE(*FileBrowser::FillFileList(dir.path(), 0),
+                 (QStringList{"a.jpg", "b.TIF", "c.bmp"}));
+        QCOMPARE(*FileBrowser::FillFileList(dir.path(), 1), (QStringList{"a.jpg"}));
+        QCOMPARE(*FileBrowser::FillFileList(dir.path(), 4),
+                 (QStringList{"a.jpg", "b.TIF", "c.bmp", "d.png", "notes.txt"}));
+        QVERIFY(!FileBrowser::FillFileList(dir.filePath(QStringLiteral("missing")), 0));
+    }
+
+    void volumesIncludeTheRoot() {
+        const QList<Volume> v = FileBrowser::Volumes();
+        QVERIFY(!v.isEmpty());
+        QVERIFY(std::any_of(v.begin(), v.end(),
+                            [](const Volume& x) { return x.rootPath == QDir::rootPath(); }));
+        QCOMPARE(FileBrowser::DriveOf(QDir::rootPath()), QDir::rootPath());
+        QVERIFY(FileBrowser::DriveOf(QStringLiteral("/no/such/folder/here")).isEmpty());
+    }
+
+    void specialFolders() {
+        QTemporaryDir dir;
+        const QString desk = dir.filePath(QStringLiteral("Desktop"));
+        const QString docs = dir.filePath(QStringLiteral("Documents"));
+        QVERIFY(QDir().mkpath(desk));
+        QVERIFY(QDir().mkpath(docs));
+        const SpecialFolders found(desk, docs);
+        QVERIFY(found.Found());
+        const FolderJump j = found.JumpToDesktop();
+        QVERIFY(j.ok());
+        QCOMPARE(j.folder, desk);
+        QVERIFY(!j.drive.isEmpty());
+        QCOMPARE(found.JumpToMyDocuments().folder, docs);
+    }
+
+    void missingSpecialFolderGivesMessage() {
+        QTemporaryDir dir;
+        const QString desk = dir.filePath(QStringLiteral("Desktop"));
+        QVERIFY(QDir().mkpath(desk));
+        const SpecialFolders noDocs(desk, dir.filePath(QStringLiteral("gone")));
+        QVERIFY(!noDocs.Found());
+        const FolderJump j = noDocs.JumpToMyDocuments();
+        QVERIFY(!j.ok());
+        QCOMPARE(j.errorTitle, QStringLiteral("Problem"));
+        QCOMPARE(j.errorText,
+                 QStringLiteral("Could not determine the location of the My Documents folder.  "
+                                "Please navigate there manually using the folder listbox below "
+                                "here."));
+        const FolderJump d =
+            SpecialFolders(dir.filePath(QStringLiteral("none")), desk).JumpToDesktop();
+        QVERIFY(!d.ok());
+        QVERIFY(d.errorText.contains(QStringLiteral("the Desktop folder.  Please")));
+    }
+
+    // --- Loading ---
+    void loadableName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("jpg") << "x.jpg" << true;
+        QTest::newRow("JPG") << "X.JPG" << true;
+        QTest::newRow("tif") << "a.tif" << true;
+        QTest::newRow("bmp") << "a.BMP" << true;
+        QTest::newRow("4 chars") << ".jpg" << true;
+        QTest::newRow("3 chars") << "jpg" << false;
+        QTest::newRow("png") << "a.png" << false;
+        QTest::newRow("tiff") << "a.tiff" << false;
+    }
+    void loadableName() {
+        QFETCH(QString, name);
+        QTEST(ImageLoader::HasLoadableName(name), "ok");
+    }
+
+    void minimumSize_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("25 x 25") << QSize(25, 25) << true;
+        QTest::newRow("24 x 200") << QSize(24, 200) << false;
+        QTest::newRow("200 x 24") << QSize(200, 24) << false;
+    }
+    void minimumSize() {
+        QFETCH(QSize, size);
+        QTEST(ImageLoader::IsLargeEnough(size), "ok");
+    }
+
+    void tooSmallMessage() {
+        QCOMPARE(ImageLoader::TooSmallTitle(), QStringLiteral("Invalid Image File Selected"));
+        QCOMPARE(ImageLoader::TooSmallText(),
+                 QStringLiteral("The image you selected is EXTREMELY small.  It has a height "
+                                "and/or width that is below the minimum allowable size of 25 "
+                                "pixels.  Please select a larger image.  "));
+    }
+
+    void openBmpAndRotate() {
+        QTemporaryDir dir;
+        // 60 x 40, the top-left pixel red, the bottom-left pixel blue.
+        QImage img(60, 40, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        img.setPixel(0, 0, qRgb(255, 0, 0));
+        img.setPixel(0, 39, qRgb(0, 0, 255));
+        const QString path = dir.filePath(QStringLiteral("p.bmp"));
+        QVERIFY(img.save(path, "BMP"));
+        SourceImage src;
+        QVERIFY(src.Open(path, QSize(30, 30)));
+        QCOMPARE(src.Size(), QSize(60, 40));
+        QVERIFY(src.IsFullReady());
+        src.RotateBy(90);
+        QCOMPARE(src.Size(), QSize(40, 60));
+        const QImage& full = src.Full();
+        QCOMPARE(full.size(), QSize(40, 60));
+        // A clockwise quarter turn brings the bottom-left corner to the top-left.
+        QCOMPARE(full.pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(full.pixel(39, 0), qRgb(255, 0, 0));
+        src.RotateBy(180);
+        QCOMPARE(src.Size(), QSize(40, 60));
+        QCOMPARE(src.Full().pixel(39, 59), qRgb(0, 0, 255));
+        QCOMPARE(src.Angle(), short(270));
+    }
+
+    void openJpegDecodesReducedPreview() {
+        QTemporaryDir dir;
+        QImage img(1600, 1200, QImage::Format_RGB32);
+        img.fill(QColor(10, 200, 30));
+        const QString path = dir.filePath(QStringLiteral("big.JPG"));
+        QVERIFY(img.save(path, "JPEG"));
+        SourceImage src;
+        QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
+        QVERIFY(src.Open(path, QSize(200, 200)));
+        QCOMPARE(src.Size(), QSize(1600, 1200));
+        QVERIFY(src.PreviewSource().width() <= 200);
+        src.RotateBy(270);
+        QCOMPARE(src.Size(), QSize(1200, 1600));
+        QCOMPARE(src.PreviewSource().height(), 200);
+        QCOMPARE(src.Full().size(), QSize(1200, 1600));
+    }
+
+    void openCorruptFileFails() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.jpg"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("this is not a picture");
+        f.close();
+        SourceImage src;
+        QVERIFY(!src.Open(path, QSize(100, 100)));
+        QVERIFY(!src.IsOpen());
+        QVERIFY(!src.Open(dir.filePath(QStringLiteral("missing.bmp")), QSize(100, 100)));
+    }
+
+    // --- Status pictures ---
+    void statusPictures() {
+        for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
+            QCOMPARE(StatusPictures::Draw(k, QSize(160, 120)).size(), QSize(160, 120));
+        QVERIFY(StatusPictures::Draw(0, QSize(160, 120)).isNull());
+        QVERIFY(StatusPictures::Draw(8, QSize(160, 120)).isNull());
+        QVERIFY(StatusPictures::Draw(StatusPictures::kLoading1, QSize(160, 120)) !=
+                StatusPictures::Draw(StatusPictures::kLoading2, QSize(160, 120)));
+        QCOMPARE(StatusPictures::NextLoadingFrame(StatusPictures::kLoading4),
+                 int(StatusPictures::kLoading1));
+        QCOMPARE(StatusPictures::NextLoadingFrame(StatusPictures::kLoading2),
+                 int(StatusPictures::kLoading3));
+    }
+};
+
+QTEST_MAIN(TstSource)
+#include "tst_source.moc"
