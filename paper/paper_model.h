@@ -1,0 +1,157 @@
+#pragma once
+
+#include "common/units.h"
+#include "paper/paper_hand_over.h"
+#include "paper/paper_preset.h"
+#include "paper/paper_validation.h"
+#include "paper/paper_view.h"
+#include "paper/whu_values.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace tessellon {
+
+class MessageService;
+class PosterState;
+
+// The paper presets in inches and millimetres, the current unit and selection, the margins,
+// their validation against the tile size limits, and the one-line text form of the paper
+// choice. The paper dialog is a window over this model: it shows View(), forwards each user
+// action to the matching handler and shows View() again. The model also keeps what the dialog's
+// width, height and margin boxes contain, because validation checks what the user sees.
+class PaperModel {
+    Q_DECLARE_TR_FUNCTIONS(PaperModel)
+
+public:
+    static constexpr int iLastInchPreset = 6;
+    static constexpr int iLastMmPreset = 7;
+
+    // The state of a freshly loaded dialog: Photo 4" x 6" in inches, no margins.
+    PaperModel();
+
+    // --- Presets ---
+    const QList<PaperPreset>& Presets(UnitCode units) const;
+    QStringList PresetNames(UnitCode units) const;
+    // The position of the first preset of that unit whose name is exactly `name`.
+    std::optional<int> FindPreset(UnitCode units, const QString& name) const;
+    // Precondition: 0 <= position <= LastPreset(units).
+    const PaperPreset& Preset(UnitCode units, int position) const;
+    static int LastPreset(UnitCode units);
+    static bool IsCustom(UnitCode units, int position) { return position == LastPreset(units); }
+
+    UnitCode Units() const { return iUnits_; }
+    int Selection(UnitCode units) const;
+    const PaperPreset& CurrentPreset() const;
+    bool CurrentIsCustom() const { return IsCustom(iUnits_, Selection(iUnits_)); }
+
+    // --- Operations the main window and the dialog call ---
+    // Back to the default paper state; every edit is lost. The margin lock stays.
+    void initPaperSizes();
+    // Loads a stored preference line; anything unreadable or out of range gives the default
+    // paper state. Callers run initPaperSizes first.
+    void setPrefFromRegLine(const QString& sLine);
+    // The preference line of the current preset of the current unit.
+    QString BuildPaperRegLine() const;
+    WhuValues getWhuValues() const;
+
+    // --- Margin boxes ---
+    // The offers of each margin box in that unit: "0.00" to "2.00" or "0.0" to "50.5".
+    static QStringList MarginItems(UnitCode units);
+    // Every margin box shows its first offer (zero); nothing is validated.
+    void FillMarginComboBoxes();
+
+    // --- What the dialog shows ---
+    PaperView View() const;
+    QString WidthText() const { return width_.text; }
+    QString HeightText() const { return height_.text; }
+    QString MarginText(int side) const;
+    bool IsLocked() const { return locked_; }
+    QString SizeWithBordersText() const { return sizeWithBorders_; }
+    QString SizeWithoutBordersText() const { return sizeWithoutBorders_; }
+    // The result of the most recent validation.
+    PaperValidation LastValidation() const { return last_; }
+    static QString InvalidValuesTitle();
+
+    // --- Dialog events; each returns the validation it ran ---
+    // Typed width / height; ignored unless the current preset is the custom one.
+    PaperValidation WidthChanged(const QString& text);
+    PaperValidation HeightChanged(const QString& text);
+    // Typed or chosen margin text of box `side` (0 top .. 3 left); with the lock on, the
+    // partner box gets the same text. Sides outside 0..3 are ignored.
+    PaperValidation MarginChanged(int side, const QString& text);
+    PaperValidation MarginItemSelected(int side, int item);
+    // The lock check box; ticking it makes bottom follow top and right follow left.
+    void SetLocked(bool locked);
+    void SetBorderless();
+    void ResetMargins();
+    // A click on the paper list. Moves only when the shown values are valid; otherwise
+    // `messages` shows why and the selection stays.
+    PaperValidation SelectPaper(int position, MessageService& messages);
+    // A unit option click. The unit switches in any case; invalid values of the other unit's
+    // preset are reported through `messages`.
+    PaperValidation ChangeUnits(UnitCode newUnits, MessageService& messages);
+
+    // Shows the current preset's stored values in the boxes, validates them and refreshes
+    // the result labels.
+    void ShowCurrentPaper();
+    // Checks what the boxes show; when valid, stores it in the current preset and refreshes
+    // the result labels. A failure changes nothing.
+    PaperValidation ValidatePaperValues();
+    void UpdateResultLabels(short code = PaperValidation::kValid);
+
+    // Validates and collects what the main window receives: the current preset's last valid
+    // values, the preference line and the margin lock.
+    PaperHandOver ApplyPaperValues();
+    // The same, reporting a failed validation through `messages` and handing the values to
+    // `poster` in every case.
+    PaperHandOver ApplyPaperValues(PosterState& poster, MessageService& messages);
+
+    // Enters a paper choice without the dialog: selects the preset, types the custom size (if
+    // the preset is the custom one and a size is given) and the margins (the preset's defaults
+    // when none are given), and validates. A position outside the list changes nothing and
+    // gives an invalid paper size.
+    PaperValidation EnterPaper(UnitCode units, int position,
+                               std::optional<PaperSize> customSize = std::nullopt,
+                               std::optional<MarginValues> margins = std::nullopt);
+
+private:
+    // A box's text. When the model wrote the text itself, `exact` keeps the value it shows, so
+    // the rounding of the display never changes a stored length.
+    struct Shown {
+        QString text;
+        std::optional<double> exact;
+    };
+
+    void BuildPaperPresets();
+    static void AddPaperPreset(QList<PaperPreset>& list, const QString& name, double width,
+                               double height, double margin);
+    PaperPreset& CurrentPresetRef();
+    int& SelectionRef(UnitCode units);
+    QString FormatLength(double value) const;
+    Shown ShownValue(double value) const;
+    static std::optional<double> ReadShown(const Shown& shown);
+    PaperValidation ProcessMarginChange(int side, const Shown& value);
+    void SyncLockedMargin(int side);
+
+    UnitCode iUnits_ = kUnitInches;
+    QList<PaperPreset> inchPresets_;
+    QList<PaperPreset> mmPresets_;
+    int iInchSel_ = 0;
+    int iMmSel_ = 0;
+
+    Shown width_;
+    Shown height_;
+    std::array<Shown, kMarginCount> margins_;
+    bool locked_ = false;
+    QString sizeWithBorders_;
+    QString sizeWithoutBorders_;
+    PaperValidation last_;
+};
+
+} // namespace tessellon
