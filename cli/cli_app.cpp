@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include "paper/paper_model.h"
+
 #include "common/number_format.h"
 
 #include <QCommandLineParser>
@@ -45,6 +47,9 @@ void CliApp::AddPosterOptions(QCommandLineParser& p) {
          QStringLiteral("WxH"), QStringLiteral("2x2")},
         {QStringLiteral("units"), QStringLiteral("Unit of paper lengths: in or mm (in)."),
          QStringLiteral("in|mm"), QStringLiteral("in")},
+        {QStringLiteral("paper"),
+         QStringLiteral("Paper preset, exactly as the paper list names it (the first one)."),
+         QStringLiteral("NAME")},
         {QStringLiteral("custom"), QStringLiteral("Custom paper size in the current units."),
          QStringLiteral("WxH")},
         {QStringLiteral("margins"),
@@ -71,10 +76,15 @@ QString CliApp::HelpText() {
         "                       and every tile's source rectangle (left top right bottom,\n"
         "                       inclusive pixels). IMAGE_OR_SIZE is an image file (only its\n"
         "                       header is read) or a pixel size such as 3000x2000.\n"
+        "  papers [--units in|mm]\n"
+        "                       List the paper presets of a unit (default both), one per line:\n"
+        "                       unit, name, width x height, default margins T,R,B,L.\n"
         "\n"
         "Poster options:\n"
         "  --tiles WxH          Tiles wide x high, 1..25 each (default 2x2).\n"
         "  --units in|mm        Unit of paper lengths (default in).\n"
+        "  --paper NAME         Paper preset, exactly as the paper list names it (default:\n"
+        "                       the first entry of the unit's list; see `papers`).\n"
         "  --custom WxH         Custom paper size in the current units.\n"
         "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
         "                       (default: the paper's own margins).\n"
@@ -104,12 +114,13 @@ int CliApp::Run(const QStringList& args) {
     rest.removeAt(1);
     if (command == u"info")
         return Info(rest);
+    if (command == u"papers")
+        return Papers(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
 }
 
-std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
-                                                   const QString& imageOrSize,
-                                                   PosterState& poster) {
+std::optional<CliApp::Failure>
+CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOrSize, PosterState& poster) {
     // Image size: a WxH text or the header of an image file.
     static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
     const auto m = sizeRe.match(imageOrSize);
@@ -140,35 +151,49 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
         return Failure{QStringLiteral("Invalid --units value (in or mm): %1").arg(units)};
     const UnitCode unit = units == u"mm" ? kUnitMillimeters : kUnitInches;
 
-    // Paper: the first preset of the unit, or a custom size.
-    QString paperName = unit == kUnitInches ? QStringLiteral("Photo 4\" x 6\"")
-                                            : QStringLiteral("A8 - 53 x 74");
-    SizePair paper = unit == kUnitInches ? SizePair{6, 4} : SizePair{74, 53};
-    double defaultMargin = unit == kUnitInches ? 0.0 : 12.0;
+    // Paper: a preset of the unit's list by its exact name (the first one by default); --custom
+    // selects the list's custom entry with that size.
+    PaperModel paperModel;
+    paperModel.initPaperSizes();
+    int position = 0;
+    if (p.isSet(QStringLiteral("paper"))) {
+        const QString name = p.value(QStringLiteral("paper"));
+        const auto found = paperModel.FindPreset(unit, name);
+        if (!found)
+            return Failure{QStringLiteral("Unknown paper for %1: %2 (see tessellon-cli papers)")
+                               .arg(units, name)};
+        position = *found;
+    }
+    std::optional<PaperSize> customSize;
     if (p.isSet(QStringLiteral("custom"))) {
         const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
         if (!custom || !(custom->w > 0) || !(custom->h > 0))
             return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
                                .arg(p.value(QStringLiteral("custom")))};
-        paper = *custom;
-        paperName = unit == kUnitInches ? QStringLiteral("Custom (inches)")
-                                        : QStringLiteral("Custom (mm)");
-        defaultMargin = unit == kUnitInches ? 0.5 : 12.0;
+        if (p.isSet(QStringLiteral("paper")) && !PaperModel::IsCustom(unit, position))
+            return Failure{QStringLiteral("--custom needs the custom paper entry, not %1")
+                               .arg(p.value(QStringLiteral("paper")))};
+        position = PaperModel::LastPreset(unit);
+        customSize = PaperSize{custom->w, custom->h};
     }
-    std::array<double, 4> margins{defaultMargin, defaultMargin, defaultMargin, defaultMargin};
+    std::optional<MarginValues> margins;
     if (p.isSet(QStringLiteral("margins"))) {
         const QStringList parts = p.value(QStringLiteral("margins")).split(u',');
         if (parts.size() != 1 && parts.size() != 4)
             return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
                                .arg(p.value(QStringLiteral("margins")))};
-        for (int i = 0; i < 4; ++i) {
+        margins.emplace();
+        for (int i = 0; i < kMarginCount; ++i) {
             const auto v = ParseNumber(parts[parts.size() == 1 ? 0 : i]);
             if (!v || *v < 0)
                 return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
                                    .arg(p.value(QStringLiteral("margins")))};
-            margins[static_cast<size_t>(i)] = *v;
+            (*margins)[static_cast<size_t>(i)] = *v;
         }
     }
+    if (const PaperValidation v = paperModel.EnterPaper(unit, position, customSize, margins);
+        !v.ok())
+        return Failure{v.sMsg};
 
     const auto zoom = ParseInt(p.value(QStringLiteral("zoom")), 0, PosterState::kMaxZoom);
     if (!zoom)
@@ -187,9 +212,7 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
         return Failure{QStringLiteral("Invalid --rotate value (0, 90, 180 or 270): %1")
                            .arg(p.value(QStringLiteral("rotate")))};
 
-    const double tileW = paper.w - margins[1] - margins[3];
-    const double tileH = paper.h - margins[0] - margins[2];
-    poster.setNewTileVals(paperName, unit, tileW, tileH, paper.w, paper.h, QString());
+    paperModel.ApplyPaperValues().ApplyTo(poster);
     if (!poster.CheckTileSizesNoTrim().ok)
         return Failure{poster.InvalidTileSizeText()};
 
@@ -229,6 +252,37 @@ int CliApp::Info(const QStringList& args) {
 
     if (const auto failure = PrintInfo(poster, out_))
         return Fail(failure->message);
+    return kExitOk;
+}
+
+int CliApp::Papers(const QStringList& args) {
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.addOption({QStringLiteral("units"), QStringLiteral("in or mm"), QStringLiteral("in|mm")});
+    if (!p.parse(args))
+        return Fail(p.errorText());
+    if (!p.positionalArguments().isEmpty())
+        return Fail(QStringLiteral("papers takes no arguments (see --help)"));
+    QList<UnitCode> units{kUnitInches, kUnitMillimeters};
+    if (p.isSet(QStringLiteral("units"))) {
+        const QString u = p.value(QStringLiteral("units"));
+        if (u != u"in" && u != u"mm")
+            return Fail(QStringLiteral("Invalid --units value (in or mm): %1").arg(u));
+        units = {u == u"mm" ? kUnitMillimeters : kUnitInches};
+    }
+    PaperModel model;
+    model.initPaperSizes();
+    const QString dp = SystemDecimalPoint();
+    for (const UnitCode unit : units) {
+        for (const PaperPreset& preset : model.Presets(unit)) {
+            const MarginValues m = preset.DefaultMargins();
+            out_ << (unit == kUnitMillimeters ? "mm" : "in") << '\t' << preset.sName << '\t'
+                 << NumberToText(preset.dWidth, dp) << " x " << NumberToText(preset.dHeight, dp)
+                 << '\t' << NumberToText(m[0], dp) << ',' << NumberToText(m[1], dp) << ','
+                 << NumberToText(m[2], dp) << ',' << NumberToText(m[3], dp) << '\n';
+        }
+    }
+    out_.flush();
     return kExitOk;
 }
 

@@ -39,6 +39,7 @@ public:
 
 private:
     int Info(const QStringList& args);
+    int Papers(const QStringList& args);
     int Fail(const QString& message, int status = kExitUsage);
 
     QTextStream& out_;

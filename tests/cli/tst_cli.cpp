@@ -36,13 +36,15 @@ private slots:
     void badInput_data();
     void badInput();
     void help();
+    void presets_data();
+    void presets();
 };
 
 void TestCli::workedExample() {
-    const RunResult r = RunCli({QStringLiteral("info"), QStringLiteral("3000x2000"),
-                                QStringLiteral("--tiles"), QStringLiteral("3x2"),
-                                QStringLiteral("--custom"), QStringLiteral("8x10"),
-                                QStringLiteral("--margins"), QStringLiteral("0")});
+    const RunResult r =
+        RunCli({QStringLiteral("info"), QStringLiteral("3000x2000"), QStringLiteral("--tiles"),
+                QStringLiteral("3x2"), QStringLiteral("--custom"), QStringLiteral("8x10"),
+                QStringLiteral("--margins"), QStringLiteral("0")});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.err, QString());
     QCOMPARE(r.out, QStringLiteral("Size: 24.00 x 20.00 inches\n"
@@ -65,17 +67,17 @@ void TestCli::variants_data() {
                                              "MegaPixels: 1.20", "Quality: Good from a distance",
                                              "tile 1: 900 500 1299 999"};
     QTest::newRow("millimetres") << QStringList{"--units", "mm", "--custom", "203.2x254"}
-                                 << QStringList{"Size: 61.0 x 50.8 cm",
-                                                "Resolution: 39.4 dots/cm", "MegaPixels: 4.80",
-                                                "Quality: Good", "tile 1: 300 0 1099 999"};
+                                 << QStringList{"Size: 61.0 x 50.8 cm", "Resolution: 39.4 dots/cm",
+                                                "MegaPixels: 4.80", "Quality: Good",
+                                                "tile 1: 300 0 1099 999"};
     QTest::newRow("flush left") << QStringList{"--hcenter", "0"}
                                 << QStringList{"Size: 24.00 x 20.00 inches",
                                                "Resolution: 100.0 dpi", "MegaPixels: 4.80",
                                                "Quality: Good", "tile 1: 0 0 799 999"};
-    QTest::newRow("rotated image") << QStringList{"--rotate", "90"}
-                                   << QStringList{"Size: 24.00 x 20.00 inches",
-                                                  "Resolution: 83.3 dpi", "MegaPixels: 3.33",
-                                                  "Quality: Fair", "tile 1: 0 666 666 1498"};
+    QTest::newRow("rotated image")
+        << QStringList{"--rotate", "90"}
+        << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 83.3 dpi", "MegaPixels: 3.33",
+                       "Quality: Fair", "tile 1: 0 666 666 1498"};
 }
 
 void TestCli::variants() {
@@ -95,7 +97,8 @@ void TestCli::imageHeader() {
     QImage img(300, 200, QImage::Format_RGB888);
     img.fill(Qt::white);
     QVERIFY(img.save(path));
-    const RunResult r = RunCli({"info", path, "--tiles", "1x1", "--custom", "3x2", "--margins", "0"});
+    const RunResult r =
+        RunCli({"info", path, "--tiles", "1x1", "--custom", "3x2", "--margins", "0"});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.contains(QStringLiteral("Resolution: 100.0 dpi")), qPrintable(r.out));
     QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 299 199")));
@@ -121,10 +124,17 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
     QTest::newRow("tile too small")
         << QStringList{"info", "10x10", "--custom", "1x1", "--margins", "0.2"}
-        << "range of 0.75 to 50.00 inches.";
+        << "Paper/Margins too small";
     QTest::newRow("tile too large mm")
         << QStringList{"info", "10x10", "--units", "mm", "--custom", "1300x100", "--margins", "0"}
-        << "range of 19.05 to 1270.00 millimeters.";
+        << "Paper size too large";
+    QTest::newRow("unknown paper")
+        << QStringList{"info", "10x10", "--paper", "A4 - 210 x 297"} << "A4 - 210 x 297";
+    QTest::newRow("paper in other case")
+        << QStringList{"info", "10x10", "--units", "mm", "--paper", "a4 - 210 x 297"} << "a4";
+    QTest::newRow("custom size with a preset")
+        << QStringList{"info", "10x10", "--paper", "Photo 5\" x 7\"", "--custom", "4x4"}
+        << "--custom";
 }
 
 void TestCli::badInput() {
@@ -141,6 +151,46 @@ void TestCli::help() {
     const RunResult r = RunCli({"--help"});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.contains(QStringLiteral("--tiles WxH")));
+}
+
+void TestCli::presets_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("sizeLine");
+    // A preset's own margins apply unless --margins is given: A4 with 12 mm margins prints
+    // 186 x 273 mm tiles; two tiles wide make a 37.2 cm wide poster.
+    QTest::newRow("A4 default margins")
+        << QStringList{"info", "2000x3000", "--units", "mm", "--paper", "A4 - 210 x 297"}
+        << "Size: 37.2 x 54.6 cm";
+    QTest::newRow("A4 no margins") << QStringList{"info",    "2000x3000",      "--units",   "mm",
+                                                  "--paper", "A4 - 210 x 297", "--margins", "0"}
+                                   << "Size: 42.0 x 59.4 cm";
+    QTest::newRow("custom entry by name")
+        << QStringList{"info", "3000x2000", "--paper", "Custom (inches)", "--custom",
+                       "8x10", "--margins", "0",       "--tiles",         "3x2"}
+        << "Size: 24.00 x 20.00 inches";
+}
+
+void TestCli::presets() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, sizeLine);
+    const RunResult r = RunCli(args);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out.section(u'\n', 0, 0), sizeLine);
+
+    // Every name `papers` lists is accepted by --paper of its unit.
+    const RunResult list = RunCli({"papers"});
+    QCOMPARE(list.status, 0);
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(lines.size() > 10);
+    for (const QString& line : lines) {
+        const QStringList f = line.split(u'\t');
+        QCOMPARE(f.size(), 4);
+        if (f[1].startsWith(QStringLiteral("Custom")))
+            continue; // the custom entry's default size may be what --custom replaces
+        const RunResult one = RunCli({"info", "3000x2000", "--units", f[0], "--paper", f[1]});
+        QVERIFY2(one.status == 0, qPrintable(line + one.err));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

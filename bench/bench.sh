@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Times tessellon-cli export against ImageMagick and libvips on the same photo-like JPEGs, side by
+# side in one run: 5x5 JPEG tiles from a 24-megapixel and a 96-megapixel source.
+#
+#   bench/bench.sh            # both sizes, 3 runs each (best wall time is reported)
+#   RUNS=1 SIZES=24 bench/bench.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+RUNS=${RUNS:-3}
+SIZES=${SIZES:-"24 96"}
+WORK=${WORK:-$(mktemp -d /tmp/tessellon-bench.XXXXXX)}
+
+# The peers come from Debian's packages; /usr/bin is named explicitly so that no wrapper earlier on
+# PATH stands in for them.
+need=()
+[ -x /usr/bin/convert ] || need+=(imagemagick)
+[ -x /usr/bin/vips ] || need+=(libvips-tools)
+[ -x /usr/bin/time ] || need+=(time)
+if [ ${#need[@]} -gt 0 ]; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${need[@]}"
+fi
+./build.sh >/dev/null
+
+CLI=$PWD/build/tessellon-cli
+CONVERT=/usr/bin/convert
+VIPS=/usr/bin/vips
+
+# A smooth fractal landscape with fine grain compresses like a photograph, unlike flat test
+# patterns.
+make_source() { # width height file
+    [ -f "$3" ] && return
+    $CONVERT -size 1500x1000 -seed 7 plasma:fractal -blur 0x3 -resize "$1x$2!" \
+        -attenuate 0.4 +noise Gaussian -quality 92 "$3"
+}
+
+# Runs a command under /usr/bin/time -v; prints "seconds max_rss_kb".
+measure() { # outdir cmd...
+    local out=$1
+    shift
+    rm -rf "$out"
+    mkdir -p "$out"
+    local log
+    log=$(mktemp)
+    if ! /usr/bin/time -v "$@" >/dev/null 2>"$log"; then
+        echo "FAILED: $*" >&2
+        tail -5 "$log" >&2
+        rm -f "$log"
+        echo "nan 0"
+        return
+    fi
+    awk -F': ' '/Elapsed \(wall clock\)/ {
+                    n = split($2, p, ":"); s = 0
+                    for (i = 1; i <= n; i++) s = s * 60 + p[i]
+                    wall = s }
+                /Maximum resident set size/ { rss = $2 }
+                END { printf "%.3f %d\n", wall, rss }' "$log"
+    rm -f "$log"
+}
+
+best() { # runs the measurement RUNS times, keeps the fastest wall time and the highest RSS
+    local bw="" br=0 w r
+    for ((i = 0; i < RUNS; i++)); do
+        read -r w r < <(measure "$@")
+        if [ -z "$bw" ] || awk "BEGIN{exit !($w < $bw)}"; then bw=$w; fi
+        [ "$r" -gt "$br" ] && br=$r
+    done
+    echo "$bw $br"
+}
+
+printf '%-6s %-12s %9s %10s %9s\n' "source" "program" "wall s" "peak MB" "vs tess"
+for mp in $SIZES; do
+    case $mp in
+    24) w=6000 h=4000 ;;
+    96) w=12000 h=8000 ;;
+    *) echo "unknown size $mp" >&2; exit 2 ;;
+    esac
+    src=$WORK/photo_${mp}mp.jpg
+    make_source $w $h "$src"
+    # Tile print size 6 x 4 inches: a 5 x 5 poster has the photo's own 3:2 shape, so the whole
+    # photo is cut into 25 tiles of w/5 x h/5 pixels, as ImageMagick's crop does.
+    read -r tw tr < <(best "$WORK/tess" "$CLI" export "$src" --tiles 5x5 --custom 6x4 --margins 0 \
+        --out "$WORK/tess/tiles" --format jpg --yes)
+    read -r cw cr < <(best "$WORK/im" $CONVERT "$src" -crop 5x5@ +repage "$WORK/im/tile_%02d.jpg")
+    read -r vw vr < <(best "$WORK/vips" $VIPS dzsave "$src" "$WORK/vips/out" --depth one \
+        --tile-size 1200 --overlap 0 --suffix .jpg)
+    decoded_mb=$((w * h * 4 / 1048576))
+    for row in "tessellon $tw $tr" "imagemagick $cw $cr" "libvips $vw $vr"; do
+        read -r name wall rss <<<"$row"
+        ratio=$(awk "BEGIN{ if ($tw > 0) printf \"%.2f\", $wall / $tw; else print \"-\" }")
+        printf '%-6s %-12s %9s %10d %9s\n' "${mp}MP" "$name" "$wall" $((rss / 1024)) "$ratio"
+    done
+    echo "        decoded source ${decoded_mb} MB; memory goal <= $((2 * decoded_mb + 64)) MB;" \
+        "goals: tessellon <= 0.3 x imagemagick and <= libvips"
+done
+echo "work folder: $WORK"
