@@ -1,16 +1,103 @@
 #include "app/frm_main.h"
 
+#include "app/app_version.h"
+#include "common/message_service.h"
+#include "common/string_table.h"
+#include "source/image_loader.h"
+#include "source/status_pictures.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFormLayout>
-#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tessellon {
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
+QString T(int id) {
+    return StringTable::Text(id);
+}
+
+template <typename W> W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
+    return Named(new QLabel(text, parent), name);
+}
+
+QLabel* StepLabel(QWidget* parent, const char* name) {
+    auto* l = MakeLabel(parent, name);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    l->setFont(f);
+    l->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
     return l;
+}
+
+constexpr int kArrowPadSize = 72;
+
+// The four-way arrow: a rounded pad with four triangles; `pressed` (0 none) is highlighted.
+QPixmap ArrowPicture(int pressed, int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xa3), 1));
+    p.setBrush(QColor(0xf0, 0xf3, 0xf6));
+    p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size * 0.18, size * 0.18);
+    const double c = size / 2.0;
+    const double near = size * 0.17;
+    const double far = size * 0.44;
+    const double half = size * 0.15;
+    for (int d = 1; d <= 4; ++d) {
+        QPainterPath tri;
+        switch (d) {
+        case kArrowUp:
+            tri.moveTo(c, c - far);
+            tri.lineTo(c - half, c - near);
+            tri.lineTo(c + half, c - near);
+            break;
+        case kArrowRight:
+            tri.moveTo(c + far, c);
+            tri.lineTo(c + near, c - half);
+            tri.lineTo(c + near, c + half);
+            break;
+        case kArrowDown:
+            tri.moveTo(c, c + far);
+            tri.lineTo(c - half, c + near);
+            tri.lineTo(c + half, c + near);
+            break;
+        default:
+            tri.moveTo(c - far, c);
+            tri.lineTo(c - near, c - half);
+            tri.lineTo(c - near, c + half);
+            break;
+        }
+        tri.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(d == pressed ? QColor(0xd9, 0x3f, 0x3f) : QColor(0x3d, 0x5a, 0x80));
+        p.drawPath(tri);
+    }
+    p.setBrush(QColor(0x3d, 0x5a, 0x80));
+    p.drawEllipse(QPointF(c, c), size * 0.06, size * 0.06);
+    return pm;
 }
 
 } // namespace
@@ -18,48 +105,556 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
 frmMain::frmMain(MessageService& messages, QWidget* parent)
     : QMainWindow(parent), messages_(messages) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tessellon v") + QStringLiteral(TESSELLON_VERSION));
+    setAcceptDrops(true);
+    BuildUi();
+    ConnectHandlers();
+}
+
+frmMain::~frmMain() {
+    if (overrideCursor_)
+        QApplication::restoreOverrideCursor();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building the form
+
+void frmMain::BuildUi() {
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-
-    auto* paper = new QGroupBox(tr("Paper"), central);
-    auto* paperForm = new QFormLayout(paper);
-    lblPaperName = MakeLabel(paper, "lblPaperName");
-    lblPaperSize = MakeLabel(paper, "lblPaperSize");
-    lblTileSize = MakeLabel(paper, "lblTileSize");
-    lblUnits = MakeLabel(paper, "lblUnits");
-    paperForm->addRow(tr("Paper:"), lblPaperName);
-    paperForm->addRow(tr("Paper size:"), lblPaperSize);
-    paperForm->addRow(tr("Tile size:"), lblTileSize);
-    paperForm->addRow(tr("Units:"), lblUnits);
-    layout->addWidget(paper);
-
-    auto* frame = new QGroupBox(tr("Final Poster Size"), central);
-    frame->setObjectName(QStringLiteral("fraFinalSize"));
-    auto* form = new QFormLayout(frame);
-    lblFinalSize = MakeLabel(frame, "lblFinalSize");
-    lblResolution = MakeLabel(frame, "lblResolution");
-    lblMPixVal = MakeLabel(frame, "lblMPixVal");
-    lblQuality = MakeLabel(frame, "lblQuality");
-    form->addRow(tr("Size:"), lblFinalSize);
-    form->addRow(tr("Resolution:"), lblResolution);
-    form->addRow(tr("MegaPixels:"), lblMPixVal);
-    form->addRow(tr("Quality:"), lblQuality);
-    layout->addWidget(frame);
-    layout->addStretch();
+    central->setObjectName(QStringLiteral("centralForm"));
+    central->setMouseTracking(true);
+    central->installEventFilter(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(10, 8, 10, 10);
+    columns->setSpacing(12);
+    columns->addWidget(BuildStep1(), 0);
+    columns->addWidget(BuildPreviewColumn(), 1);
+    auto* right = new QWidget(central);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(BuildStep2());
+    rightLayout->addSpacing(6);
+    rightLayout->addWidget(BuildStep3());
+    rightLayout->addStretch(1);
+    lblStep4 = StepLabel(right, "lblStep4");
+    lblStep4->setWordWrap(true);
+    rightLayout->addWidget(lblStep4);
+    cmdSaveNow = Named(new QPushButton(right), "cmdSaveNow");
+    cmdSaveNow->setMinimumHeight(34);
+    QFont bold = cmdSaveNow->font();
+    bold.setBold(true);
+    cmdSaveNow->setFont(bold);
+    rightLayout->addWidget(cmdSaveNow);
+    rightLayout->addSpacing(8);
+    cmdQuit = Named(new QPushButton(right), "cmdQuit");
+    auto* quitRow = new QHBoxLayout;
+    quitRow->addStretch(1);
+    quitRow->addWidget(cmdQuit);
+    rightLayout->addLayout(quitRow);
+    right->setFixedWidth(std::max(340, right->minimumSizeHint().width()));
+    columns->addWidget(right, 0);
     setCentralWidget(central);
 
+    tmrLoadingImg = Named(new QTimer(this), "tmrLoadingImg");
+    tmrLoadingImg->setInterval(120);
+    tmrImg = Named(new QTimer(this), "tmrImg");
+    tmrImg->setInterval(TilePlacement::kArrowIntervalMs);
+    tmrAppEnd = Named(new QTimer(this), "tmrAppEnd");
+    tmrAppEnd->setSingleShot(true);
+    tmrAppEnd->setInterval(0);
+    picResizeTimer_ = new QTimer(this);
+    picResizeTimer_->setSingleShot(true);
+    picResizeTimer_->setInterval(80);
+
+    mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
+    mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
+    mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
+    mnuPaperSize = Named(mnuTools->addAction(QString()), "mnuPaperSize");
+    mnuEdgeClip = Named(mnuTools->addAction(QString()), "mnuEdgeClip");
+    mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
+    mnuContent = Named(mnuHelp->addAction(QString()), "mnuContent");
+    mnuAbout = Named(mnuHelp->addAction(QString()), "mnuAbout");
+
+    AssignTexts();
+}
+
+QWidget* frmMain::BuildStep1() {
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("step1"));
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+    lblStep1 = StepLabel(box, "lblStep1");
+    v->addWidget(lblStep1);
+    auto* shortcuts = new QHBoxLayout;
+    cmdMyDoc = Named(new QPushButton(box), "cmdMyDoc");
+    cmdDesktop = Named(new QPushButton(box), "cmdDesktop");
+    shortcuts->addWidget(cmdMyDoc);
+    shortcuts->addWidget(cmdDesktop);
+    v->addLayout(shortcuts);
+    Drive1 = Named(new QComboBox(box), "Drive1");
+    v->addWidget(Drive1);
+    Dir1 = Named(new QTreeView(box), "Dir1");
+    dirModel_ = new QFileSystemModel(this);
+    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    dirModel_->setRootPath(QDir::rootPath());
+    Dir1->setModel(dirModel_);
+    for (int c = 1; c < dirModel_->columnCount(); ++c)
+        Dir1->hideColumn(c);
+    Dir1->header()->hide();
+    Dir1->setMouseTracking(true);
+    Dir1->viewport()->installEventFilter(this);
+    v->addWidget(Dir1, 3);
+    cmbFileType = Named(new QComboBox(box), "cmbFileType");
+    v->addWidget(cmbFileType);
+    lstFiles = Named(new QListWidget(box), "lstFiles");
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->addWidget(lstFiles, 4);
+    box->setFixedWidth(std::max(260, box->minimumSizeHint().width()));
+    return box;
+}
+
+QWidget* frmMain::BuildPreviewColumn() {
+    auto* box = new QWidget(this);
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+    // Aligns the picture's top with the first frame of the other columns.
+    QLabel* spacer = StepLabel(box, "");
+    spacer->setText(QStringLiteral(" "));
+    v->addWidget(spacer);
+    picCur = Named(new PictureBox(box), "picCur");
+    picCur->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    v->addWidget(picCur, 1);
+    auto* row = new QHBoxLayout;
+    chkPreviewTiles = Named(new QCheckBox(box), "chkPreviewTiles");
+    cmbRotate = Named(new QComboBox(box), "cmbRotate");
+    chkRotateTiles = Named(new QCheckBox(box), "chkRotateTiles");
+    cmdLargePreview = Named(new QPushButton(box), "cmdLargePreview");
+    row->addWidget(chkPreviewTiles);
+    row->addSpacing(8);
+    row->addWidget(cmbRotate);
+    row->addSpacing(8);
+    row->addWidget(chkRotateTiles);
+    row->addStretch(1);
+    row->addWidget(cmdLargePreview);
+    v->addLayout(row);
+    return box;
+}
+
+QWidget* frmMain::BuildStep2() {
+    auto* box = new QWidget(this);
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+    Label7 = StepLabel(box, "Label7");
+    v->addWidget(Label7);
+    fraPrintInfo = Named(new QGroupBox(box), "fraPrintInfo");
+    auto* g = new QGridLayout(fraPrintInfo);
+    g->setHorizontalSpacing(10);
+    lblPaperCaption = MakeLabel(fraPrintInfo, "lblPaperCaption");
+    lblPaperSizeCaption = MakeLabel(fraPrintInfo, "lblPaperSizeCaption");
+    lblTrimmedCaption = MakeLabel(fraPrintInfo, "lblTrimmedCaption");
+    lblUnitsCaption = MakeLabel(fraPrintInfo, "lblUnitsCaption");
+    lblPaperName = MakeLabel(fraPrintInfo, "lblPaperName");
+    lblPaperName->setWordWrap(true);
+    lblPaperSize = MakeLabel(fraPrintInfo, "lblPaperSize");
+    lblTileSize = MakeLabel(fraPrintInfo, "lblTileSize");
+    lblUnits = MakeLabel(fraPrintInfo, "lblUnits");
+    cmdEditPaperSize = Named(new QPushButton(fraPrintInfo), "cmdEditPaperSize");
+    g->addWidget(lblPaperCaption, 0, 0);
+    g->addWidget(lblPaperName, 0, 1);
+    g->addWidget(cmdEditPaperSize, 0, 2, 2, 1, Qt::AlignTop);
+    g->addWidget(lblPaperSizeCaption, 1, 0);
+    g->addWidget(lblPaperSize, 1, 1);
+    g->addWidget(lblTrimmedCaption, 2, 0);
+    g->addWidget(lblTileSize, 2, 1);
+    g->addWidget(lblUnitsCaption, 3, 0);
+    g->addWidget(lblUnits, 3, 1);
+    chkPrinterClips = Named(new QCheckBox(fraPrintInfo), "chkPrinterClips");
+    cmbCurBtm = Named(new QComboBox(fraPrintInfo), "cmbCurBtm");
+    cmbCurBtm->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbCurBtm->setMinimumContentsLength(10);
+    cmdConfig = Named(new QPushButton(fraPrintInfo), "cmdConfig");
+    auto* edges = new QHBoxLayout;
+    edges->addWidget(chkPrinterClips);
+    edges->addWidget(cmbCurBtm, 1);
+    edges->addWidget(cmdConfig);
+    g->addLayout(edges, 4, 0, 1, 3);
+    g->setColumnStretch(1, 1);
+    v->addWidget(fraPrintInfo);
+    return box;
+}
+
+QWidget* frmMain::BuildStep3() {
+    auto* box = new QWidget(this);
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    Label11 = StepLabel(box, "Label11");
+    v->addWidget(Label11);
+    fraNumberTiles = Named(new QGroupBox(box), "fraNumberTiles");
+    auto* n = new QGridLayout(fraNumberTiles);
+    cmbTilesWide = Named(new QComboBox(fraNumberTiles), "cmbTilesWide");
+    cmbTilesHigh = Named(new QComboBox(fraNumberTiles), "cmbTilesHigh");
+    for (int i = 1; i <= PosterState::kMaxTiles; ++i) {
+        cmbTilesWide->addItem(QString::number(i));
+        cmbTilesHigh->addItem(QString::number(i));
+    }
+    cmbTilesWide->setMaxVisibleItems(PosterState::kMaxTiles);
+    cmbTilesHigh->setMaxVisibleItems(PosterState::kMaxTiles);
+    lblTilesWide = MakeLabel(fraNumberTiles, "lblTilesWide");
+    lblTilesHigh = MakeLabel(fraNumberTiles, "lblTilesHigh");
+    chkLockWh = Named(new QCheckBox(fraNumberTiles), "chkLockWh");
+    n->addWidget(cmbTilesWide, 0, 0);
+    n->addWidget(lblTilesWide, 0, 1);
+    n->addWidget(new QLabel(QStringLiteral("x"), fraNumberTiles), 0, 2);
+    n->addWidget(cmbTilesHigh, 0, 3);
+    n->addWidget(lblTilesHigh, 0, 4);
+    n->setColumnStretch(5, 1);
+    n->addWidget(chkLockWh, 1, 0, 1, 6);
+    v->addWidget(fraNumberTiles);
+
+    fraTilePlacement = Named(new QGroupBox(box), "fraTilePlacement");
+    auto* p = new QGridLayout(fraTilePlacement);
+    lblZoom = MakeLabel(fraTilePlacement, "lblZoom");
+    scrZoom = Named(new QScrollBar(Qt::Horizontal, fraTilePlacement), "scrZoom");
+    scrZoom->setRange(0, PosterState::kMaxZoom);
+    scrZoom->setSingleStep(5);
+    scrZoom->setPageStep(25);
+    scrZoom->setMinimumHeight(18);
+    lblZoomAmount = MakeLabel(fraTilePlacement, "lblZoomAmount");
+    lblZoomAmount->setMinimumWidth(
+        lblZoomAmount->fontMetrics().horizontalAdvance(QStringLiteral("(400%)")) + 4);
+    p->addWidget(lblZoom, 0, 0);
+    p->addWidget(scrZoom, 0, 1, 1, 2);
+    p->addWidget(lblZoomAmount, 0, 3);
+    arrowPad = Named(new QWidget(fraTilePlacement), "arrowPad");
+    arrowPad->setFixedSize(kArrowPadSize, kArrowPadSize);
+    arrowPad->installEventFilter(this);
+    arrowPad->setCursor(Qt::PointingHandCursor);
+    const std::array<std::pair<QLabel**, const char*>, 5> arrows{
+        {{&imgArrow, "imgArrow"},
+         {&imgArrow_Up, "imgArrow_Up"},
+         {&imgArrow_right, "imgArrow_right"},
+         {&imgArrow_down, "imgArrow_down"},
+         {&imgArrow_left, "imgArrow_left"}}};
+    for (int d = 0; d < 5; ++d) {
+        QLabel* l = MakeLabel(arrowPad, arrows[d].second);
+        l->setPixmap(ArrowPicture(d, kArrowPadSize));
+        l->setGeometry(0, 0, kArrowPadSize, kArrowPadSize);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->setVisible(d == 0);
+        *arrows[d].first = l;
+    }
+    p->addWidget(arrowPad, 1, 0, 2, 1);
+    lblHorizontal = MakeLabel(fraTilePlacement, "lblHorizontal");
+    lblVertical = MakeLabel(fraTilePlacement, "lblVertical");
+    lblLrValue = MakeLabel(fraTilePlacement, "lblLrValue");
+    lblTbValue = MakeLabel(fraTilePlacement, "lblTbValue");
+    p->addWidget(lblHorizontal, 1, 1);
+    p->addWidget(lblLrValue, 1, 2, 1, 2);
+    p->addWidget(lblVertical, 2, 1);
+    p->addWidget(lblTbValue, 2, 2, 1, 2);
+    p->setColumnStretch(2, 1);
+    v->addWidget(fraTilePlacement);
+
+    fraPosterSize = Named(new QGroupBox(box), "fraPosterSize");
+    auto* f = new QFormLayout(fraPosterSize);
+    f->setLabelAlignment(Qt::AlignLeft);
+    lblSizeCaption = MakeLabel(fraPosterSize, "lblSizeCaption");
+    lblResolutionCaption = MakeLabel(fraPosterSize, "lblResolutionCaption");
+    lblMPixCaption = MakeLabel(fraPosterSize, "lblMPixCaption");
+    lblQualityCaption = MakeLabel(fraPosterSize, "lblQualityCaption");
+    lblFinalSize = MakeLabel(fraPosterSize, "lblFinalSize");
+    lblResolution = MakeLabel(fraPosterSize, "lblResolution");
+    lblMPixVal = MakeLabel(fraPosterSize, "lblMPixVal");
+    lblQuality = MakeLabel(fraPosterSize, "lblQuality");
+    for (QLabel* l : {lblFinalSize, lblResolution, lblMPixVal, lblQuality}) {
+        QFont bf = l->font();
+        bf.setBold(true);
+        l->setFont(bf);
+    }
+    f->addRow(lblSizeCaption, lblFinalSize);
+    f->addRow(lblResolutionCaption, lblResolution);
+    f->addRow(lblMPixCaption, lblMPixVal);
+    f->addRow(lblQualityCaption, lblQuality);
+    v->addWidget(fraPosterSize);
+    return box;
+}
+
+void frmMain::AssignTexts() {
+    setWindowTitle(T(str::AppTitle) + QStringLiteral(" v") + GetAppVersionString());
+    cmdMyDoc->setText(T(str::MyDocCaption));
+    cmdMyDoc->setToolTip(T(str::MyDocTip));
+    cmdDesktop->setText(T(str::DesktopCaption));
+    cmdDesktop->setToolTip(T(str::DesktopTip));
+    chkPreviewTiles->setText(T(str::ShowTiles));
+    chkPreviewTiles->setToolTip(T(str::ShowTilesTip));
+    chkRotateTiles->setText(T(str::RotateTiles));
+    chkRotateTiles->setToolTip(T(str::RotateTilesTip));
+    cmdLargePreview->setText(T(str::PreviewCaption));
+    cmdLargePreview->setToolTip(T(str::PreviewTip));
+    cmbRotate->setToolTip(T(str::RotateImageTip));
+    fraPosterSize->setTitle(T(str::FinalPosterSize));
+    lblMPixCaption->setText(T(str::MegaPixels));
+    lblMPixCaption->setToolTip(T(str::MegaPixelsTip));
+    lblMPixVal->setToolTip(T(str::MegaPixelsValueTip));
+    lblSizeCaption->setText(T(str::SizeCaption));
+    lblSizeCaption->setToolTip(T(str::SizeTip));
+    lblFinalSize->setToolTip(T(str::SizeValueTip));
+    lblResolutionCaption->setText(T(str::ResolutionCaption));
+    lblResolutionCaption->setToolTip(T(str::ResolutionTip));
+    lblResolution->setToolTip(T(str::ResolutionValueTip));
+    lblQualityCaption->setText(T(str::QualityCaption));
+    lblQuality->setToolTip(T(str::QualityTip));
+    fraTilePlacement->setTitle(T(str::TilePlacement));
+    for (QWidget* w : {static_cast<QWidget*>(arrowPad), static_cast<QWidget*>(imgArrow),
+                       static_cast<QWidget*>(imgArrow_Up), static_cast<QWidget*>(imgArrow_right),
+                       static_cast<QWidget*>(imgArrow_down), static_cast<QWidget*>(imgArrow_left)})
+        w->setToolTip(T(str::ArrowTip));
+    lblVertical->setText(T(str::Vertical));
+    lblHorizontal->setText(T(str::Horizontal));
+    lblLrValue->setText(T(str::LrInitial));
+    lblLrValue->setToolTip(T(str::LrTip));
+    lblTbValue->setText(T(str::TbInitial));
+    lblTbValue->setToolTip(T(str::TbTip));
+    lblZoomAmount->setToolTip(T(str::ZoomAmountTip));
+    scrZoom->setToolTip(T(str::ZoomAmountTip));
+    lblZoomAmount->setText(TilePlacement::ZoomLabel(scrZoom->value()));
+    lblZoom->setText(T(str::Zoom));
+    fraNumberTiles->setTitle(T(str::NumberOfTiles));
+    chkLockWh->setText(T(str::LockWh));
+    chkLockWh->setToolTip(T(str::LockWhTip));
+    cmbTilesWide->setToolTip(T(str::TilesWideTip));
+    cmbTilesHigh->setToolTip(T(str::TilesHighTip));
+    lblTilesHigh->setText(T(str::High));
+    lblTilesWide->setText(T(str::Wide));
+    cmdSaveNow->setText(T(str::SaveNow));
+    cmdSaveNow->setToolTip(T(str::SaveNowTip));
+    cmdQuit->setText(T(str::QuitCaption));
+    cmdQuit->setToolTip(T(str::QuitTip));
+    fraPrintInfo->setTitle(T(str::PrintSizePerTile));
+    cmdEditPaperSize->setText(QCoreApplication::translate("frmMain", "Paper..."));
+    cmdEditPaperSize->setToolTip(T(str::EditPaperTip));
+    chkPrinterClips->setText(T(str::AdjustEdges));
+    chkPrinterClips->setToolTip(T(str::AdjustEdgesTip));
+    cmdConfig->setText(T(str::EditProfiles));
+    cmdConfig->setToolTip(T(str::EditProfilesTip));
+    cmbCurBtm->setToolTip(T(str::CurBtmTip));
+    lblUnitsCaption->setText(T(str::UnitsCaption));
+    lblUnitsCaption->setToolTip(T(str::UnitsTip));
+    lblUnits->setToolTip(T(str::UnitsTip));
+    lblTrimmedCaption->setText(T(str::TrimmedCaption));
+    lblTrimmedCaption->setToolTip(T(str::TrimmedTip));
+    lblTileSize->setToolTip(T(str::TrimmedTip));
+    lblPaperSizeCaption->setText(T(str::PaperSizeCaption));
+    lblPaperSizeCaption->setToolTip(T(str::PaperSizeTip));
+    lblPaperSize->setToolTip(T(str::PaperSizeTip));
+    lblPaperCaption->setText(T(str::PaperCaption));
+    lblPaperCaption->setToolTip(T(str::PaperTip));
+    lblPaperName->setToolTip(T(str::PaperTip));
+    picCur->setToolTip(T(str::PicCurTip));
+    cmbFileType->setToolTip(T(str::FileTypeTip));
+    lstFiles->setToolTip(T(str::FilesTip));
+    Dir1->setToolTip(T(str::DirTip));
+    Drive1->setToolTip(T(str::DriveTip));
+    lblStep4->setText(T(str::Step4) + QStringLiteral("-->"));
+    Label11->setText(T(str::Step3));
+    Label7->setText(T(str::Step2));
+    lblStep1->setText(T(str::Step1));
+    mnuFile->setTitle(T(str::MenuFile));
+    mnuExit->setText(T(str::MenuExit));
+    mnuTools->setTitle(T(str::MenuTools));
+    mnuPaperSize->setText(T(str::MenuPaperSize));
+    mnuEdgeClip->setText(T(str::MenuEdgeClip));
+    mnuHelp->setTitle(T(str::MenuHelp));
+    mnuContent->setText(T(str::MenuContent));
+    mnuAbout->setText(T(str::MenuAbout));
+
+    // The fixed lists, with nothing selected yet.
+    {
+        const QSignalBlocker b1(cmbFileType);
+        const QSignalBlocker b2(cmbRotate);
+        cmbFileType->clear();
+        cmbFileType->addItems(FileBrowser::FileTypeItems());
+        cmbFileType->setCurrentIndex(-1);
+        cmbRotate->clear();
+        cmbRotate->addItems(TilePlacement::RotationItems());
+        cmbRotate->setCurrentIndex(-1);
+    }
+}
+
+void frmMain::ConnectHandlers() {
+    connect(cmbTilesWide, &QComboBox::currentIndexChanged, this, &frmMain::cmbTilesWide_Click);
+    connect(cmbTilesHigh, &QComboBox::currentIndexChanged, this, &frmMain::cmbTilesHigh_Click);
+    connect(chkLockWh, &QCheckBox::toggled, this, &frmMain::chkLockWh_Click);
+    connect(chkPreviewTiles, &QCheckBox::toggled, this, &frmMain::chkPreviewTiles_Click);
+    connect(chkRotateTiles, &QCheckBox::toggled, this, &frmMain::chkRotateTiles_Click);
+    connect(chkPrinterClips, &QCheckBox::toggled, this, &frmMain::chkPrinterClips_Click);
+    connect(cmbCurBtm, &QComboBox::currentIndexChanged, this, &frmMain::cmbCurBtm_Click);
+    connect(cmbRotate, &QComboBox::currentIndexChanged, this, &frmMain::cmbRotate_Click);
+    connect(scrZoom, &QScrollBar::valueChanged, this, &frmMain::scrZoom_Change);
+    connect(tmrImg, &QTimer::timeout, this, &frmMain::tmrImg_Timer);
+    connect(tmrLoadingImg, &QTimer::timeout, this, &frmMain::tmrLoadingImg_Timer);
+    connect(tmrAppEnd, &QTimer::timeout, this, [] { QCoreApplication::exit(0); });
+    connect(picCur, &PictureBox::mousePressed, this, &frmMain::picCur_MouseDown);
+    connect(picCur, &PictureBox::mouseMoved, this, &frmMain::picCur_MouseMove);
+    connect(picCur, &PictureBox::mouseReleased, this,
+            [this](Qt::MouseButton, QPointF pos) { picCur_MouseUp(pos); });
+    connect(picCur, &PictureBox::resized, picResizeTimer_, qOverload<>(&QTimer::start));
+    connect(picResizeTimer_, &QTimer::timeout, this, &frmMain::PicCurResized);
+    connect(Drive1, &QComboBox::activated, this, &frmMain::Drive1_Change);
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    Dir1_Change(dirModel_->filePath(current));
+            });
+    // Folders are read in the background; keep the current one in sight as its parents fill.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (dir1Path_.startsWith(loaded))
+            Dir1->scrollTo(dirModel_->index(dir1Path_), QAbstractItemView::PositionAtCenter);
+    });
+    connect(cmbFileType, &QComboBox::currentIndexChanged, this, &frmMain::cmbFileType_Click);
+    connect(cmdMyDoc, &QPushButton::clicked, this, &frmMain::cmdMyDoc_Click);
+    connect(cmdDesktop, &QPushButton::clicked, this, &frmMain::cmdDesktop_Click);
+    connect(lstFiles, &QListWidget::itemSelectionChanged, this, &frmMain::lstFiles_Click);
+    connect(cmdLargePreview, &QPushButton::clicked, this, &frmMain::cmdLargePreview_Click);
+    connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::EndProcess);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::EndProcess);
+    connect(cmdEditPaperSize, &QPushButton::clicked, this, &frmMain::paperDialogRequested);
+    connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::edgeDialogRequested);
+    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::edgeDialogRequested);
+    connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    connect(&source_, &SourceImage::fullImageDecoded, this, &frmMain::FullImageDecoded);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and shut-down
+
+void frmMain::Form_Load() {
+    AssignTexts();
+    state_.bSkipSettingWrite = true;
+    InitFromPrefs();
+    // The image objects live in source_ and previewCopy_ for the whole run.
+    state_.bTileRotated = false;
+    state_.iRotateAngle = 0;
+    {
+        const QSignalBlocker b(chkRotateTiles);
+        chkRotateTiles->setChecked(false);
+    }
+    cmbRotate->setCurrentIndex(0); // no image yet: the handler does nothing
+    FillFileList(false);
+    setWindowTitle(T(str::AppTitle) + QStringLiteral(" v") + GetAppVersionString());
+    state_.iHorzCenter = 100;
+    state_.iVertCenter = 100;
+    state_.bSkipSettingWrite = false;
+    folders_ = SpecialFolders::LookUp();
+}
+
+void frmMain::InitFromPrefs() {
+    state_.bApplyingPrefs = true;
+    {
+        const QSignalBlocker b(cmbFileType);
+        cmbFileType->setCurrentIndex(0);
+    }
+    FillDriveList();
+    QString folder = ReadLastFolder();
+    QString drive = FileBrowser::DriveOf(folder);
+    if (drive.isEmpty() || !FileBrowser::CanOpen(folder)) {
+        folder = drive = QDir::rootPath();
+    }
+    state_.sCurDrive = drive;
+    SelectDrive(drive);
+    ShowDir1Path(folder);
+    dir1Path_ = QDir::cleanPath(folder);
+    LoadPrefs();
     UpdatePaperLabels();
+    ApplyStateToControls();
+    state_.bSkipSettingWrite = true;
+    state_.bApplyingPrefs = false;
+    UpdatePlacementLabels();
+    const QString edge = ReadEdgeAdjust();
+    bool ok = false;
+    const int stored = edge.mid(2, 2).toInt(&ok);
+    LoadProfiles();
+    fillMainDialog();
+    const int profile = ok && stored >= 0 && stored < cmbCurBtm->count() ? stored : 0;
+    cmbCurBtm->setCurrentIndex(profile);
+    state_.SetCurrentProfile(cmbCurBtm->currentIndex());
     UpdateOutputSize();
 }
 
-void frmMain::UpdateOutputSize() {
-    if (const auto labels = state_.UpdateOutputSize()) {
-        lblFinalSize->setText(labels->finalSize);
-        lblResolution->setText(labels->resolution);
-        lblMPixVal->setText(labels->megaPixels);
-        lblQuality->setText(labels->quality);
+void frmMain::ApplyStateToControls() {
+    const QSignalBlocker b1(cmbTilesWide), b2(cmbTilesHigh), b3(chkLockWh), b4(chkPreviewTiles),
+        b5(chkPrinterClips), b6(scrZoom), b7(chkRotateTiles);
+    cmbTilesWide->setCurrentIndex(state_.TilesWideIndex());
+    cmbTilesHigh->setCurrentIndex(state_.TilesHighIndex());
+    chkLockWh->setChecked(state_.LockWh());
+    chkPreviewTiles->setChecked(state_.ShowTiles());
+    chkPrinterClips->setChecked(state_.PrinterClips());
+    cmbCurBtm->setEnabled(state_.PrinterClips());
+    scrZoom->setValue(state_.Zoom());
+    lblZoomAmount->setText(TilePlacement::ZoomLabel(state_.Zoom()));
+    chkRotateTiles->setChecked(state_.bTileRotated);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    SavePrefs();
+    if (frmPreview_)
+        frmPreview_->close();
+    event->accept();
+    emit unloaded();
+}
+
+void frmMain::EndProcess() {
+    tmrAppEnd->start();
+}
+
+void frmMain::SavePrefs() {}
+
+void frmMain::LoadPrefs() {}
+
+QString frmMain::ReadLastFolder() {
+    return {};
+}
+
+void frmMain::WriteLastFolder(const QString&) {}
+
+QString frmMain::ReadEdgeAdjust() {
+    return {};
+}
+
+void frmMain::LoadProfiles() {
+    if (profiles_ == &ownProfiles_ && ownProfiles_.IsEmpty()) {
+        ownProfiles_.SetProfiles({
+            EdgeProfile{QCoreApplication::translate("frmMain", "default"), {0, 0, 0, 0}},
+            EdgeProfile{QCoreApplication::translate("frmMain", "Kodak photo lab default"),
+                        {3, 4, 3, 2}},
+            EdgeProfile{QCoreApplication::translate("frmMain", "Fuji photo lab default"),
+                        {2, 6, 3, 6}},
+        });
     }
+    state_.SetProfileTable(profiles_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Poster state operations and the refresh
+
+short frmMain::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurUnits,
+                              double dNewCurTileWidth, double dNewCurTileHeight,
+                              double dNewCurPaperWidth, double dNewCurPaperHeight,
+                              const QString& sNewPaperRegLine) {
+    state_.setNewTileVals(sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
+                          dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
+    UpdatePaperLabels();
+    UpdateOutputSize();
+    if (!state_.bSkipSettingWrite) {
+        SavePrefs();
+        EnableOutputButtons();
+        DrawTileGrid();
+        UpdatePlacementLabels();
+    }
+    return 1;
 }
 
 void frmMain::UpdatePaperLabels() {
@@ -68,6 +663,628 @@ void frmMain::UpdatePaperLabels() {
     lblTileSize->setText(labels.tileSize);
     lblPaperName->setText(labels.paperName);
     lblUnits->setText(labels.units);
+}
+
+void frmMain::UpdateOutputSize() {
+    const auto labels = state_.UpdateOutputSize();
+    if (!labels)
+        return;
+    lblFinalSize->setText(labels->finalSize);
+    lblResolution->setText(labels->resolution);
+    lblMPixVal->setText(labels->megaPixels);
+    lblQuality->setText(labels->quality);
+    EnableOutputButtons();
+}
+
+void frmMain::EnableOutputButtons() {
+    const bool on = state_.OutputButtonsEnabled();
+    cmdSaveNow->setEnabled(on);
+    cmdLargePreview->setEnabled(on);
+}
+
+void frmMain::UpdatePlacementLabels() {
+    const PlacementLabels labels = TilePlacement::UpdatePlacementLabels(state_, geometry_);
+    lblLrValue->setText(labels.horizontal);
+    lblTbValue->setText(labels.vertical);
+}
+
+void frmMain::ShowPicture(const QImage& image) {
+    statusKind_ = 0;
+    picCur->SetImage(image);
+}
+
+void frmMain::DrawTileGrid() {
+    if (!state_.bImgSelected)
+        return;
+    const TileCoordTable table =
+        state_.CheckTileSizes().ok ? state_.CalcTileCoord() : TileCoordTable{};
+    const auto drawing =
+        PreviewRenderer::DrawTileGrid(previewCopy_.image, previewCopy_.dPreviewScale, table,
+                                      state_.GetNumTilesWide(), state_.GetNumTilesHigh());
+    // The crop window is kept current even while the grid is hidden: the placement labels and
+    // a drag on the picture depend on it.
+    if (drawing)
+        geometry_ = drawing->geometry;
+    if (!chkPreviewTiles->isChecked()) {
+        ShowPicture(previewCopy_.image);
+        return;
+    }
+    if (!state_.CheckTileSizes().ok) {
+        state_.ShowInvalidTileSizeMsg(messages_);
+        chkPreviewTiles->setChecked(false);
+        ShowPicture(previewCopy_.image);
+        return;
+    }
+    if (!drawing) {
+        messages_.Critical(T(str::Invalid), T(str::InvalidTileConfig));
+        ShowPicture(previewCopy_.image);
+        return;
+    }
+    ShowPicture(drawing->image);
+}
+
+void frmMain::BuildPreviewCopy() {
+    previewCopy_ = PreviewRenderer::BuildPreviewCopy(source_.PreviewSource(), state_.lImgWidth,
+                                                     state_.lImgHeight, picCur->size());
+    state_.bImgSelected = true;
+    DrawTileGrid();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+    EnableOutputButtons();
+}
+
+void frmMain::PicCurResized() {
+    if (state_.bImgSelected) {
+        // Enlarging the window gives the preview more pixels; refine the reduced copy from the
+        // full image once it is there.
+        const QSize fit = source_.Size().scaled(picCur->size(), Qt::KeepAspectRatio);
+        if (source_.IsFullReady() && (source_.PreviewSource().width() < fit.width() ||
+                                      source_.PreviewSource().height() < fit.height()))
+            source_.RefinePreviewSource(picCur->size());
+        BuildPreviewCopy();
+    } else if (statusKind_ != 0) {
+        ShowStatusPicture(statusKind_);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tile counts, switches, profile
+
+void frmMain::cmbTilesWide_Click(int index) {
+    if (index < 0)
+        return;
+    const bool run = state_.SelectTilesWide(index);
+    if (!run)
+        return;
+    if (cmbTilesHigh->currentIndex() != state_.TilesHighIndex())
+        cmbTilesHigh->setCurrentIndex(state_.TilesHighIndex());
+    TileCountChanged();
+}
+
+void frmMain::cmbTilesHigh_Click(int index) {
+    if (index < 0)
+        return;
+    const bool run = state_.SelectTilesHigh(index);
+    if (!run)
+        return;
+    if (cmbTilesWide->currentIndex() != state_.TilesWideIndex())
+        cmbTilesWide->setCurrentIndex(state_.TilesWideIndex());
+    TileCountChanged();
+}
+
+void frmMain::TileCountChanged() {
+    UpdateOutputSize();
+    DrawTileGrid();
+    if (!state_.bSkipSettingWrite)
+        SavePrefs();
+    UpdatePlacementLabels();
+}
+
+void frmMain::chkLockWh_Click(bool checked) {
+    state_.SetLockWh(checked);
+    if (checked && cmbTilesHigh->currentIndex() != state_.TilesHighIndex())
+        cmbTilesHigh->setCurrentIndex(state_.TilesHighIndex());
+    if (!state_.bSkipSettingWrite)
+        SavePrefs();
+}
+
+void frmMain::chkPreviewTiles_Click(bool checked) {
+    state_.SetShowTiles(checked);
+    if (state_.bSkipSettingWrite)
+        return;
+    if (checked && !state_.CheckTileSizes().ok) {
+        state_.ShowInvalidTileSizeMsg(messages_);
+        chkPreviewTiles->setChecked(false); // runs this handler again, unticked
+        return;
+    }
+    DrawTileGrid();
+    SavePrefs();
+}
+
+void frmMain::chkRotateTiles_Click(bool checked) {
+    state_.bTileRotated = checked;
+    DrawTileGrid();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+}
+
+void frmMain::chkPrinterClips_Click(bool checked) {
+    state_.SetPrinterClips(checked);
+    cmbCurBtm->setEnabled(checked);
+    if (state_.bSkipOutputUpdate)
+        return;
+    UpdateOutputSize();
+    DrawTileGrid();
+    UpdatePlacementLabels();
+    if (!state_.bSkipSettingWrite) {
+        SavePrefs();
+        if (checked && IsInitialProfile())
+            messages_.Information(T(str::EdgeIntroTitle), T(str::EdgeIntroText));
+    }
+}
+
+void frmMain::cmbCurBtm_Click(int index) {
+    if (index < 0)
+        return;
+    state_.SetCurrentProfile(index);
+    UpdateOutputSize();
+    DrawTileGrid();
+    if (!state_.bSkipSettingWrite)
+        SavePrefs();
+}
+
+void frmMain::SetProfileTable(const ProfileTable* table) {
+    profiles_ = table ? table : &ownProfiles_;
+    state_.SetProfileTable(profiles_);
+    fillMainDialog();
+}
+
+void frmMain::fillMainDialog() {
+    const QString oldText = cmbCurBtm->currentText();
+    const int oldIndex = cmbCurBtm->currentIndex();
+    int select = -1;
+    {
+        const QSignalBlocker block(cmbCurBtm);
+        cmbCurBtm->clear();
+        const QStringList names = profiles_->Names();
+        cmbCurBtm->addItems(names);
+        const qsizetype same = names.lastIndexOf(oldText);
+        if (!oldText.isEmpty() && same >= 0)
+            select = static_cast<int>(same);
+        else
+            select = oldIndex < 0 || oldIndex >= cmbCurBtm->count() ? 0 : oldIndex;
+        if (cmbCurBtm->count() == 0)
+            select = -1;
+        cmbCurBtm->setCurrentIndex(select);
+    }
+    // The selection counts as made anew: recompute with the (possibly changed) profile.
+    cmbCurBtm_Click(select);
+}
+
+bool frmMain::IsInitialProfile() const {
+    const qsizetype i = cmbCurBtm->currentIndex();
+    if (profiles_->Count() > 3 || i < 0 || i >= profiles_->Count())
+        return false;
+    const EdgeProfile& p = profiles_->At(i);
+    return std::all_of(p.clip.begin(), p.clip.end(), [](int v) { return v == 0; });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Placement
+
+void frmMain::scrZoom_Change(int value) {
+    state_.SetZoom(value);
+    lblZoomAmount->setText(TilePlacement::ZoomLabel(value));
+    DrawTileGrid();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+}
+
+void frmMain::imgArrow_MouseDown(QPointF pos) {
+    iArrowRepeat = 0;
+    if (const auto d =
+            TilePlacement::ArrowHitTest(pos.x(), pos.y(), arrowPad->width(), arrowPad->height()))
+        SetArrowState(*d);
+}
+
+void frmMain::imgArrow_MouseUp() {
+    SetArrowState(kArrowNone);
+    tmrImg->stop();
+}
+
+void frmMain::SetArrowState(ArrowDirection d) {
+    const std::array<QLabel*, 5> images{imgArrow, imgArrow_Up, imgArrow_right, imgArrow_down,
+                                        imgArrow_left};
+    for (int i = 0; i < 5; ++i)
+        images[static_cast<size_t>(i)]->setVisible(i == d);
+    iArrowDirection = d;
+    if (d == kArrowNone)
+        tmrImg->stop();
+    else
+        tmrImg->start(TilePlacement::kArrowIntervalMs);
+}
+
+void frmMain::tmrImg_Timer() {
+    TilePlacement::StepArrow(state_, iArrowDirection, iArrowRepeat);
+    UpdatePlacementLabels();
+    DrawTileGrid();
+}
+
+void frmMain::picCur_MouseDown(Qt::MouseButton button, QPointF pos) {
+    if (button != Qt::LeftButton || !state_.bImgSelected)
+        return;
+    if (TilePlacement::IsInPosterWindow(pos.x(), pos.y(), geometry_)) {
+        bDragging = true;
+        drag_ = TilePlacement::BeginDrag(state_, pos.x(), pos.y());
+        SetMousePointerMode(2);
+    }
+}
+
+void frmMain::picCur_MouseMove(QPointF pos) {
+    if (bDragging) {
+        SetMousePointerMode(2);
+        TilePlacement::DragPosterWindow(state_, geometry_, drag_, pos.x(), pos.y());
+        UpdatePlacementLabels();
+        DrawTileGrid();
+        return;
+    }
+    const bool inside =
+        state_.bImgSelected && TilePlacement::IsInPosterWindow(pos.x(), pos.y(), geometry_);
+    SetMousePointerMode(inside ? 1 : 0);
+}
+
+void frmMain::picCur_MouseUp(QPointF pos) {
+    if (!bDragging)
+        return;
+    SetMousePointerMode(TilePlacement::IsInPosterWindow(pos.x(), pos.y(), geometry_) ? 1 : 0);
+    TilePlacement::DragPosterWindow(state_, geometry_, drag_, pos.x(), pos.y());
+    UpdatePlacementLabels();
+    DrawTileGrid();
+    bDragging = false;
+}
+
+void frmMain::cmbRotate_Click(int index) {
+    if (index < 0 || !state_.bImgSelected)
+        return;
+    const short angle = TilePlacement::RotationAngle(index);
+    RotateImageTo(angle);
+    state_.iRotateAngle = angle;
+    UpdateOutputSize();
+}
+
+void frmMain::RotateImageTo(short angle) {
+    const int delta = TilePlacement::RotationDelta(state_.iRotateAngle, angle);
+    if (delta == 0)
+        return;
+    source_.RotateBy(delta);
+    if (TilePlacement::SwapsSize(delta))
+        SwapImageSize();
+    BuildPreviewCopy();
+}
+
+void frmMain::SwapImageSize() {
+    std::swap(state_.lImgWidth, state_.lImgHeight);
+}
+
+void frmMain::SetMousePointerMode(int mode) {
+    pointerMode_ = mode;
+    if (mode == 3) {
+        if (!overrideCursor_) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            overrideCursor_ = true;
+        }
+        return;
+    }
+    if (overrideCursor_) {
+        QApplication::restoreOverrideCursor();
+        overrideCursor_ = false;
+    }
+    switch (mode) {
+    case 1:
+        picCur->setCursor(Qt::CrossCursor);
+        break;
+    case 2:
+        picCur->setCursor(Qt::SizeAllCursor);
+        break;
+    default:
+        picCur->unsetCursor();
+        break;
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == arrowPad) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (me->button() == Qt::LeftButton)
+                imgArrow_MouseDown(me->position());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                imgArrow_MouseUp();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseMove) {
+        // Over the form background or the folder list the pointer is the plain arrow again,
+        // and a drag that left the picture ends.
+        if (watched == centralWidget()) {
+            bDragging = false;
+            SetMousePointerMode(0);
+        } else if (watched == Dir1->viewport()) {
+            SetMousePointerMode(0);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Image file browser
+
+void frmMain::FillDriveList() {
+    const QSignalBlocker block(Drive1);
+    Drive1->clear();
+    for (const Volume& v : FileBrowser::Volumes())
+        Drive1->addItem(v.displayName, v.rootPath);
+}
+
+void frmMain::SelectDrive(const QString& root) {
+    const QSignalBlocker block(Drive1);
+    int i = Drive1->findData(root);
+    if (i < 0) {
+        Drive1->addItem(root, root);
+        i = Drive1->count() - 1;
+    }
+    Drive1->setCurrentIndex(i);
+    Dir1->setRootIndex(dirModel_->index(root));
+}
+
+void frmMain::ShowDir1Path(const QString& path) {
+    const QModelIndex idx = dirModel_->index(path);
+    const QSignalBlocker block(Dir1->selectionModel());
+    for (QModelIndex up = idx; up.isValid(); up = up.parent())
+        Dir1->expand(up);
+    Dir1->setCurrentIndex(idx);
+    Dir1->scrollTo(idx, QAbstractItemView::PositionAtCenter);
+}
+
+void frmMain::SetCurrentFolder(const QString& folder) {
+    const QString drive = FileBrowser::DriveOf(folder);
+    if (drive.isEmpty() || !FileBrowser::CanOpen(folder))
+        return;
+    if (drive != state_.sCurDrive || Drive1->currentData().toString() != drive) {
+        state_.sCurDrive = drive;
+        SelectDrive(drive);
+    }
+    ShowDir1Path(folder);
+    Dir1_Change(folder);
+}
+
+void frmMain::Drive1_Change(int index) {
+    const QString root = Drive1->itemData(index).toString();
+    const QString kept = dir1Path_;
+    if (!FileBrowser::CanOpen(root)) {
+        messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
+        SelectDrive(state_.sCurDrive);
+        ShowDir1Path(kept);
+        FillFileList(false);
+        return;
+    }
+    state_.sCurDrive = root;
+    SelectDrive(root);
+    ShowDir1Path(root);
+    Dir1_Change(root);
+}
+
+void frmMain::Dir1_Change(const QString& path) {
+    dir1Path_ = QDir::cleanPath(path);
+    state_.bImgSelected = false;
+    FillFileList(false);
+    DrawTileGrid();
+    EnableOutputButtons();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+}
+
+void frmMain::FillFileList(bool bNoSave) {
+    const auto names = FileBrowser::FillFileList(dir1Path_, cmbFileType->currentIndex());
+    if (!names)
+        return;
+    {
+        const QSignalBlocker block(lstFiles);
+        lstFiles->clear();
+        lstFiles->addItems(*names);
+        lstFiles->setCurrentRow(-1);
+    }
+    // While an image is shown (a changed filter) the preview stays.
+    if (!state_.bImgSelected)
+        ShowStatusPicture(names->isEmpty() ? StatusPictures::kPickFolder
+                                           : StatusPictures::kPickImage);
+    if (!bNoSave)
+        WriteLastFolder(dir1Path_);
+}
+
+void frmMain::cmbFileType_Click(int index) {
+    if (index >= 0)
+        FillFileList(true);
+}
+
+void frmMain::JumpTo(const FolderJump& jump) {
+    if (!jump.ok()) {
+        messages_.Critical(jump.errorTitle, jump.errorText);
+        return;
+    }
+    SetCurrentFolder(jump.folder);
+}
+
+void frmMain::cmdMyDoc_Click() {
+    JumpTo(folders_.JumpToMyDocuments());
+}
+
+void frmMain::cmdDesktop_Click() {
+    JumpTo(folders_.JumpToDesktop());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Loading
+
+void frmMain::ShowStatusPicture(int kind) {
+    if (kind < StatusPictures::kPickFolder || kind > StatusPictures::kLoading4)
+        return;
+    statusKind_ = kind;
+    picCur->SetImage(StatusPictures::Draw(kind, picCur->size()));
+}
+
+void frmMain::tmrLoadingImg_Timer() {
+    if (!StatusPictures::IsLoadingFrame(statusKind_)) {
+        tmrLoadingImg->stop();
+        return;
+    }
+    ShowStatusPicture(StatusPictures::NextLoadingFrame(statusKind_));
+}
+
+void frmMain::lstFiles_Click() {
+    LoadSelectedImage();
+    EnableOutputButtons();
+    emit closeSaveDialogRequested();
+}
+
+void frmMain::LoadSelectedImage() {
+    const QList<QListWidgetItem*> selected = lstFiles->selectedItems();
+    QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
+    if (!item) {
+        statusKind_ = 0;
+        picCur->Clear();
+        state_.bImgSelected = false;
+        UpdateOutputSize();
+        UpdatePlacementLabels();
+        return;
+    }
+    if (!state_.CheckTileSizes().ok)
+        chkPreviewTiles->setChecked(false);
+    const QString name = item->text();
+    if (!ImageLoader::HasLoadableName(name)) {
+        LoadErrorPath();
+        return;
+    }
+    const QString path = QDir(dir1Path_).filePath(name);
+    SetMousePointerMode(3);
+    ShowStatusPicture(StatusPictures::kLoading1);
+    tmrLoadingImg->start();
+    picCur->repaint();
+    if (!source_.Open(path, picCur->size())) {
+        LoadErrorPath();
+        return;
+    }
+    sImgPath = path;
+    state_.lImgWidth = source_.Size().width();
+    state_.lImgHeight = source_.Size().height();
+    const short angle = TilePlacement::RotationAngle(cmbRotate->currentIndex());
+    state_.iRotateAngle = 0;
+    if (angle != 0) {
+        source_.RotateBy(angle);
+        state_.iRotateAngle = angle;
+        if (TilePlacement::SwapsSize(angle))
+            SwapImageSize();
+    }
+    if (ImageLoader::IsLargeEnough(source_.Size())) {
+        BuildPreviewCopy();
+        SetMousePointerMode(0);
+        return;
+    }
+    messages_.Critical(ImageLoader::TooSmallTitle(), ImageLoader::TooSmallText());
+    LoadErrorPath();
+}
+
+void frmMain::LoadErrorPath() {
+    ShowStatusPicture(StatusPictures::kError);
+    state_.bImgSelected = false;
+    source_.Clear();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+    SetMousePointerMode(0);
+}
+
+void frmMain::FullImageDecoded(bool ok) {
+    // The header and the reduced copy were fine but the pixels are not: treat it as a failed
+    // load rather than export garbage later.
+    if (!ok && state_.bImgSelected)
+        LoadErrorPath();
+}
+
+bool frmMain::OpenImageFile(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.isFile())
+        return false;
+    SetCurrentFolder(fi.absolutePath());
+    if (dir1Path_ != QDir::cleanPath(fi.absolutePath()))
+        return false;
+    auto find = [this, &fi]() -> QListWidgetItem* {
+        const auto found = lstFiles->findItems(fi.fileName(), Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.first();
+    };
+    QListWidgetItem* item = find();
+    if (!item) {
+        // The filter hides it: show all files so the choice is visible in the list.
+        cmbFileType->setCurrentIndex(FileBrowser::kAllFiles);
+        item = find();
+    }
+    if (!item)
+        return false;
+    lstFiles->setCurrentItem(item);
+    return state_.bImgSelected;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() &&
+        QFileInfo(urls.first().toLocalFile()).isFile())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    SetMousePointerMode(0);
+    OpenImageFile(urls.first().toLocalFile());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Preview and save
+
+void frmMain::cmdLargePreview_Click() {
+    if (!state_.bImgSelected) {
+        messages_.Critical(T(str::NoImageSelectedTitle), T(str::NoImageSelected));
+        return;
+    }
+    SetMousePointerMode(3);
+    if (!frmPreview_) {
+        frmPreview_ = new frmPreview(messages_, this);
+        frmPreview_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    frmPreview_->showMaximized();
+    if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
+        frmPreview_->SetPreviewImage(FillPreview(frmPreview_->picPreview));
+    SetMousePointerMode(0);
+}
+
+QImage frmMain::FillPreview(PictureBox* pic) {
+    if (!state_.bImgSelected || !pic)
+        return {};
+    const TileCoordTable table = state_.CalcTileCoord();
+    if (table.count < 1)
+        return {};
+    const QImage out = PreviewRenderer::FillPreview(
+        source_.Full(), table, pic->size(), chkPreviewTiles->isChecked(), state_.GetNumTilesWide(),
+        state_.GetNumTilesHigh());
+    pic->SetImage(out);
+    return out;
+}
+
+void frmMain::cmdSaveNow_Click() {
+    emit saveDialogRequested();
 }
 
 } // namespace tessellon

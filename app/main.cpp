@@ -11,7 +11,11 @@ int main(int argc, char** argv) {
     tessellon::QtMessageService messages;
     tessellon::frmMain window(messages);
     messages.SetParent(&window);
-    window.resize(900, 640);
+    // Closing the main window ends the program, even while other windows are still around.
+    QObject::connect(&window, &tessellon::frmMain::unloaded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    window.Form_Load();
+    window.resize(1180, 760);
     window.show();
     return app.exec();
 }

@@ -113,10 +113,14 @@ PlacementLabels TilePlacement::UpdatePlacementLabels(PosterState& state,
     const int picW = NearestOr(state.lImgWidth * geo.dPreviewScale, 0);
     const int picH = NearestOr(state.lImgHeight * geo.dPreviewScale, 0);
     PlacementLabels labels;
-    labels.horizontal = AxisLabel(state.iHorzCenter, picW > geo.WindowWidth(), str::Left,
+    // The window's outline sits on its last pixel's first preview column, so in a preview
+    // enlarged beyond the image's own size a window spanning the image falls short of the
+    // picture by up to one image pixel; only a larger gap means there is room to move.
+    const double span = std::max(1.0, geo.dPreviewScale);
+    labels.horizontal = AxisLabel(state.iHorzCenter, picW - geo.WindowWidth() >= span, str::Left,
                                   str::Right, str::FullWidth);
-    labels.vertical = AxisLabel(state.iVertCenter, picH > geo.WindowHeight(), str::Up, str::Down,
-                                str::FullHeight);
+    labels.vertical = AxisLabel(state.iVertCenter, picH - geo.WindowHeight() >= span, str::Up,
+                                str::Down, str::FullHeight);
     return labels;
 }
 

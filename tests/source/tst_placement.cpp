@@ -158,6 +158,22 @@ private slots:
         QCOMPARE(s.iVertCenter, 100);
     }
 
+    void enlargedPreviewStillSpansTheImage() {
+        // A 30 x 20 image shown at 4 preview pixels per image pixel: the window spanning it ends
+        // on the first preview column of the last image pixel.
+        PosterState s = ImageState(30, 20);
+        s.iHorzCenter = 150;
+        PreviewGeometry g;
+        g.dPreviewScale = 4;
+        g.iWinLeft = 0;
+        g.iWinRight = 116; // Nearest(29 * 4)
+        g.iWinTop = 8;
+        g.iWinBottom = 52; // a window 45 pixels high in an 80-pixel picture
+        const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
+        QCOMPARE(l.horizontal, QStringLiteral("(full width)"));
+        QCOMPARE(l.vertical, QStringLiteral("(center)"));
+    }
+
     void noImageShowsDashes() {
         PosterState s;
         s.iHorzCenter = 150;

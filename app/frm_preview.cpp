@@ -1,0 +1,61 @@
+#include "app/frm_preview.h"
+
+#include "common/message_service.h"
+#include "common/string_table.h"
+#include "source/preview_renderer.h"
+
+namespace tessellon {
+
+frmPreview::frmPreview(MessageService& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), messages_(messages) {
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowTitle(StringTable::Text(str::PosterPreview));
+    picPreview = new PictureBox(this);
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    cmdClose = new QPushButton(StringTable::Text(str::Close), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->resize(cmdClose->sizeHint().expandedTo(QSize(96, 0)));
+    connect(cmdClose, &QPushButton::clicked, this, &frmPreview::cmdClose_Click);
+    resize(960, 700);
+}
+
+void frmPreview::cmdClose_Click() {
+    close();
+}
+
+bool frmPreview::FitToNewSizeForPic(double R) {
+    if (!(R > 0)) {
+        messages_.Critical(StringTable::Text(str::InvalidInformation),
+                           StringTable::Text(str::InvalidPrintSizeValues));
+        close();
+        return false;
+    }
+    ratio_ = R;
+    Relayout();
+    return true;
+}
+
+void frmPreview::Relayout() {
+    const auto layout = PreviewRenderer::FitToNewSizeForPic(ratio_, size(), cmdClose->size());
+    if (!layout)
+        return;
+    picPreview->setGeometry(layout->picture);
+    cmdClose->move(layout->buttonTopLeft);
+    if (!image_.isNull() && image_.size() != picPreview->size())
+        picPreview->SetImage(
+            image_.scaled(picPreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void frmPreview::SetPreviewImage(const QImage& image) {
+    image_ = image;
+    picPreview->SetImage(image);
+}
+
+void frmPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A window manager may size the window after it was laid out; keep the poster's shape.
+    if (ratio_ > 0)
+        Relayout();
+}
+
+} // namespace tessellon

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/picture_box.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace tessellon {
+
+class MessageService;
+
+// The full-screen poster preview: the part of the image the poster covers, shaped like the
+// poster, above a Close button. It is a snapshot: it does not follow later changes.
+class frmPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPreview(MessageService& messages, QWidget* parent = nullptr);
+
+    // Lays the window out for a poster of width/height ratio R. False (after the message, with
+    // the window closed) when R is 0.
+    bool FitToNewSizeForPic(double R);
+    // Shows `image` in the picture (already shaped by FillPreview).
+    void SetPreviewImage(const QImage& image);
+
+    PictureBox* picPreview = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void cmdClose_Click();
+    void Relayout();
+
+    MessageService& messages_;
+    double ratio_ = 0;
+    QImage image_;
+};
+
+} // namespace tessellon

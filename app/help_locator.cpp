@@ -1,0 +1,66 @@
+#include "app/help_locator.h"
+
+#include "common/string_table.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace tessellon {
+namespace {
+
+bool EndsWithSeparator(const QString& folder) {
+    if (folder.endsWith(u'/'))
+        return true;
+#ifdef Q_OS_WIN
+    // Folders typed into the settings on Windows use the native separator.
+    return folder.endsWith(u'\\');
+#else
+    return false;
+#endif
+}
+
+bool IsFile(const QString& path) {
+    // A folder that happens to carry the help file's name is no help file.
+    return QFileInfo(path).isFile();
+}
+
+} // namespace
+
+QString HelpLocator::HelpFileName() {
+    return QStringLiteral("tessellon_help.html");
+}
+
+QString HelpLocator::JoinFolder(const QString& folder, const QString& fileName) {
+    return EndsWithSeparator(folder) ? folder + fileName : folder + u'/' + fileName;
+}
+
+QString HelpLocator::GetHelpFilePath(const QString& appDir, const QString& programDir) {
+    if (!appDir.isEmpty()) {
+        const QString candidate = JoinFolder(appDir, HelpFileName());
+        if (IsFile(candidate))
+            return candidate;
+    }
+    if (programDir.isEmpty())
+        return {};
+    const QString candidate = JoinFolder(programDir, HelpFileName());
+    return IsFile(candidate) ? candidate : QString();
+}
+
+QString HelpLocator::GetHelpFilePath(const QString& appDir) {
+    return GetHelpFilePath(appDir, QCoreApplication::applicationDirPath());
+}
+
+bool HelpLocator::IsMissing(const QString& helpFilePath) {
+    return helpFilePath.isEmpty() || !IsFile(helpFilePath);
+}
+
+QString HelpLocator::MissingFileText() {
+    return StringTable::Text(str::HelpFileIs) + QStringLiteral(" (") + HelpFileName().trimmed() +
+           QStringLiteral(") ") + StringTable::Text(str::HelpFileMissing);
+}
+
+QString HelpLocator::MissingFileTitle() {
+    return StringTable::Text(str::HelpFileMissingTitle);
+}
+
+} // namespace tessellon
