@@ -74,6 +74,18 @@ void SourceImage::RotateBy(int degrees) {
     }
 }
 
+void SourceImage::RefinePreviewSource(QSize box) {
+    if (!IsOpen() || !IsFullReady() || box.isEmpty())
+        return;
+    const QImage& full = Full();
+    if (full.isNull())
+        return;
+    const QSize fit = full.size().scaled(box, Qt::KeepAspectRatio).boundedTo(full.size());
+    preview_ = fit == full.size()
+                   ? full
+                   : full.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 bool SourceImage::IsFullReady() const {
     return !pending_ || watcher_.isFinished();
 }

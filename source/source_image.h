@@ -33,6 +33,10 @@ public:
     // Turns the image clockwise by 90, 180 or 270 degrees.
     void RotateBy(int degrees);
 
+    // Replaces the reduced copy by one taken from the full image, fitted to `box`; for a
+    // preview box that grew beyond the reduced copy. Does nothing until the full image is there.
+    void RefinePreviewSource(QSize box);
+
     // Whether the full image has been decoded (successfully or not).
     bool IsFullReady() const;
     // The full image as currently turned; waits for the worker when needed. Null when the
