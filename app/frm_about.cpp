@@ -24,7 +24,8 @@ QString Tr(const char* text) {
 }
 
 QString Link(const QString& url, const QString& caption) {
-    return QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), caption.toHtmlEscaped());
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(url.toHtmlEscaped(), caption.toHtmlEscaped());
 }
 
 QLabel* LinkLabel(QWidget* parent, const char* name, const QString& url, const QString& caption,
@@ -101,8 +102,8 @@ frmAbout::frmAbout(MessageService& messages, QWidget* parent)
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = new QLabel(StringTable::Text(str::VersionWord) + u' ' + GetAppVersionString(),
-                            this);
+    lblVersion =
+        new QLabel(StringTable::Text(str::VersionWord) + u' ' + GetAppVersionString(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
     lblDescription = new QLabel(StringTable::Text(str::AboutDescription), this);
@@ -130,7 +131,8 @@ frmAbout::frmAbout(MessageService& messages, QWidget* parent)
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.9);
     lblRights->setFont(smallFont);
 
-    cmdSysInfo = new QPushButton(StringTable::Text(str::SystemInfo) + QStringLiteral("..."), this);
+    cmdSysInfo =
+        new QPushButton(StringTable::Text(str::SystemInfoCaption) + QStringLiteral("..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setAutoDefault(false);
     cmdOk = new QPushButton(StringTable::Text(str::AboutOk), this);
@@ -161,6 +163,8 @@ frmAbout::frmAbout(MessageService& messages, QWidget* parent)
     right->addSpacing(8);
     right->addWidget(lblMaker);
     right->addLayout(links);
+    right->addSpacing(4);
+    right->addWidget(lblRights);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
@@ -172,7 +176,7 @@ frmAbout::frmAbout(MessageService& messages, QWidget* parent)
     line->setFrameShadow(QFrame::Sunken);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblRights, 1);
+    bottom->addStretch();
     bottom->addWidget(cmdSysInfo);
     bottom->addWidget(cmdOk);
 

@@ -62,10 +62,10 @@ public:
     std::array<QLabel*, 2> lblUnits{}; // beside width (0) and height (1)
     QLabel* Label3 = nullptr;
     QLabel* lblMarginUnits = nullptr;
-    QLabel* Label4 = nullptr; // top
-    QLabel* Label7 = nullptr; // right
-    QLabel* Label5 = nullptr; // bottom
-    QLabel* Label6 = nullptr; // left
+    QLabel* Label4 = nullptr;                          // top
+    QLabel* Label7 = nullptr;                          // right
+    QLabel* Label5 = nullptr;                          // bottom
+    QLabel* Label6 = nullptr;                          // left
     std::array<QComboBox*, kMarginCount> cmbMargins{}; // top, right, bottom, left
     QCheckBox* chkLock = nullptr;
     QPushButton* cmdBorderless = nullptr;

@@ -64,8 +64,8 @@ bool HelpWindow::OpenHelpFile(const QString& helpFilePath, MessageService& messa
         return false;
     }
     // Always from the first page, also when the window was left on another one.
-    txtHelp->clearHistory();
     txtHelp->setSource(QUrl::fromLocalFile(helpFilePath));
+    txtHelp->clearHistory();
     show();
     raise();
     activateWindow();

@@ -5,11 +5,15 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessellon {
 namespace {
@@ -28,7 +32,6 @@ SysInfoWindow::SysInfoWindow(QWidget* parent) : QDialog(parent) {
     txtInfo->setObjectName(QStringLiteral("txtInfo"));
     txtInfo->setReadOnly(true);
     txtInfo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     cmdCopy = new QPushButton(Tr("Copy"), this);
@@ -50,12 +53,23 @@ SysInfoWindow::SysInfoWindow(QWidget* parent) : QDialog(parent) {
     connect(cmdCopy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(Text()); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
-
-    resize(560, 220);
 }
 
 void SysInfoWindow::ShowInfo(const SystemInfo& info) {
-    txtInfo->setPlainText(info.Report());
+    const QString report = info.Report();
+    txtInfo->setPlainText(report);
+    // Large enough for the whole report without scrolling.
+    const QFontMetrics metrics(txtInfo->font());
+    const QStringList lines = report.split(u'\n');
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int frame =
+        2 * (txtInfo->frameWidth() + static_cast<int>(txtInfo->document()->documentMargin()));
+    // A little slack on both sides: the editor's own layout needs a few pixels more.
+    txtInfo->setMinimumSize(widest + frame + 40,
+                            metrics.lineSpacing() * static_cast<int>(lines.size() + 1) + frame);
+    resize(minimumSizeHint());
 }
 
 QString SysInfoWindow::Text() const {

@@ -122,6 +122,9 @@ constexpr std::array kEntries = {
     Entry{214, QT_TRANSLATE_NOOP("StringTable", "Fair from a distance")},
     Entry{218, QT_TRANSLATE_NOOP("StringTable", "Invalid tile configuration")},
     Entry{219, QT_TRANSLATE_NOOP("StringTable", "Invalid")},
+    Entry{221, QT_TRANSLATE_NOOP("StringTable", "The help file")},
+    Entry{222, QT_TRANSLATE_NOOP("StringTable", "is missing.  Please reinstall this software.")},
+    Entry{223, QT_TRANSLATE_NOOP("StringTable", "Can not find help file")},
     Entry{225, QT_TRANSLATE_NOOP("StringTable", "to")},
     Entry{226, QT_TRANSLATE_NOOP("StringTable", "inches")},
     Entry{227, QT_TRANSLATE_NOOP("StringTable", "millimeters")},
@@ -132,10 +135,22 @@ constexpr std::array kEntries = {
     Entry{234, QT_TRANSLATE_NOOP("StringTable", "dots")},
     Entry{235, QT_TRANSLATE_NOOP("StringTable", "You have entered invalid print tile sizes.  The "
                                                 "width and height need to be in the range of")},
+    Entry{236, QT_TRANSLATE_NOOP("StringTable", "About Tessellon")},
+    Entry{238, QT_TRANSLATE_NOOP("StringTable", "System Info")},
+    Entry{240, QT_TRANSLATE_NOOP("StringTable", "Tessellon")},
+    Entry{242, QT_TRANSLATE_NOOP("StringTable", "Version")},
+    Entry{243, QT_TRANSLATE_NOOP("StringTable",
+                                 "This application creates photo quality posters of any "
+                                 "size/shape from your digital images.  It includes Edge "
+                                 "Calibration technology to measure and compensate for the "
+                                 "characteristics of your printer.")},
+    Entry{244, QT_TRANSLATE_NOOP("StringTable", "OK")},
+    Entry{287, QT_TRANSLATE_NOOP("StringTable", "inch")},
     Entry{328, QT_TRANSLATE_NOOP("StringTable", "Poster Preview")},
     Entry{329, QT_TRANSLATE_NOOP("StringTable", "Close")},
     Entry{330, QT_TRANSLATE_NOOP("StringTable", "Invalid print size values")},
     Entry{331, QT_TRANSLATE_NOOP("StringTable", "Invalid information")},
+    Entry{495, QT_TRANSLATE_NOOP("StringTable", "Edge Test Print")},
     Entry{509, QT_TRANSLATE_NOOP("StringTable", "Millions of pixels used in poster image")},
     Entry{510, QT_TRANSLATE_NOOP("StringTable", "Final size of your poster")},
     Entry{511, QT_TRANSLATE_NOOP("StringTable", "Resolution of your final printed poster")},
