@@ -498,7 +498,13 @@ void frmMain::ConnectHandlers() {
     connect(picCur, &PictureBox::mouseMoved, this, &frmMain::picCur_MouseMove);
     connect(picCur, &PictureBox::mouseReleased, this,
             [this](Qt::MouseButton, QPointF pos) { picCur_MouseUp(pos); });
-    connect(picCur, &PictureBox::resized, picResizeTimer_, qOverload<>(&QTimer::start));
+    connect(picCur, &PictureBox::resized, this, [this] {
+        // Status pictures are cheap to draw; the preview is rebuilt once the resizing pauses.
+        if (!state_.bImgSelected && statusKind_ != 0)
+            ShowStatusPicture(statusKind_);
+        else
+            picResizeTimer_->start();
+    });
     connect(picResizeTimer_, &QTimer::timeout, this, &frmMain::PicCurResized);
     connect(Drive1, &QComboBox::activated, this, &frmMain::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -66,6 +66,12 @@ QList<int> RedColumns(const QImage& img, int y) {
     return xs;
 }
 
+// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
+void Shot(QWidget* w, const QString& name) {
+    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
+        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
+}
+
 bool HasRed(const QImage& img) {
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -228,6 +234,7 @@ private slots:
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickImage));
         QVERIFY(!w->State().bSkipSettingWrite);
         QVERIFY(!w->State().bApplyingPrefs);
+        Shot(w.get(), QStringLiteral("main_startup"));
     }
 
     void startUpWritesOnlyTheFolder() {
@@ -566,6 +573,7 @@ private slots:
         // 2 x 2 tiles, evenly divided grid.
         QCOMPARE(RedColumns(shown, shown.height() / 4).size(), 3);
         QCOMPARE(double(shown.width()) / shown.height(), 1.5);
+        Shot(p, QStringLiteral("preview_window"));
         QTest::mouseClick(p->cmdClose, Qt::LeftButton);
         QTRY_VERIFY(!w->PreviewWindow());
     }
@@ -667,9 +675,7 @@ private slots:
         QCOMPARE(std::max(w->picCur->Image().width() == w->picCur->width(),
                           w->picCur->Image().height() == w->picCur->height()),
                  true);
-        if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
-            w->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/main_") +
-                           QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+        Shot(w.get(), QStringLiteral("main_") + QString::fromLatin1(QTest::currentDataTag()));
     }
 };
 

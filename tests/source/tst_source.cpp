@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -418,8 +419,16 @@ private slots:
 
     // --- Status pictures ---
     void statusPictures() {
-        for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
-            QCOMPARE(StatusPictures::Draw(k, QSize(160, 120)).size(), QSize(160, 120));
+        QImage sheet(4 * 320, 2 * 240, QImage::Format_RGB32);
+        sheet.fill(Qt::black);
+        for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k) {
+            const QImage pic = StatusPictures::Draw(k, QSize(320, 240));
+            QCOMPARE(pic.size(), QSize(320, 240));
+            QPainter(&sheet).drawImage(((k - 1) % 4) * 320, ((k - 1) / 4) * 240, pic);
+        }
+        // A sheet of all of them for a person to look at.
+        if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
+            sheet.save(QString::fromLocal8Bit(shots) + QStringLiteral("/status_pictures.png"));
         QVERIFY(StatusPictures::Draw(0, QSize(160, 120)).isNull());
         QVERIFY(StatusPictures::Draw(8, QSize(160, 120)).isNull());
         QVERIFY(StatusPictures::Draw(StatusPictures::kLoading1, QSize(160, 120)) !=

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "calibration/edge_profile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tessellon {
+
+// The text file of edge calibration profiles: one line per profile, the name, a TAB and the
+// four clip values top, right, bottom, left as two digits each followed by ",", ended by CR LF:
+//   Kodak photo lab default<TAB>03,04,03,02,<CR><LF>
+class ProfileFile {
+public:
+    // Results of Read; only kRead is a success.
+    static constexpr short kRead = 1;
+    static constexpr short kNoFile = 0;
+    static constexpr short kNoProfile = -33;
+    static constexpr short kUnreadable = -2;
+
+    // Never more profiles than this are read back, however long the file is.
+    static constexpr int kMaxProfiles = 199;
+
+    struct ReadResult {
+        short result = kNoFile;
+        QList<EdgeProfile> profiles; // filled only when result is kRead
+    };
+
+    static QString FileName() { return QStringLiteral("printer_edge_config"); }
+
+    // Splits one line (without its line end). Empty when the line holds no TAB. The name is
+    // everything before the first TAB; the values are the two characters after it and each
+    // third character on, rounded down. A value field that is no number gives 0, and values
+    // are brought into 0..16.
+    static std::optional<EdgeProfile> ParseProfileLine(const QString& line);
+    // The line of one profile, CR LF included.
+    static QString FormatProfileLine(const EdgeProfile& profile);
+    // The whole file's bytes: names in UTF-8 (plain ASCII names give plain ASCII).
+    static QByteArray Encode(const QList<EdgeProfile>& profiles);
+
+    // Reads at most kMaxProfiles profiles; lines without a TAB are skipped.
+    static ReadResult Read(const QString& path);
+    // Replaces the file atomically: either the complete new table is there or the old file
+    // is left untouched. False when it could not be written.
+    static bool Write(const QString& path, const QList<EdgeProfile>& profiles);
+};
+
+} // namespace tessellon

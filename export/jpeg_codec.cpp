@@ -1,0 +1,159 @@
+#include "export/jpeg_codec.h"
+
+#include <QCoreApplication>
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace tessellon {
+namespace {
+
+struct HandleCloser {
+    void operator()(void* h) const {
+        if (h)
+            tjDestroy(h);
+    }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+QString TjError(tjhandle handle) {
+    return QString::fromLocal8Bit(tjGetErrorStr2(handle));
+}
+
+QString Tr(const char* text) { return QCoreApplication::translate("JpegCodec", text); }
+
+int ClampDensity(int dpi) { return std::clamp(dpi, 1, 65535); }
+
+void PutBigEndian16(QByteArray& bytes, qsizetype at, int value) {
+    bytes[at] = static_cast<char>((value >> 8) & 0xff);
+    bytes[at + 1] = static_cast<char>(value & 0xff);
+}
+
+int GetBigEndian16(const QByteArray& bytes, qsizetype at) {
+    return (static_cast<uchar>(bytes[at]) << 8) | static_cast<uchar>(bytes[at + 1]);
+}
+
+// Writes the density into the JFIF header the encoder produced, or adds one after the
+// start-of-image marker when there is none.
+void StoreDensity(QByteArray& jpeg, JpegCodec::Resolution res) {
+    const int x = ClampDensity(res.dpiX);
+    const int y = ClampDensity(res.dpiY);
+    const bool hasJfif = jpeg.size() > 18 && static_cast<uchar>(jpeg[2]) == 0xff &&
+                         static_cast<uchar>(jpeg[3]) == 0xe0 &&
+                         std::memcmp(jpeg.constData() + 6, "JFIF\0", 5) == 0;
+    if (!hasJfif) {
+        static const char app0[] = {'\xff', '\xe0', 0, 16,  'J', 'F', 'I', 'F', 0,
+                                    1,      1,      1, 0,   1,   0,   1,   0,   0};
+        jpeg.insert(2, app0, sizeof(app0));
+    }
+    jpeg[13] = 1; // dots per inch
+    PutBigEndian16(jpeg, 14, x);
+    PutBigEndian16(jpeg, 16, y);
+}
+
+} // namespace
+
+bool JpegCodec::LooksLikeJpeg(const QByteArray& data) {
+    return data.size() >= 3 && static_cast<uchar>(data[0]) == 0xff &&
+           static_cast<uchar>(data[1]) == 0xd8 && static_cast<uchar>(data[2]) == 0xff;
+}
+
+std::optional<JpegCodec::Resolution> JpegCodec::ReadResolution(const QByteArray& data) {
+    if (!LooksLikeJpeg(data))
+        return std::nullopt;
+    qsizetype pos = 2;
+    while (pos + 4 <= data.size()) {
+        if (static_cast<uchar>(data[pos]) != 0xff)
+            return std::nullopt;
+        const int marker = static_cast<uchar>(data[pos + 1]);
+        if (marker == 0xff) { // fill byte
+            ++pos;
+            continue;
+        }
+        // Start of scan or of a frame: the header segments are over.
+        if (marker == 0xda || (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 &&
+                               marker != 0xc8 && marker != 0xcc))
+            return std::nullopt;
+        const int length = GetBigEndian16(data, pos + 2);
+        if (length < 2)
+            return std::nullopt;
+        if (marker == 0xe0 && length >= 16 && pos + 2 + length <= data.size() &&
+            std::memcmp(data.constData() + pos + 4, "JFIF\0", 5) == 0) {
+            const int units = static_cast<uchar>(data[pos + 11]);
+            const int x = GetBigEndian16(data, pos + 12);
+            const int y = GetBigEndian16(data, pos + 14);
+            if (units == 1)
+                return Resolution{x, y};
+            if (units == 2)
+                return Resolution{static_cast<int>(std::lround(x * 2.54)),
+                                  static_cast<int>(std::lround(y * 2.54))};
+            return std::nullopt;
+        }
+        pos += 2 + length;
+    }
+    return std::nullopt;
+}
+
+ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool* unsupported) {
+    if (unsupported)
+        *unsupported = false;
+    if (!LooksLikeJpeg(data))
+        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
+    Handle handle(tjInitDecompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    const auto size = static_cast<unsigned long>(data.size());
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
+        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK) {
+        if (unsupported)
+            *unsupported = true;
+        return ImagingResult::Fail(Tr("CMYK JPEG images are not supported by this decoder"));
+    }
+    if (!PixelArray::SizeAllowed(width, height))
+        return ImagingResult::Fail(
+            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+    Decoded out;
+    out.pixels = PixelArray::Uninitialized(width, height);
+    if (out.pixels.IsNull())
+        return ImagingResult::Fail(
+            Tr("Not enough memory to load the image (%1 x %2 pixels)").arg(width).arg(height));
+    // Stop at the first warning: libjpeg would otherwise fill a truncated file with grey.
+    const int pitch = static_cast<int>(out.pixels.BytesPerLine());
+    if (tjDecompress2(handle.get(), src, size, out.pixels.MutableBits(), width, pitch, height,
+                      TJPF_RGB, TJFLAG_STOPONWARNING) != 0)
+        return ImagingResult::Fail(
+            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+    out.resolution = ReadResolution(data);
+    return out;
+}
+
+ImagingValue<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution,
+                                           int quality) {
+    if (pixels.IsNull())
+        return ImagingResult::Fail(Tr("There is no image to encode"));
+    Handle handle(tjInitCompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG encoder could not be started"));
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    const int rc = tjCompress2(handle.get(), pixels.Row(0), pixels.Width(),
+                               static_cast<int>(pixels.BytesPerLine()), pixels.Height(), TJPF_RGB,
+                               &buffer, &size, TJSAMP_420, quality, 0);
+    std::unique_ptr<unsigned char, decltype(&tjFree)> owned(buffer, &tjFree);
+    if (rc != 0 || !buffer)
+        return ImagingResult::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
+    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    if (jpeg.size() != static_cast<qsizetype>(size))
+        return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+    StoreDensity(jpeg, resolution);
+    return jpeg;
+}
+
+} // namespace tessellon

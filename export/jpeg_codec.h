@@ -1,0 +1,45 @@
+#pragma once
+
+#include "export/imaging_result.h"
+#include "export/pixel_array.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace tessellon {
+
+// JPEG decoding and encoding straight through libjpeg-turbo, which decodes into and encodes
+// from the program's pixel arrays without the per-line format conversions of Qt's plugin.
+// Every call works on its own handles, so calls may run on several threads at once.
+class JpegCodec {
+public:
+    struct Resolution {
+        int dpiX = 0;
+        int dpiY = 0;
+        bool operator==(const Resolution&) const = default;
+    };
+    struct Decoded {
+        PixelArray pixels;
+        std::optional<Resolution> resolution; // from the JFIF header when it names one
+    };
+
+    // Whether the bytes start like a JPEG file.
+    static bool LooksLikeJpeg(const QByteArray& data);
+
+    // Decodes a whole JPEG file. A truncated or damaged file is a failure rather than a picture
+    // with a grey remainder. `unsupported` is set when the file is a JPEG whose colour space
+    // this decoder does not convert (CMYK), so that the caller can try another decoder.
+    static ImagingValue<Decoded> Decode(const QByteArray& data, bool* unsupported = nullptr);
+
+    // Encodes at `quality` with 4:2:0 chroma subsampling and stores the resolution in the JFIF
+    // header (dots per inch, at most 65535).
+    static ImagingValue<QByteArray> Encode(const PixelArray& pixels, Resolution resolution,
+                                           int quality);
+
+    // The resolution a JPEG file's JFIF header stores, in dots per inch; empty when it has no
+    // JFIF header or stores only an aspect ratio.
+    static std::optional<Resolution> ReadResolution(const QByteArray& data);
+};
+
+} // namespace tessellon

@@ -1,0 +1,23 @@
+#include "export/save_tiles_texts.h"
+
+namespace tessellon {
+
+QString SaveTilesTexts::CreateFolderError(const QString& folderPath) {
+    return tr("Could not create the folder") + u' ' + u'"' + folderPath + u'"' + u' ' +
+           tr("to save your poster tile images into") + QStringLiteral(".  ") +
+           tr("Possible causes of this are that you do not have access rights to the drive that "
+              "you selected, the disk drive is full, or that you provided an invalid folder "
+              "name.") +
+           QStringLiteral(".  ");
+}
+
+QString SaveTilesTexts::Problem(const QString& message) {
+    return tr("Problem") + QStringLiteral(": ") + message;
+}
+
+QString SaveTilesTexts::FolderExists(const QString& folderPath) {
+    return tr("The folder") + u' ' + u'"' + folderPath + u'"' + u' ' + tr("already exists") +
+           u' ' + tr("Some files could be overwritten.  Do you want to continue?");
+}
+
+} // namespace tessellon

@@ -1,0 +1,348 @@
+#include "export/tile_saver.h"
+
+#include "export/file_output.h"
+#include "export/imaging.h"
+#include "export/save_progress.h"
+#include "export/save_tiles_texts.h"
+#include "export/tile_renderer.h"
+
+#include "common/message_service.h"
+#include "common/rounding.h"
+#include "layout/poster_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFuture>
+#include <QStorageInfo>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <deque>
+
+namespace tessellon {
+namespace {
+
+bool IsSeparator(QChar c) {
+#if defined(Q_OS_WIN)
+    return c == u'/' || c == u'\\';
+#else
+    return c == u'/';
+#endif
+}
+
+bool EndsInSeparator(const QString& path) { return !path.isEmpty() && IsSeparator(path.back()); }
+
+std::optional<qint64> FileSystemFreeSpace(const QString& folder) {
+    const QStorageInfo storage(folder);
+    if (!storage.isValid() || !storage.isReady())
+        return std::nullopt;
+    const qint64 free = storage.bytesAvailable();
+    return free >= 0 ? std::optional<qint64>(free) : std::nullopt;
+}
+
+TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
+    const auto px = [&](double trim) {
+        const double v = std::floor(resolution * trim);
+        return v > 0 && v < 1e6 ? static_cast<int>(v) : 0;
+    };
+    return TileMargins{px(trims[0]), px(trims[1]), px(trims[2]), px(trims[3])};
+}
+
+// Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
+qint64 TileWorkBytes(const TileSaver::TileSpec& spec) {
+    double w = spec.rect.Width(), h = spec.rect.Height();
+    if (spec.compensate && spec.resolution > 0 && spec.resolution < 64) {
+        w *= 64 / spec.resolution;
+        h *= 64 / spec.resolution;
+    }
+    const double ppi = std::max(spec.resolution, 64.0);
+    if (spec.compensate) {
+        w += ppi * (spec.trims[1] + spec.trims[3]);
+        h += ppi * (spec.trims[0] + spec.trims[2]);
+    }
+    return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
+}
+
+} // namespace
+
+TileSaver::TileSaver(MessageService& messages, SaveProgress& progress)
+    : messages_(messages), progress_(progress), threads_(std::max(1, QThread::idealThreadCount())),
+      freeSpace_(&FileSystemFreeSpace) {}
+
+void TileSaver::SetThreadCount(int threads) { threads_ = std::max(1, threads); }
+
+void TileSaver::SetFreeSpaceQuery(FreeSpaceQuery query) { freeSpace_ = std::move(query); }
+
+QString TileSaver::TargetFolderPath(const SaveTilesRequest& request) {
+    QString path = request.folder;
+    if (!EndsInSeparator(path))
+        path += u'/';
+    return path + request.newFolderName;
+}
+
+TileSaver::TilePath TileSaver::MakeTileFilePath(const SaveTilesRequest& request, short n) {
+    TilePath out;
+    if (!request.format) {
+        out.message = SaveTilesTexts::ExtensionNotSelected();
+        return out;
+    }
+    if (request.folder.isEmpty()) {
+        out.message = SaveTilesTexts::NoLocation();
+        return out;
+    }
+    // A separator in the base name would put the tiles somewhere else than the new folder.
+    if (request.baseFileName.contains(u'/') || request.baseFileName.contains(u'\\')) {
+        out.message = SaveTilesTexts::BaseNameHasSeparator();
+        return out;
+    }
+    QString path = request.folder;
+    if (!EndsInSeparator(path))
+        path += u'/';
+    path += request.newFolderName;
+    if (!request.newFolderName.isEmpty())
+        path += u'/';
+    path += request.baseFileName + QString::number(n).rightJustified(3, u'0') +
+            FormatExtension(*request.format);
+    out.result = 1;
+    out.path = path;
+    return out;
+}
+
+ImagingResult TileSaver::RotateTileCcw(ImageObject& tile) {
+    PixelArray turned =
+        TileRenderer::Turned(tile.ReadPixels(), TileRenderer::Turn::CounterClockwise);
+    if (turned.IsNull())
+        return ImagingResult::Fail(QStringLiteral("The tile could not be turned"));
+    return tile.LoadPixels(turned);
+}
+
+short TileSaver::ApplyEdgeCompensation(ImageObject& tile, double resolution,
+                                       const std::array<double, 4>& trims) {
+    if (tile.IsNull() || !(resolution > 0))
+        return -1;
+    double r = resolution;
+    if (r < 64) {
+        const auto w = Nearest(tile.ImageWidth() * 64 / r);
+        const auto h = Nearest(tile.ImageHeight() * 64 / r);
+        if (!w || !h || !tile.Resample(*w, *h))
+            return -1;
+        r = 64;
+    }
+    const PixelArray pixels = tile.ReadPixels();
+    const PixelArray padded =
+        TileRenderer::Compose(pixels, TileRect{0, 0, pixels.Width() - 1, pixels.Height() - 1},
+                              TileRenderer::Turn::None, TrimPixels(r, trims));
+    ImageObject fresh;
+    if (padded.IsNull() || !fresh.LoadPixels(padded))
+        return -1;
+    tile = std::move(fresh);
+    return 1;
+}
+
+bool TileSaver::HasRoomForTile(const QString& folder, const QByteArray& encodedTile) const {
+    const std::optional<qint64> free = freeSpace_ ? freeSpace_(folder) : std::nullopt;
+    return !free || *free >= encodedTile.size();
+}
+
+TileSaver::TileResolution TileSaver::TileResolutionFor(const TileRect& tile0, bool rotateTiles,
+                                                       double printedWidthInches) {
+    TileResolution out;
+    const int extent = rotateTiles ? tile0.Height() : tile0.Width();
+    out.exact = printedWidthInches > 0 ? extent / printedWidthInches : 0;
+    out.rounded = std::max(2, Nearest(out.exact).value_or(2));
+    return out;
+}
+
+TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const TileSpec& spec) {
+    RenderedTile out;
+    const auto turn = spec.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
+    ImageObject tile;
+    if (spec.compensate && spec.resolution >= 64) {
+        // No resampling: cutting, turning and padding are one pass over the source.
+        (void)tile.LoadPixels(TileRenderer::Compose(source, spec.rect, turn,
+                                                    TrimPixels(spec.resolution, spec.trims)));
+    } else {
+        (void)tile.LoadPixels(TileRenderer::Compose(source, spec.rect, turn));
+        if (spec.compensate)
+            out.compensation = ApplyEdgeCompensation(tile, spec.resolution, spec.trims);
+        if (out.compensation < 1)
+            return out;
+    }
+    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, spec.roundedResolution);
+    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, spec.roundedResolution);
+    auto bytes = tile.EncodeToMemory(spec.format);
+    if (bytes)
+        out.bytes = std::move(bytes).value();
+    else
+        out.error = bytes.error();
+    return out;
+}
+
+SaveOutcome TileSaver::Fail(SaveOutcome outcome, const QString& title, const QString& text,
+                            bool closeProgress) {
+    if (closeProgress)
+        progress_.CloseProgress();
+    messages_.Critical(title, text);
+    outcome.status = SaveOutcome::Status::Failed;
+    outcome.title = title;
+    outcome.text = text;
+    return outcome;
+}
+
+SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObject& img,
+                                      const SaveTilesRequest& request) {
+    SaveOutcome outcome;
+    const TileCoordTable table = poster.CalcTileCoord();
+    const int count = table.count;
+    if (count < 1)
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TileCoordError(), false);
+
+    // The file names are checked before anything is created, so that a missing choice leaves
+    // no empty folder behind.
+    if (const TilePath first = MakeTileFilePath(request, 1); first.result < 1)
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message),
+                    false);
+
+    const QString folder = TargetFolderPath(request);
+    outcome.folder = folder;
+    if (QFileInfo(folder).isDir()) {
+        if (messages_.YesNoCancel(SaveTilesTexts::FolderExistsTitle(),
+                                  SaveTilesTexts::FolderExists(folder)) !=
+            MessageService::Answer::Yes) {
+            outcome.status = SaveOutcome::Status::Declined;
+            return outcome;
+        }
+    } else if (!QDir().mkdir(folder)) {
+        return Fail(outcome, SaveTilesTexts::CreateFolderTitle(),
+                    SaveTilesTexts::CreateFolderError(folder), false);
+    }
+
+    progress_.ShowProgressBar(SaveTilesTexts::SavingImagesNow());
+
+    if (!NewImageObject(messages_))
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::ImageObjectError(),
+                    true);
+
+    const PixelArray source = img.ReadPixels();
+    if (source.IsNull() || source.Width() != poster.lImgWidth ||
+        source.Height() != poster.lImgHeight)
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SourceUnreadable(),
+                    true);
+
+    if (!poster.CheckTileSizesNoTrim().ok)
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::InvalidTileSizes(),
+                    true);
+
+    std::array<double, 4> trims{};
+    for (int e = 0; e < 4; ++e)
+        trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
+    const bool compensate = poster.PrinterClips();
+    const double dW = poster.CheckTileSizes().dW;
+    const TileResolution resolution =
+        TileResolutionFor(table.tiles.front(), poster.bTileRotated, dW);
+
+    const auto specFor = [&](int i) {
+        TileSpec spec;
+        spec.rect = table.tiles[static_cast<size_t>(i)];
+        spec.rotate = poster.bTileRotated;
+        spec.compensate = compensate;
+        spec.resolution = resolution.exact;
+        spec.roundedResolution = resolution.rounded;
+        spec.trims = trims;
+        spec.format = *request.format;
+        return spec;
+    };
+
+    // Tiles in the making: started in order, collected in order. Their number is bounded by
+    // the threads and by memory (a few tiles, or one when tiles are very large).
+    QThreadPool pool;
+    pool.setMaxThreadCount(threads_);
+    std::atomic<bool> stop = false;
+    struct Pending {
+        QFuture<RenderedTile> future;
+        qint64 workBytes = 0;
+    };
+    std::deque<Pending> pending;
+    qint64 pendingBytes = 0;
+    const qint64 budget = (qint64(64) << 20) + qint64(source.BytesPerLine()) * source.Height() / 2;
+    const size_t maxPending = static_cast<size_t>(threads_) + 1;
+    int next = 0;
+    const auto startMore = [&] {
+        while (next < count && pending.size() < maxPending) {
+            const TileSpec spec = specFor(next);
+            const qint64 work = TileWorkBytes(spec);
+            if (!pending.empty() && pendingBytes + work > budget)
+                break;
+            Pending p;
+            p.workBytes = work;
+            if (threads_ == 1) {
+                p.future = QtFuture::makeReadyFuture(RenderTile(source, spec));
+            } else {
+                p.future = QtConcurrent::run(&pool, [&source, &stop, spec] {
+                    // Tiles not begun when the run stops are not made at all.
+                    return stop.load() ? RenderedTile{} : RenderTile(source, spec);
+                });
+            }
+            pendingBytes += work;
+            pending.push_back(std::move(p));
+            ++next;
+        }
+    };
+    const auto finish = [&] {
+        stop = true;
+        pool.waitForDone();
+    };
+
+    for (int i = 0; i < count; ++i) {
+        const TilePath path = MakeTileFilePath(request, static_cast<short>(i + 1));
+        if (path.result < 1) {
+            finish();
+            return Fail(outcome, SaveTilesTexts::ErrorTitle(),
+                        SaveTilesTexts::Problem(path.message), true);
+        }
+        startMore();
+        Pending current = std::move(pending.front());
+        pending.pop_front();
+        const RenderedTile tile = current.future.result();
+        pendingBytes -= current.workBytes;
+        // Keep the workers busy while this tile is written.
+        startMore();
+
+        if (tile.compensation < 1) {
+            finish();
+            return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError(),
+                        true);
+        }
+        if (!tile.bytes.isEmpty() && !HasRoomForTile(folder, tile.bytes)) {
+            finish();
+            return Fail(outcome, SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace(),
+                        true);
+        }
+        if (tile.bytes.isEmpty() || !WriteFileReplacing(path.path, tile.bytes)) {
+            finish();
+            return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SaveFailed(), true);
+        }
+        outcome.tilesWritten = i + 1;
+        if (progress_.Canceled()) {
+            finish();
+            progress_.CloseProgress();
+            messages_.Critical(SaveTilesTexts::CanceledTitle(), SaveTilesTexts::Canceled());
+            outcome.status = SaveOutcome::Status::Canceled;
+            outcome.title = SaveTilesTexts::CanceledTitle();
+            outcome.text = SaveTilesTexts::Canceled();
+            return outcome;
+        }
+        progress_.SetProgressVal(static_cast<double>(i + 1) / count);
+    }
+    finish();
+    progress_.CloseProgress();
+    progress_.ShowSaveOkMsg(folder);
+    outcome.status = SaveOutcome::Status::Saved;
+    return outcome;
+}
+
+} // namespace tessellon

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "export/image_object.h"
+#include "export/save_outcome.h"
+#include "export/save_tiles_request.h"
+#include "layout/tile_coord_table.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace tessellon {
+
+class MessageService;
+class PosterState;
+class SaveProgress;
+
+// "Save Images Now": cuts the loaded image into the poster's tiles, turns and pads them as the
+// poster asks, stamps each with its print resolution and writes it as one file into a new
+// folder, with progress, cancel and one message for any failure.
+//
+// Tiles are cut and encoded on worker threads while the calling thread writes them in order,
+// reports progress and takes the cancel; the files and their bytes are the same as when
+// everything ran on one thread.
+class TileSaver {
+public:
+    // Bytes free where `folder` lies; empty when that cannot be told.
+    using FreeSpaceQuery = std::function<std::optional<qint64>(const QString& folder)>;
+
+    TileSaver(MessageService& messages, SaveProgress& progress);
+
+    // Worker threads for cutting and encoding; 1 does everything on the calling thread.
+    // Default: the machine's cores.
+    void SetThreadCount(int threads);
+    int ThreadCount() const { return threads_; }
+    // Replaces the free-space lookup (default: the file system holding the folder).
+    void SetFreeSpaceQuery(FreeSpaceQuery query);
+
+    // Runs the whole save for `img`, the loaded source image as turned by the poster. The
+    // poster supplies the tile table, the tile turning (bTileRotated), the edge compensation
+    // switch and the current profile's trims.
+    SaveOutcome processSaveNow(const PosterState& poster, const ImageObject& img,
+                               const SaveTilesRequest& request);
+
+    // The folder the tiles go into: folder, a separator unless it ends in one, new folder name.
+    static QString TargetFolderPath(const SaveTilesRequest& request);
+
+    struct TilePath {
+        short result = -1; // 1 on success, -1 on failure
+        QString path;      // on success
+        QString message;   // on failure
+    };
+    // The file of tile number n (1-based): folder, new folder, base name, the number with at
+    // least three digits, extension.
+    static TilePath MakeTileFilePath(const SaveTilesRequest& request, short n);
+
+    // Turns the tile 90 degrees counter-clockwise: the old right column becomes the top row.
+    static ImagingResult RotateTileCcw(ImageObject& tile);
+
+    // Pads the tile so that what the printer clips off is not lost: below 64 pixels per inch
+    // the tile is first resampled to 64; then floor(resolution x trim) pixels are added on each
+    // edge (trims in inches: top, right, bottom, left), repeating the outermost pixels.
+    // 1 on success, -1 on failure.
+    static short ApplyEdgeCompensation(ImageObject& tile, double resolution,
+                                       const std::array<double, 4>& trims);
+
+    // Whether the encoded tile fits on the file system of the target folder. When the free
+    // space cannot be told, it counts as enough.
+    bool HasRoomForTile(const QString& folder, const QByteArray& encodedTile) const;
+
+    // Print resolution of the tiles: pixels of tile 0 across the paper width per inch of the
+    // printed width, and that value rounded (halves to even), at least 2.
+    struct TileResolution {
+        double exact = 0;
+        int rounded = 2;
+    };
+    static TileResolution TileResolutionFor(const TileRect& tile0, bool rotateTiles,
+                                            double printedWidthInches);
+
+    // One tile, ready for writing: cut (repeating the image's last column or row where the
+    // rectangle reaches past it), turned, compensated, stamped and encoded.
+    struct TileSpec {
+        TileRect rect;
+        bool rotate = false;
+        bool compensate = false;
+        double resolution = 0;
+        int roundedResolution = 2;
+        std::array<double, 4> trims{};
+        ImageFormat format = ImageFormat::Jpeg;
+    };
+    struct RenderedTile {
+        short compensation = 1; // result of the edge compensation (1 when not applied)
+        QByteArray bytes;       // empty when the tile could not be encoded
+        QString error;          // why not
+    };
+    static RenderedTile RenderTile(const PixelArray& source, const TileSpec& spec);
+
+private:
+    SaveOutcome Fail(SaveOutcome outcome, const QString& title, const QString& text,
+                     bool closeProgress);
+
+    MessageService& messages_;
+    SaveProgress& progress_;
+    int threads_;
+    FreeSpaceQuery freeSpace_;
+};
+
+} // namespace tessellon

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tessellon {
+
+class SettingsStore;
+
+// The application folder: the folder named by the settings value app_dir (which the program
+// only reads), or the program's own folder when that value is empty.
+class ApplicationFolder {
+public:
+    static QString Resolve(const SettingsStore& settings);
+    static QString Resolve(const QString& appDir, const QString& programDir);
+
+    // The folder for files the program writes beside itself (the edge profile file): the
+    // application folder when files can be created in it, otherwise - an installed program in
+    // a protected folder - the user's writable application data folder, created if needed.
+    static QString WritableDataFolder(const SettingsStore& settings);
+    static QString WritableDataFolder(const QString& appDir, const QString& programDir);
+
+    // True when a file can actually be created in `folder`. Permission bits alone are not
+    // trusted: on Windows they do not reflect access rights.
+    static bool CanCreateFilesIn(const QString& folder);
+
+    // `folder` and `fileName` with exactly one separator between them.
+    static QString Join(const QString& folder, const QString& fileName);
+};
+
+} // namespace tessellon
