@@ -3,6 +3,10 @@
 #include "app/app_version.h"
 #include "common/message_service.h"
 #include "common/string_table.h"
+#include "paper/paper_model.h"
+#include "settings/pref_formats.h"
+#include "settings/prefs_io.h"
+#include "settings/settings_store.h"
 #include "source/image_loader.h"
 #include "source/status_pictures.h"
 
@@ -102,8 +106,9 @@ QPixmap ArrowPicture(int pressed, int size) {
 
 } // namespace
 
-frmMain::frmMain(MessageService& messages, QWidget* parent)
-    : QMainWindow(parent), messages_(messages) {
+frmMain::frmMain(SettingsStore& settings, MessageService& messages, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), messages_(messages),
+      profileStore_(std::make_unique<ProfileStore>(settings)) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildUi();
@@ -564,7 +569,7 @@ void frmMain::InitFromPrefs() {
         cmbFileType->setCurrentIndex(0);
     }
     FillDriveList();
-    QString folder = ReadLastFolder();
+    QString folder = settings_.GetPref(PrefValue::LastFolder);
     QString drive = FileBrowser::DriveOf(folder);
     if (drive.isEmpty() || !FileBrowser::CanOpen(folder)) {
         folder = drive = QDir::rootPath();
@@ -579,13 +584,10 @@ void frmMain::InitFromPrefs() {
     state_.bSkipSettingWrite = true;
     state_.bApplyingPrefs = false;
     UpdatePlacementLabels();
-    const QString edge = ReadEdgeAdjust();
-    bool ok = false;
-    const int stored = edge.mid(2, 2).toInt(&ok);
+    // The profile position once more, now against the loaded profile table.
+    const QString edge = settings_.GetPref(PrefValue::EdgeAdjust);
     LoadProfiles();
-    fillMainDialog();
-    const int profile = ok && stored >= 0 && stored < cmbCurBtm->count() ? stored : 0;
-    cmbCurBtm->setCurrentIndex(profile);
+    cmbCurBtm->setCurrentIndex(ParseEdgeAdjustProfile(edge, cmbCurBtm->count()));
     state_.SetCurrentProfile(cmbCurBtm->currentIndex());
     UpdateOutputSize();
 }
@@ -616,31 +618,31 @@ void frmMain::EndProcess() {
     tmrAppEnd->start();
 }
 
-void frmMain::SavePrefs() {}
-
-void frmMain::LoadPrefs() {}
-
-QString frmMain::ReadLastFolder() {
-    return {};
+void frmMain::SavePrefs() {
+    tessellon::SavePrefs(settings_, state_);
 }
 
-void frmMain::WriteLastFolder(const QString&) {}
-
-QString frmMain::ReadEdgeAdjust() {
-    return {};
+void frmMain::LoadPrefs() {
+    // The paper model reads the stored paper line as the paper dialog would, and hands the
+    // sizes to the poster.
+    auto loadPaper = [this](const QString& line) {
+        PaperModel paper;
+        paper.initPaperSizes();
+        paper.setPrefFromRegLine(line);
+        paper.getWhuValues().ApplyTo(state_);
+        UpdatePaperLabels();
+    };
+    auto afterEdgeSwitch = [this] {
+        chkPrinterClips->setChecked(state_.PrinterClips()); // bSkipOutputUpdate is set
+        LoadProfiles();
+    };
+    tessellon::LoadPrefs(settings_, state_, loadPaper, afterEdgeSwitch);
 }
 
 void frmMain::LoadProfiles() {
-    if (profiles_ == &ownProfiles_ && ownProfiles_.IsEmpty()) {
-        ownProfiles_.SetProfiles({
-            EdgeProfile{QCoreApplication::translate("frmMain", "default"), {0, 0, 0, 0}},
-            EdgeProfile{QCoreApplication::translate("frmMain", "Kodak photo lab default"),
-                        {3, 4, 3, 2}},
-            EdgeProfile{QCoreApplication::translate("frmMain", "Fuji photo lab default"),
-                        {2, 6, 3, 6}},
-        });
-    }
-    state_.SetProfileTable(profiles_);
+    profileStore_->LoadProfiles();
+    state_.SetProfileTable(&profileStore_->Table());
+    fillMainDialog();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -839,12 +841,6 @@ void frmMain::cmbCurBtm_Click(int index) {
         SavePrefs();
 }
 
-void frmMain::SetProfileTable(const ProfileTable* table) {
-    profiles_ = table ? table : &ownProfiles_;
-    state_.SetProfileTable(profiles_);
-    fillMainDialog();
-}
-
 void frmMain::fillMainDialog() {
     const QString oldText = cmbCurBtm->currentText();
     const int oldIndex = cmbCurBtm->currentIndex();
@@ -852,15 +848,10 @@ void frmMain::fillMainDialog() {
     {
         const QSignalBlocker block(cmbCurBtm);
         cmbCurBtm->clear();
-        const QStringList names = profiles_->Names();
+        const QStringList names = profileStore_->Table().Names();
         cmbCurBtm->addItems(names);
-        const qsizetype same = names.lastIndexOf(oldText);
-        if (!oldText.isEmpty() && same >= 0)
-            select = static_cast<int>(same);
-        else
-            select = oldIndex < 0 || oldIndex >= cmbCurBtm->count() ? 0 : oldIndex;
-        if (cmbCurBtm->count() == 0)
-            select = -1;
+        select =
+            names.isEmpty() ? -1 : ProfileStore::SelectionAfterRefill(names, oldText, oldIndex);
         cmbCurBtm->setCurrentIndex(select);
     }
     // The selection counts as made anew: recompute with the (possibly changed) profile.
@@ -868,11 +859,7 @@ void frmMain::fillMainDialog() {
 }
 
 bool frmMain::IsInitialProfile() const {
-    const qsizetype i = cmbCurBtm->currentIndex();
-    if (profiles_->Count() > 3 || i < 0 || i >= profiles_->Count())
-        return false;
-    const EdgeProfile& p = profiles_->At(i);
-    return std::all_of(p.clip.begin(), p.clip.end(), [](int v) { return v == 0; });
+    return profileStore_->IsInitialProfile(cmbCurBtm->currentIndex());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1107,7 +1094,7 @@ void frmMain::FillFileList(bool bNoSave) {
         ShowStatusPicture(names->isEmpty() ? StatusPictures::kPickFolder
                                            : StatusPictures::kPickImage);
     if (!bNoSave)
-        WriteLastFolder(dir1Path_);
+        settings_.SavePref(PrefValue::LastFolder, QDir::toNativeSeparators(dir1Path_));
 }
 
 void frmMain::cmbFileType_Click(int index) {

@@ -2,7 +2,7 @@
 
 #include "app/frm_preview.h"
 #include "app/picture_box.h"
-#include "calibration/profile_table.h"
+#include "calibration/profile_store.h"
 #include "layout/poster_state.h"
 #include "layout/preview_geometry.h"
 #include "layout/tile_placement.h"
@@ -22,11 +22,14 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <memory>
+
 class QFileSystemModel;
 
 namespace tessellon {
 
 class MessageService;
+class SettingsStore;
 
 // The main window: the four steps of making a poster on one form. It owns the poster state and
 // the loaded image; its handlers keep the state and the controls in step and end every change
@@ -35,7 +38,7 @@ class MessageService;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(MessageService& messages, QWidget* parent = nullptr);
+    frmMain(SettingsStore& settings, MessageService& messages, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs the start-up sequence (texts, preferences, file list, centring); called once before
@@ -83,10 +86,10 @@ public:
     void SetMousePointerMode(int mode);
     void ShowStatusPicture(int kind);
 
-    // The edge profiles the selector lists and the trims come from; the edge calibration
-    // dialog hands over its table here. The window keeps the shipped profiles until then.
-    void SetProfileTable(const ProfileTable* table);
-    const ProfileTable& Profiles() const { return *profiles_; }
+    // The edge calibration profiles and their file, kept for the whole run; the edge
+    // calibration dialog edits them here and calls fillMainDialog afterwards.
+    ProfileStore& Profiles() { return *profileStore_; }
+    const ProfileStore& Profiles() const { return *profileStore_; }
     // Refills the profile selector from the table, keeping the selection.
     void fillMainDialog();
     bool IsInitialProfile() const;
@@ -188,14 +191,6 @@ protected:
 
     // Ends the program at once, writing nothing (Exit button and menu).
     virtual void EndProcess();
-    // Preference access, kept in one place so the store can be swapped.
-    virtual void SavePrefs();
-    virtual void LoadPrefs();
-    virtual QString ReadLastFolder();
-    virtual void WriteLastFolder(const QString& folder);
-    virtual QString ReadEdgeAdjust();
-    // Loads the edge profiles (start-up); the shipped ones unless a table was handed over.
-    virtual void LoadProfiles();
 
 private:
     void BuildUi();
@@ -246,11 +241,14 @@ private:
     void SelectDrive(const QString& root);
     void ShowDir1Path(const QString& path);
     void FillDriveList();
+    void SavePrefs();
+    void LoadPrefs();
+    void LoadProfiles();
 
+    SettingsStore& settings_;
     MessageService& messages_;
     PosterState state_;
-    ProfileTable ownProfiles_;
-    const ProfileTable* profiles_ = &ownProfiles_;
+    std::unique_ptr<ProfileStore> profileStore_;
     SourceImage source_;
     PreviewCopy previewCopy_;
     PreviewGeometry geometry_;

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 #include "app/qt_message_service.h"
+#include "settings/qsettings_store.h"
 
 #include <QApplication>
 
@@ -8,8 +9,9 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("QuillmarkSoftware"));
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
     QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    tessellon::QSettingsStore settings;
     tessellon::QtMessageService messages;
-    tessellon::frmMain window(messages);
+    tessellon::frmMain window(settings, messages);
     messages.SetParent(&window);
     // Closing the main window ends the program, even while other windows are still around.
     QObject::connect(&window, &tessellon::frmMain::unloaded, &app, &QApplication::quit,

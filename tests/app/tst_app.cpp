@@ -2,6 +2,8 @@
 #include "app/frm_main.h"
 #include "common/recording_message_service.h"
 #include "common/rounding.h"
+#include "paper/paper_model.h"
+#include "settings/memory_settings_store.h"
 #include "source/status_pictures.h"
 
 #include <QApplication>
@@ -17,23 +19,14 @@ using namespace tessellon;
 
 namespace {
 
-// The main window with its preference store and its exit replaced by recorders.
+// The main window with its exit replaced by a counter.
 class TestMain : public frmMain {
 public:
     using frmMain::frmMain;
-    int saves = 0;
     int ends = 0;
-    QString storedFolder;
-    QString folderToRestore;
-    QString edgeAdjust;
-    QStringList folderWrites;
 
 protected:
-    void SavePrefs() override { ++saves; }
     void EndProcess() override { ++ends; }
-    QString ReadLastFolder() override { return folderToRestore; }
-    void WriteLastFolder(const QString& f) override { folderWrites.append(f); }
-    QString ReadEdgeAdjust() override { return edgeAdjust; }
 };
 
 QString SaveImage(const QTemporaryDir& dir, const QString& name, int w, int h,
@@ -86,7 +79,23 @@ class TstApp : public QObject {
     Q_OBJECT
 
     RecordingMessageService messages;
+    MemorySettingsStore store;
     std::unique_ptr<TestMain> w;
+
+    // Each preference write of the window writes the tile counts first.
+    int Saves() const { return int(store.WriteLog().count(PrefValueName(PrefValue::NumTiles))); }
+    int FolderWrites() const {
+        return int(store.WriteLog().count(PrefValueName(PrefValue::LastFolder)));
+    }
+    QString StoredFolder() const { return store.GetPref(PrefValue::LastFolder); }
+    // A store as a first start finds it, with the profile file kept in the test folder.
+    void PrepareStore(MemorySettingsStore& s, const QString& lastFolder) const {
+        s.Clear();
+        s.SavePref(PrefValue::AppDir, dir->filePath(QStringLiteral("app")));
+        if (!lastFolder.isEmpty())
+            s.SavePref(PrefValue::LastFolder, lastFolder);
+        s.ClearWriteLog();
+    }
     std::unique_ptr<QTemporaryDir> dir;
 
     void ClickFile(const QString& name) {
@@ -125,16 +134,16 @@ private slots:
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.close();
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("empty")));
-        w = std::make_unique<TestMain>(messages);
-        w->folderToRestore = dir->path();
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("app")));
+        PrepareStore(store, dir->path());
+        w = std::make_unique<TestMain>(store, messages);
         w->Form_Load();
         w->SetSpecialFolders(SpecialFolders(dir->path(), dir->filePath(QStringLiteral("empty"))));
         w->resize(1180, 760);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         messages.Clear();
-        w->saves = 0;
-        w->folderWrites.clear();
+        store.ClearWriteLog();
     }
     void cleanup() { w.reset(); }
 
@@ -239,23 +248,27 @@ private slots:
 
     void startUpWritesOnlyTheFolder() {
         RecordingMessageService m;
-        TestMain fresh(m);
-        fresh.folderToRestore = dir->path();
+        MemorySettingsStore s;
+        PrepareStore(s, dir->path());
+        TestMain fresh(s, m);
         fresh.Form_Load();
-        QCOMPARE(fresh.saves, 0);
-        QVERIFY(!fresh.folderWrites.isEmpty());
-        QCOMPARE(fresh.folderWrites.last(), QDir::cleanPath(dir->path()));
+        // Only the folder is written while starting.
+        QVERIFY(!s.WriteLog().isEmpty());
+        for (const QString& name : s.WriteLog())
+            QCOMPARE(name, PrefValueName(PrefValue::LastFolder));
+        QCOMPARE(s.GetPref(PrefValue::LastFolder), QDir::cleanPath(dir->path()));
         QVERIFY(m.Messages().isEmpty());
     }
 
     void missingStoredFolderFallsBackToRoot() {
         RecordingMessageService m;
-        TestMain fresh(m);
-        fresh.folderToRestore = dir->filePath(QStringLiteral("gone/away"));
+        MemorySettingsStore s;
+        PrepareStore(s, dir->filePath(QStringLiteral("gone/away")));
+        TestMain fresh(s, m);
         fresh.Form_Load();
         QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
         QCOMPARE(fresh.State().sCurDrive, QDir::rootPath());
-        QCOMPARE(fresh.folderWrites.last(), QDir::cleanPath(QDir::rootPath()));
+        QCOMPARE(s.GetPref(PrefValue::LastFolder), QDir::cleanPath(QDir::rootPath()));
     }
 
     void folderListShowsMatchingFiles() {
@@ -266,13 +279,13 @@ private slots:
                                      "tall.bmp"}));
         w->cmbFileType->setCurrentIndex(3);
         QCOMPARE(w->lstFiles->count(), 4);
-        QVERIFY(w->folderWrites.isEmpty()); // a filter change does not store the folder
+        QCOMPARE(FolderWrites(), 0); // a filter change does not store the folder
         w->cmbFileType->setCurrentIndex(4);
         QCOMPARE(w->lstFiles->count(), 7);
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
         QCOMPARE(w->lstFiles->count(), 0);
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickFolder));
-        QCOMPARE(w->folderWrites.last(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
+        QCOMPARE(StoredFolder(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
     }
 
     void choosingAFileLoadsIt() {
@@ -352,14 +365,14 @@ private slots:
         w->cmbTilesWide->setCurrentIndex(2);
         w->cmbTilesHigh->setCurrentIndex(4);
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 20.00 inches"));
-        const int saves = w->saves;
+        const int saves = Saves();
         QVERIFY(saves >= 2);
         QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
         QVERIFY(w->chkLockWh->isChecked());
         QCOMPARE(w->cmbTilesWide->currentIndex(), 2);
         QCOMPARE(w->cmbTilesHigh->currentIndex(), 2);
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 12.00 inches"));
-        QVERIFY(w->saves > saves);
+        QVERIFY(Saves() > saves);
         w->cmbTilesHigh->setCurrentIndex(6);
         QCOMPARE(w->cmbTilesWide->currentIndex(), 6);
         QCOMPARE(w->State().GetNumTilesWide(), short(7));
@@ -374,11 +387,11 @@ private slots:
     void applyingPrefsChangesListsOnly() {
         w->State().bApplyingPrefs = true;
         const QString before = w->lblFinalSize->text();
-        const int saves = w->saves;
+        const int saves = Saves();
         w->cmbTilesWide->setCurrentIndex(9);
         QCOMPARE(w->State().TilesWideIndex(), 9);
         QCOMPARE(w->lblFinalSize->text(), before);
-        QCOMPARE(w->saves, saves);
+        QCOMPARE(Saves(), saves);
         w->State().bApplyingPrefs = false;
     }
 
@@ -402,11 +415,11 @@ private slots:
         QCOMPARE(w->lblTbValue->text(), QStringLiteral("(center)"));
 
         // "Show Tiles" off: the plain picture, stored as a preference.
-        const int saves = w->saves;
+        const int saves = Saves();
         QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
         QVERIFY(!w->chkPreviewTiles->isChecked());
         QVERIFY(!HasRed(w->picCur->Image()));
-        QCOMPARE(w->saves, saves + 1);
+        QCOMPARE(Saves(), saves + 1);
         QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
         QVERIFY(HasRed(w->picCur->Image()));
     }
@@ -539,7 +552,7 @@ private slots:
 
     void paperHandOver() {
         LoadPhoto();
-        const int saves = w->saves;
+        const int saves = Saves();
         QCOMPARE(w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297,
                                    QStringLiteral("line")),
                  short(1));
@@ -547,7 +560,7 @@ private slots:
         QCOMPARE(w->lblUnits->text(), QStringLiteral("Millimeters"));
         QCOMPARE(w->lblPaperName->text(), QStringLiteral("A4"));
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("42.0 x 59.4 cm"));
-        QCOMPARE(w->saves, saves + 1);
+        QCOMPARE(Saves(), saves + 1);
         QCOMPARE(w->getPaperRegLine(), QStringLiteral("line"));
     }
 
@@ -579,21 +592,114 @@ private slots:
     }
 
     void exitEndsWithoutWriting() {
-        const int saves = w->saves;
+        const int saves = Saves();
         QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
         QCOMPARE(w->ends, 1);
         w->mnuExit->trigger();
         QCOMPARE(w->ends, 2);
-        QCOMPARE(w->saves, saves);
+        QCOMPARE(Saves(), saves);
     }
 
     void closingWritesPreferences() {
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
-        const int saves = w->saves;
+        const int saves = Saves();
         w->close();
-        QCOMPARE(w->saves, saves + 1);
+        QCOMPARE(Saves(), saves + 1);
         QCOMPARE(unloaded.count(), 1);
         QCOMPARE(w->ends, 0);
+    }
+
+    void changesAreStored() {
+        w->cmbTilesWide->setCurrentIndex(4);
+        w->cmbTilesHigh->setCurrentIndex(11);
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h11"));
+        QCOMPARE(*store.Stored(PrefValue::NumTiles), StoredPref(QStringLiteral("w04h11")));
+        QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
+        QCOMPARE(*store.Stored(PrefValue::ShowTiles),
+                 StoredPref(std::int32_t(w->chkPreviewTiles->isChecked() ? 1 : 0)));
+        QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
+        QCOMPARE(*store.Stored(PrefValue::HeightEqualsWidth), StoredPref(std::int32_t(1)));
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h04"));
+        QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
+        w->cmbCurBtm->setCurrentIndex(2);
+        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_02"));
+        // The six grouped values, in their order, on every write.
+        store.ClearWriteLog();
+        w->cmbTilesWide->setCurrentIndex(1);
+        QStringList expected;
+        for (PrefValue v :
+             {PrefValue::NumTiles, PrefValue::PaperRegLine, PrefValue::EdgeAdjust,
+              PrefValue::ShowTiles, PrefValue::HeightEqualsWidth, PrefValue::MarginLocked})
+            expected << PrefValueName(v);
+        QCOMPARE(store.WriteLog().mid(0, 6), expected);
+        // Turning the tiles is not stored.
+        store.ClearWriteLog();
+        QTest::mouseClick(w->chkRotateTiles, Qt::LeftButton);
+        QVERIFY(store.WriteLog().isEmpty());
+    }
+
+    void startUpRestoresStoredPreferences() {
+        const QString a4 = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|10|10|10|");
+        RecordingMessageService m;
+        MemorySettingsStore s;
+        PrepareStore(s, dir->filePath(QStringLiteral("empty")));
+        s.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
+        s.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
+        s.SavePref(PrefValue::ShowTiles, 1);
+        s.SavePref(PrefValue::HeightEqualsWidth, 0);
+        s.SavePref(PrefValue::MarginLocked, 1);
+        s.SavePref(PrefValue::PaperRegLine, a4);
+        s.ClearWriteLog();
+        TestMain fresh(s, m);
+        fresh.Form_Load();
+        QCOMPARE(fresh.cmbTilesWide->currentIndex(), 5);
+        QCOMPARE(fresh.cmbTilesHigh->currentIndex(), 3);
+        QVERIFY(fresh.chkPrinterClips->isChecked());
+        QVERIFY(fresh.cmbCurBtm->isEnabled());
+        QCOMPARE(fresh.cmbCurBtm->currentIndex(), 2);
+        QCOMPARE(fresh.cmbCurBtm->currentText(), QStringLiteral("Fuji photo lab default"));
+        QVERIFY(fresh.chkPreviewTiles->isChecked());
+        QVERIFY(!fresh.chkLockWh->isChecked());
+        QCOMPARE(fresh.State().iWhMarginLocked, short(1));
+        QCOMPARE(fresh.getPaperRegLine(), a4);
+        QCOMPARE(fresh.getCurUnits(), kUnitMillimeters);
+        PaperModel paper;
+        paper.initPaperSizes();
+        paper.setPrefFromRegLine(a4);
+        QCOMPARE(fresh.lblPaperName->text(), paper.getWhuValues().sGetPaperName);
+        QCOMPARE(fresh.lblPaperSize->text(), QStringLiteral("210.0 x 297.0"));
+        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Millimeters"));
+        QVERIFY(fresh.lblFinalSize->text().endsWith(QStringLiteral(" cm")));
+        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
+        QVERIFY(m.Messages().isEmpty());
+        // Nothing but the folder was written while starting; the next change writes again.
+        for (const QString& name : s.WriteLog())
+            QCOMPARE(name, PrefValueName(PrefValue::LastFolder));
+        fresh.cmbTilesHigh->setCurrentIndex(0);
+        QCOMPARE(s.GetPref(PrefValue::NumTiles), QStringLiteral("w05h00"));
+        // Closing writes the group once more.
+        s.ClearWriteLog();
+        fresh.close();
+        QCOMPARE(s.WriteLog().count(PrefValueName(PrefValue::NumTiles)), 1);
+    }
+
+    void firstStartUsesDefaults() {
+        RecordingMessageService m;
+        MemorySettingsStore s;
+        PrepareStore(s, {});
+        TestMain fresh(s, m);
+        fresh.Form_Load();
+        QCOMPARE(fresh.State().GetNumTilesWide(), short(2));
+        QCOMPARE(fresh.State().GetNumTilesHigh(), short(2));
+        QVERIFY(!fresh.chkPrinterClips->isChecked());
+        QVERIFY(!fresh.chkPreviewTiles->isChecked());
+        QVERIFY(!fresh.chkLockWh->isChecked());
+        QCOMPARE(fresh.cmbCurBtm->currentIndex(), 0);
+        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("Photo 4\" x 6\""));
+        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Inches"));
+        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
+        // The shipped profiles were written beside the program's settings.
+        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("app/printer_edge_config"))));
     }
 
     void dialogCommandsAreForwarded() {
@@ -630,7 +736,7 @@ private slots:
         QVERIFY(w->State().bImgSelected);
         QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
         QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("photo.bmp"));
-        QCOMPARE(w->folderWrites.last(), QDir::cleanPath(dir->path()));
+        QCOMPARE(StoredFolder(), QDir::cleanPath(dir->path()));
     }
 
     void specialFolderButtons() {
