@@ -30,8 +30,9 @@ void SourceImage::Clear() {
 }
 
 bool SourceImage::Open(const QString& path, QSize previewBox) {
+    // A decode of the previous file still running is not waited for: the watcher moves to the
+    // new one and the old result is dropped when it is done.
     Clear();
-    watcher_.waitForFinished();
     const auto size = ImageLoader::ReadFileInfo(path);
     if (!size)
         return false;

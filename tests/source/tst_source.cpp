@@ -404,6 +404,27 @@ private slots:
         QCOMPARE(src.Full().size(), QSize(1200, 1600));
     }
 
+    void reopeningWhileDecodingTakesTheNewFile() {
+        QTemporaryDir dir;
+        QImage a(2400, 1600, QImage::Format_RGB32);
+        a.fill(Qt::red);
+        QImage b(800, 1000, QImage::Format_RGB32);
+        b.fill(Qt::blue);
+        const QString pa = dir.filePath(QStringLiteral("a.jpg"));
+        const QString pb = dir.filePath(QStringLiteral("b.jpg"));
+        QVERIFY(a.save(pa, "JPEG"));
+        QVERIFY(b.save(pb, "JPEG"));
+        SourceImage src;
+        QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
+        QVERIFY(src.Open(pa, QSize(100, 100)));
+        QVERIFY(src.Open(pb, QSize(100, 100)));
+        QCOMPARE(src.Size(), QSize(800, 1000));
+        QTRY_COMPARE(decoded.count(), 1);
+        QCOMPARE(decoded.first().first().toBool(), true);
+        QCOMPARE(src.Full().size(), QSize(800, 1000));
+        QCOMPARE(QColor(src.Full().pixel(10, 10)).blue() > 200, true);
+    }
+
     void openCorruptFileFails() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.jpg"));
