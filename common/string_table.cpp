@@ -145,10 +145,12 @@ constexpr std::array kEntries = {
                                  "Calibration technology to measure and compensate for the "
                                  "characteristics of your printer.")},
     Entry{244, QT_TRANSLATE_NOOP("StringTable", "OK")},
+    Entry{287, QT_TRANSLATE_NOOP("StringTable", "inch")},
     Entry{328, QT_TRANSLATE_NOOP("StringTable", "Poster Preview")},
     Entry{329, QT_TRANSLATE_NOOP("StringTable", "Close")},
     Entry{330, QT_TRANSLATE_NOOP("StringTable", "Invalid print size values")},
     Entry{331, QT_TRANSLATE_NOOP("StringTable", "Invalid information")},
+    Entry{495, QT_TRANSLATE_NOOP("StringTable", "Edge Test Print")},
     Entry{509, QT_TRANSLATE_NOOP("StringTable", "Millions of pixels used in poster image")},
     Entry{510, QT_TRANSLATE_NOOP("StringTable", "Final size of your poster")},
     Entry{511, QT_TRANSLATE_NOOP("StringTable", "Resolution of your final printed poster")},

@@ -4,9 +4,12 @@ namespace tessellon {
 
 QString FormatExtension(ImageFormat format) {
     switch (format) {
-    case ImageFormat::Jpeg: return QStringLiteral(".jpg");
-    case ImageFormat::Tiff: return QStringLiteral(".tif");
-    case ImageFormat::Bmp: return QStringLiteral(".bmp");
+    case ImageFormat::Jpeg:
+        return QStringLiteral(".jpg");
+    case ImageFormat::Tiff:
+        return QStringLiteral(".tif");
+    case ImageFormat::Bmp:
+        return QStringLiteral(".bmp");
     }
     return {};
 }
@@ -26,10 +29,14 @@ std::optional<ImageFormat> FormatFromFileName(const QString& fileName) {
 
 std::optional<ImageFormat> FormatFromCode(int code) {
     switch (code) {
-    case 1: return ImageFormat::Jpeg;
-    case 3: return ImageFormat::Tiff;
-    case 6: return ImageFormat::Bmp;
-    default: return std::nullopt;
+    case 1:
+        return ImageFormat::Jpeg;
+    case 3:
+        return ImageFormat::Tiff;
+    case 6:
+        return ImageFormat::Bmp;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -25,12 +25,16 @@ namespace {
 
 constexpr double kInchesPerMeter = 1 / 0.0254;
 
-QString Tr(const char* text) { return QCoreApplication::translate("ImageObject", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ImageObject", text);
+}
 
 int DpiFromDpm(int dpm) {
     return dpm > 0 ? static_cast<int>(std::lround(dpm * 0.0254)) : ImageObject::kDefaultDpi;
 }
-int DpmFromDpi(int dpi) { return static_cast<int>(std::lround(dpi * kInchesPerMeter)); }
+int DpmFromDpi(int dpi) {
+    return static_cast<int>(std::lround(dpi * kInchesPerMeter));
+}
 
 // Qt refuses to decode images above 256 MB by default; photos for posters are larger. The
 // limit follows the memory the program allows itself for one image.
@@ -131,8 +135,8 @@ ImagingValue<QSize> ImageObject::ReadFileInfo(const QString& path) {
     reader.setAutoTransform(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return ImagingResult::Fail(Tr("The file is not a readable image: %1")
-                                       .arg(reader.errorString()));
+        return ImagingResult::Fail(
+            Tr("The file is not a readable image: %1").arg(reader.errorString()));
     return size;
 }
 
@@ -183,8 +187,8 @@ ImagingResult ImageObject::LoadImageFile(const QString& path) {
                                        .arg(size.height()));
     QImage image = reader.read();
     if (image.isNull())
-        return ImagingResult::Fail(Tr("The image could not be decoded: %1")
-                                       .arg(reader.errorString()));
+        return ImagingResult::Fail(
+            Tr("The image could not be decoded: %1").arg(reader.errorString()));
     PixelArray pixels = PixelArray::FromImage(image);
     if (pixels.IsNull())
         return ImagingResult::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels)")
@@ -239,10 +243,17 @@ ImagingResult ImageObject::Rotate(int degrees) {
         return ImagingResult::Fail(Tr("There is no image to rotate"));
     TileRenderer::Turn turn;
     switch (degrees) {
-    case 90: turn = TileRenderer::Turn::Clockwise; break;
-    case 180: turn = TileRenderer::Turn::HalfTurn; break;
-    case 270: turn = TileRenderer::Turn::CounterClockwise; break;
-    default: return ImagingResult::Fail(Tr("Invalid rotation angle %1").arg(degrees));
+    case 90:
+        turn = TileRenderer::Turn::Clockwise;
+        break;
+    case 180:
+        turn = TileRenderer::Turn::HalfTurn;
+        break;
+    case 270:
+        turn = TileRenderer::Turn::CounterClockwise;
+        break;
+    default:
+        return ImagingResult::Fail(Tr("Invalid rotation angle %1").arg(degrees));
     }
     PixelArray turned = TileRenderer::Turned(pixels_, turn);
     if (turned.IsNull())
@@ -257,8 +268,12 @@ ImagingResult ImageObject::SetImageInfo(ImageAttribute attribute, int value) {
     if (value < 1)
         return ImagingResult::Fail(Tr("Invalid resolution %1").arg(value));
     switch (attribute) {
-    case ImageAttribute::HorizontalResolution: dpiX_ = value; return ImagingResult::Ok();
-    case ImageAttribute::VerticalResolution: dpiY_ = value; return ImagingResult::Ok();
+    case ImageAttribute::HorizontalResolution:
+        dpiX_ = value;
+        return ImagingResult::Ok();
+    case ImageAttribute::VerticalResolution:
+        dpiY_ = value;
+        return ImagingResult::Ok();
     }
     return ImagingResult::Fail(Tr("Unknown image attribute"));
 }
@@ -292,8 +307,8 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
         return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
     QImageWriter writer(&buffer, qtFormat);
     if (!writer.write(picture))
-        return ImagingResult::Fail(Tr("The image could not be encoded: %1")
-                                       .arg(writer.errorString()));
+        return ImagingResult::Fail(
+            Tr("The image could not be encoded: %1").arg(writer.errorString()));
     buffer.close();
     return bytes;
 }
@@ -312,8 +327,8 @@ ImagingValue<QSize> ImageObject::MeasureText(const QString& text, int fontSize) 
     return TextExtent(*font, text);
 }
 
-ImagingResult ImageObject::DrawText(int x, int y, const QString& text, int fontSize,
-                                    QColor colour, int opacityPercent) {
+ImagingResult ImageObject::DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
+                                    int opacityPercent) {
     if (IsNull())
         return ImagingResult::Fail(Tr("There is no image to draw on"));
     const auto font = ProgramFont(fontSize);

@@ -11,7 +11,9 @@ QString ImageObjectInitErrorText() {
                                        "Error initializing image object.  Can not continue.");
 }
 
-QString ImageObjectInitErrorTitle() { return QCoreApplication::translate("Imaging", "Error"); }
+QString ImageObjectInitErrorTitle() {
+    return QCoreApplication::translate("Imaging", "Error");
+}
 
 std::optional<ImageObject> NewImageObject(MessageService& messages) {
     ImageObject obj;

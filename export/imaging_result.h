@@ -44,7 +44,9 @@ public:
     const T* operator->() const { return &*value_; }
     const T& operator*() const { return *value_; }
     const QString& error() const { return error_; }
-    ImagingResult status() const { return ok() ? ImagingResult::Ok() : ImagingResult::Fail(error_); }
+    ImagingResult status() const {
+        return ok() ? ImagingResult::Ok() : ImagingResult::Fail(error_);
+    }
 
 private:
     std::optional<T> value_;

@@ -24,9 +24,13 @@ QString TjError(tjhandle handle) {
     return QString::fromLocal8Bit(tjGetErrorStr2(handle));
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("JpegCodec", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("JpegCodec", text);
+}
 
-int ClampDensity(int dpi) { return std::clamp(dpi, 1, 65535); }
+int ClampDensity(int dpi) {
+    return std::clamp(dpi, 1, 65535);
+}
 
 void PutBigEndian16(QByteArray& bytes, qsizetype at, int value) {
     bytes[at] = static_cast<char>((value >> 8) & 0xff);
@@ -46,8 +50,8 @@ void StoreDensity(QByteArray& jpeg, JpegCodec::Resolution res) {
                          static_cast<uchar>(jpeg[3]) == 0xe0 &&
                          std::memcmp(jpeg.constData() + 6, "JFIF\0", 5) == 0;
     if (!hasJfif) {
-        static const char app0[] = {'\xff', '\xe0', 0, 16,  'J', 'F', 'I', 'F', 0,
-                                    1,      1,      1, 0,   1,   0,   1,   0,   0};
+        static const char app0[] = {'\xff', '\xe0', 0, 16, 'J', 'F', 'I', 'F', 0,
+                                    1,      1,      1, 0,  1,   0,   1,   0,   0};
         jpeg.insert(2, app0, sizeof(app0));
     }
     jpeg[13] = 1; // dots per inch

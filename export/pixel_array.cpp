@@ -17,7 +17,9 @@ namespace {
 constexpr qsizetype kHugePage = qsizetype(2) << 20;
 constexpr qsizetype kLargeBuffer = qsizetype(4) << 20;
 
-void FreeBuffer(void* data) { std::free(data); }
+void FreeBuffer(void* data) {
+    std::free(data);
+}
 
 } // namespace
 
@@ -81,8 +83,8 @@ PixelArray PixelArray::FromImage(const QImage& image) {
     PixelArray out = Uninitialized(image.width(), image.height());
     if (out.IsNull())
         return {};
-    const bool direct32 = image.format() == QImage::Format_RGB32 ||
-                          image.format() == QImage::Format_ARGB32;
+    const bool direct32 =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
     const int w = image.width();
     const size_t rowBytes = static_cast<size_t>(w) * kChannels;
     constexpr int kBand = 64;

@@ -16,8 +16,8 @@ QString SaveTilesTexts::Problem(const QString& message) {
 }
 
 QString SaveTilesTexts::FolderExists(const QString& folderPath) {
-    return tr("The folder") + u' ' + u'"' + folderPath + u'"' + u' ' + tr("already exists") +
-           u' ' + tr("Some files could be overwritten.  Do you want to continue?");
+    return tr("The folder") + u' ' + u'"' + folderPath + u'"' + u' ' + tr("already exists") + u' ' +
+           tr("Some files could be overwritten.  Do you want to continue?");
 }
 
 } // namespace tessellon

@@ -34,7 +34,9 @@ bool IsSeparator(QChar c) {
 #endif
 }
 
-bool EndsInSeparator(const QString& path) { return !path.isEmpty() && IsSeparator(path.back()); }
+bool EndsInSeparator(const QString& path) {
+    return !path.isEmpty() && IsSeparator(path.back());
+}
 
 std::optional<qint64> FileSystemFreeSpace(const QString& folder) {
     const QStorageInfo storage(folder);
@@ -73,9 +75,13 @@ TileSaver::TileSaver(MessageService& messages, SaveProgress& progress)
     : messages_(messages), progress_(progress), threads_(std::max(1, QThread::idealThreadCount())),
       freeSpace_(&FileSystemFreeSpace) {}
 
-void TileSaver::SetThreadCount(int threads) { threads_ = std::max(1, threads); }
+void TileSaver::SetThreadCount(int threads) {
+    threads_ = std::max(1, threads);
+}
 
-void TileSaver::SetFreeSpaceQuery(FreeSpaceQuery query) { freeSpace_ = std::move(query); }
+void TileSaver::SetFreeSpaceQuery(FreeSpaceQuery query) {
+    freeSpace_ = std::move(query);
+}
 
 QString TileSaver::TargetFolderPath(const SaveTilesRequest& request) {
     QString path = request.folder;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "export/image_format.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+
+namespace tessellon {
+
+// What the save dialog proposes for a source file: base name, new folder name and file type,
+// or why it cannot open.
+class SaveTilesDefaults {
+    Q_DECLARE_TR_FUNCTIONS(SaveTilesDefaults)
+
+public:
+    struct Message {
+        QString title;
+        QString text;
+    };
+
+    // From the source file's name (without folder): base = the name less its last four
+    // characters; base name base + "_", folder base + "_poster_images", file type from the
+    // last three characters in lower case.
+    static SaveTilesDefaults For(const QString& fileName);
+
+    // Set when the name is shorter than five characters (base and folder names stay empty).
+    std::optional<Message> nameProblem;
+    // Set when the name's ending is not bmp, tif or jpg (format stays empty).
+    std::optional<Message> formatProblem;
+    QString baseFileName;
+    QString newFolderName;
+    std::optional<ImageFormat> format;
+
+    static QString InvalidFileText() { return tr("Invalid file chosen.  Can not continue."); }
+    static QString InvalidFileTitle() { return tr("Problem"); }
+    static QString InvalidTypeText() { return tr("Unable to save - invalid image file type"); }
+    static QString InvalidTypeTitle() { return tr("Error"); }
+};
+
+} // namespace tessellon

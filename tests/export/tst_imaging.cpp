@@ -1,0 +1,504 @@
+#include "export_test_support.h"
+
+#include "common/recording_message_service.h"
+#include "export/jpeg_codec.h"
+#include "export/tile_renderer.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+int MaxChannelDiff(const PixelArray& a, const PixelArray& b) {
+    int worst = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                worst = std::max(worst, std::abs(int(a(c, x, y)) - int(b(c, x, y))));
+    return worst;
+}
+
+// A smooth image: JPEG keeps it within a few levels.
+PixelArray SmoothPixels(int w, int h) {
+    PixelArray p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            p.Set(0, x, y, static_cast<std::uint8_t>(40 + x));
+            p.Set(1, x, y, static_cast<std::uint8_t>(200 - y));
+            p.Set(2, x, y, 90);
+        }
+    return p;
+}
+
+QByteArray JpegBytes(int w, int h) {
+    ImageObject img;
+    if (!img.LoadPixels(SmoothPixels(w, h)))
+        return {};
+    auto bytes = img.EncodeToMemory(ImageFormat::Jpeg);
+    return bytes ? *bytes : QByteArray();
+}
+
+// The JPEG with its frame header claiming another size.
+QByteArray WithJpegSize(QByteArray jpeg, int w, int h) {
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        if (uchar(jpeg[i]) == 0xff && uchar(jpeg[i + 1]) == 0xc0) {
+            jpeg[i + 5] = char(h >> 8);
+            jpeg[i + 6] = char(h & 0xff);
+            jpeg[i + 7] = char(w >> 8);
+            jpeg[i + 8] = char(w & 0xff);
+            return jpeg;
+        }
+    }
+    return {};
+}
+
+QByteArray BmpHeaderClaiming(qint32 w, qint32 h) {
+    QByteArray b(54, '\0');
+    auto put32 = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, 54 + 64);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(w));
+    put32(22, quint32(h));
+    b[26] = 1;
+    b[28] = 24;
+    return b + QByteArray(64, '\x7f');
+}
+
+QByteArray PngBytes() {
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    QImageWriter(&buf, "png").write(img);
+    return bytes;
+}
+
+} // namespace
+
+class TestImaging : public QObject {
+    Q_OBJECT
+private slots:
+    void pixelArrayLayout();
+    void pixelArrayCopiesAreIndependent();
+    void newImageObject();
+    void saveAndLoad_data();
+    void saveAndLoad();
+    void resolutionReadByOtherReader_data();
+    void resolutionReadByOtherReader();
+    void encodeToMemoryIsTheFile_data();
+    void encodeToMemoryIsTheFile();
+    void readFileInfoReadsHeaderOnly();
+    void badFiles_data();
+    void badFiles();
+    void loadByContentNotName();
+    void readerLimitRaised();
+    void rotate_data();
+    void rotate();
+    void resample();
+    void createBlankImage();
+    void turnsMatchDefinition_data();
+    void turnsMatchDefinition();
+    void textIsDrawnInMeasuredBox();
+    void fromImageDropsAlpha();
+};
+
+void TestImaging::pixelArrayLayout() {
+    PixelArray p(5, 3);
+    QVERIFY(!p.IsNull());
+    QCOMPARE(p(0, 4, 2), std::uint8_t(0));
+    p.Set(0, 4, 2, 11);
+    p.Set(1, 4, 2, 22);
+    p.Set(2, 4, 2, 33);
+    p.Set(1, 0, 1, 99);
+    // Channel innermost, then x, then y.
+    const std::uint8_t* row2 = p.Row(2);
+    QCOMPARE(row2[4 * 3 + 0], std::uint8_t(11));
+    QCOMPARE(row2[4 * 3 + 1], std::uint8_t(22));
+    QCOMPARE(row2[4 * 3 + 2], std::uint8_t(33));
+    QCOMPARE(p.Row(1)[1], std::uint8_t(99));
+    QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
+    QCOMPARE(p.Image().format(), QImage::Format_RGB888);
+}
+
+void TestImaging::pixelArrayCopiesAreIndependent() {
+    ImageObject a = PatternImage(4, 4);
+    ImageObject b;
+    b.CopyFromImage(a);
+    PixelArray p = b.ReadPixels();
+    p.Set(0, 1, 1, 200);
+    QVERIFY(b.LoadPixels(p));
+    QCOMPARE(a.ReadPixels()(0, 1, 1), std::uint8_t(1));
+    QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
+}
+
+void TestImaging::newImageObject() {
+    RecordingMessageService messages;
+    const auto obj = NewImageObject(messages);
+    QVERIFY(obj.has_value());
+    QCOMPARE(obj->ImageWidth(), 1);
+    QCOMPARE(obj->ReadPixels()(0, 0, 0), std::uint8_t(0));
+    QVERIFY(messages.Messages().isEmpty());
+    QCOMPARE(ImageObjectInitErrorText(),
+             QStringLiteral("Error initializing image object.  Can not continue."));
+    QCOMPARE(ImageObjectInitErrorTitle(), QStringLiteral("Error"));
+}
+
+void TestImaging::saveAndLoad_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("dpiX");
+    QTest::addColumn<int>("dpiY");
+    for (const auto& [name, f] :
+         {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
+          std::pair{"jpg", ImageFormat::Jpeg}}) {
+        QTest::addRow("%s 128", name) << int(f) << 128 << 128;
+        QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
+        QTest::addRow("%s 2", name) << int(f) << 2 << 2;
+        QTest::addRow("%s 1000x999", name) << int(f) << 1000 << 999;
+        QTest::addRow("%s 4321", name) << int(f) << 4321 << 4321;
+    }
+}
+
+void TestImaging::saveAndLoad() {
+    QFETCH(int, format);
+    QFETCH(int, dpiX);
+    QFETCH(int, dpiY);
+    const auto f = *FormatFromCode(format);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+    ImageObject img;
+    QVERIFY(img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
+    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
+    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
+    const auto saved = img.SaveImageFile(path, f);
+    QVERIFY2(saved.ok(), qPrintable(saved.error()));
+
+    ImageObject back;
+    const auto loaded = back.LoadImageFile(path);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
+    QCOMPARE(back.ImageWidth(), 37);
+    QCOMPARE(back.ImageHeight(), 23);
+    QCOMPARE(back.ImageInfo(ImageAttribute::HorizontalResolution), dpiX);
+    QCOMPARE(back.ImageInfo(ImageAttribute::VerticalResolution), dpiY);
+    if (f == ImageFormat::Jpeg)
+        QVERIFY(MaxChannelDiff(back.ReadPixels(), img.ReadPixels()) <= 12);
+    else
+        QVERIFY(back.ReadPixels() == img.ReadPixels());
+}
+
+void TestImaging::resolutionReadByOtherReader_data() {
+    QTest::addColumn<int>("format");
+    QTest::newRow("bmp") << int(ImageFormat::Bmp);
+    QTest::newRow("tif") << int(ImageFormat::Tiff);
+    QTest::newRow("jpg") << int(ImageFormat::Jpeg);
+}
+
+// The resolution is really in the file: Qt's own readers find it there.
+void TestImaging::resolutionReadByOtherReader() {
+    QFETCH(int, format);
+    const auto f = *FormatFromCode(format);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+    ImageObject img = PatternImage(10, 10);
+    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 150));
+    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, 75));
+    QVERIFY(img.SaveImageFile(path, f));
+    const QImage q = QImageReader(path).read();
+    QVERIFY(!q.isNull());
+    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), 150);
+    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), 75);
+}
+
+void TestImaging::encodeToMemoryIsTheFile_data() {
+    resolutionReadByOtherReader_data();
+}
+
+void TestImaging::encodeToMemoryIsTheFile() {
+    QFETCH(int, format);
+    const auto f = *FormatFromCode(format);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+    const ImageObject img = PatternImage(33, 17);
+    const auto bytes = img.EncodeToMemory(f);
+    QVERIFY(bytes.ok());
+    QVERIFY(img.SaveImageFile(path, f));
+    QCOMPARE(ReadAll(path), *bytes);
+    // Overwriting replaces the file.
+    QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
+    ImageObject back;
+    QVERIFY(back.LoadImageFile(path));
+    QCOMPARE(back.ImageWidth(), 5);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestImaging::readFileInfoReadsHeaderOnly() {
+    QTemporaryDir dir;
+    const QByteArray jpeg = JpegBytes(300, 200);
+    // Only the headers survive: the size is known, the pixels are not.
+    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
+    QVERIFY(WriteAll(cut, jpeg.left(jpeg.size() / 3)));
+    const auto info = ImageObject::ReadFileInfo(cut);
+    QVERIFY2(info.ok(), qPrintable(info.error()));
+    QCOMPARE(*info, QSize(300, 200));
+    ImageObject img;
+    QVERIFY(!img.LoadImageFile(cut).ok());
+
+    const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
+    QVERIFY(WriteAll(huge, BmpHeaderClaiming(16000, 15000)));
+    const auto hugeInfo = ImageObject::ReadFileInfo(huge);
+    QVERIFY(hugeInfo.ok());
+    QCOMPARE(*hugeInfo, QSize(16000, 15000));
+    QVERIFY(!img.LoadImageFile(huge).ok());
+}
+
+void TestImaging::badFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray jpeg = JpegBytes(64, 48);
+    ImageObject pattern = PatternImage(64, 48);
+    const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
+    const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
+    QByteArray corrupt = jpeg;
+    for (qsizetype i = jpeg.size() / 2; i < jpeg.size() - 2; ++i)
+        corrupt[i] = char(0xff);
+
+    QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
+    QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3);
+    QTest::newRow("corrupt jpeg") << "bad.jpg" << corrupt;
+    QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
+    QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
+    QTest::newRow("text named jpg") << "text.jpg" << QByteArray("just some words\n");
+    QTest::newRow("png named bmp") << "png.bmp" << PngBytes();
+    QTest::newRow("bmp claiming 200000 x 150000")
+        << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
+    QTest::newRow("bmp claiming 16000 x 15000") << "big.bmp" << BmpHeaderClaiming(16000, 15000);
+    QTest::newRow("jpeg claiming 65000 x 65000") << "huge.jpg" << WithJpegSize(jpeg, 65000, 65000);
+    QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
+}
+
+void TestImaging::badFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QVERIFY(WriteAll(path, bytes));
+    ImageObject img = PatternImage(3, 2);
+    const auto r = img.LoadImageFile(path);
+    QVERIFY(!r.ok());
+    QVERIFY(!r.error().isEmpty());
+    // The previous content stays.
+    QCOMPARE(img.ImageWidth(), 3);
+    QVERIFY(img.ReadPixels() == PatternPixels(3, 2));
+}
+
+void TestImaging::loadByContentNotName() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("really_a_jpeg.bmp"));
+    QVERIFY(WriteAll(path, JpegBytes(40, 30)));
+    ImageObject img;
+    const auto r = img.LoadImageFile(path);
+    QVERIFY2(r.ok(), qPrintable(r.error()));
+    QCOMPARE(img.ImageWidth(), 40);
+    const QString tif = dir.filePath(QStringLiteral("really_a_tiff.jpg"));
+    QVERIFY(WriteAll(tif, *PatternImage(9, 4).EncodeToMemory(ImageFormat::Tiff)));
+    QVERIFY(img.LoadImageFile(tif));
+    QVERIFY(img.ReadPixels() == PatternPixels(9, 4));
+
+    const auto missing = img.LoadImageFile(dir.filePath(QStringLiteral("nothing.jpg")));
+    QVERIFY(!missing.ok());
+    QVERIFY(!ImageObject::ReadFileInfo(dir.filePath(QStringLiteral("nothing.jpg"))).ok());
+}
+
+void TestImaging::readerLimitRaised() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.bmp"));
+    QVERIFY(PatternImage(4, 4).SaveImageFile(path, ImageFormat::Bmp));
+    ImageObject img;
+    QVERIFY(img.LoadImageFile(path));
+    // Qt's default of 256 MB would refuse a 64-megapixel photo.
+    QVERIFY(QImageReader::allocationLimit() >= 1024);
+    QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
+    QVERIFY(!PixelArray::SizeAllowed(0, 10));
+    QVERIFY(!PixelArray::SizeAllowed(2000000000, 2000000000));
+}
+
+void TestImaging::rotate_data() {
+    QTest::addColumn<int>("degrees");
+    QTest::newRow("90") << 90;
+    QTest::newRow("180") << 180;
+    QTest::newRow("270") << 270;
+}
+
+void TestImaging::rotate() {
+    QFETCH(int, degrees);
+    const int W = 5, H = 3;
+    ImageObject img = PatternImage(W, H);
+    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 100));
+    QVERIFY(img.Rotate(degrees));
+    const PixelArray p = img.ReadPixels();
+    const PixelArray old = PatternPixels(W, H);
+    QCOMPARE(img.ImageWidth(), degrees == 180 ? W : H);
+    QCOMPARE(img.ImageHeight(), degrees == 180 ? H : W);
+    for (int y = 0; y < p.Height(); ++y)
+        for (int x = 0; x < p.Width(); ++x) {
+            // Clockwise: the old left column, read upwards, becomes the top row.
+            int ox = x, oy = y;
+            if (degrees == 90) {
+                ox = y;
+                oy = H - 1 - x;
+            } else if (degrees == 180) {
+                ox = W - 1 - x;
+                oy = H - 1 - y;
+            } else {
+                ox = W - 1 - y;
+                oy = x;
+            }
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(p(c, x, y), old(c, ox, oy));
+        }
+    QVERIFY(!img.Rotate(45).ok());
+}
+
+void TestImaging::resample() {
+    ImageObject img = PatternImage(10, 6);
+    QVERIFY(img.Resample(23, 7));
+    QCOMPARE(img.ImageWidth(), 23);
+    QCOMPARE(img.ImageHeight(), 7);
+    QVERIFY(!img.Resample(0, 5).ok());
+    QCOMPARE(img.ImageWidth(), 23);
+}
+
+void TestImaging::createBlankImage() {
+    ImageObject img;
+    QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
+    const PixelArray p = img.ReadPixels();
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x) {
+            QCOMPARE(p(0, x, y), std::uint8_t(1));
+            QCOMPARE(p(1, x, y), std::uint8_t(2));
+            QCOMPARE(p(2, x, y), std::uint8_t(3));
+        }
+    QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
+}
+
+void TestImaging::turnsMatchDefinition_data() {
+    QTest::addColumn<int>("turn");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<int>("left");
+    QTest::newRow("plain") << 0 << 0 << 0 << 0 << 0;
+    QTest::newRow("plain padded") << 0 << 2 << 3 << 1 << 4;
+    QTest::newRow("ccw") << 3 << 0 << 0 << 0 << 0;
+    QTest::newRow("ccw padded") << 3 << 1 << 2 << 3 << 4;
+    QTest::newRow("cw padded") << 1 << 3 << 0 << 2 << 1;
+    QTest::newRow("half padded") << 2 << 1 << 1 << 1 << 1;
+}
+
+// The one-pass renderer against the plain definition: cut with the last column and row
+// repeated past the image, turn, then repeat the outermost pixels into the margins.
+void TestImaging::turnsMatchDefinition() {
+    QFETCH(int, turn);
+    QFETCH(int, top);
+    QFETCH(int, right);
+    QFETCH(int, bottom);
+    QFETCH(int, left);
+    const PixelArray src = PatternPixels(40, 30);
+    for (const TileRect rect : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                                TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+        const int w = rect.Width(), h = rect.Height();
+        PixelArray cut(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < 3; ++c)
+                    cut.Set(c, x, y,
+                            src(c, std::min(rect.left + x, 39), std::min(rect.top + y, 29)));
+        const bool quarter = turn == 1 || turn == 3;
+        const int tw = quarter ? h : w, th = quarter ? w : h;
+        PixelArray turned(tw, th);
+        for (int y = 0; y < th; ++y)
+            for (int x = 0; x < tw; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    int ox = x, oy = y;
+                    if (turn == 1) {
+                        ox = y;
+                        oy = h - 1 - x;
+                    } else if (turn == 2) {
+                        ox = w - 1 - x;
+                        oy = h - 1 - y;
+                    } else if (turn == 3) {
+                        ox = w - 1 - y;
+                        oy = x;
+                    }
+                    turned.Set(c, x, y, cut(c, ox, oy));
+                }
+        const PixelArray out = TileRenderer::Compose(src, rect, TileRenderer::Turn(turn),
+                                                     TileMargins{top, right, bottom, left});
+        QCOMPARE(out.Width(), tw + left + right);
+        QCOMPARE(out.Height(), th + top + bottom);
+        for (int y = 0; y < out.Height(); ++y)
+            for (int x = 0; x < out.Width(); ++x)
+                for (int c = 0; c < 3; ++c)
+                    QCOMPARE(out(c, x, y), turned(c, std::clamp(x - left, 0, tw - 1),
+                                                  std::clamp(y - top, 0, th - 1)));
+    }
+}
+
+void TestImaging::textIsDrawnInMeasuredBox() {
+    const auto extent = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 20);
+    QVERIFY2(extent.ok(), qPrintable(extent.error()));
+    QVERIFY(extent->width() > 50);
+    QVERIFY(extent->height() > 10);
+    const auto bigger = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 40);
+    QVERIFY(bigger->width() > extent->width());
+
+    ImageObject img;
+    QVERIFY(img.CreateBlankImage(400, 120, Qt::white));
+    QVERIFY(img.DrawText(30, 40, QStringLiteral("Edge Test Print"), 20, Qt::black));
+    const PixelArray p = img.ReadPixels();
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const bool dark = p(0, x, y) < 128;
+            const bool in =
+                x >= 30 && x < 30 + extent->width() + 2 && y >= 40 && y < 40 + extent->height();
+            (in ? inside : outside) += dark ? 1 : 0;
+        }
+    QVERIFY2(inside > 200, qPrintable(QString::number(inside)));
+    QCOMPARE(outside, 0);
+}
+
+void TestImaging::fromImageDropsAlpha() {
+    QImage q(3, 1, QImage::Format_ARGB32);
+    q.setPixel(0, 0, qRgba(10, 20, 30, 0));
+    q.setPixel(1, 0, qRgba(40, 50, 60, 255));
+    q.setPixel(2, 0, qRgba(70, 80, 90, 128));
+    q.setDotsPerMeterX(3937);
+    q.setDotsPerMeterY(3937);
+    const ImageObject img = ImageObject::FromImage(q);
+    const PixelArray p = img.ReadPixels();
+    QCOMPARE(p(0, 0, 0), std::uint8_t(10));
+    QCOMPARE(p(2, 1, 0), std::uint8_t(60));
+    QCOMPARE(p(1, 2, 0), std::uint8_t(80));
+    QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
+    const ImageObject gray = ImageObject::FromImage(
+        QImage(2, 2, QImage::Format_Grayscale8).convertToFormat(QImage::Format_Grayscale8));
+    QCOMPARE(gray.ImageWidth(), 2);
+}
+
+QTEST_MAIN(TestImaging)
+#include "tst_imaging.moc"
