@@ -1,4 +1,6 @@
 #include "cli/cli_app.h"
+#include "cli/export_command.h"
+#include "cli/target_command.h"
 
 #include "paper/paper_model.h"
 
@@ -11,6 +13,8 @@
 
 #include <array>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace tessellon {
 namespace {
@@ -116,6 +120,10 @@ int CliApp::Run(const QStringList& args) {
         return Info(rest);
     if (command == u"papers")
         return Papers(rest);
+    if (command == u"export")
+        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0).Run(rest);
+    if (command == u"target")
+        return TargetCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
 }
 

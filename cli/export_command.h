@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace tessellon {
+
+// `tessellon-cli export IMAGE [poster options] --out FOLDER [--base NAME] [--format jpg|tif|bmp]
+// [--yes]`: writes the poster's tile files exactly as the application's "Save Images Now".
+class ExportCommand {
+public:
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitFailed = 1; // the save itself failed
+    static constexpr int kExitUsage = 2;  // bad arguments or input, or a refused folder
+
+    // `showProgress`: draw a progress bar on `err` while the tiles are written.
+    ExportCommand(QTextStream& out, QTextStream& err, bool showProgress)
+        : out_(out), err_(err), showProgress_(showProgress) {}
+
+    // args[0] is the program name, the rest follows the command word.
+    int Run(const QStringList& args);
+
+    static QString HelpText();
+
+private:
+    int Fail(const QString& message, int status = kExitUsage);
+
+    QTextStream& out_;
+    QTextStream& err_;
+    bool showProgress_;
+};
+
+} // namespace tessellon

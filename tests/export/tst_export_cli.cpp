@@ -1,0 +1,281 @@
+#include "export_test_support.h"
+
+#include "cli/cli_app.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+struct RunResult {
+    int status;
+    QString out;
+    QString err;
+};
+
+RunResult RunCli(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    CliApp app(o, e);
+    const int status = app.Run(QStringList{QStringLiteral("tessellon-cli")} + args);
+    o.flush();
+    e.flush();
+    return {status, out, err};
+}
+
+const QStringList kPoster{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
+
+QString SavePattern(const QTemporaryDir& dir, const QString& name, ImageFormat format) {
+    const QString path = dir.filePath(name);
+    return PatternImage(240, 160).SaveImageFile(path, format) ? path : QString();
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestExportCli : public QObject {
+    Q_OBJECT
+private slots:
+    void exportDefaults_data();
+    void exportDefaults();
+    void exportOptions();
+    void existingFolder();
+    void rotatedImage();
+    void badInput_data();
+    void badInput();
+    void help();
+    void target_data();
+    void target();
+    void targetBadInput_data();
+    void targetBadInput();
+};
+
+void TestExportCli::exportDefaults_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("jpg") << "photo.jpg" << int(ImageFormat::Jpeg) << "photo_001.jpg";
+    QTest::newRow("JPG in capitals") << "PHOTO.JPG" << int(ImageFormat::Jpeg) << "PHOTO_001.jpg";
+    QTest::newRow("tif") << "scan.tif" << int(ImageFormat::Tiff) << "scan_001.tif";
+    QTest::newRow("bmp") << "a.bmp" << int(ImageFormat::Bmp) << "a_001.bmp";
+}
+
+void TestExportCli::exportDefaults() {
+    QFETCH(QString, name);
+    QFETCH(int, format);
+    QFETCH(QString, first);
+    QTemporaryDir dir;
+    const QString image = SavePattern(dir, name, *FormatFromCode(format));
+    QVERIFY(!image.isEmpty());
+    const QString out = dir.filePath(QStringLiteral("tiles"));
+    const RunResult r = RunCli(QStringList{"export", image, "--out", out} + kPoster);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(lines.first().startsWith(QStringLiteral("Size: ")));
+    QVERIFY(lines.contains(QStringLiteral("tile 6: 152 80 215 159")));
+    QCOMPARE(lines.last(), out);
+    const QStringList files = Files(out);
+    QCOMPARE(files.size(), 6);
+    QCOMPARE(files.first(), first);
+    const QImage tile = QImageReader(out + u'/' + first).read();
+    QCOMPARE(tile.size(), QSize(64, 80));
+    QCOMPARE(qRound(tile.dotsPerMeterX() * 0.0254), 64);
+}
+
+void TestExportCli::exportOptions() {
+    QTemporaryDir dir;
+    const QString image = SavePattern(dir, QStringLiteral("photo.jpg"), ImageFormat::Jpeg);
+    const QString out = dir.filePath(QStringLiteral("mine"));
+    const RunResult r = RunCli(
+        QStringList{"export", image, "--out", out + u'/', "--base", "t-", "--format", "bmp"} +
+        kPoster);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(Files(out), (QStringList{"t-001.bmp", "t-002.bmp", "t-003.bmp", "t-004.bmp",
+                                      "t-005.bmp", "t-006.bmp"}));
+    // The tile is the source rectangle (the source is a JPEG, so compare with its decode).
+    ImageObject src, tile;
+    QVERIFY(src.LoadImageFile(image));
+    QVERIFY(tile.LoadImageFile(out + QStringLiteral("/t-005.bmp")));
+    const PixelArray s = src.ReadPixels(), t = tile.ReadPixels();
+    for (int y = 0; y < t.Height(); ++y)
+        for (int x = 0; x < t.Width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(t(c, x, y), s(c, 88 + x, 80 + y));
+}
+
+void TestExportCli::existingFolder() {
+    QTemporaryDir dir;
+    const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
+    const QString out = dir.filePath(QStringLiteral("exists"));
+    QVERIFY(QDir().mkdir(out));
+    const RunResult refused = RunCli(QStringList{"export", image, "--out", out} + kPoster);
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.err.startsWith(QStringLiteral("The folder \"") + out +
+                                    QStringLiteral("\" already exists Some files could be "
+                                                   "overwritten.  Do you want to continue?\n")),
+             qPrintable(refused.err));
+    QCOMPARE(Files(out), QStringList());
+    const RunResult yes = RunCli(QStringList{"export", image, "--out", out, "--yes"} + kPoster);
+    QCOMPARE(yes.status, 0);
+    QCOMPARE(Files(out).size(), 6);
+}
+
+void TestExportCli::rotatedImage() {
+    QTemporaryDir dir;
+    const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
+    const QString out = dir.filePath(QStringLiteral("turned"));
+    const RunResult r =
+        RunCli(QStringList{"export", image, "--out", out, "--rotate", "90", "--tiles", "1x1",
+                           "--custom", "1x1.5", "--margins", "0"});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 159 239")));
+    ImageObject tile;
+    QVERIFY(tile.LoadImageFile(out + QStringLiteral("/photo_001.bmp")));
+    QCOMPARE(tile.ImageWidth(), 160);
+    QCOMPARE(tile.ImageHeight(), 240);
+    // Turned clockwise: the top row is the old left column read upwards.
+    const PixelArray p = tile.ReadPixels();
+    QCOMPARE(p(0, 0, 0), std::uint8_t(0));
+    QCOMPARE(p(1, 0, 0), std::uint8_t(159));
+    QCOMPARE(p(1, 159, 0), std::uint8_t(0));
+}
+
+void TestExportCli::badInput_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // the start of stderr; "%1" = the target folder
+    QTest::newRow("zero-byte image") << "empty" << QStringList{} << 2 << "Cannot read image file ";
+    QTest::newRow("truncated image")
+        << "truncated" << QStringList{} << 2 << "Cannot load image file ";
+    QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
+    QTest::newRow("unwritable target")
+        << "underFile" << QStringList{} << 1 << "Could not create the folder \"%1\"";
+    QTest::newRow("base with separator")
+        << "" << QStringList{"--base", "x/y"} << 1
+        << "Problem: The base file name must not contain a folder separator (/ or \\)";
+    QTest::newRow("bad format") << "" << QStringList{"--format", "png"} << 2
+                                << "Invalid --format value";
+    QTest::newRow("short name") << "shortName" << QStringList{} << 2
+                                << "Invalid file chosen.  Can not continue.";
+    QTest::newRow("unknown type") << "pngName" << QStringList{} << 2
+                                  << "Unable to save - invalid image file type";
+    QTest::newRow("bad tiles") << "" << QStringList{"--tiles", "0x3"} << 2
+                               << "Invalid --tiles value";
+}
+
+void TestExportCli::badInput() {
+    QFETCH(QString, setup);
+    QFETCH(QStringList, extra);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString image = SavePattern(dir, QStringLiteral("photo.jpg"), ImageFormat::Jpeg);
+    QString out = dir.filePath(QStringLiteral("tiles"));
+    if (setup == u"empty") {
+        QVERIFY(WriteAll(image, QByteArray()));
+    } else if (setup == u"truncated") {
+        const QByteArray bytes = ReadAll(image);
+        QVERIFY(WriteAll(image, bytes.left(bytes.size() / 2)));
+    } else if (setup == u"underFile") {
+        out = image + QStringLiteral("/tiles");
+    } else if (setup == u"shortName") {
+        QVERIFY(QFile::rename(image, dir.filePath(QStringLiteral(".jpg"))));
+        image = dir.filePath(QStringLiteral(".jpg"));
+    } else if (setup == u"pngName") {
+        QVERIFY(QFile::rename(image, dir.filePath(QStringLiteral("photo.png"))));
+        image = dir.filePath(QStringLiteral("photo.png"));
+    }
+    QStringList args{"export", image};
+    if (setup != u"noOut")
+        args << QStringLiteral("--out") << out;
+    const RunResult r = RunCli(args + kPoster + extra);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.startsWith(message.contains(u"%1") ? message.arg(out) : message),
+             qPrintable(r.err));
+    // Nothing is left behind in the source folder but the source.
+    QVERIFY(!QFileInfo(out).isDir() || Files(out).isEmpty());
+}
+
+void TestExportCli::help() {
+    const RunResult r = RunCli({"export", "--help"});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.contains(QStringLiteral("--out FOLDER")));
+    const RunResult t = RunCli({"target", "--help"});
+    QCOMPARE(t.status, 0);
+    QVERIFY(t.out.contains(QStringLiteral("--out FILE")));
+}
+
+void TestExportCli::target_data() {
+    QTest::addColumn<QStringList>("paper");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("4 x 6 bmp") << QStringList{"--custom", "4x6", "--margins", "0"} << "t.bmp"
+                               << QSize(512, 768);
+    QTest::newRow("millimetres tif")
+        << QStringList{"--units", "mm", "--custom", "101.6x152.4", "--margins", "0"} << "t.tif"
+        << QSize(512, 768);
+    QTest::newRow("jpg in capitals")
+        << QStringList{"--custom", "1x0.75", "--margins", "0"} << "t.JPG" << QSize(128, 96);
+}
+
+void TestExportCli::target() {
+    QFETCH(QStringList, paper);
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const RunResult r = RunCli(QStringList{"target", "--out", path} + paper);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, path + u'\n');
+    const QImage img = QImageReader(path).read();
+    QCOMPARE(img.size(), size);
+    QCOMPARE(qRound(img.dotsPerMeterX() * 0.0254), 128);
+    QCOMPARE(qRound(img.dotsPerMeterY() * 0.0254), 128);
+    if (!name.endsWith(QStringLiteral("JPG"))) {
+        QCOMPARE(img.pixel(0, 0), qRgb(180, 120, 0));
+        QCOMPARE(img.pixel(8, 8), qRgb(0, 0, 255));
+        QCOMPARE(img.pixel(24, 24), qRgb(255, 0, 0));
+    }
+}
+
+void TestExportCli::targetBadInput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QString invalidType =
+        QStringLiteral("Invalid image filename.  Must save image as bmp, tif or jpg file");
+    QTest::newRow("jpeg") << QStringList{"--out", "/tmp/x.jpeg"} << 2 << invalidType;
+    QTest::newRow("no extension") << QStringList{"--out", "/tmp/target"} << 2 << invalidType;
+    QTest::newRow("too short") << QStringList{"--out", "bmp"} << 2 << invalidType;
+    QTest::newRow("missing --out") << QStringList{} << 2 << "target needs --out";
+    QTest::newRow("unwritable") << QStringList{"--out", "UNDERFILE/t.bmp"} << 1
+                                << "Error occurred while saving image to disk - ";
+}
+
+void TestExportCli::targetBadInput() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("plain"));
+    QVERIFY(WriteAll(file, "x"));
+    for (QString& a : args)
+        a.replace(QStringLiteral("UNDERFILE"), file);
+    const RunResult r = RunCli(QStringList{"target", "--custom", "4x6", "--margins", "0"} + args);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
+}
+
+QTEST_MAIN(TestExportCli)
+#include "tst_export_cli.moc"
