@@ -1,5 +1,7 @@
 #include "export/jpeg_codec.h"
 
+#include "export/page_prefetcher.h"
+
 #include <QCoreApplication>
 
 #include <turbojpeg.h>
@@ -130,6 +132,7 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
             Tr("Not enough memory to load the image (%1 x %2 pixels)").arg(width).arg(height));
     // Stop at the first warning: libjpeg would otherwise fill a truncated file with grey.
     const int pitch = static_cast<int>(out.pixels.BytesPerLine());
+    PagePrefetcher prefetch(out.pixels.MutableBits(), static_cast<size_t>(pitch) * height);
     if (tjDecompress2(handle.get(), src, size, out.pixels.MutableBits(), width, pitch, height,
                       TJPF_RGB, TJFLAG_STOPONWARNING) != 0)
         return ImagingResult::Fail(
@@ -140,22 +143,33 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
 
 ImagingValue<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution,
                                            int quality) {
-    if (pixels.IsNull())
+    return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality);
+}
+
+ImagingValue<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect& region,
+                                                 Resolution resolution, int quality) {
+    if (pixels.IsNull() || region.isEmpty() ||
+        !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))
         return ImagingResult::Fail(Tr("There is no image to encode"));
     Handle handle(tjInitCompress());
     if (!handle)
         return ImagingResult::Fail(Tr("The JPEG encoder could not be started"));
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    const int rc = tjCompress2(handle.get(), pixels.Row(0), pixels.Width(),
-                               static_cast<int>(pixels.BytesPerLine()), pixels.Height(), TJPF_RGB,
-                               &buffer, &size, TJSAMP_420, quality, 0);
-    std::unique_ptr<unsigned char, decltype(&tjFree)> owned(buffer, &tjFree);
-    if (rc != 0 || !buffer)
-        return ImagingResult::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
-    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
-    if (jpeg.size() != static_cast<qsizetype>(size))
+    // Encode straight into the result, sized for the worst case: only the pages the encoder
+    // writes are ever touched, and nothing is copied afterwards.
+    const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
+    if (bound == static_cast<unsigned long>(-1) || bound > 0x7fffffffUL)
+        return ImagingResult::Fail(Tr("The image is too large to encode"));
+    QByteArray jpeg(static_cast<qsizetype>(bound), Qt::Uninitialized);
+    if (jpeg.size() != static_cast<qsizetype>(bound))
         return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+    auto* buffer = reinterpret_cast<unsigned char*>(jpeg.data());
+    unsigned long size = bound;
+    const unsigned char* first = pixels.Row(region.top()) + qsizetype(region.left()) * 3;
+    if (tjCompress2(handle.get(), first, region.width(), static_cast<int>(pixels.BytesPerLine()),
+                    region.height(), TJPF_RGB, &buffer, &size, TJSAMP_420, quality,
+                    TJFLAG_NOREALLOC) != 0)
+        return ImagingResult::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
+    jpeg.truncate(static_cast<qsizetype>(size));
     StoreDensity(jpeg, resolution);
     return jpeg;
 }

@@ -4,6 +4,7 @@
 #include "export/pixel_array.h"
 
 #include <QByteArray>
+#include <QRect>
 
 #include <optional>
 
@@ -36,6 +37,9 @@ public:
     // header (dots per inch, at most 65535).
     static ImagingValue<QByteArray> Encode(const PixelArray& pixels, Resolution resolution,
                                            int quality);
+    // The same for a rectangle of the array, read in place (it must lie inside the array).
+    static ImagingValue<QByteArray> EncodeRegion(const PixelArray& pixels, const QRect& region,
+                                                 Resolution resolution, int quality);
 
     // The resolution a JPEG file's JFIF header stores, in dots per inch; empty when it has no
     // JFIF header or stores only an aspect ratio.

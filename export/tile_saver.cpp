@@ -2,6 +2,7 @@
 
 #include "export/file_output.h"
 #include "export/imaging.h"
+#include "export/jpeg_codec.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_renderer.h"
@@ -166,6 +167,19 @@ TileSaver::TileResolution TileSaver::TileResolutionFor(const TileRect& tile0, bo
 TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const TileSpec& spec) {
     RenderedTile out;
     const auto turn = spec.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
+    const QRect inside(spec.rect.left, spec.rect.top, spec.rect.Width(), spec.rect.Height());
+    if (spec.format == ImageFormat::Jpeg && !spec.rotate && !spec.compensate &&
+        QRect(0, 0, source.Width(), source.Height()).contains(inside)) {
+        // The tile is a plain rectangle of the source: encoded where it lies, no copy.
+        auto bytes = JpegCodec::EncodeRegion(source, inside,
+                                             {spec.roundedResolution, spec.roundedResolution},
+                                             ImageObject::kJpegQuality);
+        if (bytes)
+            out.bytes = std::move(bytes).value();
+        else
+            out.error = bytes.error();
+        return out;
+    }
     ImageObject tile;
     if (spec.compensate && spec.resolution >= 64) {
         // No resampling: cutting, turning and padding are one pass over the source.

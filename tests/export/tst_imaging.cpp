@@ -2,6 +2,7 @@
 
 #include "common/recording_message_service.h"
 #include "export/jpeg_codec.h"
+#include "export/page_prefetcher.h"
 #include "export/tile_renderer.h"
 
 #include <QBuffer>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -115,6 +117,7 @@ private slots:
     void turnsMatchDefinition();
     void textIsDrawnInMeasuredBox();
     void fromImageDropsAlpha();
+    void prefetchKeepsContent();
 };
 
 void TestImaging::pixelArrayLayout() {
@@ -498,6 +501,21 @@ void TestImaging::fromImageDropsAlpha() {
     const ImageObject gray = ImageObject::FromImage(
         QImage(2, 2, QImage::Format_Grayscale8).convertToFormat(QImage::Format_Grayscale8));
     QCOMPARE(gray.ImageWidth(), 2);
+}
+
+// Mapping in pages beside a writer never changes what the writer put there.
+void TestImaging::prefetchKeepsContent() {
+    PixelArray p = PixelArray::Uninitialized(2000, 4000);
+    QVERIFY(!p.IsNull());
+    const size_t bytes = size_t(p.BytesPerLine()) * p.Height();
+    {
+        PagePrefetcher prefetch(p.MutableBits(), bytes);
+        for (int y = 0; y < p.Height(); ++y)
+            std::memset(p.MutableRow(y), y & 0xff, size_t(p.BytesPerLine()));
+    }
+    for (int y = 0; y < p.Height(); y += 7)
+        for (int x = 0; x < p.Width(); x += 13)
+            QCOMPARE(p(1, x, y), std::uint8_t(y & 0xff));
 }
 
 QTEST_MAIN(TestImaging)
