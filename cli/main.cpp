@@ -1,11 +1,15 @@
 #include "cli/cli_app.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The test target's caption needs a font engine, hence a GUI application; it never opens a
+    // window, so it runs without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("QuillmarkSoftware"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));
     QTextStream out(stdout);
