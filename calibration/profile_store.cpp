@@ -10,12 +10,6 @@
 #include <algorithm>
 
 namespace tessellon {
-namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("ProfileStore", text); }
-
-} // namespace
-
 ProfileStore::ProfileStore(const SettingsStore& settings) : settings_(&settings) {}
 
 ProfileStore::ProfileStore(QString filePath) : fixedPath_(std::move(filePath)) {}
@@ -68,12 +62,14 @@ ProfileStore::SaveResult ProfileStore::SaveUserChange() {
 }
 
 QList<EdgeProfile> ProfileStore::ShippedProfiles() {
-    return {{Tr("default"), {0, 0, 0, 0}},
-            {Tr("Kodak photo lab default"), {3, 4, 3, 2}},
-            {Tr("Fuji photo lab default"), {2, 6, 3, 6}}};
+    return {{QCoreApplication::translate("ProfileStore", "default"), {0, 0, 0, 0}},
+            {QCoreApplication::translate("ProfileStore", "Kodak photo lab default"), {3, 4, 3, 2}},
+            {QCoreApplication::translate("ProfileStore", "Fuji photo lab default"), {2, 6, 3, 6}}};
 }
 
-void ProfileStore::SetDefaultProfiles() { table_.SetProfiles(ShippedProfiles()); }
+void ProfileStore::SetDefaultProfiles() {
+    table_.SetProfiles(ShippedProfiles());
+}
 
 short ProfileStore::LoadProfiles() {
     const short result = ReadBorderPrefs();
@@ -163,32 +159,48 @@ int ProfileStore::SelectionAfterRefill(const QStringList& names, const QString& 
 }
 
 QString ProfileStore::OnlyProfileText() {
-    return Tr("You must have at least one Edge Calibration Profile.  You can not delete your "
-              "only one.");
+    return QCoreApplication::translate(
+        "ProfileStore",
+        "You must have at least one Edge Calibration Profile.  You can not delete your "
+        "only one.");
 }
 
-QString ProfileStore::OnlyProfileTitle() { return Tr("Can not remove profile"); }
+QString ProfileStore::OnlyProfileTitle() {
+    return QCoreApplication::translate("ProfileStore", "Can not remove profile");
+}
 
 QString ProfileStore::DeleteQuestion(const QString& name) {
-    return Tr("Are you sure that you want to delete the currently selected Edge Calibration "
-              "Profile") +
+    return QCoreApplication::translate(
+               "ProfileStore",
+               "Are you sure that you want to delete the currently selected Edge Calibration "
+               "Profile") +
            QStringLiteral(" (") + name + QStringLiteral(")?");
 }
 
-QString ProfileStore::DeleteTitle() { return Tr("Delete Edge Calibration Profile"); }
+QString ProfileStore::DeleteTitle() {
+    return QCoreApplication::translate("ProfileStore", "Delete Edge Calibration Profile");
+}
 
 QString ProfileStore::InvalidNameText() {
-    return Tr("A profile name can not contain a tab or a line break.  Please type the name on "
-              "one line, without tabs.");
+    return QCoreApplication::translate(
+        "ProfileStore",
+        "A profile name can not contain a tab or a line break.  Please type the name on "
+        "one line, without tabs.");
 }
 
-QString ProfileStore::InvalidNameTitle() { return Tr("Invalid profile name"); }
+QString ProfileStore::InvalidNameTitle() {
+    return QCoreApplication::translate("ProfileStore", "Invalid profile name");
+}
 
 QString ProfileStore::TableFullText() {
-    return Tr("You can not have more than 199 Edge Calibration Profiles.  Please delete a "
-              "profile before you create a new one.");
+    return QCoreApplication::translate(
+        "ProfileStore",
+        "You can not have more than 199 Edge Calibration Profiles.  Please delete a "
+        "profile before you create a new one.");
 }
 
-QString ProfileStore::TableFullTitle() { return Tr("Can not create profile"); }
+QString ProfileStore::TableFullTitle() {
+    return QCoreApplication::translate("ProfileStore", "Can not create profile");
+}
 
 } // namespace tessellon

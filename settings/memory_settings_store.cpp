@@ -15,11 +15,17 @@ void MemorySettingsStore::SetRaw(PrefValue value, const QVariant& raw) {
     values_.insert(PrefValueName(value), raw);
 }
 
-void MemorySettingsStore::Remove(PrefValue value) { values_.remove(PrefValueName(value)); }
+void MemorySettingsStore::Remove(PrefValue value) {
+    values_.remove(PrefValueName(value));
+}
 
-void MemorySettingsStore::Clear() { values_.clear(); }
+void MemorySettingsStore::Clear() {
+    values_.clear();
+}
 
-QVariant MemorySettingsStore::ReadValue(const QString& name) const { return values_.value(name); }
+QVariant MemorySettingsStore::ReadValue(const QString& name) const {
+    return values_.value(name);
+}
 
 void MemorySettingsStore::WriteValue(const QString& name, const StoredPref& data) {
     writeLog_.append(name);

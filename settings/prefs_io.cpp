@@ -18,9 +18,9 @@ void SavePrefs(SettingsStore& settings, PosterState& state) {
     settings.SavePref(PrefValue::NumTiles,
                       FormatNumTiles(state.TilesWideIndex(), state.TilesHighIndex()));
     settings.SavePref(PrefValue::PaperRegLine, state.getPaperRegLine());
-    settings.SavePref(PrefValue::EdgeAdjust,
-                      FormatEdgeAdjust(state.PrinterClips(),
-                                       static_cast<int>(state.CurrentProfile())));
+    settings.SavePref(
+        PrefValue::EdgeAdjust,
+        FormatEdgeAdjust(state.PrinterClips(), static_cast<int>(state.CurrentProfile())));
     settings.SavePref(PrefValue::ShowTiles, state.ShowTiles() ? 1 : 0);
     settings.SavePref(PrefValue::HeightEqualsWidth, state.LockWh() ? 1 : 0);
     settings.SavePref(PrefValue::MarginLocked, static_cast<int>(state.iWhMarginLocked));

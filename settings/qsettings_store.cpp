@@ -14,7 +14,9 @@ std::unique_ptr<QSettings> QSettingsStore::Open() const {
                                        QStringLiteral("Tessellon"));
 }
 
-QString QSettingsStore::Location() const { return Open()->fileName(); }
+QString QSettingsStore::Location() const {
+    return Open()->fileName();
+}
 
 QVariant QSettingsStore::ReadValue(const QString& name) const {
     const auto settings = Open();

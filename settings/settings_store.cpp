@@ -3,7 +3,6 @@
 #include "common/number_format.h"
 #include "common/rounding.h"
 
-
 namespace tessellon {
 namespace {
 

@@ -1,0 +1,521 @@
+#include "calibration/profile_file.h"
+#include "calibration/profile_store.h"
+#include "common/recording_message_service.h"
+#include "settings/memory_settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessellon;
+
+Q_DECLARE_METATYPE(tessellon::EdgeProfile)
+
+namespace {
+
+const QByteArray kShippedBytes = "default\t00,00,00,00,\r\n"
+                                 "Kodak photo lab default\t03,04,03,02,\r\n"
+                                 "Fuji photo lab default\t02,06,03,06,\r\n";
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+using Kind = RecordingMessageService::Kind;
+using Answer = MessageService::Answer;
+
+} // namespace
+
+class TestProfileFile : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void formatLine_data();
+    void formatLine();
+    void parseLine_data();
+    void parseLine();
+    void shippedProfiles();
+
+    void firstRunWritesShippedBytes();
+    void readResults_data();
+    void readResults();
+    void lineWithoutTabIsSkipped();
+    void lfOnlyLinesRead();
+    void readsAtMost199();
+    void badValuesKeepTheProfiles();
+    void nonAsciiNamesRoundTrip();
+
+    void unreadableFileIsHeld();
+    void unreadableFileIsBackedUpOnChange();
+    void earlierBackupIsKept();
+    void fileWithoutReadPermissionIsKept();
+    void failedWriteKeepsTable();
+    void writeLeavesNoTemporaryFiles();
+
+    void createProfile();
+    void createRefusesBadNames_data();
+    void createRefusesBadNames();
+    void createRefusesBeyondLimit();
+    void renameProfile_data();
+    void renameProfile();
+    void deleteOnlyProfileIsRefused();
+    void deleteAsks_data();
+    void deleteAsks();
+    void storeEdgeSelectionsClampsAndSaves();
+    void isInitialProfile_data();
+    void isInitialProfile();
+    void selectionAfterRefill_data();
+    void selectionAfterRefill();
+
+    void pathFromSettings();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
+};
+
+void TestProfileFile::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestProfileFile::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    path_ = dir_->filePath(ProfileFile::FileName());
+}
+
+void TestProfileFile::formatLine_data() {
+    QTest::addColumn<EdgeProfile>("profile");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("kodak") << EdgeProfile{"Kodak photo lab default", {3, 4, 3, 2}}
+                           << "Kodak photo lab default\t03,04,03,02,\r\n";
+    QTest::newRow("two digits") << EdgeProfile{"x", {16, 0, 10, 9}} << "x\t16,00,10,09,\r\n";
+    QTest::newRow("blanks kept") << EdgeProfile{" my printer ", {1, 1, 1, 1}}
+                                 << " my printer \t01,01,01,01,\r\n";
+}
+
+void TestProfileFile::formatLine() {
+    QFETCH(EdgeProfile, profile);
+    QFETCH(QString, line);
+    QCOMPARE(ProfileFile::FormatProfileLine(profile), line);
+    line.chop(2);
+    QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
+}
+
+void TestProfileFile::parseLine_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<EdgeProfile>("profile");
+    QTest::newRow("plain") << "a\t03,04,03,02," << true << EdgeProfile{"a", {3, 4, 3, 2}};
+    QTest::newRow("no tab") << "a 03,04,03,02," << false << EdgeProfile{};
+    QTest::newRow("letters give 0")
+        << "mine\txx,yy,03,02," << true << EdgeProfile{"mine", {0, 0, 3, 2}};
+    QTest::newRow("out of range") << "n\t99,-1,17,16," << true << EdgeProfile{"n", {16, 0, 16, 16}};
+    QTest::newRow("nothing after tab") << "n\t" << true << EdgeProfile{"n", {0, 0, 0, 0}};
+    QTest::newRow("empty name") << "\t01,02,03,04," << true << EdgeProfile{"", {1, 2, 3, 4}};
+    QTest::newRow("rounded down") << "r\t1.,02,03,4." << true << EdgeProfile{"r", {1, 2, 3, 4}};
+    QTest::newRow("commas not checked")
+        << "c\t01;02;03;04;" << true << EdgeProfile{"c", {1, 2, 3, 4}};
+    QTest::newRow("split at first tab")
+        << "t\t05,05,05,05,\t9" << true << EdgeProfile{"t", {5, 5, 5, 5}};
+}
+
+void TestProfileFile::parseLine() {
+    QFETCH(QString, line);
+    QFETCH(bool, ok);
+    QFETCH(EdgeProfile, profile);
+    const auto parsed = ProfileFile::ParseProfileLine(line);
+    QCOMPARE(parsed.has_value(), ok);
+    if (ok)
+        QCOMPARE(*parsed, profile);
+}
+
+void TestProfileFile::shippedProfiles() {
+    const QList<EdgeProfile> expected{{"default", {0, 0, 0, 0}},
+                                      {"Kodak photo lab default", {3, 4, 3, 2}},
+                                      {"Fuji photo lab default", {2, 6, 3, 6}}};
+    QCOMPARE(ProfileStore::ShippedProfiles(), expected);
+    ProfileStore store(path_);
+    store.SetDefaultProfiles();
+    QCOMPARE(store.Table().Profiles(), expected);
+}
+
+void TestProfileFile::firstRunWritesShippedBytes() {
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kNoFile);
+    QCOMPARE(store.Count(), 3);
+    QCOMPARE(ReadAll(path_), kShippedBytes);
+    // The next run reads them back unchanged.
+    ProfileStore next(path_);
+    QCOMPARE(next.ReadBorderPrefs(), ProfileFile::kRead);
+    QCOMPARE(next.Table().Profiles(), ProfileStore::ShippedProfiles());
+}
+
+void TestProfileFile::readResults_data() {
+    QTest::addColumn<int>("setup"); // 0 none, 1 bytes, 2 directory at the path
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("result");
+    QTest::newRow("no file") << 0 << QByteArray() << int(ProfileFile::kNoFile);
+    QTest::newRow("empty file") << 1 << QByteArray() << int(ProfileFile::kNoProfile);
+    QTest::newRow("no tab anywhere")
+        << 1 << QByteArray("one\r\ntwo\r\n") << int(ProfileFile::kNoProfile);
+    QTest::newRow("folder at the path") << 2 << QByteArray() << int(ProfileFile::kUnreadable);
+    QTest::newRow("good") << 1 << QByteArray("p\t01,02,03,04,\r\n") << int(ProfileFile::kRead);
+}
+
+void TestProfileFile::readResults() {
+    QFETCH(int, setup);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, result);
+    if (setup == 1)
+        QVERIFY(WriteAll(path_, bytes));
+    if (setup == 2)
+        QVERIFY(QDir().mkdir(path_));
+    ProfileStore store(path_);
+    store.SetDefaultProfiles();
+    QCOMPARE(int(store.ReadBorderPrefs()), result);
+    // Only a successful read changes the table.
+    QCOMPARE(store.Count(), result == ProfileFile::kRead ? 1 : 3);
+    QCOMPARE(store.HoldsUnreadableFile(), result == ProfileFile::kUnreadable);
+}
+
+void TestProfileFile::lineWithoutTabIsSkipped() {
+    QVERIFY(WriteAll(path_, "garbage line\r\ngood\t01,02,03,04,\r\n"));
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+    QCOMPARE(store.Table().Profiles(), (QList<EdgeProfile>{{"good", {1, 2, 3, 4}}}));
+    QCOMPARE(ReadAll(path_), QByteArray("good\t01,02,03,04,\r\n"));
+}
+
+void TestProfileFile::lfOnlyLinesRead() {
+    QVERIFY(WriteAll(path_, "a\t01,01,01,01,\nb\t02,02,02,02,"));
+    ProfileStore store(path_);
+    QCOMPARE(store.ReadBorderPrefs(), ProfileFile::kRead);
+    QCOMPARE(store.Table().Names(), (QStringList{"a", "b"}));
+    QCOMPARE(store.Table().At(1).clip, (std::array<int, 4>{2, 2, 2, 2}));
+}
+
+void TestProfileFile::readsAtMost199() {
+    QByteArray bytes;
+    for (int i = 0; i < 250; ++i)
+        bytes += "p" + QByteArray::number(i) + "\t01,02,03,04,\r\n";
+    QVERIFY(WriteAll(path_, bytes));
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+    QCOMPARE(store.Count(), 199);
+    QCOMPARE(store.Table().At(198).name, QStringLiteral("p198"));
+    QCOMPARE(ReadAll(path_).count("\r\n"), 199);
+}
+
+void TestProfileFile::badValuesKeepTheProfiles() {
+    QVERIFY(WriteAll(path_, "mine\txx,20,03,02,\r\nother\t-5,ab,16,99,\r\n"));
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+    QCOMPARE(store.Table().Profiles(),
+             (QList<EdgeProfile>{{"mine", {0, 16, 3, 2}}, {"other", {0, 0, 16, 16}}}));
+    QCOMPARE(ReadAll(path_), QByteArray("mine\t00,16,03,02,\r\nother\t00,00,16,16,\r\n"));
+}
+
+void TestProfileFile::nonAsciiNamesRoundTrip() {
+    const QString name = QString::fromUtf8("Épson Überdruck ✓");
+    QVERIFY(ProfileFile::Write(path_, {{name, {1, 2, 3, 4}}}));
+    const auto r = ProfileFile::Read(path_);
+    QCOMPARE(r.result, ProfileFile::kRead);
+    QCOMPARE(r.profiles.at(0).name, name);
+}
+
+void TestProfileFile::unreadableFileIsHeld() {
+    // A folder in the file's place cannot be read, even by root.
+    QVERIFY(QDir().mkpath(path_));
+    QVERIFY(WriteAll(path_ + "/keep", "user data"));
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kUnreadable);
+    QCOMPARE(store.Table().Profiles(), ProfileStore::ShippedProfiles());
+    QVERIFY(store.HoldsUnreadableFile());
+    const auto saved = store.SaveBorderPrefs();
+    QVERIFY(!saved.written);
+    QVERIFY(saved.held);
+    QVERIFY(QFileInfo(path_).isDir());
+    QCOMPARE(ReadAll(path_ + "/keep"), QByteArray("user data"));
+    QVERIFY(!QFileInfo::exists(path_ + ".bak"));
+}
+
+void TestProfileFile::unreadableFileIsBackedUpOnChange() {
+    QVERIFY(QDir().mkpath(path_));
+    QVERIFY(WriteAll(path_ + "/keep", "user data"));
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    QVERIFY(store.CreateProfile(QStringLiteral("New"), messages));
+    QVERIFY(messages.Messages().isEmpty());
+    QVERIFY(!store.HoldsUnreadableFile());
+    QCOMPARE(ReadAll(path_ + ".bak/keep"), QByteArray("user data"));
+    QCOMPARE(ReadAll(path_), kShippedBytes + "New\t00,00,00,00,\r\n");
+    // From now on saves go through as usual.
+    QVERIFY(store.SaveBorderPrefs().written);
+}
+
+void TestProfileFile::earlierBackupIsKept() {
+    QVERIFY(QDir().mkpath(path_));
+    QVERIFY(WriteAll(path_ + ".bak", "older backup"));
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    QVERIFY(store.StoreEdgeSelections(0, {1, 1, 1, 1}));
+    QCOMPARE(ReadAll(path_ + ".bak"), QByteArray("older backup"));
+    QVERIFY(QFileInfo(path_ + ".bak2").isDir());
+    QVERIFY(ReadAll(path_).startsWith("default\t01,01,01,01,\r\n"));
+}
+
+void TestProfileFile::fileWithoutReadPermissionIsKept() {
+    const QByteArray mine = "mine\t01,02,03,04,\r\n";
+    QVERIFY(WriteAll(path_, mine));
+    QVERIFY(QFile::setPermissions(path_, QFileDevice::WriteOwner));
+    {
+        QFile probe(path_);
+        if (probe.open(QIODevice::ReadOnly)) {
+            QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QSKIP("Permissions do not stop this user from reading (root); the folder case "
+                  "covers the same path.");
+        }
+    }
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kUnreadable);
+    QVERIFY(store.HoldsUnreadableFile());
+    RecordingMessageService messages;
+    QVERIFY(store.RenameProfile(0, QStringLiteral("renamed"), messages));
+    QVERIFY(
+        QFile::setPermissions(path_ + ".bak", QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(ReadAll(path_ + ".bak"), mine);
+    QVERIFY(ReadAll(path_).startsWith("renamed\t00,00,00,00,\r\n"));
+}
+
+void TestProfileFile::failedWriteKeepsTable() {
+    // The folder of this path does not exist, so nothing can be written.
+    const QString path = dir_->filePath(QStringLiteral("missing/") + ProfileFile::FileName());
+    ProfileStore store(path);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kNoFile);
+    RecordingMessageService messages;
+    QVERIFY(store.CreateProfile(QStringLiteral("Mine"), messages));
+    QCOMPARE(store.Count(), 4);
+    QVERIFY(messages.Messages().isEmpty());
+    QVERIFY(!store.SaveBorderPrefs().written);
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestProfileFile::writeLeavesNoTemporaryFiles() {
+    QVERIFY(WriteAll(path_, "old\t01,01,01,01,\r\n"));
+    QVERIFY(ProfileFile::Write(path_, ProfileStore::ShippedProfiles()));
+    QCOMPARE(ReadAll(path_), kShippedBytes);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{ProfileFile::FileName()});
+}
+
+void TestProfileFile::createProfile() {
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    QVERIFY(!store.CreateProfile(QString(), messages));
+    QCOMPARE(store.Count(), 3);
+    QVERIFY(store.CreateProfile(QStringLiteral(" Epson R800 "), messages));
+    QCOMPARE(store.Count(), 4);
+    QCOMPARE(store.Table().At(3), (EdgeProfile{" Epson R800 ", {0, 0, 0, 0}}));
+    QCOMPARE(ReadAll(path_), kShippedBytes + " Epson R800 \t00,00,00,00,\r\n");
+    QVERIFY(messages.Messages().isEmpty());
+}
+
+void TestProfileFile::createRefusesBadNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("tab") << "a\tb";
+    QTest::newRow("cr") << "a\rb";
+    QTest::newRow("lf") << "a\nb";
+}
+
+void TestProfileFile::createRefusesBadNames() {
+    QFETCH(QString, name);
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    QVERIFY(!store.CreateProfile(name, messages));
+    QCOMPARE(store.Count(), 3);
+    QCOMPARE(ReadAll(path_), kShippedBytes);
+    QCOMPARE(messages.Messages().size(), 1);
+    QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
+    QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Invalid profile name"));
+    QCOMPARE(messages.Messages().at(0).text,
+             QStringLiteral("A profile name can not contain a tab or a line break.  Please type "
+                            "the name on one line, without tabs."));
+}
+
+void TestProfileFile::createRefusesBeyondLimit() {
+    QByteArray bytes;
+    for (int i = 0; i < 199; ++i)
+        bytes += "p\t00,00,00,00,\r\n";
+    QVERIFY(WriteAll(path_, bytes));
+    ProfileStore store(path_);
+    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+    RecordingMessageService messages;
+    QVERIFY(!store.CreateProfile(QStringLiteral("one more"), messages));
+    QCOMPARE(store.Count(), 199);
+    QCOMPARE(messages.Messages().size(), 1);
+    QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Can not create profile"));
+    QVERIFY(messages.Messages().at(0).text.contains(QStringLiteral("199")));
+}
+
+void TestProfileFile::renameProfile_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("renamed");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("third") << 2 << "Fuji renamed" << true << 0;
+    QTest::newRow("unchanged") << 2 << "Fuji photo lab default" << false << 0;
+    QTest::newRow("case differs") << 0 << "Default" << true << 0;
+    QTest::newRow("empty") << 1 << "" << false << 0;
+    QTest::newRow("line break") << 1 << "two\nlines" << false << 1;
+    QTest::newRow("no such profile") << 3 << "x" << false << 0;
+}
+
+void TestProfileFile::renameProfile() {
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    QFETCH(bool, renamed);
+    QFETCH(int, messages);
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService box;
+    QCOMPARE(store.RenameProfile(index, name, box), renamed);
+    QCOMPARE(box.Messages().size(), messages);
+    QList<EdgeProfile> expected = ProfileStore::ShippedProfiles();
+    if (renamed)
+        expected[index].name = name;
+    QCOMPARE(store.Table().Profiles(), expected);
+    QCOMPARE(ProfileFile::Read(path_).profiles, expected);
+}
+
+void TestProfileFile::deleteOnlyProfileIsRefused() {
+    QVERIFY(WriteAll(path_, "only\t01,01,01,01,\r\n"));
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    QVERIFY(!store.DeleteProfile(0, messages));
+    QCOMPARE(store.Count(), 1);
+    QCOMPARE(messages.Messages().size(), 1);
+    const auto& m = messages.Messages().at(0);
+    QCOMPARE(m.kind, Kind::Critical);
+    QCOMPARE(m.title, QStringLiteral("Can not remove profile"));
+    QCOMPARE(m.text, QStringLiteral("You must have at least one Edge Calibration Profile.  You "
+                                    "can not delete your only one."));
+}
+
+void TestProfileFile::deleteAsks_data() {
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("yes") << Answer::Yes << true;
+    QTest::newRow("no") << Answer::No << false;
+    QTest::newRow("cancel") << Answer::Cancel << false;
+}
+
+void TestProfileFile::deleteAsks() {
+    QFETCH(Answer, answer);
+    QFETCH(bool, deleted);
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    messages.QueueAnswer(answer);
+    QCOMPARE(store.DeleteProfile(1, messages), deleted);
+    QCOMPARE(messages.Messages().size(), 1);
+    const auto& m = messages.Messages().at(0);
+    QCOMPARE(m.kind, Kind::YesNoCancel);
+    QCOMPARE(m.title, QStringLiteral("Delete Edge Calibration Profile"));
+    QCOMPARE(m.text, QStringLiteral("Are you sure that you want to delete the currently selected "
+                                    "Edge Calibration Profile (Kodak photo lab default)?"));
+    const QStringList names =
+        deleted ? QStringList{"default", "Fuji photo lab default"}
+                : QStringList{"default", "Kodak photo lab default", "Fuji photo lab default"};
+    QCOMPARE(store.Table().Names(), names);
+    QCOMPARE(ProfileFile::Read(path_).profiles.size(), deleted ? 2 : 3);
+}
+
+void TestProfileFile::storeEdgeSelectionsClampsAndSaves() {
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
+    QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
+    QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
+    QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
+}
+
+void TestProfileFile::isInitialProfile_data() {
+    QTest::addColumn<int>("extra"); // profiles added to the shipped three
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("initial");
+    QTest::newRow("default current") << 0 << 0 << true;
+    QTest::newRow("kodak current") << 0 << 1 << false;
+    QTest::newRow("four profiles") << 1 << 0 << false;
+    QTest::newRow("no such profile") << 0 << 5 << false;
+    QTest::newRow("nothing selected") << 0 << -1 << false;
+}
+
+void TestProfileFile::isInitialProfile() {
+    QFETCH(int, extra);
+    QFETCH(int, current);
+    QFETCH(bool, initial);
+    ProfileStore store(path_);
+    store.LoadProfiles();
+    RecordingMessageService messages;
+    for (int i = 0; i < extra; ++i)
+        store.CreateProfile(QStringLiteral("more"), messages);
+    QCOMPARE(store.IsInitialProfile(current), initial);
+}
+
+void TestProfileFile::selectionAfterRefill_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("selected");
+    const QStringList twins{"a", "same", "b", "same"};
+    QTest::newRow("later twin") << twins << "same" << 1 << 3;
+    QTest::newRow("text gone, index kept") << twins << "gone" << 2 << 2;
+    QTest::newRow("nothing selected") << twins << "" << -1 << 0;
+    QTest::newRow("index beyond") << twins << "gone" << 4 << 0;
+}
+
+void TestProfileFile::selectionAfterRefill() {
+    QFETCH(QStringList, names);
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    QFETCH(int, selected);
+    QCOMPARE(ProfileStore::SelectionAfterRefill(names, text, index), selected);
+}
+
+void TestProfileFile::pathFromSettings() {
+    MemorySettingsStore settings;
+    settings.SavePref(PrefValue::AppDir, dir_->path());
+    ProfileStore store(settings);
+    QCOMPARE(store.GetProfileFilePath(), path_);
+    settings.SavePref(PrefValue::AppDir, dir_->path() + u'/');
+    QCOMPARE(store.GetProfileFilePath(), path_);
+
+    store.LoadProfiles();
+    QCOMPARE(ReadAll(path_), kShippedBytes);
+
+    // An application folder that cannot take the file sends it to the user's data folder.
+    settings.SavePref(PrefValue::AppDir, dir_->filePath(QStringLiteral("gone")));
+    QCOMPARE(store.GetProfileFilePath(),
+             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' +
+                 ProfileFile::FileName());
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "tst_profile_file.moc"
