@@ -1,0 +1,197 @@
+#include "common/recording_message_service.h"
+#include "export/save_folder_label.h"
+#include "export/save_tiles_opening.h"
+#include "export/split_path_label.h"
+#include "layout/poster_state.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace tessellon;
+using Kind = RecordingMessageService::Kind;
+
+namespace {
+
+// Paths are written with '/' and a line break with '|'; both become what the program uses.
+QString N(QString s) {
+    s.replace(u'/', QDir::separator());
+    return s.replace(u'|', QStringLiteral("\r\n"));
+}
+
+// Two-by-two tiles of 6 x 4 inches over a 120 x 80 image.
+PosterState GoodPoster() {
+    PosterState p;
+    p.lImgWidth = 120;
+    p.lImgHeight = 80;
+    p.bImgSelected = true;
+    return p;
+}
+
+} // namespace
+
+class TestSaveLabels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitPathLabel_data();
+    void splitPathLabel();
+    void splitLongPathAtWindows();
+    void folderText_data();
+    void folderText();
+    void opening_data();
+    void opening();
+    void openingChecksTileSizesFirst();
+};
+
+void TestSaveLabels::splitPathLabel_data() {
+    QTest::addColumn<QString>("orig");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("short path unchanged") << N("/home/pics/P1/") << 55 << 78 << N("/home/pics/P1/");
+    QTest::newRow("empty") << QString() << 55 << 78 << QString();
+    QTest::newRow("separator past start") << N("abcd/efg") << 3 << 100 << N("abcd/|efg");
+    QTest::newRow("separator at start count") << N("abc/de") << 4 << 100 << N("abc/de");
+    QTest::newRow("only first separator past start")
+        << N("abcd/e/fghij/k") << 3 << 100 << N("abcd/|e/fghij/|k");
+    QTest::newRow("blank resets count") << N("ab cd/ef") << 3 << 100 << N("ab cd/ef");
+    QTest::newRow("end window repeats") << N("abcdefghij") << 55 << 4 << N("abcd|efgh|ij");
+    QTest::newRow("end window at last char") << N("abcdefgh") << 55 << 4 << N("abcd|efgh|");
+    QTest::newRow("blank restarts end window") << N("abc defgh") << 55 << 4 << N("abc defg|h");
+    QTest::newRow("separator break resets end window")
+        << N("abcd/efgh") << 2 << 5 << N("abcd/|efgh");
+    QTest::newRow("one break when both meet") << N("abcd/") << 2 << 5 << N("abcd/|");
+    // The other notation's separator is an ordinary character.
+    QTest::newRow("foreign separator")
+        << (QDir::separator() == u'/' ? QStringLiteral("abcd\\efg") : QStringLiteral("abcd/efg"))
+        << 3 << 100
+        << (QDir::separator() == u'/' ? QStringLiteral("abcd\\efg") : QStringLiteral("abcd/efg"));
+}
+
+void TestSaveLabels::splitPathLabel() {
+    QFETCH(QString, orig);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, expected);
+    QCOMPARE(SplitPathLabel(orig, static_cast<short>(start), static_cast<short>(end)), expected);
+}
+
+void TestSaveLabels::splitLongPathAtWindows() {
+    // 60 characters without a blank, then a separator: the break follows it.
+    const QString longPart = QString(59, u'x');
+    const QString path = N(u'/' + longPart + QStringLiteral("/tail"));
+    QCOMPARE(SplitPathLabel(path, 55, 78), N(u'/' + longPart + QStringLiteral("/|tail")));
+    // 100 characters without a separator: a break after 78.
+    const QString plain(100, u'y');
+    QCOMPARE(SplitPathLabel(plain, 55, 78),
+             QString(78, u'y') + QStringLiteral("\r\n") + QString(22, u'y'));
+}
+
+void TestSaveLabels::folderText_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("newFolderName");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("folder and name") << "/home/u/Pics"
+                                     << "Poster1" << N("/home/u/Pics/Poster1/");
+    QTest::newRow("drive root") << QDir::rootPath() << "Poster1"
+                                << QDir::toNativeSeparators(QDir::rootPath()) + N("Poster1/");
+    QTest::newRow("folder ending in separator") << "/home/u/"
+                                                << "P" << N("/home/u/P/");
+    QTest::newRow("empty new folder name") << "/home/u/Pics"
+                                           << "" << N("/home/u/Pics/");
+    QTest::newRow("root, empty name")
+        << QDir::rootPath() << "" << QDir::toNativeSeparators(QDir::rootPath());
+}
+
+void TestSaveLabels::folderText() {
+    QFETCH(QString, folder);
+    QFETCH(QString, newFolderName);
+    QFETCH(QString, expected);
+    const QString text = SaveFolderLabel::FolderText(folder, newFolderName);
+    QCOMPARE(text, expected);
+    const QString doubled = QString(2, QDir::separator());
+    QVERIFY(!text.contains(doubled));
+}
+
+void TestSaveLabels::opening_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("noTiles");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("format");
+
+    using S = SaveTilesOpening::Status;
+    const QString none;
+    QTest::newRow("five characters") << "a.jpg" << false << int(S::Ok) << none << none << "a_"
+                                     << "a_poster_images" << int(ImageFormat::Jpeg);
+    QTest::newRow("capital ending")
+        << "Holiday.JPG" << false << int(S::Ok) << none << none << "Holiday_"
+        << "Holiday_poster_images" << int(ImageFormat::Jpeg);
+    QTest::newRow("tif") << "scan.tif" << false << int(S::Ok) << none << none << "scan_"
+                         << "scan_poster_images" << int(ImageFormat::Tiff);
+    QTest::newRow("bmp") << "x.Bmp" << false << int(S::Ok) << none << none << "x_"
+                         << "x_poster_images" << int(ImageFormat::Bmp);
+    QTest::newRow("four characters")
+        << ".jpg" << false << int(S::InvalidFile) << "Problem"
+        << "Invalid file chosen.  Can not continue." << none << none << 0;
+    QTest::newRow("other type") << "photo.png" << false << int(S::InvalidType) << "Error"
+                                << "Unable to save - invalid image file type" << none << none << 0;
+    QTest::newRow("no tiles") << "a.jpg" << true << int(S::NoTiles) << "Can Not Continue"
+                              << "Invalid image/tile information.  Can not continue." << none
+                              << none << 0;
+    QTest::newRow("no tiles before a bad name")
+        << "abc" << true << int(S::NoTiles) << "Can Not Continue"
+        << "Invalid image/tile information.  Can not continue." << none << none << 0;
+}
+
+void TestSaveLabels::opening() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, noTiles);
+    QFETCH(int, status);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QString, base);
+    QFETCH(QString, folder);
+    QFETCH(int, format);
+
+    PosterState poster = GoodPoster();
+    if (noTiles)
+        poster.lImgWidth = 0;
+    RecordingMessageService messages;
+    const SaveTilesOpening o = SaveTilesOpening::Check(poster, fileName, messages);
+    QCOMPARE(int(o.status), status);
+    QCOMPARE(o.ok(), status == int(SaveTilesOpening::Status::Ok));
+    if (title.isEmpty()) {
+        QVERIFY(messages.Messages().isEmpty());
+        QCOMPARE(o.defaults.baseFileName, base);
+        QCOMPARE(o.defaults.newFolderName, folder);
+        QVERIFY(o.defaults.format.has_value());
+        QCOMPARE(int(*o.defaults.format), format);
+    } else {
+        QCOMPARE(messages.Messages().size(), 1);
+        const auto& m = messages.Messages().front();
+        QCOMPARE(m.kind, Kind::Critical);
+        QCOMPARE(m.title, title);
+        QCOMPARE(m.text, text);
+    }
+}
+
+void TestSaveLabels::openingChecksTileSizesFirst() {
+    PosterState poster = GoodPoster();
+    poster.dTileWidth = 0.5; // below the smallest tile
+    poster.lImgWidth = 0;
+    RecordingMessageService messages;
+    const SaveTilesOpening o = SaveTilesOpening::Check(poster, QStringLiteral("ab"), messages);
+    QCOMPARE(o.status, SaveTilesOpening::Status::InvalidTileSizes);
+    QCOMPARE(messages.Messages().size(), 1);
+    QCOMPARE(messages.Messages().front().title, PosterState::InvalidTileSizeTitle());
+    QCOMPARE(messages.Messages().front().text, poster.InvalidTileSizeText());
+}
+
+QTEST_GUILESS_MAIN(TestSaveLabels)
+#include "tst_save_labels.moc"
