@@ -145,12 +145,40 @@ constexpr std::array kEntries = {
                                  "Calibration technology to measure and compensate for the "
                                  "characteristics of your printer.")},
     Entry{244, QT_TRANSLATE_NOOP("StringTable", "OK")},
+    Entry{277, QT_TRANSLATE_NOOP("StringTable",
+                                 "Click on button to create an Edge Calibration test image for "
+                                 "the currently selected print size.  The test image will have 4 "
+                                 "lines (1/16 inch wide each) around its border.  Print the test "
+                                 "image.   ")},
     Entry{287, QT_TRANSLATE_NOOP("StringTable", "inch")},
+    Entry{323, QT_TRANSLATE_NOOP("StringTable", "inches")},
+    Entry{324, QT_TRANSLATE_NOOP("StringTable", "inch")},
     Entry{328, QT_TRANSLATE_NOOP("StringTable", "Poster Preview")},
     Entry{329, QT_TRANSLATE_NOOP("StringTable", "Close")},
     Entry{330, QT_TRANSLATE_NOOP("StringTable", "Invalid print size values")},
     Entry{331, QT_TRANSLATE_NOOP("StringTable", "Invalid information")},
     Entry{495, QT_TRANSLATE_NOOP("StringTable", "Edge Test Print")},
+    Entry{502, QT_TRANSLATE_NOOP("StringTable",
+                                 "Select how many of the 4 border lines are visible at each edge "
+                                 "of your test print.  This 'Edge Calibration Profile' "
+                                 "information is used by the software to compensate for any "
+                                 "clipping that your printer does. ")},
+    Entry{505, QT_TRANSLATE_NOOP("StringTable",
+                                 "For the selected Edge Calibration Profile, indicates how many "
+                                 "of the four test lines are visible on the LEFT edge of your "
+                                 "test print")},
+    Entry{506, QT_TRANSLATE_NOOP("StringTable",
+                                 "For the selected Edge Calibration Profile, indicates how many "
+                                 "of the four test lines are visible on the RIGHT edge of your "
+                                 "test print")},
+    Entry{507, QT_TRANSLATE_NOOP("StringTable",
+                                 "For the selected Edge Calibration Profile, indicates how many "
+                                 "of the four test lines are visible on the TOP edge of your "
+                                 "test print")},
+    Entry{508, QT_TRANSLATE_NOOP("StringTable",
+                                 "For the selected Edge Calibration Profile, indicates how many "
+                                 "of the four test lines are visible on the BOTTOM edge of your "
+                                 "test print")},
     Entry{509, QT_TRANSLATE_NOOP("StringTable", "Millions of pixels used in poster image")},
     Entry{510, QT_TRANSLATE_NOOP("StringTable", "Final size of your poster")},
     Entry{511, QT_TRANSLATE_NOOP("StringTable", "Resolution of your final printed poster")},

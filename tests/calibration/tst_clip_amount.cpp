@@ -1,0 +1,117 @@
+#include "calibration/clip_amount.h"
+#include "common/number_format.h"
+#include "common/string_table.h"
+
+#include <QTest>
+
+using namespace tessellon;
+
+namespace {
+
+// Texts written with the system decimal separator; expectations are written with a point.
+QString Loc(QString s) {
+    return s.replace(u'.', SystemDecimalPoint());
+}
+
+} // namespace
+
+class TestClipAmount : public QObject {
+    Q_OBJECT
+private slots:
+    void formatClipAmount_data();
+    void formatClipAmount();
+    void description_data();
+    void description();
+    void selectorItems();
+    void step1Units_data();
+    void step1Units();
+    void step1UnitsRoundTrip();
+};
+
+void TestClipAmount::formatClipAmount_data() {
+    QTest::addColumn<int>("v");
+    QTest::addColumn<QString>("inches");
+    QTest::addColumn<QString>("mm");
+    const char* inches[] = {"1/64", "1/32", "3/64",  "1/16", "5/64",  "3/32", "7/64",  "1/8",
+                            "9/64", "5/32", "11/64", "3/16", "13/64", "7/32", "15/64", "1/4"};
+    const char* mm[] = {"0.4", "0.8", "1.2", "1.6", "2.0", "2.4", "2.8", "3.2",
+                        "3.6", "4.0", "4.4", "4.8", "5.2", "5.6", "6.0", "6.4"};
+    for (int v = 1; v <= 16; ++v)
+        QTest::addRow("%d", v) << v << QString::fromLatin1(inches[v - 1])
+                               << QString::fromLatin1(mm[v - 1]);
+}
+
+void TestClipAmount::formatClipAmount() {
+    QFETCH(int, v);
+    QFETCH(QString, inches);
+    QFETCH(QString, mm);
+    QCOMPARE(FormatClipAmount(v, kUnitInches), u' ' + inches + QStringLiteral(" inches "));
+    QCOMPARE(FormatClipAmount(v, kUnitMillimeters), u' ' + Loc(mm) + QStringLiteral(" mm "));
+    // Any unit code other than 0 means millimetres.
+    QCOMPARE(FormatClipAmount(v, 7), FormatClipAmount(v, kUnitMillimeters));
+}
+
+void TestClipAmount::description_data() {
+    QTest::addColumn<int>("v");
+    QTest::addColumn<short>("units");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0 inches") << 0 << kUnitInches << "None of the image is clipped";
+    QTest::newRow("0 mm") << 0 << kUnitMillimeters << "None of the image is clipped";
+    QTest::newRow("3 inches") << 3 << kUnitInches << "Printer cuts off 3/64 inches of image";
+    QTest::newRow("16 inches") << 16 << kUnitInches << "Printer cuts off 1/4 inches of image";
+    QTest::newRow("16 mm") << 16 << kUnitMillimeters << "Printer cuts off 6.4 mm of image";
+    QTest::newRow("4 mm") << 4 << kUnitMillimeters << "Printer cuts off 1.6 mm of image";
+}
+
+void TestClipAmount::description() {
+    QFETCH(int, v);
+    QFETCH(short, units);
+    QFETCH(QString, expected);
+    QCOMPARE(EdgeClipDescription(v, units), Loc(expected));
+}
+
+void TestClipAmount::selectorItems() {
+    const QStringList items = EdgeSelectorItems();
+    QCOMPARE(items.size(), 17);
+    QCOMPARE(items.first(), QStringLiteral("See all 4 lines"));
+    QCOMPARE(items.last(), QStringLiteral("See no lines"));
+    for (int v = 1; v <= 15; ++v) {
+        const QString number = FormatNumber(4 - v / 4.0, QStringLiteral("0.00"));
+        QCOMPARE(items.at(v), QStringLiteral("See ") + number + QStringLiteral(" lines"));
+    }
+    QCOMPARE(items.at(1), Loc(QStringLiteral("See 3.75 lines")));
+    QCOMPARE(items.at(2), Loc(QStringLiteral("See 3.50 lines")));
+    QCOMPARE(items.at(13), Loc(QStringLiteral("See 0.75 lines")));
+    QCOMPARE(items.at(15), Loc(QStringLiteral("See 0.25 lines")));
+}
+
+void TestClipAmount::step1Units_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<short>("units");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("inch to mm") << "a (1/16 inch wide) b 1/16 inch" << kUnitMillimeters
+                                << "a (1.59 mm wide) b 1.59 mm";
+    QTest::newRow("mm to inch") << "a (1.59 mm wide) b" << kUnitInches << "a (1/16 inch wide) b";
+    QTest::newRow("inches stay in inches")
+        << "a (1/16 inch wide)" << kUnitInches << "a (1/16 inch wide)";
+    QTest::newRow("mm stays in mm") << "a (1.59 mm wide)" << kUnitMillimeters << "a (1.59 mm wide)";
+    QTest::newRow("no blank, no change") << "1/16inch" << kUnitMillimeters << "1/16inch";
+}
+
+void TestClipAmount::step1Units() {
+    QFETCH(QString, text);
+    QFETCH(short, units);
+    QFETCH(QString, expected);
+    QCOMPARE(Step1DescForUnits(text, units), expected);
+}
+
+void TestClipAmount::step1UnitsRoundTrip() {
+    const QString original = StringTable::Text(str::Step1EdgeDesc);
+    const QString mm = Step1DescForUnits(original, kUnitMillimeters);
+    QVERIFY(mm.contains(QStringLiteral("(1.59 mm wide each)")));
+    QVERIFY(!mm.contains(QStringLiteral("1/16")));
+    QCOMPARE(Step1DescForUnits(mm, kUnitInches), original);
+}
+
+QTEST_GUILESS_MAIN(TestClipAmount)
+#include "tst_clip_amount.moc"
