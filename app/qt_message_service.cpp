@@ -1,5 +1,7 @@
 #include "app/qt_message_service.h"
 
+#include "app/frm_msgbox_yes_no.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -19,12 +21,15 @@ void QtMessageService::Information(const QString& title, const QString& text) {
 }
 
 MessageService::Answer QtMessageService::YesNoCancel(const QString& title, const QString& text) {
-    const auto b = QMessageBox::question(Owner(), title, text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                         QMessageBox::Yes);
-    if (b == QMessageBox::Yes)
+    // The program's own question window, which also counts closing it as Cancel.
+    switch (frmMsgboxYesNo::AskYesNoCancel(text, title, Owner())) {
+    case frmMsgboxYesNo::kYes:
         return Answer::Yes;
-    return b == QMessageBox::No ? Answer::No : Answer::Cancel;
+    case frmMsgboxYesNo::kNo:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 MessageService::Answer QtMessageService::OkCancel(const QString& title, const QString& text) {

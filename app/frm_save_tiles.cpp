@@ -1,0 +1,381 @@
+#include "app/frm_save_tiles.h"
+
+#include "app/frm_msg.h"
+#include "app/frm_simple_msg.h"
+#include "app/save_progress_windows.h"
+#include "common/message_service.h"
+#include "export/save_folder_label.h"
+#include "export/save_tiles_opening.h"
+#include "layout/poster_state.h"
+#include "source/file_browser.h"
+#include "source/source_image.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace tessellon {
+namespace {
+
+template <typename W> W* Named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* StepLabel(QWidget* parent, const char* name) {
+    auto* label = Named(new QLabel(parent), name);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
+    return label;
+}
+
+// Line breaks as a plain-text label shows them.
+QString LabelLines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+frmSaveTiles::frmSaveTiles(MessageService& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+    setObjectName(QStringLiteral("frmSaveTiles"));
+    setModal(false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    BuildControls();
+    SetTexts();
+    ConnectEvents();
+    FillDriveList();
+    frmMsg_ = new frmMsg(this);
+    frmSimpleMsg_ = new frmSimpleMsg(this);
+}
+
+frmSaveTiles::~frmSaveTiles() = default;
+
+void frmSaveTiles::BuildControls() {
+    Label4 = StepLabel(this, "Label4");
+
+    fraFileFormat = Named(new QGroupBox(this), "fraFileFormat");
+    opbBmp = Named(new QRadioButton(fraFileFormat), "opbBmp");
+    opbTif = Named(new QRadioButton(fraFileFormat), "opbTif");
+    opbJpg = Named(new QRadioButton(fraFileFormat), "opbJpg");
+    auto* formats = new QVBoxLayout(fraFileFormat);
+    formats->addWidget(opbBmp);
+    formats->addWidget(opbTif);
+    formats->addWidget(opbJpg);
+    formats->addStretch(1);
+
+    fraNewName = Named(new QGroupBox(this), "fraNewName");
+    Label2 = Named(new QLabel(fraNewName), "Label2");
+    txtBaseFileName = Named(new QLineEdit(fraNewName), "txtBaseFileName");
+    Label1 = Named(new QLabel(fraNewName), "Label1");
+    txtNewFolderName = Named(new QLineEdit(fraNewName), "txtNewFolderName");
+    auto* names = new QGridLayout(fraNewName);
+    names->addWidget(Label2, 0, 0);
+    names->addWidget(txtBaseFileName, 0, 1);
+    names->addWidget(Label1, 1, 0);
+    names->addWidget(txtNewFolderName, 1, 1);
+    names->setColumnStretch(1, 1);
+    names->setRowStretch(2, 1);
+
+    lblDir = Named(new QLabel(this), "lblDir");
+    drvTile = Named(new QComboBox(this), "drvTile");
+    dirTile = Named(new QTreeView(this), "dirTile");
+    dirModel_ = new QFileSystemModel(this);
+    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    dirModel_->setRootPath(QDir::rootPath());
+    dirTile->setModel(dirModel_);
+    for (int c = 1; c < dirModel_->columnCount(); ++c)
+        dirTile->hideColumn(c);
+    dirTile->header()->hide();
+    dirTile->setMinimumHeight(190);
+
+    Label3 = Named(new QLabel(this), "Label3");
+    lblPath = Named(new QLabel(this), "lblPath");
+    lblPath->setTextFormat(Qt::PlainText);
+    lblPath->setFrameShape(QFrame::StyledPanel);
+    lblPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPath->setMargin(4);
+    // Room for three lines of the longest line the label breaks at.
+    const QFontMetrics fm(lblPath->font());
+    lblPath->setMinimumWidth(fm.horizontalAdvance(QString(SaveFolderLabel::kWinEnd, u'n')) + 12);
+    lblPath->setMinimumHeight(fm.lineSpacing() * 3 + 10);
+
+    Label5 = StepLabel(this, "Label5");
+    cmdSaveNow = Named(new QPushButton(this), "cmdSaveNow");
+    cmdSaveNow->setAutoDefault(false);
+    cmdSaveNow->setMinimumHeight(34);
+    QFont bold = cmdSaveNow->font();
+    bold.setBold(true);
+    cmdSaveNow->setFont(bold);
+    cmdClose = Named(new QPushButton(this), "cmdClose");
+    cmdClose->setAutoDefault(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(fraFileFormat, 0);
+    top->addWidget(fraNewName, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSaveNow, 1);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdClose, 0);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(14, 12, 14, 12);
+    v->setSpacing(6);
+    v->addWidget(Label4);
+    v->addLayout(top);
+    v->addSpacing(4);
+    v->addWidget(lblDir);
+    v->addWidget(drvTile);
+    v->addWidget(dirTile, 1);
+    v->addSpacing(4);
+    v->addWidget(Label3);
+    v->addWidget(lblPath);
+    v->addSpacing(8);
+    v->addWidget(Label5);
+    v->addLayout(buttons);
+}
+
+void frmSaveTiles::SetTexts() {
+    setWindowTitle(tr("Save Poster Image Files"));
+    fraFileFormat->setTitle(tr("File Type"));
+    fraFileFormat->setToolTip(
+        tr("Image file format that your poster tile images will be saved as"));
+    opbBmp->setText(tr("Bitmap (.bmp)"));
+    opbTif->setText(tr("Tiff (.tif)"));
+    opbJpg->setText(tr("Jpeg (.jpg)"));
+    fraNewName->setTitle(tr("File Save Info"));
+    Label2->setText(tr("Base Filename") + u':');
+    txtBaseFileName->setToolTip(
+        tr("Base name that will be used to name your poster tile image files"));
+    Label1->setText(tr("New Folder Name") + u':');
+    txtNewFolderName->setToolTip(
+        tr("Name of the new folder to be created to hold your poster tile images"));
+    lblDir->setText(tr("New Folder Location"));
+    drvTile->setToolTip(tr("Select current drive"));
+    dirTile->setToolTip(tr("Select folder where you want the new subfolder to be created which "
+                           "will contain your poster tile images"));
+    Label3->setText(tr("Files currently set to be saved in"));
+    Label4->setText(tr("Step (1) Select File Preferences for Poster Images"));
+    Label5->setText(tr("Step (2) Click to Save Files Now"));
+    cmdSaveNow->setText(tr("Save Images Now"));
+    cmdSaveNow->setToolTip(tr("Click here to generate and save your poster Tile images now"));
+    cmdClose->setText(tr("close"));
+    cmdClose->setToolTip(
+        tr("Close this dialog without generating or saving your poster Tile images"));
+}
+
+void frmSaveTiles::ConnectEvents() {
+    connect(drvTile, &QComboBox::activated, this, &frmSaveTiles::drvTile_Change);
+    connect(dirTile->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    dirTile_Change(dirModel_->filePath(current));
+            });
+    // Folders are read in the background; keep the chosen one in sight as its parents fill.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (dirTilePath_.startsWith(loaded))
+            dirTile->scrollTo(dirModel_->index(dirTilePath_), QAbstractItemView::PositionAtCenter);
+    });
+    connect(txtNewFolderName, &QLineEdit::textChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
+    connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const QString& folder,
+                           const QString& fileName) {
+    const SaveTilesOpening opening = SaveTilesOpening::Check(poster, fileName, messages_);
+    if (!opening.ok()) {
+        // Proposals made for an earlier poster must not stay on offer.
+        close();
+        return false;
+    }
+    poster_ = &poster;
+    image_ = std::move(image);
+
+    QString drive = FileBrowser::DriveOf(folder);
+    if (drive.isEmpty())
+        drive = poster.sCurDrive;
+    if (!FileBrowser::CanOpen(drive)) {
+        messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
+    } else {
+        lastGoodDrive_ = drive;
+        SelectDrive(drive);
+    }
+    {
+        // The label is built once, below, from the final values.
+        const QSignalBlocker block(txtNewFolderName);
+        txtBaseFileName->setText(opening.defaults.baseFileName);
+        txtNewFolderName->setText(opening.defaults.newFolderName);
+    }
+    if (!SetDirTilePath(folder))
+        dirTilePath_ = QDir::cleanPath(folder);
+    SelectFormat(*opening.defaults.format);
+    UpdateSaveFolderLabel();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+bool frmSaveTiles::OpenFor(const PosterState& poster, SourceImage& source, const QString& folder,
+                           const QString& fileName) {
+    return OpenFor(
+        poster, [&source] { return ImageObject::FromImage(source.Full()); }, folder, fileName);
+}
+
+void frmSaveTiles::SelectFormat(ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Bmp:
+        opbBmp->setChecked(true);
+        break;
+    case ImageFormat::Tiff:
+        opbTif->setChecked(true);
+        break;
+    case ImageFormat::Jpeg:
+        opbJpg->setChecked(true);
+        break;
+    }
+}
+
+std::optional<ImageFormat> frmSaveTiles::SelectedFormat() const {
+    if (opbBmp->isChecked())
+        return ImageFormat::Bmp;
+    if (opbTif->isChecked())
+        return ImageFormat::Tiff;
+    if (opbJpg->isChecked())
+        return ImageFormat::Jpeg;
+    return std::nullopt;
+}
+
+SaveTilesRequest frmSaveTiles::Request() const {
+    SaveTilesRequest r;
+    r.folder = dirTilePath_;
+    r.newFolderName = txtNewFolderName->text();
+    r.baseFileName = txtBaseFileName->text();
+    r.format = SelectedFormat();
+    return r;
+}
+
+void frmSaveTiles::UpdateSaveFolderLabel() {
+    lblPath->setText(LabelLines(SaveFolderLabel::Caption(dirTilePath_, txtNewFolderName->text())));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drive and folder lists
+
+void frmSaveTiles::FillDriveList() {
+    const QSignalBlocker block(drvTile);
+    drvTile->clear();
+    for (const Volume& v : FileBrowser::Volumes())
+        drvTile->addItem(v.displayName, v.rootPath);
+}
+
+void frmSaveTiles::SelectDrive(const QString& root) {
+    const QSignalBlocker block(drvTile);
+    int i = drvTile->findData(root);
+    if (i < 0 && !root.isEmpty()) {
+        drvTile->addItem(root, root);
+        i = drvTile->count() - 1;
+    }
+    drvTile->setCurrentIndex(i);
+    dirTile->setRootIndex(root.isEmpty() ? QModelIndex() : dirModel_->index(root));
+}
+
+void frmSaveTiles::ShowDirTilePath(const QString& path) {
+    const QModelIndex idx = dirModel_->index(path);
+    const QSignalBlocker block(dirTile->selectionModel());
+    for (QModelIndex up = idx; up.isValid(); up = up.parent())
+        dirTile->expand(up);
+    dirTile->setCurrentIndex(idx);
+    dirTile->scrollTo(idx, QAbstractItemView::PositionAtCenter);
+}
+
+bool frmSaveTiles::SetDirTilePath(const QString& folder) {
+    if (!FileBrowser::CanOpen(folder))
+        return false;
+    const QString drive = FileBrowser::DriveOf(folder);
+    if (!drive.isEmpty() && drvTile->currentData().toString() != drive) {
+        lastGoodDrive_ = drive;
+        SelectDrive(drive);
+    }
+    ShowDirTilePath(folder);
+    dirTile_Change(folder);
+    return true;
+}
+
+void frmSaveTiles::drvTile_Change(int index) {
+    const QString root = drvTile->itemData(index).toString();
+    if (!FileBrowser::CanOpen(root)) {
+        messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
+        // Back to the last drive that opened; the folder stays where it was.
+        SelectDrive(lastGoodDrive_);
+        if (!dirTilePath_.isEmpty())
+            ShowDirTilePath(dirTilePath_);
+        return;
+    }
+    lastGoodDrive_ = root;
+    SelectDrive(root);
+    ShowDirTilePath(root);
+    dirTile_Change(root);
+}
+
+void frmSaveTiles::dirTile_Change(const QString& path) {
+    dirTilePath_ = QDir::cleanPath(path);
+    UpdateSaveFolderLabel();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+
+SaveOutcome frmSaveTiles::SaveNow() {
+    SaveOutcome outcome;
+    if (saving_ || !poster_)
+        return outcome;
+    const QScopedValueRollback guard(saving_, true);
+    // The run works on the poster and the image as they are now: the main window stays usable
+    // while the progress window yields, and must not change the tiles halfway.
+    const PosterState poster = *poster_;
+    const ImageObject img = image_ ? image_() : ImageObject();
+    SaveProgressWindows windows(*frmMsg_, *frmSimpleMsg_);
+    TileSaver saver(messages_, windows);
+    if (threads_)
+        saver.SetThreadCount(*threads_);
+    if (freeSpace_)
+        saver.SetFreeSpaceQuery(*freeSpace_);
+    cmdSaveNow->setEnabled(false);
+    cmdClose->setEnabled(false);
+    outcome = saver.processSaveNow(poster, img, Request());
+    cmdSaveNow->setEnabled(true);
+    cmdClose->setEnabled(true);
+    lastOutcome_ = outcome;
+    return outcome;
+}
+
+void frmSaveTiles::cmdSaveNow_Click() {
+    if (saving_)
+        return;
+    QCoreApplication::processEvents();
+    SaveNow();
+    close();
+}
+
+} // namespace tessellon

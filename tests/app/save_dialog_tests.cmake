@@ -1,0 +1,2 @@
+tessellon_test(tst_save_dialog tst_save_dialog.cpp)
+target_link_libraries(tst_save_dialog PRIVATE tessellon_app)
