@@ -1,4 +1,5 @@
 #include "cli/cli_app.h"
+#include "cli/cli_profiles.h"
 #include "cli/export_command.h"
 #include "cli/target_command.h"
 
@@ -85,6 +86,9 @@ QString CliApp::HelpText() {
         "                       (see export --help).\n"
         "  target --out FILE.bmp|.tif|.jpg\n"
         "                       Write the edge calibration test print for the tile print size.\n"
+        "  profiles [--profiles FILE]\n"
+        "                       List the edge calibration profiles, one per line: name, TAB,\n"
+        "                       the clipped amounts top right bottom left in 1/64 inch.\n"
         "  papers [--units in|mm]\n"
         "                       List the paper presets of a unit (default both), one per line:\n"
         "                       unit, name, width x height, default margins T,R,B,L.\n"
@@ -102,6 +106,10 @@ QString CliApp::HelpText() {
         "  --vcenter N          Vertical centring 0..200, 100 = centred (default 100).\n"
         "  --rotate DEG         Turn the image by 0, 90, 180 or 270 degrees (default 0).\n"
         "  --rotate-tiles       Print the tiles turned by 90 degrees.\n"
+        "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
+        "                       says the printer clips off (info and export).\n"
+        "  --profiles FILE      The profile file to read (default: the application's own,\n"
+        "                       printer_edge_config, created when missing).\n"
         "  --help               Show this text.\n"
         "\n"
         "Bad input prints one line on stderr and exits with status 2.\n");
@@ -125,8 +133,10 @@ int CliApp::Run(const QStringList& args) {
         return Info(rest);
     if (command == u"papers")
         return Papers(rest);
+    if (command == u"profiles")
+        return CliProfiles::List(rest, settings_, out_, err_);
     if (command == u"export")
-        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0).Run(rest);
+        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0, settings_).Run(rest);
     if (command == u"target")
         return TargetCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
@@ -247,6 +257,7 @@ int CliApp::Info(const QStringList& args) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddPosterOptions(p);
+    CliProfiles::AddOptions(p);
     p.addOption({QStringLiteral("help"), QStringLiteral("Show help.")});
     if (!p.parse(args))
         return Fail(p.errorText());
@@ -262,6 +273,9 @@ int CliApp::Info(const QStringList& args) {
     PosterState poster;
     if (const auto failure = BuildPoster(p, pos[0], poster))
         return Fail(failure->message);
+    std::unique_ptr<ProfileStore> profiles;
+    if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
+        return Fail(*failure);
 
     if (const auto failure = PrintInfo(poster, out_))
         return Fail(failure->message);

@@ -12,6 +12,8 @@ class QCommandLineParser;
 
 namespace tessellon {
 
+class SettingsStore;
+
 // The command-line tool: `info` prints what the main window would show for a poster. Runs
 // without any window; every failure is one line on `err` and a non-zero status.
 class CliApp {
@@ -19,7 +21,9 @@ public:
     static constexpr int kExitOk = 0;
     static constexpr int kExitUsage = 2;
 
-    CliApp(QTextStream& out, QTextStream& err) : out_(out), err_(err) {}
+    // `settings` locates the default edge profile file; null means the user's real settings.
+    CliApp(QTextStream& out, QTextStream& err, const SettingsStore* settings = nullptr)
+        : out_(out), err_(err), settings_(settings) {}
 
     // args[0] is the program name.
     int Run(const QStringList& args);
@@ -44,6 +48,7 @@ private:
 
     QTextStream& out_;
     QTextStream& err_;
+    const SettingsStore* settings_;
 };
 
 } // namespace tessellon

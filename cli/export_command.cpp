@@ -1,6 +1,7 @@
 #include "cli/export_command.h"
 
 #include "cli/cli_app.h"
+#include "cli/cli_profiles.h"
 #include "common/message_service.h"
 #include "export/imaging.h"
 #include "export/save_progress.h"
@@ -111,6 +112,8 @@ QString ExportCommand::HelpText() {
         "                       four characters, then \"_\"). Files are NAME001.jpg, ...\n"
         "  --format jpg|tif|bmp File type (default: from the image's extension).\n"
         "  --yes                Write into FOLDER even when it exists already.\n"
+        "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
+        "  --profiles FILE      The edge calibration profile file to read.\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
         "Prints the info lines, then the folder. Exit status 0 on success, 1 when the save\n"
@@ -126,6 +129,7 @@ int ExportCommand::Run(const QStringList& args) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     CliApp::AddPosterOptions(p);
+    CliProfiles::AddOptions(p);
     p.addOptions({
         {QStringLiteral("out"), QStringLiteral("Folder to create for the tiles."),
          QStringLiteral("FOLDER")},
@@ -184,6 +188,9 @@ int ExportCommand::Run(const QStringList& args) {
     PosterState poster;
     if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
         return Fail(failure->message);
+    std::unique_ptr<ProfileStore> profiles;
+    if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
+        return Fail(*failure);
     if (const auto failure = CliApp::PrintInfo(poster, out_))
         return Fail(failure->message);
 

@@ -5,6 +5,8 @@
 
 namespace tessellon {
 
+class SettingsStore;
+
 // `tessellon-cli export IMAGE [poster options] --out FOLDER [--base NAME] [--format jpg|tif|bmp]
 // [--yes]`: writes the poster's tile files exactly as the application's "Save Images Now".
 class ExportCommand {
@@ -14,8 +16,10 @@ public:
     static constexpr int kExitUsage = 2;  // bad arguments or input, or a refused folder
 
     // `showProgress`: draw a progress bar on `err` while the tiles are written.
-    ExportCommand(QTextStream& out, QTextStream& err, bool showProgress)
-        : out_(out), err_(err), showProgress_(showProgress) {}
+    // `settings` locates the default edge profile file; null means the user's real settings.
+    ExportCommand(QTextStream& out, QTextStream& err, bool showProgress,
+                  const SettingsStore* settings = nullptr)
+        : out_(out), err_(err), showProgress_(showProgress), settings_(settings) {}
 
     // args[0] is the program name, the rest follows the command word.
     int Run(const QStringList& args);
@@ -28,6 +32,7 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     bool showProgress_;
+    const SettingsStore* settings_;
 };
 
 } // namespace tessellon

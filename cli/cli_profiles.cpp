@@ -1,0 +1,114 @@
+#include "cli/cli_profiles.h"
+
+#include "layout/poster_state.h"
+#include "settings/qsettings_store.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace tessellon {
+
+void CliProfiles::AddOptions(QCommandLineParser& p) {
+    p.addOptions({
+        {QStringLiteral("edge-profile"),
+         QStringLiteral("Compensate the clipping of this edge calibration profile."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("profiles"),
+         QStringLiteral("Edge calibration profile file (default: the application's)."),
+         QStringLiteral("FILE")},
+    });
+}
+
+CliProfiles::Opened CliProfiles::Open(const QCommandLineParser& p, const SettingsStore* settings) {
+    Opened opened;
+    if (p.isSet(QStringLiteral("profiles"))) {
+        const QString path = p.value(QStringLiteral("profiles"));
+        // A file the user names is read as it is: a typing mistake must not create a file, and
+        // a file without profiles must not be replaced by the shipped ones.
+        if (!QFileInfo(path).isFile()) {
+            opened.error = QStringLiteral("Profile file not found: %1").arg(path);
+            return opened;
+        }
+        auto store = std::make_unique<ProfileStore>(path);
+        switch (store->ReadBorderPrefs()) {
+        case ProfileFile::kRead:
+            opened.store = std::move(store);
+            break;
+        case ProfileFile::kNoProfile:
+            opened.error = QStringLiteral("No edge calibration profile in %1").arg(path);
+            break;
+        default:
+            opened.error = QStringLiteral("Cannot read profile file %1").arg(path);
+            break;
+        }
+        return opened;
+    }
+
+    QString path;
+    if (settings) {
+        path = ProfileStore(*settings).GetProfileFilePath();
+    } else {
+        const QSettingsStore real;
+        path = ProfileStore(real).GetProfileFilePath();
+    }
+    opened.store = std::make_unique<ProfileStore>(path);
+    if (opened.store->LoadProfiles() == ProfileFile::kUnreadable)
+        opened.warning =
+            QStringLiteral("Cannot read profile file %1; the shipped profiles are used").arg(path);
+    return opened;
+}
+
+std::optional<QString> CliProfiles::Apply(const QCommandLineParser& p, PosterState& poster,
+                                          const SettingsStore* settings,
+                                          std::unique_ptr<ProfileStore>& holder, QTextStream& err) {
+    if (!p.isSet(QStringLiteral("edge-profile"))) {
+        if (p.isSet(QStringLiteral("profiles")))
+            return QStringLiteral("--profiles needs --edge-profile NAME");
+        return std::nullopt;
+    }
+    Opened opened = Open(p, settings);
+    if (!opened.store)
+        return opened.error;
+    if (!opened.warning.isEmpty())
+        err << opened.warning << Qt::endl;
+    const QString name = p.value(QStringLiteral("edge-profile"));
+    const qsizetype index = opened.store->Table().IndexOf(name);
+    if (index < 0)
+        return QStringLiteral("Unknown edge calibration profile: %1 (see tessellon-cli profiles)")
+            .arg(name);
+    holder = std::move(opened.store);
+    poster.SetProfileTable(&holder->Table());
+    poster.SetCurrentProfile(index);
+    poster.SetPrinterClips(true);
+    return std::nullopt;
+}
+
+int CliProfiles::List(const QStringList& args, const SettingsStore* settings, QTextStream& out,
+                      QTextStream& err) {
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.addOption(
+        {QStringLiteral("profiles"), QStringLiteral("Profile file."), QStringLiteral("FILE")});
+    if (!p.parse(args)) {
+        err << p.errorText() << Qt::endl;
+        return 2;
+    }
+    if (!p.positionalArguments().isEmpty()) {
+        err << "profiles takes no arguments (see --help)" << Qt::endl;
+        return 2;
+    }
+    const Opened opened = Open(p, settings);
+    if (!opened.store) {
+        err << opened.error << Qt::endl;
+        return 2;
+    }
+    if (!opened.warning.isEmpty())
+        err << opened.warning << Qt::endl;
+    for (const EdgeProfile& profile : opened.store->Table().Profiles())
+        out << profile.name << '\t' << profile.clip[0] << ' ' << profile.clip[1] << ' '
+            << profile.clip[2] << ' ' << profile.clip[3] << '\n';
+    out.flush();
+    return 0;
+}
+
+} // namespace tessellon

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "calibration/profile_store.h"
+
+#include <QString>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+class QCommandLineParser;
+
+namespace tessellon {
+
+class PosterState;
+class SettingsStore;
+
+// The edge calibration profile options of the poster commands (--edge-profile, --profiles) and
+// the `profiles` command. A file named by --profiles is only read, never written; the default
+// file is the application's own and is created with the shipped profiles when it is missing,
+// as the application does at start-up.
+class CliProfiles {
+public:
+    static void AddOptions(QCommandLineParser& parser);
+
+    struct Opened {
+        std::unique_ptr<ProfileStore> store; // empty on failure
+        QString error;                       // why the file could not be used
+        QString warning;                     // a default file that could not be read
+    };
+    // The file of --profiles, or the default file of `settings` (the real settings when null).
+    static Opened Open(const QCommandLineParser& parser, const SettingsStore* settings);
+
+    // With --edge-profile: opens the profiles, selects the named one and turns the edge
+    // compensation on. The store must outlive the poster's use of it, so it is kept in `holder`.
+    // Returns the failure message, if any; warnings go to `err`.
+    static std::optional<QString> Apply(const QCommandLineParser& parser, PosterState& poster,
+                                        const SettingsStore* settings,
+                                        std::unique_ptr<ProfileStore>& holder, QTextStream& err);
+
+    // `profiles [--profiles FILE]`: one line per profile, name TAB top right bottom left (in
+    // 1/64 inch). Returns the exit status.
+    static int List(const QStringList& args, const SettingsStore* settings, QTextStream& out,
+                    QTextStream& err);
+};
+
+} // namespace tessellon
