@@ -532,8 +532,8 @@ void frmMain::ConnectHandlers() {
     connect(mnuExit, &QAction::triggered, this, &frmMain::EndProcess);
     connect(cmdEditPaperSize, &QPushButton::clicked, this, &frmMain::paperDialogRequested);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
-    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::edgeDialogRequested);
-    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::edgeDialogRequested);
+    connect(cmdConfig, &QPushButton::clicked, this, [this] { emit edgeDialogRequested(true); });
+    connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
     connect(&source_, &SourceImage::fullImageDecoded, this, &frmMain::FullImageDecoded);

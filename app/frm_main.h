@@ -175,7 +175,8 @@ public:
 signals:
     // Commands served by the dialogs.
     void paperDialogRequested();
-    void edgeDialogRequested();
+    // true from the Edit button, false from the Tools menu.
+    void edgeDialogRequested(bool fromEditButton);
     void saveDialogRequested();
     void closeSaveDialogRequested();
     void helpContentsRequested();

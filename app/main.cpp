@@ -1,3 +1,4 @@
+#include "app/dialog_host.h"
 #include "app/frm_main.h"
 #include "app/qt_message_service.h"
 #include "settings/qsettings_store.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &tessellon::frmMain::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.Form_Load();
+    tessellon::DialogHost dialogs(window, settings, messages);
     window.resize(1180, 760);
     window.show();
     return app.exec();

@@ -1,0 +1,99 @@
+#include "app/dialog_host.h"
+
+#include "app/frm_about.h"
+#include "app/frm_btm.h"
+#include "app/frm_main.h"
+#include "app/frm_save_tiles.h"
+#include "app/frm_tile_size.h"
+#include "app/help_locator.h"
+#include "app/help_window.h"
+#include "app/sys_info_window.h"
+#include "paper/paper_hand_over.h"
+#include "settings/settings_store.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+
+namespace tessellon {
+
+DialogHost::DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages)
+    : QObject(&window), window_(window), messages_(messages),
+      helpFilePath_(HelpLocator::GetHelpFilePath(settings.GetPref(PrefValue::AppDir))) {
+    connect(&window, &frmMain::paperDialogRequested, this, &DialogHost::ShowPaperDialog);
+    connect(&window, &frmMain::edgeDialogRequested, this, &DialogHost::ShowEdgeDialog);
+    connect(&window, &frmMain::saveDialogRequested, this, &DialogHost::ShowSaveDialog);
+    connect(&window, &frmMain::closeSaveDialogRequested, this, &DialogHost::CloseSaveDialog);
+    connect(&window, &frmMain::helpContentsRequested, this, &DialogHost::OpenHelpFile);
+    connect(&window, &frmMain::aboutRequested, this, &DialogHost::ShowAbout);
+}
+
+DialogHost::~DialogHost() = default;
+
+frmSaveTiles* DialogHost::SaveDialog() const {
+    return saveDialog_;
+}
+HelpWindow* DialogHost::Help() const {
+    return help_;
+}
+frmAbout* DialogHost::About() const {
+    return about_;
+}
+
+void DialogHost::ShowPaperDialog() {
+    frmTileSize::ShowPaperDialog(
+        window_.State(), messages_, &window_, [this](const PaperHandOver& h) {
+            // The lock first, so that the preferences written by the
+            // refresh already hold it.
+            window_.setWhMarginLockedVal(h.iWhMarginLocked);
+            window_.setNewTileVals(h.sNewCurPaperName, h.iNewCurUnits, h.dNewCurTileWidth,
+                                   h.dNewCurTileHeight, h.dNewCurPaperWidth, h.dNewCurPaperHeight,
+                                   h.sNewPaperRegLine);
+        });
+}
+
+void DialogHost::ShowEdgeDialog(bool fromEditButton) {
+    // A fresh dialog for every opening re-reads the profile file, as closing unloads it.
+    frmBtm dialog(window_.Profiles(), window_.State(), messages_, &window_);
+    connect(&dialog, &frmBtm::profilesChanged, &window_, &frmMain::fillMainDialog);
+    connect(&dialog, &frmBtm::outputSizeUpdateRequested, this, &DialogHost::RefreshAfterEdgeChange);
+    // The dialog re-read the table while it was being built: the selector follows it.
+    window_.fillMainDialog();
+    const int current = window_.cmbCurBtm->currentIndex();
+    if (fromEditButton)
+        dialog.OpenFromEditButton(current);
+    else
+        dialog.OpenFromMenu(current);
+}
+
+void DialogHost::RefreshAfterEdgeChange() {
+    window_.UpdateOutputSize();
+    window_.DrawTileGrid();
+    window_.UpdatePlacementLabels();
+}
+
+void DialogHost::ShowSaveDialog() {
+    if (!saveDialog_)
+        saveDialog_ = new frmSaveTiles(messages_, &window_);
+    const QListWidgetItem* item = window_.lstFiles->currentItem();
+    const QString name = item ? item->text() : QFileInfo(window_.ImagePath()).fileName();
+    saveDialog_->OpenFor(window_.State(), window_.Image(), window_.CurrentFolder(), name);
+}
+
+void DialogHost::CloseSaveDialog() {
+    if (saveDialog_)
+        saveDialog_->close();
+}
+
+void DialogHost::OpenHelpFile() {
+    if (!help_)
+        help_ = new HelpWindow(&window_);
+    help_->OpenHelpFile(helpFilePath_, messages_);
+}
+
+void DialogHost::ShowAbout() {
+    if (!about_)
+        about_ = new frmAbout(messages_, &window_);
+    about_->ShowAbout();
+}
+
+} // namespace tessellon

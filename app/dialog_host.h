@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace tessellon {
+
+class frmAbout;
+class frmMain;
+class frmSaveTiles;
+class HelpWindow;
+class MessageService;
+class SettingsStore;
+
+// Opens the windows the main window's commands ask for: the paper dialog, the edge calibration
+// dialog, the save dialog, help and About. Keeps the main window free of the dialogs' details.
+// Create it after the main window's Form_Load, since the help file is looked up once, here.
+class DialogHost : public QObject {
+    Q_OBJECT
+public:
+    DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages);
+    ~DialogHost() override;
+
+    // The help file found at start-up; empty when there is none.
+    const QString& HelpFilePath() const { return helpFilePath_; }
+
+    void ShowPaperDialog();
+    // The Edit button recomputes the main window whatever way the dialog is closed; the menu
+    // entry only when it is closed with its Close button.
+    void ShowEdgeDialog(bool fromEditButton);
+    void ShowSaveDialog();
+    void CloseSaveDialog();
+    void OpenHelpFile();
+    void ShowAbout();
+
+    // The windows, once opened (for tests); null before.
+    frmSaveTiles* SaveDialog() const;
+    HelpWindow* Help() const;
+    frmAbout* About() const;
+
+private:
+    void RefreshAfterEdgeChange();
+
+    frmMain& window_;
+    MessageService& messages_;
+    QString helpFilePath_;
+    QPointer<frmSaveTiles> saveDialog_;
+    QPointer<HelpWindow> help_;
+    QPointer<frmAbout> about_;
+};
+
+} // namespace tessellon

@@ -1,0 +1,198 @@
+#include "app/dialog_host.h"
+#include "app/frm_about.h"
+#include "app/frm_btm.h"
+#include "app/frm_main.h"
+#include "app/frm_save_tiles.h"
+#include "app/frm_tile_size.h"
+#include "app/help_window.h"
+#include "app/sys_info_window.h"
+#include "calibration/profile_file.h"
+#include "common/recording_message_service.h"
+#include "settings/memory_settings_store.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tessellon;
+
+namespace {
+
+// Runs `answer` on the modal dialog of type T as soon as it is shown.
+template <typename T> void WhenModal(std::function<void(T&)> answer) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(*dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+// The main window's commands reach the right windows, and what those windows change comes
+// back into the main window.
+class TstDialogHost : public QObject {
+    Q_OBJECT
+    RecordingMessageService messages;
+    MemorySettingsStore store;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<frmMain> w;
+    std::unique_ptr<DialogHost> host;
+
+    QString AppDir() const { return dir->filePath(QStringLiteral("app")); }
+    QString ProfilePath() const { return AppDir() + u'/' + ProfileFile::FileName(); }
+
+    void LoadPhoto() {
+        w->SetCurrentFolder(dir->path());
+        const auto items = w->lstFiles->findItems(QStringLiteral("photo.bmp"), Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        w->lstFiles->setCurrentItem(items.first());
+        QVERIFY(w->OpenImageFile(dir->filePath(QStringLiteral("photo.bmp"))));
+        QVERIFY(w->State().bImgSelected);
+    }
+
+private slots:
+    void init() {
+        messages.Clear();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("app")));
+        QImage img(600, 400, QImage::Format_RGB32);
+        img.fill(QColor(90, 140, 200));
+        QVERIFY(img.save(dir->filePath(QStringLiteral("photo.bmp"))));
+        QVERIFY(img.save(dir->filePath(QStringLiteral("other.bmp"))));
+        store.Clear();
+        store.SavePref(PrefValue::AppDir, AppDir());
+        store.SavePref(PrefValue::LastFolder, dir->path());
+        w = std::make_unique<frmMain>(store, messages);
+        w->Form_Load();
+        host = std::make_unique<DialogHost>(*w, store, messages);
+        w->resize(1180, 760);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        messages.Clear();
+    }
+    void cleanup() {
+        host.reset();
+        w.reset();
+    }
+
+    void paperDialogChangesTheMainWindow() {
+        QString chosen;
+        WhenModal<frmTileSize>([&](frmTileSize& d) {
+            d.lstPaperSize->setCurrentRow(2);
+            chosen = d.lstPaperSize->currentItem()->text();
+            d.cmdOk->click();
+        });
+        QTest::mouseClick(w->cmdEditPaperSize, Qt::LeftButton);
+        QVERIFY(!chosen.isEmpty());
+        QCOMPARE(w->State().sPaperName, chosen);
+        QCOMPARE(w->lblPaperName->text(), chosen);
+        QVERIFY2(store.GetPref(PrefValue::PaperRegLine).contains(chosen),
+                 qPrintable(store.GetPref(PrefValue::PaperRegLine)));
+    }
+
+    void edgeDialogFromEditButtonRecomputes() {
+        LoadPhoto();
+        w->chkPrinterClips->setChecked(true);
+        messages.Clear();
+        w->cmbCurBtm->setCurrentIndex(1); // Kodak photo lab default
+        const QString before = w->lblFinalSize->text();
+        int shownRow = -1;
+        WhenModal<frmBtm>([&](frmBtm& d) {
+            shownRow = d.lstConfigurations->currentRow();
+            d.cmbTopEdge->setCurrentIndex(16); // a quarter inch off the top
+            // The window's own close box: the Edit button recomputes all the same.
+            d.reject();
+        });
+        QTest::mouseClick(w->cmdConfig, Qt::LeftButton);
+        QCOMPARE(shownRow, 1);
+        QFile file(ProfilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Kodak photo lab default\t16,04,03,02,\r\n"));
+        QVERIFY2(w->lblFinalSize->text() != before, qPrintable(before));
+        QCOMPARE(w->cmbCurBtm->currentIndex(), 1);
+    }
+
+    void edgeDialogNewProfileReachesTheSelector() {
+        WhenModal<frmBtm>([&](frmBtm& d) {
+            d.SetInputQuestion([](const QString&, const QString&, const QString&) {
+                return std::optional<QString>(QStringLiteral("My printer"));
+            });
+            d.cmdNew->click();
+            d.cmdOk->click();
+        });
+        w->mnuEdgeClip->trigger();
+        QCOMPARE(w->cmbCurBtm->count(), 4);
+        QCOMPARE(w->cmbCurBtm->itemText(3), QStringLiteral("My printer"));
+    }
+
+    void saveDialogOpensWithTheChosenFile() {
+        LoadPhoto();
+        QTest::mouseClick(w->cmdSaveNow, Qt::LeftButton);
+        frmSaveTiles* save = host->SaveDialog();
+        QVERIFY(save);
+        QVERIFY(save->isVisible());
+        QVERIFY(!save->isModal());
+        QCOMPARE(save->txtBaseFileName->text(), QStringLiteral("photo_"));
+        QCOMPARE(save->txtNewFolderName->text(), QStringLiteral("photo_poster_images"));
+        QCOMPARE(QDir::cleanPath(save->DirTilePath()), QDir::cleanPath(dir->path()));
+        // Choosing a file in the main window's list closes it.
+        const auto other = w->lstFiles->findItems(QStringLiteral("other.bmp"), Qt::MatchExactly);
+        QVERIFY(!other.isEmpty());
+        const QRect r = w->lstFiles->visualItemRect(other.first());
+        QTest::mouseClick(w->lstFiles->viewport(), Qt::LeftButton, {}, r.center());
+        QTRY_VERIFY(!save->isVisible());
+    }
+
+    void helpWithoutTheFileNamesIt() {
+        // Neither app_dir nor the test program's folder holds the help file.
+        QVERIFY(host->HelpFilePath().isEmpty());
+        w->mnuContent->trigger();
+        QCOMPARE(messages.Messages().size(), 1);
+        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("tessellon_help.html")));
+    }
+
+    void helpFoundInTheApplicationFolder() {
+        QFile help(AppDir() + QStringLiteral("/tessellon_help.html"));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.write("<html><body><h1>Poster help</h1></body></html>");
+        help.close();
+        DialogHost withHelp(*w, store, messages);
+        QCOMPARE(QDir::cleanPath(withHelp.HelpFilePath()), QDir::cleanPath(help.fileName()));
+        withHelp.OpenHelpFile();
+        QVERIFY(withHelp.Help());
+        QVERIFY(withHelp.Help()->isVisible());
+        QVERIFY(withHelp.Help()->txtHelp->toPlainText().contains(QStringLiteral("Poster help")));
+        QVERIFY(messages.Messages().isEmpty());
+    }
+
+    void aboutIsModeless() {
+        w->mnuAbout->trigger();
+        QVERIFY(host->About());
+        QVERIFY(host->About()->isVisible());
+        QVERIFY(!host->About()->isModal());
+        // A second request shows the same window.
+        frmAbout* first = host->About();
+        w->mnuAbout->trigger();
+        QCOMPARE(host->About(), first);
+    }
+};
+
+QTEST_MAIN(TstDialogHost)
+#include "tst_dialog_host.moc"
