@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 RUNS=${RUNS:-3}
 SIZES=${SIZES:-"24 96"}
 WORK=${WORK:-$(mktemp -d /tmp/tessellon-bench.XXXXXX)}
+mkdir -p "$WORK"
 
 # The peers come from Debian's packages; /usr/bin is named explicitly so that no wrapper earlier on
 # PATH stands in for them.
