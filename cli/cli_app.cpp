@@ -142,13 +142,14 @@ int CliApp::Run(const QStringList& args) {
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
 }
 
-std::optional<CliApp::Failure>
-CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOrSize, PosterState& poster) {
+std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
+                                                   const QString& imageOrSize, PosterState& poster,
+                                                   bool sizeOnly) {
     // Image size: a WxH text or the header of an image file.
     static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
     const auto m = sizeRe.match(imageOrSize);
     qint64 w = 0, h = 0;
-    if (m.hasMatch() && !QFileInfo::exists(imageOrSize)) {
+    if (m.hasMatch() && (sizeOnly || !QFileInfo::exists(imageOrSize))) {
         w = m.captured(1).toLongLong();
         h = m.captured(2).toLongLong();
         if (w < 1 || h < 1 || w > 2147483647 || h > 2147483647)

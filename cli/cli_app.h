@@ -36,8 +36,11 @@ public:
     // The options every poster command shares (--tiles, --units, --custom, --margins, ...).
     static void AddPosterOptions(QCommandLineParser& parser);
     // Builds the poster state from the shared options; a failure message otherwise.
+    // `imageOrSize` is an image file or a WxH pixel size; with `sizeOnly` it is always a size,
+    // even when a file of that name exists.
     static std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
-                                              const QString& imageOrSize, PosterState& poster);
+                                              const QString& imageOrSize, PosterState& poster,
+                                              bool sizeOnly = false);
     // Writes the four labels and the tile table exactly as `info` prints them.
     static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
 

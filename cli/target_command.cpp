@@ -50,7 +50,7 @@ int TargetCommand::Run(const QStringList& args) {
 
     // The paper options alone decide the print size; the image size does not matter.
     PosterState poster;
-    if (const auto failure = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster))
+    if (const auto failure = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster, true))
         return Fail(failure->message);
     const TileSizeResult size = poster.CheckTileSizesNoTrim();
     if (!size.ok)

@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,6 +55,7 @@ private slots:
     void help();
     void target_data();
     void target();
+    void targetIgnoresFilesInTheWorkingFolder();
     void targetBadInput_data();
     void targetBadInput();
 };
@@ -247,6 +249,22 @@ void TestExportCli::target() {
         QCOMPARE(img.pixel(8, 8), qRgb(0, 0, 255));
         QCOMPARE(img.pixel(24, 24), qRgb(255, 0, 0));
     }
+}
+
+void TestExportCli::targetIgnoresFilesInTheWorkingFolder() {
+    // Only the paper decides the target's size, whatever files the working folder holds.
+    QTemporaryDir dir;
+    QFile junk(dir.filePath(QStringLiteral("1000x1000")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not an image");
+    junk.close();
+    const QString old = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const RunResult r = RunCli({"target", "--out", dir.filePath(QStringLiteral("t.bmp"))});
+    QDir::setCurrent(old);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(QImageReader(dir.filePath(QStringLiteral("t.bmp"))).size(), QSize(768, 512));
 }
 
 void TestExportCli::targetBadInput_data() {
