@@ -1,4 +1,5 @@
 #include "cli/cli_app.h"
+#include "cli_run.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -8,21 +9,8 @@ using namespace tessellon;
 
 namespace {
 
-struct RunResult {
-    int status;
-    QString out;
-    QString err;
-};
-
-RunResult RunCli(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    CliApp app(o, e);
-    const int status = app.Run(QStringList{QStringLiteral("tessellon-cli")} + args);
-    o.flush();
-    e.flush();
-    return {status, out, err};
-}
+using RunResult = testing::CliRun;
+using testing::RunCli;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "calibration/profile_file.h"
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "settings/memory_settings_store.h"
 
 #include <QDir>
@@ -13,24 +14,14 @@ using namespace tessellon;
 
 namespace {
 
-struct RunResult {
-    int status;
-    QString out;
-    QString err;
-};
+using RunResult = testing::CliRun;
 
 // Runs the tool with app_dir pointing into `appDir`, so the default profile file never touches
 // the user's own.
 RunResult RunCli(const QString& appDir, const QStringList& args) {
     MemorySettingsStore settings;
     settings.SetRaw(PrefValue::AppDir, appDir);
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    CliApp app(o, e, &settings);
-    const int status = app.Run(QStringList{QStringLiteral("tessellon-cli")} + args);
-    o.flush();
-    e.flush();
-    return {status, out, err};
+    return testing::RunCli(args, &settings);
 }
 
 QByteArray ReadBytes(const QString& path) {

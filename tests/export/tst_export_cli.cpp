@@ -1,5 +1,6 @@
 #include "export_test_support.h"
 
+#include "../cli/cli_run.h"
 #include "cli/cli_app.h"
 
 #include <QDir>
@@ -13,21 +14,8 @@ using namespace tessellon::testing;
 
 namespace {
 
-struct RunResult {
-    int status;
-    QString out;
-    QString err;
-};
-
-RunResult RunCli(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    CliApp app(o, e);
-    const int status = app.Run(QStringList{QStringLiteral("tessellon-cli")} + args);
-    o.flush();
-    e.flush();
-    return {status, out, err};
-}
+using RunResult = testing::CliRun;
+using testing::RunCli;
 
 const QStringList kPoster{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
 
