@@ -56,16 +56,16 @@ TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
 }
 
 // Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
-qint64 TileWorkBytes(const TileSaver::TileSpec& spec) {
-    double w = spec.rect.Width(), h = spec.rect.Height();
-    if (spec.compensate && spec.resolution > 0 && spec.resolution < 64) {
-        w *= 64 / spec.resolution;
-        h *= 64 / spec.resolution;
+qint64 TileWorkBytes(const TileSaver::TileJob& job) {
+    double w = job.rect.Width(), h = job.rect.Height();
+    if (job.compensate && job.resolution > 0 && job.resolution < 64) {
+        w *= 64 / job.resolution;
+        h *= 64 / job.resolution;
     }
-    const double ppi = std::max(spec.resolution, 64.0);
-    if (spec.compensate) {
-        w += ppi * (spec.trims[1] + spec.trims[3]);
-        h += ppi * (spec.trims[0] + spec.trims[2]);
+    const double ppi = std::max(job.resolution, 64.0);
+    if (job.compensate) {
+        w += ppi * (job.trims[1] + job.trims[3]);
+        h += ppi * (job.trims[0] + job.trims[2]);
     }
     return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
 }
@@ -164,16 +164,16 @@ TileSaver::TileResolution TileSaver::TileResolutionFor(const TileRect& tile0, bo
     return out;
 }
 
-TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const TileSpec& spec) {
+TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const TileJob& job) {
     RenderedTile out;
-    const auto turn = spec.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
-    const QRect inside(spec.rect.left, spec.rect.top, spec.rect.Width(), spec.rect.Height());
-    if (spec.format == ImageFormat::Jpeg && !spec.rotate && !spec.compensate &&
+    const auto turn = job.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
+    const QRect inside(job.rect.left, job.rect.top, job.rect.Width(), job.rect.Height());
+    if (job.format == ImageFormat::Jpeg && !job.rotate && !job.compensate &&
         QRect(0, 0, source.Width(), source.Height()).contains(inside)) {
         // The tile is a plain rectangle of the source: encoded where it lies, no copy.
-        auto bytes = JpegCodec::EncodeRegion(source, inside,
-                                             {spec.roundedResolution, spec.roundedResolution},
-                                             ImageObject::kJpegQuality);
+        auto bytes =
+            JpegCodec::EncodeRegion(source, inside, {job.roundedResolution, job.roundedResolution},
+                                    ImageObject::kJpegQuality);
         if (bytes)
             out.bytes = std::move(bytes).value();
         else
@@ -181,20 +181,20 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
         return out;
     }
     ImageObject tile;
-    if (spec.compensate && spec.resolution >= 64) {
+    if (job.compensate && job.resolution >= 64) {
         // No resampling: cutting, turning and padding are one pass over the source.
-        (void)tile.LoadPixels(TileRenderer::Compose(source, spec.rect, turn,
-                                                    TrimPixels(spec.resolution, spec.trims)));
+        (void)tile.LoadPixels(
+            TileRenderer::Compose(source, job.rect, turn, TrimPixels(job.resolution, job.trims)));
     } else {
-        (void)tile.LoadPixels(TileRenderer::Compose(source, spec.rect, turn));
-        if (spec.compensate)
-            out.compensation = ApplyEdgeCompensation(tile, spec.resolution, spec.trims);
+        (void)tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn));
+        if (job.compensate)
+            out.compensation = ApplyEdgeCompensation(tile, job.resolution, job.trims);
         if (out.compensation < 1)
             return out;
     }
-    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, spec.roundedResolution);
-    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, spec.roundedResolution);
-    auto bytes = tile.EncodeToMemory(spec.format);
+    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, job.roundedResolution);
+    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, job.roundedResolution);
+    auto bytes = tile.EncodeToMemory(job.format);
     if (bytes)
         out.bytes = std::move(bytes).value();
     else
@@ -265,16 +265,16 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     const TileResolution resolution =
         TileResolutionFor(table.tiles.front(), poster.bTileRotated, dW);
 
-    const auto specFor = [&](int i) {
-        TileSpec spec;
-        spec.rect = table.tiles[static_cast<size_t>(i)];
-        spec.rotate = poster.bTileRotated;
-        spec.compensate = compensate;
-        spec.resolution = resolution.exact;
-        spec.roundedResolution = resolution.rounded;
-        spec.trims = trims;
-        spec.format = *request.format;
-        return spec;
+    const auto jobFor = [&](int i) {
+        TileJob job;
+        job.rect = table.tiles[static_cast<size_t>(i)];
+        job.rotate = poster.bTileRotated;
+        job.compensate = compensate;
+        job.resolution = resolution.exact;
+        job.roundedResolution = resolution.rounded;
+        job.trims = trims;
+        job.format = *request.format;
+        return job;
     };
 
     // Tiles in the making: started in order, collected in order. Their number is bounded by
@@ -293,18 +293,18 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     int next = 0;
     const auto startMore = [&] {
         while (next < count && pending.size() < maxPending) {
-            const TileSpec spec = specFor(next);
-            const qint64 work = TileWorkBytes(spec);
+            const TileJob job = jobFor(next);
+            const qint64 work = TileWorkBytes(job);
             if (!pending.empty() && pendingBytes + work > budget)
                 break;
             Pending p;
             p.workBytes = work;
             if (threads_ == 1) {
-                p.future = QtFuture::makeReadyFuture(RenderTile(source, spec));
+                p.future = QtFuture::makeReadyFuture(RenderTile(source, job));
             } else {
-                p.future = QtConcurrent::run(&pool, [&source, &stop, spec] {
+                p.future = QtConcurrent::run(&pool, [&source, &stop, job] {
                     // Tiles not begun when the run stops are not made at all.
-                    return stop.load() ? RenderedTile{} : RenderTile(source, spec);
+                    return stop.load() ? RenderedTile{} : RenderTile(source, job);
                 });
             }
             pendingBytes += work;

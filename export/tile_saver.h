@@ -82,7 +82,7 @@ public:
 
     // One tile, ready for writing: cut (repeating the image's last column or row where the
     // rectangle reaches past it), turned, compensated, stamped and encoded.
-    struct TileSpec {
+    struct TileJob {
         TileRect rect;
         bool rotate = false;
         bool compensate = false;
@@ -96,7 +96,7 @@ public:
         QByteArray bytes;       // empty when the tile could not be encoded
         QString error;          // why not
     };
-    static RenderedTile RenderTile(const PixelArray& source, const TileSpec& spec);
+    static RenderedTile RenderTile(const PixelArray& source, const TileJob& job);
 
 private:
     SaveOutcome Fail(SaveOutcome outcome, const QString& title, const QString& text,
