@@ -1,5 +1,6 @@
 #include "app/frm_btm.h"
 
+#include "app/form_widgets.h"
 #include "app/frm_input_box.h"
 #include "calibration/clip_amount.h"
 #include "calibration/profile_store.h"
@@ -31,19 +32,8 @@
 namespace tessellon {
 namespace {
 
-template <typename W> W* Named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLabel* Label(QWidget* parent, const QString& name, bool bold = false) {
-    auto* label = Named(new QLabel(parent), name);
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
+    return bold ? BoldLabel(parent, name) : Named(new QLabel(parent), name);
 }
 
 QPushButton* Button(QWidget* parent, const QString& name) {

@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/app_version.h"
+#include "app/form_widgets.h"
 #include "common/message_service.h"
 #include "common/string_table.h"
 #include "paper/paper_model.h"
@@ -34,11 +35,6 @@ namespace {
 
 QString T(int id) {
     return StringTable::Text(id);
-}
-
-template <typename W> W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {

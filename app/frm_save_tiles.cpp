@@ -1,5 +1,6 @@
 #include "app/frm_save_tiles.h"
 
+#include "app/form_widgets.h"
 #include "app/frm_msg.h"
 #include "app/frm_simple_msg.h"
 #include "app/save_progress_windows.h"
@@ -30,16 +31,8 @@
 namespace tessellon {
 namespace {
 
-template <typename W> W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* StepLabel(QWidget* parent, const char* name) {
-    auto* label = Named(new QLabel(parent), name);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
+    auto* label = BoldLabel(parent, QString::fromLatin1(name));
     label->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
     return label;
 }

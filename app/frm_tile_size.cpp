@@ -1,5 +1,6 @@
 #include "app/frm_tile_size.h"
 
+#include "app/form_widgets.h"
 #include "common/message_service.h"
 #include "layout/poster_state.h"
 #include "paper/paper_dialog_texts.h"
@@ -20,19 +21,6 @@
 
 namespace tessellon {
 namespace {
-
-template <typename W> W* Named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* StepLabel(QWidget* parent, const QString& name) {
-    auto* label = Named(new QLabel(parent), name);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
 
 // Replaces a line edit's text only when it differs, so the cursor of the box being typed in
 // stays where it is.
@@ -85,14 +73,14 @@ int frmTileSize::ShowModal() {
 }
 
 void frmTileSize::BuildControls() {
-    Label2 = StepLabel(this, QStringLiteral("Label2"));
+    Label2 = BoldLabel(this, QStringLiteral("Label2"));
     opbInches = Named(new QRadioButton(this), QStringLiteral("opbInches"));
     opbMm = Named(new QRadioButton(this), QStringLiteral("opbMm"));
     auto* unitGroup = new QButtonGroup(this);
     unitGroup->addButton(opbInches);
     unitGroup->addButton(opbMm);
 
-    Label1 = StepLabel(this, QStringLiteral("Label1"));
+    Label1 = BoldLabel(this, QStringLiteral("Label1"));
     lstPaperSize = Named(new QListWidget(this), QStringLiteral("lstPaperSize"));
     lstPaperSize->setFixedWidth(210);
     lblPaperWidth = Named(new QLabel(this), QStringLiteral("lblPaperWidth"));
@@ -106,7 +94,7 @@ void frmTileSize::BuildControls() {
         box->setAlignment(Qt::AlignRight);
     }
 
-    Label3 = StepLabel(this, QStringLiteral("Label3"));
+    Label3 = BoldLabel(this, QStringLiteral("Label3"));
     lblMarginUnits = Named(new QLabel(this), QStringLiteral("lblMarginUnits"));
     Label4 = Named(new QLabel(this), QStringLiteral("Label4"));
     Label7 = Named(new QLabel(this), QStringLiteral("Label7"));
@@ -127,7 +115,7 @@ void frmTileSize::BuildControls() {
     cmdBorderless = Button(this, QStringLiteral("cmdBorderless"));
     cmdReset = Button(this, QStringLiteral("cmdReset"));
 
-    Label8 = StepLabel(this, QStringLiteral("Label8"));
+    Label8 = BoldLabel(this, QStringLiteral("Label8"));
     Label9 = Named(new QLabel(this), QStringLiteral("Label9"));
     lblSizeWithBorders = Named(new QLabel(this), QStringLiteral("lblSizeWithBorders"));
     Label10 = Named(new QLabel(this), QStringLiteral("Label10"));
