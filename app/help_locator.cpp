@@ -1,23 +1,13 @@
 #include "app/help_locator.h"
 
 #include "common/string_table.h"
+#include "settings/application_folder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tessellon {
 namespace {
-
-bool EndsWithSeparator(const QString& folder) {
-    if (folder.endsWith(u'/'))
-        return true;
-#ifdef Q_OS_WIN
-    // Folders typed into the settings on Windows use the native separator.
-    return folder.endsWith(u'\\');
-#else
-    return false;
-#endif
-}
 
 bool IsFile(const QString& path) {
     // A folder that happens to carry the help file's name is no help file.
@@ -30,19 +20,15 @@ QString HelpLocator::HelpFileName() {
     return QStringLiteral("tessellon_help.html");
 }
 
-QString HelpLocator::JoinFolder(const QString& folder, const QString& fileName) {
-    return EndsWithSeparator(folder) ? folder + fileName : folder + u'/' + fileName;
-}
-
 QString HelpLocator::GetHelpFilePath(const QString& appDir, const QString& programDir) {
     if (!appDir.isEmpty()) {
-        const QString candidate = JoinFolder(appDir, HelpFileName());
+        const QString candidate = ApplicationFolder::Join(appDir, HelpFileName());
         if (IsFile(candidate))
             return candidate;
     }
     if (programDir.isEmpty())
         return {};
-    const QString candidate = JoinFolder(programDir, HelpFileName());
+    const QString candidate = ApplicationFolder::Join(programDir, HelpFileName());
     return IsFile(candidate) ? candidate : QString();
 }
 

@@ -18,9 +18,6 @@ public:
     // The same, with the running program's folder.
     static QString GetHelpFilePath(const QString& appDir);
 
-    // `folder` and `fileName` joined with exactly one separator between them.
-    static QString JoinFolder(const QString& folder, const QString& fileName);
-
     // True when `helpFilePath` is empty or names no existing file.
     static bool IsMissing(const QString& helpFilePath);
 

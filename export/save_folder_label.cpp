@@ -1,19 +1,19 @@
 #include "export/save_folder_label.h"
 
 #include "export/split_path_label.h"
+#include "export/tile_saver.h"
 
 #include <QDir>
 
 namespace tessellon {
 
 QString SaveFolderLabel::FolderText(const QString& folder, const QString& newFolderName) {
-    const QChar separator = QDir::separator();
-    QString text = QDir::toNativeSeparators(folder);
-    if (!text.endsWith(separator))
-        text += separator;
-    text += newFolderName;
+    SaveTilesRequest target;
+    target.folder = folder;
+    target.newFolderName = newFolderName;
+    QString text = QDir::toNativeSeparators(TileSaver::TargetFolderPath(target));
     if (!newFolderName.isEmpty())
-        text += separator;
+        text += QDir::separator();
     return text;
 }
 

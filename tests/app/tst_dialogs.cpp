@@ -8,6 +8,7 @@
 #include "common/number_format.h"
 #include "common/recording_message_service.h"
 #include "layout/poster_state.h"
+#include "settings/application_folder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -858,7 +859,7 @@ void TestDialogs::joinFolder_data() {
 void TestDialogs::joinFolder() {
     QFETCH(QString, folder);
     QFETCH(QString, expected);
-    QCOMPARE(HelpLocator::JoinFolder(folder, QStringLiteral("f.html")), expected);
+    QCOMPARE(ApplicationFolder::Join(folder, QStringLiteral("f.html")), expected);
 }
 
 void TestDialogs::helpMissingNamesFile_data() {
