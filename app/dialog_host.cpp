@@ -52,17 +52,20 @@ void DialogHost::ShowPaperDialog() {
 }
 
 void DialogHost::ShowEdgeDialog(bool fromEditButton) {
-    // A fresh dialog for every opening re-reads the profile file, as closing unloads it.
-    frmBtm dialog(window_.Profiles(), window_.State(), messages_, &window_);
-    connect(&dialog, &frmBtm::profilesChanged, &window_, &frmMain::fillMainDialog);
-    connect(&dialog, &frmBtm::outputSizeUpdateRequested, this, &DialogHost::RefreshAfterEdgeChange);
-    // The dialog re-read the table while it was being built: the selector follows it.
-    window_.fillMainDialog();
+    // One dialog for the run; the Edit button re-reads the profile file on each opening.
+    if (!edgeDialog_) {
+        edgeDialog_ = new frmBtm(window_.Profiles(), window_.State(), messages_, &window_);
+        connect(edgeDialog_, &frmBtm::profilesChanged, &window_, &frmMain::fillMainDialog);
+        connect(edgeDialog_, &frmBtm::outputSizeUpdateRequested, this,
+                &DialogHost::RefreshAfterEdgeChange);
+        // The dialog read the table while it was being built: the selector follows it.
+        window_.fillMainDialog();
+    }
     const int current = window_.cmbCurBtm->currentIndex();
     if (fromEditButton)
-        dialog.OpenFromEditButton(current);
+        edgeDialog_->OpenFromEditButton(current);
     else
-        dialog.OpenFromMenu(current);
+        edgeDialog_->OpenFromMenu(current);
 }
 
 void DialogHost::RefreshAfterEdgeChange() {

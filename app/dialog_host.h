@@ -7,6 +7,7 @@
 namespace tessellon {
 
 class frmAbout;
+class frmBtm;
 class frmMain;
 class frmSaveTiles;
 class HelpWindow;
@@ -45,6 +46,7 @@ private:
     frmMain& window_;
     MessageService& messages_;
     QString helpFilePath_;
+    QPointer<frmBtm> edgeDialog_;
     QPointer<frmSaveTiles> saveDialog_;
     QPointer<HelpWindow> help_;
     QPointer<frmAbout> about_;

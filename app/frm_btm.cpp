@@ -354,13 +354,9 @@ QPixmap frmBtm::TestPrintSample(QSize size) {
 
 void frmBtm::initControls() {
     profiles_.LoadProfiles();
-    {
-        const QScopedValueRollback ignore(bIgnoreEvents, true);
-        FillProfileList(0);
-        SelectListRow(0);
-        UpdateEdgeDescriptions();
-    }
-    emit profilesChanged();
+    // The refill selects the first profile, refreshes the labels and tells the main window.
+    const QScopedValueRollback ignore(bIgnoreEvents, true);
+    FillProfileList(0);
 }
 
 void frmBtm::SelectListRow(int index) {
