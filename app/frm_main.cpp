@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/app_version.h"
+#include "app/folder_tree.h"
 #include "app/form_widgets.h"
 #include "common/message_service.h"
 #include "common/string_table.h"
@@ -17,11 +18,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -194,13 +193,7 @@ QWidget* frmMain::BuildStep1() {
     Drive1 = Named(new QComboBox(box), "Drive1");
     v->addWidget(Drive1);
     Dir1 = Named(new QTreeView(box), "Dir1");
-    dirModel_ = new QFileSystemModel(this);
-    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    dirModel_->setRootPath(QDir::rootPath());
-    Dir1->setModel(dirModel_);
-    for (int c = 1; c < dirModel_->columnCount(); ++c)
-        Dir1->hideColumn(c);
-    Dir1->header()->hide();
+    folderTree_ = new FolderTree(Drive1, Dir1, this);
     Dir1->setMouseTracking(true);
     Dir1->viewport()->installEventFilter(this);
     v->addWidget(Dir1, 3);
@@ -508,16 +501,7 @@ void frmMain::ConnectHandlers() {
     });
     connect(picResizeTimer_, &QTimer::timeout, this, &frmMain::PicCurResized);
     connect(Drive1, &QComboBox::activated, this, &frmMain::Drive1_Change);
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    Dir1_Change(dirModel_->filePath(current));
-            });
-    // Folders are read in the background; keep the current one in sight as its parents fill.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (dir1Path_.startsWith(loaded))
-            Dir1->scrollTo(dirModel_->index(dir1Path_), QAbstractItemView::PositionAtCenter);
-    });
+    connect(folderTree_, &FolderTree::folderChosen, this, &frmMain::Dir1_Change);
     connect(cmbFileType, &QComboBox::currentIndexChanged, this, &frmMain::cmbFileType_Click);
     connect(cmdMyDoc, &QPushButton::clicked, this, &frmMain::cmdMyDoc_Click);
     connect(cmdDesktop, &QPushButton::clicked, this, &frmMain::cmdDesktop_Click);
@@ -564,15 +548,15 @@ void frmMain::InitFromPrefs() {
         const QSignalBlocker b(cmbFileType);
         cmbFileType->setCurrentIndex(0);
     }
-    FillDriveList();
+    folderTree_->FillDriveList();
     QString folder = settings_.GetPref(PrefValue::LastFolder);
     QString drive = FileBrowser::DriveOf(folder);
     if (drive.isEmpty() || !FileBrowser::CanOpen(folder)) {
         folder = drive = QDir::rootPath();
     }
     state_.sCurDrive = drive;
-    SelectDrive(drive);
-    ShowDir1Path(folder);
+    folderTree_->SelectDrive(drive);
+    folderTree_->ShowPath(folder);
     dir1Path_ = QDir::cleanPath(folder);
     LoadPrefs();
     UpdatePaperLabels();
@@ -1010,42 +994,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Image file browser
 
-void frmMain::FillDriveList() {
-    const QSignalBlocker block(Drive1);
-    Drive1->clear();
-    for (const Volume& v : FileBrowser::Volumes())
-        Drive1->addItem(v.displayName, v.rootPath);
-}
-
-void frmMain::SelectDrive(const QString& root) {
-    const QSignalBlocker block(Drive1);
-    int i = Drive1->findData(root);
-    if (i < 0) {
-        Drive1->addItem(root, root);
-        i = Drive1->count() - 1;
-    }
-    Drive1->setCurrentIndex(i);
-    Dir1->setRootIndex(dirModel_->index(root));
-}
-
-void frmMain::ShowDir1Path(const QString& path) {
-    const QModelIndex idx = dirModel_->index(path);
-    const QSignalBlocker block(Dir1->selectionModel());
-    for (QModelIndex up = idx; up.isValid(); up = up.parent())
-        Dir1->expand(up);
-    Dir1->setCurrentIndex(idx);
-    Dir1->scrollTo(idx, QAbstractItemView::PositionAtCenter);
-}
-
 void frmMain::SetCurrentFolder(const QString& folder) {
     const QString drive = FileBrowser::DriveOf(folder);
     if (drive.isEmpty() || !FileBrowser::CanOpen(folder))
         return;
     if (drive != state_.sCurDrive || Drive1->currentData().toString() != drive) {
         state_.sCurDrive = drive;
-        SelectDrive(drive);
+        folderTree_->SelectDrive(drive);
     }
-    ShowDir1Path(folder);
+    folderTree_->ShowPath(folder);
     Dir1_Change(folder);
 }
 
@@ -1054,14 +1011,14 @@ void frmMain::Drive1_Change(int index) {
     const QString kept = dir1Path_;
     if (!FileBrowser::CanOpen(root)) {
         messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
-        SelectDrive(state_.sCurDrive);
-        ShowDir1Path(kept);
+        folderTree_->SelectDrive(state_.sCurDrive);
+        folderTree_->ShowPath(kept);
         FillFileList(false);
         return;
     }
     state_.sCurDrive = root;
-    SelectDrive(root);
-    ShowDir1Path(root);
+    folderTree_->SelectDrive(root);
+    folderTree_->ShowPath(root);
     Dir1_Change(root);
 }
 

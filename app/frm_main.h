@@ -24,9 +24,9 @@
 
 #include <memory>
 
-class QFileSystemModel;
-
 namespace tessellon {
+
+class FolderTree;
 
 class MessageService;
 class SettingsStore;
@@ -239,9 +239,6 @@ private:
     void RotateImageTo(short angle);
     void SwapImageSize();
     void LoadErrorPath();
-    void SelectDrive(const QString& root);
-    void ShowDir1Path(const QString& path);
-    void FillDriveList();
     void SavePrefs();
     void LoadPrefs();
     void LoadProfiles();
@@ -254,7 +251,7 @@ private:
     PreviewCopy previewCopy_;
     PreviewGeometry geometry_;
     SpecialFolders folders_;
-    QFileSystemModel* dirModel_ = nullptr;
+    FolderTree* folderTree_ = nullptr;
     QPointer<frmPreview> frmPreview_;
     QTimer* picResizeTimer_ = nullptr;
 

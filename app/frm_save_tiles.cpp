@@ -1,5 +1,6 @@
 #include "app/frm_save_tiles.h"
 
+#include "app/folder_tree.h"
 #include "app/form_widgets.h"
 #include "app/frm_msg.h"
 #include "app/frm_simple_msg.h"
@@ -14,11 +15,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,7 +51,7 @@ frmSaveTiles::frmSaveTiles(MessageService& messages, QWidget* parent)
     BuildControls();
     SetTexts();
     ConnectEvents();
-    FillDriveList();
+    folderTree_->FillDriveList();
     frmMsg_ = new frmMsg(this);
     frmSimpleMsg_ = new frmSimpleMsg(this);
 }
@@ -88,13 +87,7 @@ void frmSaveTiles::BuildControls() {
     lblDir = Named(new QLabel(this), "lblDir");
     drvTile = Named(new QComboBox(this), "drvTile");
     dirTile = Named(new QTreeView(this), "dirTile");
-    dirModel_ = new QFileSystemModel(this);
-    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    dirModel_->setRootPath(QDir::rootPath());
-    dirTile->setModel(dirModel_);
-    for (int c = 1; c < dirModel_->columnCount(); ++c)
-        dirTile->hideColumn(c);
-    dirTile->header()->hide();
+    folderTree_ = new FolderTree(drvTile, dirTile, this);
     dirTile->setMinimumHeight(190);
 
     Label3 = Named(new QLabel(this), "Label3");
@@ -175,16 +168,7 @@ void frmSaveTiles::SetTexts() {
 
 void frmSaveTiles::ConnectEvents() {
     connect(drvTile, &QComboBox::activated, this, &frmSaveTiles::drvTile_Change);
-    connect(dirTile->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    dirTile_Change(dirModel_->filePath(current));
-            });
-    // Folders are read in the background; keep the chosen one in sight as its parents fill.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (dirTilePath_.startsWith(loaded))
-            dirTile->scrollTo(dirModel_->index(dirTilePath_), QAbstractItemView::PositionAtCenter);
-    });
+    connect(folderTree_, &FolderTree::folderChosen, this, &frmSaveTiles::dirTile_Change);
     connect(txtNewFolderName, &QLineEdit::textChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -211,7 +195,7 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const Q
         messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
     } else {
         lastGoodDrive_ = drive;
-        SelectDrive(drive);
+        folderTree_->SelectDrive(drive);
     }
     {
         // The label is built once, below, from the final values.
@@ -275,42 +259,15 @@ void frmSaveTiles::UpdateSaveFolderLabel() {
 // ---------------------------------------------------------------------------------------------
 // Drive and folder lists
 
-void frmSaveTiles::FillDriveList() {
-    const QSignalBlocker block(drvTile);
-    drvTile->clear();
-    for (const Volume& v : FileBrowser::Volumes())
-        drvTile->addItem(v.displayName, v.rootPath);
-}
-
-void frmSaveTiles::SelectDrive(const QString& root) {
-    const QSignalBlocker block(drvTile);
-    int i = drvTile->findData(root);
-    if (i < 0 && !root.isEmpty()) {
-        drvTile->addItem(root, root);
-        i = drvTile->count() - 1;
-    }
-    drvTile->setCurrentIndex(i);
-    dirTile->setRootIndex(root.isEmpty() ? QModelIndex() : dirModel_->index(root));
-}
-
-void frmSaveTiles::ShowDirTilePath(const QString& path) {
-    const QModelIndex idx = dirModel_->index(path);
-    const QSignalBlocker block(dirTile->selectionModel());
-    for (QModelIndex up = idx; up.isValid(); up = up.parent())
-        dirTile->expand(up);
-    dirTile->setCurrentIndex(idx);
-    dirTile->scrollTo(idx, QAbstractItemView::PositionAtCenter);
-}
-
 bool frmSaveTiles::SetDirTilePath(const QString& folder) {
     if (!FileBrowser::CanOpen(folder))
         return false;
     const QString drive = FileBrowser::DriveOf(folder);
     if (!drive.isEmpty() && drvTile->currentData().toString() != drive) {
         lastGoodDrive_ = drive;
-        SelectDrive(drive);
+        folderTree_->SelectDrive(drive);
     }
-    ShowDirTilePath(folder);
+    folderTree_->ShowPath(folder);
     dirTile_Change(folder);
     return true;
 }
@@ -320,14 +277,14 @@ void frmSaveTiles::drvTile_Change(int index) {
     if (!FileBrowser::CanOpen(root)) {
         messages_.Critical(FileBrowser::InvalidDriveTitle(), FileBrowser::InvalidDriveText());
         // Back to the last drive that opened; the folder stays where it was.
-        SelectDrive(lastGoodDrive_);
+        folderTree_->SelectDrive(lastGoodDrive_);
         if (!dirTilePath_.isEmpty())
-            ShowDirTilePath(dirTilePath_);
+            folderTree_->ShowPath(dirTilePath_);
         return;
     }
     lastGoodDrive_ = root;
-    SelectDrive(root);
-    ShowDirTilePath(root);
+    folderTree_->SelectDrive(root);
+    folderTree_->ShowPath(root);
     dirTile_Change(root);
 }
 

@@ -13,7 +13,6 @@
 #include <optional>
 
 class QComboBox;
-class QFileSystemModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -26,6 +25,7 @@ namespace tessellon {
 class MessageService;
 class PosterState;
 class SourceImage;
+class FolderTree;
 class frmMsg;
 class frmSimpleMsg;
 
@@ -96,10 +96,6 @@ private:
     void BuildControls();
     void SetTexts();
     void ConnectEvents();
-    void FillDriveList();
-    // Shows `root` in the drive list and as the folder list's top.
-    void SelectDrive(const QString& root);
-    void ShowDirTilePath(const QString& path);
     void SelectFormat(ImageFormat format);
 
     void drvTile_Change(int index);
@@ -107,7 +103,7 @@ private:
     void cmdSaveNow_Click();
 
     MessageService& messages_;
-    QFileSystemModel* dirModel_ = nullptr;
+    FolderTree* folderTree_ = nullptr;
     frmMsg* frmMsg_ = nullptr;
     frmSimpleMsg* frmSimpleMsg_ = nullptr;
 

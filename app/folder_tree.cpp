@@ -1,0 +1,62 @@
+#include "app/folder_tree.h"
+
+#include "source/file_browser.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace tessellon {
+
+FolderTree::FolderTree(QComboBox* drives, QTreeView* folders, QObject* parent)
+    : QObject(parent), drives_(drives), folders_(folders), model_(new QFileSystemModel(this)) {
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setRootPath(QDir::rootPath());
+    folders_->setModel(model_);
+    for (int c = 1; c < model_->columnCount(); ++c)
+        folders_->hideColumn(c);
+    folders_->header()->hide();
+    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                shown_ = model_->filePath(current);
+                emit folderChosen(shown_);
+            });
+    // Folders are read in the background; keep the shown one in sight as its parents fill.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (QDir::cleanPath(shown_).startsWith(loaded))
+            folders_->scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+void FolderTree::FillDriveList() {
+    const QSignalBlocker block(drives_);
+    drives_->clear();
+    for (const Volume& v : FileBrowser::Volumes())
+        drives_->addItem(v.displayName, v.rootPath);
+}
+
+void FolderTree::SelectDrive(const QString& root) {
+    const QSignalBlocker block(drives_);
+    int i = drives_->findData(root);
+    if (i < 0 && !root.isEmpty()) {
+        drives_->addItem(root, root);
+        i = drives_->count() - 1;
+    }
+    drives_->setCurrentIndex(i);
+    folders_->setRootIndex(root.isEmpty() ? QModelIndex() : model_->index(root));
+}
+
+void FolderTree::ShowPath(const QString& path) {
+    shown_ = path;
+    const QModelIndex idx = model_->index(path);
+    const QSignalBlocker block(folders_->selectionModel());
+    for (QModelIndex up = idx; up.isValid(); up = up.parent())
+        folders_->expand(up);
+    folders_->setCurrentIndex(idx);
+    folders_->scrollTo(idx, QAbstractItemView::PositionAtCenter);
+}
+
+} // namespace tessellon
