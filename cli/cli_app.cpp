@@ -1,6 +1,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_profiles.h"
 #include "cli/export_command.h"
+#include "cli/paper_names.h"
 #include "cli/target_command.h"
 
 #include "paper/paper_model.h"
@@ -53,7 +54,7 @@ void CliApp::AddPosterOptions(QCommandLineParser& p) {
         {QStringLiteral("units"), QStringLiteral("Unit of paper lengths: in or mm (in)."),
          QStringLiteral("in|mm"), QStringLiteral("in")},
         {QStringLiteral("paper"),
-         QStringLiteral("Paper preset, exactly as the paper list names it (the first one)."),
+         QStringLiteral("Paper preset by short or full name, in any letter case (4x6)."),
          QStringLiteral("NAME")},
         {QStringLiteral("custom"), QStringLiteral("Custom paper size in the current units."),
          QStringLiteral("WxH")},
@@ -95,9 +96,11 @@ QString CliApp::HelpText() {
         "\n"
         "Poster options:\n"
         "  --tiles WxH          Tiles wide x high, 1..25 each (default 2x2).\n"
-        "  --units in|mm        Unit of paper lengths (default in).\n"
-        "  --paper NAME         Paper preset, exactly as the paper list names it (default:\n"
-        "                       the first entry of the unit's list; see `papers`).\n"
+        "  --units in|mm        Unit of paper lengths (default: the paper's, else in).\n"
+        "  --paper NAME         Paper preset, in any letter case: 4x6, 5x7, 8x10, letter,\n"
+        "                       legal, canvas (inches), a8 ... a2 (mm), custom, or a full\n"
+        "                       name as `papers` lists it. The paper's list decides the\n"
+        "                       unit unless --units is given (default: 4x6).\n"
         "  --custom WxH         Custom paper size in the current units.\n"
         "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
         "                       (default: the paper's own margins).\n"
@@ -111,6 +114,7 @@ QString CliApp::HelpText() {
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
         "                       printer_edge_config, created when missing).\n"
         "  --help               Show this text.\n"
+        "  --version            Show the program's version.\n"
         "\n"
         "Bad input prints one line on stderr and exits with status 2.\n");
 }
@@ -125,6 +129,10 @@ int CliApp::Run(const QStringList& args) {
         out_ << HelpText();
         out_.flush();
         return args.size() < 2 ? kExitUsage : kExitOk;
+    }
+    if (args[1] == u"--version") {
+        out_ << "tessellon-cli " << TESSELLON_VERSION << Qt::endl;
+        return kExitOk;
     }
     const QString command = args[1];
     QStringList rest = args;
@@ -173,20 +181,23 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
     const QString units = p.value(QStringLiteral("units"));
     if (units != u"in" && units != u"mm")
         return Failure{QStringLiteral("Invalid --units value (in or mm): %1").arg(units)};
-    const UnitCode unit = units == u"mm" ? kUnitMillimeters : kUnitInches;
+    std::optional<UnitCode> askedUnit;
+    if (p.isSet(QStringLiteral("units")))
+        askedUnit = units == u"mm" ? kUnitMillimeters : kUnitInches;
+    UnitCode unit = askedUnit.value_or(kUnitInches);
 
-    // Paper: a preset of the unit's list by its exact name (the first one by default); --custom
-    // selects the list's custom entry with that size.
+    // Paper: a preset by its full or short name, which also decides the unit (the first inch
+    // preset by default); --custom selects the list's custom entry with that size.
     PaperModel paperModel;
     paperModel.initPaperSizes();
     int position = 0;
     if (p.isSet(QStringLiteral("paper"))) {
-        const QString name = p.value(QStringLiteral("paper"));
-        const auto found = paperModel.FindPreset(unit, name);
-        if (!found)
-            return Failure{QStringLiteral("Unknown paper for %1: %2 (see tessellon-cli papers)")
-                               .arg(units, name)};
-        position = *found;
+        const auto lookup =
+            PaperNames(paperModel).Find(p.value(QStringLiteral("paper")), askedUnit);
+        if (!lookup.found)
+            return Failure{lookup.error};
+        unit = lookup.found->units;
+        position = lookup.found->position;
     }
     std::optional<PaperSize> customSize;
     if (p.isSet(QStringLiteral("custom"))) {

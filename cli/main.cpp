@@ -1,4 +1,5 @@
 #include "cli/cli_app.h"
+#include "common/qt_message_filter.h"
 
 #include <QGuiApplication>
 
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
     // window, so it runs without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries the program's own lines only.
+    tessellon::QtMessageFilter::Install();
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("QuillmarkSoftware"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));

@@ -27,7 +27,8 @@ bool ApplicationFolder::CanCreateFilesIn(const QString& folder) {
 
 QString ApplicationFolder::WritableDataFolder(const QString& appDir, const QString& programDir) {
     const QString folder = Resolve(appDir, programDir);
-    if (CanCreateFilesIn(folder))
+    const bool installed = appDir.isEmpty() && !InstalledDataFolder(programDir).isEmpty();
+    if (!installed && CanCreateFilesIn(folder))
         return folder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (data.isEmpty())
@@ -39,6 +40,14 @@ QString ApplicationFolder::WritableDataFolder(const QString& appDir, const QStri
 QString ApplicationFolder::WritableDataFolder(const SettingsStore& settings) {
     return WritableDataFolder(settings.GetPref(PrefValue::AppDir),
                               QCoreApplication::applicationDirPath());
+}
+
+QString ApplicationFolder::InstalledDataFolder(const QString& programDir) {
+    if (programDir.isEmpty())
+        return {};
+    const QString folder =
+        QDir::cleanPath(Join(programDir, QStringLiteral(TESSELLON_DATA_FROM_BIN)));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 QString ApplicationFolder::Join(const QString& folder, const QString& fileName) {

@@ -1,0 +1,36 @@
+#include "common/qt_message_filter.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+
+namespace tessellon {
+namespace {
+
+void FilteredHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (QtMessageFilter::IsEnvironmentNoise(type, context.category, message))
+        return;
+    const QString line = qFormatLogMessage(type, context, message);
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+bool QtMessageFilter::IsEnvironmentNoise(QtMsgType type, const char* category,
+                                         const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+        return false;
+    if (category && std::strncmp(category, "qt.", 3) == 0)
+        return true;
+    return message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set");
+}
+
+void QtMessageFilter::Install() {
+    if (qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        return;
+    qInstallMessageHandler(FilteredHandler);
+}
+
+} // namespace tessellon
