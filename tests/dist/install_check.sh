@@ -15,15 +15,17 @@ for f in bin/tessellon bin/tessellon-cli share/tessellon/tessellon_help.html \
          share/metainfo/com.quillmarksoftware.Tessellon.metainfo.xml \
          share/icons/hicolor/scalable/apps/tessellon.svg \
          share/icons/hicolor/48x48/apps/tessellon.png share/icons/hicolor/256x256/apps/tessellon.png \
-         share/man/man1/tessellon.1 share/man/man1/tessellon-cli.1; do
+         share/man/man1/tessellon.1.gz share/man/man1/tessellon-cli.1.gz; do
   [ -f "$prefix/$f" ] || fail "$f not installed"
 done
 ls "$prefix"/share/tessellon/tessellon_help_images/*.png >/dev/null || fail "help pictures"
 
 desktop-file-validate "$prefix/share/applications/com.quillmarksoftware.Tessellon.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/com.quillmarksoftware.Tessellon.metainfo.xml"
-man -l --warnings "$prefix/share/man/man1/tessellon-cli.1" >/dev/null 2>"$root/man.err" || true
-[ ! -s "$root/man.err" ] || fail "man page warnings: $(cat "$root/man.err")"
+for page in tessellon tessellon-cli; do
+  man -l --warnings "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>"$root/man.err" || true
+  [ ! -s "$root/man.err" ] || fail "man page $page: $(cat "$root/man.err")"
+done
 
 # The installed command-line tool, as a user with an empty home.
 export HOME=$root/home XDG_CONFIG_HOME=$root/home/config XDG_DATA_HOME=$root/home/data
