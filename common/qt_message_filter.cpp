@@ -1,6 +1,7 @@
 #include "common/qt_message_filter.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstring>
@@ -8,24 +9,22 @@
 namespace tessellon {
 namespace {
 
-void FilteredHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (QtMessageFilter::IsEnvironmentNoise(type, context.category, message))
-        return;
-    const QString line = qFormatLogMessage(type, context, message);
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-} // namespace
-
-bool QtMessageFilter::IsEnvironmentNoise(QtMsgType type, const char* category,
-                                         const QString& message) {
+bool IsEnvironmentNoise(QtMsgType type, const char* category, const QString& message) {
     if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
         return false;
     if (category && std::strncmp(category, "qt.", 3) == 0)
         return true;
     return message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set");
 }
+
+void FilteredHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (IsEnvironmentNoise(type, context.category, message))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    std::fflush(stderr);
+}
+
+} // namespace
 
 void QtMessageFilter::Install() {
     if (qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
