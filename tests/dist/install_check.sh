@@ -21,7 +21,8 @@ done
 ls "$prefix"/share/tessellon/tessellon_help_images/*.png >/dev/null || fail "help pictures"
 
 desktop-file-validate "$prefix/share/applications/com.quillmarksoftware.Tessellon.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/com.quillmarksoftware.Tessellon.metainfo.xml"
+# The whole tree: the metainfo file, and the desktop entry it names as its launcher.
+appstreamcli validate-tree --no-net "$prefix"
 for page in tessellon tessellon-cli; do
   man -l --warnings "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>"$root/man.err" || true
   [ ! -s "$root/man.err" ] || fail "man page $page: $(cat "$root/man.err")"
