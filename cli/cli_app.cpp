@@ -100,7 +100,8 @@ QString CliApp::HelpText() {
         "  --paper NAME         Paper preset, in any letter case: 4x6, 5x7, 8x10, letter,\n"
         "                       legal, canvas (inches), a8 ... a2 (mm), custom, or a full\n"
         "                       name as `papers` lists it. The paper's list decides the\n"
-        "                       unit unless --units is given (default: 4x6).\n"
+        "                       unit; --units measures the sheet in the other (default:\n"
+        "                       4x6).\n"
         "  --custom WxH         Custom paper size in the current units.\n"
         "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
         "                       (default: the paper's own margins).\n"
@@ -191,6 +192,8 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
     PaperModel paperModel;
     paperModel.initPaperSizes();
     int position = 0;
+    std::optional<PaperSize> customSize;
+    std::optional<MarginValues> paperMargins;
     if (p.isSet(QStringLiteral("paper"))) {
         const auto lookup =
             PaperNames(paperModel).Find(p.value(QStringLiteral("paper")), askedUnit);
@@ -198,14 +201,16 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
             return Failure{lookup.error};
         unit = lookup.found->units;
         position = lookup.found->position;
+        customSize = lookup.found->size;
+        paperMargins = lookup.found->margins;
     }
-    std::optional<PaperSize> customSize;
     if (p.isSet(QStringLiteral("custom"))) {
         const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
         if (!custom || !(custom->w > 0) || !(custom->h > 0))
             return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
                                .arg(p.value(QStringLiteral("custom")))};
-        if (p.isSet(QStringLiteral("paper")) && !PaperModel::IsCustom(unit, position))
+        if (p.isSet(QStringLiteral("paper")) &&
+            (!PaperModel::IsCustom(unit, position) || customSize))
             return Failure{QStringLiteral("--custom needs the custom paper entry, not %1")
                                .arg(p.value(QStringLiteral("paper")))};
         position = PaperModel::LastPreset(unit);
@@ -226,6 +231,8 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
             (*margins)[static_cast<size_t>(i)] = *v;
         }
     }
+    if (!margins)
+        margins = paperMargins;
     if (const PaperValidation v = paperModel.EnterPaper(unit, position, customSize, margins);
         !v.ok())
         return Failure{v.sMsg};

@@ -12,10 +12,6 @@ namespace {
 
 const QString kCustom = QStringLiteral("custom");
 
-QString UnitName(UnitCode units) {
-    return units == kUnitMillimeters ? QStringLiteral("mm") : QStringLiteral("in");
-}
-
 int EditDistance(const QString& a, const QString& b) {
     std::vector<int> row(static_cast<size_t>(b.size()) + 1);
     for (size_t j = 0; j < row.size(); ++j)
@@ -35,7 +31,7 @@ int EditDistance(const QString& a, const QString& b) {
 
 } // namespace
 
-PaperNames::PaperNames(const PaperModel& model) {
+PaperNames::PaperNames(const PaperModel& model) : model_(model) {
     static const QRegularExpression figuresRe(QStringLiteral("([0-9.]+)\"? x ([0-9.]+)\"?$"));
     // A first word counts as a short name only when a single preset of all lists has it
     // ("Photo" names three).
@@ -64,17 +60,21 @@ PaperNames::Lookup PaperNames::Find(const QString& name, std::optional<UnitCode>
     const QString key = name.trimmed().toLower();
     if (key == kCustom) {
         const UnitCode u = units.value_or(kUnitInches);
-        return {Found{u, PaperModel::LastPreset(u)}, {}};
+        return {Found{u, PaperModel::LastPreset(u), {}, {}}, {}};
     }
     for (const Entry& e : entries_) {
         if (e.name != key)
             continue;
-        if (units && *units != e.units)
-            return {std::nullopt,
-                    QStringLiteral("Paper %1 is on the %2 list, not %3 (leave out --units, or "
-                                   "see tessellon-cli papers)")
-                        .arg(name, UnitName(e.units), UnitName(*units))};
-        return {Found{e.units, e.position}, {}};
+        if (!units || *units == e.units)
+            return {Found{e.units, e.position, {}, {}}, {}};
+        const PaperPreset& preset = model_.Preset(e.units, e.position);
+        const double factor = *units == kUnitMillimeters ? kMmPerInch : 1.0 / kMmPerInch;
+        MarginValues margins = preset.DefaultMargins();
+        for (double& m : margins)
+            m *= factor;
+        return {Found{*units, PaperModel::LastPreset(*units),
+                      PaperSize{preset.dWidth * factor, preset.dHeight * factor}, margins},
+                {}};
     }
     return {std::nullopt,
             QStringLiteral("Unknown paper: %1 (nearest: %2; see tessellon-cli papers)")

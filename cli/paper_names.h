@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/units.h"
+#include "paper/paper_preset.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,8 @@ class PaperModel;
 // The names --paper accepts, in any letter case: a preset's full name as the paper list shows
 // it, or a short name made from it - the figures ("4x6", "8.5x11", "210x297"), the first word
 // where only one preset has it ("letter", "legal", "canvas", "a4"), and "custom" for the custom
-// entry. A name belongs to one unit's list, so it also decides the unit.
+// entry. A name belongs to one unit's list, so it also decides the unit, unless the user asks
+// for the other unit: then the sheet is measured in that unit, as its custom entry.
 class PaperNames {
 public:
     explicit PaperNames(const PaperModel& model);
@@ -23,13 +25,16 @@ public:
     struct Found {
         UnitCode units = kUnitInches;
         int position = 0;
+        // A preset of the other unit's list, converted: the custom entry's size and margins.
+        std::optional<PaperSize> size;
+        std::optional<MarginValues> margins;
     };
     struct Lookup {
         std::optional<Found> found;
         QString error; // when nothing was found
     };
-    // `units` is the unit the user asked for, if any; it chooses the custom entry and must be
-    // the unit of a named preset. Without it "custom" means the inch list's custom entry.
+    // `units` is the unit the user asked for, if any. Without it "custom" means the inch
+    // list's custom entry.
     Lookup Find(const QString& name, std::optional<UnitCode> units) const;
 
     // The short names in list order, inch list first.
@@ -45,6 +50,7 @@ private:
         bool isShort;
     };
     QList<Entry> entries_;
+    const PaperModel& model_;
 };
 
 } // namespace tessellon

@@ -30,8 +30,8 @@ void TestCliConventions::paperNames_data() {
     QTest::newRow("custom mm") << QStringList{"--paper",  "Custom",  "--units",   "mm",
                                               "--custom", "100x200", "--margins", "0"}
                                << "Size: 20.0 x 40.0 cm";
-    QTest::newRow("other unit") << QStringList{"--paper", "a4", "--units", "in"}
-                                << "a4 is on the mm";
+    QTest::newRow("letter in mm") << QStringList{"--paper", "letter", "--units", "mm"}
+                                  << "Size: 38.1 x 50.8 cm";
     QTest::newRow("unknown") << QStringList{"--paper", "A9"} << "nearest: a8, a7, a6;";
     QTest::newRow("typo") << QStringList{"--paper", "leter"} << "nearest: letter,";
 }
