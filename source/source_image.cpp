@@ -1,7 +1,7 @@
 #include "source/source_image.h"
 
+#include "export/stoppable_jpeg_decoder.h"
 #include "source/image_loader.h"
-#include "source/stoppable_jpeg_decoder.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -1,4 +1,4 @@
-#include "source/stoppable_jpeg_decoder.h"
+#include "export/stoppable_jpeg_decoder.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
