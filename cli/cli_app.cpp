@@ -109,7 +109,7 @@ QString CliApp::HelpText() {
         "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
         "                       says the printer clips off (info and export).\n"
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
-        "                       printer_edge_config, created when missing).\n"
+        "                       printer_edge_config; only read).\n"
         "  --help               Show this text.\n"
         "\n"
         "Bad input prints one line on stderr and exits with status 2.\n");
