@@ -116,8 +116,23 @@ QString CliApp::HelpText() {
 }
 
 int CliApp::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << OneLine(message) << Qt::endl;
     return status;
+}
+
+QString CliApp::OneLine(QString message) {
+    message.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ');
+    // Qt's text for a failure it has no description of.
+    static const QString unknown = QStringLiteral("Unknown error");
+    if (message.endsWith(QStringLiteral(": ") + unknown))
+        message.chop(unknown.size() + 2);
+    else if (message.trimmed() == unknown)
+        message = QStringLiteral("Failed for a reason the system did not give");
+    return message;
+}
+
+bool CliApp::StderrIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
 }
 
 int CliApp::Run(const QStringList& args) {
@@ -136,7 +151,7 @@ int CliApp::Run(const QStringList& args) {
     if (command == u"profiles")
         return CliProfiles::List(rest, settings_, out_, err_);
     if (command == u"export")
-        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0, settings_).Run(rest);
+        return ExportCommand(out_, err_, errIsTerminal_, settings_).Run(rest);
     if (command == u"target")
         return TargetCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
