@@ -149,12 +149,12 @@ ImagingResult ImageObject::LoadImageFile(const QString& path) {
         return ImagingResult::Fail(Tr("The file is empty"));
 
     if (JpegCodec::LooksLikeJpeg(file.peek(3))) {
-        // Decode from a mapping of the file where possible: no copy of the compressed bytes.
-        QByteArray data;
-        if (uchar* mapped = file.map(0, file.size()))
-            data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
-        else
-            data = file.readAll();
+        // Read, not mapped: a mapped file that another program shortens while it is decoded
+        // ends the process (SIGBUS).
+        const QByteArray data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return ImagingResult::Fail(
+                Tr("The file could not be read: %1").arg(file.errorString()));
         bool unsupported = false;
         auto decoded = JpegCodec::Decode(data, &unsupported);
         if (decoded) {
