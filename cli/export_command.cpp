@@ -214,8 +214,13 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(failure->message);
 
     ImageObject img;
-    if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()));
+    if (const auto loaded = img.LoadImageFile(imagePath); !loaded) {
+        // Pixels that do not fit in memory are a failure of the run, not bad input.
+        const bool noMemory =
+            PixelArray::Uninitialized(poster.lImgWidth, poster.lImgHeight).IsNull();
+        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                    noMemory ? kExitFailed : kExitUsage);
+    }
     if (poster.iRotateAngle != 0) {
         if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
             return Fail(turned.error(), kExitFailed);

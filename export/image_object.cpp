@@ -18,7 +18,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <new>
 
 namespace tessellon {
 namespace {
@@ -306,6 +308,15 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (!buffer.open(QIODevice::WriteOnly))
         return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
     QImageWriter writer(&buffer, qtFormat);
+    if (format == ImageFormat::Tiff) {
+        // Qt's TIFF writer copies the image in slices of up to 16 MB and never ends when a
+        // slice cannot be allocated. A slice that cannot be had just before is reported
+        // instead; the test allocation is given back for the writer to use.
+        const qsizetype slice = std::min<qsizetype>(picture.sizeInBytes(), qsizetype(16) << 20) +
+                                picture.bytesPerLine();
+        if (!std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(slice)]))
+            return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+    }
     if (!writer.write(picture))
         return ImagingResult::Fail(
             Tr("The image could not be encoded: %1").arg(writer.errorString()));

@@ -219,10 +219,16 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     ImageObject tile;
     if (job.compensate && job.resolution >= 64) {
         // No resampling: cutting, turning and padding are one pass over the source.
-        (void)tile.LoadPixels(
-            TileRenderer::Compose(source, job.rect, turn, TrimPixels(job.resolution, job.trims)));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn,
+                                                   TrimPixels(job.resolution, job.trims)))) {
+            out.error = SaveTilesTexts::NotEnoughMemory(); // the rectangle itself is valid
+            return out;
+        }
     } else {
-        (void)tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn))) {
+            out.error = SaveTilesTexts::NotEnoughMemory();
+            return out;
+        }
         if (job.compensate)
             out.compensation = ApplyEdgeCompensation(tile, job.resolution, job.trims);
         if (out.compensation < 1)
