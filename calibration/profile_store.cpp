@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -26,8 +27,9 @@ ProfileStore::Locations ProfileStore::CurrentLocations() const {
     const QString folder = ApplicationFolder::Resolve(*settings_);
     Locations out{ApplicationFolder::Join(folder, ProfileFile::FileName()), {}};
     if (!ApplicationFolder::CanCreateFilesIn(folder)) {
-        const QString data = ApplicationFolder::WritableDataFolder(*settings_);
-        if (QDir::cleanPath(data) != QDir::cleanPath(folder))
+        // Only named here; the folder is made when the file is first written.
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!data.isEmpty() && QDir::cleanPath(data) != QDir::cleanPath(folder))
             out.fallback = ApplicationFolder::Join(data, ProfileFile::FileName());
     }
     return out;
@@ -76,7 +78,8 @@ ProfileStore::SaveResult ProfileStore::Save(bool userChange) {
     if (holdUnreadable_ && !userChange)
         return {false, true, {}};
     SaveResult result;
-    const QString path = GetProfileFilePath();
+    const Locations where = CurrentLocations();
+    const QString path = where.fallback.isEmpty() ? where.file : where.fallback;
     const bool present = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     if ((holdUnreadable_ || backupFirst_) && path == readPath_ && present) {
         const QString backup = FreeBackupPath(path);
@@ -89,6 +92,8 @@ ProfileStore::SaveResult ProfileStore::Save(bool userChange) {
     }
     holdUnreadable_ = false;
     backupFirst_ = false;
+    if (!where.fallback.isEmpty())
+        QDir().mkpath(QFileInfo(path).absolutePath());
     result.written = ProfileFile::Write(path, table_.Profiles());
     if (notices_ && !result.backupPath.isEmpty())
         notices_->Information(NoticeTitle(), BackupNotice(result.backupPath, lastReason_));
