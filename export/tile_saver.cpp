@@ -85,7 +85,7 @@ TileSaver::RenderedTile RenderGuarded(const TileSaver::RenderFunction& render,
     } catch (const std::exception& e) {
         failed.error = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        failed.error = SaveTilesTexts::NotEnoughMemory();
+        // Nothing to name; the message goes without a reason.
     }
     return failed;
 }
@@ -348,10 +348,10 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return job;
     };
 
-    // Tiles in the making: started in order, collected in order. Their number is bounded by
-    // the threads and by memory (a few tiles, or one when tiles are very large).
     // Declared before the pool, whose end waits for the workers that read it.
     std::atomic<bool> stop = false;
+    // Tiles in the making: started in order, collected in order. Their number is bounded by
+    // the threads and by memory (a few tiles, or one when tiles are very large).
     QThreadPool pool;
     pool.setMaxThreadCount(threads_);
     struct Pending {
