@@ -121,7 +121,8 @@ int CliApp::Fail(const QString& message, int status) {
 }
 
 QString CliApp::OneLine(QString message) {
-    message.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ');
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    message.replace(lineBreak, QStringLiteral(" "));
     // Qt's text for a failure it has no description of.
     static const QString unknown = QStringLiteral("Unknown error");
     if (message.endsWith(QStringLiteral(": ") + unknown))
