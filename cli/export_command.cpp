@@ -115,6 +115,7 @@ QString ExportCommand::HelpText() {
         "  --out FOLDER         The folder to create for the tiles (its parent must exist).\n"
         "  --base NAME          Base file name (default: the image's file name less its last\n"
         "                       four characters, then \"_\"). Files are NAME001.jpg, ...\n"
+        "                       No folder separator, no leading dot.\n"
         "  --format jpg|tif|bmp File type (default: from the image's extension).\n"
         "  --yes                Write into FOLDER even when it exists already.\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
