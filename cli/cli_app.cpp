@@ -113,7 +113,7 @@ QString CliApp::HelpText() {
         "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
         "                       says the printer clips off (info and export).\n"
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
-        "                       printer_edge_config, created when missing).\n"
+        "                       printer_edge_config; only read).\n"
         "  --help               Show this text.\n"
         "  --version            Show the program's version.\n"
         "\n"
@@ -121,8 +121,24 @@ QString CliApp::HelpText() {
 }
 
 int CliApp::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << OneLine(message) << Qt::endl;
     return status;
+}
+
+QString CliApp::OneLine(QString message) {
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    message.replace(lineBreak, QStringLiteral(" "));
+    // Qt's text for a failure it has no description of.
+    static const QString unknown = QStringLiteral("Unknown error");
+    if (message.endsWith(QStringLiteral(": ") + unknown))
+        message.chop(unknown.size() + 2);
+    else if (message.trimmed() == unknown)
+        message = QStringLiteral("Failed for a reason the system did not give");
+    return message;
+}
+
+bool CliApp::StderrIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
 }
 
 int CliApp::Run(const QStringList& args) {
@@ -145,7 +161,7 @@ int CliApp::Run(const QStringList& args) {
     if (command == u"profiles")
         return CliProfiles::List(rest, settings_, out_, err_);
     if (command == u"export")
-        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0, settings_).Run(rest);
+        return ExportCommand(out_, err_, errIsTerminal_, settings_).Run(rest);
     if (command == u"target")
         return TargetCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <new>
 
 namespace tessellon {
 namespace {
@@ -24,8 +25,12 @@ class CliMessages : public MessageService {
 public:
     CliMessages(QTextStream& err, bool yes) : err_(err), yes_(yes) {}
 
-    void Critical(const QString&, const QString& text) override { err_ << text << Qt::endl; }
-    void Information(const QString&, const QString& text) override { err_ << text << Qt::endl; }
+    void Critical(const QString&, const QString& text) override {
+        err_ << CliApp::OneLine(text) << Qt::endl;
+    }
+    void Information(const QString&, const QString& text) override {
+        err_ << CliApp::OneLine(text) << Qt::endl;
+    }
     Answer YesNoCancel(const QString&, const QString& text) override {
         if (!yes_)
             refusedQuestion_ = text;
@@ -110,6 +115,7 @@ QString ExportCommand::HelpText() {
         "  --out FOLDER         The folder to create for the tiles (its parent must exist).\n"
         "  --base NAME          Base file name (default: the image's file name less its last\n"
         "                       four characters, then \"_\"). Files are NAME001.jpg, ...\n"
+        "                       No folder separator, no leading dot.\n"
         "  --format jpg|tif|bmp File type (default: from the image's extension).\n"
         "  --yes                Write into FOLDER even when it exists already.\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
@@ -121,11 +127,19 @@ QString ExportCommand::HelpText() {
 }
 
 int ExportCommand::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << CliApp::OneLine(message) << Qt::endl;
     return status;
 }
 
 int ExportCommand::Run(const QStringList& args) {
+    try {
+        return RunUnguarded(args);
+    } catch (const std::bad_alloc&) {
+        return Fail(QStringLiteral("Not enough memory"), kExitFailed);
+    }
+}
+
+int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     CliApp::AddPosterOptions(p);
@@ -157,6 +171,12 @@ int ExportCommand::Run(const QStringList& args) {
     SaveTilesRequest request;
     if (p.isSet(QStringLiteral("base"))) {
         request.baseFileName = p.value(QStringLiteral("base"));
+        // The tiles go into the folder itself and are seen there.
+        if (request.baseFileName.contains(u'/') || request.baseFileName.contains(u'\\') ||
+            request.baseFileName.startsWith(u'.'))
+            return Fail(QStringLiteral("Invalid --base value (a file name that neither holds a "
+                                       "folder separator nor starts with a dot): %1")
+                            .arg(request.baseFileName));
     } else if (defaults.nameProblem) {
         return Fail(defaults.nameProblem->text);
     } else {
@@ -195,8 +215,13 @@ int ExportCommand::Run(const QStringList& args) {
         return Fail(failure->message);
 
     ImageObject img;
-    if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()));
+    if (const auto loaded = img.LoadImageFile(imagePath); !loaded) {
+        // Pixels that do not fit in memory are a failure of the run, not bad input.
+        const bool noMemory =
+            PixelArray::Uninitialized(poster.lImgWidth, poster.lImgHeight).IsNull();
+        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                    noMemory ? kExitFailed : kExitUsage);
+    }
     if (poster.iRotateAngle != 0) {
         if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
             return Fail(turned.error(), kExitFailed);
@@ -205,6 +230,8 @@ int ExportCommand::Run(const QStringList& args) {
     CliMessages messages(err_, p.isSet(QStringLiteral("yes")));
     CliProgress progress(out_, err_, showProgress_);
     TileSaver saver(messages, progress);
+    if (render_)
+        saver.SetRenderFunction(render_);
     const SaveOutcome outcome = saver.processSaveNow(poster, img, request);
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:

@@ -15,6 +15,13 @@ QString SaveTilesTexts::Problem(const QString& message) {
     return tr("Problem") + QStringLiteral(": ") + message;
 }
 
+QString SaveTilesTexts::WithReason(const QString& text, const QString& reason) {
+    // Qt's text for an error it has no description of says nothing to the user.
+    if (reason.trimmed().isEmpty() || reason == u"Unknown error")
+        return text;
+    return text + u'\n' + tr("Reason: %1").arg(reason);
+}
+
 QString SaveTilesTexts::FolderExists(const QString& folderPath) {
     return tr("The folder") + u' ' + u'"' + folderPath + u'"' + u' ' + tr("already exists") + u' ' +
            tr("Some files could be overwritten.  Do you want to continue?");

@@ -51,6 +51,15 @@ public:
     }
     // The source image's pixels could not be read or do not match the poster's image size.
     static QString SourceUnreadable() { return tr("Error reading the source image"); }
+    // A layout whose tiles would have no pixels.
+    static QString TilesTooSmall() {
+        return tr("The tiles would be smaller than one pixel of the image.  Use fewer tiles, a "
+                  "lower zoom or a larger image.");
+    }
+    static QString NotEnoughMemory() { return tr("Not enough memory"); }
+    // `text` and, on a second line, "Reason: " and what the system said; `text` alone when
+    // the system said nothing useful.
+    static QString WithReason(const QString& text, const QString& reason);
 };
 
 } // namespace tessellon

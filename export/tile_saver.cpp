@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
+#include <QSaveFile>
 #include <QStorageInfo>
 #include <QThread>
 #include <QThreadPool>
@@ -23,6 +24,9 @@
 #include <atomic>
 #include <cmath>
 #include <deque>
+#include <filesystem>
+#include <new>
+#include <system_error>
 
 namespace tessellon {
 namespace {
@@ -70,11 +74,43 @@ qint64 TileWorkBytes(const TileSaver::TileJob& job) {
     return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
 }
 
+// The tile, or why there is none: nothing a worker throws leaves it.
+TileSaver::RenderedTile RenderGuarded(const TileSaver::RenderFunction& render,
+                                      const PixelArray& source, const TileSaver::TileJob& job) {
+    TileSaver::RenderedTile failed;
+    try {
+        return render(source, job);
+    } catch (const std::bad_alloc&) {
+        failed.error = SaveTilesTexts::NotEnoughMemory();
+    } catch (const std::exception& e) {
+        failed.error = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        // Nothing to name; the message goes without a reason.
+    }
+    return failed;
+}
+
+// Why a file of that name cannot be created, if it cannot: a file system that fails for some
+// other reason may also report no free space.
+QString CannotCreate(const QString& path) {
+    if (QFileInfo(path).isSymLink())
+        return {}; // replaced by the write, so only the room counts
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return {};
+}
+
 } // namespace
 
 TileSaver::TileSaver(MessageService& messages, SaveProgress& progress)
     : messages_(messages), progress_(progress), threads_(std::max(1, QThread::idealThreadCount())),
-      freeSpace_(&FileSystemFreeSpace) {}
+      freeSpace_(&FileSystemFreeSpace), render_(&TileSaver::RenderTile) {}
+
+void TileSaver::SetRenderFunction(RenderFunction render) {
+    render_ = render ? std::move(render) : RenderFunction(&TileSaver::RenderTile);
+}
 
 void TileSaver::SetThreadCount(int threads) {
     threads_ = std::max(1, threads);
@@ -183,17 +219,25 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     ImageObject tile;
     if (job.compensate && job.resolution >= 64) {
         // No resampling: cutting, turning and padding are one pass over the source.
-        (void)tile.LoadPixels(
-            TileRenderer::Compose(source, job.rect, turn, TrimPixels(job.resolution, job.trims)));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn,
+                                                   TrimPixels(job.resolution, job.trims)))) {
+            out.error = SaveTilesTexts::NotEnoughMemory(); // the rectangle itself is valid
+            return out;
+        }
     } else {
-        (void)tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn))) {
+            out.error = SaveTilesTexts::NotEnoughMemory();
+            return out;
+        }
         if (job.compensate)
             out.compensation = ApplyEdgeCompensation(tile, job.resolution, job.trims);
         if (out.compensation < 1)
             return out;
     }
-    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, job.roundedResolution);
-    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, job.roundedResolution);
+    // A tile resampled to 64 pixels per inch prints at its paper size only when stamped so.
+    const int stamp = job.compensate && job.resolution < 64 ? 64 : job.roundedResolution;
+    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, stamp);
+    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, stamp);
     auto bytes = tile.EncodeToMemory(job.format);
     if (bytes)
         out.bytes = std::move(bytes).value();
@@ -216,10 +260,31 @@ SaveOutcome TileSaver::Fail(SaveOutcome outcome, const QString& title, const QSt
 SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObject& img,
                                       const SaveTilesRequest& request) {
     SaveOutcome outcome;
+    bool createdFolder = false;
+    try {
+        outcome = Run(poster, img, request, outcome, createdFolder);
+    } catch (const std::bad_alloc&) {
+        outcome = Fail(outcome, SaveTilesTexts::ErrorTitle(),
+                       SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(),
+                                                  SaveTilesTexts::NotEnoughMemory()),
+                       true);
+    }
+    // A folder made for a save that wrote nothing is not left behind.
+    if (createdFolder && outcome.status == SaveOutcome::Status::Failed && outcome.tilesWritten == 0)
+        QDir().rmdir(outcome.folder);
+    return outcome;
+}
+
+SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
+                           const SaveTilesRequest& request, SaveOutcome& outcome,
+                           bool& createdFolder) {
     const TileCoordTable table = poster.CalcTileCoord();
     const int count = table.count;
     if (count < 1)
         return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TileCoordError(), false);
+    if (std::any_of(table.tiles.begin(), table.tiles.begin() + count,
+                    [](const TileRect& r) { return r.Width() < 1 || r.Height() < 1; }))
+        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TilesTooSmall(), false);
 
     // The file names are checked before anything is created, so that a missing choice leaves
     // no empty folder behind.
@@ -236,9 +301,15 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
             outcome.status = SaveOutcome::Status::Declined;
             return outcome;
         }
-    } else if (!QDir().mkdir(folder)) {
-        return Fail(outcome, SaveTilesTexts::CreateFolderTitle(),
-                    SaveTilesTexts::CreateFolderError(folder), false);
+    } else {
+        std::error_code error;
+        createdFolder = std::filesystem::create_directory(
+            std::filesystem::path(folder.toStdU16String()), error);
+        if (error)
+            return Fail(outcome, SaveTilesTexts::CreateFolderTitle(),
+                        SaveTilesTexts::WithReason(SaveTilesTexts::CreateFolderError(folder),
+                                                   QString::fromLocal8Bit(error.message())),
+                        false);
     }
 
     progress_.ShowProgressBar(SaveTilesTexts::SavingImagesNow());
@@ -277,11 +348,12 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
         return job;
     };
 
+    // Declared before the pool, whose end waits for the workers that read it.
+    std::atomic<bool> stop = false;
     // Tiles in the making: started in order, collected in order. Their number is bounded by
     // the threads and by memory (a few tiles, or one when tiles are very large).
     QThreadPool pool;
     pool.setMaxThreadCount(threads_);
-    std::atomic<bool> stop = false;
     struct Pending {
         QFuture<RenderedTile> future;
         qint64 workBytes = 0;
@@ -300,11 +372,11 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
             Pending p;
             p.workBytes = work;
             if (threads_ == 1) {
-                p.future = QtFuture::makeReadyFuture(RenderTile(source, job));
+                p.future = QtFuture::makeReadyFuture(RenderGuarded(render_, source, job));
             } else {
-                p.future = QtConcurrent::run(&pool, [&source, &stop, job] {
+                p.future = QtConcurrent::run(&pool, [this, &source, &stop, job] {
                     // Tiles not begun when the run stops are not made at all.
-                    return stop.load() ? RenderedTile{} : RenderTile(source, job);
+                    return stop.load() ? RenderedTile{} : RenderGuarded(render_, source, job);
                 });
             }
             pendingBytes += work;
@@ -337,14 +409,24 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
             return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError(),
                         true);
         }
-        if (!tile.bytes.isEmpty() && !HasRoomForTile(folder, tile.bytes)) {
-            finish();
-            return Fail(outcome, SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace(),
-                        true);
+        QString failure;
+        if (tile.bytes.isEmpty()) {
+            failure = tile.error;
+        } else if (!HasRoomForTile(folder, tile.bytes)) {
+            failure = CannotCreate(path.path);
+            if (failure.isEmpty()) {
+                finish();
+                return Fail(outcome, SaveTilesTexts::OutOfSpaceTitle(),
+                            SaveTilesTexts::OutOfSpace(), true);
+            }
+        } else if (const ImagingResult written = WriteFileReplacing(path.path, tile.bytes);
+                   !written) {
+            failure = written.error();
         }
-        if (tile.bytes.isEmpty() || !WriteFileReplacing(path.path, tile.bytes)) {
+        if (tile.bytes.isEmpty() || !failure.isEmpty()) {
             finish();
-            return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SaveFailed(), true);
+            return Fail(outcome, SaveTilesTexts::ErrorTitle(),
+                        SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), failure), true);
         }
         outcome.tilesWritten = i + 1;
         if (progress_.Canceled()) {

@@ -98,7 +98,14 @@ public:
     };
     static RenderedTile RenderTile(const PixelArray& source, const TileJob& job);
 
+    // What makes each tile (default RenderTile). Whatever it throws, running out of memory
+    // above all, ends the save with a message like any other failure.
+    using RenderFunction = std::function<RenderedTile(const PixelArray&, const TileJob&)>;
+    void SetRenderFunction(RenderFunction render);
+
 private:
+    SaveOutcome Run(const PosterState& poster, const ImageObject& img,
+                    const SaveTilesRequest& request, SaveOutcome& outcome, bool& createdFolder);
     SaveOutcome Fail(SaveOutcome outcome, const QString& title, const QString& text,
                      bool closeProgress);
 
@@ -106,6 +113,7 @@ private:
     SaveProgress& progress_;
     int threads_;
     FreeSpaceQuery freeSpace_;
+    RenderFunction render_;
 };
 
 } // namespace tessellon
