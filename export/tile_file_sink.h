@@ -1,0 +1,25 @@
+#pragma once
+
+#include "export/save_tiles_request.h"
+#include "export/tile_sink.h"
+
+namespace tessellon {
+
+// One image file per tile, numbered from 1, in the target folder (created when missing).
+class TileFileSink : public TileSink {
+public:
+    explicit TileFileSink(SaveTilesRequest request);
+
+    QString Folder() const override;
+    std::optional<SaveMessage> CheckNames() const override;
+    std::optional<SaveMessage> ExistingTarget() const override;
+    std::optional<SaveMessage> Open() override;
+    std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
+    std::optional<SaveMessage> Finish() override { return std::nullopt; }
+    void Abandon() override {}
+
+private:
+    SaveTilesRequest request_;
+};
+
+} // namespace tessellon
