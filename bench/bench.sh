@@ -36,8 +36,16 @@ VIPS=/usr/bin/vips
 # patterns.
 make_source() { # width height file
     [ -f "$3" ] && return
-    $CONVERT -size 1500x1000 -seed 7 plasma:fractal -blur 0x3 -resize "$1x$2!" \
-        -attenuate 0.4 +noise Gaussian -quality 92 "$3"
+    if ! $CONVERT -size 1500x1000 -seed 7 plasma:fractal -blur 0x3 -resize "$1x$2!" \
+        -attenuate 0.4 +noise Gaussian -quality 92 "$3" 2>/dev/null; then
+        # ImageMagick's resource policy can refuse a picture this large: make one of half the
+        # width and height and let libvips enlarge it.
+        local half=$WORK/half_$1x$2.jpg
+        $CONVERT -size 1500x1000 -seed 7 plasma:fractal -blur 0x3 -resize "$(($1 / 2))x$(($2 / 2))!" \
+            -attenuate 0.4 +noise Gaussian -quality 92 "$half"
+        $VIPS resize "$half" "$3[Q=92]" 2
+        rm -f "$half"
+    fi
 }
 
 # Runs a command under /usr/bin/time -v; prints "seconds max_rss_kb".
