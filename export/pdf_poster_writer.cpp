@@ -145,9 +145,16 @@ ImagingResult PdfPosterWriter::Open(const QString& path) {
     return ImagingResult::Ok();
 }
 
+bool PdfPosterWriter::IsRgbProfile(const QByteArray& icc) {
+    // The header names the data colour space at bytes 16 to 19.
+    return icc.size() >= 128 && icc.mid(16, 4) == "RGB ";
+}
+
 ImagingResult PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
     if (!d_->document)
         return ImagingResult::Fail(Tr("The PDF is not open"));
+    if (!IsRgbProfile(icc))
+        return ImagingResult::Fail(Tr("The colour profile is not an RGB profile"));
     try {
         PoDoFo::PdfObject* profile = d_->document->GetObjects()->CreateObject();
         profile->GetDictionary().AddKey(PoDoFo::PdfName("N"), static_cast<PoDoFo::pdf_int64>(3));

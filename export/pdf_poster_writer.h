@@ -32,6 +32,8 @@ public:
     ImagingResult Open(const QString& path);
     // An ICC profile of three components for the pictures that follow.
     ImagingResult SetColourProfile(const QByteArray& icc);
+    // Whether `icc` is an ICC profile of an RGB colour space (the pictures are RGB).
+    static bool IsRgbProfile(const QByteArray& icc);
     // Starts a page whose MediaBox is `size`.
     ImagingResult BeginPage(QSizeF size);
     // Draws a JPEG of `pixels` stretched to `box`.

@@ -82,7 +82,8 @@ std::optional<SaveMessage> PdfTileSink::Open() {
     if (!QFileInfo(request_.folder).isDir() || QFileInfo(path).isDir() || !writer_.Open(path))
         return SaveMessage{SaveTilesTexts::CreateFolderTitle(),
                            SaveTilesTexts::CreateFileError(path)};
-    if (!colourProfile_.isEmpty() && !writer_.SetColourProfile(colourProfile_))
+    // The pictures are RGB; a profile of another colour space cannot describe them.
+    if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }
