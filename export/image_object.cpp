@@ -1,6 +1,7 @@
 #include "export/image_object.h"
 
 #include "export/file_output.h"
+#include "export/format_table.h"
 #include "export/jpeg_codec.h"
 #include "export/tile_renderer.h"
 
@@ -296,10 +297,16 @@ QImage ImageObject::GetPicture() const {
 ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (IsNull())
         return ImagingResult::Fail(Tr("There is no image to save"));
-    if (format == ImageFormat::Jpeg)
+    const FormatRow& row = FormatTable::Row(format);
+    switch (row.writer) {
+    case FormatWriter::Jpeg:
         return JpegCodec::Encode(pixels_, {dpiX_, dpiY_}, kJpegQuality);
-
-    const char* qtFormat = format == ImageFormat::Bmp ? "bmp" : "tiff";
+    case FormatWriter::QtImage:
+        break;
+    case FormatWriter::PdfDocument:
+        return ImagingResult::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
+    }
+    const char* qtFormat = row.qtFormat;
     const QImage picture = GetPicture();
     QByteArray bytes;
     // Uncompressed output: room for the pixels and headers at once, no regrowing.

@@ -27,4 +27,16 @@ QString SaveTilesTexts::FolderExists(const QString& folderPath) {
            tr("Some files could be overwritten.  Do you want to continue?");
 }
 
+QString SaveTilesTexts::FileExists(const QString& filePath) {
+    return tr("The file") + u' ' + u'"' + filePath + u'"' + u' ' + tr("already exists") + u' ' +
+           tr("It will be replaced.  Do you want to continue?");
+}
+
+QString SaveTilesTexts::CreateFileError(const QString& filePath) {
+    return tr("Could not create the file") + u' ' + u'"' + filePath + u'"' + QStringLiteral(".  ") +
+           tr("Possible causes of this are that you do not have access rights to the folder "
+              "that you selected, the disk drive is full, or that you provided an invalid file "
+              "name.");
+}
+
 } // namespace tessellon

@@ -40,6 +40,17 @@ public:
     static QString FolderExists(const QString& folderPath);
     static QString SavingImagesNow() { return tr("Saving Images Now"); }
 
+    // The poster document (one file instead of a folder of tiles).
+    static QString FileExistsTitle() { return tr("File Exists"); }
+    static QString FileExists(const QString& filePath);
+    static QString CreateFileError(const QString& filePath);
+    static QString DocumentSaveFailed() {
+        return tr("Error saving the PDF file to disk.  A possible cause is that the disk is "
+                  "full.  Can not continue.");
+    }
+    // The word the default names use ("poster").
+    static QString PosterWord() { return tr("poster"); }
+
     // Failures of the tile file path.
     static QString ExtensionNotSelected() { return tr("File extension not selected"); }
     static QString NoLocation() {

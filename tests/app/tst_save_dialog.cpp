@@ -150,6 +150,7 @@ private slots:
     void fullExportWritesTiles_data();
     void fullExportWritesTiles();
     void emptyFolderNameWritesIntoFolder();
+    void pdfIsOneFile();
     void cancelDuringSave();
     void existingFolderAnsweredNo();
     void existingFolderAnsweredYes();
@@ -448,6 +449,26 @@ void TestSaveDialog::emptyFolderNameWritesIntoFolder() {
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.messages.Messages().front().kind, Kind::YesNoCancel);
     QCOMPARE(f.Files(QString()), (QStringList{"a_001.bmp", "a_002.bmp", "a_003.bmp", "a_004.bmp"}));
+}
+
+// The PDF goes straight into the chosen folder under the base name; the label and the success
+// window name the file.
+void TestSaveDialog::pdfIsOneFile() {
+    SaveFixture f;
+    QVERIFY(f.Open(QStringLiteral("a.jpg")));
+    QCOMPARE(f.dlg->opbPdf->text(), QStringLiteral("Pdf (.pdf)"));
+    f.dlg->opbPdf->setChecked(true);
+    const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
+    QCOMPARE(f.dlg->lblPath->text(), Native(pdf));
+    QVERIFY(!f.dlg->txtNewFolderName->isEnabled());
+    Shot(f.dlg.get(), QStringLiteral("frmSaveTilesPdf"));
+    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QVERIFY(f.messages.Messages().isEmpty());
+    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
+    QCOMPARE(QDir(f.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("a_poster.pdf")});
+    QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), pdf);
+    Shot(f.dlg->SuccessWindow(), QStringLiteral("frmSimpleMsgPdf"));
 }
 
 void TestSaveDialog::cancelDuringSave() {

@@ -536,6 +536,14 @@ void TestSettings::writableDataFolderFallsBack() {
     const QString missing = dir.filePath(QStringLiteral("not/there"));
     QVERIFY(!ApplicationFolder::CanCreateFilesIn(missing));
     QVERIFY(ApplicationFolder::UsesUserDataFolder(missing, QString()));
+
+    // An installed program (its data folder beside bin/) uses the user's folder even where it
+    // could write its own; a folder named in the settings is taken as it is.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
+    QVERIFY(ApplicationFolder::UsesUserDataFolder(QString(), bin));
+    QVERIFY(!ApplicationFolder::UsesUserDataFolder(bin, bin));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
