@@ -184,7 +184,8 @@ int ExportCommand::Run(const QStringList& args) {
     }
 
     if (const auto header = ImageObject::ReadFileInfo(imagePath); !header)
-        return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()));
+        return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
+                    kExitFailed);
     PosterState poster;
     if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
         return Fail(failure->message);
@@ -196,7 +197,8 @@ int ExportCommand::Run(const QStringList& args) {
 
     ImageObject img;
     if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()));
+        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                    kExitFailed);
     if (poster.iRotateAngle != 0) {
         if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
             return Fail(turned.error(), kExitFailed);

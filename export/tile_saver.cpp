@@ -173,7 +173,7 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
         // The tile is a plain rectangle of the source: encoded where it lies, no copy.
         auto bytes =
             JpegCodec::EncodeRegion(source, inside, {job.roundedResolution, job.roundedResolution},
-                                    ImageObject::kJpegQuality);
+                                    ImageObject::kJpegQuality, job.iccProfile);
         if (bytes)
             out.bytes = std::move(bytes).value();
         else
@@ -194,6 +194,7 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     }
     (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, job.roundedResolution);
     (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, job.roundedResolution);
+    tile.SetIccProfile(job.iccProfile);
     auto bytes = tile.EncodeToMemory(job.format);
     if (bytes)
         out.bytes = std::move(bytes).value();
@@ -274,6 +275,7 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
         job.roundedResolution = resolution.rounded;
         job.trims = trims;
         job.format = *request.format;
+        job.iccProfile = img.IccProfile();
         return job;
     };
 
