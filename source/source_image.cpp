@@ -38,7 +38,8 @@ Opened OpenFile(const QString& path, QSize box) {
     }
     out.size = file->Size();
     if (file->HasReducedDecode() && !box.isEmpty()) {
-        auto reduced = file->DecodeReduced(box);
+        // Enough pixels for the image fitted into the box, either way round.
+        auto reduced = file->DecodeReduced(out.size.scaled(box, Qt::KeepAspectRatio));
         if (!reduced) {
             out.error = reduced.error();
             return out;
