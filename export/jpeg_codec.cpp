@@ -192,7 +192,8 @@ ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLea
     if (out.isNull())
         return ImagingResult::Fail(Tr("Not enough memory to load the image"));
     if (tjDecompress2(handle.get(), src, size, out.bits(), w, static_cast<int>(out.bytesPerLine()),
-                      h, TJPF_RGB, TJFLAG_STOPONWARNING | TJFLAG_FASTDCT) != 0)
+                      h, TJPF_RGB,
+                      TJFLAG_STOPONWARNING | TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) != 0)
         return ImagingResult::Fail(
             Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
     return out;
