@@ -6,11 +6,13 @@
 #include "source/status_pictures.h"
 #include "tests/cli/cli_run.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -278,7 +280,8 @@ private slots:
         QCOMPARE(w->Image().IccProfile(), img.IccProfile());
     }
 
-    // `tessellon FILE` and File > Open: the file's folder becomes current, the file is chosen.
+    // `tessellon FILE`, File > Open and a drop: the file's folder becomes current, the file is
+    // chosen and loaded.
     void openingFromCommandLineAndMenu() {
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
         const QString a = Write(QStringLiteral("sub/a.jpg"), Encode(Marked(), "JPEG"));
@@ -291,6 +294,15 @@ private slots:
         w->mnuOpen->trigger();
         QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
         QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("b.png"));
+        QVERIFY(w->State().bImgSelected);
+        // A file dropped on the window.
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(a)});
+        QDragEnterEvent enter(w->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &enter);
+        QDropEvent drop(w->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &drop);
+        QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("a.jpg"));
         QVERIFY(w->State().bImgSelected);
     }
 
