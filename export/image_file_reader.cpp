@@ -441,9 +441,33 @@ ImagingResult ImageFileReader::ReadQtHeader() {
             return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
                                           "cannot convert. Convert it to RGB in an image editor "
                                           "first."));
-        orientation_ = static_cast<int>(TiffTag(bytes_, 0, 0x0112).value_or(1));
-        if (orientation_ < 1 || orientation_ > 8)
-            orientation_ = 1;
+    }
+    // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
+    switch (reader.transformation()) {
+    case QImageIOHandler::TransformationMirror:
+        orientation_ = 2;
+        break;
+    case QImageIOHandler::TransformationRotate180:
+        orientation_ = 3;
+        break;
+    case QImageIOHandler::TransformationFlip:
+        orientation_ = 4;
+        break;
+    case QImageIOHandler::TransformationFlipAndRotate90:
+        orientation_ = 5;
+        break;
+    case QImageIOHandler::TransformationRotate90:
+        orientation_ = 6;
+        break;
+    case QImageIOHandler::TransformationMirrorAndRotate90:
+        orientation_ = 7;
+        break;
+    case QImageIOHandler::TransformationRotate270:
+        orientation_ = 8;
+        break;
+    default:
+        orientation_ = 1;
+        break;
     }
     return ImagingResult::Ok();
 }
