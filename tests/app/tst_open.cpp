@@ -53,11 +53,14 @@ QImage Marked() {
 
 // A JPEG with an EXIF block whose only tag is the orientation, right after the start marker.
 QByteArray WithOrientation(QByteArray jpeg, int orientation) {
-    const char app1[] = {'\xff', '\xe1', 0, 34, 'E', 'x', 'i', 'f', 0, 0, // APP1
-                         'M',    'M',    0, 42, 0,   0,   0,   8,         // TIFF
-                         0,      1,                                       // 1 entry
-                         1,      0x12,   0, 3,  0,   0,   0,   1,   0, char(orientation),
-                         0,      0,      0, 0,  0,   0}; // no next
+    const char o = char(orientation);
+    // clang-format off
+    const char app1[] = {'\xff', '\xe1', 0, 34, 'E', 'x', 'i', 'f', 0, 0, // APP1, length 34
+                         'M', 'M', 0, 42, 0, 0, 0, 8,                     // TIFF, big-endian
+                         0, 1,                                            // one entry:
+                         1, 0x12, 0, 3, 0, 0, 0, 1, 0, o, 0, 0,           // orientation
+                         0, 0, 0, 0};                                     // no next directory
+    // clang-format on
     return jpeg.insert(2, app1, sizeof(app1));
 }
 
