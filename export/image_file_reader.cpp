@@ -277,8 +277,8 @@ ImageFileType ImageFileReader::TypeFromName(const QString& fileName) {
 ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
     if (JpegCodec::LooksLikeJpeg(head))
         return ImageFileType::Jpeg;
-    if (head.startsWith("II*\0") || head.startsWith(QByteArray("MM\0*", 4)) ||
-        head.startsWith("II+\0") || head.startsWith(QByteArray("MM\0+", 4)))
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)) ||
+        head.startsWith(QByteArray("II+\0", 4)) || head.startsWith(QByteArray("MM\0+", 4)))
         return ImageFileType::Tiff;
     if (head.startsWith("BM"))
         return ImageFileType::Bmp;
@@ -303,6 +303,11 @@ ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent 
     r.fileSize_ = file.size();
     if (r.fileSize_ == 0)
         return ImagingResult::Fail(Tr("The file is empty."));
+    if (extent == Extent::WholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
+        return ImagingResult::Fail(Tr("The file is too large for this computer's memory (%1 MB; "
+                                      "Tessellon uses at most %2 MB for one image).")
+                                       .arg(r.fileSize_ >> 20)
+                                       .arg(PixelArray::MaxImageBytes() >> 20));
     const QDateTime modified = info.lastModified();
 
     // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
