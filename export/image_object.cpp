@@ -8,13 +8,11 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
