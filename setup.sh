@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
-PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-image-formats-plugins libgl1-mesa-dev libturbojpeg0-dev
+PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-image-formats-plugins libgl1-mesa-dev libturbojpeg0-dev liblcms2-dev
       fonts-dejavu-core xvfb xauth)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -1,5 +1,6 @@
 #include "export/image_file_reader.h"
 
+#include "export/cmyk_converter.h"
 #include "export/jpeg_codec.h"
 #include "export/pixel_array.h"
 
@@ -103,6 +104,7 @@ std::optional<quint32> TiffTag(const QByteArray& b, qsizetype base, quint16 tag)
 struct JpegSegments {
     int orientation = 1;
     QByteArray icc;
+    bool adobe = false; // Adobe's marker: CMYK values are stored inverted
 };
 
 JpegSegments ReadJpegSegments(const QByteArray& b) {
@@ -130,6 +132,9 @@ JpegSegments ReadJpegSegments(const QByteArray& b) {
             const auto o = TiffTag(b.left(end), data + 6, 0x0112);
             if (o && *o >= 1 && *o <= 8)
                 out.orientation = static_cast<int>(*o);
+        } else if (marker == 0xee && length >= 7 &&
+                   std::memcmp(b.constData() + data, "Adobe", 5) == 0) {
+            out.adobe = true;
         } else if (marker == 0xe2 && length >= 16 &&
                    std::memcmp(b.constData() + data, "ICC_PROFILE\0", 12) == 0) {
             const int seq = static_cast<uchar>(b[data + 12]);
@@ -416,14 +421,16 @@ ImagingResult ImageFileReader::ReadJpegHeader() {
             static_cast<unsigned long>(bytes_.size()), &width, &height, &subsamp, &colorspace) != 0)
         return ImagingResult::Fail(Tr("The image is damaged: its header cannot be read (%1).")
                                        .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
-    if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK)
-        return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                      "cannot convert. Convert it to RGB in an image editor "
-                                      "first."));
     stored_ = QSize(width, height);
     const JpegSegments segments = ReadJpegSegments(bytes_);
     orientation_ = segments.orientation;
     icc_ = segments.icc;
+    cmyk_ = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
+    inverted_ = segments.adobe;
+    if (cmyk_ && !CmykConverter::IsCmykProfile(icc_))
+        return ImagingResult::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
+                                      "profile to convert it by. Convert it to RGB in an image "
+                                      "editor first."));
     return ImagingResult::Ok();
 }
 
@@ -444,8 +451,8 @@ ImagingResult ImageFileReader::ReadQtHeader() {
     if (type_ == ImageFileType::Tiff) {
         if (TiffTag(bytes_, 0, 262) == 5u)
             return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                          "cannot convert. Convert it to RGB in an image editor "
-                                          "first."));
+                                          "converts for JPEG files only. Convert it to RGB in an "
+                                          "image editor first."));
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {
@@ -492,6 +499,29 @@ ImagingValue<ImageObject> ImageFileReader::Decode() const {
     if (!whole_)
         return ImagingResult::Fail(Tr("Only the header of the file was read."));
     ImageObject img;
+    if (cmyk_) {
+        {
+            const auto cmyk = JpegCodec::DecodeCmyk(bytes_);
+            if (!cmyk)
+                return cmyk.status();
+            const auto rgb =
+                CmykConverter::ToRgb(reinterpret_cast<const std::uint8_t*>(cmyk->constData()),
+                                     stored_.width(), stored_.height(), icc_, inverted_);
+            if (!rgb)
+                return rgb.status();
+            if (const auto r = img.LoadPixels(*rgb); !r)
+                return r;
+        }
+        if (const auto res = JpegCodec::ReadResolution(bytes_);
+            res && res->dpiX > 0 && res->dpiY > 0) {
+            (void)img.SetImageInfo(ImageAttribute::HorizontalResolution, res->dpiX);
+            (void)img.SetImageInfo(ImageAttribute::VerticalResolution, res->dpiY);
+        }
+        // The pixels are sRGB now: no profile goes with them.
+        if (const auto r = Upright(img, orientation_); !r)
+            return r;
+        return img;
+    }
     if (type_ == ImageFileType::Jpeg) {
         {
             const auto decoded = JpegCodec::Decode(bytes_);

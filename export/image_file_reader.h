@@ -42,7 +42,7 @@ public:
     // The stored orientation, 1 to 8 as EXIF and TIFF number them (1 is upright).
     int Orientation() const { return orientation_; }
     // Whether DecodeReduced is much cheaper than a full decode (JPEG decodes at 1/2 to 1/8).
-    bool HasReducedDecode() const { return type_ == ImageFileType::Jpeg; }
+    bool HasReducedDecode() const { return type_ == ImageFileType::Jpeg && !cmyk_; }
 
     // An upright copy decoded at the smallest reduced scale that is at least `atLeast` on both
     // sides (the full size when none is), for previews. JPEG only.
@@ -64,6 +64,8 @@ private:
     QSize size_;
     int orientation_ = 1;
     QByteArray icc_; // JPEG: from the header; other types carry theirs in the decoded image
+    bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
+    bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
 };
 
 } // namespace tessellon

@@ -162,6 +162,30 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
     return out;
 }
 
+ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
+    Handle handle(tjInitDecompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    const auto size = static_cast<unsigned long>(data.size());
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
+        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    const qint64 bytes = qint64(width) * height * 4;
+    if (bytes > PixelArray::MaxImageBytes())
+        return ImagingResult::Fail(
+            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+    QByteArray out;
+    out.resize(static_cast<qsizetype>(bytes));
+    if (out.size() != bytes)
+        return ImagingResult::Fail(Tr("Not enough memory to load the image"));
+    if (tjDecompress2(handle.get(), src, size, reinterpret_cast<unsigned char*>(out.data()), width,
+                      width * 4, height, TJPF_CMYK, TJFLAG_STOPONWARNING) != 0)
+        return ImagingResult::Fail(
+            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+    return out;
+}
+
 ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
     if (!LooksLikeJpeg(data))
         return ImagingResult::Fail(Tr("The file is not a JPEG image"));

@@ -34,6 +34,9 @@ public:
     // with a grey remainder. `unsupported` is set when the file is a JPEG whose colour space
     // this decoder does not convert (CMYK), so that the caller can try another decoder.
     static ImagingValue<Decoded> Decode(const QByteArray& data, bool* unsupported = nullptr);
+    // Decodes a CMYK JPEG into four bytes per pixel, rows one after the other, the values as
+    // the file stores them; damaged data fails as in Decode.
+    static ImagingValue<QByteArray> DecodeCmyk(const QByteArray& data);
     // Decodes at the smallest of the decoder's reduced scales (1/8 to 1) that is at least
     // `atLeast` on both sides, for previews; damaged data fails as in Decode.
     static ImagingValue<QImage> DecodeScaled(const QByteArray& data, QSize atLeast);

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <lcms2.h>
 #include <turbojpeg.h>
 
 using namespace tessellon;
@@ -64,9 +65,40 @@ QByteArray WithOrientation(QByteArray jpeg, int orientation) {
     return jpeg.insert(2, app1, sizeof(app1));
 }
 
-// A CMYK JPEG, as print shops send them.
-QByteArray CmykJpeg() {
-    std::vector<unsigned char> cmyk(64 * 48 * 4, 40);
+// A CMYK profile where black ink is black and every other ink a neutral mid grey.
+QByteArray GreyInkProfile() {
+    cmsHPROFILE p = cmsCreateProfilePlaceholder(nullptr);
+    cmsSetProfileVersion(p, 4.3);
+    cmsSetDeviceClass(p, cmsSigOutputClass);
+    cmsSetColorSpace(p, cmsSigCmykData);
+    cmsSetPCS(p, cmsSigLabData);
+    cmsUInt16Number lab[16 * 3];
+    for (int i = 0; i < 16; ++i) { // corners c, m, y, k = bits 3, 2, 1, 0 of i
+        lab[3 * i] = i & 1 ? 0 : i == 0 ? 0xffff : 0x8000; // L* 0, 100 (paper) or 50
+        lab[3 * i + 1] = lab[3 * i + 2] = 0x8080;          // a* and b* 0
+    }
+    cmsPipeline* lut = cmsPipelineAlloc(nullptr, 4, 3);
+    // Profiles store curves around the table; identity ones here.
+    cmsPipelineInsertStage(lut, cmsAT_END, cmsStageAllocToneCurves(nullptr, 4, nullptr));
+    cmsPipelineInsertStage(lut, cmsAT_END, cmsStageAllocCLut16bit(nullptr, 2, 4, 3, lab));
+    cmsPipelineInsertStage(lut, cmsAT_END, cmsStageAllocToneCurves(nullptr, 3, nullptr));
+    cmsWriteTag(p, cmsSigAToB0Tag, lut);
+    cmsPipelineFree(lut);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(p, nullptr, &size);
+    QByteArray icc(size, '\0');
+    cmsSaveProfileToMem(p, icc.data(), &size);
+    cmsCloseProfile(p);
+    return icc;
+}
+
+// A CMYK JPEG, as print shops send them (Adobe's inverted values: 255 is no ink), with
+// `icc` embedded: the left half full cyan, the right half full black.
+QByteArray CmykJpeg(const QByteArray& icc = {}) {
+    std::vector<unsigned char> cmyk(64 * 48 * 4, 255);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            cmyk[size_t(y * 64 + x) * 4 + (x < 32 ? 0 : 3)] = 0;
     tjhandle h = tjInitCompress();
     unsigned char* out = nullptr;
     unsigned long size = 0;
@@ -74,6 +106,12 @@ QByteArray CmykJpeg() {
     QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
     tjFree(out);
     tjDestroy(h);
+    if (!icc.isEmpty()) {
+        QByteArray app2 = QByteArray("\xff\xe2..ICC_PROFILE\0\x01\x01", 18) + icc;
+        app2[2] = char((app2.size() - 2) >> 8);
+        app2[3] = char((app2.size() - 2) & 0xff);
+        bytes.insert(2, app2);
+    }
     return bytes;
 }
 
@@ -198,6 +236,22 @@ private slots:
         const auto cli = Export(path);
         QCOMPARE(cli.status, 1);
         QVERIFY2(cli.err.contains(w->LoadErrorText()), qPrintable(cli.err));
+    }
+
+    // A CMYK JPEG with its profile is converted through it; without one it is refused (above).
+    void cmykConvertedThroughItsProfile() {
+        const QString path = Write(QStringLiteral("print.jpg"), CmykJpeg(GreyInkProfile()));
+        ImageObject img;
+        const auto loaded = img.LoadImageFile(path);
+        QVERIFY2(loaded, qPrintable(loaded.error()));
+        const QImage rgb = img.GetPicture();
+        // Cyan ink is grey by this profile (a conversion without it would make it cyan).
+        const QColor cyan = rgb.pixelColor(8, 24), ink = rgb.pixelColor(56, 24);
+        QVERIFY2(cyan.red() > 90 && cyan.red() < 150 && std::abs(cyan.red() - cyan.blue()) < 12,
+                 qPrintable(cyan.name()));
+        QVERIFY2(ink.red() < 40 && ink.green() < 40 && ink.blue() < 40, qPrintable(ink.name()));
+        QVERIFY(w->OpenImageFile(path));
+        QCOMPARE(w->Image().Full().pixelColor(56, 24), ink);
     }
 
     void tooSmallRefusedOnTheCommandLine() {
