@@ -1227,8 +1227,9 @@ void frmMain::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    // The tree can scroll only once it has its size: show the current folder now.
-    folderTree_->ShowPath(dir1Path_);
+    // The tree can scroll only once it has its size, after this event: show the current folder
+    // then.
+    QTimer::singleShot(0, this, [this] { folderTree_->ShowPath(dir1Path_); });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
