@@ -416,19 +416,6 @@ private slots:
         QCOMPARE(QColor(src.Full().pixel(10, 10)).blue() > 200, true);
     }
 
-    void openCorruptFileFails() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("this is not a picture");
-        f.close();
-        SourceImage src;
-        QVERIFY(!src.Open(path, QSize(100, 100)));
-        QVERIFY(!src.IsOpen());
-        QVERIFY(!src.Open(dir.filePath(QStringLiteral("missing.bmp")), QSize(100, 100)));
-    }
-
     // --- Status pictures ---
     void statusPictures() {
         QImage sheet(4 * 320, 2 * 240, QImage::Format_RGB32);
