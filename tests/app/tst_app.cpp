@@ -260,17 +260,6 @@ private slots:
         QVERIFY(m.Messages().isEmpty());
     }
 
-    void missingStoredFolderFallsBackToRoot() {
-        RecordingMessageService m;
-        MemorySettingsStore s;
-        PrepareStore(s, dir->filePath(QStringLiteral("gone/away")));
-        TestMain fresh(s, m);
-        fresh.Form_Load();
-        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
-        QCOMPARE(fresh.State().sCurDrive, QDir::rootPath());
-        QCOMPARE(s.GetPref(PrefValue::LastFolder), QDir::cleanPath(QDir::rootPath()));
-    }
-
     void folderListShowsMatchingFiles() {
         QStringList names;
         for (int i = 0; i < w->lstFiles->count(); ++i)
@@ -697,7 +686,6 @@ private slots:
         QCOMPARE(fresh.cmbCurBtm->currentIndex(), 0);
         QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("Photo 4\" x 6\""));
         QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Inches"));
-        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
         // The shipped profiles were written beside the program's settings.
         QVERIFY(QFile::exists(dir->filePath(QStringLiteral("app/printer_edge_config"))));
     }

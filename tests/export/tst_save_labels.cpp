@@ -139,7 +139,12 @@ void TestSaveLabels::opening_data() {
     QTest::newRow("four characters")
         << ".jpg" << false << int(S::InvalidFile) << "Problem"
         << "Invalid file chosen.  Can not continue." << none << none << 0;
-    QTest::newRow("other type") << "photo.png" << false << int(S::InvalidType) << "Error"
+    QTest::newRow("long ending") << "Holiday.jpeg" << false << int(S::Ok) << none << none
+                                 << "Holiday_"
+                                 << "Holiday_poster_images" << int(ImageFormat::Jpeg);
+    QTest::newRow("png gives tif") << "shot.PNG" << false << int(S::Ok) << none << none << "shot_"
+                                   << "shot_poster_images" << int(ImageFormat::Tiff);
+    QTest::newRow("other type") << "photo.gif" << false << int(S::InvalidType) << "Error"
                                 << "Unable to save - invalid image file type" << none << none << 0;
     QTest::newRow("no tiles") << "a.jpg" << true << int(S::NoTiles) << "Can Not Continue"
                               << "Invalid image/tile information.  Can not continue." << none
