@@ -1,5 +1,6 @@
 #include "layout/poster_state.h"
 #include "layout/tile_placement.h"
+#include "source/preview_renderer.h"
 
 #include <QTest>
 
@@ -29,25 +30,12 @@ private:
     }
 
 private slots:
-    void arrowStep_data() {
-        QTest::addColumn<int>("repeat");
-        QTest::addColumn<int>("step");
-        QTest::newRow("first") << 0 << 1;
-        QTest::newRow("1") << 1 << 2;
-        QTest::newRow("4") << 4 << 2;
-        QTest::newRow("5") << 5 << 5;
-        QTest::newRow("15") << 15 << 5;
-        QTest::newRow("16") << 16 << 10;
-        QTest::newRow("25") << 25 << 10;
-        QTest::newRow("26") << 26 << 20;
-        QTest::newRow("35") << 35 << 20;
-        QTest::newRow("36") << 36 << 0;
-        QTest::newRow("100") << 100 << 0;
-    }
     void arrowStep() {
-        QFETCH(int, repeat);
-        QFETCH(int, step);
-        QCOMPARE(TilePlacement::ArrowStep(repeat), step);
+        // The step after 0, 1..4, 5..15, 16..25, 26..35 and 36 or more steps already taken.
+        const QList<std::pair<int, int>> table{{0, 1},   {1, 2},   {4, 2},   {5, 5},   {15, 5},
+                                               {16, 10}, {25, 10}, {26, 20}, {35, 20}, {36, 0}};
+        for (const auto& [repeat, step] : table)
+            QCOMPARE(TilePlacement::ArrowStep(repeat), step);
     }
 
     void holdingRightFromCentre() {
@@ -221,6 +209,38 @@ private slots:
         QCOMPARE(s.iVertCenter, 200);
     }
 
+    void dragRoundsHalvesToEven() {
+        PosterState s = ImageState();
+        const DragStart start = TilePlacement::BeginDrag(s, 100, 100);
+        // 200 pixels of room: half a pixel is half a centring unit.
+        TilePlacement::DragPosterWindow(s, Geo(), start, 100.5, 100);
+        QCOMPARE(s.iHorzCenter, 100);
+        TilePlacement::DragPosterWindow(s, Geo(), start, 101.5, 100);
+        QCOMPARE(s.iHorzCenter, 102);
+    }
+
+    void gridRoundsHalvesToEven() {
+        // At scale 0.5 the columns 5, 7, 9 and 13 fall on 2.5, 3.5, 4.5 and 6.5, the rows 1 and 5
+        // on 0.5 and 2.5.
+        QImage preview(20, 10, QImage::Format_RGB32);
+        preview.fill(Qt::white);
+        TileCoordTable t;
+        t.count = 3;
+        t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
+        const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
+        QVERIFY(d);
+        QList<int> red;
+        for (int x = 0; x < 20; ++x)
+            if (d->image.pixel(x, 1) == qRgb(255, 0, 0))
+                red << x;
+        QCOMPARE(red, (QList<int>{2, 4, 6}));
+        const PreviewGeometry& g = d->geometry;
+        QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
+                 (QList<int>{2, 0, 6, 2}));
+        QCOMPARE(d->image.pixel(3, 0), qRgb(255, 0, 0));
+        QCOMPARE(d->image.pixel(3, 1), qRgb(255, 255, 255));
+    }
+
     void dragWithoutRoomStaysCentred() {
         PosterState s = ImageState();
         s.iHorzCenter = 40;
@@ -232,13 +252,10 @@ private slots:
         QCOMPARE(s.iHorzCenter, 100);
     }
 
-    void rotationList() {
-        QCOMPARE(TilePlacement::RotationItems(),
-                 (QStringList{"No Rotate", "CW Rotate", "CCW Rotate", "180 Rotate"}));
-        QCOMPARE(TilePlacement::RotationAngle(0), 0);
-        QCOMPARE(TilePlacement::RotationAngle(1), 90);
-        QCOMPARE(TilePlacement::RotationAngle(2), 270);
-        QCOMPARE(TilePlacement::RotationAngle(3), 180);
+    void rotationAngles() {
+        QCOMPARE((QList<short>{TilePlacement::RotationAngle(0), TilePlacement::RotationAngle(1),
+                               TilePlacement::RotationAngle(2), TilePlacement::RotationAngle(3)}),
+                 (QList<short>{0, 90, 270, 180}));
     }
 
     void rotationDelta_data() {
@@ -258,11 +275,6 @@ private slots:
         QFETCH(int, delta);
         QCOMPARE(TilePlacement::RotationDelta(short(from), short(to)), delta);
         QCOMPARE(TilePlacement::SwapsSize(delta), delta == 90 || delta == 270);
-    }
-
-    void zoomLabel() {
-        QCOMPARE(TilePlacement::ZoomLabel(0), QStringLiteral("(0%)"));
-        QCOMPARE(TilePlacement::ZoomLabel(400), QStringLiteral("(400%)"));
     }
 };
 
