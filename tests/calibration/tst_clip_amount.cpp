@@ -30,15 +30,22 @@ private slots:
 
 void TestClipAmount::formatClipAmount_data() {
     QTest::addColumn<int>("v");
-    QTest::addColumn<QString>("inches");
-    QTest::addColumn<QString>("mm");
-    const char* inches[] = {"1/64", "1/32", "3/64",  "1/16", "5/64",  "3/32", "7/64",  "1/8",
-                            "9/64", "5/32", "11/64", "3/16", "13/64", "7/32", "15/64", "1/4"};
-    const char* mm[] = {"0.4", "0.8", "1.2", "1.6", "2.0", "2.4", "2.8", "3.2",
-                        "3.6", "4.0", "4.4", "4.8", "5.2", "5.6", "6.0", "6.4"};
-    for (int v = 1; v <= 16; ++v)
-        QTest::addRow("%d", v) << v << QString::fromLatin1(inches[v - 1])
-                               << QString::fromLatin1(mm[v - 1]);
+    QTest::addColumn<QString>("inches"); // v / 64 in lowest terms
+    QTest::addColumn<QString>("mm");     // v x 25.4 / 64, one decimal
+    QTest::newRow("1") << 1 << "1/64"
+                       << "0.4";
+    QTest::newRow("2") << 2 << "1/32"
+                       << "0.8";
+    QTest::newRow("4") << 4 << "1/16"
+                       << "1.6";
+    QTest::newRow("5") << 5 << "5/64"
+                       << "2.0";
+    QTest::newRow("6") << 6 << "3/32"
+                       << "2.4";
+    QTest::newRow("12") << 12 << "3/16"
+                        << "4.8";
+    QTest::newRow("16") << 16 << "1/4"
+                        << "6.4";
 }
 
 void TestClipAmount::formatClipAmount() {
@@ -71,18 +78,14 @@ void TestClipAmount::description() {
 }
 
 void TestClipAmount::selectorItems() {
+    // Lines still seen: 4 - v / 4.
     const QStringList items = EdgeSelectorItems();
     QCOMPARE(items.size(), 17);
     QCOMPARE(items.first(), QStringLiteral("See all 4 lines"));
-    QCOMPARE(items.last(), QStringLiteral("See no lines"));
-    for (int v = 1; v <= 15; ++v) {
-        const QString number = FormatNumber(4 - v / 4.0, QStringLiteral("0.00"));
-        QCOMPARE(items.at(v), QStringLiteral("See ") + number + QStringLiteral(" lines"));
-    }
     QCOMPARE(items.at(1), Loc(QStringLiteral("See 3.75 lines")));
-    QCOMPARE(items.at(2), Loc(QStringLiteral("See 3.50 lines")));
-    QCOMPARE(items.at(13), Loc(QStringLiteral("See 0.75 lines")));
+    QCOMPARE(items.at(4), Loc(QStringLiteral("See 3.00 lines")));
     QCOMPARE(items.at(15), Loc(QStringLiteral("See 0.25 lines")));
+    QCOMPARE(items.last(), QStringLiteral("See no lines"));
 }
 
 void TestClipAmount::step1Units_data() {
