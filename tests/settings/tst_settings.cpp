@@ -46,12 +46,10 @@ class TestSettings : public QObject {
 private slots:
     void initTestCase();
 
-    void valueNames_data();
     void valueNames();
     void typeRule_data();
     void typeRule();
-    void integerReadsAsDecimal();
-    void textIsCutAtNul();
+    void storedValuesAsRead();
     void otherTypesReadEmpty_data();
     void otherTypesReadEmpty();
     void failedWriteIsIgnored();
@@ -62,20 +60,14 @@ private slots:
 
     void parseNumTiles_data();
     void parseNumTiles();
-    void formatNumTiles_data();
-    void formatNumTiles();
+    void formats();
     void parseEdgeAdjust_data();
     void parseEdgeAdjust();
-    void formatEdgeAdjust_data();
-    void formatEdgeAdjust();
-    void parseSwitch_data();
     void parseSwitch();
 
     void loadPrefsDefaultsOnEmptyStore();
     void loadPrefsAppliesStoredValues();
     void loadPrefsTakesProfileCountAfterHook();
-    void loadPrefsProfileOutOfRange_data();
-    void loadPrefsProfileOutOfRange();
     void loadPrefsSwitchOfTwoIsOff();
     void savePrefsOrderAndContent();
     void savePrefsKeepsOuterGuard();
@@ -89,23 +81,16 @@ void TestSettings::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestSettings::valueNames_data() {
-    QTest::addColumn<PrefValue>("value");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("app_dir") << PrefValue::AppDir << "app_dir";
-    QTest::newRow("last_folder") << PrefValue::LastFolder << "last_folder";
-    QTest::newRow("numTiles") << PrefValue::NumTiles << "prefs_numTiles";
-    QTest::newRow("edgeAdjust") << PrefValue::EdgeAdjust << "prefs_edgeAdjust";
-    QTest::newRow("showTiles") << PrefValue::ShowTiles << "prefs_showTiles";
-    QTest::newRow("lock") << PrefValue::HeightEqualsWidth << "prefs_heightEqualsWidth";
-    QTest::newRow("paper") << PrefValue::PaperRegLine << "paperRegLine";
-    QTest::newRow("margin") << PrefValue::MarginLocked << "cmbMarginLocked";
-}
-
 void TestSettings::valueNames() {
-    QFETCH(PrefValue, value);
-    QFETCH(QString, name);
-    QCOMPARE(PrefValueName(value), name);
+    QStringList names;
+    for (PrefValue v : {PrefValue::AppDir, PrefValue::LastFolder, PrefValue::NumTiles,
+                        PrefValue::EdgeAdjust, PrefValue::ShowTiles, PrefValue::HeightEqualsWidth,
+                        PrefValue::PaperRegLine, PrefValue::MarginLocked})
+        names << PrefValueName(v);
+    QCOMPARE(names, QStringLiteral("app_dir last_folder prefs_numTiles prefs_edgeAdjust "
+                                   "prefs_showTiles prefs_heightEqualsWidth paperRegLine "
+                                   "cmbMarginLocked")
+                        .split(u' '));
 }
 
 void TestSettings::typeRule_data() {
@@ -153,14 +138,11 @@ void TestSettings::typeRule() {
     }
 }
 
-void TestSettings::integerReadsAsDecimal() {
+void TestSettings::storedValuesAsRead() {
     MemorySettingsStore store;
     store.SetRaw(PrefValue::ShowTiles, QVariant(-42));
     QCOMPARE(store.GetPref(PrefValue::ShowTiles), QStringLiteral("-42"));
-}
-
-void TestSettings::textIsCutAtNul() {
-    MemorySettingsStore store;
+    // Text ends at its first NUL.
     store.SetRaw(PrefValue::LastFolder, QVariant(QString::fromUtf16(u"c:\\one\0c:\\two", 13)));
     QCOMPARE(store.GetPref(PrefValue::LastFolder), QStringLiteral("c:\\one"));
 }
@@ -253,22 +235,11 @@ void TestSettings::parseNumTiles() {
              (NumTilesPref{wide, high}));
 }
 
-void TestSettings::formatNumTiles_data() {
-    QTest::addColumn<int>("wide");
-    QTest::addColumn<int>("high");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("example") << 5 << 3 << "w05h03";
-    QTest::newRow("zero") << 0 << 24 << "w00h24";
-    QTest::newRow("two digits") << 12 << 10 << "w12h10";
-}
-
-void TestSettings::formatNumTiles() {
-    QFETCH(int, wide);
-    QFETCH(int, high);
-    QFETCH(QString, text);
-    QCOMPARE(FormatNumTiles(wide, high), text);
-    QCOMPARE(ParseNumTiles(text, kTileSelectorItems, kTileSelectorItems),
-             (NumTilesPref{wide, high}));
+void TestSettings::formats() {
+    QCOMPARE(FormatNumTiles(5, 3), QStringLiteral("w05h03"));
+    QCOMPARE(FormatNumTiles(12, 0), QStringLiteral("w12h00"));
+    QCOMPARE(FormatEdgeAdjust(true, 2), QStringLiteral("1_02"));
+    QCOMPARE(FormatEdgeAdjust(false, 12), QStringLiteral("0_12"));
 }
 
 void TestSettings::parseEdgeAdjust_data() {
@@ -294,36 +265,10 @@ void TestSettings::parseEdgeAdjust() {
     QCOMPARE(ParseEdgeAdjust(text, profiles), (EdgeAdjustPref{on, profile}));
 }
 
-void TestSettings::formatEdgeAdjust_data() {
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<int>("profile");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("on") << true << 2 << "1_02";
-    QTest::newRow("off") << false << 12 << "0_12";
-}
-
-void TestSettings::formatEdgeAdjust() {
-    QFETCH(bool, on);
-    QFETCH(int, profile);
-    QFETCH(QString, text);
-    QCOMPARE(FormatEdgeAdjust(on, profile), text);
-}
-
-void TestSettings::parseSwitch_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("0") << "0" << 0;
-    QTest::newRow("2") << "2" << 0;
-    QTest::newRow("-1") << "-1" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("text") << "yes" << 0;
-}
-
 void TestSettings::parseSwitch() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(ParseSwitch(text), value);
+    QCOMPARE(ParseSwitch(QStringLiteral("1")), 1);
+    for (const char* off : {"0", "2", "-1", "", "yes"})
+        QCOMPARE(ParseSwitch(QLatin1String(off)), 0);
 }
 
 void TestSettings::loadPrefsDefaultsOnEmptyStore() {
@@ -405,30 +350,11 @@ void TestSettings::loadPrefsTakesProfileCountAfterHook() {
     const ProfileTable table = ThreeProfiles();
     LoadPrefs(store, state, {}, [&] { state.SetProfileTable(&table); });
     QCOMPARE(state.CurrentProfile(), 2);
-}
-
-void TestSettings::loadPrefsProfileOutOfRange_data() {
-    QTest::addColumn<QString>("edgeAdjust");
-    QTest::addColumn<bool>("withTable");
-    QTest::addColumn<int>("profile");
-    QTest::newRow("1_07 with three") << "1_07" << true << 0;
-    QTest::newRow("1_02 without table") << "1_02" << false << 0;
-    QTest::newRow("0_01 with three") << "0_01" << true << 1;
-}
-
-void TestSettings::loadPrefsProfileOutOfRange() {
-    QFETCH(QString, edgeAdjust);
-    QFETCH(bool, withTable);
-    QFETCH(int, profile);
-    MemorySettingsStore store;
-    store.SavePref(PrefValue::EdgeAdjust, edgeAdjust);
-    PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    if (withTable)
-        state.SetProfileTable(&table);
-    state.SetCurrentProfile(1);
-    LoadPrefs(store, state, {});
-    QCOMPARE(state.CurrentProfile(), profile);
+    // Without a table no stored profile is in range.
+    PosterState lonely;
+    lonely.SetCurrentProfile(1);
+    LoadPrefs(store, lonely, {});
+    QCOMPARE(lonely.CurrentProfile(), 0);
 }
 
 void TestSettings::loadPrefsSwitchOfTwoIsOff() {
