@@ -131,7 +131,6 @@ private slots:
     // --- Help ---
     void helpSearch_data();
     void helpSearch();
-    void helpMissingNamesFile();
     void helpShowsFile();
     void shippedHelpFileComplete();
 
@@ -439,21 +438,6 @@ void TestDialogs::helpSearch() {
     else
         QCOMPARE(found, QString());
     QCOMPARE(HelpLocator::IsMissing(found), expected.isEmpty());
-}
-
-void TestDialogs::helpMissingNamesFile() {
-    // A file found at start-up and removed since.
-    QTemporaryDir dir;
-    RecordingMessageService messages;
-    HelpWindow help;
-    QVERIFY(!help.OpenHelpFile(dir.filePath(HelpLocator::HelpFileName()), messages));
-    QVERIFY(!help.isVisible());
-    QCOMPARE(messages.Messages().size(), 1);
-    const auto& m = messages.Messages().first();
-    QCOMPARE(m.kind, Kind::Critical);
-    QCOMPARE(m.title, QStringLiteral("Can not find help file"));
-    QCOMPARE(m.text, QStringLiteral("The help file (tessellon_help.html) is missing.  Please "
-                                    "reinstall this software."));
 }
 
 void TestDialogs::helpShowsFile() {

@@ -134,7 +134,6 @@ void TestEdgeTarget::savedResolution_data() {
     QTest::newRow("bmp") << "t.bmp";
     QTest::newRow("tif") << "t.tif";
     QTest::newRow("jpg") << "t.jpg";
-    QTest::newRow("capital BMP") << "test.BMP";
 }
 
 void TestEdgeTarget::savedResolution() {
