@@ -3,6 +3,7 @@
 #include "common/recording_message_service.h"
 #include "settings/memory_settings_store.h"
 #include "source/status_pictures.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 
 namespace {
 
@@ -39,12 +41,6 @@ QList<int> RedColumns(const QImage& img, int y) {
         if (img.pixel(x, y) == qRgb(255, 0, 0))
             xs.append(x);
     return xs;
-}
-
-// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
-void Shot(QWidget* w, const QString& name) {
-    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
 }
 
 } // namespace

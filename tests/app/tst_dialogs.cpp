@@ -7,6 +7,7 @@
 #include "common/number_format.h"
 #include "common/recording_message_service.h"
 #include "layout/poster_state.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,28 +29,14 @@
 #include <QToolButton>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;
 
 namespace {
 
-// Texts written with the system decimal separator; expectations are written with a point.
-QString Loc(QString s) {
-    return s.replace(u'.', SystemDecimalPoint());
-}
-
 const QString kInvalidTitle = QStringLiteral("Invalid Values Entered");
 const QString kInvalidMarginLabel = QStringLiteral("Invalid margin size selected");
 const QString kA4Line = QStringLiteral("|1|A4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|");
-
-// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
-void Shot(QWidget* w, const QString& name) {
-    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty()) {
-        // Pending layout requests first, so the picture shows the settled window.
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
-    }
-}
 
 // Types into a line edit the way a user does: select all, then the keys.
 void Type(QLineEdit* edit, const QString& text) {

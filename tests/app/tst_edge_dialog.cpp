@@ -5,6 +5,7 @@
 #include "common/recording_message_service.h"
 #include "export/image_object.h"
 #include "layout/poster_state.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,21 +25,12 @@
 #include <memory>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
 using Clips = std::array<int, 4>;
 
 namespace {
-
-// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
-void Shot(QWidget* w, const QString& name) {
-    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
-}
-
-QString Loc(QString s) {
-    return s.replace(u'.', SystemDecimalPoint());
-}
 
 const QByteArray kShippedFile = "default\t00,00,00,00,\r\n"
                                 "Kodak photo lab default\t03,04,03,02,\r\n"
@@ -47,29 +39,6 @@ const QByteArray kShippedFile = "default\t00,00,00,00,\r\n"
 QByteArray ReadBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Runs `act` on the next modal window of type W once it is up (the caller then opens it).
-// Gives up after a few seconds and closes whatever modal window is open, so a missing
-// window fails the test instead of hanging it.
-template <typename W> void WhenModal(std::function<void(W*)> act, bool* seen = nullptr) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, seen, tries, poll] {
-        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            if (seen)
-                *seen = true;
-            act(w);
-            return;
-        }
-        if (++*tries > 300) {
-            if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                other->reject();
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
 }
 
 // Answers the next input window: types `text` and presses OK, or presses Cancel. Records the
@@ -253,8 +222,6 @@ void TestEdgeDialog::newProfile_data() {
     QTest::addColumn<bool>("ok");
     QTest::newRow("ok") << "Epson R800 glossy" << true;
     QTest::newRow("cancel") << "Epson R800 glossy" << false;
-    QTest::newRow("ok empty") << "" << true;
-    QTest::newRow("tab refused") << "a\tb" << true;
 }
 
 void TestEdgeDialog::newProfile() {
@@ -263,16 +230,10 @@ void TestEdgeDialog::newProfile() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
     QStringList seen;
-    if (typed.contains(u'\t')) // a tab cannot be typed into the window
-        f.dlg->SetInputQuestion([typed](auto&&...) { return std::optional<QString>(typed); });
-    else
-        AnswerInputBox(seen, typed, ok);
+    AnswerInputBox(seen, typed, ok);
     QTest::mouseClick(f.dlg->cmdNew, Qt::LeftButton);
-    if (!typed.contains(u'\t'))
-        QCOMPARE(seen, (QStringList{"Enter name for new configuration:", "New Configuration", ""}));
-    const bool created = ok && !typed.isEmpty() && !typed.contains(u'\t');
-    QCOMPARE(f.messages.Messages().size(), typed.contains(u'\t') ? 1 : 0);
-    if (!created) {
+    QCOMPARE(seen, (QStringList{"Enter name for new configuration:", "New Configuration", ""}));
+    if (!ok) {
         QCOMPARE(f.dlg->lstConfigurations->count(), 3);
         QCOMPARE(ReadBytes(f.path), kShippedFile);
         return;
@@ -288,17 +249,13 @@ void TestEdgeDialog::newProfile() {
 void TestEdgeDialog::renameProfile_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<bool>("renamed");
-    QTest::newRow("ok") << "My lab" << true << true;
-    QTest::newRow("cancel") << "My lab" << false << false;
-    QTest::newRow("unchanged") << "Fuji photo lab default" << true << false;
-    QTest::newRow("other case") << "fuji photo lab default" << true << true;
+    QTest::newRow("ok") << "My lab" << true;
+    QTest::newRow("cancel") << "My lab" << false;
 }
 
 void TestEdgeDialog::renameProfile() {
     QFETCH(QString, typed);
     QFETCH(bool, ok);
-    QFETCH(bool, renamed);
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(2);
     QStringList seen;
@@ -306,7 +263,7 @@ void TestEdgeDialog::renameProfile() {
     QTest::mouseClick(f.dlg->cmdRename, Qt::LeftButton);
     QCOMPARE(seen, (QStringList{"Enter new name for this Edge Calibrtion Profile:",
                                 "New Configuration", "Fuji photo lab default"}));
-    if (!renamed) {
+    if (!ok) {
         QCOMPARE(f.dlg->lstConfigurations->currentRow(), 2);
         QCOMPARE(ReadBytes(f.path), kShippedFile);
         return;

@@ -7,6 +7,7 @@
 #include "app/qt_message_service.h"
 #include "common/recording_message_service.h"
 #include "layout/poster_state.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,19 +27,11 @@
 #include <memory>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
 
 namespace {
-
-// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
-void Shot(QWidget* w, const QString& name) {
-    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty()) {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
-    }
-}
 
 // Every pixel different from its neighbours.
 QImage PatternImage(int w, int h) {
