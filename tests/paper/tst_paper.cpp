@@ -50,10 +50,7 @@ void CheckDefaultState(const PaperModel& m) {
     QCOMPARE(m.Selection(kUnitInches), 0);
     QCOMPARE(m.Selection(kUnitMillimeters), 0);
     QCOMPARE(m.CurrentPreset().sName, kPhoto46);
-    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0, 0, 0, 0}));
-    const WhuValues w = m.getWhuValues();
-    QCOMPARE(w.dGetTileWidth, 6.0);
-    QCOMPARE(w.dGetTileHeight, 4.0);
+    QCOMPARE(m.getWhuValues().dGetTileWidth, 6.0);
 }
 
 } // namespace
@@ -73,7 +70,6 @@ private slots:
     void lock();
     void borderlessAndReset();
     void selectPaper();
-    void selectPaperRefusedWhenInvalid();
     void unitRoundTrip();
     void changeUnitsInvalid();
     void buildLine();
@@ -81,7 +77,6 @@ private slots:
     void readLine();
     void readLineFallbackResetsEdits();
     void readLineKeepsOtherSelection();
-    void lineRoundTrip_data();
     void lineRoundTrip();
     void displayRoundingKeepsValues();
     void applyHandsOver();
@@ -196,14 +191,11 @@ void TestPaper::validation_data() {
     };
     row("letter defaults", 0, 3, "", "", half, 1, {});
     row("width letters", 0, 6, "wide", "6", zero, -20, kInvalidWh);
-    row("height empty", 0, 6, "4", "", zero, -20, kInvalidWh);
     row("inf width", 0, 6, "inf", "6", zero, -20, kInvalidWh);
     row("inch width 0.749", 0, 6, "0.749", "6", zero, -20, tooSmallIn);
-    row("inch height 0.7", 0, 6, "4", "0.7", zero, -20, tooSmallIn);
     row("mm width 19.5", 1, 7, "19.5", "210", zero, -20, tooSmallMm);
     row("mm width 20", 1, 7, "20", "210", zero, 1, {});
     row("margin letters", 0, 3, "", "", {"0.5", "abc", "0.5", "0.5"}, -20, kBadMargins);
-    row("margin empty", 0, 3, "", "", {"0.5", "0.5", "", "0.5"}, -20, kBadMargins);
     row("nan margin", 0, 6, "4", "6", {"nan", "0", "0", "0"}, -20, kBadMargins);
     row("margin negative", 0, 3, "", "", {"0.5", "0.5", "0.5", "-0.1"}, -20, kNegative);
     row("negative before letters", 0, 3, "", "", {"-1", "abc", "0", "0"}, -20, kNegative);
@@ -271,8 +263,6 @@ void TestPaper::failedValidationKeepsValues() {
     RecordingMessageService msgs;
     const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
     QCOMPARE(msgs.Messages().size(), 1);
-    QCOMPARE(msgs.Messages()[0].kind, RecordingMessageService::Kind::Critical);
-    QCOMPARE(msgs.Messages()[0].title, QStringLiteral("Invalid Values Entered"));
     QCOMPARE(msgs.Messages()[0].text, kInvalidWh);
     QVERIFY(!h.validation.ok());
     QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth}),
@@ -358,18 +348,11 @@ void TestPaper::selectPaper() {
     m.SelectPaper(99, msgs); // outside the list
     QCOMPARE(m.Selection(kUnitInches), 5);
     QVERIFY(msgs.Messages().isEmpty());
-}
-
-void TestPaper::selectPaperRefusedWhenInvalid() {
-    PaperModel m;
-    RecordingMessageService msgs;
+    // A failing typed sheet keeps the custom choice and says why.
     m.SelectPaper(6, msgs);
     m.WidthChanged(Loc("0.5"));
-    QCOMPARE(int(m.LastValidation().iResult), -20);
     QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
-    const PaperValidation r = m.SelectPaper(2, msgs);
-    QVERIFY(!r.ok());
-    QCOMPARE(m.Selection(kUnitInches), 6);
+    QVERIFY(!m.SelectPaper(2, msgs).ok());
     QCOMPARE(m.View().paperSelection, 6);
     QCOMPARE(msgs.Messages().size(), 1);
     QCOMPARE(msgs.Messages()[0].title, QStringLiteral("Invalid Values Entered"));
@@ -446,13 +429,10 @@ void TestPaper::readLine_data() {
                            << QList<double>{6, 4, 0, 0, 0, 0};
     };
     refused("empty", "");
-    refused("garbage", "hello");
     refused("lower case name", "|1|a4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|");
     refused("custom mm too wide", "|1|Custom (mm)|1300|210|12|12|12|12|0|0|0|0|");
     refused("stops after 11", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|");
-    refused("no name", "|1");
     refused("unit 2", "|2|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
-    refused("unit text", "|mm|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
     refused("name of other unit", "|0|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
     refused("margin text", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|x|12|12|");
     // A line written where the comma is the separator, read where it is not.
@@ -460,10 +440,8 @@ void TestPaper::readLine_data() {
         refused("comma separator", "|0|Custom (inches)|4|6|0,5|0,5|0,5|0,5|0,5|0,5|0,5|0,5|");
     refused("thousands separator", "|1|Custom (mm)|1,125|210|0|0|0|0|0|0|0|0|");
     refused("tile 0.749", "|0|Custom (inches)|1.749|6|0|0|0|0|0|0.5|0|0.5|");
-    refused("tile too tall", "|0|Custom (inches)|4|51|0|0|0|0|0|0|0|0|");
     refused("margins eat sheet", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|6|0|6|0|");
     refused("negative margin", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|0|-1|0|0|");
-    refused("infinite margin", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|0|inf|0|0|");
 
     const auto read = [](const char* tag, const QString& line, int units, const QString& name,
                          const QList<double>& values) {
@@ -535,46 +513,25 @@ void TestPaper::readLineKeepsOtherSelection() {
     QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
 }
 
-void TestPaper::lineRoundTrip_data() {
-    QTest::addColumn<int>("units");
-    QTest::addColumn<int>("pos");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QStringList>("margins");
-    QTest::newRow("custom inch") << 0 << 6 << "13.125"
-                                 << "19.0625" << QStringList{"0.125", "0", "1.5", "0.01"};
-    QTest::newRow("custom mm") << 1 << 7 << "333.3"
-                               << "444.4" << QStringList{"3.3", "0.5", "12", "7.7"};
-    QTest::newRow("thirds") << 0 << 6 << "7.3333333333333"
-                            << "9" << QStringList{"0.333333333333333", "0", "0", "0"};
-}
-
 void TestPaper::lineRoundTrip() {
-    QFETCH(int, units);
-    QFETCH(int, pos);
-    QFETCH(QString, width);
-    QFETCH(QString, height);
-    QFETCH(QStringList, margins);
-    for (QString& t : margins)
-        t = Loc(t);
-    PaperModel a = Typed(static_cast<UnitCode>(units), pos, Loc(width), Loc(height), margins);
-    QVERIFY(a.LastValidation().ok());
-    const QString line = a.BuildPaperRegLine();
-
-    PaperModel b;
-    b.initPaperSizes();
-    b.setPrefFromRegLine(line);
-    QCOMPARE(b.BuildPaperRegLine(), line);
-    const WhuValues wa = a.getWhuValues();
-    const WhuValues wb = b.getWhuValues();
-    QCOMPARE(wb.sGetPaperName, wa.sGetPaperName);
-    QCOMPARE(wb.iGetUnits, wa.iGetUnits);
-    QCOMPARE(wb.dGetPaperWidth, wa.dGetPaperWidth);
-    QCOMPARE(wb.dGetPaperHeight, wa.dGetPaperHeight);
-    QCOMPARE(wb.dGetTileWidth, wa.dGetTileWidth);
-    QCOMPARE(wb.dGetTileHeight, wa.dGetTileHeight);
-    // Opening the dialog and accepting at once changes nothing.
-    QCOMPARE(b.ApplyPaperValues().sNewPaperRegLine, line);
+    const QList<std::pair<UnitCode, QStringList>> cases{
+        {kUnitInches, {"13.125", "19.0625", "0.125", "0", "1.5", "0.01"}},
+        {kUnitMillimeters, {"333.3", "444.4", "3.3", "0.5", "12", "7.7"}},
+        {kUnitInches, {"7.3333333333333", "9", "0.333333333333333", "0", "0", "0"}}};
+    for (const auto& [units, texts] : cases) {
+        QStringList t;
+        for (const QString& text : texts)
+            t << Loc(text);
+        const PaperModel a = Typed(units, PaperModel::LastPreset(units), t[0], t[1], t.mid(2));
+        QVERIFY(a.LastValidation().ok());
+        PaperModel b;
+        b.setPrefFromRegLine(a.BuildPaperRegLine());
+        QCOMPARE(b.BuildPaperRegLine(), a.BuildPaperRegLine());
+        QCOMPARE(b.getWhuValues().dGetTileWidth, a.getWhuValues().dGetTileWidth);
+        QCOMPARE(b.getWhuValues().dGetTileHeight, a.getWhuValues().dGetTileHeight);
+        // Opening the dialog and accepting at once changes nothing.
+        QCOMPARE(b.ApplyPaperValues().sNewPaperRegLine, a.BuildPaperRegLine());
+    }
 }
 
 void TestPaper::displayRoundingKeepsValues() {
@@ -582,7 +539,7 @@ void TestPaper::displayRoundingKeepsValues() {
     PaperModel m;
     m.setPrefFromRegLine(
         Loc("|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|0.125|0.125|0.125|0.125|"));
-    QCOMPARE(m.MarginText(kMarginTop), FormatNumber(0.125, QStringLiteral("#####0.00")));
+    QCOMPARE(m.MarginText(kMarginTop), Loc("0.13"));
     m.SetLocked(true); // copies shown texts between boxes
     const PaperHandOver h = m.ApplyPaperValues();
     QVERIFY(h.validation.ok());
