@@ -561,7 +561,10 @@ private slots:
         w->chkPreviewTiles->setChecked(true);
         w->resize(size);
         LoadPhoto();
-        QTest::qWait(150); // the preview follows a resize after a short pause
+        // The preview uses the room it gets, once it has followed the resize.
+        QTRY_VERIFY(w->picCur->Image().width() == w->picCur->width() ||
+                    w->picCur->Image().height() == w->picCur->height());
+        QVERIFY(w->picCur->width() > size.width() / 3);
         QWidget* central = w->centralWidget();
         for (QWidget* c : central->findChildren<QWidget*>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))
@@ -570,10 +573,6 @@ private slots:
                      qPrintable(c->objectName()));
             QVERIFY2(c->width() >= c->minimumSizeHint().width(), qPrintable(c->objectName()));
         }
-        // The preview uses the room it gets.
-        QVERIFY(w->picCur->width() > size.width() / 3);
-        QVERIFY(w->picCur->Image().width() == w->picCur->width() ||
-                w->picCur->Image().height() == w->picCur->height());
         Shot(w.get(), QStringLiteral("main_") + QLatin1String(QTest::currentDataTag()));
     }
 };
