@@ -18,63 +18,29 @@ QString Loc(QString s) {
 class TestClipAmount : public QObject {
     Q_OBJECT
 private slots:
-    void formatClipAmount_data();
     void formatClipAmount();
-    void description_data();
-    void description();
     void selectorItems();
     void step1Units_data();
     void step1Units();
     void step1UnitsRoundTrip();
 };
 
-void TestClipAmount::formatClipAmount_data() {
-    QTest::addColumn<int>("v");
-    QTest::addColumn<QString>("inches"); // v / 64 in lowest terms
-    QTest::addColumn<QString>("mm");     // v x 25.4 / 64, one decimal
-    QTest::newRow("1") << 1 << "1/64"
-                       << "0.4";
-    QTest::newRow("2") << 2 << "1/32"
-                       << "0.8";
-    QTest::newRow("4") << 4 << "1/16"
-                       << "1.6";
-    QTest::newRow("5") << 5 << "5/64"
-                       << "2.0";
-    QTest::newRow("6") << 6 << "3/32"
-                       << "2.4";
-    QTest::newRow("12") << 12 << "3/16"
-                        << "4.8";
-    QTest::newRow("16") << 16 << "1/4"
-                        << "6.4";
-}
-
 void TestClipAmount::formatClipAmount() {
-    QFETCH(int, v);
-    QFETCH(QString, inches);
-    QFETCH(QString, mm);
-    QCOMPARE(FormatClipAmount(v, kUnitInches), u' ' + inches + QStringLiteral(" inches "));
-    QCOMPARE(FormatClipAmount(v, kUnitMillimeters), u' ' + Loc(mm) + QStringLiteral(" mm "));
-    // Any unit code other than 0 means millimetres.
-    QCOMPARE(FormatClipAmount(v, 7), FormatClipAmount(v, kUnitMillimeters));
-}
-
-void TestClipAmount::description_data() {
-    QTest::addColumn<int>("v");
-    QTest::addColumn<short>("units");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("0 inches") << 0 << kUnitInches << "None of the image is clipped";
-    QTest::newRow("0 mm") << 0 << kUnitMillimeters << "None of the image is clipped";
-    QTest::newRow("3 inches") << 3 << kUnitInches << "Printer cuts off 3/64 inches of image";
-    QTest::newRow("16 inches") << 16 << kUnitInches << "Printer cuts off 1/4 inches of image";
-    QTest::newRow("16 mm") << 16 << kUnitMillimeters << "Printer cuts off 6.4 mm of image";
-    QTest::newRow("4 mm") << 4 << kUnitMillimeters << "Printer cuts off 1.6 mm of image";
-}
-
-void TestClipAmount::description() {
-    QFETCH(int, v);
-    QFETCH(short, units);
-    QFETCH(QString, expected);
-    QCOMPARE(EdgeClipDescription(v, units), Loc(expected));
+    // v / 64 inch in lowest terms, and v x 25.4 / 64 mm with one decimal.
+    const QList<std::tuple<int, const char*, const char*>> cases{
+        {1, "1/64", "0.4"}, {2, "1/32", "0.8"},  {4, "1/16", "1.6"}, {5, "5/64", "2.0"},
+        {6, "3/32", "2.4"}, {12, "3/16", "4.8"}, {16, "1/4", "6.4"}};
+    for (const auto& [v, inches, mm] : cases) {
+        QCOMPARE(FormatClipAmount(v, kUnitInches), QStringLiteral(" %1 inches ").arg(inches));
+        QCOMPARE(FormatClipAmount(v, kUnitMillimeters), Loc(QStringLiteral(" %1 mm ").arg(mm)));
+        // Any unit code other than 0 means millimetres.
+        QCOMPARE(FormatClipAmount(v, 7), FormatClipAmount(v, kUnitMillimeters));
+    }
+    QCOMPARE(EdgeClipDescription(0, kUnitMillimeters),
+             QStringLiteral("None of the image is clipped"));
+    QCOMPARE(EdgeClipDescription(3, kUnitInches),
+             QStringLiteral("Printer cuts off 3/64 inches of image"));
+    QCOMPARE(EdgeClipDescription(16, kUnitMillimeters), Loc("Printer cuts off 6.4 mm of image"));
 }
 
 void TestClipAmount::selectorItems() {
