@@ -105,13 +105,12 @@ private slots:
     void paperOpensFromPoster_data();
     void paperOpensFromPoster();
     void typedWidthTooSmallKeepsCustom();
-    void marginValidationShown();
+    void acceptingInvalidValues();
     void lockAndMarginButtons();
     void arrowKeyChoosesNextOffer();
     void enterInMarginBoxPressesNoButton();
     void applyHandsOver_data();
     void applyHandsOver();
-    void okClosesEvenWhenInvalid();
     void cancelChangesNothing();
     void showPaperDialogIsModal();
 
@@ -200,14 +199,15 @@ void TestDialogs::typedWidthTooSmallKeepsCustom() {
     QCOMPARE(f.messages.Messages().size(), 1);
 }
 
-void TestDialogs::marginValidationShown() {
+// Accepting invalid values tells why; Apply keeps the dialog open, OK closes it.
+void TestDialogs::acceptingInvalidValues() {
     PaperFixture f;
     frmTileSize& d = *f.dlg;
     ClickPaper(d, 3);
     TypeMargin(d, 2, Loc(QStringLiteral("-0.1")));
     QCOMPARE(d.lblSizeWithoutBorders->text(), kInvalidMarginLabel);
     QVERIFY(f.messages.Messages().isEmpty());
-    // Accepting tells why, the dialog stays open after Apply, and the text stays to correct.
+    // The text stays for the user to correct.
     d.cmdApply->click();
     QVERIFY(d.isVisible());
     QCOMPARE(f.applied, 1);
@@ -215,8 +215,12 @@ void TestDialogs::marginValidationShown() {
     QCOMPARE(f.messages.Messages().first().text,
              QStringLiteral("Invalid margin value - can't be less than zero"));
     QCOMPARE(d.cmbMargins[2]->currentText(), Loc(QStringLiteral("-0.1")));
-    TypeMargin(d, 2, Loc(QStringLiteral("9.75"))); // leaves exactly the smallest tile
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(QStringLiteral("7.50 x 0.75 Inches")));
+    // OK tells the same and closes all the same, handing on the last valid values.
+    d.cmdOk->click();
+    QCOMPARE(f.messages.Messages().size(), 2);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(f.poster.dTileHeight, 10.5); // "-0" on the way to "-0.1" was a valid margin
 }
 
 void TestDialogs::lockAndMarginButtons() {
@@ -318,20 +322,6 @@ void TestDialogs::applyHandsOver() {
     again.LoadFromPoster();
     QCOMPARE(again.opbMm->isChecked(), mm);
     QCOMPARE(again.lstPaperSize->currentRow(), row);
-}
-
-void TestDialogs::okClosesEvenWhenInvalid() {
-    PaperFixture f;
-    frmTileSize& d = *f.dlg;
-    ClickPaper(d, PaperModel::iLastInchPreset);
-    Type(d.txtHeight, QStringLiteral("x"));
-    d.cmdOk->click();
-    QCOMPARE(f.messages.Messages().size(), 1);
-    QCOMPARE(f.messages.Messages().first().text, QStringLiteral("Invalid Paper Width or Height"));
-    QVERIFY(!d.isVisible());
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(f.poster.sPaperName, QStringLiteral("Custom (inches)"));
-    QCOMPARE(f.poster.dTileHeight, 5.0);
 }
 
 void TestDialogs::cancelChangesNothing() {
