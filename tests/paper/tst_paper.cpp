@@ -64,8 +64,7 @@ private slots:
     void marginItems();
     void validation_data();
     void validation();
-    void validStoresTypedValues();
-    void failedValidationKeepsValues();
+    void validValuesAreStoredFailedOnesNot();
     void resultLabels();
     void lock();
     void borderlessAndReset();
@@ -75,7 +74,6 @@ private slots:
     void buildLine();
     void readLine_data();
     void readLine();
-    void readLineFallbackResetsEdits();
     void readLineKeepsOtherSelection();
     void lineRoundTrip();
     void displayRoundingKeepsValues();
@@ -154,6 +152,14 @@ void TestPaper::initDiscardsEdits() {
     QCOMPARE(m.Preset(kUnitInches, 6).CurrentMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
     QCOMPARE(m.View().widthText, Loc("6.00"));
     QVERIFY(m.IsLocked()); // the lock belongs to the main window, not to the paper state
+    // A refused preference line starts over the same way.
+    m.SelectPaper(6, msgs);
+    m.WidthChanged(QStringLiteral("9"));
+    m.ChangeUnits(kUnitMillimeters, msgs);
+    m.setPrefFromRegLine(QStringLiteral("|7|nothing|"));
+    CheckDefaultState(m);
+    QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
+    QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
 }
 
 // --- Margin box offers ---
@@ -236,27 +242,17 @@ void TestPaper::validation() {
     QCOMPARE(m.LastValidation().iResult, r.iResult);
 }
 
-void TestPaper::validStoresTypedValues() {
-    PaperModel m = Typed(kUnitInches, 6, Loc("10.5"), QStringLiteral("12"),
-                         {Loc("0.25"), QStringLiteral("1"), QStringLiteral("0"), Loc("0.75")});
-    const PaperPreset& p = m.CurrentPreset();
-    QCOMPARE(p.dWidth, 10.5);
-    QCOMPARE(p.dHeight, 12.0);
-    QCOMPARE(p.CurrentMargins(), (MarginValues{0.25, 1, 0, 0.75}));
-    QCOMPARE(p.DefaultMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
-    QCOMPARE(p.TileWidth(), 8.75);
-    QCOMPARE(p.TileHeight(), 11.75);
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("8.75 x 11.75 Inches"));
-}
-
-void TestPaper::failedValidationKeepsValues() {
+void TestPaper::validValuesAreStoredFailedOnesNot() {
     PaperModel m = Typed(kUnitInches, 6, QStringLiteral("5"), QStringLiteral("7"),
-                         {Loc("0.5"), Loc("0.5"), Loc("0.5"), Loc("0.5")});
+                         {Loc("0.25"), QStringLiteral("1"), QStringLiteral("0"), Loc("0.75")});
+    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.25, 1, 0, 0.75}));
+    QCOMPARE(m.CurrentPreset().DefaultMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
+    QCOMPARE(m.SizeWithoutBordersText(), Loc("3.25 x 6.75 Inches"));
     m.WidthChanged(QStringLiteral("abc"));
     m.MarginChanged(kMarginTop, Loc("0.1"));
     QCOMPARE(m.LastValidation().sMsg, kInvalidWh);
     QCOMPARE(m.CurrentPreset().dWidth, 5.0);
-    QCOMPARE(m.CurrentPreset().dTop, 0.5);
+    QCOMPARE(m.CurrentPreset().dTop, 0.25);
 
     // Accepting reports the failure and hands on the last valid values.
     PosterState poster;
@@ -266,8 +262,8 @@ void TestPaper::failedValidationKeepsValues() {
     QCOMPARE(msgs.Messages()[0].text, kInvalidWh);
     QVERIFY(!h.validation.ok());
     QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth}),
-             (QList<double>{4, 6, 5}));
-    QCOMPARE(poster.sPaperRegLine, Loc("|0|Custom (inches)|5|7|0.5|0.5|0.5|0.5|0.5|0.5|0.5|0.5|"));
+             (QList<double>{3.25, 6.75, 5}));
+    QCOMPARE(poster.sPaperRegLine, Loc("|0|Custom (inches)|5|7|0.5|0.5|0.5|0.5|0.25|1|0|0.75|"));
 }
 
 void TestPaper::resultLabels() {
@@ -484,20 +480,6 @@ void TestPaper::readLine() {
     // The boxes show what was loaded.
     QCOMPARE(m.WidthText(), Loc(units == 0 ? QString::number(values[0], 'f', 2)
                                            : QString::number(values[0], 'f', 1)));
-}
-
-void TestPaper::readLineFallbackResetsEdits() {
-    PaperModel m;
-    RecordingMessageService msgs;
-    m.SelectPaper(6, msgs);
-    m.WidthChanged(QStringLiteral("9"));
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.SelectPaper(3, msgs);
-    m.setPrefFromRegLine(QStringLiteral("|7|nothing|"));
-    CheckDefaultState(m);
-    QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
-    QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
-    QCOMPARE(m.View().marginTexts[0], Loc("0.00"));
 }
 
 void TestPaper::readLineKeepsOtherSelection() {
