@@ -104,6 +104,11 @@ struct EdgeFixture {
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
     }
+    void ClickProfile(int row) {
+        QListWidget* list = dlg->lstConfigurations;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
     QStringList Descriptions() const {
         return {dlg->lblTopEdgeDesc->text(), dlg->lblRightEdgeDesc->text(),
                 dlg->lblBottomEdgeDesc->text(), dlg->lblLeftEdgeDesc->text()};
@@ -123,13 +128,8 @@ class TestEdgeDialog : public QObject {
 private slots:
     void wiredToItsTexts();
     void opensAtTheMainWindowsProfile();
-    void selectorChangeWritesFileAtOnce();
-    void editingAnotherProfileKeepsMainCurrent();
-    void refillByCodeStoresNothing();
-    void newProfile_data();
-    void newProfile();
-    void renameProfile_data();
-    void renameProfile();
+    void editingWritesTheFileAtOnce();
+    void newAndRenamedProfiles();
     void deleteProfile();
     void millimetreWording();
     void closeButtonAndCloseBox();
@@ -180,7 +180,7 @@ void TestEdgeDialog::opensAtTheMainWindowsProfile() {
     QVERIFY(f.messages.Messages().isEmpty());
 }
 
-void TestEdgeDialog::selectorChangeWritesFileAtOnce() {
+void TestEdgeDialog::editingWritesTheFileAtOnce() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
     f.dlg->cmbTopEdge->setCurrentIndex(16);
@@ -188,92 +188,54 @@ void TestEdgeDialog::selectorChangeWritesFileAtOnce() {
                                            "Kodak photo lab default\t16,04,03,02,\r\n"
                                            "Fuji photo lab default\t02,06,03,06,\r\n"));
     QCOMPARE(f.dlg->lblTopEdgeDesc->text(), QStringLiteral("Printer cuts off 1/4 inches of image"));
-    f.dlg->cmbLeftEdge->setCurrentIndex(0);
-    QVERIFY(ReadBytes(f.path).contains("Kodak photo lab default\t16,04,03,00,\r\n"));
-}
-
-void TestEdgeDialog::editingAnotherProfileKeepsMainCurrent() {
-    EdgeFixture f(kShippedFile);
-    f.OpenByEdit(1);
-    QListWidget* list = f.dlg->lstConfigurations;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(2)).center());
+    // Another profile clicked and edited; the main window keeps its choice.
+    f.ClickProfile(2);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{2, 6, 3, 6}));
     f.dlg->cmbRightEdge->setCurrentIndex(8);
-    QCOMPARE(f.store->Table().At(2).clip, (Clips{2, 8, 3, 6}));
-    QCOMPARE(f.store->Table().At(1).clip, (Clips{3, 4, 3, 2}));
+    QVERIFY(ReadBytes(f.path).endsWith("Fuji photo lab default\t02,08,03,06,\r\n"));
     QCOMPARE(f.mainSelector.currentIndex(), 1);
     QCOMPARE(f.poster.CurrentProfile(), 0); // the dialog never touches the poster's choice
-}
-
-void TestEdgeDialog::refillByCodeStoresNothing() {
-    EdgeFixture f(kShippedFile);
-    f.OpenByEdit(2);
-    // Refilling selects the first profile with events suppressed: nothing is copied into it.
+    // A refill by code with events suppressed copies nothing into the profile it selects.
+    const QByteArray before = ReadBytes(f.path);
     f.dlg->bIgnoreEvents = true;
     f.dlg->FillProfileList(0);
     f.dlg->cmbTopEdge->setCurrentIndex(9);
     f.dlg->bIgnoreEvents = false;
-    QCOMPARE(ReadBytes(f.path), kShippedFile);
+    QCOMPARE(ReadBytes(f.path), before);
 }
 
-void TestEdgeDialog::newProfile_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("ok") << "Epson R800 glossy" << true;
-    QTest::newRow("cancel") << "Epson R800 glossy" << false;
-}
-
-void TestEdgeDialog::newProfile() {
-    QFETCH(QString, typed);
-    QFETCH(bool, ok);
+void TestEdgeDialog::newAndRenamedProfiles() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
     QStringList seen;
-    AnswerInputBox(seen, typed, ok);
+    AnswerInputBox(seen, QStringLiteral("Epson"), false); // Cancel adds nothing
     QTest::mouseClick(f.dlg->cmdNew, Qt::LeftButton);
     QCOMPARE(seen, (QStringList{"Enter name for new configuration:", "New Configuration", ""}));
-    if (!ok) {
-        QCOMPARE(f.dlg->lstConfigurations->count(), 3);
-        QCOMPARE(ReadBytes(f.path), kShippedFile);
-        return;
-    }
+    QCOMPARE(ReadBytes(f.path), kShippedFile);
+    AnswerInputBox(seen, QStringLiteral("Epson"), true);
+    QTest::mouseClick(f.dlg->cmdNew, Qt::LeftButton);
     QCOMPARE(f.dlg->lstConfigurations->currentRow(), 3);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{0, 0, 0, 0}));
-    QCOMPARE(ReadBytes(f.path), kShippedFile + typed.toLatin1() + "\t00,00,00,00,\r\n");
+    QCOMPARE(ReadBytes(f.path), kShippedFile + "Epson\t00,00,00,00,\r\n");
     // The main window's selector got the new name and kept its profile.
     QCOMPARE(f.mainSelector.count(), 4);
     QCOMPARE(f.mainSelector.currentIndex(), 1);
-}
 
-void TestEdgeDialog::renameProfile_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("ok") << "My lab" << true;
-    QTest::newRow("cancel") << "My lab" << false;
-}
-
-void TestEdgeDialog::renameProfile() {
-    QFETCH(QString, typed);
-    QFETCH(bool, ok);
-    EdgeFixture f(kShippedFile);
-    f.OpenByEdit(2);
-    QStringList seen;
-    AnswerInputBox(seen, typed, ok);
+    // Renaming offers the old name; Cancel keeps it.
+    f.ClickProfile(2);
+    AnswerInputBox(seen, QStringLiteral("My lab"), false);
     QTest::mouseClick(f.dlg->cmdRename, Qt::LeftButton);
     QCOMPARE(seen, (QStringList{"Enter new name for this Edge Calibrtion Profile:",
                                 "New Configuration", "Fuji photo lab default"}));
-    if (!ok) {
-        QCOMPARE(f.dlg->lstConfigurations->currentRow(), 2);
-        QCOMPARE(ReadBytes(f.path), kShippedFile);
-        return;
-    }
-    QCOMPARE(f.dlg->lstConfigurations->item(2)->text(), typed);
+    QCOMPARE(f.dlg->lstConfigurations->item(2)->text(), QStringLiteral("Fuji photo lab default"));
+    AnswerInputBox(seen, QStringLiteral("My lab"), true);
+    QTest::mouseClick(f.dlg->cmdRename, Qt::LeftButton);
+    QCOMPARE(f.dlg->lstConfigurations->item(2)->text(), QStringLiteral("My lab"));
     // The first profile is selected afterwards, and the selectors show it.
     QCOMPARE(f.dlg->lstConfigurations->currentRow(), 0);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{0, 0, 0, 0}));
-    QVERIFY(ReadBytes(f.path).endsWith(typed.toLatin1() + "\t02,06,03,06,\r\n"));
-    QCOMPARE(f.mainSelector.itemText(2), typed);
+    QVERIFY(ReadBytes(f.path).contains("My lab\t02,06,03,06,\r\n"));
+    QCOMPARE(f.mainSelector.itemText(2), QStringLiteral("My lab"));
 }
 
 void TestEdgeDialog::deleteProfile() {
