@@ -130,13 +130,11 @@ class TestSaveDialog : public QObject {
 
 private slots:
     // --- Save dialog ---
-    void opensWithProposals_data();
-    void opensWithProposals();
+    void proposalsAndSaving_data();
+    void proposalsAndSaving();
     void refusedOpening();
     void folderLabelFollowsFolderName();
     void invalidDriveFallsBack();
-    void fullExportWritesTiles_data();
-    void fullExportWritesTiles();
     void cancelDuringSave();
     void existingFolderAnsweredNo();
     void saveDoesNotRunTwiceAtOnce();
@@ -160,43 +158,65 @@ private slots:
 // ---------------------------------------------------------------------------------------------
 // Save dialog
 
-void TestSaveDialog::opensWithProposals_data() {
+void TestSaveDialog::proposalsAndSaving_data() {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("option");
-    QTest::newRow("a.jpg") << "a.jpg"
-                           << "opbJpg";
-    QTest::newRow("tif") << "scan.tif"
-                         << "opbTif";
+    QTest::addColumn<QString>("chosen"); // the format option the user clicks, if any
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("jpg") << "a.jpg"
+                         << ""
+                         << ".jpg";
+    QTest::newRow("tif, BMP chosen") << "scan.tif"
+                                     << "opbBmp"
+                                     << ".bmp";
     QTest::newRow("bmp") << "old.BMP"
-                         << "opbBmp";
+                         << ""
+                         << ".bmp";
 }
 
-void TestSaveDialog::opensWithProposals() {
+// The dialog proposes names and the format of the chosen file; saving writes the tiles in it.
+void TestSaveDialog::proposalsAndSaving() {
     QFETCH(QString, fileName);
-    QFETCH(QString, option);
+    QFETCH(QString, chosen);
+    QFETCH(QString, extension);
     const QString base = fileName.section(u'.', 0, 0) + u'_';
     const QString newFolder = base + QStringLiteral("poster_images");
     SaveFixture f;
     QVERIFY(f.Open(fileName));
     QVERIFY(QTest::qWaitForWindowExposed(f.dlg.get()));
-    QVERIFY(f.messages.Messages().isEmpty());
     QCOMPARE(f.dlg->txtBaseFileName->text(), base);
     QCOMPARE(f.dlg->txtNewFolderName->text(), newFolder);
-    for (QRadioButton* b : {f.dlg->opbBmp, f.dlg->opbTif, f.dlg->opbJpg})
-        QCOMPARE(b->isChecked(), b->objectName() == option);
     QCOMPARE(f.dlg->DirTilePath(), f.folder);
     const QString expected = Native(f.folder + u'/' + newFolder + u'/');
     QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
     QCOMPARE(f.dlg->lblPath->text(), expected);
-    if (fileName != QLatin1String("a.jpg"))
-        return;
-    QCOMPARE(f.dlg->windowTitle(), QStringLiteral("Save Poster Image Files"));
-    QVERIFY(!f.dlg->isModal());
-    QCOMPARE(f.dlg->cmdClose->text(), QStringLiteral("close"));
-    QCOMPARE(
-        f.dlg->txtNewFolderName->toolTip(),
-        QStringLiteral("Name of the new folder to be created to hold your poster tile images"));
-    Shot(f.dlg.get(), QStringLiteral("frmSaveTiles"));
+    if (extension == u".jpg") {
+        QCOMPARE(f.dlg->windowTitle(), QStringLiteral("Save Poster Image Files"));
+        QVERIFY(!f.dlg->isModal());
+        QCOMPARE(f.dlg->txtNewFolderName->toolTip(),
+                 QStringLiteral("Name of the new folder to be created to hold your poster tile "
+                                "images"));
+        Shot(f.dlg.get(), QStringLiteral("frmSaveTiles"));
+    }
+    if (!chosen.isEmpty())
+        QTest::mouseClick(f.dlg->findChild<QRadioButton*>(chosen), Qt::LeftButton);
+    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QVERIFY(f.messages.Messages().isEmpty());
+    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
+    QStringList files;
+    for (int n = 1; n <= 4; ++n)
+        files.append(base + QStringLiteral("00%1").arg(n) + extension);
+    QCOMPARE(f.Files(newFolder), files);
+    // Tile 4 is the bottom right quarter of the pattern.
+    const QImage tile(f.folder + u'/' + newFolder + u'/' + files.last());
+    QCOMPARE(tile.size(), QSize(60, 40));
+    if (extension != u".jpg")
+        QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
+                 PatternImage(120, 80).copy(60, 40, 60, 40));
+    // The dialog closes; the progress window is gone and the success window names the folder.
+    QVERIFY(!f.dlg->isVisible());
+    QVERIFY(!f.dlg->ProgressWindow()->isVisible());
+    QVERIFY(f.dlg->SuccessWindow()->isVisible());
+    QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), f.folder + u'/' + newFolder);
 }
 
 // The reasons are checked with the opening rules; here the dialog stays closed with a message.
@@ -254,47 +274,6 @@ void TestSaveDialog::invalidDriveFallsBack() {
     emit f.dlg->drvTile->activated(good);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.dlg->DirTilePath(), QDir::cleanPath(goodDrive));
-}
-
-void TestSaveDialog::fullExportWritesTiles_data() {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("jpg") << "opbJpg"
-                         << ".jpg";
-    QTest::newRow("tif") << "opbTif"
-                         << ".tif";
-    QTest::newRow("bmp") << "opbBmp"
-                         << ".bmp";
-}
-
-void TestSaveDialog::fullExportWritesTiles() {
-    QFETCH(QString, option);
-    QFETCH(QString, extension);
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    f.dlg->findChild<QRadioButton*>(option)->setChecked(true);
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
-
-    QVERIFY(f.messages.Messages().isEmpty());
-    QVERIFY(f.dlg->LastOutcome().has_value());
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
-    QStringList expected;
-    for (int n = 1; n <= 4; ++n)
-        expected.append(QStringLiteral("a_00%1").arg(n) + extension);
-    QCOMPARE(f.Files(QStringLiteral("a_poster_images")), expected);
-    // Tile 4 is the bottom right quarter of the pattern.
-    const QImage tile(f.folder + QStringLiteral("/a_poster_images/a_004") + extension);
-    QCOMPARE(tile.size(), QSize(60, 40));
-    if (extension != QLatin1String(".jpg"))
-        QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
-                 PatternImage(120, 80).copy(60, 40, 60, 40));
-
-    // The dialog closes; the progress window is gone and the success window names the folder.
-    QVERIFY(!f.dlg->isVisible());
-    QVERIFY(!f.dlg->ProgressWindow()->isVisible());
-    frmSimpleMsg* ok = f.dlg->SuccessWindow();
-    QVERIFY(ok->isVisible());
-    QCOMPARE(ok->lnkFol->Target(), f.folder + QStringLiteral("/a_poster_images"));
 }
 
 void TestSaveDialog::cancelDuringSave() {
