@@ -111,8 +111,7 @@ private slots:
     void enterInMarginBoxPressesNoButton();
     void applyHandsOver_data();
     void applyHandsOver();
-    void cancelChangesNothing();
-    void showPaperDialogIsModal();
+    void showPaperDialog();
 
     // --- Help ---
     void helpSearch_data();
@@ -324,49 +323,45 @@ void TestDialogs::applyHandsOver() {
     QCOMPARE(again.lstPaperSize->currentRow(), row);
 }
 
-void TestDialogs::cancelChangesNothing() {
-    for (const bool byCloseBox : {false, true}) {
-        PaperFixture f(kA4Line, 1);
-        frmTileSize& d = *f.dlg;
-        d.opbInches->click();
-        ClickPaper(d, 5);
-        d.chkLock->click();
-        if (byCloseBox)
-            d.close();
-        else
-            d.cmdCancel->click();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(f.applied, 0);
-        QCOMPARE(f.poster.getPaperRegLine(), kA4Line);
-        QCOMPARE(f.poster.iCurUnits, kUnitInches);
-        QCOMPARE(f.poster.dTileWidth, 6.0);
-        QCOMPARE(f.poster.iWhMarginLocked, short(1));
-    }
-}
-
-void TestDialogs::showPaperDialogIsModal() {
+// Shown from the main window: modal over it; Cancel and the close box change nothing.
+void TestDialogs::showPaperDialog() {
     PosterState poster;
     poster.sPaperRegLine = kA4Line;
+    poster.iWhMarginLocked = 1;
     RecordingMessageService messages;
     QWidget owner;
     owner.show();
-    bool wasModal = false;
-    QTimer::singleShot(0, &owner, [&] {
-        auto* dlg = qobject_cast<frmTileSize*>(QApplication::activeModalWidget());
-        if (!dlg)
-            return;
-        wasModal = dlg->isModal() && dlg->parentWidget() == &owner;
-        ClickPaper(*dlg, 2);
-        dlg->cmdOk->click();
-    });
     QList<PaperHandOver> received;
-    const int result = frmTileSize::ShowPaperDialog(
-        poster, messages, &owner, [&](const PaperHandOver& h) { received.append(h); });
-    QCOMPARE(result, int(QDialog::Accepted));
+    const auto show = [&] {
+        return frmTileSize::ShowPaperDialog(poster, messages, &owner,
+                                            [&](const PaperHandOver& h) { received.append(h); });
+    };
+    for (const bool byCloseBox : {false, true}) {
+        WhenModal<frmTileSize>([byCloseBox](frmTileSize* d) {
+            d->opbInches->click();
+            ClickPaper(*d, 5);
+            d->chkLock->click();
+            if (byCloseBox)
+                d->close();
+            else
+                d->cmdCancel->click();
+        });
+        QCOMPARE(show(), int(QDialog::Rejected));
+    }
+    QVERIFY(received.isEmpty());
+    QCOMPARE(poster.getPaperRegLine(), kA4Line);
+    QCOMPARE(poster.dTileWidth, 6.0);
+    QCOMPARE(poster.iWhMarginLocked, short(1));
+    bool wasModal = false;
+    WhenModal<frmTileSize>([&](frmTileSize* d) {
+        wasModal = d->isModal() && d->parentWidget() == &owner;
+        ClickPaper(*d, 2);
+        d->cmdOk->click();
+    });
+    QCOMPARE(show(), int(QDialog::Accepted));
     QVERIFY(wasModal);
     QCOMPARE(received.size(), 1);
-    QCOMPARE(received.first().sNewCurPaperName, QStringLiteral("A6 - 105 x 148"));
+    QCOMPARE(poster.sPaperName, QStringLiteral("A6 - 105 x 148"));
     QCOMPARE(poster.dTileWidth, 124.0);
     QCOMPARE(poster.dTileHeight, 81.0);
 }
