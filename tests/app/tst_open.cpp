@@ -1,8 +1,8 @@
 // Opening photos: the main window's own loading path and the command line side by side.
 #include "app/frm_main.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/imaging.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 #include "source/status_pictures.h"
 #include "tests/cli/cli_run.h"
 

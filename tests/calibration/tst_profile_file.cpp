@@ -1,7 +1,7 @@
 #include "calibration/profile_file.h"
 #include "calibration/profile_store.h"
-#include "common/recording_message_service.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "calibration/profile_file.h"
 #include "calibration/profile_store.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "calibration/profile_file.h"
 #include "cli/cli_app.h"
 #include "cli_run.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <QDir>
 #include <QFile>

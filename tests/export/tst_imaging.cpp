@@ -1,6 +1,6 @@
 #include "export_test_support.h"
 
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/jpeg_codec.h"
 #include "export/page_prefetcher.h"
 #include "export/tile_renderer.h"

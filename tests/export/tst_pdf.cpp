@@ -2,7 +2,7 @@
 
 #include "../cli/cli_run.h"
 #include "calibration/profile_table.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/tile_saver.h"
 
 #include <QColorSpace>

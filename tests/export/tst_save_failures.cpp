@@ -1,6 +1,6 @@
 #include "cli/export_command.h"
 #include "export_test_support.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <QDir>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "calibration/edge_trim.h"
 #include "calibration/profile_table.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
 
