@@ -8,6 +8,7 @@
 #include "common/string_table.h"
 #include "export/edge_test_target.h"
 #include "export/edge_test_target_texts.h"
+#include "export/format_table.h"
 #include "export/image_format.h"
 #include "layout/poster_state.h"
 
@@ -490,9 +491,9 @@ QString frmBtm::ShowSaveTestTargetDialog(const QString& fileName, const QString&
     dialog.setObjectName(QStringLiteral("dlgSaveTestTarget"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters{tr("Bitmap (*.bmp)"), tr("Tiff (*.tif)"), tr("Jpeg (*.jpg)")};
+    const QStringList filters = FormatTable::ImageFilters();
     dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.at(2));
+    dialog.selectNameFilter(FormatTable::Row(ImageFormat::Jpeg).Filter());
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};

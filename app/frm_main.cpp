@@ -103,7 +103,7 @@ QPixmap ArrowPicture(int pressed, int size) {
 
 frmMain::frmMain(SettingsStore& settings, MessageService& messages, QWidget* parent)
     : QMainWindow(parent), settings_(settings), messages_(messages),
-      profileStore_(std::make_unique<ProfileStore>(settings)) {
+      profileStore_(std::make_unique<ProfileStore>(settings, &messages)) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     BuildUi();

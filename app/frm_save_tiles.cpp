@@ -6,8 +6,11 @@
 #include "app/frm_simple_msg.h"
 #include "app/save_progress_windows.h"
 #include "common/message_service.h"
+#include "export/format_table.h"
+#include "export/pdf_tile_sink.h"
 #include "export/save_folder_label.h"
 #include "export/save_tiles_opening.h"
+#include "export/split_path_label.h"
 #include "layout/poster_state.h"
 #include "source/file_browser.h"
 #include "source/source_image.h"
@@ -65,10 +68,12 @@ void frmSaveTiles::BuildControls() {
     opbBmp = Named(new QRadioButton(fraFileFormat), "opbBmp");
     opbTif = Named(new QRadioButton(fraFileFormat), "opbTif");
     opbJpg = Named(new QRadioButton(fraFileFormat), "opbJpg");
+    opbPdf = Named(new QRadioButton(fraFileFormat), "opbPdf");
     auto* formats = new QVBoxLayout(fraFileFormat);
     formats->addWidget(opbBmp);
     formats->addWidget(opbTif);
     formats->addWidget(opbJpg);
+    formats->addWidget(opbPdf);
     formats->addStretch(1);
 
     fraNewName = Named(new QGroupBox(this), "fraNewName");
@@ -142,9 +147,8 @@ void frmSaveTiles::SetTexts() {
     fraFileFormat->setTitle(tr("File Type"));
     fraFileFormat->setToolTip(
         tr("Image file format that your poster tile images will be saved as"));
-    opbBmp->setText(tr("Bitmap (.bmp)"));
-    opbTif->setText(tr("Tiff (.tif)"));
-    opbJpg->setText(tr("Jpeg (.jpg)"));
+    for (const auto& [button, format] : FormatButtons())
+        button->setText(FormatTable::Row(format).Caption());
     fraNewName->setTitle(tr("File Save Info"));
     Label2->setText(tr("Base Filename") + u':');
     txtBaseFileName->setToolTip(
@@ -170,6 +174,16 @@ void frmSaveTiles::ConnectEvents() {
     connect(drvTile, &QComboBox::activated, this, &frmSaveTiles::drvTile_Change);
     connect(folderTree_, &FolderTree::folderChosen, this, &frmSaveTiles::dirTile_Change);
     connect(txtNewFolderName, &QLineEdit::textChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
+    // The document's name follows the base name; a document needs no new folder.
+    connect(txtBaseFileName, &QLineEdit::textChanged, this, [this] {
+        if (SavesDocument())
+            UpdateSaveFolderLabel();
+    });
+    connect(opbPdf, &QRadioButton::toggled, this, [this](bool on) {
+        txtNewFolderName->setEnabled(!on);
+        Label1->setEnabled(!on);
+        UpdateSaveFolderLabel();
+    });
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -219,27 +233,28 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, SourceImage& source, const
         poster, [&source] { return ImageObject::FromImage(source.Full()); }, folder, fileName);
 }
 
+std::vector<std::pair<QRadioButton*, ImageFormat>> frmSaveTiles::FormatButtons() const {
+    return {{opbBmp, ImageFormat::Bmp},
+            {opbTif, ImageFormat::Tiff},
+            {opbJpg, ImageFormat::Jpeg},
+            {opbPdf, ImageFormat::Pdf}};
+}
+
+bool frmSaveTiles::SavesDocument() const {
+    const auto format = SelectedFormat();
+    return format && !FormatTable::Row(*format).IsImage();
+}
+
 void frmSaveTiles::SelectFormat(ImageFormat format) {
-    switch (format) {
-    case ImageFormat::Bmp:
-        opbBmp->setChecked(true);
-        break;
-    case ImageFormat::Tiff:
-        opbTif->setChecked(true);
-        break;
-    case ImageFormat::Jpeg:
-        opbJpg->setChecked(true);
-        break;
-    }
+    for (const auto& [button, f] : FormatButtons())
+        if (f == format)
+            button->setChecked(true);
 }
 
 std::optional<ImageFormat> frmSaveTiles::SelectedFormat() const {
-    if (opbBmp->isChecked())
-        return ImageFormat::Bmp;
-    if (opbTif->isChecked())
-        return ImageFormat::Tiff;
-    if (opbJpg->isChecked())
-        return ImageFormat::Jpeg;
+    for (const auto& [button, format] : FormatButtons())
+        if (button->isChecked())
+            return format;
     return std::nullopt;
 }
 
@@ -253,6 +268,12 @@ SaveTilesRequest frmSaveTiles::Request() const {
 }
 
 void frmSaveTiles::UpdateSaveFolderLabel() {
+    if (SavesDocument()) {
+        lblPath->setText(LabelLines(
+            SplitPathLabel(QDir::toNativeSeparators(PdfTileSink::DocumentFilePath(Request())),
+                           SaveFolderLabel::kWinStart, SaveFolderLabel::kWinEnd)));
+        return;
+    }
     lblPath->setText(LabelLines(SaveFolderLabel::Caption(dirTilePath_, txtNewFolderName->text())));
 }
 

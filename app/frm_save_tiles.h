@@ -11,6 +11,8 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -58,6 +60,8 @@ public:
     std::optional<ImageFormat> SelectedFormat() const;
     // What the controls say, as the save takes it.
     SaveTilesRequest Request() const;
+    // Whether the chosen type makes one document rather than a folder of image files.
+    bool SavesDocument() const;
     void UpdateSaveFolderLabel();
 
     // Runs the save with the dialog's choices and windows; the dialog stays open.
@@ -77,6 +81,7 @@ public:
     QRadioButton* opbBmp = nullptr;
     QRadioButton* opbTif = nullptr;
     QRadioButton* opbJpg = nullptr;
+    QRadioButton* opbPdf = nullptr;
     QGroupBox* fraNewName = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* txtBaseFileName = nullptr;
@@ -97,6 +102,8 @@ private:
     void SetTexts();
     void ConnectEvents();
     void SelectFormat(ImageFormat format);
+    // The file type option buttons in order of precedence, with their formats.
+    std::vector<std::pair<QRadioButton*, ImageFormat>> FormatButtons() const;
 
     void drvTile_Change(int index);
     void dirTile_Change(const QString& path);

@@ -93,11 +93,23 @@ frmSimpleMsg::frmSimpleMsg(QWidget* parent) : QDialog(parent), opener_(&OpenInFi
 }
 
 void frmSimpleMsg::ShowSaveOkMsg(const QString& sFolderName) {
+    lblTitle->setText(tr("Images Saved Successfully"));
     lblMsg->setText(tr("Your poster images were saved successfully and are now ready for you to "
                        "print.  They are located in the following folder:"));
-    const QString shown = QDir::toNativeSeparators(sFolderName);
+    ShowLink(sFolderName);
+}
+
+void frmSimpleMsg::ShowSavedDocument(const QString& filePath) {
+    lblTitle->setText(tr("Poster Saved Successfully"));
+    lblMsg->setText(tr("Your poster was saved successfully and is now ready for you to print "
+                       "at actual size (100 %).  It is the following file:"));
+    ShowLink(filePath);
+}
+
+void frmSimpleMsg::ShowLink(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
     lnkFol->SetCaption(SplitPathLabel(shown, kLinkWinStart, kLinkWinEnd));
-    lnkFol->SetTarget(sFolderName);
+    lnkFol->SetTarget(path);
     lnkFol->setToolTip(shown);
     show();
     raise();

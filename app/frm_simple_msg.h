@@ -27,6 +27,8 @@ public:
 
     // Shows the window modeless with a link to sFolderName.
     void ShowSaveOkMsg(const QString& sFolderName);
+    // The same for a poster saved as one file, with a link that opens it.
+    void ShowSavedDocument(const QString& filePath);
     void SetFolderOpener(FolderOpener opener) { opener_ = std::move(opener); }
 
     QLabel* lblTitle = nullptr;
@@ -36,6 +38,7 @@ public:
     QPushButton* cmdOk = nullptr;
 
 private:
+    void ShowLink(const QString& path);
     void lnkFol_Click(const QString& target);
 
     FolderOpener opener_;

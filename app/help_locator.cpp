@@ -29,7 +29,13 @@ QString HelpLocator::GetHelpFilePath(const QString& appDir, const QString& progr
     if (programDir.isEmpty())
         return {};
     const QString candidate = ApplicationFolder::Join(programDir, HelpFileName());
-    return IsFile(candidate) ? candidate : QString();
+    if (IsFile(candidate))
+        return candidate;
+    const QString installed = ApplicationFolder::InstalledDataFolder(programDir);
+    if (installed.isEmpty())
+        return {};
+    const QString shared = ApplicationFolder::Join(installed, HelpFileName());
+    return IsFile(shared) ? shared : QString();
 }
 
 QString HelpLocator::GetHelpFilePath(const QString& appDir) {

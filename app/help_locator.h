@@ -6,7 +6,7 @@ namespace tessellon {
 
 // Where the help file is looked for and what is said when it is not there. The file is searched
 // under its own name in the installation folder named by the settings value `app_dir` first,
-// then beside the program.
+// then beside the program, then in the data folder of an installed program.
 class HelpLocator {
 public:
     // The help file's name, without a folder.

@@ -27,4 +27,8 @@ void SaveProgressWindows::ShowSaveOkMsg(const QString& sFolderName) {
     success_.ShowSaveOkMsg(sFolderName);
 }
 
+void SaveProgressWindows::ShowSavedDocument(const QString& filePath) {
+    success_.ShowSavedDocument(filePath);
+}
+
 } // namespace tessellon

@@ -19,6 +19,7 @@ public:
     bool Canceled() const override;
     void CloseProgress() override;
     void ShowSaveOkMsg(const QString& sFolderName) override;
+    void ShowSavedDocument(const QString& filePath) override;
 
 private:
     frmMsg& progress_;

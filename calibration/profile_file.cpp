@@ -2,12 +2,14 @@
 
 #include "common/number_format.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tessellon {
@@ -27,15 +29,37 @@ QString TwoDigits(int v) {
     return s;
 }
 
-// Lines are written in UTF-8; a file from elsewhere in the system's 8-bit code page still
-// reads, as such bytes are almost never valid UTF-8.
-QString DecodeLine(const QByteArray& bytes) {
+// Files a profile file is read from at most; a longer one is not a profile file a person made.
+constexpr qint64 kMaxFileBytes = 4 << 20;
+
+// The file's text: by its byte order mark when it has one, else UTF-8 (what the program
+// writes), else the system's 8-bit code page, as such bytes are almost never valid UTF-8.
+QString DecodeFile(const QByteArray& bytes) {
+    if (const auto marked = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*marked); // skips the mark
+        return decoder.decode(bytes);
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     QStringDecoder system(QStringConverter::System);
     return system.decode(bytes);
+}
+
+// The four comma-separated numbers of a value field, when it holds them.
+std::optional<std::array<int, 4>> CommaValues(const QString& values) {
+    const QStringList fields = values.split(u',');
+    if (fields.size() < 4)
+        return std::nullopt;
+    std::array<int, 4> out{};
+    for (size_t i = 0; i < out.size(); ++i) {
+        const QString field = fields[static_cast<qsizetype>(i)].trimmed();
+        if (field.isEmpty() || !ParseNumber(field))
+            return std::nullopt;
+        out[i] = ClipField(field);
+    }
+    return out;
 }
 
 } // namespace
@@ -46,6 +70,10 @@ std::optional<EdgeProfile> ProfileFile::ParseProfileLine(const QString& line) {
         return std::nullopt;
     EdgeProfile p;
     p.name = line.left(tab);
+    if (const auto values = CommaValues(line.mid(tab + 1))) {
+        p.clip = *values;
+        return p;
+    }
     for (size_t i = 0; i < p.clip.size(); ++i)
         p.clip[i] = ClipField(line.mid(tab + 1 + 3 * static_cast<qsizetype>(i), 2));
     return p;
@@ -67,33 +95,39 @@ QByteArray ProfileFile::Encode(const QList<EdgeProfile>& profiles) {
 
 ProfileFile::ReadResult ProfileFile::Read(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists())
-        return {kNoFile, {}};
-    if (!info.isFile())
-        return {kUnreadable, {}};
+    if (!info.exists() && !info.isSymLink())
+        return {kNoFile, {}, false, {}};
     QFile file(path);
+    if (info.isDir())
+        return {
+            kUnreadable, {}, false, QCoreApplication::translate("ProfileFile", "Is a directory")};
     if (!file.open(QIODevice::ReadOnly))
-        return {kUnreadable, {}};
+        return {kUnreadable, {}, false, file.errorString()};
+    const QByteArray bytes = file.read(kMaxFileBytes);
+    if (file.error() != QFileDevice::NoError)
+        return {kUnreadable, {}, false, file.errorString()};
+    const bool complete = file.atEnd();
 
     QList<EdgeProfile> profiles;
     profiles.reserve(kMaxProfiles + 1);
-    while (profiles.size() < kMaxProfiles && !file.atEnd()) {
-        QByteArray bytes = file.readLine();
-        if (file.error() != QFileDevice::NoError)
-            return {kUnreadable, {}};
-        if (bytes.endsWith('\n'))
-            bytes.chop(1);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (auto p = ParseProfileLine(DecodeLine(bytes)))
+    const QString text = DecodeFile(bytes);
+    qsizetype from = 0;
+    while (profiles.size() < kMaxProfiles && from < text.size()) {
+        qsizetype end = text.indexOf(u'\n', from);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).mid(from, end - from);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (auto p = ParseProfileLine(line.toString()))
             profiles.append(std::move(*p));
+        from = end + 1;
     }
-    if (file.error() != QFileDevice::NoError)
-        return {kUnreadable, {}};
     if (profiles.isEmpty())
-        return {kNoProfile, {}};
+        return {kNoProfile, {}, false, {}};
     profiles.squeeze();
-    return {kRead, std::move(profiles)};
+    const bool whole = complete && Encode(profiles) == bytes;
+    return {kRead, std::move(profiles), whole, {}};
 }
 
 bool ProfileFile::Write(const QString& path, const QList<EdgeProfile>& profiles) {

@@ -27,21 +27,29 @@ public:
     struct ReadResult {
         short result = kNoFile;
         QList<EdgeProfile> profiles; // filled only when result is kRead
+        // True when writing `profiles` back gives the file's bytes exactly: nothing was
+        // skipped, cut off, changed or decoded by guesswork. False for a file that exists but
+        // gave no profile.
+        bool whole = false;
+        QString reason; // why an existing file could not be read
     };
 
     static QString FileName() { return QStringLiteral("printer_edge_config"); }
 
     // Splits one line (without its line end). Empty when the line holds no TAB. The name is
-    // everything before the first TAB; the values are the two characters after it and each
-    // third character on, rounded down. A value field that is no number gives 0, and values
-    // are brought into 0..16.
+    // everything before the first TAB. The values are the first four comma-separated numbers
+    // after it (so 3,4,3,2, reads as written); failing that, the two characters after the TAB
+    // and each third character on. Values are rounded down, a field that is no number gives 0,
+    // and values are brought into 0..16.
     static std::optional<EdgeProfile> ParseProfileLine(const QString& line);
     // The line of one profile, CR LF included.
     static QString FormatProfileLine(const EdgeProfile& profile);
     // The whole file's bytes: names in UTF-8 (plain ASCII names give plain ASCII).
     static QByteArray Encode(const QList<EdgeProfile>& profiles);
 
-    // Reads at most kMaxProfiles profiles; lines without a TAB are skipped.
+    // Reads at most kMaxProfiles profiles; lines without a TAB are skipped. UTF-8 and, with
+    // their byte order mark, UTF-16 and UTF-32 files are read as such; other bytes in the
+    // system's 8-bit code page.
     static ReadResult Read(const QString& path);
     // Replaces the file atomically: either the complete new table is there or the old file
     // is left untouched. False when it could not be written.

@@ -5,38 +5,66 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace tessellon {
-ProfileStore::ProfileStore(const SettingsStore& settings) : settings_(&settings) {}
+ProfileStore::ProfileStore(const SettingsStore& settings, MessageService* notices)
+    : settings_(&settings), notices_(notices) {}
 
-ProfileStore::ProfileStore(QString filePath) : fixedPath_(std::move(filePath)) {}
+ProfileStore::ProfileStore(QString filePath, MessageService* notices)
+    : fixed_{std::move(filePath), {}}, notices_(notices) {}
+
+ProfileStore::ProfileStore(Locations locations, MessageService* notices)
+    : fixed_(std::move(locations)), notices_(notices) {}
+
+ProfileStore::Locations ProfileStore::CurrentLocations() const {
+    if (!settings_)
+        return fixed_;
+    const QString folder = ApplicationFolder::Resolve(*settings_);
+    Locations out{ApplicationFolder::Join(folder, ProfileFile::FileName()), {}};
+    if (ApplicationFolder::UsesUserDataFolder(*settings_)) {
+        // Only named here; the folder is made when the file is first written.
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!data.isEmpty() && QDir::cleanPath(data) != QDir::cleanPath(folder))
+            out.fallback = ApplicationFolder::Join(data, ProfileFile::FileName());
+    }
+    return out;
+}
 
 QString ProfileStore::GetProfileFilePath() const {
-    if (!settings_)
-        return fixedPath_;
-    return ApplicationFolder::Join(ApplicationFolder::WritableDataFolder(*settings_),
-                                   ProfileFile::FileName());
+    const Locations where = CurrentLocations();
+    return where.fallback.isEmpty() ? where.file : where.fallback;
 }
 
 short ProfileStore::ReadBorderPrefs() {
-    ProfileFile::ReadResult r = ProfileFile::Read(GetProfileFilePath());
+    const Locations where = CurrentLocations();
+    readPath_ = !where.fallback.isEmpty() && QFileInfo::exists(where.fallback) ? where.fallback
+                                                                               : where.file;
+    ProfileFile::ReadResult r = ProfileFile::Read(readPath_);
     holdUnreadable_ = r.result == ProfileFile::kUnreadable;
-    if (r.result == ProfileFile::kRead)
+    lastWhole_ = r.whole;
+    lastReason_ = r.reason;
+    backupFirst_ =
+        (r.result == ProfileFile::kRead || r.result == ProfileFile::kNoProfile) && !r.whole;
+    synced_.reset();
+    if (r.result == ProfileFile::kRead) {
+        if (r.whole)
+            synced_ = r.profiles;
         table_.SetProfiles(std::move(r.profiles));
+    }
     return r.result;
 }
 
 ProfileStore::SaveResult ProfileStore::SaveBorderPrefs() {
-    if (holdUnreadable_)
-        return {false, true, {}};
-    return {ProfileFile::Write(GetProfileFilePath(), table_.Profiles()), false, {}};
+    return Save(false);
 }
 
-QString ProfileStore::FreeBackupPath() const {
-    const QString base = GetProfileFilePath() + QStringLiteral(".bak");
+QString ProfileStore::FreeBackupPath(const QString& path) {
+    const QString base = path + QStringLiteral(".bak");
     QString candidate = base;
     // An earlier backup is never replaced.
     for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
@@ -44,20 +72,37 @@ QString ProfileStore::FreeBackupPath() const {
     return candidate;
 }
 
-ProfileStore::SaveResult ProfileStore::SaveUserChange() {
+ProfileStore::SaveResult ProfileStore::Save(bool userChange) {
+    if (synced_ && *synced_ == table_.Profiles())
+        return {true, false, {}};
+    if (holdUnreadable_ && !userChange)
+        return {false, true, {}};
     SaveResult result;
-    if (holdUnreadable_) {
-        const QString path = GetProfileFilePath();
-        if (QFileInfo::exists(path)) {
-            const QString backup = FreeBackupPath();
-            if (!QDir().rename(path, backup))
-                return {false, true, {}}; // still held: the table stays in memory only
-            result.backupPath = backup;
-        }
+    const Locations where = CurrentLocations();
+    const QString path = where.fallback.isEmpty() ? where.file : where.fallback;
+    const bool present = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    if ((holdUnreadable_ || backupFirst_) && path == readPath_ && present) {
+        const QString backup = FreeBackupPath(path);
+        // What cannot be read is moved aside; what could be read is copied, byte for byte.
+        const bool kept = holdUnreadable_ ? QDir().rename(path, backup) : QFile::copy(path, backup);
+        if (!kept)
+            return {false, true, {}}; // the table stays in memory only
+        result.backupPath = backup;
         result.held = true;
-        holdUnreadable_ = false;
     }
-    result.written = ProfileFile::Write(GetProfileFilePath(), table_.Profiles());
+    holdUnreadable_ = false;
+    backupFirst_ = false;
+    if (!where.fallback.isEmpty())
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    result.written = ProfileFile::Write(path, table_.Profiles());
+    if (notices_ && !result.backupPath.isEmpty())
+        notices_->Information(NoticeTitle(), BackupNotice(result.backupPath, lastReason_));
+    if (result.written) {
+        if (notices_ && path != readPath_ && !readPath_.isEmpty())
+            notices_->Information(NoticeTitle(), MovedNotice(path));
+        readPath_ = path;
+        synced_ = table_.Profiles();
+    }
     return result;
 }
 
@@ -75,6 +120,10 @@ short ProfileStore::LoadProfiles() {
     const short result = ReadBorderPrefs();
     if (result < 1)
         SetDefaultProfiles();
+    // A file that cannot be written where it was read is copied to the user's data folder only
+    // when the user changes a profile.
+    if (readPath_ != GetProfileFilePath() && result != ProfileFile::kUnreadable)
+        synced_ = table_.Profiles();
     SaveBorderPrefs();
     return result;
 }
@@ -197,6 +246,29 @@ QString ProfileStore::TableFullText() {
         "ProfileStore",
         "You can not have more than 199 Edge Calibration Profiles.  Please delete a "
         "profile before you create a new one.");
+}
+
+QString ProfileStore::NoticeTitle() {
+    return QCoreApplication::translate("ProfileStore", "Edge Calibration Profiles");
+}
+
+QString ProfileStore::BackupNotice(const QString& backupPath, const QString& reason) {
+    QString text = QCoreApplication::translate(
+                       "ProfileStore",
+                       "Your edge calibration profile file could not be read exactly as it was "
+                       "written.  The original file has been kept as:\n%1")
+                       .arg(backupPath);
+    if (!reason.isEmpty())
+        text += u'\n' + QCoreApplication::translate("ProfileStore", "Reason: %1").arg(reason);
+    return text;
+}
+
+QString ProfileStore::MovedNotice(const QString& filePath) {
+    return QCoreApplication::translate(
+               "ProfileStore",
+               "The application folder can not be written to.  Your edge calibration profiles "
+               "are now stored in:\n%1")
+        .arg(filePath);
 }
 
 QString ProfileStore::TableFullTitle() {

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace tessellon {
 
@@ -14,34 +15,56 @@ class MessageService;
 class SettingsStore;
 
 // The edge calibration profiles of the run and their file. Every change of the table is
-// written to the file at once. A file that exists but cannot be read is never overwritten
-// without a trace: the shipped profiles are used, nothing is written until the user changes a
-// profile, and then the old file is first moved aside to printer_edge_config.bak.
+// written to the file at once; a write that would not change the file is left out.
+//
+// The user's file is never lost without a trace. A file the reader could not take over exactly
+// (lines skipped or cut off, values changed, an encoding it had to guess) is copied to
+// printer_edge_config.bak (.bak2, ... when that exists) before it is first replaced. A file
+// that exists but cannot be read is not written over: the shipped profiles are used, and when
+// the user changes a profile the old file is first moved aside the same way. Each backup, and
+// a file that moves to the user's data folder, is told once through the notice service.
 class ProfileStore {
 public:
     struct SaveResult {
-        bool written = false;
-        // The unreadable file was kept: nothing written (held) or moved to backupPath first.
+        bool written = false; // the file holds the table (now or already)
+        // An unreadable or not wholly read file was kept: nothing written (held), or it was
+        // kept as backupPath first.
         bool held = false;
         QString backupPath;
     };
 
-    // The file lives in the application folder of `settings` (app_dir or the program's
-    // folder), or in the user's application data folder when that folder is not writable.
-    explicit ProfileStore(const SettingsStore& settings);
+    // Where the file lives. `file` is in the application folder; `fallback`, when set, is the
+    // file in the user's data folder used because the application folder cannot be written:
+    // it is read once it exists (else `file` is), and every write goes there.
+    struct Locations {
+        QString file;
+        QString fallback;
+    };
+
+    // The file of the application folder of `settings` (app_dir or the program's folder).
+    // `notices` (optional) is told of backups and of a moved file.
+    explicit ProfileStore(const SettingsStore& settings, MessageService* notices = nullptr);
     // The file at a fixed path.
-    explicit ProfileStore(QString filePath);
+    explicit ProfileStore(QString filePath, MessageService* notices = nullptr);
+    explicit ProfileStore(Locations locations, MessageService* notices = nullptr);
     ProfileStore(const ProfileStore&) = delete; // the poster state points at the table
     ProfileStore& operator=(const ProfileStore&) = delete;
 
     const ProfileTable& Table() const { return table_; }
     qsizetype Count() const { return table_.Count(); }
 
+    // The file the table is written to.
     QString GetProfileFilePath() const;
+    // The file the table was last read from.
+    const QString& ReadPath() const { return readPath_; }
+    Locations CurrentLocations() const;
 
     // Reads the file into the table: 1 read (at least one profile), 0 no file, -33 no
     // profile in the file, -2 the file could not be read. The table changes only on 1.
     short ReadBorderPrefs();
+    // Whether the last read took the file over exactly, and why a file could not be read.
+    bool LastReadWhole() const { return lastWhole_; }
+    const QString& LastReadReason() const { return lastReason_; }
     // Writes the whole table; failures leave the old file and keep the table in memory. While
     // an unreadable file is held, nothing is written.
     SaveResult SaveBorderPrefs();
@@ -88,15 +111,27 @@ public:
     static QString InvalidNameTitle();
     static QString TableFullText();
     static QString TableFullTitle();
+    static QString NoticeTitle();
+    static QString BackupNotice(const QString& backupPath, const QString& reason);
+    static QString MovedNotice(const QString& filePath);
 
 private:
-    SaveResult SaveUserChange();
-    QString FreeBackupPath() const;
+    SaveResult Save(bool userChange);
+    SaveResult SaveUserChange() { return Save(true); }
+    static QString FreeBackupPath(const QString& path);
 
     const SettingsStore* settings_ = nullptr;
-    QString fixedPath_;
+    Locations fixed_;
+    MessageService* notices_ = nullptr;
     ProfileTable table_;
+    QString readPath_;
+    bool lastWhole_ = false;
+    QString lastReason_;
     bool holdUnreadable_ = false;
+    // The file read from must be kept before it is replaced.
+    bool backupFirst_ = false;
+    // The table as the file at readPath_ holds it byte for byte, when known.
+    std::optional<QList<EdgeProfile>> synced_;
 };
 
 } // namespace tessellon

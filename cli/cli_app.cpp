@@ -1,6 +1,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_profiles.h"
 #include "cli/export_command.h"
+#include "cli/paper_names.h"
 #include "cli/target_command.h"
 
 #include "paper/paper_model.h"
@@ -53,7 +54,7 @@ void CliApp::AddPosterOptions(QCommandLineParser& p) {
         {QStringLiteral("units"), QStringLiteral("Unit of paper lengths: in or mm (in)."),
          QStringLiteral("in|mm"), QStringLiteral("in")},
         {QStringLiteral("paper"),
-         QStringLiteral("Paper preset, exactly as the paper list names it (the first one)."),
+         QStringLiteral("Paper preset by short or full name, in any letter case (4x6)."),
          QStringLiteral("NAME")},
         {QStringLiteral("custom"), QStringLiteral("Custom paper size in the current units."),
          QStringLiteral("WxH")},
@@ -83,7 +84,8 @@ QString CliApp::HelpText() {
         "                       header is read) or a pixel size such as 3000x2000.\n"
         "  export IMAGE --out FOLDER [--base NAME] [--format jpg|tif|bmp] [--yes]\n"
         "                       Cut IMAGE into the poster's tiles and write them into FOLDER\n"
-        "                       (see export --help).\n"
+        "                       (see export --help); with --format pdf --out FILE.pdf, the\n"
+        "                       whole poster as one print-ready PDF.\n"
         "  target --out FILE.bmp|.tif|.jpg\n"
         "                       Write the edge calibration test print for the tile print size.\n"
         "  profiles [--profiles FILE]\n"
@@ -95,9 +97,12 @@ QString CliApp::HelpText() {
         "\n"
         "Poster options:\n"
         "  --tiles WxH          Tiles wide x high, 1..25 each (default 2x2).\n"
-        "  --units in|mm        Unit of paper lengths (default in).\n"
-        "  --paper NAME         Paper preset, exactly as the paper list names it (default:\n"
-        "                       the first entry of the unit's list; see `papers`).\n"
+        "  --units in|mm        Unit of paper lengths (default: the paper's, else in).\n"
+        "  --paper NAME         Paper preset, in any letter case: 4x6, 5x7, 8x10, letter,\n"
+        "                       legal, canvas (inches), a8 ... a2 (mm), custom, or a full\n"
+        "                       name as `papers` lists it. The paper's list decides the\n"
+        "                       unit; --units measures the sheet in the other (default:\n"
+        "                       4x6).\n"
         "  --custom WxH         Custom paper size in the current units.\n"
         "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
         "                       (default: the paper's own margins).\n"
@@ -109,15 +114,32 @@ QString CliApp::HelpText() {
         "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
         "                       says the printer clips off (info and export).\n"
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
-        "                       printer_edge_config, created when missing).\n"
+        "                       printer_edge_config; only read).\n"
         "  --help               Show this text.\n"
+        "  --version            Show the program's version.\n"
         "\n"
         "Bad input prints one line on stderr and exits with status 2.\n");
 }
 
 int CliApp::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << OneLine(message) << Qt::endl;
     return status;
+}
+
+QString CliApp::OneLine(QString message) {
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    message.replace(lineBreak, QStringLiteral(" "));
+    // Qt's text for a failure it has no description of.
+    static const QString unknown = QStringLiteral("Unknown error");
+    if (message.endsWith(QStringLiteral(": ") + unknown))
+        message.chop(unknown.size() + 2);
+    else if (message.trimmed() == unknown)
+        message = QStringLiteral("Failed for a reason the system did not give");
+    return message;
+}
+
+bool CliApp::StderrIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
 }
 
 int CliApp::Run(const QStringList& args) {
@@ -125,6 +147,10 @@ int CliApp::Run(const QStringList& args) {
         out_ << HelpText();
         out_.flush();
         return args.size() < 2 ? kExitUsage : kExitOk;
+    }
+    if (args[1] == u"--version") {
+        out_ << "tessellon-cli " << TESSELLON_VERSION << Qt::endl;
+        return kExitOk;
     }
     const QString command = args[1];
     QStringList rest = args;
@@ -136,7 +162,7 @@ int CliApp::Run(const QStringList& args) {
     if (command == u"profiles")
         return CliProfiles::List(rest, settings_, out_, err_);
     if (command == u"export")
-        return ExportCommand(out_, err_, isatty(STDERR_FILENO) != 0, settings_).Run(rest);
+        return ExportCommand(out_, err_, errIsTerminal_, settings_).Run(rest);
     if (command == u"target")
         return TargetCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
@@ -173,28 +199,35 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
     const QString units = p.value(QStringLiteral("units"));
     if (units != u"in" && units != u"mm")
         return Failure{QStringLiteral("Invalid --units value (in or mm): %1").arg(units)};
-    const UnitCode unit = units == u"mm" ? kUnitMillimeters : kUnitInches;
+    std::optional<UnitCode> askedUnit;
+    if (p.isSet(QStringLiteral("units")))
+        askedUnit = units == u"mm" ? kUnitMillimeters : kUnitInches;
+    UnitCode unit = askedUnit.value_or(kUnitInches);
 
-    // Paper: a preset of the unit's list by its exact name (the first one by default); --custom
-    // selects the list's custom entry with that size.
+    // Paper: a preset by its full or short name, which also decides the unit (the first inch
+    // preset by default); --custom selects the list's custom entry with that size.
     PaperModel paperModel;
     paperModel.initPaperSizes();
     int position = 0;
-    if (p.isSet(QStringLiteral("paper"))) {
-        const QString name = p.value(QStringLiteral("paper"));
-        const auto found = paperModel.FindPreset(unit, name);
-        if (!found)
-            return Failure{QStringLiteral("Unknown paper for %1: %2 (see tessellon-cli papers)")
-                               .arg(units, name)};
-        position = *found;
-    }
     std::optional<PaperSize> customSize;
+    std::optional<MarginValues> paperMargins;
+    if (p.isSet(QStringLiteral("paper"))) {
+        const auto lookup =
+            PaperNames(paperModel).Find(p.value(QStringLiteral("paper")), askedUnit);
+        if (!lookup.found)
+            return Failure{lookup.error};
+        unit = lookup.found->units;
+        position = lookup.found->position;
+        customSize = lookup.found->size;
+        paperMargins = lookup.found->margins;
+    }
     if (p.isSet(QStringLiteral("custom"))) {
         const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
         if (!custom || !(custom->w > 0) || !(custom->h > 0))
             return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
                                .arg(p.value(QStringLiteral("custom")))};
-        if (p.isSet(QStringLiteral("paper")) && !PaperModel::IsCustom(unit, position))
+        if (p.isSet(QStringLiteral("paper")) &&
+            (!PaperModel::IsCustom(unit, position) || customSize))
             return Failure{QStringLiteral("--custom needs the custom paper entry, not %1")
                                .arg(p.value(QStringLiteral("paper")))};
         position = PaperModel::LastPreset(unit);
@@ -215,6 +248,8 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
             (*margins)[static_cast<size_t>(i)] = *v;
         }
     }
+    if (!margins)
+        margins = paperMargins;
     if (const PaperValidation v = paperModel.EnterPaper(unit, position, customSize, margins);
         !v.ok())
         return Failure{v.sMsg};

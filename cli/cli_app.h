@@ -23,10 +23,16 @@ public:
 
     // `settings` locates the default edge profile file; null means the user's real settings.
     CliApp(QTextStream& out, QTextStream& err, const SettingsStore* settings = nullptr)
-        : out_(out), err_(err), settings_(settings) {}
+        : out_(out), err_(err), settings_(settings), errIsTerminal_(StderrIsTerminal()) {}
 
     // args[0] is the program name.
     int Run(const QStringList& args);
+    // Whether `err` is a terminal, where export draws its progress bar (default: stderr's).
+    void SetErrIsTerminal(bool terminal) { errIsTerminal_ = terminal; }
+
+    // A message as the tool prints it: on one line, and never ending in a reason that names
+    // nothing ("Unknown error").
+    static QString OneLine(QString message);
 
     static QString HelpText();
 
@@ -45,6 +51,7 @@ public:
     static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
 
 private:
+    static bool StderrIsTerminal();
     int Info(const QStringList& args);
     int Papers(const QStringList& args);
     int Fail(const QString& message, int status = kExitUsage);
@@ -52,6 +59,7 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     const SettingsStore* settings_;
+    bool errIsTerminal_;
 };
 
 } // namespace tessellon

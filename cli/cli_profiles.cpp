@@ -44,17 +44,34 @@ CliProfiles::Opened CliProfiles::Open(const QCommandLineParser& p, const Setting
         return opened;
     }
 
-    QString path;
-    if (settings) {
-        path = ProfileStore(*settings).GetProfileFilePath();
-    } else {
-        const QSettingsStore real;
-        path = ProfileStore(real).GetProfileFilePath();
-    }
-    opened.store = std::make_unique<ProfileStore>(path);
-    if (opened.store->LoadProfiles() == ProfileFile::kUnreadable)
+    // The application's own file is only read: its profiles, or the shipped ones when it has
+    // none, and a line on what could not be taken over. Only the application writes it.
+    const QSettingsStore real;
+    opened.store = std::make_unique<ProfileStore>(
+        ProfileStore(settings ? *settings : real).CurrentLocations());
+    switch (opened.store->ReadBorderPrefs()) {
+    case ProfileFile::kRead:
+        if (!opened.store->LastReadWhole())
+            opened.warning = QStringLiteral("Note: %1 could not be read exactly as it was "
+                                            "written; it is left unchanged")
+                                 .arg(opened.store->ReadPath());
+        break;
+    case ProfileFile::kUnreadable:
+        opened.warning = QStringLiteral("Cannot read profile file %1 (%2); the shipped profiles "
+                                        "are used")
+                             .arg(opened.store->ReadPath(), opened.store->LastReadReason());
+        opened.store->SetDefaultProfiles();
+        break;
+    case ProfileFile::kNoProfile:
         opened.warning =
-            QStringLiteral("Cannot read profile file %1; the shipped profiles are used").arg(path);
+            QStringLiteral("No edge calibration profile in %1; the shipped profiles are used")
+                .arg(opened.store->ReadPath());
+        opened.store->SetDefaultProfiles();
+        break;
+    default:
+        opened.store->SetDefaultProfiles();
+        break;
+    }
     return opened;
 }
 

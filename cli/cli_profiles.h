@@ -16,9 +16,9 @@ class PosterState;
 class SettingsStore;
 
 // The edge calibration profile options of the poster commands (--edge-profile, --profiles) and
-// the `profiles` command. A file named by --profiles is only read, never written; the default
-// file is the application's own and is created with the shipped profiles when it is missing,
-// as the application does at start-up.
+// the `profiles` command. Profile files are only read, never written: a file named by
+// --profiles must hold profiles; the application's own file gives the shipped profiles when it
+// is missing or has none.
 class CliProfiles {
 public:
     static void AddOptions(QCommandLineParser& parser);

@@ -2,7 +2,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_profiles.h"
-#include "common/message_service.h"
+#include "export/format_table.h"
 #include "export/imaging.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_defaults.h"
@@ -14,38 +14,15 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <new>
 
 namespace tessellon {
 namespace {
 
-// Messages of the save as lines on stderr; the existing-folder question is answered from
-// --yes.
-class CliMessages : public MessageService {
-public:
-    CliMessages(QTextStream& err, bool yes) : err_(err), yes_(yes) {}
-
-    void Critical(const QString&, const QString& text) override { err_ << text << Qt::endl; }
-    void Information(const QString&, const QString& text) override { err_ << text << Qt::endl; }
-    Answer YesNoCancel(const QString&, const QString& text) override {
-        if (!yes_)
-            refusedQuestion_ = text;
-        return yes_ ? Answer::Yes : Answer::No;
-    }
-    Answer OkCancel(const QString&, const QString&) override { return Answer::Ok; }
-
-    const QString& RefusedQuestion() const { return refusedQuestion_; }
-
-private:
-    QTextStream& err_;
-    bool yes_;
-    QString refusedQuestion_;
-};
-
-// A text progress bar on stderr; at the end the folder on stdout.
+// A text progress bar on stderr.
 class CliProgress : public SaveProgress {
 public:
-    CliProgress(QTextStream& out, QTextStream& err, bool show)
-        : out_(out), err_(err), show_(show) {}
+    CliProgress(QTextStream& err, bool show) : err_(err), show_(show) {}
 
     void ShowProgressBar(const QString& sMsg) override {
         message_ = sMsg;
@@ -64,10 +41,7 @@ public:
             drawn_ = false;
         }
     }
-    void ShowSaveOkMsg(const QString& sFolderName) override {
-        out_ << sFolderName << '\n';
-        out_.flush();
-    }
+    void ShowSaveOkMsg(const QString&) override {}
 
 private:
     void Draw(double fraction) {
@@ -81,23 +55,11 @@ private:
         drawn_ = true;
     }
 
-    QTextStream& out_;
     QTextStream& err_;
     bool show_;
     bool drawn_ = false;
     QString message_;
 };
-
-std::optional<ImageFormat> ParseFormat(const QString& text) {
-    const QString t = text.toLower();
-    if (t == u"jpg")
-        return ImageFormat::Jpeg;
-    if (t == u"tif")
-        return ImageFormat::Tiff;
-    if (t == u"bmp")
-        return ImageFormat::Bmp;
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -105,27 +67,40 @@ QString ExportCommand::HelpText() {
     return QStringLiteral(
         "Usage: tessellon-cli export IMAGE [poster options] --out FOLDER [--base NAME]\n"
         "                            [--format jpg|tif|bmp] [--yes]\n"
+        "       tessellon-cli export IMAGE [poster options] --format pdf --out FILE.pdf [--yes]\n"
         "\n"
-        "Writes one image file per poster tile into FOLDER, exactly as \"Save Images Now\":\n"
+        "Writes one image file per poster tile into FOLDER, exactly as \"Save Images Now\",\n"
+        "or the whole poster as one PDF with one page per sheet at the paper's exact size:\n"
         "  --out FOLDER         The folder to create for the tiles (its parent must exist).\n"
+        "  --out FILE.pdf       With --format pdf: the PDF to write (its folder must exist).\n"
         "  --base NAME          Base file name (default: the image's file name less its last\n"
         "                       four characters, then \"_\"). Files are NAME001.jpg, ...\n"
-        "  --format jpg|tif|bmp File type (default: from the image's extension).\n"
-        "  --yes                Write into FOLDER even when it exists already.\n"
+        "                       No folder separator, no leading dot.\n"
+        "  --format jpg|tif|bmp|pdf\n"
+        "                       File type (default: from the image's extension).\n"
+        "  --yes                Write into FOLDER, or replace FILE.pdf, when it exists already.\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
         "  --profiles FILE      The edge calibration profile file to read.\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
-        "Prints the info lines, then the folder. Exit status 0 on success, 1 when the save\n"
-        "fails, 2 for bad input or an existing folder without --yes.\n");
+        "Prints the info lines, then the folder or PDF. Exit status 0 on success, 1 when the\n"
+        "save fails, 2 for bad input or an existing folder or file without --yes.\n");
 }
 
 int ExportCommand::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << CliApp::OneLine(message) << Qt::endl;
     return status;
 }
 
 int ExportCommand::Run(const QStringList& args) {
+    try {
+        return RunUnguarded(args);
+    } catch (const std::bad_alloc&) {
+        return Fail(QStringLiteral("Not enough memory"), kExitFailed);
+    }
+}
+
+int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     CliApp::AddPosterOptions(p);
@@ -134,7 +109,7 @@ int ExportCommand::Run(const QStringList& args) {
         {QStringLiteral("out"), QStringLiteral("Folder to create for the tiles."),
          QStringLiteral("FOLDER")},
         {QStringLiteral("base"), QStringLiteral("Base file name."), QStringLiteral("NAME")},
-        {QStringLiteral("format"), QStringLiteral("jpg, tif or bmp."), QStringLiteral("FMT")},
+        {QStringLiteral("format"), QStringLiteral("jpg, tif, bmp or pdf."), QStringLiteral("FMT")},
         {QStringLiteral("yes"), QStringLiteral("Write into an existing folder.")},
         {QStringLiteral("help"), QStringLiteral("Show help.")},
     });
@@ -157,30 +132,41 @@ int ExportCommand::Run(const QStringList& args) {
     SaveTilesRequest request;
     if (p.isSet(QStringLiteral("base"))) {
         request.baseFileName = p.value(QStringLiteral("base"));
+        // The tiles go into the folder itself and are seen there.
+        if (request.baseFileName.contains(u'/') || request.baseFileName.contains(u'\\') ||
+            request.baseFileName.startsWith(u'.'))
+            return Fail(QStringLiteral("Invalid --base value (a file name that neither holds a "
+                                       "folder separator nor starts with a dot): %1")
+                            .arg(request.baseFileName));
     } else if (defaults.nameProblem) {
         return Fail(defaults.nameProblem->text);
     } else {
         request.baseFileName = defaults.baseFileName;
     }
     if (p.isSet(QStringLiteral("format"))) {
-        request.format = ParseFormat(p.value(QStringLiteral("format")));
+        request.format = FormatTable::FromCliName(p.value(QStringLiteral("format")));
         if (!request.format)
-            return Fail(QStringLiteral("Invalid --format value (jpg, tif or bmp): %1")
-                            .arg(p.value(QStringLiteral("format"))));
+            return Fail(QStringLiteral("Invalid --format value (%1): %2")
+                            .arg(FormatTable::CliNames(QStringLiteral(", ")),
+                                 p.value(QStringLiteral("format"))));
     } else if (defaults.formatProblem) {
         return Fail(defaults.formatProblem->text);
     } else {
         request.format = defaults.format;
     }
-    // --out names the folder itself: its parent is where it is created.
+    // --out names the folder itself (its parent is where it is created), or the document.
     const QString target =
         QDir::cleanPath(QFileInfo(p.value(QStringLiteral("out"))).absoluteFilePath());
     const QFileInfo targetInfo(target);
+    const bool document = !FormatTable::Row(*request.format).IsImage();
     if (targetInfo.fileName().isEmpty()) {
+        if (document)
+            return Fail(
+                QStringLiteral("--out must name the PDF file, not a folder: %1").arg(target));
         request.folder = target;
     } else {
         request.folder = targetInfo.absolutePath();
-        request.newFolderName = targetInfo.fileName();
+        (document ? request.documentName : request.newFolderName) = targetInfo.fileName();
     }
 
     if (const auto header = ImageObject::ReadFileInfo(imagePath); !header)
@@ -195,26 +181,40 @@ int ExportCommand::Run(const QStringList& args) {
         return Fail(failure->message);
 
     ImageObject img;
-    if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()));
+    if (const auto loaded = img.LoadImageFile(imagePath); !loaded) {
+        // Pixels that do not fit in memory are a failure of the run, not bad input.
+        const bool noMemory =
+            PixelArray::Uninitialized(poster.lImgWidth, poster.lImgHeight).IsNull();
+        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                    noMemory ? kExitFailed : kExitUsage);
+    }
     if (poster.iRotateAngle != 0) {
         if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
             return Fail(turned.error(), kExitFailed);
     }
 
-    CliMessages messages(err_, p.isSet(QStringLiteral("yes")));
-    CliProgress progress(out_, err_, showProgress_);
-    TileSaver saver(messages, progress);
-    const SaveOutcome outcome = saver.processSaveNow(poster, img, request);
+    CliProgress progress(err_, showProgress_);
+    TileSaver saver(progress);
+    if (render_)
+        saver.SetRenderFunction(render_);
+    const SaveOutcome outcome = saver.Save(
+        poster, img, request,
+        p.isSet(QStringLiteral("yes")) ? OverwritePolicy::Replace : OverwritePolicy::Refuse);
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
+        out_ << outcome.Target() << '\n';
+        out_.flush();
         return kExitOk;
+    case SaveOutcome::Status::TargetExists:
     case SaveOutcome::Status::Declined:
-        err_ << messages.RefusedQuestion() << '\n'
-             << "Use --yes to write into the existing folder." << Qt::endl;
+        err_ << outcome.text << '\n'
+             << (outcome.file.isEmpty() ? "Use --yes to write into the existing folder."
+                                        : "Use --yes to replace the existing file.")
+             << Qt::endl;
         return kExitUsage;
     case SaveOutcome::Status::Canceled:
     case SaveOutcome::Status::Failed:
+        err_ << CliApp::OneLine(outcome.text) << Qt::endl;
         break;
     }
     return kExitFailed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/tile_saver.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -23,16 +25,20 @@ public:
 
     // args[0] is the program name, the rest follows the command word.
     int Run(const QStringList& args);
+    // Replaces what makes each tile (see TileSaver::SetRenderFunction).
+    void SetRenderFunction(TileSaver::RenderFunction render) { render_ = std::move(render); }
 
     static QString HelpText();
 
 private:
+    int RunUnguarded(const QStringList& args);
     int Fail(const QString& message, int status = kExitUsage);
 
     QTextStream& out_;
     QTextStream& err_;
     bool showProgress_;
     const SettingsStore* settings_;
+    TileSaver::RenderFunction render_;
 };
 
 } // namespace tessellon

@@ -20,7 +20,7 @@ QString TargetCommand::HelpText() {
 }
 
 int TargetCommand::Fail(const QString& message, int status) {
-    err_ << message << Qt::endl;
+    err_ << CliApp::OneLine(message) << Qt::endl;
     return status;
 }
 

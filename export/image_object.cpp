@@ -1,6 +1,7 @@
 #include "export/image_object.h"
 
 #include "export/file_output.h"
+#include "export/format_table.h"
 #include "export/jpeg_codec.h"
 #include "export/tile_renderer.h"
 
@@ -18,7 +19,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <new>
 
 namespace tessellon {
 namespace {
@@ -149,12 +152,12 @@ ImagingResult ImageObject::LoadImageFile(const QString& path) {
         return ImagingResult::Fail(Tr("The file is empty"));
 
     if (JpegCodec::LooksLikeJpeg(file.peek(3))) {
-        // Decode from a mapping of the file where possible: no copy of the compressed bytes.
-        QByteArray data;
-        if (uchar* mapped = file.map(0, file.size()))
-            data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
-        else
-            data = file.readAll();
+        // Read, not mapped: a mapped file that another program shortens while it is decoded
+        // ends the process (SIGBUS).
+        const QByteArray data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return ImagingResult::Fail(
+                Tr("The file could not be read: %1").arg(file.errorString()));
         bool unsupported = false;
         auto decoded = JpegCodec::Decode(data, &unsupported);
         if (decoded) {
@@ -294,10 +297,16 @@ QImage ImageObject::GetPicture() const {
 ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (IsNull())
         return ImagingResult::Fail(Tr("There is no image to save"));
-    if (format == ImageFormat::Jpeg)
+    const FormatRow& row = FormatTable::Row(format);
+    switch (row.writer) {
+    case FormatWriter::Jpeg:
         return JpegCodec::Encode(pixels_, {dpiX_, dpiY_}, kJpegQuality);
-
-    const char* qtFormat = format == ImageFormat::Bmp ? "bmp" : "tiff";
+    case FormatWriter::QtImage:
+        break;
+    case FormatWriter::PdfDocument:
+        return ImagingResult::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
+    }
+    const char* qtFormat = row.qtFormat;
     const QImage picture = GetPicture();
     QByteArray bytes;
     // Uncompressed output: room for the pixels and headers at once, no regrowing.
@@ -306,6 +315,15 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (!buffer.open(QIODevice::WriteOnly))
         return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
     QImageWriter writer(&buffer, qtFormat);
+    if (format == ImageFormat::Tiff) {
+        // Qt's TIFF writer copies the image in slices of up to 16 MB and never ends when a
+        // slice cannot be allocated. A slice that cannot be had just before is reported
+        // instead; the test allocation is given back for the writer to use.
+        const qsizetype slice = std::min<qsizetype>(picture.sizeInBytes(), qsizetype(16) << 20) +
+                                picture.bytesPerLine();
+        if (!std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(slice)]))
+            return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+    }
     if (!writer.write(picture))
         return ImagingResult::Fail(
             Tr("The image could not be encoded: %1").arg(writer.errorString()));

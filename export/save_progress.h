@@ -19,6 +19,8 @@ public:
     virtual void CloseProgress() = 0;
     // The success window naming the folder the tiles went into.
     virtual void ShowSaveOkMsg(const QString& sFolderName) = 0;
+    // The success window naming the one file the poster went into.
+    virtual void ShowSavedDocument(const QString& filePath) { ShowSaveOkMsg(filePath); }
 };
 
 } // namespace tessellon

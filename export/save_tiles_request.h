@@ -14,6 +14,8 @@ struct SaveTilesRequest {
     QString newFolderName;             // may be empty: the tiles then go straight into `folder`
     QString baseFileName;              // each file is named base name + tile number + extension
     std::optional<ImageFormat> format; // empty when no file type is chosen
+    // A document's file name in `folder`; empty: base name + "poster" + extension.
+    QString documentName = {};
 };
 
 } // namespace tessellon

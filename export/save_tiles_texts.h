@@ -40,6 +40,17 @@ public:
     static QString FolderExists(const QString& folderPath);
     static QString SavingImagesNow() { return tr("Saving Images Now"); }
 
+    // The poster document (one file instead of a folder of tiles).
+    static QString FileExistsTitle() { return tr("File Exists"); }
+    static QString FileExists(const QString& filePath);
+    static QString CreateFileError(const QString& filePath);
+    static QString DocumentSaveFailed() {
+        return tr("Error saving the PDF file to disk.  A possible cause is that the disk is "
+                  "full.  Can not continue.");
+    }
+    // The word the default names use ("poster").
+    static QString PosterWord() { return tr("poster"); }
+
     // Failures of the tile file path.
     static QString ExtensionNotSelected() { return tr("File extension not selected"); }
     static QString NoLocation() {
@@ -51,6 +62,15 @@ public:
     }
     // The source image's pixels could not be read or do not match the poster's image size.
     static QString SourceUnreadable() { return tr("Error reading the source image"); }
+    // A layout whose tiles would have no pixels.
+    static QString TilesTooSmall() {
+        return tr("The tiles would be smaller than one pixel of the image.  Use fewer tiles, a "
+                  "lower zoom or a larger image.");
+    }
+    static QString NotEnoughMemory() { return tr("Not enough memory"); }
+    // `text` and, on a second line, "Reason: " and what the system said; `text` alone when
+    // the system said nothing useful.
+    static QString WithReason(const QString& text, const QString& reason);
 };
 
 } // namespace tessellon

@@ -1,10 +1,13 @@
 #include "export/tile_saver.h"
 
 #include "export/file_output.h"
+#include "export/format_table.h"
 #include "export/imaging.h"
 #include "export/jpeg_codec.h"
+#include "export/pdf_tile_sink.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_texts.h"
+#include "export/tile_file_sink.h"
 #include "export/tile_renderer.h"
 
 #include "common/message_service.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QThread>
 #include <QThreadPool>
@@ -23,6 +27,7 @@
 #include <atomic>
 #include <cmath>
 #include <deque>
+#include <new>
 
 namespace tessellon {
 namespace {
@@ -70,14 +75,48 @@ qint64 TileWorkBytes(const TileSaver::TileJob& job) {
     return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
 }
 
+// The colour profile the source image carries, embedded with the pictures of a document. The
+// image object keeps no profile yet, so there is none to pass on.
+QByteArray SourceColourProfile(const ImageObject&) {
+    return {};
+}
+
+// The tile, or why there is none: nothing a worker throws leaves it.
+TileSaver::RenderedTile RenderGuarded(const TileSaver::RenderFunction& render,
+                                      const PixelArray& source, const TileSaver::TileJob& job) {
+    TileSaver::RenderedTile failed;
+    try {
+        return render(source, job);
+    } catch (const std::bad_alloc&) {
+        failed.error = SaveTilesTexts::NotEnoughMemory();
+    } catch (const std::exception& e) {
+        failed.error = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        // Nothing to name; the message goes without a reason.
+    }
+    return failed;
+}
+
 } // namespace
 
-TileSaver::TileSaver(MessageService& messages, SaveProgress& progress)
-    : messages_(messages), progress_(progress), threads_(std::max(1, QThread::idealThreadCount())),
-      freeSpace_(&FileSystemFreeSpace) {}
+TileSaver::TileSaver(SaveProgress& progress)
+    : progress_(progress), threads_(std::max(1, QThread::idealThreadCount())),
+      freeSpace_(&FileSystemFreeSpace), render_(&TileSaver::RenderTile) {}
+
+TileSaver::TileSaver(MessageService& messages, SaveProgress& progress) : TileSaver(progress) {
+    messages_ = &messages;
+}
 
 void TileSaver::SetThreadCount(int threads) {
     threads_ = std::max(1, threads);
+}
+
+void TileSaver::SetRenderFunction(RenderFunction render) {
+    render_ = render ? std::move(render) : RenderFunction(&TileSaver::RenderTile);
+}
+
+void TileSaver::SetColourProfile(QByteArray icc) {
+    colourProfile_ = std::move(icc);
 }
 
 void TileSaver::SetFreeSpaceQuery(FreeSpaceQuery query) {
@@ -178,22 +217,32 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
             out.bytes = std::move(bytes).value();
         else
             out.error = bytes.error();
+        out.pixels = inside.size();
         return out;
     }
     ImageObject tile;
     if (job.compensate && job.resolution >= 64) {
         // No resampling: cutting, turning and padding are one pass over the source.
-        (void)tile.LoadPixels(
-            TileRenderer::Compose(source, job.rect, turn, TrimPixels(job.resolution, job.trims)));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn,
+                                                   TrimPixels(job.resolution, job.trims)))) {
+            out.error = SaveTilesTexts::NotEnoughMemory(); // the rectangle itself is valid
+            return out;
+        }
     } else {
-        (void)tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn));
+        if (!tile.LoadPixels(TileRenderer::Compose(source, job.rect, turn))) {
+            out.error = SaveTilesTexts::NotEnoughMemory();
+            return out;
+        }
         if (job.compensate)
             out.compensation = ApplyEdgeCompensation(tile, job.resolution, job.trims);
         if (out.compensation < 1)
             return out;
     }
-    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, job.roundedResolution);
-    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, job.roundedResolution);
+    // A tile resampled to 64 pixels per inch prints at its paper size only when stamped so.
+    const int stamp = job.compensate && job.resolution < 64 ? 64 : job.roundedResolution;
+    (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, stamp);
+    (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, stamp);
+    out.pixels = QSize(tile.ImageWidth(), tile.ImageHeight());
     auto bytes = tile.EncodeToMemory(job.format);
     if (bytes)
         out.bytes = std::move(bytes).value();
@@ -202,59 +251,125 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     return out;
 }
 
-SaveOutcome TileSaver::Fail(SaveOutcome outcome, const QString& title, const QString& text,
-                            bool closeProgress) {
+SaveOutcome TileSaver::Fail(SaveOutcome outcome, const SaveMessage& message, bool closeProgress) {
     if (closeProgress)
         progress_.CloseProgress();
-    messages_.Critical(title, text);
     outcome.status = SaveOutcome::Status::Failed;
-    outcome.title = title;
-    outcome.text = text;
+    outcome.title = message.title;
+    outcome.text = message.text;
     return outcome;
+}
+
+std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const ImageObject& img,
+                                              const SaveTilesRequest& request) const {
+    if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument)
+        return std::make_unique<PdfTileSink>(request, PdfTileSink::LayoutFor(poster),
+                                             colourProfile_.value_or(SourceColourProfile(img)));
+    return std::make_unique<TileFileSink>(request);
 }
 
 SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObject& img,
                                       const SaveTilesRequest& request) {
-    SaveOutcome outcome;
-    const TileCoordTable table = poster.CalcTileCoord();
-    const int count = table.count;
-    if (count < 1)
-        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TileCoordError(), false);
-
-    // The file names are checked before anything is created, so that a missing choice leaves
-    // no empty folder behind.
-    if (const TilePath first = MakeTileFilePath(request, 1); first.result < 1)
-        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message),
-                    false);
-
-    const QString folder = TargetFolderPath(request);
-    outcome.folder = folder;
-    if (QFileInfo(folder).isDir()) {
-        if (messages_.YesNoCancel(SaveTilesTexts::FolderExistsTitle(),
-                                  SaveTilesTexts::FolderExists(folder)) !=
-            MessageService::Answer::Yes) {
+    SaveOutcome outcome = Save(poster, img, request, OverwritePolicy::Refuse);
+    if (outcome.status == SaveOutcome::Status::TargetExists) {
+        if (!messages_ ||
+            messages_->YesNoCancel(outcome.title, outcome.text) != MessageService::Answer::Yes) {
             outcome.status = SaveOutcome::Status::Declined;
             return outcome;
         }
-    } else if (!QDir().mkdir(folder)) {
-        return Fail(outcome, SaveTilesTexts::CreateFolderTitle(),
-                    SaveTilesTexts::CreateFolderError(folder), false);
+        outcome = Save(poster, img, request, OverwritePolicy::Replace);
     }
+    switch (outcome.status) {
+    case SaveOutcome::Status::Saved:
+        if (outcome.file.isEmpty())
+            progress_.ShowSaveOkMsg(outcome.folder);
+        else
+            progress_.ShowSavedDocument(outcome.file);
+        break;
+    case SaveOutcome::Status::Failed:
+        if (messages_ && outcome.imagingUnavailable)
+            messages_->Critical(ImageObjectInitErrorTitle(), ImageObjectInitErrorText());
+        [[fallthrough]];
+    case SaveOutcome::Status::Canceled:
+        if (messages_)
+            messages_->Critical(outcome.title, outcome.text);
+        break;
+    case SaveOutcome::Status::Declined:
+    case SaveOutcome::Status::TargetExists:
+        break;
+    }
+    return outcome;
+}
+
+SaveOutcome TileSaver::Save(const PosterState& poster, const ImageObject& img,
+                            const SaveTilesRequest& request, OverwritePolicy policy) {
+    SaveOutcome outcome;
+    try {
+        outcome = Run(poster, img, request, policy, outcome);
+    } catch (const std::bad_alloc&) {
+        outcome = Fail(outcome,
+                       {SaveTilesTexts::ErrorTitle(),
+                        SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(),
+                                                   SaveTilesTexts::NotEnoughMemory())},
+                       true);
+    }
+    return outcome;
+}
+
+SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
+                           const SaveTilesRequest& request, OverwritePolicy policy,
+                           SaveOutcome& outcome) {
+    const TileCoordTable table = poster.CalcTileCoord();
+    const int count = table.count;
+    if (count < 1)
+        return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TileCoordError()},
+                    false);
+    if (std::any_of(table.tiles.begin(), table.tiles.begin() + count,
+                    [](const TileRect& r) { return r.Width() < 1 || r.Height() < 1; }))
+        return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::TilesTooSmall()},
+                    false);
+
+    // The names are checked before anything is created, so that a missing choice leaves no
+    // empty folder behind.
+    const std::unique_ptr<TileSink> sink = MakeSink(poster, img, request);
+    if (const auto problem = sink->CheckNames())
+        return Fail(outcome, *problem, false);
+
+    const QString folder = sink->Folder();
+    outcome.folder = folder;
+    outcome.file = sink->DocumentPath();
+    if (const auto question = sink->ExistingTarget();
+        question && policy == OverwritePolicy::Refuse) {
+        outcome.status = SaveOutcome::Status::TargetExists;
+        outcome.title = question->title;
+        outcome.text = question->text;
+        return outcome;
+    }
+    if (const auto problem = sink->Open())
+        return Fail(outcome, *problem, false);
+    // From here on, an early end abandons the output.
+    const auto stopOutput = qScopeGuard([&] {
+        if (outcome.status != SaveOutcome::Status::Saved)
+            sink->Abandon();
+    });
 
     progress_.ShowProgressBar(SaveTilesTexts::SavingImagesNow());
 
-    if (!NewImageObject(messages_))
-        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::ImageObjectError(),
+    ImageObject probe;
+    if (!probe.LoadPixels(PixelArray(1, 1))) {
+        outcome.imagingUnavailable = true;
+        return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::ImageObjectError()},
                     true);
+    }
 
     const PixelArray source = img.ReadPixels();
     if (source.IsNull() || source.Width() != poster.lImgWidth ||
         source.Height() != poster.lImgHeight)
-        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SourceUnreadable(),
+        return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SourceUnreadable()},
                     true);
 
     if (!poster.CheckTileSizesNoTrim().ok)
-        return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::InvalidTileSizes(),
+        return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::InvalidTileSizes()},
                     true);
 
     std::array<double, 4> trims{};
@@ -264,6 +379,7 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     const double dW = poster.CheckTileSizes().dW;
     const TileResolution resolution =
         TileResolutionFor(table.tiles.front(), poster.bTileRotated, dW);
+    const ImageFormat encoding = FormatTable::Row(*request.format).tileEncoding;
 
     const auto jobFor = [&](int i) {
         TileJob job;
@@ -273,15 +389,16 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
         job.resolution = resolution.exact;
         job.roundedResolution = resolution.rounded;
         job.trims = trims;
-        job.format = *request.format;
+        job.format = encoding;
         return job;
     };
 
     // Tiles in the making: started in order, collected in order. Their number is bounded by
     // the threads and by memory (a few tiles, or one when tiles are very large).
+    // Declared before the pool, whose end waits for the workers that read it.
+    std::atomic<bool> stop = false;
     QThreadPool pool;
     pool.setMaxThreadCount(threads_);
-    std::atomic<bool> stop = false;
     struct Pending {
         QFuture<RenderedTile> future;
         qint64 workBytes = 0;
@@ -300,11 +417,11 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
             Pending p;
             p.workBytes = work;
             if (threads_ == 1) {
-                p.future = QtFuture::makeReadyFuture(RenderTile(source, job));
+                p.future = QtFuture::makeReadyFuture(RenderGuarded(render_, source, job));
             } else {
-                p.future = QtConcurrent::run(&pool, [&source, &stop, job] {
+                p.future = QtConcurrent::run(&pool, [this, &source, &stop, job] {
                     // Tiles not begun when the run stops are not made at all.
-                    return stop.load() ? RenderedTile{} : RenderTile(source, job);
+                    return stop.load() ? RenderedTile{} : RenderGuarded(render_, source, job);
                 });
             }
             pendingBytes += work;
@@ -318,12 +435,6 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     };
 
     for (int i = 0; i < count; ++i) {
-        const TilePath path = MakeTileFilePath(request, static_cast<short>(i + 1));
-        if (path.result < 1) {
-            finish();
-            return Fail(outcome, SaveTilesTexts::ErrorTitle(),
-                        SaveTilesTexts::Problem(path.message), true);
-        }
         startMore();
         Pending current = std::move(pending.front());
         pending.pop_front();
@@ -334,33 +445,51 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
 
         if (tile.compensation < 1) {
             finish();
-            return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError(),
+            return Fail(outcome,
+                        {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError()}, true);
+        }
+        QString failure;
+        if (tile.bytes.isEmpty()) {
+            failure = tile.error;
+        } else if (!HasRoomForTile(folder, tile.bytes)) {
+            // A file system that fails for another reason may also report no free space.
+            failure = sink->CannotWrite(i);
+            if (failure.isEmpty()) {
+                finish();
+                return Fail(outcome,
+                            {SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace()},
+                            true);
+            }
+        }
+        if (tile.bytes.isEmpty() || !failure.isEmpty()) {
+            finish();
+            return Fail(outcome,
+                        {SaveTilesTexts::ErrorTitle(),
+                         SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), failure)},
                         true);
         }
-        if (!tile.bytes.isEmpty() && !HasRoomForTile(folder, tile.bytes)) {
+        if (const auto problem = sink->Add(i, tile.bytes, tile.pixels)) {
             finish();
-            return Fail(outcome, SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace(),
-                        true);
-        }
-        if (tile.bytes.isEmpty() || !WriteFileReplacing(path.path, tile.bytes)) {
-            finish();
-            return Fail(outcome, SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SaveFailed(), true);
+            return Fail(outcome, *problem, true);
         }
         outcome.tilesWritten = i + 1;
         if (progress_.Canceled()) {
             finish();
             progress_.CloseProgress();
-            messages_.Critical(SaveTilesTexts::CanceledTitle(), SaveTilesTexts::Canceled());
             outcome.status = SaveOutcome::Status::Canceled;
             outcome.title = SaveTilesTexts::CanceledTitle();
             outcome.text = SaveTilesTexts::Canceled();
             return outcome;
         }
-        progress_.SetProgressVal(static_cast<double>(i + 1) / count);
+        if (i + 1 < count)
+            progress_.SetProgressVal(static_cast<double>(i + 1) / count);
     }
     finish();
+    // A document is complete only once it is closed and under its name.
+    if (const auto problem = sink->Finish())
+        return Fail(outcome, *problem, true);
+    progress_.SetProgressVal(1.0);
     progress_.CloseProgress();
-    progress_.ShowSaveOkMsg(folder);
     outcome.status = SaveOutcome::Status::Saved;
     return outcome;
 }

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "export/image_object.h"
+#include "export/overwrite_policy.h"
 #include "export/save_outcome.h"
 #include "export/save_tiles_request.h"
+#include "export/tile_sink.h"
 #include "layout/tile_coord_table.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tessellon {
@@ -30,18 +34,31 @@ public:
     // Bytes free where `folder` lies; empty when that cannot be told.
     using FreeSpaceQuery = std::function<std::optional<qint64>(const QString& folder)>;
 
+    // A saver for Save alone (no one to ask or tell).
+    explicit TileSaver(SaveProgress& progress);
+    // A saver whose processSaveNow asks and tells through `messages`.
     TileSaver(MessageService& messages, SaveProgress& progress);
 
     // Worker threads for cutting and encoding; 1 does everything on the calling thread.
     // Default: the machine's cores.
     void SetThreadCount(int threads);
     int ThreadCount() const { return threads_; }
+    // The ICC profile a document embeds with its pictures (default: the source image's).
+    void SetColourProfile(QByteArray icc);
     // Replaces the free-space lookup (default: the file system holding the folder).
     void SetFreeSpaceQuery(FreeSpaceQuery query);
 
-    // Runs the whole save for `img`, the loaded source image as turned by the poster. The
-    // poster supplies the tile table, the tile turning (bTileRotated), the edge compensation
-    // switch and the current profile's trims.
+    // Writes the poster's tiles for `img`, the loaded source image as turned by the poster,
+    // and asks and tells nothing: an existing target is handled by `policy`, and the outcome
+    // carries the message for the caller to show. Progress and cancel go through the progress
+    // window. The poster supplies the tile table, the tile turning (bTileRotated), the edge
+    // compensation switch and the current profile's trims.
+    SaveOutcome Save(const PosterState& poster, const ImageObject& img,
+                     const SaveTilesRequest& request, OverwritePolicy policy);
+
+    // "Save Images Now" as the window runs it: Save, asking through the message service
+    // before an existing target is used, then telling the outcome (a message, or the success
+    // window).
     SaveOutcome processSaveNow(const PosterState& poster, const ImageObject& img,
                                const SaveTilesRequest& request);
 
@@ -94,18 +111,29 @@ public:
     struct RenderedTile {
         short compensation = 1; // result of the edge compensation (1 when not applied)
         QByteArray bytes;       // empty when the tile could not be encoded
+        QSize pixels;           // the encoded picture's size
         QString error;          // why not
     };
     static RenderedTile RenderTile(const PixelArray& source, const TileJob& job);
 
-private:
-    SaveOutcome Fail(SaveOutcome outcome, const QString& title, const QString& text,
-                     bool closeProgress);
+    // What makes each tile (default RenderTile). Whatever it throws, running out of memory
+    // above all, ends the save with a message like any other failure.
+    using RenderFunction = std::function<RenderedTile(const PixelArray&, const TileJob&)>;
+    void SetRenderFunction(RenderFunction render);
 
-    MessageService& messages_;
+private:
+    SaveOutcome Run(const PosterState& poster, const ImageObject& img,
+                    const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
+    SaveOutcome Fail(SaveOutcome outcome, const SaveMessage& message, bool closeProgress);
+    std::unique_ptr<TileSink> MakeSink(const PosterState& poster, const ImageObject& img,
+                                       const SaveTilesRequest& request) const;
+
+    MessageService* messages_ = nullptr;
     SaveProgress& progress_;
     int threads_;
     FreeSpaceQuery freeSpace_;
+    RenderFunction render_;
+    std::optional<QByteArray> colourProfile_;
 };
 
 } // namespace tessellon

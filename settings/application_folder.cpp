@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace tessellon {
@@ -25,20 +24,22 @@ bool ApplicationFolder::CanCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
-QString ApplicationFolder::WritableDataFolder(const QString& appDir, const QString& programDir) {
-    const QString folder = Resolve(appDir, programDir);
-    if (CanCreateFilesIn(folder))
-        return folder;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty())
-        return folder;
-    QDir().mkpath(data);
-    return data;
+bool ApplicationFolder::UsesUserDataFolder(const QString& appDir, const QString& programDir) {
+    const bool installed = appDir.isEmpty() && !InstalledDataFolder(programDir).isEmpty();
+    return installed || !CanCreateFilesIn(Resolve(appDir, programDir));
 }
 
-QString ApplicationFolder::WritableDataFolder(const SettingsStore& settings) {
-    return WritableDataFolder(settings.GetPref(PrefValue::AppDir),
+bool ApplicationFolder::UsesUserDataFolder(const SettingsStore& settings) {
+    return UsesUserDataFolder(settings.GetPref(PrefValue::AppDir),
                               QCoreApplication::applicationDirPath());
+}
+
+QString ApplicationFolder::InstalledDataFolder(const QString& programDir) {
+    if (programDir.isEmpty())
+        return {};
+    const QString folder =
+        QDir::cleanPath(Join(programDir, QStringLiteral(TESSELLON_DATA_FROM_BIN)));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 QString ApplicationFolder::Join(const QString& folder, const QString& fileName) {

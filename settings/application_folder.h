@@ -13,11 +13,16 @@ public:
     static QString Resolve(const SettingsStore& settings);
     static QString Resolve(const QString& appDir, const QString& programDir);
 
-    // The folder for files the program writes beside itself (the edge profile file): the
-    // application folder when files can be created in it, otherwise - an installed program in
-    // a protected folder - the user's writable application data folder, created if needed.
-    static QString WritableDataFolder(const SettingsStore& settings);
-    static QString WritableDataFolder(const QString& appDir, const QString& programDir);
+    // Whether files the program writes beside itself (the edge profile file) go to the user's
+    // application data folder instead of the application folder: when files cannot be created
+    // there, or when the program is an installed one, whose folder is shared by all users even
+    // where one of them may write it.
+    static bool UsesUserDataFolder(const SettingsStore& settings);
+    static bool UsesUserDataFolder(const QString& appDir, const QString& programDir);
+
+    // The installed data folder (the help file) when `programDir` is the program folder of an
+    // installation, empty otherwise: a program run from its build folder has none.
+    static QString InstalledDataFolder(const QString& programDir);
 
     // True when a file can actually be created in `folder`. Permission bits alone are not
     // trusted: on Windows they do not reflect access rights.

@@ -1,5 +1,6 @@
 #include "source/source_image.h"
 
+#include "export/stoppable_jpeg_decoder.h"
 #include "source/image_loader.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -16,11 +17,19 @@ SourceImage::SourceImage(QObject* parent) : QObject(parent) {
 }
 
 SourceImage::~SourceImage() {
+    StopDecode();
     watcher_.waitForFinished();
 }
 
+void SourceImage::StopDecode() {
+    if (stopDecode_)
+        stopDecode_->store(true);
+    stopDecode_.reset();
+}
+
 void SourceImage::Clear() {
-    // A decode still running is left to finish; its result is ignored.
+    // A decode still running stops at its next band of rows; its result is ignored.
+    StopDecode();
     pending_ = false;
     path_.clear();
     size_ = {};
@@ -43,7 +52,13 @@ bool SourceImage::Open(const QString& path, QSize previewBox) {
             return false;
         preview_ = std::move(small);
         pending_ = true;
-        watcher_.setFuture(QtConcurrent::run([path] { return ImageLoader::Decode(path); }));
+        stopDecode_ = std::make_shared<std::atomic_bool>(false);
+        watcher_.setFuture(QtConcurrent::run([path, stop = stopDecode_] {
+            const auto jpeg = StoppableJpegDecoder::Decode(path, *stop);
+            return jpeg.outcome == StoppableJpegDecoder::Outcome::NotHandled
+                       ? ImageLoader::Decode(path)
+                       : jpeg.image;
+        }));
     } else {
         full_ = ImageLoader::Decode(path);
         if (full_.isNull())

@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
+#include <memory>
+
 namespace tessellon {
 
 // The loaded source image. Opening reads the pixel size and a copy reduced for the preview at
@@ -49,6 +52,7 @@ signals:
 
 private:
     void Collect();
+    void StopDecode();
 
     QString path_;
     QSize size_;
@@ -58,6 +62,8 @@ private:
     short fullAngle_ = 0; // angle full_ is turned to so far
     QFutureWatcher<QImage> watcher_;
     bool pending_ = false;
+    // Tells the running decode that its result is no longer wanted.
+    std::shared_ptr<std::atomic_bool> stopDecode_;
 };
 
 } // namespace tessellon

@@ -116,6 +116,7 @@ private slots:
     // --- Help ---
     void helpSearch_data();
     void helpSearch();
+    void helpSearchInstalled();
     void helpShowsFile();
     void shippedHelpFileComplete();
 
@@ -410,6 +411,17 @@ void TestDialogs::helpSearch() {
     else
         QCOMPARE(found, QString());
     QCOMPARE(HelpLocator::IsMissing(found), expected.isEmpty());
+}
+
+void TestDialogs::helpSearchInstalled() {
+    // An installed program in PREFIX/bin finds the help file in PREFIX/share/tessellon.
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/tessellon")));
+    const QString help = prefix.filePath(QStringLiteral("share/tessellon/tessellon_help.html"));
+    WriteFile(help);
+    const QString found = HelpLocator::GetHelpFilePath(QString(), prefix.filePath("bin"));
+    QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
 }
 
 void TestDialogs::helpShowsFile() {

@@ -135,6 +135,7 @@ private slots:
     void refusedOpening();
     void folderLabelFollowsFolderName();
     void invalidDriveFallsBack();
+    void pdfIsOneFile();
     void cancelDuringSave();
     void existingFolderAnsweredNo();
     void saveDoesNotRunTwiceAtOnce();
@@ -274,6 +275,26 @@ void TestSaveDialog::invalidDriveFallsBack() {
     emit f.dlg->drvTile->activated(good);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.dlg->DirTilePath(), QDir::cleanPath(goodDrive));
+}
+
+// The PDF goes straight into the chosen folder under the base name; the label and the success
+// window name the file.
+void TestSaveDialog::pdfIsOneFile() {
+    SaveFixture f;
+    QVERIFY(f.Open(QStringLiteral("a.jpg")));
+    QCOMPARE(f.dlg->opbPdf->text(), QStringLiteral("Pdf (.pdf)"));
+    f.dlg->opbPdf->setChecked(true);
+    const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
+    QCOMPARE(f.dlg->lblPath->text(), Native(pdf));
+    QVERIFY(!f.dlg->txtNewFolderName->isEnabled());
+    Shot(f.dlg.get(), QStringLiteral("frmSaveTilesPdf"));
+    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QVERIFY(f.messages.Messages().isEmpty());
+    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
+    QCOMPARE(QDir(f.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("a_poster.pdf")});
+    QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), pdf);
+    Shot(f.dlg->SuccessWindow(), QStringLiteral("frmSimpleMsgPdf"));
 }
 
 void TestSaveDialog::cancelDuringSave() {

@@ -53,13 +53,8 @@ private slots:
     void readResults();
     void lineWithoutTabIsSkipped();
     void lfOnlyLinesRead();
-    void readsAtMost199();
-    void badValuesKeepTheProfiles();
     void nonAsciiNamesRoundTrip();
 
-    void unreadableFileIsHeld();
-    void unreadableFileIsBackedUpOnChange();
-    void earlierBackupIsKept();
     void fileWithoutReadPermissionIsKept();
     void failedWriteKeepsTable();
     void writeLeavesNoTemporaryFiles();
@@ -207,75 +202,12 @@ void TestProfileFile::lfOnlyLinesRead() {
     QCOMPARE(store.Table().At(1).clip, (std::array<int, 4>{2, 2, 2, 2}));
 }
 
-void TestProfileFile::readsAtMost199() {
-    QByteArray bytes;
-    for (int i = 0; i < 250; ++i)
-        bytes += "p" + QByteArray::number(i) + "\t01,02,03,04,\r\n";
-    QVERIFY(WriteAll(path_, bytes));
-    ProfileStore store(path_);
-    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
-    QCOMPARE(store.Count(), 199);
-    QCOMPARE(store.Table().At(198).name, QStringLiteral("p198"));
-    QCOMPARE(ReadAll(path_).count("\r\n"), 199);
-}
-
-void TestProfileFile::badValuesKeepTheProfiles() {
-    QVERIFY(WriteAll(path_, "mine\txx,20,03,02,\r\nother\t-5,ab,16,99,\r\n"));
-    ProfileStore store(path_);
-    QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
-    QCOMPARE(store.Table().Profiles(),
-             (QList<EdgeProfile>{{"mine", {0, 16, 3, 2}}, {"other", {0, 0, 16, 16}}}));
-    QCOMPARE(ReadAll(path_), QByteArray("mine\t00,16,03,02,\r\nother\t00,00,16,16,\r\n"));
-}
-
 void TestProfileFile::nonAsciiNamesRoundTrip() {
     const QString name = QString::fromUtf8("Épson Überdruck ✓");
     QVERIFY(ProfileFile::Write(path_, {{name, {1, 2, 3, 4}}}));
     const auto r = ProfileFile::Read(path_);
     QCOMPARE(r.result, ProfileFile::kRead);
     QCOMPARE(r.profiles.at(0).name, name);
-}
-
-void TestProfileFile::unreadableFileIsHeld() {
-    // A folder in the file's place cannot be read, even by root.
-    QVERIFY(QDir().mkpath(path_));
-    QVERIFY(WriteAll(path_ + "/keep", "user data"));
-    ProfileStore store(path_);
-    QCOMPARE(store.LoadProfiles(), ProfileFile::kUnreadable);
-    QCOMPARE(store.Table().Profiles(), ProfileStore::ShippedProfiles());
-    QVERIFY(store.HoldsUnreadableFile());
-    const auto saved = store.SaveBorderPrefs();
-    QVERIFY(!saved.written);
-    QVERIFY(saved.held);
-    QVERIFY(QFileInfo(path_).isDir());
-    QCOMPARE(ReadAll(path_ + "/keep"), QByteArray("user data"));
-    QVERIFY(!QFileInfo::exists(path_ + ".bak"));
-}
-
-void TestProfileFile::unreadableFileIsBackedUpOnChange() {
-    QVERIFY(QDir().mkpath(path_));
-    QVERIFY(WriteAll(path_ + "/keep", "user data"));
-    ProfileStore store(path_);
-    store.LoadProfiles();
-    RecordingMessageService messages;
-    QVERIFY(store.CreateProfile(QStringLiteral("New"), messages));
-    QVERIFY(messages.Messages().isEmpty());
-    QVERIFY(!store.HoldsUnreadableFile());
-    QCOMPARE(ReadAll(path_ + ".bak/keep"), QByteArray("user data"));
-    QCOMPARE(ReadAll(path_), kShippedBytes + "New\t00,00,00,00,\r\n");
-    // From now on saves go through as usual.
-    QVERIFY(store.SaveBorderPrefs().written);
-}
-
-void TestProfileFile::earlierBackupIsKept() {
-    QVERIFY(QDir().mkpath(path_));
-    QVERIFY(WriteAll(path_ + ".bak", "older backup"));
-    ProfileStore store(path_);
-    store.LoadProfiles();
-    QVERIFY(store.StoreEdgeSelections(0, {1, 1, 1, 1}));
-    QCOMPARE(ReadAll(path_ + ".bak"), QByteArray("older backup"));
-    QVERIFY(QFileInfo(path_ + ".bak2").isDir());
-    QVERIFY(ReadAll(path_).startsWith("default\t01,01,01,01,\r\n"));
 }
 
 void TestProfileFile::fileWithoutReadPermissionIsKept() {

@@ -116,10 +116,6 @@ void TestCli::badInput_data() {
     QTest::newRow("tile too large mm")
         << QStringList{"info", "10x10", "--units", "mm", "--custom", "1300x100", "--margins", "0"}
         << "Paper size too large";
-    QTest::newRow("unknown paper")
-        << QStringList{"info", "10x10", "--paper", "A4 - 210 x 297"} << "A4 - 210 x 297";
-    QTest::newRow("paper in other case")
-        << QStringList{"info", "10x10", "--units", "mm", "--paper", "a4 - 210 x 297"} << "a4";
     QTest::newRow("custom size with a preset")
         << QStringList{"info", "10x10", "--paper", "Photo 5\" x 7\"", "--custom", "4x4"}
         << "--custom";

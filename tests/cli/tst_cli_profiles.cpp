@@ -38,7 +38,7 @@ const QString kShippedListing = QStringLiteral("default\t0 0 0 0\n"
 class TestCliProfiles : public QObject {
     Q_OBJECT
 private slots:
-    void defaultFileCreated();
+    void defaultFileOnlyRead();
     void namedFileOnlyRead();
     void badInput_data();
     void badInput();
@@ -46,20 +46,27 @@ private slots:
     void exportWithProfile();
 };
 
-void TestCliProfiles::defaultFileCreated() {
+void TestCliProfiles::defaultFileOnlyRead() {
     QTemporaryDir dir;
     const QString file = dir.filePath(ProfileFile::FileName());
     const RunResult r = RunCli(dir.path(), {QStringLiteral("profiles")});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, kShippedListing);
-    QVERIFY(QFileInfo::exists(file));
-    QVERIFY(ReadBytes(file).startsWith("default\t00,00,00,00,\r\n"));
+    QCOMPARE(r.err, QString());
+    QVERIFY(!QFileInfo::exists(file));
 
-    // A changed default file is what the next run lists.
-    QVERIFY(ProfileFile::Write(file, {EdgeProfile{QStringLiteral("Mine"), {1, 2, 3, 16}}}));
+    // A hand-edited file is listed as its numbers read and left as it is, with one line
+    // saying so.
+    const QByteArray mine = "Mine\t1,2,3,16,\n";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(mine) == mine.size());
+    f.close();
     const RunResult again = RunCli(dir.path(), {QStringLiteral("profiles")});
     QCOMPARE(again.status, 0);
     QCOMPARE(again.out, QStringLiteral("Mine\t1 2 3 16\n"));
+    QCOMPARE(again.err.count(u'\n'), 1);
+    QVERIFY(again.err.contains(file));
+    QCOMPARE(ReadBytes(file), mine);
 }
 
 void TestCliProfiles::namedFileOnlyRead() {

@@ -150,9 +150,6 @@ void TestExportCli::badInput_data() {
     QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
     QTest::newRow("unwritable target")
         << "underFile" << QStringList{} << 1 << "Could not create the folder \"%1\"";
-    QTest::newRow("base with separator")
-        << "" << QStringList{"--base", "x/y"} << 1
-        << "Problem: The base file name must not contain a folder separator (/ or \\)";
     QTest::newRow("bad format") << "" << QStringList{"--format", "png"} << 2
                                 << "Invalid --format value";
     QTest::newRow("short name") << "shortName" << QStringList{} << 2

@@ -323,25 +323,26 @@ void TestTileSaver::tilesEqualSourceRectangles_data() {
     QTest::addColumn<int>("profile"); // -1: no compensation
     QTest::addColumn<int>("format");
     QTest::addColumn<int>("expectedDpi");
+    QTest::addColumn<int>("stamp"); // the resolution in the files; 0: the rounded one
     const QStringList small{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
-    QTest::newRow("plain bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160;
-    QTest::newRow("plain tif") << small << "600x400" << -1 << int(ImageFormat::Tiff) << 160;
-    QTest::newRow("plain jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160;
+    QTest::newRow("plain bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160 << 0;
+    QTest::newRow("plain tif") << small << "600x400" << -1 << int(ImageFormat::Tiff) << 160 << 0;
+    QTest::newRow("plain jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160 << 0;
     QTest::newRow("turned") << (small + QStringList{"--rotate-tiles"}) << "600x400" << -1
-                            << int(ImageFormat::Bmp) << 0;
-    QTest::newRow("compensated") << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173;
-    QTest::newRow("turned and compensated")
-        << (small + QStringList{"--rotate-tiles"}) << "600x400" << 2 << int(ImageFormat::Bmp) << 0;
+                            << int(ImageFormat::Bmp) << 0 << 0;
+    QTest::newRow("compensated") << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173 << 0;
+    QTest::newRow("turned and compensated") << (small + QStringList{"--rotate-tiles"}) << "600x400"
+                                            << 2 << int(ImageFormat::Bmp) << 0 << 0;
     QTest::newRow("compensated below 64 dpi")
         << QStringList{"--tiles", "3x2", "--custom", "8x10", "--margins", "0"} << "60x40" << 1
-        << int(ImageFormat::Bmp) << 2;
+        << int(ImageFormat::Bmp) << 2 << 64;
     QTest::newRow("one past the right edge")
         << QStringList{"--tiles", "2x1", "--custom", "5.5x10", "--margins", "0", "--hcenter", "200"}
-        << "12x10" << -1 << int(ImageFormat::Tiff) << 2;
+        << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << 0;
     QTest::newRow("one past the bottom, turned")
         << QStringList{"--tiles", "1x2",       "--custom", "10x5.5",        "--margins",
                        "0",       "--vcenter", "200",      "--rotate-tiles"}
-        << "12x10" << -1 << int(ImageFormat::Bmp) << 2;
+        << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << 0;
 }
 
 void TestTileSaver::tilesEqualSourceRectangles() {
@@ -350,6 +351,7 @@ void TestTileSaver::tilesEqualSourceRectangles() {
     QFETCH(int, profile);
     QFETCH(int, format);
     QFETCH(int, expectedDpi);
+    QFETCH(int, stamp);
     auto poster = Poster(options, size);
     QVERIFY(poster);
     const ProfileTable table = Profiles();
@@ -380,16 +382,18 @@ void TestTileSaver::tilesEqualSourceRectangles() {
                                                   poster->CheckTileSizes().dW);
     if (expectedDpi > 0)
         QCOMPARE(res.rounded, expectedDpi);
+    if (stamp == 0)
+        stamp = res.rounded;
     const PixelArray src = img.ReadPixels();
     for (int t = 0; t < coords.count; ++t) {
         const QString path = TileSaver::MakeTileFilePath(request, short(t + 1)).path;
         const TileRect& r = coords.tiles[size_t(t)];
         QCOMPARE(ReadAll(path), ReferenceTile(src, r, poster->bTileRotated, profile >= 0, res.exact,
-                                              res.rounded, trims, f));
+                                              stamp, trims, f));
         ImageObject back;
         QVERIFY(back.LoadImageFile(path));
-        QCOMPARE(back.ImageInfo(ImageAttribute::HorizontalResolution), res.rounded);
-        QCOMPARE(back.ImageInfo(ImageAttribute::VerticalResolution), res.rounded);
+        QCOMPARE(back.ImageInfo(ImageAttribute::HorizontalResolution), stamp);
+        QCOMPARE(back.ImageInfo(ImageAttribute::VerticalResolution), stamp);
         if (profile < 0 && f != ImageFormat::Jpeg) {
             // Without compensation the tile is the rectangle itself, turned when asked.
             const PixelArray p = back.ReadPixels();
@@ -590,19 +594,21 @@ void TestTileSaver::failures_data() {
     QTest::newRow("no image") << "noImage"
                               << "Error"
                               << "Error calculating tile coordinates" << false;
+    const QString noFolder =
+        "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
+        "causes of this are that you do not have access rights to the drive that you "
+        "selected, the disk drive is full, or that you provided an invalid folder name..  ";
     QTest::newRow("folder cannot be created")
         << "underFile"
-        << "Can not continue"
-        << "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
-           "causes of this are that you do not have access rights to the drive that you "
-           "selected, the disk drive is full, or that you provided an invalid folder name..  "
-        << false;
+        << "Can not continue" << noFolder + "\nReason: Not a directory" << false;
     QTest::newRow("parent missing")
         << "parentMissing"
-        << "Can not continue"
-        << "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
-           "causes of this are that you do not have access rights to the drive that you "
-           "selected, the disk drive is full, or that you provided an invalid folder name..  "
+        << "Can not continue" << noFolder + "\nReason: No such file or directory" << false;
+    QTest::newRow("tiles below one pixel")
+        << "oneByOne"
+        << "Error"
+        << "The tiles would be smaller than one pixel of the image.  Use fewer tiles, a lower "
+           "zoom or a larger image."
         << false;
     QTest::newRow("no file type") << "noFormat"
                                   << "Error"
@@ -619,16 +625,24 @@ void TestTileSaver::failures_data() {
     QTest::newRow("disk full") << "noSpace"
                                << "Out of disk space"
                                << "Not enough space on selected drive.  Can not save images."
-                               << true;
+                               << false;
+    const QString saveFailed = "Error saving tile image file to disk.  A possible cause is that "
+                               "the disk is full.  Can not continue.\nReason: ";
     QTest::newRow("file cannot be written")
         << "blockedFile"
-        << "Error"
-        << "Error saving tile image file to disk.  A possible cause is that the disk is full.  "
-           "Can not continue."
+        << "Error" << saveFailed + "The file could not be created: Filename refers to a directory"
         << true;
+    QTest::newRow("no space read, but the file is blocked")
+        << "noSpaceBlocked"
+        << "Error" << saveFailed + "Filename refers to a directory" << true;
+    QTest::newRow("name too long")
+        << "longName"
+        << "Error" << saveFailed + "The file could not be completed: File name too long" << false;
+    QTest::newRow("out of memory") << "outOfMemory"
+                                   << "Error" << saveFailed + "Not enough memory" << false;
     QTest::newRow("image does not match the poster") << "wrongImage"
                                                      << "Error"
-                                                     << "Error reading the source image" << true;
+                                                     << "Error reading the source image" << false;
 }
 
 void TestTileSaver::failures() {
@@ -658,9 +672,20 @@ void TestTileSaver::failures() {
         request.folder.clear();
     } else if (setup == u"baseSeparator") {
         request.baseFileName = QStringLiteral("sub/poster");
-    } else if (setup == u"noSpace") {
-        saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(100); });
-    } else if (setup == u"blockedFile") {
+    } else if (setup == u"oneByOne") {
+        poster->lImgWidth = poster->lImgHeight = 1;
+        img = PatternImage(1, 1);
+    } else if (setup.startsWith(u"noSpace")) {
+        saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(0); });
+    } else if (setup == u"longName") {
+        request.baseFileName = QString(300, u'n');
+    } else if (setup == u"outOfMemory") {
+        saver.SetRenderFunction(
+            [](const PixelArray&, const TileSaver::TileJob&) -> TileSaver::RenderedTile {
+                throw std::bad_alloc();
+            });
+    }
+    if (setup.contains(u"locked")) {
         // A folder where the first tile file should go: writing it must fail.
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Poster1/poster001.bmp")));
     } else if (setup == u"wrongImage") {
@@ -680,11 +705,9 @@ void TestTileSaver::failures() {
     QVERIFY(progress.okFolders.isEmpty());
     if (!progress.shown.isEmpty())
         QVERIFY(progress.closed >= 1);
-    if (setup != u"blockedFile" && setup != u"noFolder")
+    if (setup != u"noFolder")
         QCOMPARE(QFileInfo(folder).isDir(), folderCreated);
-    if (folderCreated && setup != u"blockedFile")
-        QCOMPARE(FilesIn(folder), QStringList());
-    if (setup == u"blockedFile")
+    if (folderCreated)
         QCOMPARE(FilesIn(folder), QStringList{QStringLiteral("poster001.bmp")});
 }
 

@@ -271,14 +271,18 @@ void TestSettings::applicationFolder() {
     QCOMPARE(ApplicationFolder::Resolve(store), QCoreApplication::applicationDirPath());
     // A folder that can take files is used; the probe leaves nothing behind.
     QTemporaryDir dir;
-    QCOMPARE(ApplicationFolder::WritableDataFolder(dir.path(), QString()), dir.path());
+    QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
-    // One that cannot (here: one that does not exist) falls back to the user's data folder.
-    const QString data =
-        ApplicationFolder::WritableDataFolder(dir.filePath(QStringLiteral("not/there")), {});
-    QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    QVERIFY(QFileInfo(data).isDir());
+    // One that cannot (here: one that does not exist) is left for the user's data folder.
+    QVERIFY(ApplicationFolder::UsesUserDataFolder(dir.filePath(QStringLiteral("not/there")), {}));
+    // An installed program (its data folder beside bin/) uses the user's folder even where it
+    // could write its own; a folder named in the settings is taken as it is.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
+    QVERIFY(ApplicationFolder::UsesUserDataFolder(QString(), bin));
+    QVERIFY(!ApplicationFolder::UsesUserDataFolder(bin, bin));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

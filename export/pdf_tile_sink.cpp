@@ -1,0 +1,104 @@
+#include "export/pdf_tile_sink.h"
+
+#include "common/units.h"
+#include "export/format_table.h"
+#include "export/save_tiles_texts.h"
+#include "layout/poster_state.h"
+#include "paper/paper_model.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace tessellon {
+namespace {
+
+constexpr double kPointsPerInch = 72;
+
+} // namespace
+
+PdfTileSink::PdfTileSink(SaveTilesRequest request, PdfSheetLayout layout, QByteArray colourProfile)
+    : request_(std::move(request)), layout_(layout), colourProfile_(std::move(colourProfile)) {}
+
+PdfSheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
+    const double paperW = poster.ToInches(poster.dPaperWidth);
+    const double paperH = poster.ToInches(poster.dPaperHeight);
+    const TileSizeResult tile = poster.CheckTileSizesNoTrim();
+    // The margins travel in the paper line; a line that does not describe this paper (it
+    // could not be read) centres the printable area instead.
+    double left = (paperW - tile.dW) / 2;
+    double top = (paperH - tile.dH) / 2;
+    PaperModel paper;
+    paper.initPaperSizes();
+    paper.setPrefFromRegLine(poster.sPaperRegLine);
+    const PaperPreset& preset = paper.CurrentPreset();
+    const auto inches = [&](double v) { return ToInches(v, paper.Units()); };
+    if (std::abs(inches(preset.dWidth) - paperW) < 1e-9 &&
+        std::abs(inches(preset.dHeight) - paperH) < 1e-9 &&
+        std::abs(inches(preset.TileWidth()) - tile.dW) < 1e-9 &&
+        std::abs(inches(preset.TileHeight()) - tile.dH) < 1e-9) {
+        left = inches(preset.dLeft);
+        top = inches(preset.dTop);
+    }
+    return PdfSheetLayout{QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch),
+                          QRectF(left * kPointsPerInch, top * kPointsPerInch,
+                                 tile.dW * kPointsPerInch, tile.dH * kPointsPerInch)};
+}
+
+QString PdfTileSink::DocumentFilePath(const SaveTilesRequest& request) {
+    QString path = request.folder;
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    if (!request.documentName.isEmpty())
+        return path + request.documentName;
+    return path + request.baseFileName + SaveTilesTexts::PosterWord() +
+           FormatTable::Row(ImageFormat::Pdf).Extension();
+}
+
+std::optional<SaveMessage> PdfTileSink::CheckNames() const {
+    const auto problem = [](const QString& text) {
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(text)};
+    };
+    if (request_.folder.isEmpty())
+        return problem(SaveTilesTexts::NoLocation());
+    const QString name =
+        request_.documentName.isEmpty() ? request_.baseFileName : request_.documentName;
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return problem(SaveTilesTexts::BaseNameHasSeparator());
+    return std::nullopt;
+}
+
+std::optional<SaveMessage> PdfTileSink::ExistingTarget() const {
+    const QString path = DocumentPath();
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    return SaveMessage{SaveTilesTexts::FileExistsTitle(), SaveTilesTexts::FileExists(path)};
+}
+
+std::optional<SaveMessage> PdfTileSink::Open() {
+    const QString path = DocumentPath();
+    // One file needs no folder of its own: the chosen folder must exist.
+    if (!QFileInfo(request_.folder).isDir() || QFileInfo(path).isDir() || !writer_.Open(path))
+        return SaveMessage{SaveTilesTexts::CreateFolderTitle(),
+                           SaveTilesTexts::CreateFileError(path)};
+    // The pictures are RGB; a profile of another colour space cannot describe them.
+    if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    return std::nullopt;
+}
+
+std::optional<SaveMessage> PdfTileSink::Add(int, const QByteArray& encoded, QSize pixels) {
+    if (!writer_.BeginPage(layout_.page) || !writer_.DrawJpeg(encoded, pixels, layout_.picture) ||
+        !writer_.EndPage())
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    return std::nullopt;
+}
+
+std::optional<SaveMessage> PdfTileSink::Finish() {
+    if (!writer_.Commit())
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    return std::nullopt;
+}
+
+} // namespace tessellon

@@ -1,0 +1,114 @@
+#include "export/stoppable_jpeg_decoder.h"
+
+#include <QFile>
+#include <QImageReader>
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+
+#include <jpeglib.h>
+
+namespace tessellon {
+namespace {
+
+constexpr int kBandRows = 16;
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void ErrorExit(j_common_ptr cinfo) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
+}
+
+// Warnings (a truncated file) are not printed; the remainder decodes grey as in Qt's reader.
+void NoOutput(j_common_ptr) {}
+
+// What lives across the jump of an error exit is reached through one unchanged pointer.
+struct DecodeState {
+    jpeg_decompress_struct cinfo{};
+    ErrorManager error{};
+    QImage image;
+    bool created = false;
+    ~DecodeState() {
+        if (created)
+            jpeg_destroy_decompress(&cinfo);
+    }
+};
+
+bool FitsAllocationLimit(JDIMENSION width, JDIMENSION height) {
+    const qint64 limitMb = QImageReader::allocationLimit();
+    return limitMb <= 0 || qint64(width) * height * 4 <= limitMb * 1024 * 1024;
+}
+
+} // namespace
+
+StoppableJpegDecoder::Result StoppableJpegDecoder::Decode(const QString& path,
+                                                          const std::atomic_bool& stop) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+        return {};
+    const QByteArray data = file.readAll();
+
+    const auto state = std::make_unique<DecodeState>();
+    jpeg_decompress_struct* cinfo = &state->cinfo;
+    cinfo->err = jpeg_std_error(&state->error.pub);
+    state->error.pub.error_exit = ErrorExit;
+    state->error.pub.output_message = NoOutput;
+    if (setjmp(state->error.jump))
+        return {};
+    jpeg_create_decompress(cinfo);
+    state->created = true;
+    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(cinfo, TRUE);
+
+    QImage::Format format = QImage::Format_RGB32;
+    if (cinfo->jpeg_color_space == JCS_GRAYSCALE) {
+        cinfo->out_color_space = JCS_GRAYSCALE;
+        format = QImage::Format_Grayscale8;
+    } else if (cinfo->num_components == 3) {
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+        cinfo->out_color_space = JCS_EXT_BGRX;
+#else
+        cinfo->out_color_space = JCS_EXT_XRGB;
+#endif
+    } else {
+        return {};
+    }
+    jpeg_calc_output_dimensions(cinfo);
+    if (!FitsAllocationLimit(cinfo->output_width, cinfo->output_height))
+        return {};
+    jpeg_start_decompress(cinfo);
+    state->image = QImage(static_cast<int>(cinfo->output_width),
+                          static_cast<int>(cinfo->output_height), format);
+    if (state->image.isNull())
+        return {};
+
+    JSAMPROW rows[kBandRows];
+    while (cinfo->output_scanline < cinfo->output_height) {
+        if (stop.load(std::memory_order_relaxed)) {
+            jpeg_abort_decompress(cinfo);
+            return {Outcome::Stopped, {}};
+        }
+        const JDIMENSION first = cinfo->output_scanline;
+        const int count =
+            static_cast<int>(std::min<JDIMENSION>(kBandRows, cinfo->output_height - first));
+        for (int i = 0; i < count; ++i)
+            rows[i] = state->image.scanLine(static_cast<int>(first) + i);
+        jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(count));
+    }
+    jpeg_finish_decompress(cinfo);
+
+    // The print resolution the file names, as Qt's reader keeps it.
+    if (cinfo->density_unit == 1 || cinfo->density_unit == 2) {
+        const double inch = cinfo->density_unit == 1 ? 2.54 : 1.0;
+        state->image.setDotsPerMeterX(static_cast<int>(100.0 * cinfo->X_density / inch));
+        state->image.setDotsPerMeterY(static_cast<int>(100.0 * cinfo->Y_density / inch));
+    }
+    return {Outcome::Decoded, std::move(state->image)};
+}
+
+} // namespace tessellon

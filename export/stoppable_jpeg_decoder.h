@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <atomic>
+
+namespace tessellon {
+
+// Decodes a JPEG file a band of rows at a time and stops between bands once asked to. The full
+// decode of a large photo runs in the background while the user works; when the user opens
+// another file or ends the program, nobody needs its result, and waiting for it would hold the
+// program up for seconds.
+class StoppableJpegDecoder {
+public:
+    enum class Outcome {
+        Decoded,
+        Stopped,
+        // Not a JPEG this decoder converts (CMYK), too large for Qt's image allocation limit,
+        // or damaged: the caller reads the file the general way, which decides what happens.
+        NotHandled,
+    };
+    struct Result {
+        Outcome outcome = Outcome::NotHandled;
+        QImage image; // RGB32 or Grayscale8, as Qt's reader gives them; null unless Decoded
+    };
+
+    static Result Decode(const QString& path, const std::atomic_bool& stop);
+};
+
+} // namespace tessellon

@@ -1,0 +1,78 @@
+#include "export/tile_file_sink.h"
+
+#include "export/file_output.h"
+#include "export/save_tiles_texts.h"
+#include "export/tile_saver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace tessellon {
+
+TileFileSink::TileFileSink(SaveTilesRequest request) : request_(std::move(request)) {}
+
+QString TileFileSink::Folder() const {
+    return TileSaver::TargetFolderPath(request_);
+}
+
+std::optional<SaveMessage> TileFileSink::CheckNames() const {
+    if (const auto first = TileSaver::MakeTileFilePath(request_, 1); first.result < 1)
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message)};
+    return std::nullopt;
+}
+
+std::optional<SaveMessage> TileFileSink::ExistingTarget() const {
+    if (!QFileInfo(Folder()).isDir())
+        return std::nullopt;
+    return SaveMessage{SaveTilesTexts::FolderExistsTitle(), SaveTilesTexts::FolderExists(Folder())};
+}
+
+std::optional<SaveMessage> TileFileSink::Open() {
+    const QString folder = Folder();
+    if (QFileInfo(folder).isDir())
+        return std::nullopt;
+    std::error_code error;
+    createdFolder_ =
+        std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), error);
+    if (!error)
+        return std::nullopt;
+    return SaveMessage{SaveTilesTexts::CreateFolderTitle(),
+                       SaveTilesTexts::WithReason(SaveTilesTexts::CreateFolderError(folder),
+                                                  QString::fromLocal8Bit(error.message()))};
+}
+
+QString TileFileSink::CannotWrite(int index) const {
+    const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
+    if (path.result < 1)
+        return path.message;
+    if (QFileInfo(path.path).isSymLink())
+        return {}; // replaced by the write, so only the room counts
+    QSaveFile probe(path.path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return {};
+}
+
+void TileFileSink::Abandon() {
+    if (createdFolder_ && !wroteAny_)
+        QDir().rmdir(Folder());
+}
+
+std::optional<SaveMessage> TileFileSink::Add(int index, const QByteArray& encoded, QSize) {
+    const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
+    if (path.result < 1)
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.message)};
+    if (const ImagingResult written = WriteFileReplacing(path.path, encoded); !written)
+        return SaveMessage{
+            SaveTilesTexts::ErrorTitle(),
+            SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), written.error())};
+    wroteAny_ = true;
+    return std::nullopt;
+}
+
+} // namespace tessellon

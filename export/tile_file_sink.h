@@ -1,0 +1,29 @@
+#pragma once
+
+#include "export/save_tiles_request.h"
+#include "export/tile_sink.h"
+
+namespace tessellon {
+
+// One image file per tile, numbered from 1, in the target folder (created when missing).
+class TileFileSink : public TileSink {
+public:
+    explicit TileFileSink(SaveTilesRequest request);
+
+    QString Folder() const override;
+    std::optional<SaveMessage> CheckNames() const override;
+    std::optional<SaveMessage> ExistingTarget() const override;
+    std::optional<SaveMessage> Open() override;
+    std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
+    QString CannotWrite(int index) const override;
+    std::optional<SaveMessage> Finish() override { return std::nullopt; }
+    // A folder made for a save that wrote nothing is not left behind.
+    void Abandon() override;
+
+private:
+    SaveTilesRequest request_;
+    bool createdFolder_ = false;
+    bool wroteAny_ = false;
+};
+
+} // namespace tessellon
