@@ -129,7 +129,9 @@ void TestSaveLabels::opening_data() {
     row("bmp", "x.Bmp", false, S::Ok, "x_|6");
     row("four characters", ".jpg", false, S::InvalidFile,
         "Problem|Invalid file chosen.  Can not continue.");
-    row("other type", "photo.png", false, S::InvalidType,
+    row("long ending", "Holiday.jpeg", false, S::Ok, "Holiday_|1");
+    row("png gives tif", "shot.PNG", false, S::Ok, "shot_|3");
+    row("other type", "photo.gif", false, S::InvalidType,
         "Error|Unable to save - invalid image file type");
     row("no tiles", "a.jpg", true, S::NoTiles,
         "Can Not Continue|Invalid image/tile information.  Can not continue.");
