@@ -274,10 +274,10 @@ void TestSettings::applicationFolder() {
     QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
-    // One that cannot (here: one that does not exist) is left for the user's data folder.
+    // One that cannot (here: one that does not exist) gives way to the user's data folder.
     QVERIFY(ApplicationFolder::UsesUserDataFolder(dir.filePath(QStringLiteral("not/there")), {}));
-    // An installed program (its data folder beside bin/) uses the user's folder even where it
-    // could write its own; a folder named in the settings is taken as it is.
+    // So does an installed program (its data folder beside bin/), even where it could write its
+    // own; a folder named in the settings is taken as it is.
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
     QVERIFY(QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
