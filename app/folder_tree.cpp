@@ -3,6 +3,7 @@
 #include "source/file_browser.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QTreeView>
@@ -24,10 +25,15 @@ FolderTree::FolderTree(QComboBox* drives, QTreeView* folders, QObject* parent)
                 shown_ = model_->filePath(current);
                 emit folderChosen(shown_);
             });
-    // Folders are read in the background; keep the shown one in sight as its parents fill.
+    // Folders are read in the background; keep the shown one in sight as its parents fill,
+    // until its own folder has been read (later re-reads of a busy folder leave the view be).
     connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (QDir::cleanPath(shown_).startsWith(loaded))
-            folders_->scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
+        const QString shown = QDir::cleanPath(shown_);
+        if (!following_ || !shown.startsWith(loaded))
+            return;
+        folders_->scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
+        if (QFileInfo(shown).absolutePath() == QDir::cleanPath(loaded) || shown == loaded)
+            following_ = false;
     });
 }
 
@@ -51,6 +57,7 @@ void FolderTree::SelectDrive(const QString& root) {
 
 void FolderTree::ShowPath(const QString& path) {
     shown_ = path;
+    following_ = true;
     const QModelIndex idx = model_->index(path);
     const QSignalBlocker block(folders_->selectionModel());
     for (QModelIndex up = idx; up.isValid(); up = up.parent())

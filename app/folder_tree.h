@@ -34,7 +34,8 @@ private:
     QComboBox* drives_;
     QTreeView* folders_;
     QFileSystemModel* model_;
-    QString shown_; // the folder kept in sight
+    QString shown_;          // the folder kept in sight
+    bool following_ = false; // while its parents are still being read
 };
 
 } // namespace tessellon

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -166,6 +167,9 @@ void frmMain::BuildUi() {
     picResizeTimer_->setInterval(80);
 
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
+    mnuOpen = Named(mnuFile->addAction(QString()), "mnuOpen");
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuFile->addSeparator();
     mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
     mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
     mnuPaperSize = Named(mnuTools->addAction(QString()), "mnuPaperSize");
@@ -454,6 +458,7 @@ void frmMain::AssignTexts() {
     Label7->setText(T(str::Step2));
     lblStep1->setText(T(str::Step1));
     mnuFile->setTitle(T(str::MenuFile));
+    mnuOpen->setText(QCoreApplication::translate("frmMain", "&Open..."));
     mnuExit->setText(T(str::MenuExit));
     mnuTools->setTitle(T(str::MenuTools));
     mnuPaperSize->setText(T(str::MenuPaperSize));
@@ -510,6 +515,7 @@ void frmMain::ConnectHandlers() {
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::EndProcess);
     connect(mnuExit, &QAction::triggered, this, &frmMain::EndProcess);
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(cmdEditPaperSize, &QPushButton::clicked, this, &frmMain::paperDialogRequested);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
     connect(cmdConfig, &QPushButton::clicked, this, [this] { emit edgeDialogRequested(true); });
@@ -552,7 +558,10 @@ void frmMain::InitFromPrefs() {
     QString folder = settings_.GetPref(PrefValue::LastFolder);
     QString drive = FileBrowser::DriveOf(folder);
     if (drive.isEmpty() || !FileBrowser::CanOpen(folder)) {
-        folder = drive = QDir::rootPath();
+        folder = SpecialFolders::StartFolder();
+        drive = FileBrowser::DriveOf(folder);
+        if (drive.isEmpty() || !FileBrowser::CanOpen(folder))
+            folder = drive = QDir::rootPath();
     }
     state_.sCurDrive = drive;
     folderTree_->SelectDrive(drive);
@@ -1078,7 +1087,8 @@ void frmMain::ShowStatusPicture(int kind) {
     if (kind < StatusPictures::kPickFolder || kind > StatusPictures::kLoading4)
         return;
     statusKind_ = kind;
-    picCur->SetImage(StatusPictures::Draw(kind, picCur->size()));
+    picCur->SetImage(StatusPictures::Draw(kind, picCur->size(),
+                                          kind == StatusPictures::kError ? loadError_ : QString()));
 }
 
 void frmMain::tmrLoadingImg_Timer() {
@@ -1108,18 +1118,17 @@ void frmMain::LoadSelectedImage() {
     }
     if (!state_.CheckTileSizes().ok)
         chkPreviewTiles->setChecked(false);
-    const QString name = item->text();
-    if (!ImageLoader::HasLoadableName(name)) {
-        LoadErrorPath();
-        return;
-    }
-    const QString path = QDir(dir1Path_).filePath(name);
+    const QString path = QDir(dir1Path_).filePath(item->text());
+    // The previous image is gone from here on; handlers that run while the file loads (the
+    // animation, a resize) see none.
+    state_.bImgSelected = false;
+    loadError_.clear();
     SetMousePointerMode(3);
     ShowStatusPicture(StatusPictures::kLoading1);
     tmrLoadingImg->start();
     picCur->repaint();
     if (!source_.Open(path, picCur->size())) {
-        LoadErrorPath();
+        LoadErrorPath(source_.Error());
         return;
     }
     sImgPath = path;
@@ -1142,7 +1151,8 @@ void frmMain::LoadSelectedImage() {
     LoadErrorPath();
 }
 
-void frmMain::LoadErrorPath() {
+void frmMain::LoadErrorPath(const QString& reason) {
+    loadError_ = reason;
     ShowStatusPicture(StatusPictures::kError);
     state_.bImgSelected = false;
     source_.Clear();
@@ -1155,13 +1165,16 @@ void frmMain::FullImageDecoded(bool ok) {
     // The header and the reduced copy were fine but the pixels are not: treat it as a failed
     // load rather than export garbage later.
     if (!ok && state_.bImgSelected)
-        LoadErrorPath();
+        LoadErrorPath(source_.Error());
 }
 
 bool frmMain::OpenImageFile(const QString& path) {
     const QFileInfo fi(path);
-    if (!fi.isFile())
+    if (!fi.isFile()) {
+        LoadErrorPath(QCoreApplication::translate("frmMain", "The file %1 does not exist.")
+                          .arg(QDir::toNativeSeparators(path)));
         return false;
+    }
     SetCurrentFolder(fi.absolutePath());
     if (dir1Path_ != QDir::cleanPath(fi.absolutePath()))
         return false;
@@ -1171,14 +1184,52 @@ bool frmMain::OpenImageFile(const QString& path) {
     };
     QListWidgetItem* item = find();
     if (!item) {
-        // The filter hides it: show all files so the choice is visible in the list.
-        cmbFileType->setCurrentIndex(FileBrowser::kAllFiles);
+        // The filter hides it: show its type's entry, or all files, so that the choice is
+        // visible in the list.
+        cmbFileType->setCurrentIndex(
+            FileBrowser::MatchesFileFilter(fi.fileName(), FileBrowser::kPngWebp)
+                ? FileBrowser::kPngWebp
+                : FileBrowser::kAllFiles);
         item = find();
     }
     if (!item)
         return false;
     lstFiles->setCurrentItem(item);
     return state_.bImgSelected;
+}
+
+void frmMain::OpenStartFile(const QStringList& arguments) {
+    for (const QString& arg : arguments.mid(1)) {
+        if (!arg.startsWith(u'-')) {
+            OpenImageFile(QFileInfo(arg).absoluteFilePath());
+            return;
+        }
+    }
+}
+
+void frmMain::mnuOpen_Click() {
+    const QString path = ChooseImageFile();
+    if (!path.isEmpty())
+        OpenImageFile(path);
+}
+
+QString frmMain::ChooseImageFile() {
+    QFileDialog dialog(this, QCoreApplication::translate("frmMain", "Open Image"), dir1Path_);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(FileBrowser::OpenDialogFilters());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The tree can scroll only once it has its size, after this event: show the current folder
+    // then.
+    QTimer::singleShot(0, this, [this] { folderTree_->ShowPath(dir1Path_); });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -1210,6 +1261,15 @@ void frmMain::cmdLargePreview_Click() {
         frmPreview_ = new frmPreview(messages_, this);
         frmPreview_->setAttribute(Qt::WA_DeleteOnClose);
     }
+    // The preview shows the poster as it is now, also when its window is resized later.
+    const TileCoordTable table = state_.CalcTileCoord();
+    frmPreview_->SetRenderer(
+        [full = source_.Full(), table, showTiles = chkPreviewTiles->isChecked(),
+         wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh()](QSize size) {
+            return table.count < 1
+                       ? QImage()
+                       : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high);
+        });
     frmPreview_->showMaximized();
     if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
         frmPreview_->SetPreviewImage(FillPreview(frmPreview_->picPreview));

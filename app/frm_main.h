@@ -81,8 +81,16 @@ public:
     void LoadSelectedImage();
     // Chooses a folder as if picked in the folder list.
     void SetCurrentFolder(const QString& folder);
-    // Loads a file as if it had been chosen in the file list (drop, command line).
+    // Loads a file as if it had been chosen in the file list (drop, command line, File > Open):
+    // its folder becomes the current folder and the file is selected. False when it did not
+    // load.
     bool OpenImageFile(const QString& path);
+    // Opens the file the program was started with (`tessellon FILE`); `arguments` as the
+    // application got them, the program name first. Does nothing without a file argument.
+    void OpenStartFile(const QStringList& arguments);
+    // Why the last file could not be loaded (shown under the error picture); empty after a
+    // successful load.
+    const QString& LoadErrorText() const { return loadError_; }
     void SetMousePointerMode(int mode);
     void ShowStatusPicture(int kind);
 
@@ -164,6 +172,7 @@ public:
     QTimer* tmrAppEnd = nullptr;
     // Menus
     QMenu* mnuFile = nullptr;
+    QAction* mnuOpen = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuPaperSize = nullptr;
@@ -190,8 +199,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void showEvent(QShowEvent* event) override;
+
     // Ends the program at once, writing nothing (Exit button and menu).
     virtual void EndProcess();
+    // Asks for an image file with the platform's file dialog (File > Open); empty when
+    // cancelled.
+    virtual QString ChooseImageFile();
 
 private:
     void BuildUi();
@@ -238,7 +252,8 @@ private:
     void SetArrowState(ArrowDirection d);
     void RotateImageTo(short angle);
     void SwapImageSize();
-    void LoadErrorPath();
+    void LoadErrorPath(const QString& reason = {});
+    void mnuOpen_Click();
     void SavePrefs();
     void LoadPrefs();
     void LoadProfiles();
@@ -256,6 +271,8 @@ private:
     QTimer* picResizeTimer_ = nullptr;
 
     QString sImgPath;
+    QString loadError_;
+    bool shownOnce_ = false;
     QString dir1Path_;
     int statusKind_ = 0;
     int pointerMode_ = 0;

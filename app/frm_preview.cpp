@@ -16,6 +16,16 @@ frmPreview::frmPreview(MessageService& messages, QWidget* parent)
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->resize(cmdClose->sizeHint().expandedTo(QSize(96, 0)));
     connect(cmdClose, &QPushButton::clicked, this, &frmPreview::cmdClose_Click);
+    // A resize scales the picture at once and draws it anew, sharp, when the resizing pauses.
+    rerender_ = new QTimer(this);
+    rerender_->setSingleShot(true);
+    rerender_->setInterval(60);
+    connect(rerender_, &QTimer::timeout, this, [this] {
+        if (!renderer_ || picPreview->size().isEmpty())
+            return;
+        if (const QImage fresh = renderer_(picPreview->size()); !fresh.isNull())
+            SetPreviewImage(fresh);
+    });
     resize(960, 700);
 }
 
@@ -41,9 +51,11 @@ void frmPreview::Relayout() {
         return;
     picPreview->setGeometry(layout->picture);
     cmdClose->move(layout->buttonTopLeft);
-    if (!image_.isNull() && image_.size() != picPreview->size())
+    if (!image_.isNull() && image_.size() != picPreview->size()) {
         picPreview->SetImage(
             image_.scaled(picPreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        rerender_->start();
+    }
 }
 
 void frmPreview::SetPreviewImage(const QImage& image) {

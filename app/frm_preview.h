@@ -3,7 +3,10 @@
 #include "app/picture_box.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace tessellon {
 
@@ -21,6 +24,8 @@ public:
     bool FitToNewSizeForPic(double R);
     // Shows `image` in the picture (already shaped by FillPreview).
     void SetPreviewImage(const QImage& image);
+    // What draws the picture anew at a size, when the window's size changes.
+    void SetRenderer(std::function<QImage(QSize)> renderer) { renderer_ = std::move(renderer); }
 
     PictureBox* picPreview = nullptr;
     QPushButton* cmdClose = nullptr;
@@ -35,6 +40,8 @@ private:
     MessageService& messages_;
     double ratio_ = 0;
     QImage image_;
+    std::function<QImage(QSize)> renderer_;
+    QTimer* rerender_ = nullptr;
 };
 
 } // namespace tessellon

@@ -230,7 +230,13 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const Q
 bool frmSaveTiles::OpenFor(const PosterState& poster, SourceImage& source, const QString& folder,
                            const QString& fileName) {
     return OpenFor(
-        poster, [&source] { return ImageObject::FromImage(source.Full()); }, folder, fileName);
+        poster,
+        [&source] {
+            ImageObject img = ImageObject::FromImage(source.Full());
+            img.SetIccProfile(source.IccProfile());
+            return img;
+        },
+        folder, fileName);
 }
 
 std::vector<std::pair<QRadioButton*, ImageFormat>> frmSaveTiles::FormatButtons() const {

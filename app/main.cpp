@@ -60,5 +60,7 @@ int main(int argc, char** argv) {
     tessellon::DialogHost dialogs(window, settings, messages);
     window.resize(1180, 760);
     window.show();
+    // `tessellon FILE` (also a desktop's "Open with") opens FILE at once.
+    window.OpenStartFile(QApplication::arguments());
     return app.exec();
 }

@@ -4,13 +4,14 @@
 #include "cli/paper_names.h"
 #include "cli/target_command.h"
 
+#include "export/image_object.h"
 #include "paper/paper_model.h"
+#include "source/image_loader.h"
 
 #include "common/number_format.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRegularExpression>
 
 #include <array>
@@ -181,13 +182,15 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
         if (w < 1 || h < 1 || w > 2147483647 || h > 2147483647)
             return Failure{QStringLiteral("Invalid image size: %1").arg(imageOrSize)};
     } else {
-        QImageReader reader(imageOrSize);
-        const QSize size = reader.size();
-        if (!size.isValid())
-            return Failure{QStringLiteral("Cannot read image file %1: %2")
-                               .arg(imageOrSize, reader.errorString())};
-        w = size.width();
-        h = size.height();
+        // The header as the main window reads it: upright, checked the same way.
+        const auto size = ImageObject::ReadFileInfo(imageOrSize);
+        if (!size)
+            return Failure{
+                QStringLiteral("Cannot read image file %1: %2").arg(imageOrSize, size.error())};
+        if (!ImageLoader::IsLargeEnough(*size))
+            return Failure{ImageLoader::TooSmallText().trimmed()};
+        w = size->width();
+        h = size->height();
     }
 
     const auto tiles = ParseSizePair(p.value(QStringLiteral("tiles")));

@@ -170,7 +170,8 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     }
 
     if (const auto header = ImageObject::ReadFileInfo(imagePath); !header)
-        return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()));
+        return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
+                    kExitFailed);
     PosterState poster;
     if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
         return Fail(failure->message);
@@ -181,13 +182,9 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(failure->message);
 
     ImageObject img;
-    if (const auto loaded = img.LoadImageFile(imagePath); !loaded) {
-        // Pixels that do not fit in memory are a failure of the run, not bad input.
-        const bool noMemory =
-            PixelArray::Uninitialized(poster.lImgWidth, poster.lImgHeight).IsNull();
+    if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
         return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
-                    noMemory ? kExitFailed : kExitUsage);
-    }
+                    kExitFailed);
     if (poster.iRotateAngle != 0) {
         if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
             return Fail(turned.error(), kExitFailed);

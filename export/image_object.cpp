@@ -2,18 +2,18 @@
 
 #include "export/file_output.h"
 #include "export/format_table.h"
+#include "export/image_file_reader.h"
 #include "export/jpeg_codec.h"
 #include "export/tile_renderer.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -37,16 +37,6 @@ int DpiFromDpm(int dpm) {
 }
 int DpmFromDpi(int dpi) {
     return static_cast<int>(std::lround(dpi * kInchesPerMeter));
-}
-
-// Qt refuses to decode images above 256 MB by default; photos for posters are larger. The
-// limit follows the memory the program allows itself for one image.
-void RaiseReaderLimit() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const qint64 mb = PixelArray::MaxImageBytes() >> 20;
-        QImageReader::setAllocationLimit(static_cast<int>(std::min<qint64>(mb, 0x7fffffff)));
-    });
 }
 
 // The program's font: DejaVu Sans from the system's font files when present (the fonts the
@@ -88,33 +78,6 @@ QSize TextExtent(const QFont& font, const QString& text) {
     return QFontMetrics(font).size(Qt::TextSingleLine, text);
 }
 
-std::uint32_t Le32(const QByteArray& b, int at) {
-    return static_cast<std::uint32_t>(static_cast<uchar>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<uchar>(b[at + 1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<uchar>(b[at + 2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<uchar>(b[at + 3])) << 24;
-}
-
-// Qt's BMP reader returns whatever rows a cut-off file holds; an uncompressed BMP shorter than
-// its header promises is refused here instead.
-bool BmpIsComplete(QFile& file) {
-    const QByteArray head = file.peek(34);
-    if (head.size() < 34 || head[0] != 'B' || head[1] != 'M')
-        return true;
-    const std::uint32_t headerSize = Le32(head, 14);
-    if (headerSize < 40)
-        return true;
-    const qint64 offset = Le32(head, 10);
-    const qint64 width = static_cast<std::int32_t>(Le32(head, 18));
-    const qint64 height = std::abs(static_cast<qint64>(static_cast<std::int32_t>(Le32(head, 22))));
-    const int bits = static_cast<uchar>(head[28]) | static_cast<uchar>(head[29]) << 8;
-    const std::uint32_t compression = Le32(head, 30);
-    if (compression != 0 && compression != 3) // run-length files have no fixed size
-        return true;
-    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-    return file.size() >= offset + rowBytes * height;
-}
-
 } // namespace
 
 ImageObject ImageObject::FromImage(const QImage& image) {
@@ -123,83 +86,27 @@ ImageObject ImageObject::FromImage(const QImage& image) {
     if (!obj.pixels_.IsNull()) {
         obj.dpiX_ = DpiFromDpm(image.dotsPerMeterX());
         obj.dpiY_ = DpiFromDpm(image.dotsPerMeterY());
+        if (image.colorSpace().isValid())
+            obj.icc_ = image.colorSpace().iccProfile();
     }
     return obj;
 }
 
 ImagingValue<QSize> ImageObject::ReadFileInfo(const QString& path) {
-    QFileInfo info(path);
-    if (!info.exists())
-        return ImagingResult::Fail(Tr("The file does not exist"));
-    if (info.size() == 0)
-        return ImagingResult::Fail(Tr("The file is empty"));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return ImagingResult::Fail(
-            Tr("The file is not a readable image: %1").arg(reader.errorString()));
-    return size;
+    const auto file = ImageFileReader::Open(path, ImageFileReader::Extent::HeaderOnly);
+    if (!file)
+        return file.status();
+    return file->Size();
 }
 
 ImagingResult ImageObject::LoadImageFile(const QString& path) {
-    RaiseReaderLimit();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ImagingResult::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
-    if (file.size() == 0)
-        return ImagingResult::Fail(Tr("The file is empty"));
-
-    if (JpegCodec::LooksLikeJpeg(file.peek(3))) {
-        // Read, not mapped: a mapped file that another program shortens while it is decoded
-        // ends the process (SIGBUS).
-        const QByteArray data = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return ImagingResult::Fail(
-                Tr("The file could not be read: %1").arg(file.errorString()));
-        bool unsupported = false;
-        auto decoded = JpegCodec::Decode(data, &unsupported);
-        if (decoded) {
-            pixels_ = decoded->pixels;
-            const auto res = decoded->resolution;
-            dpiX_ = res && res->dpiX > 0 ? res->dpiX : kDefaultDpi;
-            dpiY_ = res && res->dpiY > 0 ? res->dpiY : kDefaultDpi;
-            return ImagingResult::Ok();
-        }
-        if (!unsupported)
-            return decoded.status();
-        // CMYK and the like: Qt's decoder converts those.
-    } else if (!BmpIsComplete(file)) {
-        return ImagingResult::Fail(Tr("The BMP image is incomplete"));
-    }
-    file.close();
-
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "tiff" && format != "jpeg")
-        return ImagingResult::Fail(Tr("The file is not a BMP, JPEG or TIFF image"));
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return ImagingResult::Fail(Tr("The image header is damaged: %1").arg(reader.errorString()));
-    if (!PixelArray::SizeAllowed(size.width(), size.height()))
-        return ImagingResult::Fail(Tr("The image is too large to load (%1 x %2 pixels)")
-                                       .arg(size.width())
-                                       .arg(size.height()));
-    QImage image = reader.read();
-    if (image.isNull())
-        return ImagingResult::Fail(
-            Tr("The image could not be decoded: %1").arg(reader.errorString()));
-    PixelArray pixels = PixelArray::FromImage(image);
-    if (pixels.IsNull())
-        return ImagingResult::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels)")
-                                       .arg(size.width())
-                                       .arg(size.height()));
-    pixels_ = std::move(pixels);
-    dpiX_ = DpiFromDpm(image.dotsPerMeterX());
-    dpiY_ = DpiFromDpm(image.dotsPerMeterY());
+    auto file = ImageFileReader::Open(path);
+    if (!file)
+        return file.status();
+    auto decoded = file->Decode();
+    if (!decoded)
+        return decoded.status();
+    *this = std::move(decoded).value();
     return ImagingResult::Ok();
 }
 
@@ -300,14 +207,17 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     const FormatRow& row = FormatTable::Row(format);
     switch (row.writer) {
     case FormatWriter::Jpeg:
-        return JpegCodec::Encode(pixels_, {dpiX_, dpiY_}, kJpegQuality);
+        return JpegCodec::Encode(pixels_, {dpiX_, dpiY_}, kJpegQuality, icc_);
     case FormatWriter::QtImage:
         break;
     case FormatWriter::PdfDocument:
         return ImagingResult::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
     }
     const char* qtFormat = row.qtFormat;
-    const QImage picture = GetPicture();
+    QImage picture = GetPicture();
+    // TIFF carries the source's colour profile; BMP has no place for one.
+    if (format == ImageFormat::Tiff && !icc_.isEmpty())
+        picture.setColorSpace(QColorSpace::fromIccProfile(icc_));
     QByteArray bytes;
     // Uncompressed output: room for the pixels and headers at once, no regrowing.
     bytes.reserve(static_cast<qsizetype>(ImageWidth() * 4 + 4) * ImageHeight() + 4096);

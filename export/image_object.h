@@ -23,17 +23,17 @@ public:
 
     ImageObject() = default;
     // An image object holding the pixels of `image` (alpha dropped); resolution from the
-    // image's dots per metre.
+    // image's dots per metre, colour profile from its colour space.
     static ImageObject FromImage(const QImage& image);
 
     bool IsNull() const { return pixels_.IsNull(); }
     int ImageWidth() const { return pixels_.Width(); }
     int ImageHeight() const { return pixels_.Height(); }
 
-    // Replaces the content by a BMP, JPEG or TIFF file's pixels and resolution. The decoder is
-    // chosen by the file's content, not its name. Truncated or damaged files are failures.
+    // Replaces the content by an image file's pixels, resolution and colour profile, upright
+    // (ImageFileReader: JPEG, TIFF, BMP, PNG, WebP). Damaged files are failures.
     ImagingResult LoadImageFile(const QString& path);
-    // The file's pixel size, read from its header only.
+    // The file's upright pixel size, read from its header only.
     static ImagingValue<QSize> ReadFileInfo(const QString& path);
 
     // The pixels; shares the bytes with this object (no copy until either side writes).
@@ -51,6 +51,11 @@ public:
     // Resolution attributes in whole dots per inch (at least 1).
     ImagingResult SetImageInfo(ImageAttribute attribute, int value);
     int ImageInfo(ImageAttribute attribute) const;
+
+    // The ICC colour profile the pixels are meant in; empty for none (sRGB). Kept through
+    // every transformation and written into JPEG and TIFF files.
+    const QByteArray& IccProfile() const { return icc_; }
+    void SetIccProfile(QByteArray icc) { icc_ = std::move(icc); }
 
     // Writes the image in `format` to `path`, replacing a file of that name; the file appears
     // under its name only when it is complete.
@@ -72,6 +77,7 @@ private:
     PixelArray pixels_;
     int dpiX_ = kDefaultDpi;
     int dpiY_ = kDefaultDpi;
+    QByteArray icc_;
 };
 
 } // namespace tessellon

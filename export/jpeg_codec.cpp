@@ -61,6 +61,27 @@ void StoreDensity(QByteArray& jpeg, JpegCodec::Resolution res) {
     PutBigEndian16(jpeg, 16, y);
 }
 
+// Adds the colour profile after the JFIF header, split into the APP2 segments JPEG keeps it in.
+void StoreIccProfile(QByteArray& jpeg, const QByteArray& icc) {
+    constexpr qsizetype kChunk = 65519; // segment room less length, name and numbering
+    const qsizetype count = (icc.size() + kChunk - 1) / kChunk;
+    if (icc.isEmpty() || count > 255)
+        return;
+    QByteArray segments;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QByteArray chunk = icc.mid(i * kChunk, kChunk);
+        const qsizetype length = 2 + 14 + chunk.size();
+        segments += QByteArray("\xff\xe2", 2);
+        segments += static_cast<char>(length >> 8);
+        segments += static_cast<char>(length & 0xff);
+        segments += QByteArray("ICC_PROFILE\0", 12);
+        segments += static_cast<char>(i + 1);
+        segments += static_cast<char>(count);
+        segments += chunk;
+    }
+    jpeg.insert(2 + 2 + GetBigEndian16(jpeg, 4), segments); // after SOI and the APP0 segment
+}
+
 } // namespace
 
 bool JpegCodec::LooksLikeJpeg(const QByteArray& data) {
@@ -141,13 +162,76 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
     return out;
 }
 
+ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
+    Handle handle(tjInitDecompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    const auto size = static_cast<unsigned long>(data.size());
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
+        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    const qint64 bytes = qint64(width) * height * 4;
+    if (bytes > PixelArray::MaxImageBytes())
+        return ImagingResult::Fail(
+            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+    QByteArray out;
+    out.resize(static_cast<qsizetype>(bytes));
+    if (out.size() != bytes)
+        return ImagingResult::Fail(Tr("Not enough memory to load the image"));
+    if (tjDecompress2(handle.get(), src, size, reinterpret_cast<unsigned char*>(out.data()), width,
+                      width * 4, height, TJPF_CMYK, TJFLAG_STOPONWARNING) != 0)
+        return ImagingResult::Fail(
+            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+    return out;
+}
+
+ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
+    if (!LooksLikeJpeg(data))
+        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
+    Handle handle(tjInitDecompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
+    const auto size = static_cast<unsigned long>(data.size());
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
+        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    int count = 0;
+    const tjscalingfactor* factors = tjGetScalingFactors(&count);
+    int w = width, h = height;
+    for (int i = 0; factors && i < count; ++i) {
+        const tjscalingfactor f = factors[i];
+        const int sw = TJSCALED(width, f), sh = TJSCALED(height, f);
+        if (f.num <= f.denom && sw >= std::min(atLeast.width(), width) &&
+            sh >= std::min(atLeast.height(), height) && qint64(sw) * sh < qint64(w) * h) {
+            w = sw;
+            h = sh;
+        }
+    }
+    if (!PixelArray::SizeAllowed(w, h))
+        return ImagingResult::Fail(
+            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+    QImage out(w, h, QImage::Format_RGB888);
+    if (out.isNull())
+        return ImagingResult::Fail(Tr("Not enough memory to load the image"));
+    if (tjDecompress2(handle.get(), src, size, out.bits(), w, static_cast<int>(out.bytesPerLine()),
+                      h, TJPF_RGB,
+                      TJFLAG_STOPONWARNING | TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) != 0)
+        return ImagingResult::Fail(
+            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+    return out;
+}
+
 ImagingValue<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution,
-                                           int quality) {
-    return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality);
+                                           int quality, const QByteArray& icc) {
+    return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality,
+                        icc);
 }
 
 ImagingValue<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect& region,
-                                                 Resolution resolution, int quality) {
+                                                 Resolution resolution, int quality,
+                                                 const QByteArray& icc) {
     if (pixels.IsNull() || region.isEmpty() ||
         !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))
         return ImagingResult::Fail(Tr("There is no image to encode"));
@@ -171,6 +255,7 @@ ImagingValue<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const
         return ImagingResult::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
     jpeg.truncate(static_cast<qsizetype>(size));
     StoreDensity(jpeg, resolution);
+    StoreIccProfile(jpeg, icc);
     return jpeg;
 }
 

@@ -4,7 +4,9 @@
 #include "export/pixel_array.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QRect>
+#include <QSize>
 
 #include <optional>
 
@@ -32,14 +34,21 @@ public:
     // with a grey remainder. `unsupported` is set when the file is a JPEG whose colour space
     // this decoder does not convert (CMYK), so that the caller can try another decoder.
     static ImagingValue<Decoded> Decode(const QByteArray& data, bool* unsupported = nullptr);
+    // Decodes a CMYK JPEG into four bytes per pixel, rows one after the other, the values as
+    // the file stores them; damaged data fails as in Decode.
+    static ImagingValue<QByteArray> DecodeCmyk(const QByteArray& data);
+    // Decodes at the smallest of the decoder's reduced scales (1/8 to 1) that is at least
+    // `atLeast` on both sides, for previews; damaged data fails as in Decode.
+    static ImagingValue<QImage> DecodeScaled(const QByteArray& data, QSize atLeast);
 
     // Encodes at `quality` with 4:2:0 chroma subsampling and stores the resolution in the JFIF
-    // header (dots per inch, at most 65535).
+    // header (dots per inch, at most 65535), and the colour profile `icc` when there is one.
     static ImagingValue<QByteArray> Encode(const PixelArray& pixels, Resolution resolution,
-                                           int quality);
+                                           int quality, const QByteArray& icc = {});
     // The same for a rectangle of the array, read in place (it must lie inside the array).
     static ImagingValue<QByteArray> EncodeRegion(const PixelArray& pixels, const QRect& region,
-                                                 Resolution resolution, int quality);
+                                                 Resolution resolution, int quality,
+                                                 const QByteArray& icc = {});
 
     // The resolution a JPEG file's JFIF header stores, in dots per inch; empty when it has no
     // JFIF header or stores only an aspect ratio.

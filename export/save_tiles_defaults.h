@@ -20,14 +20,15 @@ public:
         QString text;
     };
 
-    // From the source file's name (without folder): base = the name less its last four
-    // characters; base name base + "_", folder base + "_poster_images", file type from the
-    // last three characters in lower case.
+    // From the source file's name (without folder): base = the name less its image extension
+    // (.jpg, .jpeg, .tif, .tiff, ... in any case; else its last four characters); base name
+    // base + "_", folder base + "_poster_images"; file type the source's own (TIFF for PNG,
+    // JPEG for WebP).
     static SaveTilesDefaults For(const QString& fileName);
 
     // Set when the name is shorter than five characters (base and folder names stay empty).
     std::optional<Message> nameProblem;
-    // Set when the name's ending is not bmp, tif or jpg (format stays empty).
+    // Set when the name's ending is no image type the program reads (format stays empty).
     std::optional<Message> formatProblem;
     QString baseFileName;
     QString newFolderName;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
@@ -17,14 +18,18 @@ constexpr int kBandRows = 16;
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
+    bool warned = false;
 };
 
 [[noreturn]] void ErrorExit(j_common_ptr cinfo) {
     std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
-// Warnings (a truncated file) are not printed; the remainder decodes grey as in Qt's reader.
-void NoOutput(j_common_ptr) {}
+// Warnings (a truncated file, corrupt data) are not printed but remembered.
+void NoteWarning(j_common_ptr cinfo, int level) {
+    if (level < 0)
+        reinterpret_cast<ErrorManager*>(cinfo->err)->warned = true;
+}
 
 // What lives across the jump of an error exit is reached through one unchanged pointer.
 struct DecodeState {
@@ -50,13 +55,18 @@ StoppableJpegDecoder::Result StoppableJpegDecoder::Decode(const QString& path,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return {};
-    const QByteArray data = file.readAll();
+    return DecodeData(file.readAll(), stop);
+}
 
+StoppableJpegDecoder::Result StoppableJpegDecoder::DecodeData(const QByteArray& data,
+                                                              const std::atomic_bool& stop) {
+    if (data.isEmpty())
+        return {};
     const auto state = std::make_unique<DecodeState>();
     jpeg_decompress_struct* cinfo = &state->cinfo;
     cinfo->err = jpeg_std_error(&state->error.pub);
     state->error.pub.error_exit = ErrorExit;
-    state->error.pub.output_message = NoOutput;
+    state->error.pub.emit_message = NoteWarning;
     if (setjmp(state->error.jump))
         return {};
     jpeg_create_decompress(cinfo);
@@ -101,14 +111,20 @@ StoppableJpegDecoder::Result StoppableJpegDecoder::Decode(const QString& path,
         jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(count));
     }
     jpeg_finish_decompress(cinfo);
+    if (state->error.warned)
+        return {};
 
+    Result out{Outcome::Decoded, std::move(state->image)};
     // The print resolution the file names, as Qt's reader keeps it.
     if (cinfo->density_unit == 1 || cinfo->density_unit == 2) {
         const double inch = cinfo->density_unit == 1 ? 2.54 : 1.0;
-        state->image.setDotsPerMeterX(static_cast<int>(100.0 * cinfo->X_density / inch));
-        state->image.setDotsPerMeterY(static_cast<int>(100.0 * cinfo->Y_density / inch));
+        out.image.setDotsPerMeterX(static_cast<int>(100.0 * cinfo->X_density / inch));
+        out.image.setDotsPerMeterY(static_cast<int>(100.0 * cinfo->Y_density / inch));
+        const double toDpi = cinfo->density_unit == 1 ? 1.0 : 2.54;
+        out.dpiX = static_cast<int>(std::lround(cinfo->X_density * toDpi));
+        out.dpiY = static_cast<int>(std::lround(cinfo->Y_density * toDpi));
     }
-    return {Outcome::Decoded, std::move(state->image)};
+    return out;
 }
 
 } // namespace tessellon

@@ -23,9 +23,14 @@ public:
     struct Result {
         Outcome outcome = Outcome::NotHandled;
         QImage image; // RGB32 or Grayscale8, as Qt's reader gives them; null unless Decoded
+        int dpiX = 0; // the resolution the file names; 0 when it names none
+        int dpiY = 0;
     };
 
     static Result Decode(const QString& path, const std::atomic_bool& stop);
+    // The same for the bytes of a JPEG file. A file the decoder warns about (truncated, corrupt
+    // data) is not handled: the caller's general reader decides about damaged files.
+    static Result DecodeData(const QByteArray& data, const std::atomic_bool& stop);
 };
 
 } // namespace tessellon

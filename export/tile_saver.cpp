@@ -75,12 +75,6 @@ qint64 TileWorkBytes(const TileSaver::TileJob& job) {
     return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
 }
 
-// The colour profile the source image carries, embedded with the pictures of a document. The
-// image object keeps no profile yet, so there is none to pass on.
-QByteArray SourceColourProfile(const ImageObject&) {
-    return {};
-}
-
 // The tile, or why there is none: nothing a worker throws leaves it.
 TileSaver::RenderedTile RenderGuarded(const TileSaver::RenderFunction& render,
                                       const PixelArray& source, const TileSaver::TileJob& job) {
@@ -212,7 +206,7 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
         // The tile is a plain rectangle of the source: encoded where it lies, no copy.
         auto bytes =
             JpegCodec::EncodeRegion(source, inside, {job.roundedResolution, job.roundedResolution},
-                                    ImageObject::kJpegQuality);
+                                    ImageObject::kJpegQuality, job.iccProfile);
         if (bytes)
             out.bytes = std::move(bytes).value();
         else
@@ -242,6 +236,7 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     const int stamp = job.compensate && job.resolution < 64 ? 64 : job.roundedResolution;
     (void)tile.SetImageInfo(ImageAttribute::HorizontalResolution, stamp);
     (void)tile.SetImageInfo(ImageAttribute::VerticalResolution, stamp);
+    tile.SetIccProfile(job.iccProfile);
     out.pixels = QSize(tile.ImageWidth(), tile.ImageHeight());
     auto bytes = tile.EncodeToMemory(job.format);
     if (bytes)
@@ -264,7 +259,7 @@ std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const I
                                               const SaveTilesRequest& request) const {
     if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument)
         return std::make_unique<PdfTileSink>(request, PdfTileSink::LayoutFor(poster),
-                                             colourProfile_.value_or(SourceColourProfile(img)));
+                                             colourProfile_.value_or(img.IccProfile()));
     return std::make_unique<TileFileSink>(request);
 }
 
@@ -390,6 +385,7 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         job.roundedResolution = resolution.rounded;
         job.trims = trims;
         job.format = encoding;
+        job.iccProfile = img.IccProfile();
         return job;
     };
 

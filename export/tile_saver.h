@@ -107,6 +107,7 @@ public:
         int roundedResolution = 2;
         std::array<double, 4> trims{};
         ImageFormat format = ImageFormat::Jpeg;
+        QByteArray iccProfile; // the source's colour profile, carried into every tile
     };
     struct RenderedTile {
         short compensation = 1; // result of the edge compensation (1 when not applied)

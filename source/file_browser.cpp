@@ -1,6 +1,7 @@
 #include "source/file_browser.h"
 
 #include "common/string_table.h"
+#include "export/image_file_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,27 +14,58 @@
 namespace tessellon {
 
 QStringList FileBrowser::FileTypeItems() {
-    return {StringTable::Text(str::FilterAllImages), StringTable::Text(str::FilterJpeg),
-            StringTable::Text(str::FilterTiff), StringTable::Text(str::FilterBmp),
-            StringTable::Text(str::FilterAllFiles)};
+    return {StringTable::Text(str::FilterAllImages),
+            StringTable::Text(str::FilterJpeg),
+            StringTable::Text(str::FilterTiff),
+            StringTable::Text(str::FilterBmp),
+            StringTable::Text(str::FilterAllFiles),
+            QCoreApplication::translate("FileBrowser", "PNG and WebP Files (*.png, *.webp)")};
 }
 
 bool FileBrowser::MatchesFileFilter(const QString& name, int filterIndex) {
-    const QString ext = name.right(3).toUpper();
+    // By the extension in any letter case, its long spellings included (.jpeg, .tiff).
+    const ImageFileType type = ImageFileReader::TypeFromName(name);
     switch (filterIndex) {
     case kAllImages:
-        return ext == u"JPG" || ext == u"TIF" || ext == u"BMP";
+        return type == ImageFileType::Jpeg || type == ImageFileType::Tiff ||
+               type == ImageFileType::Bmp;
     case kJpegOnly:
-        return ext == u"JPG";
+        return type == ImageFileType::Jpeg;
     case kTiffOnly:
-        return ext == u"TIF";
+        return type == ImageFileType::Tiff;
     case kBmpOnly:
-        return ext == u"BMP";
+        return type == ImageFileType::Bmp;
     case kAllFiles:
         return true;
+    case kPngWebp:
+        return type == ImageFileType::Png || type == ImageFileType::Webp;
     default:
         return false;
     }
+}
+
+QStringList FileBrowser::OpenDialogFilters() {
+    QStringList filters;
+    for (const QString& item : FileTypeItems()) {
+        // "Jpeg Files Only (*.jpg)" -> "Jpeg Files Only (*.jpg *.jpeg *.jpe ...)" with the long
+        // spellings and the upper-case forms the dialog would otherwise hide.
+        const qsizetype open = item.lastIndexOf(u'(');
+        QStringList patterns;
+        for (const QString& ext :
+             {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
+              QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("bmp"),
+              QStringLiteral("png"), QStringLiteral("webp")}) {
+            const int index = static_cast<int>(filters.size());
+            if (index != kAllFiles && MatchesFileFilter(QStringLiteral("a.") + ext, index))
+                patterns << QStringLiteral("*.") + ext << QStringLiteral("*.") + ext.toUpper();
+        }
+        if (filters.size() == kAllFiles)
+            patterns << QStringLiteral("*");
+        filters << item.left(open).trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    // The image entry first, all files last, as the list shows them.
+    filters.move(kAllFiles, filters.size() - 1);
+    return filters;
 }
 
 std::optional<QStringList> FileBrowser::FillFileList(const QString& folder, int filterIndex) {
@@ -91,14 +123,12 @@ QString FileBrowser::InvalidDriveText() {
 }
 
 SpecialFolders::SpecialFolders(const QString& desktop, const QString& myDocuments) {
-    desktop_ = desktop.isEmpty() ? QDir::rootPath() : desktop;
-    if (!QFileInfo(desktop_).isDir())
-        return;
-    const QString docs = myDocuments.isEmpty() ? QDir::rootPath() : myDocuments;
-    if (QFileInfo(docs).isDir()) {
-        myDocuments_ = docs;
-        found_ = true;
-    }
+    // Each folder counts on its own: a missing Desktop does not hide the documents folder.
+    if (!desktop.isEmpty() && QFileInfo(desktop).isDir())
+        desktop_ = desktop;
+    if (!myDocuments.isEmpty() && QFileInfo(myDocuments).isDir())
+        myDocuments_ = myDocuments;
+    found_ = !desktop_.isEmpty() && !myDocuments_.isEmpty();
 }
 
 SpecialFolders SpecialFolders::LookUp() {
@@ -108,7 +138,7 @@ SpecialFolders SpecialFolders::LookUp() {
 
 FolderJump SpecialFolders::Jump(const QString& path, const QString& folderName) const {
     FolderJump jump;
-    if (found_ && QFileInfo(path).isDir()) {
+    if (!path.isEmpty() && QFileInfo(path).isDir()) {
         jump.drive = FileBrowser::DriveOf(path);
         if (!jump.drive.isEmpty()) {
             jump.folder = QDir::cleanPath(path);
@@ -122,6 +152,13 @@ FolderJump SpecialFolders::Jump(const QString& path, const QString& folderName) 
                                                    "the folder listbox below here.")
             .arg(folderName);
     return jump;
+}
+
+QString SpecialFolders::StartFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
+        return QDir::cleanPath(pictures);
+    return QDir::homePath();
 }
 
 FolderJump SpecialFolders::JumpToDesktop() const {

@@ -28,13 +28,23 @@ struct FolderJump {
 // files in a folder, and the Desktop / My Documents shortcuts.
 class FileBrowser {
 public:
-    enum Filter { kAllImages = 0, kJpegOnly = 1, kTiffOnly = 2, kBmpOnly = 3, kAllFiles = 4 };
+    enum Filter {
+        kAllImages = 0,
+        kJpegOnly = 1,
+        kTiffOnly = 2,
+        kBmpOnly = 3,
+        kAllFiles = 4,
+        kPngWebp = 5
+    };
 
     // Items of the file-type filter list, in list order.
     static QStringList FileTypeItems();
-    // Whether `name` passes filter `filterIndex`: its last three characters, upper-cased,
-    // against the filter's extensions. Any other index accepts nothing.
+    // Whether `name` passes filter `filterIndex`: its extension, in any letter case, against
+    // the filter's types (.jpg, .jpeg and .jpe for JPEG; .tif and .tiff for TIFF). Any other
+    // index accepts nothing.
     static bool MatchesFileFilter(const QString& name, int filterIndex);
+    // The filter list as the file dialog's name filters, with every extension they accept.
+    static QStringList OpenDialogFilters();
     // The names of the files in `folder` that are longer than four characters and pass the
     // filter, sorted by name; empty when the folder cannot be listed.
     static std::optional<QStringList> FillFileList(const QString& folder, int filterIndex);
@@ -54,11 +64,14 @@ public:
 class SpecialFolders {
 public:
     SpecialFolders() = default;
-    // Takes the two paths as found; `found` is set only when both folders exist.
+    // Takes the two paths as found; each is kept when it is an existing folder, and `found`
+    // is set when both are.
     SpecialFolders(const QString& desktop, const QString& myDocuments);
 
     // Looks both up with the system's standard locations.
     static SpecialFolders LookUp();
+    // Where the browser starts without a stored folder: the user's pictures folder, or home.
+    static QString StartFolder();
 
     bool Found() const { return found_; }
     const QString& Desktop() const { return desktop_; }

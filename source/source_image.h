@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
@@ -11,24 +12,29 @@
 
 namespace tessellon {
 
-// The loaded source image. Opening reads the pixel size and a copy reduced for the preview at
-// once; where the format decodes reduced copies cheaply, the full image is decoded on a worker
-// thread meanwhile, so a large photo shows its preview without holding up the window. Turning
-// the image takes effect on the preview copy at once and on the full image when it is used.
+// The loaded source image, read through the program's one loading path (ImageFileReader), as
+// the command line reads it. Opening reads the file and a copy reduced for the preview on a
+// worker thread while the window goes on painting; where the format decodes reduced copies
+// cheaply (JPEG), the full image is decoded in the background afterwards, so a large photo
+// shows its preview without holding up the window. Turning the image takes effect on the
+// preview copy at once and on the full image when it is used.
 class SourceImage : public QObject {
     Q_OBJECT
 public:
     explicit SourceImage(QObject* parent = nullptr);
     ~SourceImage() override;
 
-    // Opens `path`, decoding the preview copy to fit `previewBox`. False when the file cannot
-    // be read; the previous image is dropped either way.
+    // Opens `path` with a preview copy large enough to fill `previewBox` in either orientation.
+    // False when the file cannot be read (Error() says why); the previous image is dropped
+    // either way. Waits for the worker with an event loop that takes no user input.
     bool Open(const QString& path, QSize previewBox);
     void Clear();
 
     bool IsOpen() const { return !preview_.isNull(); }
     const QString& Path() const { return path_; }
-    // The pixel size as currently turned.
+    // Why the last Open or the background decode failed, for the user.
+    const QString& Error() const { return error_; }
+    // The pixel size, upright as the file says, as currently turned.
     QSize Size() const { return size_; }
     // The reduced copy, as currently turned.
     const QImage& PreviewSource() const { return preview_; }
@@ -45,6 +51,15 @@ public:
     // The full image as currently turned; waits for the worker when needed. Null when the
     // file's pixels could not be decoded.
     const QImage& Full();
+    // The colour profile embedded in the file (empty for none); known once the full image is.
+    const QByteArray& IccProfile();
+
+    // The decoded full image, its colour profile, or why there is none.
+    struct Decoded {
+        QImage image;
+        QByteArray icc;
+        QString error;
+    };
 
 signals:
     // The worker finished; `ok` is false when the file's pixels could not be decoded.
@@ -55,12 +70,14 @@ private:
     void StopDecode();
 
     QString path_;
+    QString error_;
     QSize size_;
     QImage preview_;
     QImage full_;
+    QByteArray icc_;
     short angle_ = 0;     // angle of size_ and preview_
     short fullAngle_ = 0; // angle full_ is turned to so far
-    QFutureWatcher<QImage> watcher_;
+    QFutureWatcher<Decoded> watcher_;
     bool pending_ = false;
     // Tells the running decode that its result is no longer wanted.
     std::shared_ptr<std::atomic_bool> stopDecode_;

@@ -15,9 +15,9 @@ const QColor kBackground(0xf4, 0xf6, 0xf8);
 const QColor kInk(0x4a, 0x5a, 0x6e);
 const QColor kAccent(0x2f, 0x7d, 0xd1);
 
-void Caption(QPainter& p, const QRectF& area, const QString& text) {
+void Caption(QPainter& p, const QRectF& area, const QString& text, double scale = 0.06) {
     QFont f = p.font();
-    f.setPixelSize(std::max(11, static_cast<int>(area.height() * 0.06)));
+    f.setPixelSize(std::max(11, static_cast<int>(area.height() * scale)));
     p.setFont(f);
     p.setPen(kInk);
     p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
@@ -108,7 +108,7 @@ void DrawSpinner(QPainter& p, const QRectF& r, int frame) {
 
 } // namespace
 
-QImage StatusPictures::Draw(int kind, QSize size) {
+QImage StatusPictures::Draw(int kind, QSize size, const QString& detail) {
     if (kind < kPickFolder || kind > kLoading4 || size.isEmpty())
         return {};
     QImage img(size, QImage::Format_RGB32);
@@ -133,6 +133,11 @@ QImage StatusPictures::Draw(int kind, QSize size) {
     case kError:
         DrawError(p, icon.adjusted(side * 0.1, side * 0.1, -side * 0.1, -side * 0.1));
         Caption(p, text, tr("This file could not be loaded"));
+        if (!detail.isEmpty()) {
+            const double margin = size.width() * 0.08;
+            Caption(p, text.adjusted(margin, p.fontMetrics().height() * 1.5, -margin, 0), detail,
+                    0.045);
+        }
         break;
     default:
         DrawSpinner(p, icon, kind - kLoading1);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 namespace tessellon {
 
@@ -19,8 +20,9 @@ public:
         kLoading4 = 7
     };
 
-    // The picture of `kind` drawn at `size`; null for an unknown kind.
-    static QImage Draw(int kind, QSize size);
+    // The picture of `kind` drawn at `size`; null for an unknown kind. The error picture shows
+    // `detail` (why the file could not be loaded) under its caption.
+    static QImage Draw(int kind, QSize size, const QString& detail = {});
     static bool IsLoadingFrame(int kind) { return kind >= kLoading1 && kind <= kLoading4; }
     // The loading frame after `kind` (4 follows on to 1).
     static int NextLoadingFrame(int kind) { return kind >= kLoading4 ? kLoading1 : kind + 1; }

@@ -1,10 +1,9 @@
 #include "app/app_version.h"
 #include "app/frm_main.h"
 #include "common/recording_message_service.h"
-#include "common/rounding.h"
-#include "paper/paper_model.h"
 #include "settings/memory_settings_store.h"
 #include "source/status_pictures.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,33 +15,18 @@
 #include <QTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 
 namespace {
 
-// The main window with its exit replaced by a counter.
-class TestMain : public frmMain {
-public:
-    using frmMain::frmMain;
-    int ends = 0;
-
-protected:
-    void EndProcess() override { ++ends; }
-};
-
-QString SaveImage(const QTemporaryDir& dir, const QString& name, int w, int h,
-                  QColor colour = QColor(90, 140, 200)) {
+void SaveImage(const QTemporaryDir& dir, const QString& name, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    // Mark the top-left corner so turns can be told apart.
+    img.fill(QColor(90, 140, 200));
+    // A green top-left corner, so turns can be told apart.
     for (int y = 0; y < std::min(h, 4); ++y)
         for (int x = 0; x < std::min(w, 4); ++x)
             img.setPixel(x, y, qRgb(0, 255, 0));
-    const QString path = dir.filePath(name);
-    const QByteArray fmt =
-        name.endsWith(QStringLiteral("bmp"), Qt::CaseInsensitive) ? "BMP" : "JPEG";
-    if (!img.save(path, fmt.constData()))
-        qFatal("cannot write test image");
-    return path;
+    QVERIFY(img.save(dir.filePath(name), name.endsWith(u"bmp") ? "BMP" : "JPEG"));
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button,
@@ -59,20 +43,6 @@ QList<int> RedColumns(const QImage& img, int y) {
     return xs;
 }
 
-// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
-void Shot(QWidget* w, const QString& name) {
-    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
-}
-
-bool HasRed(const QImage& img) {
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) == qRgb(255, 0, 0))
-                return true;
-    return false;
-}
-
 } // namespace
 
 class TstApp : public QObject {
@@ -80,55 +50,44 @@ class TstApp : public QObject {
 
     RecordingMessageService messages;
     MemorySettingsStore store;
-    std::unique_ptr<TestMain> w;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<frmMain> w;
 
     // Each preference write of the window writes the tile counts first.
     int Saves() const { return int(store.WriteLog().count(PrefValueName(PrefValue::NumTiles))); }
-    int FolderWrites() const {
-        return int(store.WriteLog().count(PrefValueName(PrefValue::LastFolder)));
+    QString Path(const QString& name = {}) const {
+        return QDir::cleanPath(name.isEmpty() ? dir->path() : dir->filePath(name));
     }
-    QString StoredFolder() const { return store.GetPref(PrefValue::LastFolder); }
-    // A store as a first start finds it, with the profile file kept in the test folder.
     void PrepareStore(MemorySettingsStore& s, const QString& lastFolder) const {
         s.Clear();
-        s.SavePref(PrefValue::AppDir, dir->filePath(QStringLiteral("app")));
+        s.SavePref(PrefValue::AppDir, Path(QStringLiteral("app")));
         if (!lastFolder.isEmpty())
             s.SavePref(PrefValue::LastFolder, lastFolder);
         s.ClearWriteLog();
     }
-    std::unique_ptr<QTemporaryDir> dir;
-
     void ClickFile(const QString& name) {
         const auto items = w->lstFiles->findItems(name, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(name));
         const QRect r = w->lstFiles->visualItemRect(items.first());
         QTest::mouseClick(w->lstFiles->viewport(), Qt::LeftButton, {}, r.center());
     }
-
-    // A 600 x 400 picture loaded; 2 x 2 tiles of 6 x 4 inches cover all of it.
+    // 600 x 400 pixels; the 2 x 2 tiles of 6 x 4 inches cover all of it.
     void LoadPhoto() {
-        w->SetCurrentFolder(dir->path());
         ClickFile(QStringLiteral("photo.bmp"));
         QVERIFY(w->State().bImgSelected);
     }
-
-    QPointF PicPoint(double x, double y) const {
-        return QPointF(x, y) + QPointF(w->picCur->ImageOrigin());
-    }
+    void ClickArrowPad(QPoint at) { QTest::mousePress(w->arrowPad, Qt::LeftButton, {}, at); }
 
 private slots:
     void init() {
         messages.Clear();
         dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
         SaveImage(*dir, QStringLiteral("photo.bmp"), 600, 400);
         SaveImage(*dir, QStringLiteral("Big.JPG"), 1200, 800);
         SaveImage(*dir, QStringLiteral("narrow.bmp"), 24, 200);
-        SaveImage(*dir, QStringLiteral("tall.bmp"), 20, 300);
         SaveImage(*dir, QStringLiteral("edge.bmp"), 25, 25);
         QFile broken(dir->filePath(QStringLiteral("broken.jpg")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a picture at all");
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
         broken.close();
         QFile notes(dir->filePath(QStringLiteral("notes.txt")));
         QVERIFY(notes.open(QIODevice::WriteOnly));
@@ -136,9 +95,9 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("empty")));
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("app")));
         PrepareStore(store, dir->path());
-        w = std::make_unique<TestMain>(store, messages);
+        w = std::make_unique<frmMain>(store, messages);
         w->Form_Load();
-        w->SetSpecialFolders(SpecialFolders(dir->path(), dir->filePath(QStringLiteral("empty"))));
+        w->SetSpecialFolders(SpecialFolders(dir->path(), Path(QStringLiteral("empty"))));
         w->resize(1180, 760);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -147,164 +106,134 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void controlsCarryTheirNamesAndTexts() {
-        for (const char* name : {"Drive1",           "Dir1",
-                                 "cmbFileType",      "lstFiles",
-                                 "cmdMyDoc",         "cmdDesktop",
-                                 "picCur",           "fraPrintInfo",
-                                 "lblPaperName",     "lblPaperSize",
-                                 "lblTileSize",      "lblUnits",
-                                 "cmdEditPaperSize", "chkPrinterClips",
-                                 "cmbCurBtm",        "cmdConfig",
-                                 "fraNumberTiles",   "cmbTilesWide",
-                                 "cmbTilesHigh",     "chkLockWh",
-                                 "lblTilesWide",     "lblTilesHigh",
-                                 "fraTilePlacement", "scrZoom",
-                                 "lblZoom",          "lblZoomAmount",
-                                 "imgArrow_Up",      "imgArrow_down",
-                                 "imgArrow_left",    "imgArrow_right",
-                                 "imgArrow",         "lblLrValue",
-                                 "lblTbValue",       "fraPosterSize",
-                                 "lblMPixVal",       "lblFinalSize",
-                                 "lblResolution",    "lblQuality",
-                                 "chkPreviewTiles",  "chkRotateTiles",
-                                 "cmbRotate",        "cmdLargePreview",
-                                 "cmdSaveNow",       "lblStep4",
-                                 "cmdQuit",          "lblStep1",
-                                 "Label7",           "Label11"})
-            QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(name)), name);
-        for (const char* name : {"tmrLoadingImg", "tmrImg", "tmrAppEnd"})
-            QVERIFY2(w->findChild<QTimer*>(QString::fromLatin1(name)), name);
-        for (const char* name : {"mnuFile", "mnuTools", "mnuHelp"})
-            QVERIFY2(w->findChild<QMenu*>(QString::fromLatin1(name)), name);
-        for (const char* name :
-             {"mnuExit", "mnuPaperSize", "mnuEdgeClip", "mnuContent", "mnuAbout"})
-            QVERIFY2(w->findChild<QAction*>(QString::fromLatin1(name)), name);
-
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tessellon v") + GetAppVersionString());
-        QCOMPARE(w->cmdMyDoc->text(), QStringLiteral("My Documents"));
+    void controlsAreNamedAndWiredToTheirTexts() {
+        const QString names = QStringLiteral(
+            "Drive1 Dir1 cmbFileType lstFiles cmdMyDoc cmdDesktop picCur fraPrintInfo "
+            "lblPaperName lblPaperSize lblTileSize lblUnits cmdEditPaperSize chkPrinterClips "
+            "cmbCurBtm cmdConfig fraNumberTiles cmbTilesWide cmbTilesHigh chkLockWh "
+            "lblTilesWide lblTilesHigh fraTilePlacement scrZoom lblZoom lblZoomAmount "
+            "imgArrow_Up imgArrow_down imgArrow_left imgArrow_right imgArrow lblLrValue "
+            "lblTbValue fraPosterSize lblMPixVal lblFinalSize lblResolution lblQuality "
+            "chkPreviewTiles chkRotateTiles cmbRotate cmdLargePreview cmdSaveNow lblStep4 "
+            "cmdQuit lblStep1 Label7 Label11 tmrLoadingImg tmrImg tmrAppEnd mnuExit "
+            "mnuPaperSize mnuEdgeClip mnuContent mnuAbout");
+        for (const QString& name : names.split(u' '))
+            QVERIFY2(w->findChild<QObject*>(name), qPrintable(name));
+        // "1.0.0" shows as "1.00".
+        const QStringList v = QStringLiteral(TESSELLON_VERSION).split(u'.');
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tessellon v") + v[0] + u'.' + v[1] + v[2]);
+        QCOMPARE(GetAppVersionString(QStringLiteral("2.1.12")), QStringLiteral("2.112"));
+        // One text of each kind reaches its control.
         QCOMPARE(w->cmdMyDoc->toolTip(), QStringLiteral("Navigate to My Documents folder"));
-        QCOMPARE(w->chkPreviewTiles->text(), QStringLiteral("Show Tiles"));
-        QCOMPARE(w->chkRotateTiles->toolTip(), QStringLiteral("Rotate Tiles 90 degrees"));
         QCOMPARE(w->fraPosterSize->title(), QStringLiteral("Final Poster Size"));
-        QCOMPARE(w->fraPrintInfo->title(), QStringLiteral("Print Size Per Tile"));
-        QCOMPARE(w->chkLockWh->text(), QStringLiteral("Lock tiles high = tiles wide"));
-        QCOMPARE(w->cmdSaveNow->text(), QStringLiteral("Save Poster Tile Images"));
-        QCOMPARE(w->cmdQuit->text(), QStringLiteral("Exit"));
-        QCOMPARE(w->chkPrinterClips->text(), QStringLiteral("Adjust edges"));
-        QCOMPARE(w->cmdConfig->text(), QStringLiteral("Edit"));
         QCOMPARE(w->lblStep4->text(),
                  QStringLiteral("Step (4) - Click to Save Tile Image Files-->"));
-        QCOMPARE(w->lblStep1->text(), QStringLiteral("Step (1) - Select Image File"));
-        QCOMPARE(w->Label7->text(), QStringLiteral("Step (2) - Set Tile Print Size"));
-        QCOMPARE(w->Label11->text(), QStringLiteral("Step (3) - Adjust Tiles, View Results"));
-        QCOMPARE(w->imgArrow->toolTip(),
-                 QStringLiteral("Adjust which part of your digital image to include in your "
-                                "poster"));
         QCOMPARE(w->mnuPaperSize->text(), QStringLiteral("Select Paper/Margins..."));
-        QCOMPARE(w->mnuAbout->text(), QStringLiteral("About..."));
         QCOMPARE(w->cmbTilesWide->count(), 25);
         QCOMPARE(w->cmbTilesHigh->itemText(24), QStringLiteral("25"));
         QCOMPARE(w->cmbRotate->itemText(2), QStringLiteral("CCW Rotate"));
         QCOMPARE(w->cmbFileType->itemText(4), QStringLiteral("Show All Files (*.*)"));
     }
 
-    void versionString_data() {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("2.0.1") << "2.0.1"
-                               << "2.01";
-        QTest::newRow("2.1.12") << "2.1.12"
-                                << "2.112";
-        QTest::newRow("1.0.0") << "1.0.0"
-                               << "1.00";
-    }
-    void versionString() {
-        QFETCH(QString, version);
-        QTEST(GetAppVersionString(version), "shown");
-    }
-
     void startUpState() {
-        QCOMPARE(w->cmbTilesWide->currentIndex(), 1);
-        QCOMPARE(w->cmbTilesHigh->currentIndex(), 1);
         QCOMPARE(w->cmbRotate->currentIndex(), 0);
-        QCOMPARE(w->cmbFileType->currentIndex(), 0);
         QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(0%)"));
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("---"));
-        QCOMPARE(w->lblMPixVal->text(), QStringLiteral("---"));
-        QCOMPARE(w->lblQuality->text(), QStringLiteral("---"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("---"));
-        QVERIFY(!w->cmdSaveNow->isEnabled());
-        QVERIFY(!w->cmdLargePreview->isEnabled());
-        QCOMPARE(w->cmbCurBtm->currentText(), QStringLiteral("default"));
+        for (QLabel* l : {w->lblResolution, w->lblMPixVal, w->lblQuality, w->lblLrValue})
+            QCOMPARE(l->text(), QStringLiteral("---"));
+        QVERIFY(!w->cmdSaveNow->isEnabled() && !w->cmdLargePreview->isEnabled());
         QVERIFY(!w->cmbCurBtm->isEnabled());
-        QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
+        QCOMPARE(w->CurrentFolder(), Path());
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickImage));
         QVERIFY(!w->State().bSkipSettingWrite);
-        QVERIFY(!w->State().bApplyingPrefs);
+        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("app/printer_edge_config"))));
         Shot(w.get(), QStringLiteral("main_startup"));
     }
 
-    void startUpWritesOnlyTheFolder() {
+    void startUpRestoresStoredPreferences() {
+        const QString a4 = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|10|10|10|");
         RecordingMessageService m;
         MemorySettingsStore s;
-        PrepareStore(s, dir->path());
-        TestMain fresh(s, m);
+        PrepareStore(s, Path(QStringLiteral("empty")));
+        s.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
+        s.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
+        s.SavePref(PrefValue::ShowTiles, 1);
+        s.SavePref(PrefValue::MarginLocked, 1);
+        s.SavePref(PrefValue::PaperRegLine, a4);
+        s.ClearWriteLog();
+        frmMain fresh(s, m);
         fresh.Form_Load();
-        // Only the folder is written while starting.
-        QVERIFY(!s.WriteLog().isEmpty());
-        for (const QString& name : s.WriteLog())
-            QCOMPARE(name, PrefValueName(PrefValue::LastFolder));
-        QCOMPARE(s.GetPref(PrefValue::LastFolder), QDir::cleanPath(dir->path()));
+        QCOMPARE(fresh.cmbTilesWide->currentIndex(), 5);
+        QCOMPARE(fresh.cmbTilesHigh->currentIndex(), 3);
+        QVERIFY(fresh.chkPrinterClips->isChecked());
+        QVERIFY(fresh.cmbCurBtm->isEnabled());
+        QCOMPARE(fresh.cmbCurBtm->currentText(), QStringLiteral("Fuji photo lab default"));
+        QVERIFY(fresh.chkPreviewTiles->isChecked());
+        QVERIFY(!fresh.chkLockWh->isChecked());
+        QCOMPARE(fresh.State().iWhMarginLocked, short(1));
+        QCOMPARE(fresh.getPaperRegLine(), a4);
+        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("A4 - 210 x 297"));
+        QCOMPARE(fresh.lblPaperSize->text(), QStringLiteral("210.0 x 297.0"));
+        QCOMPARE(fresh.lblTileSize->text(), QStringLiteral("190.0 x 277.0"));
+        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Millimeters"));
+        // 6 x 4 tiles of 190 x 277 mm less the Fuji trims (3/32 + 3/32 in, 2/64 + 3/64 in).
+        QCOMPARE(fresh.lblFinalSize->text(), QStringLiteral("111.1 x 110.0 cm"));
+        QCOMPARE(fresh.CurrentFolder(), Path(QStringLiteral("empty")));
         QVERIFY(m.Messages().isEmpty());
+        // Nothing but the folder is written while starting; the next change writes again.
+        QCOMPARE(s.WriteLog(), QStringList{PrefValueName(PrefValue::LastFolder)});
+        fresh.cmbTilesHigh->setCurrentIndex(0);
+        QCOMPARE(s.GetPref(PrefValue::NumTiles), QStringLiteral("w05h00"));
+        s.ClearWriteLog();
+        fresh.close();
+        QCOMPARE(s.WriteLog().count(PrefValueName(PrefValue::NumTiles)), 1);
     }
 
-    void missingStoredFolderFallsBackToRoot() {
+    void missingStoredFolderStartsWithDefaults() {
         RecordingMessageService m;
         MemorySettingsStore s;
-        PrepareStore(s, dir->filePath(QStringLiteral("gone/away")));
-        TestMain fresh(s, m);
+        PrepareStore(s, Path(QStringLiteral("gone/away")));
+        frmMain fresh(s, m);
         fresh.Form_Load();
-        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
-        QCOMPARE(fresh.State().sCurDrive, QDir::rootPath());
-        QCOMPARE(s.GetPref(PrefValue::LastFolder), QDir::cleanPath(QDir::rootPath()));
+        QVERIFY(QFileInfo(fresh.CurrentFolder()).isDir());
+        QCOMPARE(s.GetPref(PrefValue::LastFolder), fresh.CurrentFolder());
+        QCOMPARE(fresh.State().GetNumTilesWide(), short(2));
+        QVERIFY(!fresh.chkPrinterClips->isChecked() && !fresh.chkPreviewTiles->isChecked());
+        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("Photo 4\" x 6\""));
+        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Inches"));
     }
 
     void folderListShowsMatchingFiles() {
         QStringList names;
         for (int i = 0; i < w->lstFiles->count(); ++i)
             names << w->lstFiles->item(i)->text();
-        QCOMPARE(names, (QStringList{"Big.JPG", "broken.jpg", "edge.bmp", "narrow.bmp", "photo.bmp",
-                                     "tall.bmp"}));
-        w->cmbFileType->setCurrentIndex(3);
-        QCOMPARE(w->lstFiles->count(), 4);
-        QCOMPARE(FolderWrites(), 0); // a filter change does not store the folder
+        QCOMPARE(names,
+                 (QStringList{"Big.JPG", "broken.jpg", "edge.bmp", "narrow.bmp", "photo.bmp"}));
         w->cmbFileType->setCurrentIndex(4);
-        QCOMPARE(w->lstFiles->count(), 7);
+        QCOMPARE(w->lstFiles->count(), 6);
+        QVERIFY(store.WriteLog().isEmpty()); // a filter change does not store the folder
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
         QCOMPARE(w->lstFiles->count(), 0);
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickFolder));
-        QCOMPARE(StoredFolder(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), Path(QStringLiteral("empty")));
     }
 
     void choosingAFileLoadsIt() {
         LoadPhoto();
         QCOMPARE(w->State().lImgWidth, 600);
-        QCOMPARE(w->State().lImgHeight, 400);
-        QCOMPARE(w->ImagePath(), QDir(dir->path()).filePath(QStringLiteral("photo.bmp")));
-        // 2 x 2 tiles of 6 x 4 inches: the whole 600-pixel width over 12 inches.
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
+        QCOMPARE(w->ImagePath(), dir->filePath(QStringLiteral("photo.bmp")));
         QCOMPARE(w->lblResolution->text(), QStringLiteral("50.0 dpi"));
         QCOMPARE(w->lblQuality->text(), QStringLiteral("Good from a distance"));
         QCOMPARE(w->lblMPixVal->text(), QStringLiteral("0.24"));
         QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
         QCOMPARE(w->lblTbValue->text(), QStringLiteral("(full height)"));
-        QVERIFY(w->cmdSaveNow->isEnabled());
-        QVERIFY(w->cmdLargePreview->isEnabled());
+        QVERIFY(w->cmdSaveNow->isEnabled() && w->cmdLargePreview->isEnabled());
         QCOMPARE(w->PointerMode(), 0);
-        QCOMPARE(w->StatusPicture(), 0);
         QVERIFY(messages.Messages().isEmpty());
+        // A large JPEG is shown from a reduced decode; the full image is still there.
+        ClickFile(QStringLiteral("Big.JPG"));
+        QCOMPARE(w->Image().Full().size(), QSize(1200, 800));
+        QCOMPARE(w->lblResolution->text(), QStringLiteral("100.0 dpi"));
         // Changing the folder drops the image.
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
         QVERIFY(!w->State().bImgSelected);
@@ -312,164 +241,117 @@ private slots:
         QCOMPARE(w->lblResolution->text(), QStringLiteral("---"));
     }
 
-    void largeJpegLoadsThroughReducedDecode() {
-        w->SetCurrentFolder(dir->path());
-        ClickFile(QStringLiteral("Big.JPG"));
-        QVERIFY(w->State().bImgSelected);
-        QCOMPARE(w->State().lImgWidth, 1200);
-        QCOMPARE(w->Image().Full().size(), QSize(1200, 800));
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("100.0 dpi"));
-    }
-
-    void tooSmallImages_data() {
+    void imagesThatCannotBeUsed_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("rotation");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("25 x 25") << "edge.bmp" << 0 << true;
-        QTest::newRow("24 x 200") << "narrow.bmp" << 0 << false;
-        QTest::newRow("20 x 300 turned") << "tall.bmp" << 1 << false;
+        QTest::addColumn<int>("messageCount"); // an unreadable file fails without a message
+        QTest::newRow("25 x 25") << "edge.bmp" << true << 0;
+        QTest::newRow("24 x 200") << "narrow.bmp" << false << 1;
+        QTest::newRow("not a picture") << "broken.jpg" << false << 0;
     }
-    void tooSmallImages() {
+    void imagesThatCannotBeUsed() {
         QFETCH(QString, file);
-        QFETCH(int, rotation);
         QFETCH(bool, accepted);
-        w->cmbRotate->setCurrentIndex(rotation);
+        QFETCH(int, messageCount);
         ClickFile(file);
         QCOMPARE(w->State().bImgSelected, accepted);
-        if (accepted) {
-            QVERIFY(messages.Messages().isEmpty());
-            return;
-        }
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().first().title, QStringLiteral("Invalid Image File Selected"));
-        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("EXTREMELY small")));
-        QCOMPARE(w->StatusPicture(), int(StatusPictures::kError));
-        QVERIFY(!w->cmdSaveNow->isEnabled());
+        QCOMPARE(messages.Messages().size(), messageCount);
+        if (messageCount)
+            QCOMPARE(messages.Messages().first().title,
+                     QStringLiteral("Invalid Image File Selected"));
+        QCOMPARE(w->StatusPicture() == int(StatusPictures::kError), !accepted);
+        QCOMPARE(w->cmdSaveNow->isEnabled(), accepted);
+        QCOMPARE(w->PointerMode(), 0);
     }
 
-    void unreadableFileShowsErrorPicture() {
-        ClickFile(QStringLiteral("photo.bmp"));
-        ClickFile(QStringLiteral("broken.jpg"));
-        QVERIFY(!w->State().bImgSelected);
-        QCOMPARE(w->StatusPicture(), int(StatusPictures::kError));
-        QVERIFY(messages.Messages().isEmpty());
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("---"));
-        QCOMPARE(w->PointerMode(), 0);
-        w->cmbFileType->setCurrentIndex(4);
-        ClickFile(QStringLiteral("notes.txt"));
-        QCOMPARE(w->StatusPicture(), int(StatusPictures::kError));
+    void rotationChosenBeforeLoadingIsApplied() {
+        w->cmbRotate->setCurrentIndex(1); // CW, no image yet
+        LoadPhoto();
+        QCOMPARE(w->State().iRotateAngle, short(90));
+        QCOMPARE(w->State().lImgWidth, 400);
+        const QImage full = w->Image().Full();
+        QCOMPARE(full, QImage(dir->filePath(QStringLiteral("photo.bmp")))
+                           .convertToFormat(full.format())
+                           .transformed(QTransform().rotate(90)));
+        // Poster 12 x 8 inches over a 400-pixel wide image: 33.3 dpi.
+        QCOMPARE(w->lblResolution->text(), QStringLiteral("33.3 dpi"));
     }
 
     void tileCountsWithTheLock() {
-        LoadPhoto();
         w->cmbTilesWide->setCurrentIndex(2);
         w->cmbTilesHigh->setCurrentIndex(4);
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 20.00 inches"));
         const int saves = Saves();
-        QVERIFY(saves >= 2);
         QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
-        QVERIFY(w->chkLockWh->isChecked());
-        QCOMPARE(w->cmbTilesWide->currentIndex(), 2);
         QCOMPARE(w->cmbTilesHigh->currentIndex(), 2);
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 12.00 inches"));
         QVERIFY(Saves() > saves);
         w->cmbTilesHigh->setCurrentIndex(6);
         QCOMPARE(w->cmbTilesWide->currentIndex(), 6);
-        QCOMPARE(w->State().GetNumTilesWide(), short(7));
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("42.00 x 28.00 inches"));
-        // Unticking changes no count.
-        QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
-        QCOMPARE(w->cmbTilesHigh->currentIndex(), 6);
+        QTest::mouseClick(w->chkLockWh, Qt::LeftButton); // unticking changes no count
         w->cmbTilesWide->setCurrentIndex(0);
         QCOMPARE(w->cmbTilesHigh->currentIndex(), 6);
     }
 
-    void applyingPrefsChangesListsOnly() {
-        w->State().bApplyingPrefs = true;
-        const QString before = w->lblFinalSize->text();
-        const int saves = Saves();
-        w->cmbTilesWide->setCurrentIndex(9);
-        QCOMPARE(w->State().TilesWideIndex(), 9);
-        QCOMPARE(w->lblFinalSize->text(), before);
-        QCOMPARE(Saves(), saves);
-        w->State().bApplyingPrefs = false;
-    }
-
-    void previewShowsGridWhereTilesAreCut() {
+    void previewShowsTheGrid() {
         w->chkPreviewTiles->setChecked(true);
         LoadPhoto();
-        w->cmbTilesWide->setCurrentIndex(2); // 3 x 2 tiles of 6 x 4: 18 x 8 inches
+        w->cmbTilesWide->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, the image's full width
         const QImage shown = w->picCur->Image();
         const PreviewGeometry& g = w->Geometry();
-        const double s = g.dPreviewScale;
-        QCOMPARE(shown.width(), *Nearest(600 * s));
-        const TileCoordTable t = w->State().CalcTileCoord();
-        QCOMPARE(t.count, short(6));
-        const int midY = (g.iWinTop + g.iWinBottom) / 4 + 1;
-        const QList<int> expected{*Nearest(t.tiles[0].left * s), *Nearest(t.tiles[1].left * s),
-                                  *Nearest(t.tiles[2].left * s), g.iWinRight};
-        QCOMPARE(RedColumns(shown, midY), expected);
-        QCOMPARE(g.iWinLeft, expected.first());
-        // 18 x 8 inches is wider than the image: the window spans it across, not down.
+        const QList<int> columns = RedColumns(shown, (g.iWinTop + g.iWinBottom) / 2);
+        QCOMPARE(columns.size(), 4);
+        QCOMPARE(columns.first(), 0);
+        QCOMPARE(columns.last(), shown.width() - 1);
+        QCOMPARE(g.iWinLeft, 0);
+        QCOMPARE(g.iWinRight, shown.width() - 1);
         QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
         QCOMPARE(w->lblTbValue->text(), QStringLiteral("(center)"));
-
         // "Show Tiles" off: the plain picture, stored as a preference.
         const int saves = Saves();
         QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
-        QVERIFY(!w->chkPreviewTiles->isChecked());
-        QVERIFY(!HasRed(w->picCur->Image()));
+        QVERIFY(RedColumns(w->picCur->Image(), (g.iWinTop + g.iWinBottom) / 2).isEmpty());
         QCOMPARE(Saves(), saves + 1);
-        QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
-        QVERIFY(HasRed(w->picCur->Image()));
     }
 
     void zoomShrinksTheWindow() {
-        w->chkPreviewTiles->setChecked(true);
+        w->scrZoom->setValue(40);
+        QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(40%)"));
+        QCOMPARE(w->lblLrValue->text(), QStringLiteral("---"));
         LoadPhoto();
-        const int fullWidth = w->Geometry().WindowWidth();
         w->scrZoom->setValue(100);
-        QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(100%)"));
         QCOMPARE(w->lblResolution->text(), QStringLiteral("25.0 dpi"));
         QCOMPARE(w->lblMPixVal->text(), QStringLiteral("0.06"));
-        QVERIFY(w->Geometry().WindowWidth() < fullWidth * 0.6);
         QCOMPARE(w->lblLrValue->text(), QStringLiteral("(center)"));
         QCOMPARE(w->lblTbValue->text(), QStringLiteral("(center)"));
     }
 
-    void zoomWithoutImageUpdatesLabel() {
-        w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
-        w->scrZoom->setValue(40);
-        QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(40%)"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("---"));
-    }
-
-    void holdingAnArrowMovesThePoster() {
-        w->chkPreviewTiles->setChecked(true);
+    void holdingAnArrowStepsEveryQuarterSecond() {
         LoadPhoto();
-        w->scrZoom->setValue(100);
+        w->scrZoom->setValue(100); // room to move both ways
         const QSize pad = w->arrowPad->size();
-        QTest::mousePress(w->arrowPad, Qt::LeftButton, {},
-                          QPoint(pad.width() - 4, pad.height() / 2));
+        ClickArrowPad(QPoint(pad.width() - 4, pad.height() / 2));
         QVERIFY(w->tmrImg->isActive());
-        QVERIFY(w->imgArrow_right->isVisible());
-        QVERIFY(!w->imgArrow->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(w->State().iHorzCenter >= 105, 10000);
+        QCOMPARE(w->tmrImg->interval(), 250);
+        QVERIFY(w->imgArrow_right->isVisible() && !w->imgArrow->isVisible());
+        QList<int> after;
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY(QMetaObject::invokeMethod(w->tmrImg, "timeout"));
+            after << w->State().iHorzCenter;
+        }
+        QCOMPARE(after, (QList<int>{101, 103, 105, 107, 109, 114, 119}));
+        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(right 19%)"));
+        const int left = w->Geometry().iWinLeft;
         QTest::mouseRelease(w->arrowPad, Qt::LeftButton, {},
                             QPoint(pad.width() - 4, pad.height() / 2));
         QVERIFY(!w->tmrImg->isActive());
-        QVERIFY(w->imgArrow->isVisible());
-        QVERIFY(!w->imgArrow_right->isVisible());
-        const short h = w->State().iHorzCenter;
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(right %1%)").arg(h - 100));
-        // The grid moved with it.
-        const TileCoordTable t = w->State().CalcTileCoord();
-        QCOMPARE(w->Geometry().iWinLeft, *Nearest(t.tiles[0].left * w->Geometry().dPreviewScale));
+        QVERIFY(w->imgArrow->isVisible() && !w->imgArrow_right->isVisible());
+        // The grid moved with it: the window is right of the centred position.
+        QVERIFY(left > (w->picCur->Image().width() - w->Geometry().WindowWidth()) / 2);
         // A corner does nothing.
-        QTest::mousePress(w->arrowPad, Qt::LeftButton, {}, QPoint(2, 2));
+        ClickArrowPad(QPoint(2, 2));
         QVERIFY(!w->tmrImg->isActive());
         QTest::mouseRelease(w->arrowPad, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(w->State().iHorzCenter, h);
     }
 
     void draggingTheWindow() {
@@ -477,11 +359,10 @@ private slots:
         LoadPhoto();
         w->cmbTilesWide->setCurrentIndex(0); // 1 x 2 tiles: 6 x 8 inches, narrower than the image
         const PreviewGeometry g = w->Geometry();
-        const double s = g.dPreviewScale;
-        const int freeX = *Nearest(600 * s - g.WindowWidth());
+        const int freeX = w->picCur->Image().width() - g.WindowWidth();
         QVERIFY(freeX > 20);
-        const QPointF start =
-            PicPoint((g.iWinLeft + g.iWinRight) / 2, (g.iWinTop + g.iWinBottom) / 2);
+        const QPointF origin(w->picCur->ImageOrigin());
+        const QPointF start = origin + QPointF((g.iWinLeft + g.iWinRight) / 2, g.iWinTop + 5);
         SendMouse(w->picCur, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
         QCOMPARE(w->PointerMode(), 1);
         SendMouse(w->picCur, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
@@ -497,55 +378,51 @@ private slots:
         SendMouse(w->picCur, QEvent::MouseButtonRelease, start + QPointF(freeX / 2.0, 0),
                   Qt::LeftButton, Qt::NoButton);
         QCOMPARE(w->State().iHorzCenter, 200);
-        QCOMPARE(w->Geometry().iWinRight, *Nearest(600 * s) - 1);
-        QVERIFY(w->PointerMode() != 2);
-        // Outside the window the pointer is the plain arrow.
-        SendMouse(w->picCur, QEvent::MouseMove, PicPoint(1, 1), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(w->Geometry().iWinRight, w->picCur->Image().width() - 1);
+        SendMouse(w->picCur, QEvent::MouseMove, origin + QPointF(1, 1), Qt::NoButton, Qt::NoButton);
         QCOMPARE(w->PointerMode(), 0);
     }
 
     void rotatingTheImage() {
         LoadPhoto();
+        const QImage file = w->Image().Full();
         w->cmbRotate->setCurrentIndex(1); // CW
         QCOMPARE(w->State().lImgWidth, 400);
-        QCOMPARE(w->State().lImgHeight, 600);
-        QCOMPARE(w->State().iRotateAngle, short(90));
-        QImage full = w->Image().Full();
-        QCOMPARE(full.size(), QSize(400, 600));
-        QCOMPARE(full.pixel(399, 0), qRgb(0, 255, 0)); // the marked corner went to the top right
-        w->cmbRotate->setCurrentIndex(3);              // 180: a further quarter turn
+        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(90)));
+        w->cmbRotate->setCurrentIndex(3); // 180: a further quarter turn from here
         QCOMPARE(w->State().lImgWidth, 600);
         QCOMPARE(w->State().iRotateAngle, short(180));
-        full = w->Image().Full();
-        QCOMPARE(full.pixel(599, 399), qRgb(0, 255, 0));
-        QCOMPARE(w->picCur->Image().width(), *Nearest(600 * w->Geometry().dPreviewScale));
+        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(180)));
     }
 
-    void rotatingTheTiles() {
-        w->cmbTilesWide->setCurrentIndex(2);
-        w->cmbTilesHigh->setCurrentIndex(1);
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 8.00 inches"));
+    void rotatingTheTilesRefreshesEverything() {
+        LoadPhoto();
+        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
         QTest::mouseClick(w->chkRotateTiles, Qt::LeftButton);
         QVERIFY(w->State().bTileRotated);
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 12.00 inches"));
+        // 2 x 2 tiles of 4 x 6 inches: 8 x 12, narrower than the 600 x 400 image.
+        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("8.00 x 12.00 inches"));
+        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(center)"));
+        QCOMPARE(w->lblTbValue->text(), QStringLiteral("(full height)"));
+        QVERIFY(w->Geometry().WindowWidth() < w->picCur->Image().width() / 2);
+        QVERIFY(store.WriteLog().isEmpty()); // turning the tiles is not stored
     }
 
     void adjustEdges() {
         LoadPhoto();
-        const QString before = w->lblFinalSize->text();
         QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
         QVERIFY(w->cmbCurBtm->isEnabled());
         // "default" clips nothing: the introduction is shown, the size stays.
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().title,
                  QStringLiteral("Edge Calibration Introduction"));
-        QCOMPARE(w->lblFinalSize->text(), before);
+        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
         w->cmbCurBtm->setCurrentIndex(1); // Kodak 3, 4, 3, 2 / 64 inch
-        QVERIFY(w->lblFinalSize->text() != before);
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("11.81 x 7.81 inches"));
+        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
         QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
         QVERIFY(!w->cmbCurBtm->isEnabled());
-        QCOMPARE(w->lblFinalSize->text(), before);
+        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
         QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
         QCOMPARE(messages.Messages().size(), 1); // not an initial profile any more
     }
@@ -561,14 +438,12 @@ private slots:
         QCOMPARE(w->lblPaperName->text(), QStringLiteral("A4"));
         QCOMPARE(w->lblFinalSize->text(), QStringLiteral("42.0 x 59.4 cm"));
         QCOMPARE(Saves(), saves + 1);
-        QCOMPARE(w->getPaperRegLine(), QStringLiteral("line"));
+        QCOMPARE(store.GetPref(PrefValue::PaperRegLine), QStringLiteral("line"));
     }
 
     void largePreview() {
-        QTest::mouseClick(w->cmdLargePreview, Qt::LeftButton); // disabled: nothing
         w->cmdLargePreview->setEnabled(true);
         QTest::mouseClick(w->cmdLargePreview, Qt::LeftButton);
-        QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().title, QStringLiteral("No Image Selected"));
         QVERIFY(!w->PreviewWindow());
         messages.Clear();
@@ -577,129 +452,53 @@ private slots:
         QTest::mouseClick(w->cmdLargePreview, Qt::LeftButton);
         QVERIFY(messages.Messages().isEmpty());
         frmPreview* p = w->PreviewWindow();
-        QVERIFY(p);
-        QVERIFY(p->isVisible());
+        QVERIFY(p && p->isVisible());
         QCOMPARE(p->windowTitle(), QStringLiteral("Poster Preview"));
-        QCOMPARE(p->cmdClose->text(), QStringLiteral("Close"));
         const QImage shown = p->picPreview->Image();
-        QVERIFY(!shown.isNull());
-        // 2 x 2 tiles, evenly divided grid.
-        QCOMPARE(RedColumns(shown, shown.height() / 4).size(), 3);
+        QCOMPARE(RedColumns(shown, shown.height() / 4).size(), 3); // 2 x 2 tiles
         QCOMPARE(double(shown.width()) / shown.height(), 1.5);
         Shot(p, QStringLiteral("preview_window"));
         QTest::mouseClick(p->cmdClose, Qt::LeftButton);
         QTRY_VERIFY(!w->PreviewWindow());
     }
 
-    void exitEndsWithoutWriting() {
-        const int saves = Saves();
-        QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
-        QCOMPARE(w->ends, 1);
-        w->mnuExit->trigger();
-        QCOMPARE(w->ends, 2);
-        QCOMPARE(Saves(), saves);
+    void exitEndsTheApplicationWithoutWriting() {
+        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+        for (const bool byMenu : {false, true}) {
+            if (byMenu)
+                w->mnuExit->trigger();
+            else
+                QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
+            QTimer guard; // ends the run with a failure should the window not end it
+            connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            guard.start(5000);
+            QCOMPARE(QCoreApplication::exec(), 0);
+        }
+        QVERIFY(store.WriteLog().isEmpty());
+        QCOMPARE(unloaded.count(), 0);
     }
 
     void closingWritesPreferences() {
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
-        const int saves = Saves();
         w->close();
-        QCOMPARE(Saves(), saves + 1);
+        QCOMPARE(Saves(), 1);
         QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(w->ends, 0);
     }
 
-    void changesAreStored() {
+    void changesAreStoredAsTheGroup() {
         w->cmbTilesWide->setCurrentIndex(4);
         w->cmbTilesHigh->setCurrentIndex(11);
-        QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h11"));
         QCOMPARE(*store.Stored(PrefValue::NumTiles), StoredPref(QStringLiteral("w04h11")));
         QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
-        QCOMPARE(*store.Stored(PrefValue::ShowTiles),
-                 StoredPref(std::int32_t(w->chkPreviewTiles->isChecked() ? 1 : 0)));
+        QCOMPARE(*store.Stored(PrefValue::ShowTiles), StoredPref(std::int32_t(1)));
+        store.ClearWriteLog();
         QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
         QCOMPARE(*store.Stored(PrefValue::HeightEqualsWidth), StoredPref(std::int32_t(1)));
         QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h04"));
-        QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
-        w->cmbCurBtm->setCurrentIndex(2);
-        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_02"));
-        // The six grouped values, in their order, on every write.
-        store.ClearWriteLog();
-        w->cmbTilesWide->setCurrentIndex(1);
-        QStringList expected;
-        for (PrefValue v :
-             {PrefValue::NumTiles, PrefValue::PaperRegLine, PrefValue::EdgeAdjust,
-              PrefValue::ShowTiles, PrefValue::HeightEqualsWidth, PrefValue::MarginLocked})
-            expected << PrefValueName(v);
-        QCOMPARE(store.WriteLog().mid(0, 6), expected);
-        // Turning the tiles is not stored.
-        store.ClearWriteLog();
-        QTest::mouseClick(w->chkRotateTiles, Qt::LeftButton);
-        QVERIFY(store.WriteLog().isEmpty());
-    }
-
-    void startUpRestoresStoredPreferences() {
-        const QString a4 = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|10|10|10|");
-        RecordingMessageService m;
-        MemorySettingsStore s;
-        PrepareStore(s, dir->filePath(QStringLiteral("empty")));
-        s.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
-        s.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
-        s.SavePref(PrefValue::ShowTiles, 1);
-        s.SavePref(PrefValue::HeightEqualsWidth, 0);
-        s.SavePref(PrefValue::MarginLocked, 1);
-        s.SavePref(PrefValue::PaperRegLine, a4);
-        s.ClearWriteLog();
-        TestMain fresh(s, m);
-        fresh.Form_Load();
-        QCOMPARE(fresh.cmbTilesWide->currentIndex(), 5);
-        QCOMPARE(fresh.cmbTilesHigh->currentIndex(), 3);
-        QVERIFY(fresh.chkPrinterClips->isChecked());
-        QVERIFY(fresh.cmbCurBtm->isEnabled());
-        QCOMPARE(fresh.cmbCurBtm->currentIndex(), 2);
-        QCOMPARE(fresh.cmbCurBtm->currentText(), QStringLiteral("Fuji photo lab default"));
-        QVERIFY(fresh.chkPreviewTiles->isChecked());
-        QVERIFY(!fresh.chkLockWh->isChecked());
-        QCOMPARE(fresh.State().iWhMarginLocked, short(1));
-        QCOMPARE(fresh.getPaperRegLine(), a4);
-        QCOMPARE(fresh.getCurUnits(), kUnitMillimeters);
-        PaperModel paper;
-        paper.initPaperSizes();
-        paper.setPrefFromRegLine(a4);
-        QCOMPARE(fresh.lblPaperName->text(), paper.getWhuValues().sGetPaperName);
-        QCOMPARE(fresh.lblPaperSize->text(), QStringLiteral("210.0 x 297.0"));
-        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Millimeters"));
-        QVERIFY(fresh.lblFinalSize->text().endsWith(QStringLiteral(" cm")));
-        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
-        QVERIFY(m.Messages().isEmpty());
-        // Nothing but the folder was written while starting; the next change writes again.
-        for (const QString& name : s.WriteLog())
-            QCOMPARE(name, PrefValueName(PrefValue::LastFolder));
-        fresh.cmbTilesHigh->setCurrentIndex(0);
-        QCOMPARE(s.GetPref(PrefValue::NumTiles), QStringLiteral("w05h00"));
-        // Closing writes the group once more.
-        s.ClearWriteLog();
-        fresh.close();
-        QCOMPARE(s.WriteLog().count(PrefValueName(PrefValue::NumTiles)), 1);
-    }
-
-    void firstStartUsesDefaults() {
-        RecordingMessageService m;
-        MemorySettingsStore s;
-        PrepareStore(s, {});
-        TestMain fresh(s, m);
-        fresh.Form_Load();
-        QCOMPARE(fresh.State().GetNumTilesWide(), short(2));
-        QCOMPARE(fresh.State().GetNumTilesHigh(), short(2));
-        QVERIFY(!fresh.chkPrinterClips->isChecked());
-        QVERIFY(!fresh.chkPreviewTiles->isChecked());
-        QVERIFY(!fresh.chkLockWh->isChecked());
-        QCOMPARE(fresh.cmbCurBtm->currentIndex(), 0);
-        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("Photo 4\" x 6\""));
-        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Inches"));
-        QCOMPARE(fresh.CurrentFolder(), QDir::cleanPath(QDir::rootPath()));
-        // The shipped profiles were written beside the program's settings.
-        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("app/printer_edge_config"))));
+        // Every write stores the whole group, in its order.
+        QCOMPARE(store.WriteLog().mid(store.WriteLog().size() - 6),
+                 (QStringList{"prefs_numTiles", "paperRegLine", "prefs_edgeAdjust",
+                              "prefs_showTiles", "prefs_heightEqualsWidth", "cmbMarginLocked"}));
     }
 
     void dialogCommandsAreForwarded() {
@@ -716,11 +515,9 @@ private slots:
         w->mnuAbout->trigger();
         LoadPhoto();
         QTest::mouseClick(w->cmdSaveNow, Qt::LeftButton);
-        QCOMPARE(paper.count(), 2);
-        QCOMPARE(edge.count(), 2);
-        QCOMPARE(save.count(), 1);
-        QCOMPARE(help.count(), 1);
-        QCOMPARE(about.count(), 1);
+        QCOMPARE((QList<qsizetype>{paper.count(), edge.count(), save.count(), help.count(),
+                                   about.count()}),
+                 (QList<qsizetype>{2, 2, 1, 1, 1}));
     }
 
     void droppingAFileLoadsIt() {
@@ -734,23 +531,19 @@ private slots:
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w.get(), &drop);
         QVERIFY(w->State().bImgSelected);
-        QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
         QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("photo.bmp"));
-        QCOMPARE(StoredFolder(), QDir::cleanPath(dir->path()));
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), Path());
     }
 
     void specialFolderButtons() {
-        QTest::mouseClick(w->cmdDesktop, Qt::LeftButton);
-        // The prepared Desktop is the test folder itself; My Documents is "empty".
-        QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
         QTest::mouseClick(w->cmdMyDoc, Qt::LeftButton);
-        QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->filePath(QStringLiteral("empty"))));
-        QVERIFY(messages.Messages().isEmpty());
+        QCOMPARE(w->CurrentFolder(), Path(QStringLiteral("empty")));
+        QTest::mouseClick(w->cmdDesktop, Qt::LeftButton);
+        QCOMPARE(w->CurrentFolder(), Path());
         w->SetSpecialFolders(SpecialFolders(dir->filePath(QStringLiteral("nowhere")), {}));
         QTest::mouseClick(w->cmdMyDoc, Qt::LeftButton);
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().title, QStringLiteral("Problem"));
-        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("My Documents folder")));
     }
 
     void layoutFitsAtDefaultAndEnlargedSizes_data() {
@@ -763,25 +556,19 @@ private slots:
         w->chkPreviewTiles->setChecked(true);
         w->resize(size);
         LoadPhoto();
-        QTest::qWait(150); // the preview follows a resize after a short pause
+        // The preview uses the room it gets, once it has followed the resize.
+        QTRY_VERIFY(w->picCur->Image().width() == w->picCur->width() ||
+                    w->picCur->Image().height() == w->picCur->height());
+        QVERIFY(w->picCur->width() > size.width() / 3);
         QWidget* central = w->centralWidget();
-        const QRect area = central->rect();
-        const QList<QWidget*> controls = central->findChildren<QWidget*>();
-        for (QWidget* c : controls) {
+        for (QWidget* c : central->findChildren<QWidget*>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))
                 continue;
-            const QRect r(c->mapTo(central, QPoint(0, 0)), c->size());
-            QVERIFY2(area.contains(r), qPrintable(c->objectName()));
-            QVERIFY2(c->width() >= c->minimumSizeHint().width() ||
-                         c->minimumSizeHint().width() <= 0,
+            QVERIFY2(central->rect().contains(QRect(c->mapTo(central, QPoint(0, 0)), c->size())),
                      qPrintable(c->objectName()));
+            QVERIFY2(c->width() >= c->minimumSizeHint().width(), qPrintable(c->objectName()));
         }
-        // The preview uses the room it gets.
-        QVERIFY(w->picCur->width() > size.width() / 3);
-        QCOMPARE(std::max(w->picCur->Image().width() == w->picCur->width(),
-                          w->picCur->Image().height() == w->picCur->height()),
-                 true);
-        Shot(w.get(), QStringLiteral("main_") + QString::fromLatin1(QTest::currentDataTag()));
+        Shot(w.get(), QStringLiteral("main_") + QLatin1String(QTest::currentDataTag()));
     }
 };
 

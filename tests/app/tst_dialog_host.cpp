@@ -9,6 +9,7 @@
 #include "calibration/profile_file.h"
 #include "common/recording_message_service.h"
 #include "settings/memory_settings_store.h"
+#include "tests/app/app_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,24 +26,7 @@
 #include <functional>
 
 using namespace tessellon;
-
-namespace {
-
-// Runs `answer` on the modal dialog of type T as soon as it is shown.
-template <typename T> void WhenModal(std::function<void(T&)> answer) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(*dialog);
-        }
-    });
-    timer->start();
-}
-
-} // namespace
+using namespace tessellon::testing;
 
 // The main window's commands reach the right windows, and what those windows change comes
 // back into the main window.
@@ -94,10 +78,10 @@ private slots:
 
     void paperDialogChangesTheMainWindow() {
         QString chosen;
-        WhenModal<frmTileSize>([&](frmTileSize& d) {
-            d.lstPaperSize->setCurrentRow(2);
-            chosen = d.lstPaperSize->currentItem()->text();
-            d.cmdOk->click();
+        WhenModal<frmTileSize>([&](frmTileSize* d) {
+            d->lstPaperSize->setCurrentRow(2);
+            chosen = d->lstPaperSize->currentItem()->text();
+            d->cmdOk->click();
         });
         QTest::mouseClick(w->cmdEditPaperSize, Qt::LeftButton);
         QVERIFY(!chosen.isEmpty());
@@ -114,11 +98,11 @@ private slots:
         w->cmbCurBtm->setCurrentIndex(1); // Kodak photo lab default
         const QString before = w->lblFinalSize->text();
         int shownRow = -1;
-        WhenModal<frmBtm>([&](frmBtm& d) {
-            shownRow = d.lstConfigurations->currentRow();
-            d.cmbTopEdge->setCurrentIndex(16); // a quarter inch off the top
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            shownRow = d->lstConfigurations->currentRow();
+            d->cmbTopEdge->setCurrentIndex(16); // a quarter inch off the top
             // The window's own close box: the Edit button recomputes all the same.
-            d.reject();
+            d->reject();
         });
         QTest::mouseClick(w->cmdConfig, Qt::LeftButton);
         QCOMPARE(shownRow, 1);
@@ -130,12 +114,12 @@ private slots:
     }
 
     void edgeDialogNewProfileReachesTheSelector() {
-        WhenModal<frmBtm>([&](frmBtm& d) {
-            d.SetInputQuestion([](const QString&, const QString&, const QString&) {
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            d->SetInputQuestion([](const QString&, const QString&, const QString&) {
                 return std::optional<QString>(QStringLiteral("My printer"));
             });
-            d.cmdNew->click();
-            d.cmdOk->click();
+            d->cmdNew->click();
+            d->cmdOk->click();
         });
         w->mnuEdgeClip->trigger();
         QCOMPARE(w->cmbCurBtm->count(), 4);

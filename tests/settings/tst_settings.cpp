@@ -13,8 +13,6 @@
 
 using namespace tessellon;
 
-Q_DECLARE_METATYPE(tessellon::PrefValue)
-
 namespace {
 
 // Records the poster's write guard at every write, to check SavePrefs holds it.
@@ -33,190 +31,110 @@ private:
     const PosterState& state_;
 };
 
-ProfileTable ThreeProfiles() {
-    return ProfileTable({{QStringLiteral("a"), {0, 0, 0, 0}},
-                         {QStringLiteral("b"), {3, 4, 3, 2}},
-                         {QStringLiteral("c"), {2, 6, 3, 6}}});
-}
+const ProfileTable kThreeProfiles({{QStringLiteral("a"), {0, 0, 0, 0}},
+                                   {QStringLiteral("b"), {3, 4, 3, 2}},
+                                   {QStringLiteral("c"), {2, 6, 3, 6}}});
 
 } // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void valueNames_data();
     void valueNames();
     void typeRule_data();
     void typeRule();
-    void integerReadsAsDecimal();
-    void textIsCutAtNul();
-    void otherTypesReadEmpty_data();
-    void otherTypesReadEmpty();
-    void failedWriteIsIgnored();
-
-    void qsettingsRoundTrip_data();
+    void readingStoredValues();
     void qsettingsRoundTrip();
     void qsettingsLocation();
-
-    void parseNumTiles_data();
-    void parseNumTiles();
-    void formatNumTiles_data();
-    void formatNumTiles();
-    void parseEdgeAdjust_data();
-    void parseEdgeAdjust();
-    void formatEdgeAdjust_data();
-    void formatEdgeAdjust();
-    void parseSwitch_data();
-    void parseSwitch();
-
+    void numTiles();
+    void edgeAdjustAndSwitches();
     void loadPrefsDefaultsOnEmptyStore();
     void loadPrefsAppliesStoredValues();
-    void loadPrefsTakesProfileCountAfterHook();
-    void loadPrefsProfileOutOfRange_data();
-    void loadPrefsProfileOutOfRange();
-    void loadPrefsSwitchOfTwoIsOff();
     void savePrefsOrderAndContent();
-    void savePrefsKeepsOuterGuard();
-    void saveThenLoadRestoresState();
-
     void applicationFolder();
-    void writableDataFolderFallsBack();
 };
 
-void TestSettings::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestSettings::valueNames_data() {
-    QTest::addColumn<PrefValue>("value");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("app_dir") << PrefValue::AppDir << "app_dir";
-    QTest::newRow("last_folder") << PrefValue::LastFolder << "last_folder";
-    QTest::newRow("numTiles") << PrefValue::NumTiles << "prefs_numTiles";
-    QTest::newRow("edgeAdjust") << PrefValue::EdgeAdjust << "prefs_edgeAdjust";
-    QTest::newRow("showTiles") << PrefValue::ShowTiles << "prefs_showTiles";
-    QTest::newRow("lock") << PrefValue::HeightEqualsWidth << "prefs_heightEqualsWidth";
-    QTest::newRow("paper") << PrefValue::PaperRegLine << "paperRegLine";
-    QTest::newRow("margin") << PrefValue::MarginLocked << "cmbMarginLocked";
-}
-
 void TestSettings::valueNames() {
-    QFETCH(PrefValue, value);
-    QFETCH(QString, name);
-    QCOMPARE(PrefValueName(value), name);
+    QStringList names;
+    for (PrefValue v : {PrefValue::AppDir, PrefValue::LastFolder, PrefValue::NumTiles,
+                        PrefValue::EdgeAdjust, PrefValue::ShowTiles, PrefValue::HeightEqualsWidth,
+                        PrefValue::PaperRegLine, PrefValue::MarginLocked})
+        names << PrefValueName(v);
+    QCOMPARE(names, QStringLiteral("app_dir last_folder prefs_numTiles prefs_edgeAdjust "
+                                   "prefs_showTiles prefs_heightEqualsWidth paperRegLine "
+                                   "cmbMarginLocked")
+                        .split(u' '));
 }
 
+// Numbers are stored as 32-bit integers (halves to even), everything else as text with the
+// blanks at both ends removed.
 void TestSettings::typeRule_data() {
     QTest::addColumn<QVariant>("data");
-    QTest::addColumn<bool>("isInt");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("text 1") << QVariant(QStringLiteral("1")) << true << 1 << "";
-    QTest::newRow("int 0") << QVariant(0) << true << 0 << "";
-    QTest::newRow("padded number") << QVariant(QStringLiteral(" 7 ")) << true << 7 << "";
-    QTest::newRow("half to even down") << QVariant(QStringLiteral("2.5")) << true << 2 << "";
-    QTest::newRow("half to even up") << QVariant(QStringLiteral("3.5")) << true << 4 << "";
-    QTest::newRow("negative half") << QVariant(QStringLiteral("-2.5")) << true << -2 << "";
-    QTest::newRow("double") << QVariant(6.5) << true << 6 << "";
-    QTest::newRow("bool") << QVariant(true) << true << 1 << "";
-    QTest::newRow("tiles") << QVariant(QStringLiteral("w05h03")) << false << 0 << "w05h03";
-    QTest::newRow("edge") << QVariant(QStringLiteral("1_02")) << false << 0 << "1_02";
-    QTest::newRow("blanks trimmed")
-        << QVariant(QStringLiteral("  c:\\photos  ")) << false << 0 << "c:\\photos";
-    QTest::newRow("tabs are no blanks") << QVariant(QStringLiteral("\tx ")) << false << 0 << "\tx";
-    QTest::newRow("empty") << QVariant(QString()) << false << 0 << "";
-    QTest::newRow("too big for 32 bits")
-        << QVariant(QStringLiteral("99999999999")) << false << 0 << "99999999999";
-    QTest::newRow("paper line") << QVariant(QStringLiteral("|1|A4 - 210 x 297|210|297|")) << false
-                                << 0 << "|1|A4 - 210 x 297|210|297|";
+    QTest::addColumn<QVariant>("stored"); // int or QString
+    const auto row = [](const char* tag, const QVariant& data, const QVariant& stored) {
+        QTest::newRow(tag) << data << stored;
+    };
+    row("padded number", QStringLiteral(" 7 "), 7);
+    row("half to even down", QStringLiteral("2.5"), 2);
+    row("half to even up", QStringLiteral("3.5"), 4);
+    row("double", 6.5, 6);
+    row("bool", true, 1);
+    row("tiles", QStringLiteral("w05h03"), QStringLiteral("w05h03"));
+    row("blanks trimmed", QStringLiteral("  c:\\photos  "), QStringLiteral("c:\\photos"));
+    row("tabs are no blanks", QStringLiteral("\tx "), QStringLiteral("\tx"));
+    row("too big for 32 bits", QStringLiteral("99999999999"), QStringLiteral("99999999999"));
 }
 
 void TestSettings::typeRule() {
     QFETCH(QVariant, data);
-    QFETCH(bool, isInt);
-    QFETCH(int, number);
-    QFETCH(QString, text);
+    QFETCH(QVariant, stored);
     MemorySettingsStore store;
     QCOMPARE(store.SavePref(PrefValue::LastFolder, data), 1);
-    const auto stored = store.Stored(PrefValue::LastFolder);
-    QVERIFY(stored.has_value());
-    if (isInt) {
-        QVERIFY(std::holds_alternative<std::int32_t>(*stored));
-        QCOMPARE(std::get<std::int32_t>(*stored), number);
-        QCOMPARE(store.GetPref(PrefValue::LastFolder), QString::number(number));
-    } else {
-        QVERIFY(std::holds_alternative<QString>(*stored));
-        QCOMPARE(std::get<QString>(*stored), text);
-        QCOMPARE(store.GetPref(PrefValue::LastFolder), text);
-    }
+    const StoredPref expected = stored.typeId() == QMetaType::Int
+                                    ? StoredPref(std::int32_t(stored.toInt()))
+                                    : StoredPref(stored.toString());
+    QCOMPARE(*store.Stored(PrefValue::LastFolder), expected);
+    QCOMPARE(store.GetPref(PrefValue::LastFolder), stored.toString());
 }
 
-void TestSettings::integerReadsAsDecimal() {
+void TestSettings::readingStoredValues() {
     MemorySettingsStore store;
     store.SetRaw(PrefValue::ShowTiles, QVariant(-42));
     QCOMPARE(store.GetPref(PrefValue::ShowTiles), QStringLiteral("-42"));
-}
-
-void TestSettings::textIsCutAtNul() {
-    MemorySettingsStore store;
+    // Text ends at its first NUL.
     store.SetRaw(PrefValue::LastFolder, QVariant(QString::fromUtf16(u"c:\\one\0c:\\two", 13)));
     QCOMPARE(store.GetPref(PrefValue::LastFolder), QStringLiteral("c:\\one"));
-}
-
-void TestSettings::otherTypesReadEmpty_data() {
-    QTest::addColumn<QVariant>("raw");
-    QTest::newRow("missing") << QVariant();
-    QTest::newRow("list") << QVariant(QStringList{QStringLiteral("1"), QStringLiteral("2")});
-    QTest::newRow("binary") << QVariant(QByteArray("\x01\x02", 2));
-    QTest::newRow("64-bit") << QVariant(qlonglong(5));
-    QTest::newRow("double") << QVariant(1.5);
-}
-
-void TestSettings::otherTypesReadEmpty() {
-    QFETCH(QVariant, raw);
-    MemorySettingsStore store;
-    if (raw.isValid())
-        store.SetRaw(PrefValue::NumTiles, raw);
+    // Missing values and other types read as empty.
     QCOMPARE(store.GetPref(PrefValue::NumTiles), QString());
-}
-
-void TestSettings::failedWriteIsIgnored() {
-    MemorySettingsStore store;
-    store.SavePref(PrefValue::NumTiles, QStringLiteral("w03h03"));
+    for (const QVariant& raw :
+         {QVariant(QStringList{QStringLiteral("1")}), QVariant(QByteArray("\x01", 1)),
+          QVariant(qlonglong(5)), QVariant(1.5)}) {
+        store.SetRaw(PrefValue::NumTiles, raw);
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), QString());
+    }
+    // A failed write is ignored.
+    store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_01"));
     store.SetReadOnly(true);
-    QCOMPARE(store.SavePref(PrefValue::NumTiles, QStringLiteral("w09h09")), 1);
-    QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w03h03"));
-}
-
-void TestSettings::qsettingsRoundTrip_data() {
-    QTest::addColumn<QVariant>("data");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("number") << QVariant(QStringLiteral("1")) << "1";
-    QTest::newRow("rounded") << QVariant(2.5) << "2";
-    QTest::newRow("tiles") << QVariant(QStringLiteral("w05h03")) << "w05h03";
-    QTest::newRow("commas") << QVariant(QStringLiteral("|0|Letter|8,5|11|0,25|"))
-                            << "|0|Letter|8,5|11|0,25|";
-    QTest::newRow("trimmed") << QVariant(QStringLiteral("  /home/me/Pictures "))
-                             << "/home/me/Pictures";
-    QTest::newRow("variant-like text") << QVariant(QStringLiteral("@Invalid()")) << "@Invalid()";
+    QCOMPARE(store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("0_02")), 1);
+    QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
 }
 
 void TestSettings::qsettingsRoundTrip() {
-    QFETCH(QVariant, data);
-    QFETCH(QString, expected);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("prefs.ini"));
-    {
-        QSettingsStore store(path);
-        QCOMPARE(store.SavePref(PrefValue::PaperRegLine, data), 1);
+    const QList<std::pair<QVariant, QString>> values{
+        {2.5, "2"},
+        {QStringLiteral("|0|Letter|8,5|11|0,25|"), "|0|Letter|8,5|11|0,25|"},
+        {QStringLiteral("  /home/me/Pictures "), "/home/me/Pictures"},
+        {QStringLiteral("@Invalid()"), "@Invalid()"}};
+    for (const auto& [data, expected] : values) {
+        QCOMPARE(QSettingsStore(path).SavePref(PrefValue::PaperRegLine, data), 1);
+        QCOMPARE(QSettingsStore(path).GetPref(PrefValue::PaperRegLine), expected);
     }
     QVERIFY(QFile::exists(path));
-    const QSettingsStore reopened(path);
-    QCOMPARE(reopened.GetPref(PrefValue::PaperRegLine), expected);
-    QCOMPARE(reopened.GetPref(PrefValue::LastFolder), QString());
+    QCOMPARE(QSettingsStore(path).GetPref(PrefValue::LastFolder), QString());
 }
 
 void TestSettings::qsettingsLocation() {
@@ -225,122 +143,45 @@ void TestSettings::qsettingsLocation() {
     QCOMPARE(QSettingsStore(path).Location(), path);
     // Only asks where the user's settings are; nothing is read or written there.
     const QString user = QSettingsStore().Location();
-    QVERIFY2(user.contains(QStringLiteral("QuillmarkSoftware")), qPrintable(user));
-    QVERIFY2(user.contains(QStringLiteral("Tessellon")), qPrintable(user));
+    QVERIFY2(user.contains(QStringLiteral("QuillmarkSoftware/Tessellon")), qPrintable(user));
 }
 
-void TestSettings::parseNumTiles_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("wide");
-    QTest::addColumn<int>("high");
-    QTest::newRow("example") << "w05h03" << 5 << 3;
-    QTest::newRow("beyond the list") << "w99h00" << 1 << 0;
-    QTest::newRow("last items") << "w24h24" << 24 << 24;
-    QTest::newRow("one past") << "w25h25" << 1 << 1;
-    QTest::newRow("empty") << "" << 1 << 1;
-    QTest::newRow("letters") << "wxxhyy" << 1 << 1;
-    QTest::newRow("negative") << "w-1h02" << 1 << 2;
-    QTest::newRow("whole part") << "w3.h7." << 3 << 7;
-    QTest::newRow("single digits") << "w5h3" << 1 << 1;
-    QTest::newRow("short") << "w07" << 7 << 1;
+void TestSettings::numTiles() {
+    const QList<std::pair<const char*, NumTilesPref>> cases{
+        {"w05h03", {5, 3}}, {"w99h00", {1, 0}}, {"w24h24", {24, 24}}, {"w25h25", {1, 1}},
+        {"", {1, 1}},       {"wxxhyy", {1, 1}}, {"w-1h02", {1, 2}},   {"w3.h7.", {3, 7}},
+        {"w5h3", {1, 1}},   {"w07", {7, 1}}};
+    for (const auto& [text, pref] : cases)
+        QCOMPARE(ParseNumTiles(QLatin1String(text), kTileSelectorItems, kTileSelectorItems), pref);
+    QCOMPARE(FormatNumTiles(5, 3), QStringLiteral("w05h03"));
+    QCOMPARE(FormatNumTiles(12, 0), QStringLiteral("w12h00"));
 }
 
-void TestSettings::parseNumTiles() {
-    QFETCH(QString, text);
-    QFETCH(int, wide);
-    QFETCH(int, high);
-    QCOMPARE(ParseNumTiles(text, kTileSelectorItems, kTileSelectorItems),
-             (NumTilesPref{wide, high}));
-}
-
-void TestSettings::formatNumTiles_data() {
-    QTest::addColumn<int>("wide");
-    QTest::addColumn<int>("high");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("example") << 5 << 3 << "w05h03";
-    QTest::newRow("zero") << 0 << 24 << "w00h24";
-    QTest::newRow("two digits") << 12 << 10 << "w12h10";
-}
-
-void TestSettings::formatNumTiles() {
-    QFETCH(int, wide);
-    QFETCH(int, high);
-    QFETCH(QString, text);
-    QCOMPARE(FormatNumTiles(wide, high), text);
-    QCOMPARE(ParseNumTiles(text, kTileSelectorItems, kTileSelectorItems),
-             (NumTilesPref{wide, high}));
-}
-
-void TestSettings::parseEdgeAdjust_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("profiles");
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<int>("profile");
-    QTest::newRow("example") << "1_02" << 3 << true << 2;
-    QTest::newRow("profile out of range") << "1_07" << 3 << true << 0;
-    QTest::newRow("off") << "0_01" << 3 << false << 1;
-    QTest::newRow("switch 2 is off") << "2_01" << 3 << false << 1;
-    QTest::newRow("empty") << "" << 3 << false << 0;
-    QTest::newRow("garbage") << "x_yy" << 3 << false << 0;
-    QTest::newRow("no profiles") << "1_02" << 0 << true << 0;
-    QTest::newRow("two digit profile") << "1_15" << 20 << true << 15;
-}
-
-void TestSettings::parseEdgeAdjust() {
-    QFETCH(QString, text);
-    QFETCH(int, profiles);
-    QFETCH(bool, on);
-    QFETCH(int, profile);
-    QCOMPARE(ParseEdgeAdjust(text, profiles), (EdgeAdjustPref{on, profile}));
-}
-
-void TestSettings::formatEdgeAdjust_data() {
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<int>("profile");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("on") << true << 2 << "1_02";
-    QTest::newRow("off") << false << 12 << "0_12";
-}
-
-void TestSettings::formatEdgeAdjust() {
-    QFETCH(bool, on);
-    QFETCH(int, profile);
-    QFETCH(QString, text);
-    QCOMPARE(FormatEdgeAdjust(on, profile), text);
-}
-
-void TestSettings::parseSwitch_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("0") << "0" << 0;
-    QTest::newRow("2") << "2" << 0;
-    QTest::newRow("-1") << "-1" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("text") << "yes" << 0;
-}
-
-void TestSettings::parseSwitch() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(ParseSwitch(text), value);
+void TestSettings::edgeAdjustAndSwitches() {
+    const QList<std::tuple<const char*, int, EdgeAdjustPref>> cases{
+        {"1_02", 3, {true, 2}},  {"1_07", 3, {true, 0}},  {"0_01", 3, {false, 1}},
+        {"2_01", 3, {false, 1}}, {"x_yy", 3, {false, 0}}, {"1_02", 0, {true, 0}},
+        {"", 3, {false, 0}},     {"1_15", 20, {true, 15}}};
+    for (const auto& [text, profiles, pref] : cases)
+        QCOMPARE(ParseEdgeAdjust(QLatin1String(text), profiles), pref);
+    QCOMPARE(FormatEdgeAdjust(true, 2), QStringLiteral("1_02"));
+    QCOMPARE(FormatEdgeAdjust(false, 12), QStringLiteral("0_12"));
+    QCOMPARE(ParseSwitch(QStringLiteral("1")), 1);
+    for (const char* off : {"0", "2", "-1", "", "yes"})
+        QCOMPARE(ParseSwitch(QLatin1String(off)), 0);
 }
 
 void TestSettings::loadPrefsDefaultsOnEmptyStore() {
     const MemorySettingsStore store;
     PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    state.SetProfileTable(&table);
+    state.SetProfileTable(&kThreeProfiles);
     state.bApplyingPrefs = true;
     state.SelectTilesWide(7);
-    state.SelectTilesHigh(9);
     state.SetLockWh(true);
     state.SetShowTiles(true);
     state.SetPrinterClips(true);
     state.SetCurrentProfile(2);
     state.iWhMarginLocked = 1;
-    state.sPaperRegLine = QStringLiteral("old");
-
     QStringList lines;
     bool guardDuringPaper = false;
     LoadPrefs(store, state, [&](const QString& line) {
@@ -349,16 +190,11 @@ void TestSettings::loadPrefsDefaultsOnEmptyStore() {
     });
     QCOMPARE(lines, QStringList{QString()});
     QVERIFY(guardDuringPaper);
-    QCOMPARE(state.sPaperRegLine, QString());
-    QCOMPARE(state.TilesWideIndex(), 1);
-    QCOMPARE(state.TilesHighIndex(), 1);
-    QVERIFY(!state.LockWh());
-    QVERIFY(!state.ShowTiles());
-    QVERIFY(!state.PrinterClips());
+    QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(1, 1));
+    QVERIFY(!state.LockWh() && !state.ShowTiles() && !state.PrinterClips());
     QCOMPARE(state.CurrentProfile(), 0);
     QCOMPARE(state.iWhMarginLocked, short(0));
-    QVERIFY(!state.bSkipSettingWrite);
-    QVERIFY(!state.bSkipOutputUpdate);
+    QVERIFY(!state.bSkipSettingWrite && !state.bSkipOutputUpdate);
 }
 
 void TestSettings::loadPrefsAppliesStoredValues() {
@@ -369,93 +205,40 @@ void TestSettings::loadPrefsAppliesStoredValues() {
     store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
     store.SavePref(PrefValue::ShowTiles, 1);
     store.SavePref(PrefValue::HeightEqualsWidth, 1);
-    store.SavePref(PrefValue::MarginLocked, 1);
-
+    store.SavePref(PrefValue::MarginLocked, 2); // only 1 is on
     PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    state.SetProfileTable(&table);
     state.bApplyingPrefs = true; // as at start-up: the lock does not move the stored counts
-    QString seenLine;
-    bool clipsInHook = false;
-    bool outputGuardInHook = false;
-    LoadPrefs(
-        store, state, [&](const QString& line) { seenLine = line; },
-        [&] {
-            clipsInHook = state.PrinterClips();
-            outputGuardInHook = state.bSkipOutputUpdate;
-        });
-    QCOMPARE(seenLine, paper);
+    bool clipsAndGuardInHook = false;
+    // The profile table is loaded after the edge switch; the stored profile is checked then.
+    LoadPrefs(store, state, {}, [&] {
+        clipsAndGuardInHook = state.PrinterClips() && state.bSkipOutputUpdate;
+        state.SetProfileTable(&kThreeProfiles);
+    });
     QCOMPARE(state.sPaperRegLine, paper);
     QVERIFY(state.LockWh());
-    QCOMPARE(state.TilesWideIndex(), 5);
-    QCOMPARE(state.TilesHighIndex(), 3);
-    QVERIFY(clipsInHook);
-    QVERIFY(outputGuardInHook);
+    QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(5, 3));
+    QVERIFY(clipsAndGuardInHook);
     QVERIFY(!state.bSkipOutputUpdate);
-    QVERIFY(state.PrinterClips());
     QCOMPARE(state.CurrentProfile(), 2);
     QVERIFY(state.ShowTiles());
-    QCOMPARE(state.iWhMarginLocked, short(1));
-}
-
-void TestSettings::loadPrefsTakesProfileCountAfterHook() {
-    MemorySettingsStore store;
-    store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
-    PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    LoadPrefs(store, state, {}, [&] { state.SetProfileTable(&table); });
-    QCOMPARE(state.CurrentProfile(), 2);
-}
-
-void TestSettings::loadPrefsProfileOutOfRange_data() {
-    QTest::addColumn<QString>("edgeAdjust");
-    QTest::addColumn<bool>("withTable");
-    QTest::addColumn<int>("profile");
-    QTest::newRow("1_07 with three") << "1_07" << true << 0;
-    QTest::newRow("1_02 without table") << "1_02" << false << 0;
-    QTest::newRow("0_01 with three") << "0_01" << true << 1;
-}
-
-void TestSettings::loadPrefsProfileOutOfRange() {
-    QFETCH(QString, edgeAdjust);
-    QFETCH(bool, withTable);
-    QFETCH(int, profile);
-    MemorySettingsStore store;
-    store.SavePref(PrefValue::EdgeAdjust, edgeAdjust);
-    PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    if (withTable)
-        state.SetProfileTable(&table);
-    state.SetCurrentProfile(1);
-    LoadPrefs(store, state, {});
-    QCOMPARE(state.CurrentProfile(), profile);
-}
-
-void TestSettings::loadPrefsSwitchOfTwoIsOff() {
-    MemorySettingsStore store;
-    store.SavePref(PrefValue::ShowTiles, 2);
-    store.SavePref(PrefValue::HeightEqualsWidth, 2);
-    store.SavePref(PrefValue::MarginLocked, 2);
-    PosterState state;
-    state.SetShowTiles(true);
-    LoadPrefs(store, state, {});
-    QVERIFY(!state.ShowTiles());
-    QVERIFY(!state.LockWh());
     QCOMPARE(state.iWhMarginLocked, short(0));
+    // Without a table no stored profile is in range.
+    PosterState lonely;
+    lonely.SetCurrentProfile(1);
+    LoadPrefs(store, lonely, {});
+    QCOMPARE(lonely.CurrentProfile(), 0);
 }
 
 void TestSettings::savePrefsOrderAndContent() {
     PosterState state;
-    const ProfileTable table = ThreeProfiles();
-    state.SetProfileTable(&table);
+    state.SetProfileTable(&kThreeProfiles);
     state.SelectTilesWide(4);
     state.SelectTilesHigh(11);
-    state.sPaperRegLine = QStringLiteral("|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|");
+    state.sPaperRegLine = QStringLiteral("line");
     state.SetPrinterClips(true);
     state.SetCurrentProfile(2);
     state.SetShowTiles(true);
     state.iWhMarginLocked = 1;
-
     GuardSpyStore store(state);
     SavePrefs(store, state);
     QCOMPARE(store.WriteLog(),
@@ -463,82 +246,38 @@ void TestSettings::savePrefsOrderAndContent() {
                           "prefs_heightEqualsWidth", "cmbMarginLocked"}));
     QCOMPARE(store.guardAtWrite, QList<bool>(6, true));
     QVERIFY(!state.bSkipSettingWrite);
-    QCOMPARE(store.Stored(PrefValue::NumTiles), StoredPref{QStringLiteral("w04h11")});
-    QCOMPARE(store.Stored(PrefValue::PaperRegLine), StoredPref{state.sPaperRegLine});
-    QCOMPARE(store.Stored(PrefValue::EdgeAdjust), StoredPref{QStringLiteral("1_02")});
-    QCOMPARE(store.Stored(PrefValue::ShowTiles), StoredPref{std::int32_t{1}});
-    QCOMPARE(store.Stored(PrefValue::HeightEqualsWidth), StoredPref{std::int32_t{0}});
-    QCOMPARE(store.Stored(PrefValue::MarginLocked), StoredPref{std::int32_t{1}});
-    QVERIFY(!store.Stored(PrefValue::AppDir));
-    QVERIFY(!store.Stored(PrefValue::LastFolder));
-}
-
-void TestSettings::savePrefsKeepsOuterGuard() {
-    PosterState state;
+    QStringList values;
+    for (PrefValue v :
+         {PrefValue::NumTiles, PrefValue::PaperRegLine, PrefValue::EdgeAdjust, PrefValue::ShowTiles,
+          PrefValue::HeightEqualsWidth, PrefValue::MarginLocked})
+        values << store.GetPref(v);
+    QCOMPARE(values, (QStringList{"w04h11", "line", "1_02", "1", "0", "1"}));
+    // An outer guard stays as it was.
     state.bSkipSettingWrite = true;
-    MemorySettingsStore store;
     SavePrefs(store, state);
     QVERIFY(state.bSkipSettingWrite);
-    QCOMPARE(store.WriteLog().size(), 6);
-}
-
-void TestSettings::saveThenLoadRestoresState() {
-    QTemporaryDir dir;
-    QSettingsStore store(dir.filePath(QStringLiteral("prefs.ini")));
-    const ProfileTable table = ThreeProfiles();
-    PosterState saved;
-    saved.SetProfileTable(&table);
-    saved.SelectTilesWide(0);
-    saved.SelectTilesHigh(24);
-    saved.SetShowTiles(false);
-    saved.SetPrinterClips(true);
-    saved.SetCurrentProfile(1);
-    saved.sPaperRegLine = QStringLiteral("|0|Letter|8,5|11|0|0|0|0|0|0|0|0|");
-    SavePrefs(store, saved);
-
-    PosterState loaded;
-    loaded.SetProfileTable(&table);
-    loaded.bApplyingPrefs = true;
-    LoadPrefs(store, loaded, {});
-    QCOMPARE(loaded.TilesWideIndex(), 0);
-    QCOMPARE(loaded.TilesHighIndex(), 24);
-    QVERIFY(!loaded.ShowTiles());
-    QVERIFY(loaded.PrinterClips());
-    QCOMPARE(loaded.CurrentProfile(), 1);
-    QCOMPARE(loaded.sPaperRegLine, saved.sPaperRegLine);
 }
 
 void TestSettings::applicationFolder() {
-    QCOMPARE(ApplicationFolder::Resolve(QString(), QStringLiteral("/opt/tessellon")),
-             QStringLiteral("/opt/tessellon"));
+    QCOMPARE(ApplicationFolder::Resolve(QString(), QStringLiteral("/opt/t")),
+             QStringLiteral("/opt/t"));
     QCOMPARE(ApplicationFolder::Resolve(QStringLiteral("/srv/ts"), QStringLiteral("/opt/t")),
              QStringLiteral("/srv/ts"));
-    QCOMPARE(ApplicationFolder::Join(QStringLiteral("/srv/ts"), QStringLiteral("f")),
-             QStringLiteral("/srv/ts/f"));
     QCOMPARE(ApplicationFolder::Join(QStringLiteral("/srv/ts/"), QStringLiteral("f")),
              QStringLiteral("/srv/ts/f"));
-
+    QCOMPARE(ApplicationFolder::Join(QStringLiteral("/"), QStringLiteral("f")),
+             QStringLiteral("/f"));
     MemorySettingsStore store;
     QCOMPARE(ApplicationFolder::Resolve(store), QCoreApplication::applicationDirPath());
-    store.SavePref(PrefValue::AppDir, QStringLiteral("/srv/ts"));
-    QCOMPARE(ApplicationFolder::Resolve(store), QStringLiteral("/srv/ts"));
-}
-
-void TestSettings::writableDataFolderFallsBack() {
+    // A folder that can take files is used; the probe leaves nothing behind.
     QTemporaryDir dir;
-    QVERIFY(ApplicationFolder::CanCreateFilesIn(dir.path()));
     QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));
-    // The probe leaves nothing behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
-
-    // A folder that cannot take files (here: one that does not exist).
-    const QString missing = dir.filePath(QStringLiteral("not/there"));
-    QVERIFY(!ApplicationFolder::CanCreateFilesIn(missing));
-    QVERIFY(ApplicationFolder::UsesUserDataFolder(missing, QString()));
-
-    // An installed program (its data folder beside bin/) uses the user's folder even where it
-    // could write its own; a folder named in the settings is taken as it is.
+    // One that cannot (here: one that does not exist) gives way to the user's data folder.
+    QVERIFY(ApplicationFolder::UsesUserDataFolder(dir.filePath(QStringLiteral("not/there")), {}));
+    // So does an installed program (its data folder beside bin/), even where it could write its
+    // own; a folder named in the settings is taken as it is.
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
     QVERIFY(QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
