@@ -100,8 +100,6 @@ private slots:
     void newImageObject();
     void saveAndLoad_data();
     void saveAndLoad();
-    void resolutionReadByOtherReader_data();
-    void resolutionReadByOtherReader();
     void encodeToMemoryIsTheFile_data();
     void encodeToMemoryIsTheFile();
     void readFileInfoReadsHeaderOnly();
@@ -156,9 +154,6 @@ void TestImaging::newImageObject() {
     QCOMPARE(obj->ImageWidth(), 1);
     QCOMPARE(obj->ReadPixels()(0, 0, 0), std::uint8_t(0));
     QVERIFY(messages.Messages().isEmpty());
-    QCOMPARE(ImageObjectInitErrorText(),
-             QStringLiteral("Error initializing image object.  Can not continue."));
-    QCOMPARE(ImageObjectInitErrorTitle(), QStringLiteral("Error"));
 }
 
 void TestImaging::saveAndLoad_data() {
@@ -168,11 +163,8 @@ void TestImaging::saveAndLoad_data() {
     for (const auto& [name, f] :
          {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
           std::pair{"jpg", ImageFormat::Jpeg}}) {
-        QTest::addRow("%s 128", name) << int(f) << 128 << 128;
         QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
-        QTest::addRow("%s 2", name) << int(f) << 2 << 2;
-        QTest::addRow("%s 1000x999", name) << int(f) << 1000 << 999;
-        QTest::addRow("%s 4321", name) << int(f) << 4321 << 4321;
+        QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
     }
 }
 
@@ -203,31 +195,11 @@ void TestImaging::saveAndLoad() {
         QVERIFY(back.ReadPixels() == img.ReadPixels());
 }
 
-void TestImaging::resolutionReadByOtherReader_data() {
+void TestImaging::encodeToMemoryIsTheFile_data() {
     QTest::addColumn<int>("format");
     QTest::newRow("bmp") << int(ImageFormat::Bmp);
     QTest::newRow("tif") << int(ImageFormat::Tiff);
     QTest::newRow("jpg") << int(ImageFormat::Jpeg);
-}
-
-// The resolution is really in the file: Qt's own readers find it there.
-void TestImaging::resolutionReadByOtherReader() {
-    QFETCH(int, format);
-    const auto f = *FormatFromCode(format);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-    ImageObject img = PatternImage(10, 10);
-    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 150));
-    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, 75));
-    QVERIFY(img.SaveImageFile(path, f));
-    const QImage q = QImageReader(path).read();
-    QVERIFY(!q.isNull());
-    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), 150);
-    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), 75);
-}
-
-void TestImaging::encodeToMemoryIsTheFile_data() {
-    resolutionReadByOtherReader_data();
 }
 
 void TestImaging::encodeToMemoryIsTheFile() {
@@ -235,11 +207,17 @@ void TestImaging::encodeToMemoryIsTheFile() {
     const auto f = *FormatFromCode(format);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-    const ImageObject img = PatternImage(33, 17);
+    ImageObject img = PatternImage(33, 17);
+    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 150));
+    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, 75));
     const auto bytes = img.EncodeToMemory(f);
     QVERIFY(bytes.ok());
     QVERIFY(img.SaveImageFile(path, f));
     QCOMPARE(ReadAll(path), *bytes);
+    // The resolution is really in the file: Qt's own readers find it there.
+    const QImage q = QImageReader(path).read();
+    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), 150);
+    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), 75);
     // Overwriting replaces the file.
     QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
     ImageObject back;
@@ -273,20 +251,14 @@ void TestImaging::badFiles_data() {
     ImageObject pattern = PatternImage(64, 48);
     const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
     const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
-    QByteArray corrupt = jpeg;
-    for (qsizetype i = jpeg.size() / 2; i < jpeg.size() - 2; ++i)
-        corrupt[i] = char(0xff);
 
     QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
     QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3);
-    QTest::newRow("corrupt jpeg") << "bad.jpg" << corrupt;
     QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
     QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
-    QTest::newRow("text named jpg") << "text.jpg" << QByteArray("just some words\n");
     QTest::newRow("png named bmp") << "png.bmp" << PngBytes();
     QTest::newRow("bmp claiming 200000 x 150000")
         << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
-    QTest::newRow("bmp claiming 16000 x 15000") << "big.bmp" << BmpHeaderClaiming(16000, 15000);
     QTest::newRow("jpeg claiming 65000 x 65000") << "huge.jpg" << WithJpegSize(jpeg, 65000, 65000);
     QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
 }
@@ -345,31 +317,12 @@ void TestImaging::rotate_data() {
 
 void TestImaging::rotate() {
     QFETCH(int, degrees);
-    const int W = 5, H = 3;
-    ImageObject img = PatternImage(W, H);
-    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 100));
+    ImageObject img = PatternImage(5, 3);
     QVERIFY(img.Rotate(degrees));
-    const PixelArray p = img.ReadPixels();
-    const PixelArray old = PatternPixels(W, H);
-    QCOMPARE(img.ImageWidth(), degrees == 180 ? W : H);
-    QCOMPARE(img.ImageHeight(), degrees == 180 ? H : W);
-    for (int y = 0; y < p.Height(); ++y)
-        for (int x = 0; x < p.Width(); ++x) {
-            // Clockwise: the old left column, read upwards, becomes the top row.
-            int ox = x, oy = y;
-            if (degrees == 90) {
-                ox = y;
-                oy = H - 1 - x;
-            } else if (degrees == 180) {
-                ox = W - 1 - x;
-                oy = H - 1 - y;
-            } else {
-                ox = W - 1 - y;
-                oy = x;
-            }
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(p(c, x, y), old(c, ox, oy));
-        }
+    QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
+                                           .Image()
+                                           .transformed(QTransform().rotate(degrees))
+                                           .convertToFormat(QImage::Format_RGB888));
     QVERIFY(!img.Rotate(45).ok());
 }
 
@@ -385,13 +338,9 @@ void TestImaging::resample() {
 void TestImaging::createBlankImage() {
     ImageObject img;
     QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
-    const PixelArray p = img.ReadPixels();
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x) {
-            QCOMPARE(p(0, x, y), std::uint8_t(1));
-            QCOMPARE(p(1, x, y), std::uint8_t(2));
-            QCOMPARE(p(2, x, y), std::uint8_t(3));
-        }
+    QImage expected(7, 3, QImage::Format_RGB888);
+    expected.fill(QColor(1, 2, 3));
+    QCOMPARE(img.ReadPixels().Image(), expected);
     QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
 }
 
@@ -418,43 +367,13 @@ void TestImaging::turnsMatchDefinition() {
     QFETCH(int, bottom);
     QFETCH(int, left);
     const PixelArray src = PatternPixels(40, 30);
-    for (const TileRect rect : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
-                                TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
-        const int w = rect.Width(), h = rect.Height();
-        PixelArray cut(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 3; ++c)
-                    cut.Set(c, x, y,
-                            src(c, std::min(rect.left + x, 39), std::min(rect.top + y, 29)));
-        const bool quarter = turn == 1 || turn == 3;
-        const int tw = quarter ? h : w, th = quarter ? w : h;
-        PixelArray turned(tw, th);
-        for (int y = 0; y < th; ++y)
-            for (int x = 0; x < tw; ++x)
-                for (int c = 0; c < 3; ++c) {
-                    int ox = x, oy = y;
-                    if (turn == 1) {
-                        ox = y;
-                        oy = h - 1 - x;
-                    } else if (turn == 2) {
-                        ox = w - 1 - x;
-                        oy = h - 1 - y;
-                    } else if (turn == 3) {
-                        ox = w - 1 - y;
-                        oy = x;
-                    }
-                    turned.Set(c, x, y, cut(c, ox, oy));
-                }
-        const PixelArray out = TileRenderer::Compose(src, rect, TileRenderer::Turn(turn),
+    for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                             TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+        const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
+                                  .transformed(QTransform().rotate(90 * turn));
+        const PixelArray out = TileRenderer::Compose(src, r, TileRenderer::Turn(turn),
                                                      TileMargins{top, right, bottom, left});
-        QCOMPARE(out.Width(), tw + left + right);
-        QCOMPARE(out.Height(), th + top + bottom);
-        for (int y = 0; y < out.Height(); ++y)
-            for (int x = 0; x < out.Width(); ++x)
-                for (int c = 0; c < 3; ++c)
-                    QCOMPARE(out(c, x, y), turned(c, std::clamp(x - left, 0, tw - 1),
-                                                  std::clamp(y - top, 0, th - 1)));
+        QCOMPARE(out.Image(), Extend(turned, top, right, bottom, left));
     }
 }
 
