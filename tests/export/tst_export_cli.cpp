@@ -166,8 +166,6 @@ void TestExportCli::target_data() {
     QTest::newRow("millimetres tif")
         << QStringList{"--units", "mm", "--custom", "101.6x152.4", "--margins", "0"} << "t.tif"
         << QSize(512, 768);
-    QTest::newRow("jpg in capitals")
-        << QStringList{"--custom", "1x0.75", "--margins", "0"} << "t.JPG" << QSize(128, 96);
 }
 
 void TestExportCli::target() {
@@ -184,11 +182,9 @@ void TestExportCli::target() {
     QCOMPARE(img.size(), size);
     QCOMPARE(qRound(img.dotsPerMeterX() * 0.0254), 128);
     QCOMPARE(img.dotsPerMeterY(), img.dotsPerMeterX());
-    if (!name.endsWith(QStringLiteral("JPG"))) {
-        QCOMPARE(img.pixel(0, 0), qRgb(180, 120, 0));
-        QCOMPARE(img.pixel(8, 8), qRgb(0, 0, 255));
-        QCOMPARE(img.pixel(24, 24), qRgb(255, 0, 0));
-    }
+    QCOMPARE(img.pixel(0, 0), qRgb(180, 120, 0));
+    QCOMPARE(img.pixel(8, 8), qRgb(0, 0, 255));
+    QCOMPARE(img.pixel(24, 24), qRgb(255, 0, 0));
 }
 
 void TestExportCli::targetIgnoresFilesInTheWorkingFolder() {
