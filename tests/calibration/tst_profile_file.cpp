@@ -1,6 +1,7 @@
 #include "calibration/profile_file.h"
 #include "calibration/profile_store.h"
 #include "common/recording_message_service.h"
+#include "profile_test_support.h"
 #include "settings/memory_settings_store.h"
 
 #include <QDir>
@@ -10,26 +11,11 @@
 #include <QtTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 
 Q_DECLARE_METATYPE(tessellon::EdgeProfile)
 
 namespace {
-
-const QByteArray kShippedBytes = "default\t00,00,00,00,\r\n"
-                                 "Kodak photo lab default\t03,04,03,02,\r\n"
-                                 "Fuji photo lab default\t02,06,03,06,\r\n";
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
