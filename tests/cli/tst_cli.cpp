@@ -19,8 +19,7 @@ private slots:
     void badInput_data();
     void badInput();
     void help();
-    void presets_data();
-    void presets();
+    void everyListedPaperAccepted();
 };
 
 void TestCli::variants_data() {
@@ -105,28 +104,8 @@ void TestCli::help() {
     QVERIFY(r.out.contains(QStringLiteral("--tiles WxH")));
 }
 
-void TestCli::presets_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("sizeLine");
-    // A preset's own margins apply unless --margins is given: A4 with 12 mm margins prints
-    // 186 x 273 mm tiles; two tiles wide make a 37.2 cm wide poster.
-    QTest::newRow("A4 default margins")
-        << QStringList{"info", "2000x3000", "--units", "mm", "--paper", "A4 - 210 x 297"}
-        << "Size: 37.2 x 54.6 cm";
-    QTest::newRow("A4 no margins") << QStringList{"info",    "2000x3000",      "--units",   "mm",
-                                                  "--paper", "A4 - 210 x 297", "--margins", "0"}
-                                   << "Size: 42.0 x 59.4 cm";
-}
-
-void TestCli::presets() {
-    QFETCH(QStringList, args);
-    QFETCH(QString, sizeLine);
-    const RunResult r = RunCli(args);
-    QCOMPARE(r.err, QString());
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.out.section(u'\n', 0, 0), sizeLine);
-
-    // Every name `papers` lists is accepted by --paper of its unit.
+// Every name `papers` lists is accepted by --paper of its unit.
+void TestCli::everyListedPaperAccepted() {
     const RunResult list = RunCli({"papers"});
     QCOMPARE(list.status, 0);
     const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);

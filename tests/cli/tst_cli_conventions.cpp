@@ -21,6 +21,8 @@ void TestCliConventions::paperNames_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected"); // the size line, or a part of the error line
     QTest::newRow("A4") << QStringList{"--paper", "A4"} << "Size: 37.2 x 54.6 cm";
+    QTest::newRow("A4 no margins")
+        << QStringList{"--paper", "A4", "--margins", "0"} << "Size: 42.0 x 59.4 cm";
     QTest::newRow("LETTER") << QStringList{"--paper", "LETTER"} << "Size: 15.00 x 20.00 inches";
     QTest::newRow("full name") << QStringList{"--paper", "a5 - 148 X 210"}
                                << "Size: 24.8 x 37.2 cm";
