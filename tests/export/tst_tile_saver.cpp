@@ -171,8 +171,11 @@ void TestTileSaver::tilesEqualSourceRectangles_data() {
                                 << none;
     QTest::newRow("jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160
                          << QList<int>{};
+    // Trims in 64ths of an inch. Kodak (3, 4, 3, 2): 400 px over 2 x (1.25 - 6/64) in is
+    // 172.97 dpi, so pads of floor(172.97 x 3/64) = 8, 10, 8 and 5 pixels.
     QTest::newRow("compensated") << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173
                                  << QList<int>{8, 10, 8, 5};
+    // Wide (16, 0, 8, 1), turned: 400 px over 2 x (1 - 1/64) in is 203.17 dpi; pads 50, 0, 25, 3.
     QTest::newRow("turned and compensated")
         << turned << "600x400" << 2 << int(ImageFormat::Bmp) << 203 << QList<int>{50, 0, 25, 3};
     QTest::newRow("compensated below 64 dpi")
