@@ -125,10 +125,8 @@ void TestImaging::pixelArrayLayout() {
     p.Set(2, 4, 2, 33);
     p.Set(1, 0, 1, 99);
     // Channel innermost, then x, then y.
-    const std::uint8_t* row2 = p.Row(2);
-    QCOMPARE(row2[4 * 3 + 0], std::uint8_t(11));
-    QCOMPARE(row2[4 * 3 + 1], std::uint8_t(22));
-    QCOMPARE(row2[4 * 3 + 2], std::uint8_t(33));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.Row(2)) + 12, 3),
+             QByteArray("\x0b\x16\x21"));
     QCOMPARE(p.Row(1)[1], std::uint8_t(99));
     QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
     QCOMPARE(p.Image().format(), QImage::Format_RGB888);
@@ -393,9 +391,6 @@ void TestImaging::fromImageDropsAlpha() {
     QCOMPARE(p(2, 1, 0), std::uint8_t(60));
     QCOMPARE(p(1, 2, 0), std::uint8_t(80));
     QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
-    const ImageObject gray = ImageObject::FromImage(
-        QImage(2, 2, QImage::Format_Grayscale8).convertToFormat(QImage::Format_Grayscale8));
-    QCOMPARE(gray.ImageWidth(), 2);
 }
 
 // Mapping in pages beside a writer never changes what the writer put there.
