@@ -53,8 +53,6 @@ private slots:
     void threadsWriteTheSameBytes();
     void progressAndCancel_data();
     void progressAndCancel();
-    void existingFolder_data();
-    void existingFolder();
     void failures_data();
     void failures();
 };
@@ -275,81 +273,71 @@ void TestTileSaver::threadsWriteTheSameBytes() {
 void TestTileSaver::progressAndCancel_data() {
     QTest::addColumn<int>("cancelAt"); // 0: never
     QTest::addColumn<int>("threads");
-    QTest::newRow("no cancel") << 0 << 2;
-    QTest::newRow("first tile") << 1 << 2;
-    QTest::newRow("middle, many threads") << 3 << 8;
-    QTest::newRow("last tile, one thread") << 6 << 1;
+    QTest::addColumn<int>("answer"); // to "Folder Exists"; -1: the folder is new
+    QTest::newRow("no cancel") << 0 << 2 << -1;
+    QTest::newRow("first tile") << 1 << 2 << -1;
+    QTest::newRow("middle, many threads") << 3 << 8 << -1;
+    QTest::newRow("last tile, one thread") << 6 << 1 << -1;
+    QTest::newRow("folder exists, yes") << 0 << 2 << int(Answer::Yes);
+    QTest::newRow("folder exists, no") << 0 << 2 << int(Answer::No);
+    QTest::newRow("folder exists, cancel") << 0 << 2 << int(Answer::Cancel);
 }
 
 // The cancel is seen after the tile in progress is written; no later tile is written, the
-// written ones stay, and even a cancel during the last tile reports the cancel.
+// written ones stay, and even a cancel during the last tile reports the cancel. An existing
+// folder is used only when the user says yes.
 void TestTileSaver::progressAndCancel() {
     QFETCH(int, cancelAt);
     QFETCH(int, threads);
+    QFETCH(int, answer);
     auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
     QVERIFY(poster);
     QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Poster1"));
     RecordingMessageService messages;
+    if (answer >= 0) {
+        QVERIFY(QDir().mkdir(folder));
+        messages.QueueAnswer(Answer(answer));
+    }
     RecordingProgress progress(cancelAt);
     TileSaver saver(messages, progress);
     saver.SetThreadCount(threads);
     const SaveOutcome outcome =
         saver.processSaveNow(*poster, PatternImage(60, 40), Request(dir.path()));
+    if (answer >= 0) {
+        const auto& q = messages.Messages().value(0);
+        QCOMPARE(q.kind, Kind::YesNoCancel);
+        QCOMPARE(q.title, QStringLiteral("Folder Exists"));
+        QCOMPARE(q.text, QStringLiteral("The folder \"") + folder +
+                             QStringLiteral("\" already exists Some files could be overwritten.  "
+                                            "Do you want to continue?"));
+    }
+    if (answer >= 0 && answer != int(Answer::Yes)) {
+        QCOMPARE(outcome.status, SaveOutcome::Status::Declined);
+        QCOMPARE(FilesIn(folder), QStringList());
+        QCOMPARE(progress.shown, QStringList());
+        QCOMPARE(messages.Messages().size(), 1);
+        return;
+    }
     const int written = cancelAt ? cancelAt : 6;
     QCOMPARE(outcome.status, cancelAt ? SaveOutcome::Status::Canceled : SaveOutcome::Status::Saved);
     QCOMPARE(outcome.tilesWritten, written);
     QStringList expected;
     for (int i = 1; i <= written; ++i)
         expected << QStringLiteral("poster00%1.bmp").arg(i);
-    QCOMPARE(FilesIn(dir.filePath(QStringLiteral("Poster1"))), expected);
+    QCOMPARE(FilesIn(folder), expected);
     QCOMPARE(progress.shown, QStringList{QStringLiteral("Saving Images Now")});
     QCOMPARE(progress.values.size(), cancelAt ? cancelAt - 1 : 6);
     for (int i = 0; i < progress.values.size(); ++i)
         QCOMPARE(progress.values[i], (i + 1) / 6.0);
     QVERIFY(progress.closed >= 1);
-    if (!cancelAt) {
-        QCOMPARE(progress.okFolders, QStringList{dir.filePath(QStringLiteral("Poster1"))});
-        QVERIFY(messages.Messages().isEmpty());
-        return;
+    QCOMPARE(progress.okFolders, cancelAt ? QStringList() : QStringList{folder});
+    QCOMPARE(messages.Messages().size(), (answer >= 0) + (cancelAt ? 1 : 0));
+    if (cancelAt) {
+        QCOMPARE(messages.Messages().back().kind, Kind::Critical);
+        QCOMPARE(messages.Messages().back().title, QStringLiteral("Canceled"));
+        QCOMPARE(messages.Messages().back().text, QStringLiteral("Canceled by user"));
     }
-    QVERIFY(progress.okFolders.isEmpty());
-    QCOMPARE(messages.Messages().size(), 1);
-    QCOMPARE(messages.Messages()[0].kind, Kind::Critical);
-    QCOMPARE(messages.Messages()[0].title, QStringLiteral("Canceled"));
-    QCOMPARE(messages.Messages()[0].text, QStringLiteral("Canceled by user"));
-}
-
-void TestTileSaver::existingFolder_data() {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("yes") << int(Answer::Yes);
-    QTest::newRow("no") << int(Answer::No);
-    QTest::newRow("cancel") << int(Answer::Cancel);
-}
-
-void TestTileSaver::existingFolder() {
-    QFETCH(int, answer);
-    const bool written = answer == int(Answer::Yes);
-    auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
-    QVERIFY(poster);
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Poster1"));
-    QVERIFY(QDir().mkdir(folder));
-    RecordingMessageService messages;
-    messages.QueueAnswer(Answer(answer));
-    RecordingProgress progress;
-    TileSaver saver(messages, progress);
-    const SaveOutcome outcome =
-        saver.processSaveNow(*poster, PatternImage(60, 40), Request(dir.path()));
-    QCOMPARE(messages.Messages().size(), 1);
-    const auto& q = messages.Messages()[0];
-    QCOMPARE(q.kind, Kind::YesNoCancel);
-    QCOMPARE(q.title, QStringLiteral("Folder Exists"));
-    QCOMPARE(q.text, QStringLiteral("The folder \"") + folder +
-                         QStringLiteral("\" already exists Some files could be overwritten.  Do "
-                                        "you want to continue?"));
-    QCOMPARE(outcome.status, written ? SaveOutcome::Status::Saved : SaveOutcome::Status::Declined);
-    QCOMPARE(FilesIn(folder).size(), written ? 6 : 0);
-    QCOMPARE(progress.shown.size(), written ? 1 : 0);
 }
 
 void TestTileSaver::failures_data() {
