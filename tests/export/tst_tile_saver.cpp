@@ -374,8 +374,6 @@ void TestTileSaver::failures_data() {
     QTest::newRow("name too long")
         << L{"longName", "Error"}
         << saveFailed + "The file could not be completed: File name too long" << false;
-    QTest::newRow("out of memory")
-        << L{"outOfMemory", "Error"} << saveFailed + "Not enough memory" << false;
     QTest::newRow("image does not match the poster")
         << L{"wrongImage", "Error"} << "Error reading the source image" << false;
 }
@@ -407,11 +405,6 @@ void TestTileSaver::failures() {
         img = PatternImage(1, 1);
     } else if (what == u"longName") {
         request.baseFileName = QString(300, u'n');
-    } else if (what == u"outOfMemory") {
-        saver.SetRenderFunction(
-            [](const PixelArray&, const TileSaver::TileJob&) -> TileSaver::RenderedTile {
-                throw std::bad_alloc();
-            });
     } else if (what == u"wrongImage") {
         img = PatternImage(50, 40);
     }
