@@ -25,10 +25,6 @@ private slots:
 void TestCli::variants_data() {
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("plain") << QStringList{}
-                           << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 100.0 dpi",
-                                          "MegaPixels: 4.80",           "Quality: Good",
-                                          "tile 1: 300 0 1099 999",     "tile 2: 1100 0 1899 999"};
     QTest::newRow("millimetres") << QStringList{"--units", "mm", "--custom", "203.2x254"}
                                  << QStringList{"Size: 61.0 x 50.8 cm", "Resolution: 39.4 dots/cm",
                                                 "MegaPixels: 4.80", "Quality: Good",
@@ -74,7 +70,11 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown option") << QStringList{"info", "10x10", "--bogus"} << "bogus";
     QTest::newRow("zoom range") << QStringList{"info", "10x10", "--zoom", "401"} << "--zoom";
     QTest::newRow("tiles range") << QStringList{"info", "10x10", "--tiles", "26x1"} << "--tiles";
+    QTest::newRow("tiles zero") << QStringList{"info", "10x10", "--tiles", "0x1"} << "--tiles";
+    QTest::newRow("rotate") << QStringList{"info", "10x10", "--rotate", "45"} << "--rotate";
+    QTest::newRow("hcenter") << QStringList{"info", "10x10", "--hcenter", "-1"} << "--hcenter";
     QTest::newRow("units") << QStringList{"info", "10x10", "--units", "cm"} << "--units";
+    QTest::newRow("margins") << QStringList{"info", "10x10", "--margins", "1,2"} << "--margins";
     QTest::newRow("missing file") << QStringList{"info", "/nonexistent/x.jpg"} << "x.jpg";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
     QTest::newRow("tile too small")
