@@ -24,6 +24,10 @@ void TestCliConventions::paperNames_data() {
     QTest::newRow("A4 no margins")
         << QStringList{"--paper", "A4", "--margins", "0"} << "Size: 42.0 x 59.4 cm";
     QTest::newRow("LETTER") << QStringList{"--paper", "LETTER"} << "Size: 15.00 x 20.00 inches";
+    QTest::newRow("4x6") << QStringList{"--paper", "4x6"} << "Size: 12.00 x 8.00 inches";
+    QTest::newRow("custom mm") << QStringList{"--paper",  "Custom",  "--units",   "mm",
+                                              "--custom", "100x200", "--margins", "0"}
+                               << "Size: 20.0 x 40.0 cm";
     QTest::newRow("full name") << QStringList{"--paper", "a5 - 148 X 210"}
                                << "Size: 24.8 x 37.2 cm";
     QTest::newRow("letter in mm") << QStringList{"--paper", "letter", "--units", "mm"}
