@@ -136,6 +136,9 @@ void TestTileSaver::edgeCompensation() {
                                               {trims[0], trims[1], trims[2], trims[3]}),
              short(1));
     QCOMPARE(QSize(tile.ImageWidth(), tile.ImageHeight()), size);
+    // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
+    const PixelArray p = tile.ReadPixels();
+    QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
     ImageObject empty;
     QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
 }
