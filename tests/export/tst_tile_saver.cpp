@@ -74,6 +74,8 @@ void TestTileSaver::tileFilePath_data() {
     QTest::newRow("no folder") << L{"", "P", "b"} << 1 << 1
                                << "You must select the location where the new poster tile image "
                                   "folder will be created";
+    QTest::newRow("slash") << L{"/Pics", "P", "../b"} << 1 << 1
+                           << "The base file name must not contain a folder separator (/ or \\)";
     QTest::newRow("backslash")
         << L{"/Pics", "P", "a\\b"} << 1 << 1
         << "The base file name must not contain a folder separator (/ or \\)";
