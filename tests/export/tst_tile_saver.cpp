@@ -352,13 +352,14 @@ void TestTileSaver::failures_data() {
     QTest::addColumn<bool>("folderCreated");
     QTest::newRow("no image") << L{"noImage", "Error"} << "Error calculating tile coordinates"
                               << false;
+    const QString noFolder =
+        "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
+        "causes of this are that you do not have access rights to the drive that you "
+        "selected, the disk drive is full, or that you provided an invalid folder name..  ";
     QTest::newRow("folder cannot be created")
-        << L{"underFile", "Can not continue"}
-        << "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
-           "causes of this are that you do not have access rights to the drive that you "
-           "selected, the disk drive is full, or that you provided an invalid folder name..  "
-           "\nReason: Not a directory"
-        << false;
+        << L{"underFile", "Can not continue"} << noFolder + "\nReason: Not a directory" << false;
+    QTest::newRow("parent missing") << L{"parentMissing", "Can not continue"}
+                                    << noFolder + "\nReason: No such file or directory" << false;
     QTest::newRow("tiles below one pixel")
         << L{"oneByOne", "Error"}
         << "The tiles would be smaller than one pixel of the image.  Use fewer tiles, a lower "
@@ -402,6 +403,9 @@ void TestTileSaver::failures() {
     } else if (what == u"underFile") {
         QVERIFY(WriteAll(dir.filePath(QStringLiteral("plain_file")), "x"));
         request.folder = dir.filePath(QStringLiteral("plain_file"));
+        folder = request.folder + QStringLiteral("/Poster1");
+    } else if (what == u"parentMissing") {
+        request.folder = dir.filePath(QStringLiteral("missing/deeper"));
         folder = request.folder + QStringLiteral("/Poster1");
     } else if (what == u"noFormat") {
         request.format.reset();
