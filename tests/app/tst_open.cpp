@@ -217,6 +217,7 @@ private slots:
         QTest::newRow("rle bmp without data") << "rle.bmp" << RleBmpMissingData() << "damaged";
         QTest::newRow("cmyk") << "print.jpg" << CmykJpeg() << "CMYK";
         QTest::newRow("png named jpg") << "png.jpg" << Encode(Marked(), "PNG") << ".png";
+        QTest::newRow("text") << "notes.jpg" << QByteArray("just words") << "not an image";
     }
     void badFilesRefusedAlike() {
         QFETCH(QString, name);
