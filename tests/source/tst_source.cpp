@@ -205,6 +205,9 @@ private slots:
         QTest::newRow("png in png and webp") << "c.PNG" << 5 << true;
         QTest::newRow("jpg in png and webp") << "c.jpg" << 5 << false;
         QTest::newRow("tif in jpeg only") << "a.tif" << 1 << false;
+        QTest::newRow("bmp in bmp only") << "a.bmp" << 3 << true;
+        QTest::newRow("jpe in jpeg only") << "d.jpe" << 1 << true;
+        QTest::newRow("webp in png and webp") << "c.webp" << 5 << true;
         QTest::newRow("no selection") << "a.jpg" << -1 << false;
     }
     void fileFilter() {
