@@ -96,6 +96,9 @@ void TestProfileFile::parseLine_data() {
     QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
     QTest::newRow("rounded down") << "r\t1.,02,03,4." << EdgeProfile{"r", {1, 2, 3, 4}};
     QTest::newRow("split at first tab") << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
+    QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};
+    QTest::newRow("empty name") << "\t01,02,03,04," << EdgeProfile{"", {1, 2, 3, 4}};
+    QTest::newRow("commas not checked") << "c\t01;02;03;04;" << EdgeProfile{"c", {1, 2, 3, 4}};
 }
 
 void TestProfileFile::parseLine() {
@@ -202,6 +205,7 @@ void TestProfileFile::createRefused_data() {
     QTest::addColumn<QString>("title");
     QTest::newRow("tab") << "a\tb" << 0 << "Invalid profile name";
     QTest::newRow("line break") << "a\nb" << 0 << "Invalid profile name";
+    QTest::newRow("carriage return") << "a\rb" << 0 << "Invalid profile name";
     QTest::newRow("beyond 199") << "one more" << 199 << "Can not create profile";
 }
 
@@ -233,6 +237,8 @@ void TestProfileFile::renameProfile_data() {
     QTest::newRow("unchanged") << 2 << "Fuji photo lab default" << false << 0;
     QTest::newRow("case differs") << 0 << "Default" << true << 0;
     QTest::newRow("line break") << 1 << "two\nlines" << false << 1;
+    QTest::newRow("empty") << 1 << "" << false << 0;
+    QTest::newRow("no such profile") << 3 << "x" << false << 0;
 }
 
 void TestProfileFile::renameProfile() {
@@ -312,6 +318,8 @@ void TestProfileFile::isInitialProfile_data() {
     QTest::newRow("default current") << 0 << 0 << true;
     QTest::newRow("kodak current") << 0 << 1 << false;
     QTest::newRow("four profiles") << 1 << 0 << false;
+    QTest::newRow("no such profile") << 0 << 5 << false;
+    QTest::newRow("nothing selected") << 0 << -1 << false;
 }
 
 void TestProfileFile::isInitialProfile() {
@@ -334,6 +342,7 @@ void TestProfileFile::selectionAfterRefill_data() {
     const QStringList twins{"a", "same", "b", "same"};
     QTest::newRow("later twin") << twins << "same" << 1 << 3;
     QTest::newRow("text gone, index kept") << twins << "gone" << 2 << 2;
+    QTest::newRow("nothing selected") << twins << "" << -1 << 0;
     QTest::newRow("index beyond") << twins << "gone" << 4 << 0;
 }
 
