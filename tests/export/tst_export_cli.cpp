@@ -120,6 +120,8 @@ void TestExportCli::badInput_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message"); // the start of stderr; "%1" = the target folder
     QTest::newRow("zero-byte image") << "empty" << QStringList{} << 1 << "Cannot read image file ";
+    QTest::newRow("bad format") << "" << QStringList{"--format", "png"} << 2
+                                << "Invalid --format value";
     QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
     QTest::newRow("unwritable target")
         << "underFile" << QStringList{} << 1 << "Could not create the folder \"%1\"";
