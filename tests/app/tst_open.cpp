@@ -208,11 +208,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         const QByteArray jpeg = Encode(Marked(), "JPEG");
+        QByteArray corrupt = jpeg;
+        corrupt.replace(jpeg.size() / 2, 64, QByteArray(64, '\x00'));
         QByteArray huge = jpeg;
         const qsizetype sof = huge.indexOf("\xff\xc0");
         huge[sof + 5] = huge[sof + 7] = char(0xea); // 60000 x 60000 in a few KB
         huge[sof + 6] = huge[sof + 8] = char(0x60);
         QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3) << "damaged";
+        QTest::newRow("corrupt jpeg") << "bad.jpg" << corrupt << "damaged";
         QTest::newRow("huge claim") << "huge.jpg" << huge << "60000 x 60000";
         QTest::newRow("rle bmp without data") << "rle.bmp" << RleBmpMissingData() << "damaged";
         QTest::newRow("cmyk") << "print.jpg" << CmykJpeg() << "CMYK";
