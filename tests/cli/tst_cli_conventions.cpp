@@ -53,6 +53,8 @@ void TestCliConventions::ownLinesOnly_data() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("stdoutPattern");
+    QTest::newRow("cli version") << "tessellon-cli" << QStringList{"--version"}
+                                 << "^tessellon-cli \\d+\\.\\d+\\.\\d+\\n$";
     QTest::newRow("gui version") << "tessellon" << QStringList{"--version"}
                                  << "^tessellon \\d+\\.\\d+\\.\\d+\\n$";
     QTest::newRow("cli info") << "tessellon-cli" << QStringList{"info", "300x200", "--tiles", "1x1"}
