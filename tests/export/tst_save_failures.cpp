@@ -84,7 +84,6 @@ void TestSaveFailures::linkNamedLikeTileIsReplaced() {
 void TestSaveFailures::badBaseName_data() {
     QTest::addColumn<QString>("base");
     QTest::newRow("separator") << "a/b";
-    QTest::newRow("backslash") << "a\\b";
     QTest::newRow("dot") << ".";
     QTest::newRow("dot dot") << "..";
     QTest::newRow("hidden") << ".tile";
