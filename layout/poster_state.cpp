@@ -188,6 +188,7 @@ PaperLabels PosterState::UpdatePaperLabels() const {
                        FormatNumber(dPaperHeight, pattern);
     labels.tileSize = FormatNumber(dTileWidth, pattern) + QStringLiteral(" x ") +
                       FormatNumber(dTileHeight, pattern);
+    labels.overlap = FormatNumber(mm ? dOverlap * kMmPerInch : dOverlap, pattern);
     labels.paperName = sPaperName;
     labels.units = StringTable::Text(mm ? str::MillimetersWord : str::InchesWord);
     return labels;

@@ -512,6 +512,48 @@ void PaperModel::UpdateResultLabels(short code) {
 
 // --- Accepting ---
 
+void PaperModel::SetOverlap(double inches) {
+    overlap_ = inches;
+    typedOverlap_.reset();
+}
+
+QString PaperModel::OverlapText() const {
+    if (typedOverlap_ && typedOverlapUnits_ == iUnits_)
+        return *typedOverlap_;
+    return FormatLength(IsMillimeters(iUnits_) ? overlap_ * kMmPerInch : overlap_);
+}
+
+std::optional<double> PaperModel::TypedOverlapInches(const QString& text) const {
+    const auto v = ParseNumber(text);
+    if (!v || !(*v >= 0))
+        return std::nullopt;
+    const double inches = tessellon::ToInches(*v, iUnits_);
+    const PaperPreset& p = CurrentPreset();
+    const double limit = PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_),
+                                                    tessellon::ToInches(p.TileHeight(), iUnits_));
+    if (!(inches <= limit))
+        return std::nullopt;
+    return inches;
+}
+
+bool PaperModel::OverlapChanged(const QString& text) {
+    typedOverlap_ = text;
+    typedOverlapUnits_ = iUnits_;
+    const auto inches = TypedOverlapInches(text);
+    if (inches)
+        overlap_ = *inches;
+    return inches.has_value();
+}
+
+bool PaperModel::OverlapValid() const {
+    return TypedOverlapInches(OverlapText()).has_value();
+}
+
+QString PaperModel::InvalidOverlapText() {
+    return StringTable::Text(str::InvalidOverlap) + u' ' + StringTable::Text(str::HalfTileSize) +
+           u'.';
+}
+
 PaperHandOver PaperModel::ApplyPaperValues() {
     PaperHandOver h;
     h.validation = ValidatePaperValues();
@@ -524,6 +566,7 @@ PaperHandOver PaperModel::ApplyPaperValues() {
     h.dNewCurPaperHeight = p.dHeight;
     h.sNewPaperRegLine = BuildPaperRegLine();
     h.iWhMarginLocked = locked_ ? 1 : 0;
+    h.dOverlap = overlap_;
     return h;
 }
 
@@ -531,6 +574,8 @@ PaperHandOver PaperModel::ApplyPaperValues(PosterState& poster, MessageService& 
     const PaperHandOver h = ApplyPaperValues();
     if (!h.validation.ok())
         messages.Critical(InvalidValuesTitle(), h.validation.sMsg);
+    else if (!OverlapValid())
+        messages.Critical(InvalidValuesTitle(), InvalidOverlapText());
     h.ApplyTo(poster);
     return h;
 }

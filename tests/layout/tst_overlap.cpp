@@ -1,4 +1,8 @@
+#include "common/recording_message_service.h"
 #include "layout/poster_state.h"
+#include "paper/paper_model.h"
+#include "settings/pref_formats.h"
+#include "source/preview_renderer.h"
 
 #include <QtTest>
 
@@ -22,6 +26,8 @@ private slots:
     void geometry_data();
     void geometry();
     void tooWideStripIsInvalid();
+    void paperDialogAndPreference();
+    void previewShadesSharedStrips();
 };
 
 // Expected values worked out by hand: poster n*t - (n - 1)*o, window fitted to its ratio,
@@ -123,6 +129,47 @@ void TestOverlap::tooWideStripIsInvalid() {
     QVERIFY(!s.UpdateOutputSize());
     QCOMPARE(s.GetFinalImgWhRatio(), 0.0);
     QVERIFY(!s.OutputButtonsEnabled());
+}
+
+void TestOverlap::paperDialogAndPreference() {
+    PaperModel m;
+    m.initPaperSizes();
+    QVERIFY(m.EnterPaper(kUnitInches, 2, std::nullopt, MarginValues{0, 0, 0, 0}).ok()); // 8 x 10
+    QVERIFY(m.OverlapChanged(QStringLiteral("4")));
+    QVERIFY(!m.OverlapChanged(QStringLiteral("4.01")));
+    QCOMPARE(m.Overlap(), 4.0); // the last valid value stays
+    RecordingMessageService messages;
+    PosterState poster;
+    QCOMPARE(m.ApplyPaperValues(poster, messages).dOverlap, 4.0);
+    QCOMPARE(poster.dOverlap, 4.0);
+    QCOMPARE(messages.Messages().size(), 1); // the refused text is reported
+    QVERIFY(m.OverlapChanged(QStringLiteral("0.5")));
+    m.ChangeUnits(kUnitMillimeters, messages);
+    QCOMPARE(m.OverlapText().replace(u',', u'.'), QStringLiteral("12.7"));
+    QCOMPARE(m.Overlap(), 0.5);
+
+    // Stored in ten-thousandths of an inch; unusable values give 0.
+    QCOMPARE(FormatOverlapPref(0.5), 5000);
+    QCOMPARE(ParseOverlapPref(QStringLiteral("3937")), 0.3937);
+    for (const char* bad : {"", "x", "-1", "250001"})
+        QCOMPARE(ParseOverlapPref(QString::fromLatin1(bad)), 0.0);
+}
+
+void TestOverlap::previewShadesSharedStrips() {
+    QImage grey(100, 50, QImage::Format_RGB32);
+    grey.fill(qRgb(100, 100, 100));
+    TileCoordTable t;
+    t.count = 2;
+    t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
+    const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
+    QVERIFY(d);
+    QCOMPARE(d->image.pixel(50, 25), qRgb(162, 162, 162)); // 100 + 155 * 2 / 5
+    QCOMPARE(d->image.pixel(30, 25), qRgb(100, 100, 100));
+    QCOMPARE(d->image.pixel(70, 25), qRgb(100, 100, 100));
+    QCOMPARE(d->image.pixel(59, 25), qRgb(255, 0, 0)); // the strip's far edge
+    QCOMPARE(d->image.pixel(40, 25), qRgb(255, 0, 0));
+    QCOMPARE(PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, false)->image.pixel(50, 25),
+             qRgb(100, 100, 100));
 }
 
 QTEST_GUILESS_MAIN(TestOverlap)
