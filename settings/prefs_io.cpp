@@ -60,6 +60,9 @@ void LoadPrefs(const SettingsStore& settings, PosterState& state,
     state.iWhMarginLocked =
         static_cast<short>(ParseSwitch(settings.GetPref(PrefValue::MarginLocked)));
     state.dOverlap = ParseOverlapPref(settings.GetPref(PrefValue::Overlap));
+    // A strip the stored paper cannot take (its line fell back) would leave no valid poster.
+    if (state.GetFinalImgWhRatio() <= 0)
+        state.dOverlap = 0;
 
     state.bSkipSettingWrite = false;
 }
