@@ -446,7 +446,7 @@ void frmMain::AssignTexts() {
     lblTrimmedCaption->setText(T(str::TrimmedCaption));
     lblTrimmedCaption->setToolTip(T(str::TrimmedTip));
     lblTileSize->setToolTip(T(str::TrimmedTip));
-    lblOverlapCaption->setText(T(str::OverlapCaption));
+    lblOverlapCaption->setText(T(str::OverlapStepCaption));
     lblOverlap->setToolTip(T(str::OverlapTip));
     lblPaperSizeCaption->setText(T(str::PaperSizeCaption));
     lblPaperSizeCaption->setToolTip(T(str::PaperSizeTip));

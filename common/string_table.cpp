@@ -197,6 +197,7 @@ constexpr std::array kEntries = {
                                                 "share, for gluing (0 = sheets meet edge to edge)")},
     Entry{602, QT_TRANSLATE_NOOP("StringTable", "Invalid overlap.  It must lie between 0 and")},
     Entry{603, QT_TRANSLATE_NOOP("StringTable", "half the tile print size")},
+    Entry{604, QT_TRANSLATE_NOOP("StringTable", "Overlap")},
 };
 
 static_assert(std::is_sorted(kEntries.begin(), kEntries.end(),

@@ -157,6 +157,7 @@ inline constexpr int OverlapCaption = 600;
 inline constexpr int OverlapTip = 601;
 inline constexpr int InvalidOverlap = 602;
 inline constexpr int HalfTileSize = 603;
+inline constexpr int OverlapStepCaption = 604;
 } // namespace str
 
 } // namespace tessellon

@@ -42,7 +42,7 @@ void Shade(QImage& img, int x0, int x1, int y0, int y1) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = x0; x <= x1; ++x) {
             const QRgb c = line[x];
-            const auto lift = [](int v) { return v + (255 - v) * 2 / 5; };
+            const auto lift = [](int v) { return v + (255 - v) * 3 / 10; };
             line[x] = qRgb(lift(qRed(c)), lift(qGreen(c)), lift(qBlue(c)));
         }
     }

@@ -163,7 +163,7 @@ void TestOverlap::previewShadesSharedStrips() {
     t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
     const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
     QVERIFY(d);
-    QCOMPARE(d->image.pixel(50, 25), qRgb(162, 162, 162)); // 100 + 155 * 2 / 5
+    QCOMPARE(d->image.pixel(50, 25), qRgb(146, 146, 146)); // 100 + 155 * 3 / 10
     QCOMPARE(d->image.pixel(30, 25), qRgb(100, 100, 100));
     QCOMPARE(d->image.pixel(70, 25), qRgb(100, 100, 100));
     QCOMPARE(d->image.pixel(59, 25), qRgb(255, 0, 0)); // the strip's far edge
