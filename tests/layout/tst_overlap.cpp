@@ -25,6 +25,7 @@ class TestOverlap : public QObject {
 private slots:
     void geometry_data();
     void geometry();
+    void buttedTilesKeepTheirRounding();
     void tooWideStripIsInvalid();
     void paperDialogAndPreference();
     void previewShadesSharedStrips();
@@ -114,6 +115,18 @@ void TestOverlap::geometry() {
     QVERIFY(labels);
     QTEST(labels->finalSize, "size");
     QTEST(QString(labels->resolution).replace(u',', u'.'), "resolution");
+}
+
+// Without overlap the columns start at col / n of the window, exactly: 25 x 25 pixels, 6 x 7
+// tiles of 186 x 273 mm give a window 15 wide at x 5, and 1/6 of 15 is 2.5, which rounds to 2.
+// (186 / 1116 of 15 lies a hair above 2.5 and would give 3.)
+void TestOverlap::buttedTilesKeepTheirRounding() {
+    PosterState s;
+    s.setNewTileVals(QString(), kUnitMillimeters, 186, 273, 210, 297, QString());
+    s.lImgWidth = s.lImgHeight = 25;
+    s.SelectTilesWide(5);
+    s.SelectTilesHigh(6);
+    QCOMPARE(Rect(s.CalcTileCoord().tiles[1]), (QList<int>{7, 0, 8, 3}));
 }
 
 void TestOverlap::tooWideStripIsInvalid() {
