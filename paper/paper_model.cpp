@@ -8,6 +8,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessellon {
@@ -528,12 +529,15 @@ std::optional<double> PaperModel::TypedOverlapInches(const QString& text) const 
     if (!v || !(*v >= 0))
         return std::nullopt;
     const double inches = tessellon::ToInches(*v, iUnits_);
-    const PaperPreset& p = CurrentPreset();
-    const double limit = PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_),
-                                                    tessellon::ToInches(p.TileHeight(), iUnits_));
-    if (!(inches <= limit))
+    if (!(inches <= OverlapLimit()))
         return std::nullopt;
     return inches;
+}
+
+double PaperModel::OverlapLimit() const {
+    const PaperPreset& p = CurrentPreset();
+    return PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_),
+                                      tessellon::ToInches(p.TileHeight(), iUnits_));
 }
 
 bool PaperModel::OverlapChanged(const QString& text) {
@@ -566,7 +570,8 @@ PaperHandOver PaperModel::ApplyPaperValues() {
     h.dNewCurPaperHeight = p.dHeight;
     h.sNewPaperRegLine = BuildPaperRegLine();
     h.iWhMarginLocked = locked_ ? 1 : 0;
-    h.dOverlap = overlap_;
+    // A strip accepted for a larger paper is cut down to what this one takes.
+    h.dOverlap = std::min(overlap_, OverlapLimit());
     return h;
 }
 

@@ -158,6 +158,7 @@ private:
     int iMmSel_ = 0;
 
     std::optional<double> TypedOverlapInches(const QString& text) const;
+    double OverlapLimit() const; // inches, for the current preset
 
     double overlap_ = 0;
     std::optional<QString> typedOverlap_; // in the unit it was typed in

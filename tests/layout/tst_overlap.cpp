@@ -160,6 +160,11 @@ void TestOverlap::paperDialogAndPreference() {
     m.ChangeUnits(kUnitMillimeters, messages);
     QCOMPARE(m.OverlapText().replace(u',', u'.'), QStringLiteral("12.7"));
     QCOMPARE(m.Overlap(), 0.5);
+    // Moving to a smaller paper: the strip handed on is cut down to half the 6 x 4 inch tile.
+    m.ChangeUnits(kUnitInches, messages);
+    QVERIFY(m.OverlapChanged(QStringLiteral("3")));
+    QVERIFY(m.EnterPaper(kUnitInches, 0, std::nullopt, MarginValues{0, 0, 0, 0}).ok());
+    QCOMPARE(m.ApplyPaperValues().dOverlap, 2.0);
 
     // Stored in ten-thousandths of an inch; unusable values give 0.
     QCOMPARE(FormatOverlapPref(0.5), 5000);
