@@ -21,8 +21,10 @@ bool AnswerInfoOption(int argc, char** argv) {
             return true;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: tessellon [options]\n"
+            std::printf("Usage: tessellon [options] [FILE]\n"
                         "Turns one photograph into a poster of printed tiles.\n"
+                        "\n"
+                        "  FILE          An image to open at start: JPEG, TIFF, BMP, PNG or WebP.\n"
                         "\n"
                         "Options:\n"
                         "  --help, -h    Show this text.\n"

@@ -103,7 +103,7 @@ QString CliApp::HelpText() {
         "                       and every tile's source rectangle (left top right bottom,\n"
         "                       inclusive pixels). IMAGE_OR_SIZE is an image file (only its\n"
         "                       header is read) or a pixel size such as 3000x2000.\n"
-        "  export IMAGE --out FOLDER [--base NAME] [--format jpg|tif|bmp] [--yes]\n"
+        "  export IMAGE --out FOLDER [--base NAME] [--format jpg|tif|bmp|pdf] [--yes]\n"
         "                       Cut IMAGE into the poster's tiles and write them into FOLDER\n"
         "                       (see export --help); with --format pdf --out FILE.pdf, the\n"
         "                       whole poster as one print-ready PDF.\n"

@@ -1,7 +1,8 @@
 #include "export/stoppable_jpeg_decoder.h"
 
+#include "export/pixel_array.h"
+
 #include <QFile>
-#include <QImageReader>
 
 #include <cmath>
 #include <csetjmp>
@@ -35,18 +36,13 @@ void NoteWarning(j_common_ptr cinfo, int level) {
 struct DecodeState {
     jpeg_decompress_struct cinfo{};
     ErrorManager error{};
-    QImage image;
+    PixelArray pixels;
     bool created = false;
     ~DecodeState() {
         if (created)
             jpeg_destroy_decompress(&cinfo);
     }
 };
-
-bool FitsAllocationLimit(JDIMENSION width, JDIMENSION height) {
-    const qint64 limitMb = QImageReader::allocationLimit();
-    return limitMb <= 0 || qint64(width) * height * 4 <= limitMb * 1024 * 1024;
-}
 
 } // namespace
 
@@ -55,7 +51,12 @@ StoppableJpegDecoder::Result StoppableJpegDecoder::Decode(const QString& path,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return {};
-    return DecodeData(file.readAll(), stop);
+    Result out = DecodeData(file.readAll(), stop);
+    // In the formats Qt's reader gives.
+    if (out.outcome == Outcome::Decoded)
+        out.image =
+            out.image.convertToFormat(out.grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    return out;
 }
 
 StoppableJpegDecoder::Result StoppableJpegDecoder::DecodeData(const QByteArray& data,
@@ -75,27 +76,18 @@ StoppableJpegDecoder::Result StoppableJpegDecoder::DecodeData(const QByteArray& 
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(cinfo, TRUE);
 
-    QImage::Format format = QImage::Format_RGB32;
-    if (cinfo->jpeg_color_space == JCS_GRAYSCALE) {
-        cinfo->out_color_space = JCS_GRAYSCALE;
-        format = QImage::Format_Grayscale8;
-    } else if (cinfo->num_components == 3) {
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-        cinfo->out_color_space = JCS_EXT_BGRX;
-#else
-        cinfo->out_color_space = JCS_EXT_XRGB;
-#endif
-    } else {
+    // Straight into the three-channel rows the image layer keeps: no second copy of a large
+    // photo in another format.
+    const bool grey = cinfo->jpeg_color_space == JCS_GRAYSCALE;
+    if (!grey && cinfo->num_components != 3)
         return {};
-    }
+    cinfo->out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(cinfo);
-    if (!FitsAllocationLimit(cinfo->output_width, cinfo->output_height))
+    state->pixels = PixelArray::Uninitialized(static_cast<int>(cinfo->output_width),
+                                              static_cast<int>(cinfo->output_height));
+    if (state->pixels.IsNull())
         return {};
     jpeg_start_decompress(cinfo);
-    state->image = QImage(static_cast<int>(cinfo->output_width),
-                          static_cast<int>(cinfo->output_height), format);
-    if (state->image.isNull())
-        return {};
 
     JSAMPROW rows[kBandRows];
     while (cinfo->output_scanline < cinfo->output_height) {
@@ -107,14 +99,16 @@ StoppableJpegDecoder::Result StoppableJpegDecoder::DecodeData(const QByteArray& 
         const int count =
             static_cast<int>(std::min<JDIMENSION>(kBandRows, cinfo->output_height - first));
         for (int i = 0; i < count; ++i)
-            rows[i] = state->image.scanLine(static_cast<int>(first) + i);
+            rows[i] = state->pixels.MutableRow(static_cast<int>(first) + i);
         jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(count));
     }
     jpeg_finish_decompress(cinfo);
     if (state->error.warned)
         return {};
 
-    Result out{Outcome::Decoded, std::move(state->image)};
+    Result out{Outcome::Decoded, state->pixels.Image()};
+    out.grey = grey;
+    state->pixels = {};
     // The print resolution the file names, as Qt's reader keeps it.
     if (cinfo->density_unit == 1 || cinfo->density_unit == 2) {
         const double inch = cinfo->density_unit == 1 ? 2.54 : 1.0;

@@ -16,14 +16,17 @@ public:
     enum class Outcome {
         Decoded,
         Stopped,
-        // Not a JPEG this decoder converts (CMYK), too large for Qt's image allocation limit,
+        // Not a JPEG this decoder converts (CMYK), too large for the program's memory limit,
         // or damaged: the caller reads the file the general way, which decides what happens.
         NotHandled,
     };
     struct Result {
         Outcome outcome = Outcome::NotHandled;
-        QImage image; // RGB32 or Grayscale8, as Qt's reader gives them; null unless Decoded
-        int dpiX = 0; // the resolution the file names; 0 when it names none
+        // Decode: RGB32 or Grayscale8, as Qt's reader gives them. DecodeData: RGB888 (the
+        // image layer's pixels, grey ones too). Null unless Decoded.
+        QImage image;
+        bool grey = false; // the file is a greyscale JPEG
+        int dpiX = 0;      // the resolution the file names; 0 when it names none
         int dpiY = 0;
     };
 
