@@ -1271,13 +1271,14 @@ void frmMain::cmdLargePreview_Click() {
     }
     // The preview shows the poster as it is now, also when its window is resized later.
     const TileCoordTable table = state_.CalcTileCoord();
-    frmPreview_->SetRenderer(
-        [full = source_.Full(), table, showTiles = chkPreviewTiles->isChecked(),
-         wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh()](QSize size) {
-            return table.count < 1
-                       ? QImage()
-                       : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high);
-        });
+    frmPreview_->SetRenderer([full = source_.Full(), table,
+                              showTiles = chkPreviewTiles->isChecked(),
+                              wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh(),
+                              shared = state_.dOverlap > 0](QSize size) {
+        return table.count < 1
+                   ? QImage()
+                   : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high, shared);
+    });
     frmPreview_->showMaximized();
     if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
         frmPreview_->SetPreviewImage(FillPreview(frmPreview_->picPreview));
@@ -1292,7 +1293,7 @@ QImage frmMain::FillPreview(PictureBox* pic) {
         return {};
     const QImage out = PreviewRenderer::FillPreview(
         source_.Full(), table, pic->size(), chkPreviewTiles->isChecked(), state_.GetNumTilesWide(),
-        state_.GetNumTilesHigh());
+        state_.GetNumTilesHigh(), state_.dOverlap > 0);
     pic->SetImage(out);
     return out;
 }

@@ -134,7 +134,8 @@ std::optional<TileGridDrawing> PreviewRenderer::DrawTileGrid(const QImage& previ
 }
 
 QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
-                                    bool showTiles, int tilesWide, int tilesHigh) {
+                                    bool showTiles, int tilesWide, int tilesHigh,
+                                    bool sharedStrips) {
     const int n = table.count;
     if (img.isNull() || n < 1 || picSize.isEmpty() || static_cast<int>(table.tiles.size()) < n)
         return {};
@@ -160,8 +161,39 @@ QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& tab
     }
     QImage out = AsRgb32(img.copy(window).scaled(std::max(outW, 1), std::max(outH, 1),
                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    if (showTiles)
+    if (showTiles && sharedStrips && n == tilesWide * tilesHigh) {
+        // Source positions to picture positions; a tile's far edge is where its last pixel ends.
+        const auto X = [&](double v) {
+            return std::clamp(NearestOr((v - window.left()) * out.width() / winW, 0), 0,
+                              out.width() - 1);
+        };
+        const auto Y = [&](double v) {
+            return std::clamp(NearestOr((v - window.top()) * out.height() / winH, 0), 0,
+                              out.height() - 1);
+        };
+        const int W = out.width();
+        const int H = out.height();
+        for (int col = 0; col + 1 < tilesWide; ++col) {
+            const int x0 = X(table.tiles[static_cast<size_t>(col + 1)].left);
+            const int x1 = X(table.tiles[static_cast<size_t>(col)].right + 1.0);
+            Shade(out, x0 + 1, x1 - 1, 0, H - 1);
+            VLine(out, x0, 0, H - 1);
+            VLine(out, x1, 0, H - 1);
+        }
+        for (int row = 0; row + 1 < tilesHigh; ++row) {
+            const int y0 = Y(table.tiles[static_cast<size_t>((row + 1) * tilesWide)].top);
+            const int y1 = Y(table.tiles[static_cast<size_t>(row * tilesWide)].bottom + 1.0);
+            Shade(out, 0, W - 1, y0 + 1, y1 - 1);
+            HLine(out, y0, 0, W - 1);
+            HLine(out, y1, 0, W - 1);
+        }
+        VLine(out, 0, 0, H - 1);
+        VLine(out, W - 1, 0, H - 1);
+        HLine(out, 0, 0, W - 1);
+        HLine(out, H - 1, 0, W - 1);
+    } else if (showTiles) {
         ShowImageWithGrid(out, tilesWide, tilesHigh);
+    }
     return out;
 }
 

@@ -55,9 +55,11 @@ public:
                                                        int tilesHigh, bool sharedStrips = false);
 
     // The part of `img` the poster covers, scaled to fit `picSize` with the poster's shape and,
-    // when asked, overlaid with an evenly divided grid. Null when the table is invalid.
+    // when asked, overlaid with an evenly divided grid. Null when the table is invalid. With
+    // `sharedStrips` the grid follows the tiles instead and lightens the strips they share.
     static QImage FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
-                              bool showTiles, int tilesWide, int tilesHigh);
+                              bool showTiles, int tilesWide, int tilesHigh,
+                              bool sharedStrips = false);
 
     // Paints an evenly divided tilesWide x tilesHigh grid over the whole image.
     static void ShowImageWithGrid(QImage& image, int tilesWide, int tilesHigh);

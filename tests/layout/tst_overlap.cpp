@@ -188,6 +188,12 @@ void TestOverlap::previewShadesSharedStrips() {
     QCOMPARE(d->image.pixel(40, 25), qRgb(255, 0, 0));
     QCOMPARE(PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, false)->image.pixel(50, 25),
              qRgb(100, 100, 100));
+    // The large preview follows the tiles too (its picture here is the window, 1:1).
+    const QImage large = PreviewRenderer::FillPreview(grey, t, grey.size(), true, 2, 1, true);
+    QCOMPARE(large.pixel(50, 25), qRgb(146, 146, 146));
+    QCOMPARE(large.pixel(40, 25), qRgb(255, 0, 0));
+    QCOMPARE(large.pixel(60, 25), qRgb(255, 0, 0));
+    QCOMPARE(large.pixel(70, 25), qRgb(100, 100, 100));
 }
 
 QTEST_GUILESS_MAIN(TestOverlap)
