@@ -265,6 +265,10 @@ QWidget* frmMain::BuildStep2() {
     g->addWidget(lblTileSize, 2, 1);
     g->addWidget(lblUnitsCaption, 3, 0);
     g->addWidget(lblUnits, 3, 1);
+    lblOverlapCaption = MakeLabel(fraPrintInfo, "lblOverlapCaption");
+    lblOverlap = MakeLabel(fraPrintInfo, "lblOverlap");
+    g->addWidget(lblOverlapCaption, 4, 0);
+    g->addWidget(lblOverlap, 4, 1);
     chkPrinterClips = Named(new QCheckBox(fraPrintInfo), "chkPrinterClips");
     cmbCurBtm = Named(new QComboBox(fraPrintInfo), "cmbCurBtm");
     cmbCurBtm->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -274,7 +278,7 @@ QWidget* frmMain::BuildStep2() {
     edges->addWidget(chkPrinterClips);
     edges->addWidget(cmbCurBtm, 1);
     edges->addWidget(cmdConfig);
-    g->addLayout(edges, 4, 0, 1, 3);
+    g->addLayout(edges, 5, 0, 1, 3);
     g->setColumnStretch(1, 1);
     v->addWidget(fraPrintInfo);
     return box;
@@ -442,6 +446,8 @@ void frmMain::AssignTexts() {
     lblTrimmedCaption->setText(T(str::TrimmedCaption));
     lblTrimmedCaption->setToolTip(T(str::TrimmedTip));
     lblTileSize->setToolTip(T(str::TrimmedTip));
+    lblOverlapCaption->setText(T(str::OverlapStepCaption));
+    lblOverlap->setToolTip(T(str::OverlapTip));
     lblPaperSizeCaption->setText(T(str::PaperSizeCaption));
     lblPaperSizeCaption->setToolTip(T(str::PaperSizeTip));
     lblPaperSize->setToolTip(T(str::PaperSizeTip));
@@ -646,6 +652,7 @@ short frmMain::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurU
     UpdatePaperLabels();
     UpdateOutputSize();
     if (!state_.bSkipSettingWrite) {
+        tessellon::SaveOverlapPref(settings_, state_);
         SavePrefs();
         EnableOutputButtons();
         DrawTileGrid();
@@ -660,6 +667,7 @@ void frmMain::UpdatePaperLabels() {
     lblTileSize->setText(labels.tileSize);
     lblPaperName->setText(labels.paperName);
     lblUnits->setText(labels.units);
+    lblOverlap->setText(labels.overlap);
 }
 
 void frmMain::UpdateOutputSize() {
@@ -695,9 +703,9 @@ void frmMain::DrawTileGrid() {
         return;
     const TileCoordTable table =
         state_.CheckTileSizes().ok ? state_.CalcTileCoord() : TileCoordTable{};
-    const auto drawing =
-        PreviewRenderer::DrawTileGrid(previewCopy_.image, previewCopy_.dPreviewScale, table,
-                                      state_.GetNumTilesWide(), state_.GetNumTilesHigh());
+    const auto drawing = PreviewRenderer::DrawTileGrid(
+        previewCopy_.image, previewCopy_.dPreviewScale, table, state_.GetNumTilesWide(),
+        state_.GetNumTilesHigh(), state_.dOverlap > 0);
     // The crop window is kept current even while the grid is hidden: the placement labels and
     // a drag on the picture depend on it.
     if (drawing)
@@ -1263,13 +1271,14 @@ void frmMain::cmdLargePreview_Click() {
     }
     // The preview shows the poster as it is now, also when its window is resized later.
     const TileCoordTable table = state_.CalcTileCoord();
-    frmPreview_->SetRenderer(
-        [full = source_.Full(), table, showTiles = chkPreviewTiles->isChecked(),
-         wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh()](QSize size) {
-            return table.count < 1
-                       ? QImage()
-                       : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high);
-        });
+    frmPreview_->SetRenderer([full = source_.Full(), table,
+                              showTiles = chkPreviewTiles->isChecked(),
+                              wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh(),
+                              shared = state_.dOverlap > 0](QSize size) {
+        return table.count < 1
+                   ? QImage()
+                   : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high, shared);
+    });
     frmPreview_->showMaximized();
     if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
         frmPreview_->SetPreviewImage(FillPreview(frmPreview_->picPreview));
@@ -1284,7 +1293,7 @@ QImage frmMain::FillPreview(PictureBox* pic) {
         return {};
     const QImage out = PreviewRenderer::FillPreview(
         source_.Full(), table, pic->size(), chkPreviewTiles->isChecked(), state_.GetNumTilesWide(),
-        state_.GetNumTilesHigh());
+        state_.GetNumTilesHigh(), state_.dOverlap > 0);
     pic->SetImage(out);
     return out;
 }

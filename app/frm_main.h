@@ -123,6 +123,8 @@ public:
     QLabel* lblPaperSize = nullptr;
     QLabel* lblTileSize = nullptr;
     QLabel* lblUnits = nullptr;
+    QLabel* lblOverlapCaption = nullptr;
+    QLabel* lblOverlap = nullptr;
     QPushButton* cmdEditPaperSize = nullptr;
     QCheckBox* chkPrinterClips = nullptr;
     QComboBox* cmbCurBtm = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/form_widgets.h"
 #include "common/message_service.h"
+#include "common/string_table.h"
 #include "layout/poster_state.h"
 #include "paper/paper_dialog_texts.h"
 
@@ -62,6 +63,7 @@ int frmTileSize::ShowPaperDialog(PosterState& poster, MessageService& messages, 
 
 void frmTileSize::LoadFromPoster() {
     model_.initPaperSizes();
+    model_.SetOverlap(poster_.dOverlap);
     model_.SetLocked(poster_.iWhMarginLocked != 0);
     model_.setPrefFromRegLine(poster_.getPaperRegLine());
     ShowCurrentPaper();
@@ -111,6 +113,10 @@ void frmTileSize::BuildControls() {
         box->setFixedWidth(90);
         cmbMargins[side] = box;
     }
+    lblOverlap = Named(new QLabel(this), QStringLiteral("lblOverlap"));
+    txtOverlap = Named(new QLineEdit(this), QStringLiteral("txtOverlap"));
+    txtOverlap->setFixedWidth(90);
+    txtOverlap->setAlignment(Qt::AlignRight);
     chkLock = Named(new QCheckBox(this), QStringLiteral("chkLock"));
     cmdBorderless = Button(this, QStringLiteral("cmdBorderless"));
     cmdReset = Button(this, QStringLiteral("cmdReset"));
@@ -176,6 +182,8 @@ void frmTileSize::BuildControls() {
     margins->addWidget(cmbMargins[kMarginBottom], 1, 1);
     margins->addWidget(Label6, 1, 3);
     margins->addWidget(cmbMargins[kMarginLeft], 1, 4);
+    margins->addWidget(lblOverlap, 2, 0);
+    margins->addWidget(txtOverlap, 2, 1);
     margins->setColumnStretch(5, 1);
     auto* marginButtons = new QHBoxLayout;
     marginButtons->addWidget(cmdBorderless);
@@ -238,6 +246,8 @@ void frmTileSize::SetPaperDialogTexts() {
         marginLabels[side]->setText(t.marginLabels[side]);
         cmbMargins[side]->setToolTip(t.marginTips[side]);
     }
+    lblOverlap->setText(StringTable::Text(str::OverlapCaption));
+    txtOverlap->setToolTip(StringTable::Text(str::OverlapTip));
     chkLock->setText(t.lockCaption);
     chkLock->setToolTip(t.lockTip);
     cmdBorderless->setText(t.borderlessCaption);
@@ -269,6 +279,8 @@ void frmTileSize::ConnectEvents() {
     connect(lstPaperSize, &QListWidget::currentRowChanged, this, &frmTileSize::lstPaperSize_Click);
     connect(txtWidth, &QLineEdit::textEdited, this, &frmTileSize::txtWidth_Change);
     connect(txtHeight, &QLineEdit::textEdited, this, &frmTileSize::txtHeight_Change);
+    connect(txtOverlap, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.OverlapChanged(text); });
     for (size_t i = 0; i < cmbMargins.size(); ++i) {
         const int side = static_cast<int>(i);
         // Typing raises textEdited only; choosing an offer raises activated only.
@@ -308,6 +320,7 @@ void frmTileSize::ShowCurrentPaper() {
 
     SetText(txtWidth, v.widthText);
     SetText(txtHeight, v.heightText);
+    SetText(txtOverlap, model_.OverlapText());
     txtWidth->setEnabled(v.sizeEditable);
     txtHeight->setEnabled(v.sizeEditable);
 

@@ -70,6 +70,8 @@ public:
     QCheckBox* chkLock = nullptr;
     QPushButton* cmdBorderless = nullptr;
     QPushButton* cmdReset = nullptr;
+    QLabel* lblOverlap = nullptr;
+    QLineEdit* txtOverlap = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* lblSizeWithBorders = nullptr;

@@ -27,6 +27,10 @@ void SavePrefs(SettingsStore& settings, PosterState& state) {
     state.bSkipSettingWrite = wasSkipping;
 }
 
+void SaveOverlapPref(SettingsStore& settings, const PosterState& state) {
+    settings.SavePref(PrefValue::Overlap, FormatOverlapPref(state.dOverlap));
+}
+
 void LoadPrefs(const SettingsStore& settings, PosterState& state,
                const std::function<void(const QString& paperLine)>& loadPaperLine,
                const std::function<void()>& afterEdgeSwitch) {
@@ -55,6 +59,10 @@ void LoadPrefs(const SettingsStore& settings, PosterState& state,
     state.SetShowTiles(ParseSwitch(settings.GetPref(PrefValue::ShowTiles)) == 1);
     state.iWhMarginLocked =
         static_cast<short>(ParseSwitch(settings.GetPref(PrefValue::MarginLocked)));
+    state.dOverlap = ParseOverlapPref(settings.GetPref(PrefValue::Overlap));
+    // A strip the stored paper cannot take (its line fell back) would leave no valid poster.
+    if (state.GetFinalImgWhRatio() <= 0)
+        state.dOverlap = 0;
 
     state.bSkipSettingWrite = false;
 }

@@ -17,6 +17,10 @@ inline constexpr int kTileSelectorItems = 25;
 // bSkipSettingWrite is set meanwhile and has its old value again afterwards.
 void SavePrefs(SettingsStore& settings, PosterState& state);
 
+// Writes the overlap (prefs_overlap). It is kept apart from the paper line, whose format stays
+// as it is, and from the group above; it changes only when the paper dialog hands on values.
+void SaveOverlapPref(SettingsStore& settings, const PosterState& state);
+
 // Reads and applies the six grouped values with bSkipSettingWrite set; every value falls back
 // to its default on its own, and bSkipSettingWrite is cleared at the end.
 //  1. paperRegLine becomes sPaperRegLine unchanged, then `loadPaperLine` runs with it: the
@@ -26,7 +30,7 @@ void SavePrefs(SettingsStore& settings, PosterState& state);
 //     bSkipOutputUpdate is set (the window sets its check box and the edge dialog's unit
 //     wording there, and may load the profile table); the profile position is then checked
 //     against the poster's profile table (no table: position 0),
-//  5. Show Tiles, 6. margin lock.
+//  5. Show Tiles, 6. margin lock, 7. overlap (anything unusable is 0).
 void LoadPrefs(const SettingsStore& settings, PosterState& state,
                const std::function<void(const QString& paperLine)>& loadPaperLine,
                const std::function<void()>& afterEdgeSwitch = {});

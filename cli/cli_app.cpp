@@ -74,6 +74,26 @@ void CliApp::AddPosterOptions(QCommandLineParser& p) {
     });
 }
 
+void CliApp::AddOverlapOption(QCommandLineParser& p) {
+    p.addOption({QStringLiteral("overlap"),
+                 QStringLiteral("Strip neighbouring sheets share, in the current units (0)."),
+                 QStringLiteral("LENGTH"), QStringLiteral("0")});
+}
+
+std::optional<CliApp::Failure> CliApp::ApplyOverlap(const QCommandLineParser& p,
+                                                    PosterState& poster) {
+    const QString text = p.value(QStringLiteral("overlap"));
+    const auto v = ParseNumber(text);
+    if (v && *v >= 0) {
+        poster.dOverlap = poster.ToInches(*v);
+        if (poster.GetFinalImgWhRatio() > 0)
+            return std::nullopt;
+    }
+    poster.dOverlap = 0;
+    return Failure{
+        QStringLiteral("Invalid --overlap value (0 up to half the tile print size): %1").arg(text)};
+}
+
 QString CliApp::HelpText() {
     return QStringLiteral(
         "Usage: tessellon-cli COMMAND [options]\n"
@@ -112,6 +132,9 @@ QString CliApp::HelpText() {
         "  --vcenter N          Vertical centring 0..200, 100 = centred (default 100).\n"
         "  --rotate DEG         Turn the image by 0, 90, 180 or 270 degrees (default 0).\n"
         "  --rotate-tiles       Print the tiles turned by 90 degrees.\n"
+        "  --overlap LENGTH     Strip of the picture that neighbouring sheets share, for\n"
+        "                       gluing, in the current units; at most half the tile print\n"
+        "                       size (info and export; default 0, sheets edge to edge).\n"
         "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
         "                       says the printer clips off (info and export).\n"
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
@@ -278,6 +301,7 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
 int CliApp::Info(const QStringList& args) {
     QCommandLineParser p;
     AddPosterOptions(p);
+    AddOverlapOption(p);
     CliProfiles::AddOptions(p);
     if (const auto done = Parse(p, args, HelpText()))
         return *done;
@@ -291,6 +315,8 @@ int CliApp::Info(const QStringList& args) {
     std::unique_ptr<ProfileStore> profiles;
     if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
         return Fail(*failure);
+    if (const auto failure = ApplyOverlap(p, poster))
+        return Fail(failure->message);
 
     if (const auto failure = PrintInfo(poster, out_))
         return Fail(failure->message);

@@ -41,6 +41,12 @@ public:
     static std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
                                               const QString& imageOrSize, PosterState& poster,
                                               bool sizeOnly = false);
+    // --overlap LENGTH, for the commands that cut the poster (info and export).
+    static void AddOverlapOption(QCommandLineParser& parser);
+    // Sets the overlap from --overlap, in the poster's unit; run after the edge trims are set,
+    // as the strip may be at most half the (trimmed) tile print size.
+    static std::optional<Failure> ApplyOverlap(const QCommandLineParser& parser,
+                                               PosterState& poster);
     // Writes the four labels and the tile table exactly as `info` prints them.
     static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
 

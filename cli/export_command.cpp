@@ -79,6 +79,8 @@ QString ExportCommand::HelpText() {
         "  --format jpg|tif|bmp|pdf\n"
         "                       File type (default: from the image's extension).\n"
         "  --yes                Write into FOLDER, or replace FILE.pdf, when it exists already.\n"
+        "  --overlap LENGTH     Strip neighbouring sheets share, in the current units; the\n"
+        "                       tiles are cut with it (default 0).\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
         "  --profiles FILE      The edge calibration profile file to read.\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
@@ -98,6 +100,7 @@ int ExportCommand::Run(const QStringList& args) {
 int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
     CliApp::AddPosterOptions(p);
+    CliApp::AddOverlapOption(p);
     CliProfiles::AddOptions(p);
     p.addOptions({
         {QStringLiteral("out"), QStringLiteral("Folder to create for the tiles."),
@@ -166,6 +169,8 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     std::unique_ptr<ProfileStore> profiles;
     if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
         return Fail(*failure);
+    if (const auto failure = CliApp::ApplyOverlap(p, poster))
+        return Fail(failure->message);
     if (const auto failure = CliApp::PrintInfo(poster, out_))
         return Fail(failure->message);
 

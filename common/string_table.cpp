@@ -192,6 +192,12 @@ constexpr std::array kEntries = {
     Entry{522, QT_TRANSLATE_NOOP("StringTable", "CCW Rotate")},
     Entry{523, QT_TRANSLATE_NOOP("StringTable", "180 Rotate")},
     Entry{546, QT_TRANSLATE_NOOP("StringTable", "Tessellon")},
+    Entry{600, QT_TRANSLATE_NOOP("StringTable", "Overlap:")},
+    Entry{601, QT_TRANSLATE_NOOP("StringTable", "Strip of the picture that neighbouring sheets "
+                                                "share, for gluing (0 = sheets meet edge to edge)")},
+    Entry{602, QT_TRANSLATE_NOOP("StringTable", "Invalid overlap.  It must lie between 0 and")},
+    Entry{603, QT_TRANSLATE_NOOP("StringTable", "half the tile print size")},
+    Entry{604, QT_TRANSLATE_NOOP("StringTable", "Overlap")},
 };
 
 static_assert(std::is_sorted(kEntries.begin(), kEntries.end(),

@@ -153,6 +153,11 @@ inline constexpr int FilterTiff = 517;
 inline constexpr int FilterBmp = 518;
 inline constexpr int FilterAllFiles = 519;
 inline constexpr int AppTitle = 546;
+inline constexpr int OverlapCaption = 600;
+inline constexpr int OverlapTip = 601;
+inline constexpr int InvalidOverlap = 602;
+inline constexpr int HalfTileSize = 603;
+inline constexpr int OverlapStepCaption = 604;
 } // namespace str
 
 } // namespace tessellon

@@ -10,6 +10,7 @@ struct PaperLabels {
     QString tileSize;
     QString paperName;
     QString units;
+    QString overlap; // in the current unit
 };
 
 } // namespace tessellon

@@ -24,7 +24,9 @@ bool InLimits(double inches) {
 
 PosterState::PosterState() : sPaperName(QStringLiteral("Photo 4\" x 6\"")) {}
 
-void PosterState::SetZoom(int zoom) { zoom_ = std::clamp(zoom, 0, kMaxZoom); }
+void PosterState::SetZoom(int zoom) {
+    zoom_ = std::clamp(zoom, 0, kMaxZoom);
+}
 
 bool PosterState::SelectTilesWide(int index) {
     tilesWideIndex_ = std::clamp(index, 0, kMaxTiles - 1);
@@ -64,10 +66,16 @@ short PosterState::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNew
     return 1;
 }
 
-double PosterState::ToInches(double value) const { return tessellon::ToInches(value, iCurUnits); }
+double PosterState::ToInches(double value) const {
+    return tessellon::ToInches(value, iCurUnits);
+}
 
-QString PosterState::GetTileMin() { return NumberToText(getConstMinTileSize()); }
-QString PosterState::GetTileMax() { return NumberToText(getConstMaxTileSize()); }
+QString PosterState::GetTileMin() {
+    return NumberToText(getConstMinTileSize());
+}
+QString PosterState::GetTileMax() {
+    return NumberToText(getConstMaxTileSize());
+}
 
 TileSizeResult PosterState::CheckTileSizes() const {
     TileSizeResult r{false, dTileWidth, dTileHeight};
@@ -118,14 +126,18 @@ bool PosterState::bTileSizesOk(MessageService& messages) const {
 
 QString PosterState::InvalidTileSizeText() const {
     const double factor = IsMillimeters(iCurUnits) ? kMmPerInch : 1.0;
-    const QString lo = FormatNumber(getConstMinTileSize() * factor, QStringLiteral("##0.00")).trimmed();
-    const QString hi = FormatNumber(getConstMaxTileSize() * factor, QStringLiteral("##0.00")).trimmed();
+    const QString lo =
+        FormatNumber(getConstMinTileSize() * factor, QStringLiteral("##0.00")).trimmed();
+    const QString hi =
+        FormatNumber(getConstMaxTileSize() * factor, QStringLiteral("##0.00")).trimmed();
     const int unitWord = IsMillimeters(iCurUnits) ? str::MillimetersRange : str::InchesRange;
     return StringTable::Text(str::InvalidTileSizes) + u' ' + lo + u' ' +
            StringTable::Text(str::To) + u' ' + hi + u' ' + StringTable::Text(unitWord) + u'.';
 }
 
-QString PosterState::InvalidTileSizeTitle() { return StringTable::Text(str::InvalidTileSizeTitle); }
+QString PosterState::InvalidTileSizeTitle() {
+    return StringTable::Text(str::InvalidTileSizeTitle);
+}
 
 void PosterState::ShowInvalidTileSizeMsg(MessageService& messages) const {
     messages.Critical(InvalidTileSizeTitle(), InvalidTileSizeText());
@@ -137,80 +149,35 @@ std::optional<double> PosterState::GetCurEdgeTrimInches(int iEdge) const {
     return tessellon::GetCurEdgeTrimInches(*profiles_, currentProfile_, iEdge);
 }
 
-TileCoordTable PosterState::CalcTileCoord() const {
-    const int tilesWide = GetNumTilesWide();
-    const int tilesHigh = GetNumTilesHigh();
-    const int n = tilesWide * tilesHigh;
-    TileCoordTable table;
-    table.tiles.assign(static_cast<size_t>(n), TileRect{});
-
+std::optional<PosterGeometryInput> PosterState::GeometryInput() const {
     const TileSizeResult size = CheckTileSizes();
     if (!size.ok)
-        return table;
-    double tW = size.dW;
-    double tH = size.dH;
-    if (bTileRotated)
-        std::swap(tW, tH);
-    if (lImgWidth <= 0 || lImgHeight <= 0 || !(tW > 0) || !(tH > 0))
-        return table;
+        return std::nullopt;
+    PosterGeometryInput in;
+    in.tilesWide = GetNumTilesWide();
+    in.tilesHigh = GetNumTilesHigh();
+    in.tileWidth = bTileRotated ? size.dH : size.dW;
+    in.tileHeight = bTileRotated ? size.dW : size.dH;
+    in.overlap = dOverlap;
+    in.imageWidth = lImgWidth;
+    in.imageHeight = lImgHeight;
+    in.zoom = zoom_;
+    in.horzCenter = iHorzCenter;
+    in.vertCenter = iVertCenter;
+    return in;
+}
 
-    const double R = (tilesWide * tW) / (tilesHigh * tH);
-    const double Ri = static_cast<double>(lImgWidth) / lImgHeight;
-    double cropW, cropH;
-    if (Ri < R) {
-        cropW = lImgWidth;
-        cropH = lImgWidth / R;
-    } else {
-        cropH = lImgHeight;
-        cropW = R * lImgHeight;
-    }
-    const double z = 1.0 / (1.0 + zoom_ / 100.0);
-    cropH *= z;
-    cropW *= z;
-    const double fx = iHorzCenter / 200.0;
-    const double fy = iVertCenter / 200.0;
-
-    const auto W = Nearest(cropW);
-    const auto H = Nearest(cropH);
-    if (!W || !H)
-        return table;
-    const auto x0 = Nearest(static_cast<double>(lImgWidth - *W) * fx);
-    const auto y0 = Nearest(static_cast<double>(lImgHeight - *H) * fy);
-    if (!x0 || !y0)
-        return table;
-
-    for (int row = 0; row < tilesHigh; ++row) {
-        for (int col = 0; col < tilesWide; ++col) {
-            const auto left = Nearest((static_cast<double>(col) / tilesWide) * *W);
-            const auto top = Nearest((static_cast<double>(row) / tilesHigh) * *H);
-            if (!left || !top)
-                return table;
-            const double l = static_cast<double>(*left) + *x0;
-            const double t = static_cast<double>(*top) + *y0;
-            const auto right = Nearest(static_cast<double>(*W) / tilesWide + l - 1);
-            const auto bottom = Nearest(static_cast<double>(*H) / tilesHigh + t - 1);
-            if (!right || !bottom)
-                return table;
-            table.tiles[static_cast<size_t>(row * tilesWide + col)] =
-                TileRect{static_cast<std::int32_t>(l), static_cast<std::int32_t>(t), *right,
-                         *bottom};
-        }
-    }
-    table.x0 = *x0;
-    table.y0 = *y0;
-    table.windowWidth = *W;
-    table.windowHeight = *H;
-    table.count = static_cast<short>(n);
+TileCoordTable PosterState::CalcTileCoord() const {
+    if (const auto in = GeometryInput())
+        return PosterGeometry(*in).Tiles();
+    TileCoordTable table;
+    table.tiles.assign(static_cast<size_t>(GetNumTilesWide() * GetNumTilesHigh()), TileRect{});
     return table;
 }
 
 double PosterState::GetFinalImgWhRatio() const {
-    const TileSizeResult size = CheckTileSizes();
-    if (!size.ok)
-        return 0;
-    if (!bTileRotated)
-        return (GetNumTilesWide() * size.dW) / (GetNumTilesHigh() * size.dH);
-    return (GetNumTilesWide() * size.dH) / (GetNumTilesHigh() * size.dW);
+    const auto in = GeometryInput();
+    return in ? PosterGeometry(*in).Ratio() : 0;
 }
 
 PaperLabels PosterState::UpdatePaperLabels() const {
@@ -221,6 +188,7 @@ PaperLabels PosterState::UpdatePaperLabels() const {
                        FormatNumber(dPaperHeight, pattern);
     labels.tileSize = FormatNumber(dTileWidth, pattern) + QStringLiteral(" x ") +
                       FormatNumber(dTileHeight, pattern);
+    labels.overlap = FormatNumber(mm ? dOverlap * kMmPerInch : dOverlap, pattern);
     labels.paperName = sPaperName;
     labels.units = StringTable::Text(mm ? str::MillimetersWord : str::InchesWord);
     return labels;
@@ -229,35 +197,21 @@ PaperLabels PosterState::UpdatePaperLabels() const {
 std::optional<OutputLabels> PosterState::UpdateOutputSize() const {
     if (bApplyingPrefs)
         return std::nullopt;
-    const TileSizeResult size = CheckTileSizes();
-    if (!size.ok)
+    const auto in = GeometryInput();
+    if (!in)
         return std::nullopt;
-    double tW = size.dW;
-    double tH = size.dH;
-    if (bTileRotated)
-        std::swap(tW, tH);
-    const int tilesWide = GetNumTilesWide();
-    const int tilesHigh = GetNumTilesHigh();
-    const double posterW = tilesWide * tW;
-    const double posterH = tilesHigh * tH;
-    const double R = posterW / posterH;
+    const PosterGeometry geometry(*in);
+    if (!geometry.IsValid())
+        return std::nullopt;
+    const double posterW = geometry.PosterWidth();
+    const double posterH = geometry.PosterHeight();
 
     const bool haveImage = bImgSelected && lImgWidth > 0 && lImgHeight > 0;
     double r = 0;
     double mpix = 0;
-    if (haveImage) {
-        const double Ri = static_cast<double>(lImgWidth) / lImgHeight;
-        double cropW, cropH;
-        if (Ri < R) {
-            cropW = lImgWidth;
-            cropH = lImgWidth / R;
-        } else {
-            cropH = lImgHeight;
-            cropW = R * lImgHeight;
-        }
-        const double z = 1.0 / (1.0 + zoom_ / 100.0);
-        r = cropW * z / (tilesWide * tW);
-        mpix = (cropW * z) * (cropH * z) / 1000000.0;
+    if (const auto crop = geometry.Crop(); haveImage && crop) {
+        r = geometry.Resolution();
+        mpix = crop->ZoomedWidth() * crop->ZoomedHeight() / 1000000.0;
     }
 
     const bool mm = IsMillimeters(iCurUnits);
@@ -294,6 +248,8 @@ std::optional<OutputLabels> PosterState::UpdateOutputSize() const {
     return out;
 }
 
-bool PosterState::OutputButtonsEnabled() const { return bImgSelected && CheckTileSizes().ok; }
+bool PosterState::OutputButtonsEnabled() const {
+    return bImgSelected && CheckTileSizes().ok && GetFinalImgWhRatio() > 0;
+}
 
 } // namespace tessellon

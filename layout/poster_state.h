@@ -4,6 +4,7 @@
 #include "common/units.h"
 #include "layout/output_labels.h"
 #include "layout/paper_labels.h"
+#include "layout/poster_geometry.h"
 #include "layout/tile_coord_table.h"
 #include "layout/tile_size_result.h"
 
@@ -46,6 +47,8 @@ public:
     QString sPaperRegLine;
     short iWhMarginLocked = 0;
     bool bApplyingPrefs = false;
+    // Strip that neighbouring sheets share, in inches whatever the unit; 0 butts them.
+    double dOverlap = 0;
 
     // Values the window keeps in controls.
     int TilesWideIndex() const { return tilesWideIndex_; }
@@ -103,6 +106,8 @@ public:
     std::optional<double> GetCurEdgeTrimInches(int iEdge) const;
 
     // --- Tile coordinates ---
+    // The geometry's inputs; empty when the tile print size is invalid.
+    std::optional<PosterGeometryInput> GeometryInput() const;
     TileCoordTable CalcTileCoord() const;
     double GetFinalImgWhRatio() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -30,10 +31,14 @@ struct TileCoordTable {
     std::int32_t Coord(int component, int t) const {
         const TileRect& r = tiles.at(static_cast<size_t>(t));
         switch (component) {
-        case 0: return r.left;
-        case 1: return r.top;
-        case 2: return r.right;
-        default: return r.bottom;
+        case 0:
+            return r.left;
+        case 1:
+            return r.top;
+        case 2:
+            return r.right;
+        default:
+            return r.bottom;
         }
     }
 };

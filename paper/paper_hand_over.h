@@ -19,6 +19,7 @@ struct PaperHandOver {
     double dNewCurPaperHeight = 0;
     QString sNewPaperRegLine;
     short iWhMarginLocked = 0; // the margin lock, 0 or 1
+    double dOverlap = 0;       // inches
     PaperValidation validation;
 
     // Hands the values to the poster state (setNewTileVals, then the margin lock).
@@ -26,6 +27,7 @@ struct PaperHandOver {
         poster.setNewTileVals(sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
                               dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
         poster.setWhMarginLockedVal(iWhMarginLocked);
+        poster.dOverlap = dOverlap;
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessellon {
@@ -512,6 +513,51 @@ void PaperModel::UpdateResultLabels(short code) {
 
 // --- Accepting ---
 
+void PaperModel::SetOverlap(double inches) {
+    overlap_ = inches;
+    typedOverlap_.reset();
+}
+
+QString PaperModel::OverlapText() const {
+    if (typedOverlap_ && typedOverlapUnits_ == iUnits_)
+        return *typedOverlap_;
+    return FormatLength(IsMillimeters(iUnits_) ? overlap_ * kMmPerInch : overlap_);
+}
+
+std::optional<double> PaperModel::TypedOverlapInches(const QString& text) const {
+    const auto v = ParseNumber(text);
+    if (!v || !(*v >= 0))
+        return std::nullopt;
+    const double inches = tessellon::ToInches(*v, iUnits_);
+    if (!(inches <= OverlapLimit()))
+        return std::nullopt;
+    return inches;
+}
+
+double PaperModel::OverlapLimit() const {
+    const PaperPreset& p = CurrentPreset();
+    return PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_),
+                                      tessellon::ToInches(p.TileHeight(), iUnits_));
+}
+
+bool PaperModel::OverlapChanged(const QString& text) {
+    typedOverlap_ = text;
+    typedOverlapUnits_ = iUnits_;
+    const auto inches = TypedOverlapInches(text);
+    if (inches)
+        overlap_ = *inches;
+    return inches.has_value();
+}
+
+bool PaperModel::OverlapValid() const {
+    return TypedOverlapInches(OverlapText()).has_value();
+}
+
+QString PaperModel::InvalidOverlapText() {
+    return StringTable::Text(str::InvalidOverlap) + u' ' + StringTable::Text(str::HalfTileSize) +
+           u'.';
+}
+
 PaperHandOver PaperModel::ApplyPaperValues() {
     PaperHandOver h;
     h.validation = ValidatePaperValues();
@@ -524,6 +570,8 @@ PaperHandOver PaperModel::ApplyPaperValues() {
     h.dNewCurPaperHeight = p.dHeight;
     h.sNewPaperRegLine = BuildPaperRegLine();
     h.iWhMarginLocked = locked_ ? 1 : 0;
+    // A strip accepted for a larger paper is cut down to what this one takes.
+    h.dOverlap = std::min(overlap_, OverlapLimit());
     return h;
 }
 
@@ -531,6 +579,8 @@ PaperHandOver PaperModel::ApplyPaperValues(PosterState& poster, MessageService& 
     const PaperHandOver h = ApplyPaperValues();
     if (!h.validation.ok())
         messages.Critical(InvalidValuesTitle(), h.validation.sMsg);
+    else if (!OverlapValid())
+        messages.Critical(InvalidValuesTitle(), InvalidOverlapText());
     h.ApplyTo(poster);
     return h;
 }

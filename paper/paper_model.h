@@ -111,6 +111,18 @@ public:
     // `poster` in every case.
     PaperHandOver ApplyPaperValues(PosterState& poster, MessageService& messages);
 
+    // --- Overlap: the strip neighbouring sheets share, kept in inches, typed in the unit ---
+    // The accepted overlap in inches, handed over with the paper.
+    double Overlap() const { return overlap_; }
+    void SetOverlap(double inches);
+    // What the overlap box shows: the typed text, or the accepted value in the current unit.
+    QString OverlapText() const;
+    // Takes a typed overlap; a valid one (0 up to half the shorter side of the current
+    // preset's tile print size) becomes the accepted value. Returns whether it was valid.
+    bool OverlapChanged(const QString& text);
+    bool OverlapValid() const;
+    static QString InvalidOverlapText();
+
     // Enters a paper choice without the dialog: selects the preset, types the custom size (if
     // the preset is the custom one and a size is given) and the margins (the preset's defaults
     // when none are given), and validates. A position outside the list changes nothing and
@@ -143,6 +155,13 @@ private:
     QList<PaperPreset> mmPresets_;
     int iInchSel_ = 0;
     int iMmSel_ = 0;
+
+    std::optional<double> TypedOverlapInches(const QString& text) const;
+    double OverlapLimit() const; // inches, for the current preset
+
+    double overlap_ = 0;
+    std::optional<QString> typedOverlap_; // in the unit it was typed in
+    UnitCode typedOverlapUnits_ = kUnitInches;
 
     Shown width_;
     Shown height_;

@@ -9,6 +9,8 @@
 namespace tessellon {
 namespace {
 
+constexpr double kOverlapPrefPerInch = 10000;
+
 // The whole-number part of a list position field; empty when it is no number.
 std::optional<int> PositionField(const QString& field) {
     const auto v = ParseNumber(field);
@@ -57,6 +59,17 @@ int ParseEdgeAdjustProfile(const QString& text, int profileCount) {
 
 EdgeAdjustPref ParseEdgeAdjust(const QString& text, int profileCount) {
     return {ParseSwitch(text.left(1)) == 1, ParseEdgeAdjustProfile(text, profileCount)};
+}
+
+int FormatOverlapPref(double inches) {
+    return Nearest(inches * kOverlapPrefPerInch).value_or(0);
+}
+
+double ParseOverlapPref(const QString& text) {
+    const auto v = ParseNumber(text);
+    if (!v || !(*v >= 0) || *v > 25 * kOverlapPrefPerInch)
+        return 0;
+    return *v / kOverlapPrefPerInch;
 }
 
 int ParseSwitch(const QString& text) {

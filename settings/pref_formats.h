@@ -39,4 +39,10 @@ int ParseEdgeAdjustProfile(const QString& text, int profileCount);
 // 2, ...) counts as 0.
 int ParseSwitch(const QString& text);
 
+// The overlap in inches as a whole number of ten-thousandths of an inch (the store keeps whole
+// numbers only), e.g. 0.5 -> 5000.
+int FormatOverlapPref(double inches);
+// Back to inches; missing, not a number, negative or beyond 25 inches gives 0.
+double ParseOverlapPref(const QString& text);
+
 } // namespace tessellon

@@ -55,6 +55,8 @@ QString PrefValueName(PrefValue value) {
         return QStringLiteral("paperRegLine");
     case PrefValue::MarginLocked:
         return QStringLiteral("cmbMarginLocked");
+    case PrefValue::Overlap:
+        return QStringLiteral("prefs_overlap");
     }
     return {};
 }

@@ -16,6 +16,7 @@ enum class PrefValue {
     EdgeAdjust,        // prefs_edgeAdjust, e.g. 1_02
     ShowTiles,         // prefs_showTiles, 0 or 1
     HeightEqualsWidth, // prefs_heightEqualsWidth, 0 or 1
+    Overlap,           // prefs_overlap, ten-thousandths of an inch
     PaperRegLine,      // paperRegLine
     MarginLocked,      // cmbMarginLocked, 0 or 1
 };

@@ -32,6 +32,22 @@ void HLine(QImage& img, int y, int x0, int x1) {
     std::fill(line + x0, line + x1 + 1, PreviewRenderer::kGridColour);
 }
 
+// Lightens the pixels x0..x1, y0..y1 (clipped) towards white: a strip two sheets share.
+void Shade(QImage& img, int x0, int x1, int y0, int y1) {
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, img.width() - 1);
+    y0 = std::max(y0, 0);
+    y1 = std::min(y1, img.height() - 1);
+    for (int y = y0; y <= y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = x0; x <= x1; ++x) {
+            const QRgb c = line[x];
+            const auto lift = [](int v) { return v + (255 - v) * 3 / 10; };
+            line[x] = qRgb(lift(qRed(c)), lift(qGreen(c)), lift(qBlue(c)));
+        }
+    }
+}
+
 QImage AsRgb32(const QImage& img) {
     return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
 }
@@ -65,7 +81,8 @@ PreviewCopy PreviewRenderer::BuildPreviewCopy(const QImage& source, std::int32_t
 
 std::optional<TileGridDrawing> PreviewRenderer::DrawTileGrid(const QImage& preview, double scale,
                                                              const TileCoordTable& table,
-                                                             int tilesWide, int tilesHigh) {
+                                                             int tilesWide, int tilesHigh,
+                                                             bool sharedStrips) {
     const int n = table.count;
     if (preview.isNull() || n < 1 || tilesWide < 1 || tilesHigh < 1 ||
         static_cast<int>(table.tiles.size()) < tilesWide * tilesHigh || n != tilesWide * tilesHigh)
@@ -81,6 +98,22 @@ std::optional<TileGridDrawing> PreviewRenderer::DrawTileGrid(const QImage& previ
     const int bottom = std::min(s(last.bottom), out.image.height() - 1);
     const int right = std::min(s(last.right), out.image.width() - 1);
 
+    if (sharedStrips) {
+        // Each strip runs from the next tile's first column to this tile's last, and gets a
+        // line of its own at that far edge.
+        for (int col = 0; col + 1 < tilesWide; ++col) {
+            const int x0 = s(table.tiles[static_cast<size_t>(col + 1)].left);
+            const int x1 = s(table.tiles[static_cast<size_t>(col)].right);
+            Shade(out.image, x0 + 1, x1 - 1, top, bottom);
+            VLine(out.image, x1, top, bottom);
+        }
+        for (int row = 0; row + 1 < tilesHigh; ++row) {
+            const int y0 = s(table.tiles[static_cast<size_t>((row + 1) * tilesWide)].top);
+            const int y1 = s(table.tiles[static_cast<size_t>(row * tilesWide)].bottom);
+            Shade(out.image, left, right, y0 + 1, y1 - 1);
+            HLine(out.image, y1, left, right);
+        }
+    }
     for (int col = 0; col <= tilesWide; ++col) {
         const int x = col < tilesWide ? s(table.tiles[static_cast<size_t>(col)].left) : right;
         VLine(out.image, x, top, bottom);
@@ -101,7 +134,8 @@ std::optional<TileGridDrawing> PreviewRenderer::DrawTileGrid(const QImage& previ
 }
 
 QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
-                                    bool showTiles, int tilesWide, int tilesHigh) {
+                                    bool showTiles, int tilesWide, int tilesHigh,
+                                    bool sharedStrips) {
     const int n = table.count;
     if (img.isNull() || n < 1 || picSize.isEmpty() || static_cast<int>(table.tiles.size()) < n)
         return {};
@@ -127,8 +161,39 @@ QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& tab
     }
     QImage out = AsRgb32(img.copy(window).scaled(std::max(outW, 1), std::max(outH, 1),
                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    if (showTiles)
+    if (showTiles && sharedStrips && n == tilesWide * tilesHigh) {
+        // Source positions to picture positions; a tile's far edge is where its last pixel ends.
+        const auto X = [&](double v) {
+            return std::clamp(NearestOr((v - window.left()) * out.width() / winW, 0), 0,
+                              out.width() - 1);
+        };
+        const auto Y = [&](double v) {
+            return std::clamp(NearestOr((v - window.top()) * out.height() / winH, 0), 0,
+                              out.height() - 1);
+        };
+        const int W = out.width();
+        const int H = out.height();
+        for (int col = 0; col + 1 < tilesWide; ++col) {
+            const int x0 = X(table.tiles[static_cast<size_t>(col + 1)].left);
+            const int x1 = X(table.tiles[static_cast<size_t>(col)].right + 1.0);
+            Shade(out, x0 + 1, x1 - 1, 0, H - 1);
+            VLine(out, x0, 0, H - 1);
+            VLine(out, x1, 0, H - 1);
+        }
+        for (int row = 0; row + 1 < tilesHigh; ++row) {
+            const int y0 = Y(table.tiles[static_cast<size_t>((row + 1) * tilesWide)].top);
+            const int y1 = Y(table.tiles[static_cast<size_t>(row * tilesWide)].bottom + 1.0);
+            Shade(out, 0, W - 1, y0 + 1, y1 - 1);
+            HLine(out, y0, 0, W - 1);
+            HLine(out, y1, 0, W - 1);
+        }
+        VLine(out, 0, 0, H - 1);
+        VLine(out, W - 1, 0, H - 1);
+        HLine(out, 0, 0, W - 1);
+        HLine(out, H - 1, 0, W - 1);
+    } else if (showTiles) {
         ShowImageWithGrid(out, tilesWide, tilesHigh);
+    }
     return out;
 }
 

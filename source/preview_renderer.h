@@ -47,15 +47,19 @@ public:
 
     // Paints one-pixel red lines on a copy of `preview` exactly where the tiles of `table` will
     // be cut (image pixel positions times `scale`, rounded), clipped to the preview.
-    // `table` must be valid (count >= 1) and hold tilesWide x tilesHigh tiles.
+    // `table` must be valid (count >= 1) and hold tilesWide x tilesHigh tiles. With
+    // `sharedStrips` the strips that neighbouring tiles share are lightened and both their
+    // edges drawn.
     static std::optional<TileGridDrawing> DrawTileGrid(const QImage& preview, double scale,
                                                        const TileCoordTable& table, int tilesWide,
-                                                       int tilesHigh);
+                                                       int tilesHigh, bool sharedStrips = false);
 
     // The part of `img` the poster covers, scaled to fit `picSize` with the poster's shape and,
-    // when asked, overlaid with an evenly divided grid. Null when the table is invalid.
+    // when asked, overlaid with an evenly divided grid. Null when the table is invalid. With
+    // `sharedStrips` the grid follows the tiles instead and lightens the strips they share.
     static QImage FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
-                              bool showTiles, int tilesWide, int tilesHigh);
+                              bool showTiles, int tilesWide, int tilesHigh,
+                              bool sharedStrips = false);
 
     // Paints an evenly divided tilesWide x tilesHigh grid over the whole image.
     static void ShowImageWithGrid(QImage& image, int tilesWide, int tilesHigh);

@@ -29,6 +29,12 @@ void TestCli::variants_data() {
                                  << QStringList{"Size: 61.0 x 50.8 cm", "Resolution: 39.4 dots/cm",
                                                 "MegaPixels: 4.80", "Quality: Good",
                                                 "tile 1: 300 0 1099 999"};
+    // 22 x 19 inch poster (3 x 8 - 2 x 1, 2 x 10 - 1): 105.26 dpi, window 2316 x 2000 at 342.
+    QTest::newRow("overlap in mm")
+        << QStringList{"--units", "mm", "--custom", "203.2x254", "--overlap", "25.4"}
+        << QStringList{"Size: 55.9 x 48.3 cm",    "Resolution: 41.4 dots/cm",
+                       "MegaPixels: 4.63",        "Quality: Good",
+                       "tile 1: 342 0 1183 1052", "tile 2: 1079 0 1920 1052"};
     QTest::newRow("rotated image")
         << QStringList{"--rotate", "90"}
         << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 83.3 dpi", "MegaPixels: 3.33",
@@ -83,6 +89,8 @@ void TestCli::badInput_data() {
     QTest::newRow("tile too large mm")
         << QStringList{"info", "10x10", "--units", "mm", "--custom", "1300x100", "--margins", "0"}
         << "Paper size too large";
+    QTest::newRow("overlap beyond half a tile")
+        << QStringList{"info", "10x10", "--overlap", "2.01"} << "--overlap";
     QTest::newRow("custom size with a preset")
         << QStringList{"info", "10x10", "--paper", "Photo 5\" x 7\"", "--custom", "4x4"}
         << "--custom";

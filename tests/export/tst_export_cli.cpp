@@ -35,6 +35,7 @@ class TestExportCli : public QObject {
 private slots:
     void exportDefaults_data();
     void exportDefaults();
+    void overlappingTiles();
     void existingFolder();
     void rotatedImage();
     void badInput_data();
@@ -81,6 +82,21 @@ void TestExportCli::exportDefaults() {
     const QImage tile = QImageReader(out + u'/' + first).read();
     QCOMPARE(tile.size(), QSize(64, 80));
     QCOMPARE(qRound(tile.dotsPerMeterX() * 0.0254), 64);
+}
+
+void TestExportCli::overlappingTiles() {
+    QTemporaryDir dir;
+    const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
+    const QString out = dir.filePath(QStringLiteral("glued"));
+    const RunResult r =
+        RunCli(QStringList{"export", image, "--out", out, "--overlap", "0.25"} + kPoster);
+    QCOMPARE(r.status, 0);
+    // 2.5 x 2.25 inch poster: window 178 x 160 at x 31; the second column starts 0.75 / 2.5 of
+    // 178 (53) in, the second row 1 / 2.25 of 160 (71) down; a tile spans 71.2 x 88.9 pixels.
+    QVERIFY2(r.out.contains(QStringLiteral("tile 5: 84 71 154 159")), qPrintable(r.out));
+    const QImage tile = QImageReader(out + QStringLiteral("/photo_005.bmp")).read();
+    QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
+             QImage(image).copy(84, 71, 71, 89).convertToFormat(QImage::Format_RGB32));
 }
 
 void TestExportCli::existingFolder() {
