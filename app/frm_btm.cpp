@@ -7,6 +7,7 @@
 #include "common/message_service.h"
 #include "common/string_table.h"
 #include "export/edge_test_target.h"
+#include "export/edge_test_target_flow.h"
 #include "export/edge_test_target_texts.h"
 #include "export/format_table.h"
 #include "export/image_format.h"
@@ -501,23 +502,22 @@ QString frmBtm::ShowSaveTestTargetDialog(const QString& fileName, const QString&
 }
 
 void frmBtm::cmdGenerateTest_Click() {
-    const TileSizeResult size = poster_.CheckTileSizesNoTrim();
-    if (!size.ok) {
-        messages_.Critical(EdgeTestTargetTexts::InvalidPrintSizeTitle(),
-                           EdgeTestTargetTexts::InvalidPrintSize(T(str::PrintSizePerTile)));
+    const auto size = EdgeTestTargetFlow::PrintSize(poster_);
+    if (!size) {
+        messages_.Critical(EdgeTestTargetTexts::InvalidPrintSizeTitle(), size.error());
         return;
     }
-    if (messages_.OkCancel(EdgeTestTargetTexts::ConfirmTitle(),
-                           EdgeTestTargetTexts::Confirm(size.dH, size.dW, poster_.getCurUnits())) !=
+    if (messages_.OkCancel(
+            EdgeTestTargetTexts::ConfirmTitle(),
+            EdgeTestTargetTexts::Confirm(size->dH, size->dW, poster_.getCurUnits())) !=
         MessageService::Answer::Ok)
         return;
 
     setCursor(Qt::WaitCursor);
-    EdgeTestTarget::Result target = EdgeTestTarget::CreateEdgeTestImage(size.dH, size.dW);
+    auto target = EdgeTestTargetFlow::Build(*size);
     unsetCursor();
-    if (target.gImgError) {
-        messages_.Critical(EdgeTestTargetTexts::ErrorTitle(),
-                           EdgeTestTargetTexts::BuildFailed(target.gImgErrorText));
+    if (!target) {
+        messages_.Critical(EdgeTestTargetTexts::ErrorTitle(), target.error());
         return;
     }
 
@@ -529,17 +529,14 @@ void frmBtm::cmdGenerateTest_Click() {
     }
     if (path.size() < 4)
         return;
-    const std::optional<ImageFormat> format = FormatFromFileName(path);
+    const auto format = EdgeTestTargetFlow::FileFormat(path);
     if (!format) {
-        messages_.Critical(EdgeTestTargetTexts::InvalidFileTypeTitle(),
-                           EdgeTestTargetTexts::InvalidFileType());
+        messages_.Critical(EdgeTestTargetTexts::InvalidFileTypeTitle(), format.error());
         return;
     }
-    (void)target.image.SetImageInfo(ImageAttribute::HorizontalResolution, EdgeTestTarget::kDpi);
-    (void)target.image.SetImageInfo(ImageAttribute::VerticalResolution, EdgeTestTarget::kDpi);
-    if (const ImagingResult saved = target.image.SaveImageFile(path, *format); !saved) {
-        messages_.Critical(EdgeTestTargetTexts::ErrorTitle(),
-                           EdgeTestTargetTexts::SaveFailed(saved.error()));
+    ImageObject image = std::move(target).value();
+    if (const ImagingResult saved = EdgeTestTargetFlow::Save(image, path, *format); !saved) {
+        messages_.Critical(EdgeTestTargetTexts::ErrorTitle(), saved.error());
         return;
     }
     messages_.Information(EdgeTestTargetTexts::CompletedTitle(),

@@ -66,7 +66,6 @@ public:
 
     // Runs the save with the dialog's choices and windows; the dialog stays open.
     SaveOutcome SaveNow();
-    bool IsSaving() const { return saving_; }
     const std::optional<SaveOutcome>& LastOutcome() const { return lastOutcome_; }
 
     // Settings handed to the saver of each run.

@@ -1,7 +1,7 @@
 #include "app/help_locator.h"
 
+#include "common/application_folder.h"
 #include "common/string_table.h"
-#include "settings/application_folder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 //     the window's own handlers, the time until the full image has been decoded, and how many
 //     frames of the loading animation were shown meanwhile (the window kept painting).
 #include "app/frm_main.h"
-#include "common/recording_message_service.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
+#include "tests/support/memory_settings_store.h"
 #include "source/preview_renderer.h"
 #include "source/source_image.h"
 

@@ -1,7 +1,8 @@
 #include "calibration/profile_store.h"
 
+#include "common/application_folder.h"
 #include "common/message_service.h"
-#include "settings/application_folder.h"
+#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,9 +25,10 @@ ProfileStore::ProfileStore(Locations locations, MessageService* notices)
 ProfileStore::Locations ProfileStore::CurrentLocations() const {
     if (!settings_)
         return fixed_;
-    const QString folder = ApplicationFolder::Resolve(*settings_);
+    const QString appDir = settings_->GetPref(PrefValue::AppDir);
+    const QString folder = ApplicationFolder::Resolve(appDir);
     Locations out{ApplicationFolder::Join(folder, ProfileFile::FileName()), {}};
-    if (ApplicationFolder::UsesUserDataFolder(*settings_)) {
+    if (ApplicationFolder::UsesUserDataFolder(appDir)) {
         // Only named here; the folder is made when the file is first written.
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (!data.isEmpty() && QDir::cleanPath(data) != QDir::cleanPath(folder))

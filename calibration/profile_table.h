@@ -14,7 +14,6 @@ public:
     explicit ProfileTable(QList<EdgeProfile> profiles) : profiles_(std::move(profiles)) {}
 
     qsizetype Count() const { return profiles_.size(); }
-    bool IsEmpty() const { return profiles_.isEmpty(); }
     const EdgeProfile& At(qsizetype index) const { return profiles_.at(index); }
     EdgeProfile& operator[](qsizetype index) { return profiles_[index]; }
     const QList<EdgeProfile>& Profiles() const { return profiles_; }

@@ -145,23 +145,6 @@ QString CliApp::HelpText() {
         "Bad input prints one line on stderr and exits with status 2.\n");
 }
 
-int CliApp::Fail(const QString& message, int status) {
-    err_ << OneLine(message) << Qt::endl;
-    return status;
-}
-
-QString CliApp::OneLine(QString message) {
-    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
-    message.replace(lineBreak, QStringLiteral(" "));
-    // Qt's text for a failure it has no description of.
-    static const QString unknown = QStringLiteral("Unknown error");
-    if (message.endsWith(QStringLiteral(": ") + unknown))
-        message.chop(unknown.size() + 2);
-    else if (message.trimmed() == unknown)
-        message = QStringLiteral("Failed for a reason the system did not give");
-    return message;
-}
-
 bool CliApp::StderrIsTerminal() {
     return isatty(STDERR_FILENO) != 0;
 }
@@ -184,7 +167,7 @@ int CliApp::Run(const QStringList& args) {
     if (command == u"papers")
         return Papers(rest);
     if (command == u"profiles")
-        return CliProfiles::List(rest, settings_, out_, err_);
+        return Profiles(rest);
     if (command == u"export")
         return ExportCommand(out_, err_, errIsTerminal_, settings_).Run(rest);
     if (command == u"target")
@@ -317,18 +300,11 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
 
 int CliApp::Info(const QStringList& args) {
     QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddPosterOptions(p);
     AddOverlapOption(p);
     CliProfiles::AddOptions(p);
-    p.addOption({QStringLiteral("help"), QStringLiteral("Show help.")});
-    if (!p.parse(args))
-        return Fail(p.errorText());
-    if (p.isSet(QStringLiteral("help"))) {
-        out_ << HelpText();
-        out_.flush();
-        return kExitOk;
-    }
+    if (const auto done = Parse(p, args, HelpText()))
+        return *done;
     const QStringList pos = p.positionalArguments();
     if (pos.size() != 1)
         return Fail(QStringLiteral("info needs exactly one IMAGE_OR_SIZE (see --help)"));
@@ -349,10 +325,9 @@ int CliApp::Info(const QStringList& args) {
 
 int CliApp::Papers(const QStringList& args) {
     QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.addOption({QStringLiteral("units"), QStringLiteral("in or mm"), QStringLiteral("in|mm")});
-    if (!p.parse(args))
-        return Fail(p.errorText());
+    if (const auto done = Parse(p, args))
+        return *done;
     if (!p.positionalArguments().isEmpty())
         return Fail(QStringLiteral("papers takes no arguments (see --help)"));
     QList<UnitCode> units{kUnitInches, kUnitMillimeters};
@@ -374,6 +349,26 @@ int CliApp::Papers(const QStringList& args) {
                  << NumberToText(m[2], dp) << ',' << NumberToText(m[3], dp) << '\n';
         }
     }
+    out_.flush();
+    return kExitOk;
+}
+
+int CliApp::Profiles(const QStringList& args) {
+    QCommandLineParser p;
+    p.addOption(
+        {QStringLiteral("profiles"), QStringLiteral("Profile file."), QStringLiteral("FILE")});
+    if (const auto done = Parse(p, args))
+        return *done;
+    if (!p.positionalArguments().isEmpty())
+        return Fail(QStringLiteral("profiles takes no arguments (see --help)"));
+    const CliProfiles::Opened opened = CliProfiles::Open(p, settings_);
+    if (!opened.store)
+        return Fail(opened.error);
+    if (!opened.warning.isEmpty())
+        err_ << opened.warning << Qt::endl;
+    for (const EdgeProfile& profile : opened.store->Table().Profiles())
+        out_ << profile.name << '\t' << profile.clip[0] << ' ' << profile.clip[1] << ' '
+             << profile.clip[2] << ' ' << profile.clip[3] << '\n';
     out_.flush();
     return kExitOk;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/cli_command.h"
 #include "layout/poster_state.h"
 
 #include <QString>
@@ -16,23 +17,16 @@ class SettingsStore;
 
 // The command-line tool: `info` prints what the main window would show for a poster. Runs
 // without any window; every failure is one line on `err` and a non-zero status.
-class CliApp {
+class CliApp : public CliCommand {
 public:
-    static constexpr int kExitOk = 0;
-    static constexpr int kExitUsage = 2;
-
     // `settings` locates the default edge profile file; null means the user's real settings.
     CliApp(QTextStream& out, QTextStream& err, const SettingsStore* settings = nullptr)
-        : out_(out), err_(err), settings_(settings), errIsTerminal_(StderrIsTerminal()) {}
+        : CliCommand(out, err), settings_(settings), errIsTerminal_(StderrIsTerminal()) {}
 
     // args[0] is the program name.
     int Run(const QStringList& args);
     // Whether `err` is a terminal, where export draws its progress bar (default: stderr's).
     void SetErrIsTerminal(bool terminal) { errIsTerminal_ = terminal; }
-
-    // A message as the tool prints it: on one line, and never ending in a reason that names
-    // nothing ("Unknown error").
-    static QString OneLine(QString message);
 
     static QString HelpText();
 
@@ -60,10 +54,8 @@ private:
     static bool StderrIsTerminal();
     int Info(const QStringList& args);
     int Papers(const QStringList& args);
-    int Fail(const QString& message, int status = kExitUsage);
+    int Profiles(const QStringList& args);
 
-    QTextStream& out_;
-    QTextStream& err_;
     const SettingsStore* settings_;
     bool errIsTerminal_;
 };

@@ -100,32 +100,4 @@ std::optional<QString> CliProfiles::Apply(const QCommandLineParser& p, PosterSta
     return std::nullopt;
 }
 
-int CliProfiles::List(const QStringList& args, const SettingsStore* settings, QTextStream& out,
-                      QTextStream& err) {
-    QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.addOption(
-        {QStringLiteral("profiles"), QStringLiteral("Profile file."), QStringLiteral("FILE")});
-    if (!p.parse(args)) {
-        err << p.errorText() << Qt::endl;
-        return 2;
-    }
-    if (!p.positionalArguments().isEmpty()) {
-        err << "profiles takes no arguments (see --help)" << Qt::endl;
-        return 2;
-    }
-    const Opened opened = Open(p, settings);
-    if (!opened.store) {
-        err << opened.error << Qt::endl;
-        return 2;
-    }
-    if (!opened.warning.isEmpty())
-        err << opened.warning << Qt::endl;
-    for (const EdgeProfile& profile : opened.store->Table().Profiles())
-        out << profile.name << '\t' << profile.clip[0] << ' ' << profile.clip[1] << ' '
-            << profile.clip[2] << ' ' << profile.clip[3] << '\n';
-    out.flush();
-    return 0;
-}
-
 } // namespace tessellon

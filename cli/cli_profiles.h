@@ -15,8 +15,8 @@ namespace tessellon {
 class PosterState;
 class SettingsStore;
 
-// The edge calibration profile options of the poster commands (--edge-profile, --profiles) and
-// the `profiles` command. Profile files are only read, never written: a file named by
+// The edge calibration profile options of the poster commands (--edge-profile, --profiles), also
+// read by the `profiles` command. Profile files are only read, never written: a file named by
 // --profiles must hold profiles; the application's own file gives the shipped profiles when it
 // is missing or has none.
 class CliProfiles {
@@ -37,11 +37,6 @@ public:
     static std::optional<QString> Apply(const QCommandLineParser& parser, PosterState& poster,
                                         const SettingsStore* settings,
                                         std::unique_ptr<ProfileStore>& holder, QTextStream& err);
-
-    // `profiles [--profiles FILE]`: one line per profile, name TAB top right bottom left (in
-    // 1/64 inch). Returns the exit status.
-    static int List(const QStringList& args, const SettingsStore* settings, QTextStream& out,
-                    QTextStream& err);
 };
 
 } // namespace tessellon

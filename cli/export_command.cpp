@@ -89,11 +89,6 @@ QString ExportCommand::HelpText() {
         "save fails, 2 for bad input or an existing folder or file without --yes.\n");
 }
 
-int ExportCommand::Fail(const QString& message, int status) {
-    err_ << CliApp::OneLine(message) << Qt::endl;
-    return status;
-}
-
 int ExportCommand::Run(const QStringList& args) {
     try {
         return RunUnguarded(args);
@@ -104,7 +99,6 @@ int ExportCommand::Run(const QStringList& args) {
 
 int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     CliApp::AddPosterOptions(p);
     CliApp::AddOverlapOption(p);
     CliProfiles::AddOptions(p);
@@ -114,15 +108,9 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         {QStringLiteral("base"), QStringLiteral("Base file name."), QStringLiteral("NAME")},
         {QStringLiteral("format"), QStringLiteral("jpg, tif, bmp or pdf."), QStringLiteral("FMT")},
         {QStringLiteral("yes"), QStringLiteral("Write into an existing folder.")},
-        {QStringLiteral("help"), QStringLiteral("Show help.")},
     });
-    if (!p.parse(args))
-        return Fail(p.errorText());
-    if (p.isSet(QStringLiteral("help"))) {
-        out_ << HelpText();
-        out_.flush();
-        return kExitOk;
-    }
+    if (const auto done = Parse(p, args, HelpText()))
+        return *done;
     const QStringList pos = p.positionalArguments();
     if (pos.size() != 1)
         return Fail(QStringLiteral("export needs exactly one IMAGE (see export --help)"));
@@ -216,7 +204,7 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return kExitUsage;
     case SaveOutcome::Status::Canceled:
     case SaveOutcome::Status::Failed:
-        err_ << CliApp::OneLine(outcome.text) << Qt::endl;
+        err_ << OneLine(outcome.text) << Qt::endl;
         break;
     }
     return kExitFailed;

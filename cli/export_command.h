@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/cli_command.h"
 #include "export/tile_saver.h"
 
 #include <QStringList>
@@ -11,17 +12,15 @@ class SettingsStore;
 
 // `tessellon-cli export IMAGE [poster options] --out FOLDER [--base NAME] [--format jpg|tif|bmp]
 // [--yes]`: writes the poster's tile files exactly as the application's "Save Images Now".
-class ExportCommand {
+// Exit statuses: kExitFailed when the save itself fails, kExitUsage for bad arguments or input,
+// or a refused folder.
+class ExportCommand : public CliCommand {
 public:
-    static constexpr int kExitOk = 0;
-    static constexpr int kExitFailed = 1; // the save itself failed
-    static constexpr int kExitUsage = 2;  // bad arguments or input, or a refused folder
-
     // `showProgress`: draw a progress bar on `err` while the tiles are written.
     // `settings` locates the default edge profile file; null means the user's real settings.
     ExportCommand(QTextStream& out, QTextStream& err, bool showProgress,
                   const SettingsStore* settings = nullptr)
-        : out_(out), err_(err), showProgress_(showProgress), settings_(settings) {}
+        : CliCommand(out, err), showProgress_(showProgress), settings_(settings) {}
 
     // args[0] is the program name, the rest follows the command word.
     int Run(const QStringList& args);
@@ -32,10 +31,7 @@ public:
 
 private:
     int RunUnguarded(const QStringList& args);
-    int Fail(const QString& message, int status = kExitUsage);
 
-    QTextStream& out_;
-    QTextStream& err_;
     bool showProgress_;
     const SettingsStore* settings_;
     TileSaver::RenderFunction render_;

@@ -82,6 +82,31 @@ void StoreIccProfile(QByteArray& jpeg, const QByteArray& icc) {
     jpeg.insert(2 + 2 + GetBigEndian16(jpeg, 4), segments); // after SOI and the APP0 segment
 }
 
+// A decompressor with the header of a JPEG in memory read.
+struct Decoder {
+    Handle handle;
+    const unsigned char* src = nullptr;
+    unsigned long size = 0;
+    int width = 0;
+    int height = 0;
+    int colorspace = 0;
+};
+
+ImagingValue<Decoder> OpenDecoder(const QByteArray& data) {
+    Decoder dec;
+    dec.handle.reset(tjInitDecompress());
+    if (!dec.handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+    dec.src = reinterpret_cast<const unsigned char*>(data.constData());
+    dec.size = static_cast<unsigned long>(data.size());
+    int subsamp = 0;
+    if (tjDecompressHeader3(dec.handle.get(), dec.src, dec.size, &dec.width, &dec.height, &subsamp,
+                            &dec.colorspace) != 0)
+        return ImagingResult::Fail(
+            Tr("The JPEG header is damaged: %1").arg(TjError(dec.handle.get())));
+    return dec;
+}
+
 } // namespace
 
 bool JpegCodec::LooksLikeJpeg(const QByteArray& data) {
@@ -130,14 +155,10 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
         *unsupported = false;
     if (!LooksLikeJpeg(data))
         return ImagingResult::Fail(Tr("The file is not a JPEG image"));
-    Handle handle(tjInitDecompress());
-    if (!handle)
-        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
-    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
-    const auto size = static_cast<unsigned long>(data.size());
-    int width = 0, height = 0, subsamp = 0, colorspace = 0;
-    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
-        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    auto opened = OpenDecoder(data);
+    if (!opened)
+        return opened.status();
+    const auto& [handle, src, size, width, height, colorspace] = *opened;
     if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK) {
         if (unsupported)
             *unsupported = true;
@@ -163,14 +184,10 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
 }
 
 ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
-    Handle handle(tjInitDecompress());
-    if (!handle)
-        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
-    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
-    const auto size = static_cast<unsigned long>(data.size());
-    int width = 0, height = 0, subsamp = 0, colorspace = 0;
-    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
-        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    auto opened = OpenDecoder(data);
+    if (!opened)
+        return opened.status();
+    const auto& [handle, src, size, width, height, colorspace] = *opened;
     const qint64 bytes = qint64(width) * height * 4;
     if (bytes > PixelArray::MaxImageBytes())
         return ImagingResult::Fail(
@@ -189,14 +206,10 @@ ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
 ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
     if (!LooksLikeJpeg(data))
         return ImagingResult::Fail(Tr("The file is not a JPEG image"));
-    Handle handle(tjInitDecompress());
-    if (!handle)
-        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
-    auto* src = reinterpret_cast<const unsigned char*>(data.constData());
-    const auto size = static_cast<unsigned long>(data.size());
-    int width = 0, height = 0, subsamp = 0, colorspace = 0;
-    if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
-        return ImagingResult::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(handle.get())));
+    auto opened = OpenDecoder(data);
+    if (!opened)
+        return opened.status();
+    const auto& [handle, src, size, width, height, colorspace] = *opened;
     int count = 0;
     const tjscalingfactor* factors = tjGetScalingFactors(&count);
     int w = width, h = height;

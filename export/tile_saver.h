@@ -42,7 +42,6 @@ public:
     // Worker threads for cutting and encoding; 1 does everything on the calling thread.
     // Default: the machine's cores.
     void SetThreadCount(int threads);
-    int ThreadCount() const { return threads_; }
     // The ICC profile a document embeds with its pictures (default: the source image's).
     void SetColourProfile(QByteArray icc);
     // Replaces the free-space lookup (default: the file system holding the folder).

@@ -69,7 +69,6 @@ public:
     // --- What the dialog shows ---
     PaperView View() const;
     QString WidthText() const { return width_.text; }
-    QString HeightText() const { return height_.text; }
     QString MarginText(int side) const;
     bool IsLocked() const { return locked_; }
     QString SizeWithBordersText() const { return sizeWithBorders_; }

@@ -75,7 +75,6 @@ public:
 
     bool Found() const { return found_; }
     const QString& Desktop() const { return desktop_; }
-    const QString& MyDocuments() const { return myDocuments_; }
 
     FolderJump JumpToDesktop() const;
     FolderJump JumpToMyDocuments() const;

@@ -100,7 +100,6 @@ void SourceImage::Clear() {
     // A decode still running stops at its next band of rows; its result is ignored.
     StopDecode();
     pending_ = false;
-    path_.clear();
     error_.clear();
     size_ = {};
     preview_ = {};
@@ -119,7 +118,6 @@ bool SourceImage::Open(const QString& path, QSize previewBox) {
         error_ = opened.error;
         return false;
     }
-    path_ = path;
     size_ = opened.size;
     preview_ = std::move(opened.preview);
     if (opened.file) {

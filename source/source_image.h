@@ -31,7 +31,6 @@ public:
     void Clear();
 
     bool IsOpen() const { return !preview_.isNull(); }
-    const QString& Path() const { return path_; }
     // Why the last Open or the background decode failed, for the user.
     const QString& Error() const { return error_; }
     // The pixel size, upright as the file says, as currently turned.
@@ -69,7 +68,6 @@ private:
     void Collect();
     void StopDecode();
 
-    QString path_;
     QString error_;
     QSize size_;
     QImage preview_;

@@ -1,7 +1,7 @@
 #include "app/app_version.h"
 #include "app/frm_main.h"
-#include "common/recording_message_service.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
+#include "tests/support/memory_settings_store.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
 

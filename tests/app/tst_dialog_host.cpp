@@ -7,8 +7,8 @@
 #include "app/help_window.h"
 #include "app/sys_info_window.h"
 #include "calibration/profile_file.h"
-#include "common/recording_message_service.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/app/app_test_support.h"
 
 #include <QApplication>

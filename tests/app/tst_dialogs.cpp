@@ -5,7 +5,7 @@
 #include "app/sys_info_window.h"
 #include "app/system_info.h"
 #include "common/number_format.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 

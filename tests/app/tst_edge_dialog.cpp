@@ -2,7 +2,7 @@
 #include "app/frm_input_box.h"
 #include "calibration/profile_store.h"
 #include "common/number_format.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/image_object.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"

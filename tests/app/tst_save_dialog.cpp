@@ -5,7 +5,7 @@
 #include "app/link_label.h"
 #include "app/picture_box.h"
 #include "app/qt_message_service.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 

@@ -1,7 +1,8 @@
 #include "calibration/profile_file.h"
 #include "calibration/profile_store.h"
-#include "common/recording_message_service.h"
-#include "settings/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
+#include "tests/support/memory_settings_store.h"
+#include "profile_test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,26 +11,11 @@
 #include <QtTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 
 Q_DECLARE_METATYPE(tessellon::EdgeProfile)
 
 namespace {
-
-const QByteArray kShippedBytes = "default\t00,00,00,00,\r\n"
-                                 "Kodak photo lab default\t03,04,03,02,\r\n"
-                                 "Fuji photo lab default\t02,06,03,06,\r\n";
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
@@ -46,23 +32,19 @@ private slots:
     void formatLine();
     void parseLine_data();
     void parseLine();
-    void shippedProfiles();
 
     void firstRunWritesShippedBytes();
     void readResults_data();
     void readResults();
     void lineWithoutTabIsSkipped();
-    void lfOnlyLinesRead();
     void nonAsciiNamesRoundTrip();
 
-    void fileWithoutReadPermissionIsKept();
     void failedWriteKeepsTable();
     void writeLeavesNoTemporaryFiles();
 
     void createProfile();
-    void createRefusesBadNames_data();
-    void createRefusesBadNames();
-    void createRefusesBeyondLimit();
+    void createRefused_data();
+    void createRefused();
     void renameProfile_data();
     void renameProfile();
     void deleteOnlyProfileIsRefused();
@@ -94,8 +76,6 @@ void TestProfileFile::init() {
 void TestProfileFile::formatLine_data() {
     QTest::addColumn<EdgeProfile>("profile");
     QTest::addColumn<QString>("line");
-    QTest::newRow("kodak") << EdgeProfile{"Kodak photo lab default", {3, 4, 3, 2}}
-                           << "Kodak photo lab default\t03,04,03,02,\r\n";
     QTest::newRow("two digits") << EdgeProfile{"x", {16, 0, 10, 9}} << "x\t16,00,10,09,\r\n";
     QTest::newRow("blanks kept") << EdgeProfile{" my printer ", {1, 1, 1, 1}}
                                  << " my printer \t01,01,01,01,\r\n";
@@ -111,40 +91,21 @@ void TestProfileFile::formatLine() {
 
 void TestProfileFile::parseLine_data() {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("ok");
     QTest::addColumn<EdgeProfile>("profile");
-    QTest::newRow("plain") << "a\t03,04,03,02," << true << EdgeProfile{"a", {3, 4, 3, 2}};
-    QTest::newRow("no tab") << "a 03,04,03,02," << false << EdgeProfile{};
-    QTest::newRow("letters give 0")
-        << "mine\txx,yy,03,02," << true << EdgeProfile{"mine", {0, 0, 3, 2}};
-    QTest::newRow("out of range") << "n\t99,-1,17,16," << true << EdgeProfile{"n", {16, 0, 16, 16}};
-    QTest::newRow("nothing after tab") << "n\t" << true << EdgeProfile{"n", {0, 0, 0, 0}};
-    QTest::newRow("empty name") << "\t01,02,03,04," << true << EdgeProfile{"", {1, 2, 3, 4}};
-    QTest::newRow("rounded down") << "r\t1.,02,03,4." << true << EdgeProfile{"r", {1, 2, 3, 4}};
-    QTest::newRow("commas not checked")
-        << "c\t01;02;03;04;" << true << EdgeProfile{"c", {1, 2, 3, 4}};
-    QTest::newRow("split at first tab")
-        << "t\t05,05,05,05,\t9" << true << EdgeProfile{"t", {5, 5, 5, 5}};
+    QTest::newRow("letters give 0") << "mine\txx,yy,03,02," << EdgeProfile{"mine", {0, 0, 3, 2}};
+    QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
+    QTest::newRow("rounded down") << "r\t1.,02,03,4." << EdgeProfile{"r", {1, 2, 3, 4}};
+    QTest::newRow("split at first tab") << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
+    QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};
+    QTest::newRow("empty name") << "\t01,02,03,04," << EdgeProfile{"", {1, 2, 3, 4}};
+    QTest::newRow("commas not checked") << "c\t01;02;03;04;" << EdgeProfile{"c", {1, 2, 3, 4}};
 }
 
 void TestProfileFile::parseLine() {
     QFETCH(QString, line);
-    QFETCH(bool, ok);
     QFETCH(EdgeProfile, profile);
-    const auto parsed = ProfileFile::ParseProfileLine(line);
-    QCOMPARE(parsed.has_value(), ok);
-    if (ok)
-        QCOMPARE(*parsed, profile);
-}
-
-void TestProfileFile::shippedProfiles() {
-    const QList<EdgeProfile> expected{{"default", {0, 0, 0, 0}},
-                                      {"Kodak photo lab default", {3, 4, 3, 2}},
-                                      {"Fuji photo lab default", {2, 6, 3, 6}}};
-    QCOMPARE(ProfileStore::ShippedProfiles(), expected);
-    ProfileStore store(path_);
-    store.SetDefaultProfiles();
-    QCOMPARE(store.Table().Profiles(), expected);
+    QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
+    QVERIFY(!ProfileFile::ParseProfileLine(QStringLiteral("a 03,04,03,02,")));
 }
 
 void TestProfileFile::firstRunWritesShippedBytes() {
@@ -186,20 +147,14 @@ void TestProfileFile::readResults() {
     QCOMPARE(store.HoldsUnreadableFile(), result == ProfileFile::kUnreadable);
 }
 
+// A line without a tab is skipped, and lines may end in a bare line feed or nothing.
 void TestProfileFile::lineWithoutTabIsSkipped() {
-    QVERIFY(WriteAll(path_, "garbage line\r\ngood\t01,02,03,04,\r\n"));
+    QVERIFY(WriteAll(path_, "garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,"));
     ProfileStore store(path_);
     QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
-    QCOMPARE(store.Table().Profiles(), (QList<EdgeProfile>{{"good", {1, 2, 3, 4}}}));
-    QCOMPARE(ReadAll(path_), QByteArray("good\t01,02,03,04,\r\n"));
-}
-
-void TestProfileFile::lfOnlyLinesRead() {
-    QVERIFY(WriteAll(path_, "a\t01,01,01,01,\nb\t02,02,02,02,"));
-    ProfileStore store(path_);
-    QCOMPARE(store.ReadBorderPrefs(), ProfileFile::kRead);
-    QCOMPARE(store.Table().Names(), (QStringList{"a", "b"}));
-    QCOMPARE(store.Table().At(1).clip, (std::array<int, 4>{2, 2, 2, 2}));
+    QCOMPARE(store.Table().Profiles(),
+             (QList<EdgeProfile>{{"good", {1, 2, 3, 4}}, {"b", {2, 2, 2, 2}}}));
+    QCOMPARE(ReadAll(path_), QByteArray("good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n"));
 }
 
 void TestProfileFile::nonAsciiNamesRoundTrip() {
@@ -208,29 +163,6 @@ void TestProfileFile::nonAsciiNamesRoundTrip() {
     const auto r = ProfileFile::Read(path_);
     QCOMPARE(r.result, ProfileFile::kRead);
     QCOMPARE(r.profiles.at(0).name, name);
-}
-
-void TestProfileFile::fileWithoutReadPermissionIsKept() {
-    const QByteArray mine = "mine\t01,02,03,04,\r\n";
-    QVERIFY(WriteAll(path_, mine));
-    QVERIFY(QFile::setPermissions(path_, QFileDevice::WriteOwner));
-    {
-        QFile probe(path_);
-        if (probe.open(QIODevice::ReadOnly)) {
-            QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            QSKIP("Permissions do not stop this user from reading (root); the folder case "
-                  "covers the same path.");
-        }
-    }
-    ProfileStore store(path_);
-    QCOMPARE(store.LoadProfiles(), ProfileFile::kUnreadable);
-    QVERIFY(store.HoldsUnreadableFile());
-    RecordingMessageService messages;
-    QVERIFY(store.RenameProfile(0, QStringLiteral("renamed"), messages));
-    QVERIFY(
-        QFile::setPermissions(path_ + ".bak", QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QCOMPARE(ReadAll(path_ + ".bak"), mine);
-    QVERIFY(ReadAll(path_).startsWith("renamed\t00,00,00,00,\r\n"));
 }
 
 void TestProfileFile::failedWriteKeepsTable() {
@@ -267,42 +199,33 @@ void TestProfileFile::createProfile() {
     QVERIFY(messages.Messages().isEmpty());
 }
 
-void TestProfileFile::createRefusesBadNames_data() {
+void TestProfileFile::createRefused_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("tab") << "a\tb";
-    QTest::newRow("cr") << "a\rb";
-    QTest::newRow("lf") << "a\nb";
+    QTest::addColumn<int>("existing"); // profiles in the file; 0: the shipped three
+    QTest::addColumn<QString>("title");
+    QTest::newRow("tab") << "a\tb" << 0 << "Invalid profile name";
+    QTest::newRow("line break") << "a\nb" << 0 << "Invalid profile name";
+    QTest::newRow("carriage return") << "a\rb" << 0 << "Invalid profile name";
+    QTest::newRow("beyond 199") << "one more" << 199 << "Can not create profile";
 }
 
-void TestProfileFile::createRefusesBadNames() {
+void TestProfileFile::createRefused() {
     QFETCH(QString, name);
-    ProfileStore store(path_);
-    store.LoadProfiles();
-    RecordingMessageService messages;
-    QVERIFY(!store.CreateProfile(name, messages));
-    QCOMPARE(store.Count(), 3);
-    QCOMPARE(ReadAll(path_), kShippedBytes);
-    QCOMPARE(messages.Messages().size(), 1);
-    QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
-    QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Invalid profile name"));
-    QCOMPARE(messages.Messages().at(0).text,
-             QStringLiteral("A profile name can not contain a tab or a line break.  Please type "
-                            "the name on one line, without tabs."));
-}
-
-void TestProfileFile::createRefusesBeyondLimit() {
-    QByteArray bytes;
-    for (int i = 0; i < 199; ++i)
+    QFETCH(int, existing);
+    QFETCH(QString, title);
+    QByteArray bytes = existing ? QByteArray() : kShippedBytes;
+    for (int i = 0; i < existing; ++i)
         bytes += "p\t00,00,00,00,\r\n";
     QVERIFY(WriteAll(path_, bytes));
     ProfileStore store(path_);
     QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
     RecordingMessageService messages;
-    QVERIFY(!store.CreateProfile(QStringLiteral("one more"), messages));
-    QCOMPARE(store.Count(), 199);
+    QVERIFY(!store.CreateProfile(name, messages));
+    QCOMPARE(store.Count(), existing ? existing : 3);
+    QCOMPARE(ReadAll(path_), bytes);
     QCOMPARE(messages.Messages().size(), 1);
-    QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Can not create profile"));
-    QVERIFY(messages.Messages().at(0).text.contains(QStringLiteral("199")));
+    QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
+    QCOMPARE(messages.Messages().at(0).title, title);
 }
 
 void TestProfileFile::renameProfile_data() {
@@ -313,8 +236,8 @@ void TestProfileFile::renameProfile_data() {
     QTest::newRow("third") << 2 << "Fuji renamed" << true << 0;
     QTest::newRow("unchanged") << 2 << "Fuji photo lab default" << false << 0;
     QTest::newRow("case differs") << 0 << "Default" << true << 0;
-    QTest::newRow("empty") << 1 << "" << false << 0;
     QTest::newRow("line break") << 1 << "two\nlines" << false << 1;
+    QTest::newRow("empty") << 1 << "" << false << 0;
     QTest::newRow("no such profile") << 3 << "x" << false << 0;
 }
 

@@ -1,6 +1,7 @@
 #include "calibration/profile_file.h"
 #include "calibration/profile_store.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
+#include "profile_test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,24 +10,7 @@
 #include <QtTest>
 
 using namespace tessellon;
-
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-const QByteArray kShipped = "default\t00,00,00,00,\r\n"
-                            "Kodak photo lab default\t03,04,03,02,\r\n"
-                            "Fuji photo lab default\t02,06,03,06,\r\n";
-
-} // namespace
+using namespace tessellon::testing;
 
 class TestProfileSafety : public QObject {
     Q_OBJECT
@@ -41,9 +25,9 @@ void TestProfileSafety::userFileIsKept_data() {
     QTest::addColumn<QByteArray>("table");    // the file's bytes afterwards
     QTest::addColumn<QString>("backup");      // empty: no backup is made
 
-    QTest::newRow("clean") << kShipped << kShipped << QString();
+    QTest::newRow("clean") << kShippedBytes << kShippedBytes << QString();
     QTest::newRow("tabs became spaces")
-        << QByteArray("Canon    03,04,03,02,\r\n") << kShipped << ".bak";
+        << QByteArray("Canon    03,04,03,02,\r\n") << kShippedBytes << ".bak";
     QTest::newRow("no leading zeros")
         << QByteArray("Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n")
         << QByteArray("Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n") << ".bak";
@@ -62,7 +46,7 @@ void TestProfileSafety::userFileIsKept_data() {
     QTest::newRow("250 lines") << many << first199 << ".bak";
     QTest::newRow("earlier backup kept")
         << QByteArray("Canon\t3,4,3,2,\r\n") << QByteArray("Canon\t03,04,03,02,\r\n") << ".bak2";
-    QTest::newRow("unreadable") << QByteArray("DIR") << kShipped + "New\t00,00,00,00,\r\n"
+    QTest::newRow("unreadable") << QByteArray("DIR") << kShippedBytes + "New\t00,00,00,00,\r\n"
                                 << ".bak";
 }
 

@@ -10,10 +10,12 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -36,6 +38,26 @@ inline ImageObject PatternImage(int w, int h) {
     if (!img.LoadPixels(PatternPixels(w, h)))
         return {};
     return img;
+}
+
+// The image grown by repeating its outermost pixels: t rows on top, r columns right, and so on.
+inline QImage Extend(const QImage& in, int t, int r, int b, int l) {
+    QImage out(in.width() + l + r, in.height() + t + b, QImage::Format_RGB888);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y,
+                         in.pixel(std::clamp(x - l, 0, in.width() - 1),
+                                  std::clamp(y - t, 0, in.height() - 1)));
+    return out;
+}
+
+// The rectangle of `src` (inclusive corners), its last column and row repeated where it reaches
+// past the image.
+inline QImage Cut(const QImage& src, int left, int top, int right, int bottom) {
+    const QRect want(QPoint(left, top), QPoint(right, bottom));
+    const QRect inside = want & src.rect();
+    return Extend(src.copy(inside), 0, want.width() - inside.width(),
+                  want.height() - inside.height(), 0);
 }
 
 // A poster built from command-line style options for an image of that size.

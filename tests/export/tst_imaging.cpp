@@ -1,13 +1,11 @@
 #include "export_test_support.h"
 
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/jpeg_codec.h"
 #include "export/page_prefetcher.h"
 #include "export/tile_renderer.h"
 
-#include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,20 +46,6 @@ QByteArray JpegBytes(int w, int h) {
     return bytes ? *bytes : QByteArray();
 }
 
-// The JPEG with its frame header claiming another size.
-QByteArray WithJpegSize(QByteArray jpeg, int w, int h) {
-    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
-        if (uchar(jpeg[i]) == 0xff && uchar(jpeg[i + 1]) == 0xc0) {
-            jpeg[i + 5] = char(h >> 8);
-            jpeg[i + 6] = char(h & 0xff);
-            jpeg[i + 7] = char(w >> 8);
-            jpeg[i + 8] = char(w & 0xff);
-            return jpeg;
-        }
-    }
-    return {};
-}
-
 QByteArray BmpHeaderClaiming(qint32 w, qint32 h) {
     QByteArray b(54, '\0');
     auto put32 = [&](int at, quint32 v) {
@@ -80,16 +64,6 @@ QByteArray BmpHeaderClaiming(qint32 w, qint32 h) {
     return b + QByteArray(64, '\x7f');
 }
 
-QByteArray PngBytes() {
-    QImage img(8, 8, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    QImageWriter(&buf, "png").write(img);
-    return bytes;
-}
-
 } // namespace
 
 class TestImaging : public QObject {
@@ -100,10 +74,6 @@ private slots:
     void newImageObject();
     void saveAndLoad_data();
     void saveAndLoad();
-    void resolutionReadByOtherReader_data();
-    void resolutionReadByOtherReader();
-    void encodeToMemoryIsTheFile_data();
-    void encodeToMemoryIsTheFile();
     void readFileInfoReadsHeaderOnly();
     void badFiles_data();
     void badFiles();
@@ -129,10 +99,8 @@ void TestImaging::pixelArrayLayout() {
     p.Set(2, 4, 2, 33);
     p.Set(1, 0, 1, 99);
     // Channel innermost, then x, then y.
-    const std::uint8_t* row2 = p.Row(2);
-    QCOMPARE(row2[4 * 3 + 0], std::uint8_t(11));
-    QCOMPARE(row2[4 * 3 + 1], std::uint8_t(22));
-    QCOMPARE(row2[4 * 3 + 2], std::uint8_t(33));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.Row(2)) + 12, 3),
+             QByteArray("\x0b\x16\x21"));
     QCOMPARE(p.Row(1)[1], std::uint8_t(99));
     QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
     QCOMPARE(p.Image().format(), QImage::Format_RGB888);
@@ -156,9 +124,6 @@ void TestImaging::newImageObject() {
     QCOMPARE(obj->ImageWidth(), 1);
     QCOMPARE(obj->ReadPixels()(0, 0, 0), std::uint8_t(0));
     QVERIFY(messages.Messages().isEmpty());
-    QCOMPARE(ImageObjectInitErrorText(),
-             QStringLiteral("Error initializing image object.  Can not continue."));
-    QCOMPARE(ImageObjectInitErrorTitle(), QStringLiteral("Error"));
 }
 
 void TestImaging::saveAndLoad_data() {
@@ -168,14 +133,13 @@ void TestImaging::saveAndLoad_data() {
     for (const auto& [name, f] :
          {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
           std::pair{"jpg", ImageFormat::Jpeg}}) {
-        QTest::addRow("%s 128", name) << int(f) << 128 << 128;
         QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
-        QTest::addRow("%s 2", name) << int(f) << 2 << 2;
-        QTest::addRow("%s 1000x999", name) << int(f) << 1000 << 999;
-        QTest::addRow("%s 4321", name) << int(f) << 4321 << 4321;
+        QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
     }
 }
 
+// What is encoded in memory is the file; the file holds the pixels and the resolution, for our
+// reader and for Qt's; saving again replaces it.
 void TestImaging::saveAndLoad() {
     QFETCH(int, format);
     QFETCH(int, dpiX);
@@ -187,62 +151,27 @@ void TestImaging::saveAndLoad() {
     QVERIFY(img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
     QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
     QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
+    const auto bytes = img.EncodeToMemory(f);
+    QVERIFY(bytes.ok());
     const auto saved = img.SaveImageFile(path, f);
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
+    QCOMPARE(ReadAll(path), *bytes);
+    const QImage q = QImageReader(path).read();
+    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), dpiX);
+    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), dpiY);
 
     ImageObject back;
     const auto loaded = back.LoadImageFile(path);
     QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
-    QCOMPARE(back.ImageWidth(), 37);
-    QCOMPARE(back.ImageHeight(), 23);
+    QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
     QCOMPARE(back.ImageInfo(ImageAttribute::HorizontalResolution), dpiX);
     QCOMPARE(back.ImageInfo(ImageAttribute::VerticalResolution), dpiY);
     if (f == ImageFormat::Jpeg)
         QVERIFY(MaxChannelDiff(back.ReadPixels(), img.ReadPixels()) <= 12);
     else
         QVERIFY(back.ReadPixels() == img.ReadPixels());
-}
 
-void TestImaging::resolutionReadByOtherReader_data() {
-    QTest::addColumn<int>("format");
-    QTest::newRow("bmp") << int(ImageFormat::Bmp);
-    QTest::newRow("tif") << int(ImageFormat::Tiff);
-    QTest::newRow("jpg") << int(ImageFormat::Jpeg);
-}
-
-// The resolution is really in the file: Qt's own readers find it there.
-void TestImaging::resolutionReadByOtherReader() {
-    QFETCH(int, format);
-    const auto f = *FormatFromCode(format);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-    ImageObject img = PatternImage(10, 10);
-    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 150));
-    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, 75));
-    QVERIFY(img.SaveImageFile(path, f));
-    const QImage q = QImageReader(path).read();
-    QVERIFY(!q.isNull());
-    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), 150);
-    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), 75);
-}
-
-void TestImaging::encodeToMemoryIsTheFile_data() {
-    resolutionReadByOtherReader_data();
-}
-
-void TestImaging::encodeToMemoryIsTheFile() {
-    QFETCH(int, format);
-    const auto f = *FormatFromCode(format);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-    const ImageObject img = PatternImage(33, 17);
-    const auto bytes = img.EncodeToMemory(f);
-    QVERIFY(bytes.ok());
-    QVERIFY(img.SaveImageFile(path, f));
-    QCOMPARE(ReadAll(path), *bytes);
-    // Overwriting replaces the file.
     QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
-    ImageObject back;
     QVERIFY(back.LoadImageFile(path));
     QCOMPARE(back.ImageWidth(), 5);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
@@ -269,25 +198,17 @@ void TestImaging::readFileInfoReadsHeaderOnly() {
 void TestImaging::badFiles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray jpeg = JpegBytes(64, 48);
+    // JPEG files that are cut short or claim too much are refused by both front ends; see the
+    // opening tests.
     ImageObject pattern = PatternImage(64, 48);
     const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
     const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
-    QByteArray corrupt = jpeg;
-    for (qsizetype i = jpeg.size() / 2; i < jpeg.size() - 2; ++i)
-        corrupt[i] = char(0xff);
 
     QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
-    QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3);
-    QTest::newRow("corrupt jpeg") << "bad.jpg" << corrupt;
     QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
     QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
-    QTest::newRow("text named jpg") << "text.jpg" << QByteArray("just some words\n");
-    QTest::newRow("png named bmp") << "png.bmp" << PngBytes();
     QTest::newRow("bmp claiming 200000 x 150000")
         << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
-    QTest::newRow("bmp claiming 16000 x 15000") << "big.bmp" << BmpHeaderClaiming(16000, 15000);
-    QTest::newRow("jpeg claiming 65000 x 65000") << "huge.jpg" << WithJpegSize(jpeg, 65000, 65000);
     QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
 }
 
@@ -345,31 +266,12 @@ void TestImaging::rotate_data() {
 
 void TestImaging::rotate() {
     QFETCH(int, degrees);
-    const int W = 5, H = 3;
-    ImageObject img = PatternImage(W, H);
-    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, 100));
+    ImageObject img = PatternImage(5, 3);
     QVERIFY(img.Rotate(degrees));
-    const PixelArray p = img.ReadPixels();
-    const PixelArray old = PatternPixels(W, H);
-    QCOMPARE(img.ImageWidth(), degrees == 180 ? W : H);
-    QCOMPARE(img.ImageHeight(), degrees == 180 ? H : W);
-    for (int y = 0; y < p.Height(); ++y)
-        for (int x = 0; x < p.Width(); ++x) {
-            // Clockwise: the old left column, read upwards, becomes the top row.
-            int ox = x, oy = y;
-            if (degrees == 90) {
-                ox = y;
-                oy = H - 1 - x;
-            } else if (degrees == 180) {
-                ox = W - 1 - x;
-                oy = H - 1 - y;
-            } else {
-                ox = W - 1 - y;
-                oy = x;
-            }
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(p(c, x, y), old(c, ox, oy));
-        }
+    QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
+                                           .Image()
+                                           .transformed(QTransform().rotate(degrees))
+                                           .convertToFormat(QImage::Format_RGB888));
     QVERIFY(!img.Rotate(45).ok());
 }
 
@@ -385,13 +287,9 @@ void TestImaging::resample() {
 void TestImaging::createBlankImage() {
     ImageObject img;
     QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
-    const PixelArray p = img.ReadPixels();
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x) {
-            QCOMPARE(p(0, x, y), std::uint8_t(1));
-            QCOMPARE(p(1, x, y), std::uint8_t(2));
-            QCOMPARE(p(2, x, y), std::uint8_t(3));
-        }
+    QImage expected(7, 3, QImage::Format_RGB888);
+    expected.fill(QColor(1, 2, 3));
+    QCOMPARE(img.ReadPixels().Image(), expected);
     QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
 }
 
@@ -418,43 +316,13 @@ void TestImaging::turnsMatchDefinition() {
     QFETCH(int, bottom);
     QFETCH(int, left);
     const PixelArray src = PatternPixels(40, 30);
-    for (const TileRect rect : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
-                                TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
-        const int w = rect.Width(), h = rect.Height();
-        PixelArray cut(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 3; ++c)
-                    cut.Set(c, x, y,
-                            src(c, std::min(rect.left + x, 39), std::min(rect.top + y, 29)));
-        const bool quarter = turn == 1 || turn == 3;
-        const int tw = quarter ? h : w, th = quarter ? w : h;
-        PixelArray turned(tw, th);
-        for (int y = 0; y < th; ++y)
-            for (int x = 0; x < tw; ++x)
-                for (int c = 0; c < 3; ++c) {
-                    int ox = x, oy = y;
-                    if (turn == 1) {
-                        ox = y;
-                        oy = h - 1 - x;
-                    } else if (turn == 2) {
-                        ox = w - 1 - x;
-                        oy = h - 1 - y;
-                    } else if (turn == 3) {
-                        ox = w - 1 - y;
-                        oy = x;
-                    }
-                    turned.Set(c, x, y, cut(c, ox, oy));
-                }
-        const PixelArray out = TileRenderer::Compose(src, rect, TileRenderer::Turn(turn),
+    for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                             TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+        const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
+                                  .transformed(QTransform().rotate(90 * turn));
+        const PixelArray out = TileRenderer::Compose(src, r, TileRenderer::Turn(turn),
                                                      TileMargins{top, right, bottom, left});
-        QCOMPARE(out.Width(), tw + left + right);
-        QCOMPARE(out.Height(), th + top + bottom);
-        for (int y = 0; y < out.Height(); ++y)
-            for (int x = 0; x < out.Width(); ++x)
-                for (int c = 0; c < 3; ++c)
-                    QCOMPARE(out(c, x, y), turned(c, std::clamp(x - left, 0, tw - 1),
-                                                  std::clamp(y - top, 0, th - 1)));
+        QCOMPARE(out.Image(), Extend(turned, top, right, bottom, left));
     }
 }
 
@@ -495,9 +363,6 @@ void TestImaging::fromImageDropsAlpha() {
     QCOMPARE(p(2, 1, 0), std::uint8_t(60));
     QCOMPARE(p(1, 2, 0), std::uint8_t(80));
     QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
-    const ImageObject gray = ImageObject::FromImage(
-        QImage(2, 2, QImage::Format_Grayscale8).convertToFormat(QImage::Format_Grayscale8));
-    QCOMPARE(gray.ImageWidth(), 2);
 }
 
 // Mapping in pages beside a writer never changes what the writer put there.

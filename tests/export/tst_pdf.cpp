@@ -2,7 +2,7 @@
 
 #include "../cli/cli_run.h"
 #include "calibration/profile_table.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/tile_saver.h"
 
 #include <QColorSpace>
@@ -75,9 +75,6 @@ void TestPdf::sheets_data() {
     const QStringList custom{"--tiles", "2x1", "--custom", "5x7", "--margins", "0.5,0.25,1,0.75"};
     QTest::newRow("custom") << custom << 2 << "0.00 0.00 360.00 504.00"
                             << "288 0 0 396 54 72" << false;
-    QTest::newRow("rotated tiles")
-        << (custom + QStringList{"--rotate-tiles"}) << 2 << "0.00 0.00 360.00 504.00"
-        << "288 0 0 396 54 72" << false;
     // The padded tile fills the untrimmed area: the same box as without compensation.
     QTest::newRow("edge compensation")
         << (custom + QStringList{"--rotate-tiles", "--edge"}) << 2 << "0.00 0.00 360.00 504.00"

@@ -1,4 +1,4 @@
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "export/save_folder_label.h"
 #include "export/save_tiles_opening.h"
 #include "export/split_path_label.h"

@@ -1,4 +1,4 @@
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "layout/quality_rating.h"
 

@@ -1,4 +1,4 @@
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
 #include "settings/pref_formats.h"

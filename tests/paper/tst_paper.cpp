@@ -1,5 +1,5 @@
 #include "common/number_format.h"
-#include "common/recording_message_service.h"
+#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
 

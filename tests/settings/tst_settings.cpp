@@ -1,10 +1,10 @@
+#include "app/prefs_io.h"
 #include "calibration/profile_table.h"
+#include "common/application_folder.h"
 #include "layout/poster_state.h"
-#include "settings/application_folder.h"
-#include "settings/memory_settings_store.h"
 #include "settings/pref_formats.h"
-#include "settings/prefs_io.h"
 #include "settings/qsettings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -268,7 +268,8 @@ void TestSettings::applicationFolder() {
     QCOMPARE(ApplicationFolder::Join(QStringLiteral("/"), QStringLiteral("f")),
              QStringLiteral("/f"));
     MemorySettingsStore store;
-    QCOMPARE(ApplicationFolder::Resolve(store), QCoreApplication::applicationDirPath());
+    QCOMPARE(ApplicationFolder::Resolve(store.GetPref(PrefValue::AppDir)),
+             QCoreApplication::applicationDirPath());
     // A folder that can take files is used; the probe leaves nothing behind.
     QTemporaryDir dir;
     QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));

@@ -1,6 +1,4 @@
-#include "settings/application_folder.h"
-
-#include "settings/settings_store.h"
+#include "common/application_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,8 +11,8 @@ QString ApplicationFolder::Resolve(const QString& appDir, const QString& program
     return appDir.isEmpty() ? programDir : appDir;
 }
 
-QString ApplicationFolder::Resolve(const SettingsStore& settings) {
-    return Resolve(settings.GetPref(PrefValue::AppDir), QCoreApplication::applicationDirPath());
+QString ApplicationFolder::Resolve(const QString& appDir) {
+    return Resolve(appDir, QCoreApplication::applicationDirPath());
 }
 
 bool ApplicationFolder::CanCreateFilesIn(const QString& folder) {
@@ -29,9 +27,8 @@ bool ApplicationFolder::UsesUserDataFolder(const QString& appDir, const QString&
     return installed || !CanCreateFilesIn(Resolve(appDir, programDir));
 }
 
-bool ApplicationFolder::UsesUserDataFolder(const SettingsStore& settings) {
-    return UsesUserDataFolder(settings.GetPref(PrefValue::AppDir),
-                              QCoreApplication::applicationDirPath());
+bool ApplicationFolder::UsesUserDataFolder(const QString& appDir) {
+    return UsesUserDataFolder(appDir, QCoreApplication::applicationDirPath());
 }
 
 QString ApplicationFolder::InstalledDataFolder(const QString& programDir) {

@@ -4,20 +4,19 @@
 
 namespace tessellon {
 
-class SettingsStore;
-
 // The application folder: the folder named by the settings value app_dir (which the program
-// only reads), or the program's own folder when that value is empty.
+// only reads), or the program's own folder when that value is empty. The one-argument forms
+// take the program's own folder from the running program.
 class ApplicationFolder {
 public:
-    static QString Resolve(const SettingsStore& settings);
+    static QString Resolve(const QString& appDir);
     static QString Resolve(const QString& appDir, const QString& programDir);
 
     // Whether files the program writes beside itself (the edge profile file) go to the user's
     // application data folder instead of the application folder: when files cannot be created
     // there, or when the program is an installed one, whose folder is shared by all users even
     // where one of them may write it.
-    static bool UsesUserDataFolder(const SettingsStore& settings);
+    static bool UsesUserDataFolder(const QString& appDir);
     static bool UsesUserDataFolder(const QString& appDir, const QString& programDir);
 
     // The installed data folder (the help file) when `programDir` is the program folder of an

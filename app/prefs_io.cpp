@@ -1,4 +1,4 @@
-#include "settings/prefs_io.h"
+#include "app/prefs_io.h"
 
 #include "layout/poster_state.h"
 #include "settings/pref_formats.h"

@@ -1,2 +1,0 @@
-tessellon_test(tst_save_dialog tst_save_dialog.cpp)
-target_link_libraries(tst_save_dialog PRIVATE tessellon_app)
