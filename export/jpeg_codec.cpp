@@ -93,6 +93,8 @@ struct Decoder {
 };
 
 ImagingValue<Decoder> OpenDecoder(const QByteArray& data) {
+    if (!JpegCodec::LooksLikeJpeg(data))
+        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
     Decoder dec;
     dec.handle.reset(tjInitDecompress());
     if (!dec.handle)
@@ -153,8 +155,6 @@ std::optional<JpegCodec::Resolution> JpegCodec::ReadResolution(const QByteArray&
 ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool* unsupported) {
     if (unsupported)
         *unsupported = false;
-    if (!LooksLikeJpeg(data))
-        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
     auto opened = OpenDecoder(data);
     if (!opened)
         return opened.status();
@@ -204,8 +204,6 @@ ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
 }
 
 ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
-    if (!LooksLikeJpeg(data))
-        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
     auto opened = OpenDecoder(data);
     if (!opened)
         return opened.status();
