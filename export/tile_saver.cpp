@@ -109,10 +109,6 @@ void TileSaver::SetRenderFunction(RenderFunction render) {
     render_ = render ? std::move(render) : RenderFunction(&TileSaver::RenderTile);
 }
 
-void TileSaver::SetColourProfile(QByteArray icc) {
-    colourProfile_ = std::move(icc);
-}
-
 void TileSaver::SetFreeSpaceQuery(FreeSpaceQuery query) {
     freeSpace_ = std::move(query);
 }
@@ -259,7 +255,7 @@ std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const I
                                               const SaveTilesRequest& request) const {
     if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument)
         return std::make_unique<PdfTileSink>(request, PdfTileSink::LayoutFor(poster),
-                                             colourProfile_.value_or(img.IccProfile()));
+                                             img.IccProfile());
     return std::make_unique<TileFileSink>(request);
 }
 

@@ -42,8 +42,6 @@ public:
     // Worker threads for cutting and encoding; 1 does everything on the calling thread.
     // Default: the machine's cores.
     void SetThreadCount(int threads);
-    // The ICC profile a document embeds with its pictures (default: the source image's).
-    void SetColourProfile(QByteArray icc);
     // Replaces the free-space lookup (default: the file system holding the folder).
     void SetFreeSpaceQuery(FreeSpaceQuery query);
 
@@ -133,7 +131,6 @@ private:
     int threads_;
     FreeSpaceQuery freeSpace_;
     RenderFunction render_;
-    std::optional<QByteArray> colourProfile_;
 };
 
 } // namespace tessellon

@@ -2,8 +2,8 @@
 
 #include "../cli/cli_run.h"
 #include "calibration/profile_table.h"
-#include "tests/support/recording_message_service.h"
 #include "export/tile_saver.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QColorSpace>
 #include <QDir>
@@ -35,10 +35,10 @@ SaveOutcome SavePoster(const PosterState& poster, const QString& folder, ImageFo
     RecordingMessageService messages;
     TileSaver saver(messages, progress);
     saver.SetThreadCount(2);
-    if (!icc.isEmpty())
-        saver.SetColourProfile(icc);
+    ImageObject img = PatternImage(poster.lImgWidth, poster.lImgHeight);
+    img.SetIccProfile(icc);
     return saver.processSaveNow(
-        poster, PatternImage(poster.lImgWidth, poster.lImgHeight),
+        poster, img,
         SaveTilesRequest{folder, QStringLiteral("tiles"), QStringLiteral("p_"), format});
 }
 
@@ -106,7 +106,8 @@ void TestPdf::sheets() {
     QCOMPARE(progress.okFolders, QStringList{pdf.file});
     QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("p_poster.pdf")});
     RecordingProgress jpegProgress;
-    const SaveOutcome jpeg = SavePoster(*poster, dir.path(), ImageFormat::Jpeg, jpegProgress);
+    const SaveOutcome jpeg =
+        SavePoster(*poster, dir.path(), ImageFormat::Jpeg, jpegProgress, profile);
     QCOMPARE(jpeg.status, SaveOutcome::Status::Saved);
 
     const QString info =
