@@ -11,9 +11,6 @@
 #include "paper/paper_hand_over.h"
 #include "settings/settings_store.h"
 
-#include <QFileInfo>
-#include <QListWidget>
-
 namespace tessellon {
 
 DialogHost::DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages)
@@ -61,7 +58,7 @@ void DialogHost::ShowEdgeDialog(bool fromEditButton) {
         // The dialog read the table while it was being built: the selector follows it.
         window_.fillMainDialog();
     }
-    const int current = window_.cmbCurBtm->currentIndex();
+    const int current = window_.CurrentProfileIndex();
     if (fromEditButton)
         edgeDialog_->OpenFromEditButton(current);
     else
@@ -77,9 +74,8 @@ void DialogHost::RefreshAfterEdgeChange() {
 void DialogHost::ShowSaveDialog() {
     if (!saveDialog_)
         saveDialog_ = new frmSaveTiles(messages_, &window_);
-    const QListWidgetItem* item = window_.lstFiles->currentItem();
-    const QString name = item ? item->text() : QFileInfo(window_.ImagePath()).fileName();
-    saveDialog_->OpenFor(window_.State(), window_.Image(), window_.CurrentFolder(), name);
+    saveDialog_->OpenFor(window_.State(), window_.Image(), window_.CurrentFolder(),
+                         window_.ChosenFileName());
 }
 
 void DialogHost::CloseSaveDialog() {

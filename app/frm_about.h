@@ -33,6 +33,7 @@ public:
     static QString SupportUrl();
     static QString PurchaseUrl();
 
+private:
     QLabel* picIcon = nullptr;
     QLabel* lblProduct = nullptr;
     QLabel* lblTitle = nullptr;
@@ -46,7 +47,6 @@ public:
     QPushButton* cmdSysInfo = nullptr;
     QPushButton* cmdOk = nullptr;
 
-private:
     MessageService& messages_;
     QPointer<SysInfoWindow> sysInfo_;
 };

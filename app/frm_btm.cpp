@@ -434,11 +434,7 @@ bool frmBtm::customInputBox(const QString& title, const QString& msg, const QStr
         }
     } else {
         frmInputBox box(inputBoxResult, inputBoxText, this);
-        box.setWindowTitle(title);
-        box.lblMsg->setText(msg);
-        box.txtInval->setText(defaultVal);
-        box.txtInval->selectAll();
-        box.exec();
+        box.Ask(title, msg, defaultVal);
     }
     return !inputBoxText.isEmpty() && inputBoxResult.toInt() >= 1;
 }

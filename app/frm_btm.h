@@ -85,6 +85,20 @@ public:
     // The four selectors' positions: top, right, bottom, left.
     std::array<int, 4> EdgeSelections() const;
 
+    // The small picture of the test target shown in picTestPrint.
+    static QPixmap TestPrintSample(QSize size);
+
+signals:
+    // The profile table was refilled or changed; the main window refills its selector
+    // (fillMainDialog), which keeps its current profile.
+    void profilesChanged();
+    // The main window recomputes its tile sizes and output metrics (UpdateOutputSize).
+    void outputSizeUpdateRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // --- Controls (names as the program knows them) ---
     QLabel* lblTitle = nullptr;
     QListWidget* lstConfigurations = nullptr;
@@ -119,20 +133,6 @@ public:
     QLabel* lblBottomEdgeDesc = nullptr;
     QLabel* lblLeftEdgeDesc = nullptr;
 
-    // The small picture of the test target shown in picTestPrint.
-    static QPixmap TestPrintSample(QSize size);
-
-signals:
-    // The profile table was refilled or changed; the main window refills its selector
-    // (fillMainDialog), which keeps its current profile.
-    void profilesChanged();
-    // The main window recomputes its tile sizes and output metrics (UpdateOutputSize).
-    void outputSizeUpdateRequested();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void BuildControls();
     void SetEdgeDialogTexts();
     void ConnectEvents();

@@ -40,6 +40,14 @@ frmInputBox::frmInputBox(QString& inputBoxResult, QString& inputBoxText, QWidget
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+int frmInputBox::Ask(const QString& title, const QString& msg, const QString& defaultVal) {
+    setWindowTitle(title);
+    lblMsg->setText(msg);
+    txtInval->setText(defaultVal);
+    txtInval->selectAll();
+    return exec();
+}
+
 void frmInputBox::OKButton_Click() {
     inputBoxResult_ = QString::number(1);
     inputBoxText_ = txtInval->text();

@@ -15,12 +15,16 @@ class frmInputBox : public QDialog {
 public:
     frmInputBox(QString& inputBoxResult, QString& inputBoxText, QWidget* parent = nullptr);
 
+    // Shows `msg` with `defaultVal` selected in the text box under the caption `title`, and
+    // waits for the answer.
+    int Ask(const QString& title, const QString& msg, const QString& defaultVal);
+
+private:
     QLabel* lblMsg = nullptr;
     QLineEdit* txtInval = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
-private:
     void OKButton_Click();
 
     QString& inputBoxResult_;

@@ -1281,7 +1281,7 @@ void frmMain::cmdLargePreview_Click() {
     });
     frmPreview_->showMaximized();
     if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
-        frmPreview_->SetPreviewImage(FillPreview(frmPreview_->picPreview));
+        frmPreview_->SetPreviewImage(FillPreview(frmPreview_->PreviewPicture()));
     SetMousePointerMode(0);
 }
 

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -101,7 +102,41 @@ public:
     // Refills the profile selector from the table, keeping the selection.
     void fillMainDialog();
     bool IsInitialProfile() const;
+    // The profile chosen in the selector `cmbCurBtm`, as its index in the profile table.
+    int CurrentProfileIndex() const { return cmbCurBtm->currentIndex(); }
+    // The file chosen in the file list; the loaded image's file name when none is chosen.
+    QString ChosenFileName() const {
+        const QListWidgetItem* item = lstFiles->currentItem();
+        return item ? item->text() : QFileInfo(sImgPath).fileName();
+    }
 
+signals:
+    // Commands served by the dialogs.
+    void paperDialogRequested();
+    // true from the Edit button, false from the Tools menu.
+    void edgeDialogRequested(bool fromEditButton);
+    void saveDialogRequested();
+    void closeSaveDialogRequested();
+    void helpContentsRequested();
+    void aboutRequested();
+    // The window was closed with its close box (after the preferences were written).
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    void showEvent(QShowEvent* event) override;
+
+    // Ends the program at once, writing nothing (Exit button and menu).
+    virtual void EndProcess();
+    // Asks for an image file with the platform's file dialog (File > Open); empty when
+    // cancelled.
+    virtual QString ChooseImageFile();
+
+private:
     // --- Controls (names as the program knows them) ---
     // Step (1)
     QLabel* lblStep1 = nullptr;
@@ -183,33 +218,6 @@ public:
     QAction* mnuContent = nullptr;
     QAction* mnuAbout = nullptr;
 
-signals:
-    // Commands served by the dialogs.
-    void paperDialogRequested();
-    // true from the Edit button, false from the Tools menu.
-    void edgeDialogRequested(bool fromEditButton);
-    void saveDialogRequested();
-    void closeSaveDialogRequested();
-    void helpContentsRequested();
-    void aboutRequested();
-    // The window was closed with its close box (after the preferences were written).
-    void unloaded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    void showEvent(QShowEvent* event) override;
-
-    // Ends the program at once, writing nothing (Exit button and menu).
-    virtual void EndProcess();
-    // Asks for an image file with the platform's file dialog (File > Open); empty when
-    // cancelled.
-    virtual QString ChooseImageFile();
-
-private:
     void BuildUi();
     void AssignTexts();
     void InitFromPrefs();

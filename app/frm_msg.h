@@ -43,16 +43,16 @@ public:
     double dProgress = 0;
     std::int32_t ProgressMode = kModeClosing;
 
-    QLabel* lblMsg = nullptr;
-    PictureBox* picProgressBar = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QTimer* tmrProgBar = nullptr;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
+    QLabel* lblMsg = nullptr;
+    PictureBox* picProgressBar = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QTimer* tmrProgBar = nullptr;
+
     void cmdCancel_Click();
     void tmrProgBar_Timer();
     bool CloseRequestedWhileBusy();

@@ -30,12 +30,12 @@ public:
     // Answer mapped to 6, 7 or 2.
     short MappedAnswer() const;
 
+private:
     QLabel* lblMsg = nullptr;
     QPushButton* cmdYes = nullptr;
     QPushButton* cmdNo = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-private:
     void Answered(short answer);
 
     short answer_ = 0;

@@ -26,14 +26,16 @@ public:
     void SetPreviewImage(const QImage& image);
     // What draws the picture anew at a size, when the window's size changes.
     void SetRenderer(std::function<QImage(QSize)> renderer) { renderer_ = std::move(renderer); }
-
-    PictureBox* picPreview = nullptr;
-    QPushButton* cmdClose = nullptr;
+    // The picture the poster is painted into (FillPreview).
+    PictureBox* PreviewPicture() const { return picPreview; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    PictureBox* picPreview = nullptr;
+    QPushButton* cmdClose = nullptr;
+
     void cmdClose_Click();
     void Relayout();
 

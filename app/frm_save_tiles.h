@@ -75,6 +75,7 @@ public:
     frmMsg* ProgressWindow() const { return frmMsg_; }
     frmSimpleMsg* SuccessWindow() const { return frmSimpleMsg_; }
 
+private:
     // --- Controls (names as the program knows them) ---
     QGroupBox* fraFileFormat = nullptr;
     QRadioButton* opbBmp = nullptr;
@@ -96,7 +97,6 @@ public:
     QPushButton* cmdSaveNow = nullptr;
     QPushButton* cmdClose = nullptr;
 
-private:
     void BuildControls();
     void SetTexts();
     void ConnectEvents();

@@ -31,13 +31,13 @@ public:
     void ShowSavedDocument(const QString& filePath);
     void SetFolderOpener(FolderOpener opener) { opener_ = std::move(opener); }
 
+private:
     QLabel* lblTitle = nullptr;
     QLabel* lblMsg = nullptr;
     LinkLabel* lnkFol = nullptr;
     QLabel* imgCheck = nullptr;
     QPushButton* cmdOk = nullptr;
 
-private:
     void ShowLink(const QString& path);
     void lnkFol_Click(const QString& target);
 

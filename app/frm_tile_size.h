@@ -49,6 +49,11 @@ public:
     // While set, the control events do nothing (controls being set from code).
     bool bBusy = false;
 
+signals:
+    // The poster state has taken over the paper values (Apply or OK).
+    void paperValuesApplied(const tessellon::PaperHandOver& handOver);
+
+private:
     // --- Controls (names as the program knows them) ---
     QLabel* Label2 = nullptr;
     QRadioButton* opbInches = nullptr;
@@ -81,11 +86,6 @@ public:
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-signals:
-    // The poster state has taken over the paper values (Apply or OK).
-    void paperValuesApplied(const tessellon::PaperHandOver& handOver);
-
-private:
     void BuildControls();
     void SetPaperDialogTexts();
     void ConnectEvents();

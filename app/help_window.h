@@ -21,6 +21,7 @@ public:
     // path is empty or the file is gone. Returns whether the file is shown.
     bool OpenHelpFile(const QString& helpFilePath, MessageService& messages);
 
+private:
     QTextBrowser* txtHelp = nullptr;
     QToolButton* cmdBack = nullptr;
     QToolButton* cmdForward = nullptr;

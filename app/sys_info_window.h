@@ -19,6 +19,7 @@ public:
     void ShowInfo(const SystemInfo& info);
     QString Text() const;
 
+private:
     QPlainTextEdit* txtInfo = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;

@@ -5,10 +5,11 @@
 //     the window's own handlers, the time until the full image has been decoded, and how many
 //     frames of the loading animation were shown meanwhile (the window kept painting).
 #include "app/frm_main.h"
-#include "tests/support/recording_message_service.h"
-#include "tests/support/memory_settings_store.h"
 #include "source/preview_renderer.h"
 #include "source/source_image.h"
+#include "tests/support/find_control.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QDir>
@@ -131,21 +132,24 @@ int main(int argc, char** argv) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 3;
-    window.chkPreviewTiles->setChecked(true);
+    testing::Find<QCheckBox>(window, "chkPreviewTiles")->setChecked(true);
+    auto* files = testing::Find<QListWidget>(window, "lstFiles");
+    auto* picture = testing::Find<QWidget>(window, "picCur");
     int ticks = 0; // loading-animation frames shown while a file loads
-    QObject::connect(window.tmrLoadingImg, &QTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(testing::Find<QTimer>(window, "tmrLoadingImg"), &QTimer::timeout,
+                     [&ticks] { ++ticks; });
     // Loads `name` from a folder of its own `runs` times, as a click does.
     const auto timeLoads = [&](const QString& file, const char* what, int runs) -> int {
         window.SetCurrentFolder(QFileInfo(file).absolutePath());
         std::vector<double> shown, decoded;
         ticks = 0;
         for (int run = 0; run < runs; ++run) {
-            window.lstFiles->clearSelection();
+            files->clearSelection();
             QApplication::processEvents();
             QElapsedTimer t;
             t.start();
-            window.lstFiles->setCurrentRow(0); // as a click on the file does
-            window.picCur->repaint();          // the preview is on screen
+            files->setCurrentRow(0); // as a click on the file does
+            picture->repaint();      // the preview is on screen
             shown.push_back(t.nsecsElapsed() / 1e6);
             if (!window.State().bImgSelected) {
                 std::printf("%s: %s\n", what, qPrintable(window.LoadErrorText()));

@@ -1,9 +1,10 @@
 #include "app/app_version.h"
 #include "app/frm_main.h"
-#include "tests/support/recording_message_service.h"
-#include "tests/support/memory_settings_store.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/find_control.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,17 +67,20 @@ class TstApp : public QObject {
         s.ClearWriteLog();
     }
     void ClickFile(const QString& name) {
-        const auto items = w->lstFiles->findItems(name, Qt::MatchExactly);
+        const auto items = Find<QListWidget>(*w, "lstFiles")->findItems(name, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(name));
-        const QRect r = w->lstFiles->visualItemRect(items.first());
-        QTest::mouseClick(w->lstFiles->viewport(), Qt::LeftButton, {}, r.center());
+        const QRect r = Find<QListWidget>(*w, "lstFiles")->visualItemRect(items.first());
+        QTest::mouseClick(Find<QListWidget>(*w, "lstFiles")->viewport(), Qt::LeftButton, {},
+                          r.center());
     }
     // 600 x 400 pixels; the 2 x 2 tiles of 6 x 4 inches cover all of it.
     void LoadPhoto() {
         ClickFile(QStringLiteral("photo.bmp"));
         QVERIFY(w->State().bImgSelected);
     }
-    void ClickArrowPad(QPoint at) { QTest::mousePress(w->arrowPad, Qt::LeftButton, {}, at); }
+    void ClickArrowPad(QPoint at) {
+        QTest::mousePress(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {}, at);
+    }
 
 private slots:
     void init() {
@@ -124,25 +128,31 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Tessellon v") + v[0] + u'.' + v[1] + v[2]);
         QCOMPARE(GetAppVersionString(QStringLiteral("2.1.12")), QStringLiteral("2.112"));
         // One text of each kind reaches its control.
-        QCOMPARE(w->cmdMyDoc->toolTip(), QStringLiteral("Navigate to My Documents folder"));
-        QCOMPARE(w->fraPosterSize->title(), QStringLiteral("Final Poster Size"));
-        QCOMPARE(w->lblStep4->text(),
+        QCOMPARE(Find<QPushButton>(*w, "cmdMyDoc")->toolTip(),
+                 QStringLiteral("Navigate to My Documents folder"));
+        QCOMPARE(Find<QGroupBox>(*w, "fraPosterSize")->title(),
+                 QStringLiteral("Final Poster Size"));
+        QCOMPARE(Find<QLabel>(*w, "lblStep4")->text(),
                  QStringLiteral("Step (4) - Click to Save Tile Image Files-->"));
-        QCOMPARE(w->mnuPaperSize->text(), QStringLiteral("Select Paper/Margins..."));
-        QCOMPARE(w->cmbTilesWide->count(), 25);
-        QCOMPARE(w->cmbTilesHigh->itemText(24), QStringLiteral("25"));
-        QCOMPARE(w->cmbRotate->itemText(2), QStringLiteral("CCW Rotate"));
-        QCOMPARE(w->cmbFileType->itemText(4), QStringLiteral("Show All Files (*.*)"));
+        QCOMPARE(Find<QAction>(*w, "mnuPaperSize")->text(),
+                 QStringLiteral("Select Paper/Margins..."));
+        QCOMPARE(Find<QComboBox>(*w, "cmbTilesWide")->count(), 25);
+        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->itemText(24), QStringLiteral("25"));
+        QCOMPARE(Find<QComboBox>(*w, "cmbRotate")->itemText(2), QStringLiteral("CCW Rotate"));
+        QCOMPARE(Find<QComboBox>(*w, "cmbFileType")->itemText(4),
+                 QStringLiteral("Show All Files (*.*)"));
     }
 
     void startUpState() {
-        QCOMPARE(w->cmbRotate->currentIndex(), 0);
-        QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(0%)"));
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
-        for (QLabel* l : {w->lblResolution, w->lblMPixVal, w->lblQuality, w->lblLrValue})
+        QCOMPARE(Find<QComboBox>(*w, "cmbRotate")->currentIndex(), 0);
+        QCOMPARE(Find<QLabel>(*w, "lblZoomAmount")->text(), QStringLiteral("(0%)"));
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
+        for (QLabel* l : {Find<QLabel>(*w, "lblResolution"), Find<QLabel>(*w, "lblMPixVal"),
+                          Find<QLabel>(*w, "lblQuality"), Find<QLabel>(*w, "lblLrValue")})
             QCOMPARE(l->text(), QStringLiteral("---"));
-        QVERIFY(!w->cmdSaveNow->isEnabled() && !w->cmdLargePreview->isEnabled());
-        QVERIFY(!w->cmbCurBtm->isEnabled());
+        QVERIFY(!Find<QPushButton>(*w, "cmdSaveNow")->isEnabled() &&
+                !Find<QPushButton>(*w, "cmdLargePreview")->isEnabled());
+        QVERIFY(!Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
         QCOMPARE(w->CurrentFolder(), Path());
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickImage));
         QVERIFY(!w->State().bSkipSettingWrite);
@@ -163,26 +173,27 @@ private slots:
         s.ClearWriteLog();
         frmMain fresh(s, m);
         fresh.Form_Load();
-        QCOMPARE(fresh.cmbTilesWide->currentIndex(), 5);
-        QCOMPARE(fresh.cmbTilesHigh->currentIndex(), 3);
-        QVERIFY(fresh.chkPrinterClips->isChecked());
-        QVERIFY(fresh.cmbCurBtm->isEnabled());
-        QCOMPARE(fresh.cmbCurBtm->currentText(), QStringLiteral("Fuji photo lab default"));
-        QVERIFY(fresh.chkPreviewTiles->isChecked());
-        QVERIFY(!fresh.chkLockWh->isChecked());
+        QCOMPARE(Find<QComboBox>(fresh, "cmbTilesWide")->currentIndex(), 5);
+        QCOMPARE(Find<QComboBox>(fresh, "cmbTilesHigh")->currentIndex(), 3);
+        QVERIFY(Find<QCheckBox>(fresh, "chkPrinterClips")->isChecked());
+        QVERIFY(Find<QComboBox>(fresh, "cmbCurBtm")->isEnabled());
+        QCOMPARE(Find<QComboBox>(fresh, "cmbCurBtm")->currentText(),
+                 QStringLiteral("Fuji photo lab default"));
+        QVERIFY(Find<QCheckBox>(fresh, "chkPreviewTiles")->isChecked());
+        QVERIFY(!Find<QCheckBox>(fresh, "chkLockWh")->isChecked());
         QCOMPARE(fresh.State().iWhMarginLocked, short(1));
         QCOMPARE(fresh.getPaperRegLine(), a4);
-        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("A4 - 210 x 297"));
-        QCOMPARE(fresh.lblPaperSize->text(), QStringLiteral("210.0 x 297.0"));
-        QCOMPARE(fresh.lblTileSize->text(), QStringLiteral("190.0 x 277.0"));
-        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Millimeters"));
+        QCOMPARE(Find<QLabel>(fresh, "lblPaperName")->text(), QStringLiteral("A4 - 210 x 297"));
+        QCOMPARE(Find<QLabel>(fresh, "lblPaperSize")->text(), QStringLiteral("210.0 x 297.0"));
+        QCOMPARE(Find<QLabel>(fresh, "lblTileSize")->text(), QStringLiteral("190.0 x 277.0"));
+        QCOMPARE(Find<QLabel>(fresh, "lblUnits")->text(), QStringLiteral("Millimeters"));
         // 6 x 4 tiles of 190 x 277 mm less the Fuji trims (3/32 + 3/32 in, 2/64 + 3/64 in).
-        QCOMPARE(fresh.lblFinalSize->text(), QStringLiteral("111.1 x 110.0 cm"));
+        QCOMPARE(Find<QLabel>(fresh, "lblFinalSize")->text(), QStringLiteral("111.1 x 110.0 cm"));
         QCOMPARE(fresh.CurrentFolder(), Path(QStringLiteral("empty")));
         QVERIFY(m.Messages().isEmpty());
         // Nothing but the folder is written while starting; the next change writes again.
         QCOMPARE(s.WriteLog(), QStringList{PrefValueName(PrefValue::LastFolder)});
-        fresh.cmbTilesHigh->setCurrentIndex(0);
+        Find<QComboBox>(fresh, "cmbTilesHigh")->setCurrentIndex(0);
         QCOMPARE(s.GetPref(PrefValue::NumTiles), QStringLiteral("w05h00"));
         s.ClearWriteLog();
         fresh.close();
@@ -198,22 +209,23 @@ private slots:
         QVERIFY(QFileInfo(fresh.CurrentFolder()).isDir());
         QCOMPARE(s.GetPref(PrefValue::LastFolder), fresh.CurrentFolder());
         QCOMPARE(fresh.State().GetNumTilesWide(), short(2));
-        QVERIFY(!fresh.chkPrinterClips->isChecked() && !fresh.chkPreviewTiles->isChecked());
-        QCOMPARE(fresh.lblPaperName->text(), QStringLiteral("Photo 4\" x 6\""));
-        QCOMPARE(fresh.lblUnits->text(), QStringLiteral("Inches"));
+        QVERIFY(!Find<QCheckBox>(fresh, "chkPrinterClips")->isChecked() &&
+                !Find<QCheckBox>(fresh, "chkPreviewTiles")->isChecked());
+        QCOMPARE(Find<QLabel>(fresh, "lblPaperName")->text(), QStringLiteral("Photo 4\" x 6\""));
+        QCOMPARE(Find<QLabel>(fresh, "lblUnits")->text(), QStringLiteral("Inches"));
     }
 
     void folderListShowsMatchingFiles() {
         QStringList names;
-        for (int i = 0; i < w->lstFiles->count(); ++i)
-            names << w->lstFiles->item(i)->text();
+        for (int i = 0; i < Find<QListWidget>(*w, "lstFiles")->count(); ++i)
+            names << Find<QListWidget>(*w, "lstFiles")->item(i)->text();
         QCOMPARE(names,
                  (QStringList{"Big.JPG", "broken.jpg", "edge.bmp", "narrow.bmp", "photo.bmp"}));
-        w->cmbFileType->setCurrentIndex(4);
-        QCOMPARE(w->lstFiles->count(), 6);
+        Find<QComboBox>(*w, "cmbFileType")->setCurrentIndex(4);
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->count(), 6);
         QVERIFY(store.WriteLog().isEmpty()); // a filter change does not store the folder
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
-        QCOMPARE(w->lstFiles->count(), 0);
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->count(), 0);
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickFolder));
         QCOMPARE(store.GetPref(PrefValue::LastFolder), Path(QStringLiteral("empty")));
     }
@@ -222,23 +234,24 @@ private slots:
         LoadPhoto();
         QCOMPARE(w->State().lImgWidth, 600);
         QCOMPARE(w->ImagePath(), dir->filePath(QStringLiteral("photo.bmp")));
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("50.0 dpi"));
-        QCOMPARE(w->lblQuality->text(), QStringLiteral("Good from a distance"));
-        QCOMPARE(w->lblMPixVal->text(), QStringLiteral("0.24"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
-        QCOMPARE(w->lblTbValue->text(), QStringLiteral("(full height)"));
-        QVERIFY(w->cmdSaveNow->isEnabled() && w->cmdLargePreview->isEnabled());
+        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("50.0 dpi"));
+        QCOMPARE(Find<QLabel>(*w, "lblQuality")->text(), QStringLiteral("Good from a distance"));
+        QCOMPARE(Find<QLabel>(*w, "lblMPixVal")->text(), QStringLiteral("0.24"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
+        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(full height)"));
+        QVERIFY(Find<QPushButton>(*w, "cmdSaveNow")->isEnabled() &&
+                Find<QPushButton>(*w, "cmdLargePreview")->isEnabled());
         QCOMPARE(w->PointerMode(), 0);
         QVERIFY(messages.Messages().isEmpty());
         // A large JPEG is shown from a reduced decode; the full image is still there.
         ClickFile(QStringLiteral("Big.JPG"));
         QCOMPARE(w->Image().Full().size(), QSize(1200, 800));
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("100.0 dpi"));
+        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("100.0 dpi"));
         // Changing the folder drops the image.
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
         QVERIFY(!w->State().bImgSelected);
-        QVERIFY(!w->cmdSaveNow->isEnabled());
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("---"));
+        QVERIFY(!Find<QPushButton>(*w, "cmdSaveNow")->isEnabled());
+        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("---"));
     }
 
     void imagesThatCannotBeUsed_data() {
@@ -260,12 +273,12 @@ private slots:
             QCOMPARE(messages.Messages().first().title,
                      QStringLiteral("Invalid Image File Selected"));
         QCOMPARE(w->StatusPicture() == int(StatusPictures::kError), !accepted);
-        QCOMPARE(w->cmdSaveNow->isEnabled(), accepted);
+        QCOMPARE(Find<QPushButton>(*w, "cmdSaveNow")->isEnabled(), accepted);
         QCOMPARE(w->PointerMode(), 0);
     }
 
     void rotationChosenBeforeLoadingIsApplied() {
-        w->cmbRotate->setCurrentIndex(1); // CW, no image yet
+        Find<QComboBox>(*w, "cmbRotate")->setCurrentIndex(1); // CW, no image yet
         LoadPhoto();
         QCOMPARE(w->State().iRotateAngle, short(90));
         QCOMPARE(w->State().lImgWidth, 400);
@@ -274,30 +287,32 @@ private slots:
                            .convertToFormat(full.format())
                            .transformed(QTransform().rotate(90)));
         // Poster 12 x 8 inches over a 400-pixel wide image: 33.3 dpi.
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("33.3 dpi"));
+        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("33.3 dpi"));
     }
 
     void tileCountsWithTheLock() {
-        w->cmbTilesWide->setCurrentIndex(2);
-        w->cmbTilesHigh->setCurrentIndex(4);
+        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(2);
+        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(4);
         const int saves = Saves();
-        QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
-        QCOMPARE(w->cmbTilesHigh->currentIndex(), 2);
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("18.00 x 12.00 inches"));
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"), Qt::LeftButton);
+        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->currentIndex(), 2);
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("18.00 x 12.00 inches"));
         QVERIFY(Saves() > saves);
-        w->cmbTilesHigh->setCurrentIndex(6);
-        QCOMPARE(w->cmbTilesWide->currentIndex(), 6);
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("42.00 x 28.00 inches"));
-        QTest::mouseClick(w->chkLockWh, Qt::LeftButton); // unticking changes no count
-        w->cmbTilesWide->setCurrentIndex(0);
-        QCOMPARE(w->cmbTilesHigh->currentIndex(), 6);
+        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(6);
+        QCOMPARE(Find<QComboBox>(*w, "cmbTilesWide")->currentIndex(), 6);
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("42.00 x 28.00 inches"));
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"),
+                          Qt::LeftButton); // unticking changes no count
+        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(0);
+        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->currentIndex(), 6);
     }
 
     void previewShowsTheGrid() {
-        w->chkPreviewTiles->setChecked(true);
+        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        w->cmbTilesWide->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, the image's full width
-        const QImage shown = w->picCur->Image();
+        Find<QComboBox>(*w, "cmbTilesWide")
+            ->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, the image's full width
+        const QImage shown = Find<PictureBox>(*w, "picCur")->Image();
         const PreviewGeometry& g = w->Geometry();
         const QList<int> columns = RedColumns(shown, (g.iWinTop + g.iWinBottom) / 2);
         QCOMPARE(columns.size(), 4);
@@ -305,91 +320,101 @@ private slots:
         QCOMPARE(columns.last(), shown.width() - 1);
         QCOMPARE(g.iWinLeft, 0);
         QCOMPARE(g.iWinRight, shown.width() - 1);
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
-        QCOMPARE(w->lblTbValue->text(), QStringLiteral("(center)"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
+        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(center)"));
         // "Show Tiles" off: the plain picture, stored as a preference.
         const int saves = Saves();
-        QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
-        QVERIFY(RedColumns(w->picCur->Image(), (g.iWinTop + g.iWinBottom) / 2).isEmpty());
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkPreviewTiles"), Qt::LeftButton);
+        QVERIFY(RedColumns(Find<PictureBox>(*w, "picCur")->Image(), (g.iWinTop + g.iWinBottom) / 2)
+                    .isEmpty());
         QCOMPARE(Saves(), saves + 1);
     }
 
     void zoomShrinksTheWindow() {
-        w->scrZoom->setValue(40);
-        QCOMPARE(w->lblZoomAmount->text(), QStringLiteral("(40%)"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("---"));
+        Find<QScrollBar>(*w, "scrZoom")->setValue(40);
+        QCOMPARE(Find<QLabel>(*w, "lblZoomAmount")->text(), QStringLiteral("(40%)"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("---"));
         LoadPhoto();
-        w->scrZoom->setValue(100);
-        QCOMPARE(w->lblResolution->text(), QStringLiteral("25.0 dpi"));
-        QCOMPARE(w->lblMPixVal->text(), QStringLiteral("0.06"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(center)"));
-        QCOMPARE(w->lblTbValue->text(), QStringLiteral("(center)"));
+        Find<QScrollBar>(*w, "scrZoom")->setValue(100);
+        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("25.0 dpi"));
+        QCOMPARE(Find<QLabel>(*w, "lblMPixVal")->text(), QStringLiteral("0.06"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(center)"));
+        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(center)"));
     }
 
     void holdingAnArrowStepsEveryQuarterSecond() {
         LoadPhoto();
-        w->scrZoom->setValue(100); // room to move both ways
-        const QSize pad = w->arrowPad->size();
+        Find<QScrollBar>(*w, "scrZoom")->setValue(100); // room to move both ways
+        const QSize pad = Find<QWidget>(*w, "arrowPad")->size();
         ClickArrowPad(QPoint(pad.width() - 4, pad.height() / 2));
-        QVERIFY(w->tmrImg->isActive());
-        QCOMPARE(w->tmrImg->interval(), 250);
-        QVERIFY(w->imgArrow_right->isVisible() && !w->imgArrow->isVisible());
+        QVERIFY(Find<QTimer>(*w, "tmrImg")->isActive());
+        QCOMPARE(Find<QTimer>(*w, "tmrImg")->interval(), 250);
+        QVERIFY(Find<QLabel>(*w, "imgArrow_right")->isVisible() &&
+                !Find<QLabel>(*w, "imgArrow")->isVisible());
         QList<int> after;
         for (int i = 0; i < 7; ++i) {
-            QVERIFY(QMetaObject::invokeMethod(w->tmrImg, "timeout"));
+            QVERIFY(QMetaObject::invokeMethod(Find<QTimer>(*w, "tmrImg"), "timeout"));
             after << w->State().iHorzCenter;
         }
         QCOMPARE(after, (QList<int>{101, 103, 105, 107, 109, 114, 119}));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(right 19%)"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(right 19%)"));
         const int left = w->Geometry().iWinLeft;
-        QTest::mouseRelease(w->arrowPad, Qt::LeftButton, {},
+        QTest::mouseRelease(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {},
                             QPoint(pad.width() - 4, pad.height() / 2));
-        QVERIFY(!w->tmrImg->isActive());
-        QVERIFY(w->imgArrow->isVisible() && !w->imgArrow_right->isVisible());
+        QVERIFY(!Find<QTimer>(*w, "tmrImg")->isActive());
+        QVERIFY(Find<QLabel>(*w, "imgArrow")->isVisible() &&
+                !Find<QLabel>(*w, "imgArrow_right")->isVisible());
         // The grid moved with it: the window is right of the centred position.
-        QVERIFY(left > (w->picCur->Image().width() - w->Geometry().WindowWidth()) / 2);
+        QVERIFY(left >
+                (Find<PictureBox>(*w, "picCur")->Image().width() - w->Geometry().WindowWidth()) /
+                    2);
         // A corner does nothing.
         ClickArrowPad(QPoint(2, 2));
-        QVERIFY(!w->tmrImg->isActive());
-        QTest::mouseRelease(w->arrowPad, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!Find<QTimer>(*w, "tmrImg")->isActive());
+        QTest::mouseRelease(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {}, QPoint(2, 2));
     }
 
     void draggingTheWindow() {
-        w->chkPreviewTiles->setChecked(true);
+        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        w->cmbTilesWide->setCurrentIndex(0); // 1 x 2 tiles: 6 x 8 inches, narrower than the image
+        Find<QComboBox>(*w, "cmbTilesWide")
+            ->setCurrentIndex(0); // 1 x 2 tiles: 6 x 8 inches, narrower than the image
         const PreviewGeometry g = w->Geometry();
-        const int freeX = w->picCur->Image().width() - g.WindowWidth();
+        const int freeX = Find<PictureBox>(*w, "picCur")->Image().width() - g.WindowWidth();
         QVERIFY(freeX > 20);
-        const QPointF origin(w->picCur->ImageOrigin());
+        const QPointF origin(Find<PictureBox>(*w, "picCur")->ImageOrigin());
         const QPointF start = origin + QPointF((g.iWinLeft + g.iWinRight) / 2, g.iWinTop + 5);
-        SendMouse(w->picCur, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, start, Qt::NoButton,
+                  Qt::NoButton);
         QCOMPARE(w->PointerMode(), 1);
-        SendMouse(w->picCur, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseButtonPress, start, Qt::LeftButton,
+                  Qt::LeftButton);
         QCOMPARE(w->PointerMode(), 2);
-        SendMouse(w->picCur, QEvent::MouseMove, start + QPointF(freeX / 4.0, 0), Qt::NoButton,
-                  Qt::LeftButton);
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove,
+                  start + QPointF(freeX / 4.0, 0), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(w->State().iHorzCenter, 150);
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(right 50%)"));
-        SendMouse(w->picCur, QEvent::MouseMove, start + QPointF(-5000, 0), Qt::NoButton,
-                  Qt::LeftButton);
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(right 50%)"));
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, start + QPointF(-5000, 0),
+                  Qt::NoButton, Qt::LeftButton);
         QCOMPARE(w->State().iHorzCenter, 0);
         QCOMPARE(w->Geometry().iWinLeft, 0);
-        SendMouse(w->picCur, QEvent::MouseButtonRelease, start + QPointF(freeX / 2.0, 0),
-                  Qt::LeftButton, Qt::NoButton);
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseButtonRelease,
+                  start + QPointF(freeX / 2.0, 0), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(w->State().iHorzCenter, 200);
-        QCOMPARE(w->Geometry().iWinRight, w->picCur->Image().width() - 1);
-        SendMouse(w->picCur, QEvent::MouseMove, origin + QPointF(1, 1), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(w->Geometry().iWinRight, Find<PictureBox>(*w, "picCur")->Image().width() - 1);
+        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, origin + QPointF(1, 1),
+                  Qt::NoButton, Qt::NoButton);
         QCOMPARE(w->PointerMode(), 0);
     }
 
     void rotatingTheImage() {
         LoadPhoto();
         const QImage file = w->Image().Full();
-        w->cmbRotate->setCurrentIndex(1); // CW
+        Find<QComboBox>(*w, "cmbRotate")->setCurrentIndex(1); // CW
         QCOMPARE(w->State().lImgWidth, 400);
         QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(90)));
-        w->cmbRotate->setCurrentIndex(3); // 180: a further quarter turn from here
+        Find<QComboBox>(*w, "cmbRotate")
+            ->setCurrentIndex(3); // 180: a further quarter turn from here
         QCOMPARE(w->State().lImgWidth, 600);
         QCOMPARE(w->State().iRotateAngle, short(180));
         QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(180)));
@@ -397,33 +422,33 @@ private slots:
 
     void rotatingTheTilesRefreshesEverything() {
         LoadPhoto();
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(full width)"));
-        QTest::mouseClick(w->chkRotateTiles, Qt::LeftButton);
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkRotateTiles"), Qt::LeftButton);
         QVERIFY(w->State().bTileRotated);
         // 2 x 2 tiles of 4 x 6 inches: 8 x 12, narrower than the 600 x 400 image.
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("8.00 x 12.00 inches"));
-        QCOMPARE(w->lblLrValue->text(), QStringLiteral("(center)"));
-        QCOMPARE(w->lblTbValue->text(), QStringLiteral("(full height)"));
-        QVERIFY(w->Geometry().WindowWidth() < w->picCur->Image().width() / 2);
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("8.00 x 12.00 inches"));
+        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(center)"));
+        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(full height)"));
+        QVERIFY(w->Geometry().WindowWidth() < Find<PictureBox>(*w, "picCur")->Image().width() / 2);
         QVERIFY(store.WriteLog().isEmpty()); // turning the tiles is not stored
     }
 
     void adjustEdges() {
         LoadPhoto();
-        QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
-        QVERIFY(w->cmbCurBtm->isEnabled());
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
+        QVERIFY(Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
         // "default" clips nothing: the introduction is shown, the size stays.
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().title,
                  QStringLiteral("Edge Calibration Introduction"));
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
-        w->cmbCurBtm->setCurrentIndex(1); // Kodak 3, 4, 3, 2 / 64 inch
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("11.81 x 7.81 inches"));
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
+        Find<QComboBox>(*w, "cmbCurBtm")->setCurrentIndex(1); // Kodak 3, 4, 3, 2 / 64 inch
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("11.81 x 7.81 inches"));
         QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
-        QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
-        QVERIFY(!w->cmbCurBtm->isEnabled());
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("12.00 x 8.00 inches"));
-        QTest::mouseClick(w->chkPrinterClips, Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
+        QVERIFY(!Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
         QCOMPARE(messages.Messages().size(), 1); // not an initial profile any more
     }
 
@@ -433,32 +458,32 @@ private slots:
         QCOMPARE(w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297,
                                    QStringLiteral("line")),
                  short(1));
-        QCOMPARE(w->lblPaperSize->text(), QStringLiteral("210.0 x 297.0"));
-        QCOMPARE(w->lblUnits->text(), QStringLiteral("Millimeters"));
-        QCOMPARE(w->lblPaperName->text(), QStringLiteral("A4"));
-        QCOMPARE(w->lblFinalSize->text(), QStringLiteral("42.0 x 59.4 cm"));
+        QCOMPARE(Find<QLabel>(*w, "lblPaperSize")->text(), QStringLiteral("210.0 x 297.0"));
+        QCOMPARE(Find<QLabel>(*w, "lblUnits")->text(), QStringLiteral("Millimeters"));
+        QCOMPARE(Find<QLabel>(*w, "lblPaperName")->text(), QStringLiteral("A4"));
+        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("42.0 x 59.4 cm"));
         QCOMPARE(Saves(), saves + 1);
         QCOMPARE(store.GetPref(PrefValue::PaperRegLine), QStringLiteral("line"));
     }
 
     void largePreview() {
-        w->cmdLargePreview->setEnabled(true);
-        QTest::mouseClick(w->cmdLargePreview, Qt::LeftButton);
+        Find<QPushButton>(*w, "cmdLargePreview")->setEnabled(true);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdLargePreview"), Qt::LeftButton);
         QCOMPARE(messages.Messages().first().title, QStringLiteral("No Image Selected"));
         QVERIFY(!w->PreviewWindow());
         messages.Clear();
-        w->chkPreviewTiles->setChecked(true);
+        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        QTest::mouseClick(w->cmdLargePreview, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdLargePreview"), Qt::LeftButton);
         QVERIFY(messages.Messages().isEmpty());
         frmPreview* p = w->PreviewWindow();
         QVERIFY(p && p->isVisible());
         QCOMPARE(p->windowTitle(), QStringLiteral("Poster Preview"));
-        const QImage shown = p->picPreview->Image();
+        const QImage shown = Find<PictureBox>(*p, "picPreview")->Image();
         QCOMPARE(RedColumns(shown, shown.height() / 4).size(), 3); // 2 x 2 tiles
         QCOMPARE(double(shown.width()) / shown.height(), 1.5);
         Shot(p, QStringLiteral("preview_window"));
-        QTest::mouseClick(p->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*p, "cmdClose"), Qt::LeftButton);
         QTRY_VERIFY(!w->PreviewWindow());
     }
 
@@ -466,9 +491,9 @@ private slots:
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
         for (const bool byMenu : {false, true}) {
             if (byMenu)
-                w->mnuExit->trigger();
+                Find<QAction>(*w, "mnuExit")->trigger();
             else
-                QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
+                QTest::mouseClick(Find<QPushButton>(*w, "cmdQuit"), Qt::LeftButton);
             QTimer guard; // ends the run with a failure should the window not end it
             connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
             guard.start(5000);
@@ -486,13 +511,13 @@ private slots:
     }
 
     void changesAreStoredAsTheGroup() {
-        w->cmbTilesWide->setCurrentIndex(4);
-        w->cmbTilesHigh->setCurrentIndex(11);
+        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(4);
+        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(11);
         QCOMPARE(*store.Stored(PrefValue::NumTiles), StoredPref(QStringLiteral("w04h11")));
-        QTest::mouseClick(w->chkPreviewTiles, Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkPreviewTiles"), Qt::LeftButton);
         QCOMPARE(*store.Stored(PrefValue::ShowTiles), StoredPref(std::int32_t(1)));
         store.ClearWriteLog();
-        QTest::mouseClick(w->chkLockWh, Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"), Qt::LeftButton);
         QCOMPARE(*store.Stored(PrefValue::HeightEqualsWidth), StoredPref(std::int32_t(1)));
         QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h04"));
         // Every write stores the whole group, in its order.
@@ -507,14 +532,14 @@ private slots:
         QSignalSpy save(w.get(), &frmMain::saveDialogRequested);
         QSignalSpy help(w.get(), &frmMain::helpContentsRequested);
         QSignalSpy about(w.get(), &frmMain::aboutRequested);
-        QTest::mouseClick(w->cmdEditPaperSize, Qt::LeftButton);
-        w->mnuPaperSize->trigger();
-        QTest::mouseClick(w->cmdConfig, Qt::LeftButton);
-        w->mnuEdgeClip->trigger();
-        w->mnuContent->trigger();
-        w->mnuAbout->trigger();
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdEditPaperSize"), Qt::LeftButton);
+        Find<QAction>(*w, "mnuPaperSize")->trigger();
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdConfig"), Qt::LeftButton);
+        Find<QAction>(*w, "mnuEdgeClip")->trigger();
+        Find<QAction>(*w, "mnuContent")->trigger();
+        Find<QAction>(*w, "mnuAbout")->trigger();
         LoadPhoto();
-        QTest::mouseClick(w->cmdSaveNow, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdSaveNow"), Qt::LeftButton);
         QCOMPARE((QList<qsizetype>{paper.count(), edge.count(), save.count(), help.count(),
                                    about.count()}),
                  (QList<qsizetype>{2, 2, 1, 1, 1}));
@@ -531,17 +556,18 @@ private slots:
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w.get(), &drop);
         QVERIFY(w->State().bImgSelected);
-        QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("photo.bmp"));
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(),
+                 QStringLiteral("photo.bmp"));
         QCOMPARE(store.GetPref(PrefValue::LastFolder), Path());
     }
 
     void specialFolderButtons() {
-        QTest::mouseClick(w->cmdMyDoc, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdMyDoc"), Qt::LeftButton);
         QCOMPARE(w->CurrentFolder(), Path(QStringLiteral("empty")));
-        QTest::mouseClick(w->cmdDesktop, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdDesktop"), Qt::LeftButton);
         QCOMPARE(w->CurrentFolder(), Path());
         w->SetSpecialFolders(SpecialFolders(dir->filePath(QStringLiteral("nowhere")), {}));
-        QTest::mouseClick(w->cmdMyDoc, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdMyDoc"), Qt::LeftButton);
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().title, QStringLiteral("Problem"));
     }
@@ -553,13 +579,15 @@ private slots:
     }
     void layoutFitsAtDefaultAndEnlargedSizes() {
         QFETCH(QSize, size);
-        w->chkPreviewTiles->setChecked(true);
+        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
         w->resize(size);
         LoadPhoto();
         // The preview uses the room it gets, once it has followed the resize.
-        QTRY_VERIFY(w->picCur->Image().width() == w->picCur->width() ||
-                    w->picCur->Image().height() == w->picCur->height());
-        QVERIFY(w->picCur->width() > size.width() / 3);
+        QTRY_VERIFY(Find<PictureBox>(*w, "picCur")->Image().width() ==
+                        Find<PictureBox>(*w, "picCur")->width() ||
+                    Find<PictureBox>(*w, "picCur")->Image().height() ==
+                        Find<PictureBox>(*w, "picCur")->height());
+        QVERIFY(Find<PictureBox>(*w, "picCur")->width() > size.width() / 3);
         QWidget* central = w->centralWidget();
         for (QWidget* c : central->findChildren<QWidget*>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))

@@ -7,9 +7,10 @@
 #include "app/help_window.h"
 #include "app/sys_info_window.h"
 #include "calibration/profile_file.h"
-#include "tests/support/recording_message_service.h"
-#include "tests/support/memory_settings_store.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/find_control.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,9 +44,10 @@ class TstDialogHost : public QObject {
 
     void LoadPhoto() {
         w->SetCurrentFolder(dir->path());
-        const auto items = w->lstFiles->findItems(QStringLiteral("photo.bmp"), Qt::MatchExactly);
+        const auto items = Find<QListWidget>(*w, "lstFiles")
+                               ->findItems(QStringLiteral("photo.bmp"), Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
-        w->lstFiles->setCurrentItem(items.first());
+        Find<QListWidget>(*w, "lstFiles")->setCurrentItem(items.first());
         QVERIFY(w->OpenImageFile(dir->filePath(QStringLiteral("photo.bmp"))));
         QVERIFY(w->State().bImgSelected);
     }
@@ -79,38 +81,38 @@ private slots:
     void paperDialogChangesTheMainWindow() {
         QString chosen;
         WhenModal<frmTileSize>([&](frmTileSize* d) {
-            d->lstPaperSize->setCurrentRow(2);
-            chosen = d->lstPaperSize->currentItem()->text();
-            d->cmdOk->click();
+            Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(2);
+            chosen = Find<QListWidget>(*d, "lstPaperSize")->currentItem()->text();
+            Find<QPushButton>(*d, "cmdOk")->click();
         });
-        QTest::mouseClick(w->cmdEditPaperSize, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdEditPaperSize"), Qt::LeftButton);
         QVERIFY(!chosen.isEmpty());
         QCOMPARE(w->State().sPaperName, chosen);
-        QCOMPARE(w->lblPaperName->text(), chosen);
+        QCOMPARE(Find<QLabel>(*w, "lblPaperName")->text(), chosen);
         QVERIFY2(store.GetPref(PrefValue::PaperRegLine).contains(chosen),
                  qPrintable(store.GetPref(PrefValue::PaperRegLine)));
     }
 
     void edgeDialogFromEditButtonRecomputes() {
         LoadPhoto();
-        w->chkPrinterClips->setChecked(true);
+        Find<QCheckBox>(*w, "chkPrinterClips")->setChecked(true);
         messages.Clear();
-        w->cmbCurBtm->setCurrentIndex(1); // Kodak photo lab default
-        const QString before = w->lblFinalSize->text();
+        Find<QComboBox>(*w, "cmbCurBtm")->setCurrentIndex(1); // Kodak photo lab default
+        const QString before = Find<QLabel>(*w, "lblFinalSize")->text();
         int shownRow = -1;
         WhenModal<frmBtm>([&](frmBtm* d) {
-            shownRow = d->lstConfigurations->currentRow();
-            d->cmbTopEdge->setCurrentIndex(16); // a quarter inch off the top
+            shownRow = Find<QListWidget>(*d, "lstConfigurations")->currentRow();
+            Find<QComboBox>(*d, "cmbTopEdge")->setCurrentIndex(16); // a quarter inch off the top
             // The window's own close box: the Edit button recomputes all the same.
             d->reject();
         });
-        QTest::mouseClick(w->cmdConfig, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdConfig"), Qt::LeftButton);
         QCOMPARE(shownRow, 1);
         QFile file(ProfilePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Kodak photo lab default\t16,04,03,02,\r\n"));
-        QVERIFY2(w->lblFinalSize->text() != before, qPrintable(before));
-        QCOMPARE(w->cmbCurBtm->currentIndex(), 1);
+        QVERIFY2(Find<QLabel>(*w, "lblFinalSize")->text() != before, qPrintable(before));
+        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->currentIndex(), 1);
     }
 
     void edgeDialogNewProfileReachesTheSelector() {
@@ -118,36 +120,39 @@ private slots:
             d->SetInputQuestion([](const QString&, const QString&, const QString&) {
                 return std::optional<QString>(QStringLiteral("My printer"));
             });
-            d->cmdNew->click();
-            d->cmdOk->click();
+            Find<QPushButton>(*d, "cmdNew")->click();
+            Find<QPushButton>(*d, "cmdOk")->click();
         });
-        w->mnuEdgeClip->trigger();
-        QCOMPARE(w->cmbCurBtm->count(), 4);
-        QCOMPARE(w->cmbCurBtm->itemText(3), QStringLiteral("My printer"));
+        Find<QAction>(*w, "mnuEdgeClip")->trigger();
+        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->count(), 4);
+        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->itemText(3), QStringLiteral("My printer"));
     }
 
     void saveDialogOpensWithTheChosenFile() {
         LoadPhoto();
-        QTest::mouseClick(w->cmdSaveNow, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*w, "cmdSaveNow"), Qt::LeftButton);
         frmSaveTiles* save = host->SaveDialog();
         QVERIFY(save);
         QVERIFY(save->isVisible());
         QVERIFY(!save->isModal());
-        QCOMPARE(save->txtBaseFileName->text(), QStringLiteral("photo_"));
-        QCOMPARE(save->txtNewFolderName->text(), QStringLiteral("photo_poster_images"));
+        QCOMPARE(Find<QLineEdit>(*save, "txtBaseFileName")->text(), QStringLiteral("photo_"));
+        QCOMPARE(Find<QLineEdit>(*save, "txtNewFolderName")->text(),
+                 QStringLiteral("photo_poster_images"));
         QCOMPARE(QDir::cleanPath(save->DirTilePath()), QDir::cleanPath(dir->path()));
         // Choosing a file in the main window's list closes it.
-        const auto other = w->lstFiles->findItems(QStringLiteral("other.bmp"), Qt::MatchExactly);
+        const auto other = Find<QListWidget>(*w, "lstFiles")
+                               ->findItems(QStringLiteral("other.bmp"), Qt::MatchExactly);
         QVERIFY(!other.isEmpty());
-        const QRect r = w->lstFiles->visualItemRect(other.first());
-        QTest::mouseClick(w->lstFiles->viewport(), Qt::LeftButton, {}, r.center());
+        const QRect r = Find<QListWidget>(*w, "lstFiles")->visualItemRect(other.first());
+        QTest::mouseClick(Find<QListWidget>(*w, "lstFiles")->viewport(), Qt::LeftButton, {},
+                          r.center());
         QTRY_VERIFY(!save->isVisible());
     }
 
     void helpWithoutTheFileNamesIt() {
         // Neither app_dir nor the test program's folder holds the help file.
         QVERIFY(host->HelpFilePath().isEmpty());
-        w->mnuContent->trigger();
+        Find<QAction>(*w, "mnuContent")->trigger();
         QCOMPARE(messages.Messages().size(), 1);
         QVERIFY(messages.Messages().first().text.contains(QStringLiteral("tessellon_help.html")));
     }
@@ -162,18 +167,20 @@ private slots:
         withHelp.OpenHelpFile();
         QVERIFY(withHelp.Help());
         QVERIFY(withHelp.Help()->isVisible());
-        QVERIFY(withHelp.Help()->txtHelp->toPlainText().contains(QStringLiteral("Poster help")));
+        QVERIFY(Find<QTextBrowser>(*withHelp.Help(), "txtHelp")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Poster help")));
         QVERIFY(messages.Messages().isEmpty());
     }
 
     void aboutIsModeless() {
-        w->mnuAbout->trigger();
+        Find<QAction>(*w, "mnuAbout")->trigger();
         QVERIFY(host->About());
         QVERIFY(host->About()->isVisible());
         QVERIFY(!host->About()->isModal());
         // A second request shows the same window.
         frmAbout* first = host->About();
-        w->mnuAbout->trigger();
+        Find<QAction>(*w, "mnuAbout")->trigger();
         QCOMPARE(host->About(), first);
     }
 };

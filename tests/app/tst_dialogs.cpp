@@ -5,9 +5,10 @@
 #include "app/sys_info_window.h"
 #include "app/system_info.h"
 #include "common/number_format.h"
-#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/find_control.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,19 +50,22 @@ void Type(QLineEdit* edit, const QString& text) {
 }
 
 void TypeMargin(frmTileSize& dlg, int side, const QString& text) {
-    Type(dlg.cmbMargins[static_cast<size_t>(side)]->lineEdit(), text);
+    Type(Find<QComboBox>(dlg, QStringLiteral("cmbMargins_%1").arg(static_cast<size_t>(side)))
+             ->lineEdit(),
+         text);
 }
 
 QStringList MarginTexts(const frmTileSize& dlg) {
     QStringList texts;
-    for (QComboBox* box : dlg.cmbMargins)
-        texts.append(box->currentText());
+    for (int side = 0; side < kMarginCount; ++side)
+        texts.append(
+            Find<QComboBox>(dlg, QStringLiteral("cmbMargins_%1").arg(side))->currentText());
     return texts;
 }
 
 // Clicks a row of the paper list with the mouse.
 void ClickPaper(frmTileSize& dlg, int row) {
-    QListWidget* list = dlg.lstPaperSize;
+    QListWidget* list = Find<QListWidget>(dlg, "lstPaperSize");
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
@@ -155,18 +159,20 @@ void TestDialogs::paperOpensFromPoster() {
     frmTileSize& d = *f.dlg;
     const bool mm = withoutBorders.endsWith(u"mm");
     QCOMPARE(d.windowTitle(), QStringLiteral("Determine Tile Print Size"));
-    QCOMPARE(d.opbMm->isChecked(), mm);
-    QCOMPARE(d.lstPaperSize->count(), mm ? 8 : 7);
-    QCOMPARE(d.lstPaperSize->currentRow(), row);
+    QCOMPARE(Find<QRadioButton>(d, "opbMm")->isChecked(), mm);
+    QCOMPARE(Find<QListWidget>(d, "lstPaperSize")->count(), mm ? 8 : 7);
+    QCOMPARE(Find<QListWidget>(d, "lstPaperSize")->currentRow(), row);
     for (QString& m : margins)
         m = Loc(m);
     QCOMPARE(MarginTexts(d), margins);
-    QCOMPARE(d.chkLock->isChecked(), locked != 0);
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(withoutBorders));
-    QCOMPARE(d.lblMarginUnits->text(), mm ? QStringLiteral("(Margin sizes in MILLIMETERS)")
-                                          : QStringLiteral("(Margin sizes in INCHES)"));
-    QCOMPARE(d.cmbMargins[3]->count(), mm ? 102 : 201);
-    QCOMPARE(d.cmbMargins[3]->toolTip(), QStringLiteral("Select or type left margin size"));
+    QCOMPARE(Find<QCheckBox>(d, "chkLock")->isChecked(), locked != 0);
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(), Loc(withoutBorders));
+    QCOMPARE(Find<QLabel>(d, "lblMarginUnits")->text(),
+             mm ? QStringLiteral("(Margin sizes in MILLIMETERS)")
+                : QStringLiteral("(Margin sizes in INCHES)"));
+    QCOMPARE(Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(3))->count(), mm ? 102 : 201);
+    QCOMPARE(Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(3))->toolTip(),
+             QStringLiteral("Select or type left margin size"));
     QVERIFY(f.messages.Messages().isEmpty());
     QCOMPARE(f.applied, 0);
     if (mm)
@@ -177,24 +183,26 @@ void TestDialogs::typedWidthTooSmallKeepsCustom() {
     PaperFixture f;
     frmTileSize& d = *f.dlg;
     ClickPaper(d, PaperModel::iLastInchPreset);
-    Type(d.txtWidth, Loc(QStringLiteral("0.5")));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), kInvalidMarginLabel);
+    Type(Find<QLineEdit>(d, "txtWidth"), Loc(QStringLiteral("0.5")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(), kInvalidMarginLabel);
     // The paper label keeps the last valid sheet.
-    QCOMPARE(d.lblSizeWithBorders->text(), Loc(QStringLiteral("4.00 x 6.00 Inches")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithBorders")->text(),
+             Loc(QStringLiteral("4.00 x 6.00 Inches")));
     QVERIFY(f.messages.Messages().isEmpty());
 
     ClickPaper(d, 0);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.messages.Messages().first().kind, Kind::Critical);
     QCOMPARE(f.messages.Messages().first().title, kInvalidTitle);
-    QCOMPARE(d.lstPaperSize->currentRow(), PaperModel::iLastInchPreset);
-    QCOMPARE(d.txtWidth->text(), Loc(QStringLiteral("0.5")));
+    QCOMPARE(Find<QListWidget>(d, "lstPaperSize")->currentRow(), PaperModel::iLastInchPreset);
+    QCOMPARE(Find<QLineEdit>(d, "txtWidth")->text(), Loc(QStringLiteral("0.5")));
 
     // A valid width clears the failure and lets the user move on.
-    Type(d.txtWidth, Loc(QStringLiteral("5")));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(QStringLiteral("4.00 x 5.00 Inches")));
+    Type(Find<QLineEdit>(d, "txtWidth"), Loc(QStringLiteral("5")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(),
+             Loc(QStringLiteral("4.00 x 5.00 Inches")));
     ClickPaper(d, 0);
-    QCOMPARE(d.lstPaperSize->currentRow(), 0);
+    QCOMPARE(Find<QListWidget>(d, "lstPaperSize")->currentRow(), 0);
     QCOMPARE(f.messages.Messages().size(), 1);
 }
 
@@ -204,18 +212,19 @@ void TestDialogs::acceptingInvalidValues() {
     frmTileSize& d = *f.dlg;
     ClickPaper(d, 3);
     TypeMargin(d, 2, Loc(QStringLiteral("-0.1")));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), kInvalidMarginLabel);
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(), kInvalidMarginLabel);
     QVERIFY(f.messages.Messages().isEmpty());
     // The text stays for the user to correct.
-    d.cmdApply->click();
+    Find<QPushButton>(d, "cmdApply")->click();
     QVERIFY(d.isVisible());
     QCOMPARE(f.applied, 1);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.messages.Messages().first().text,
              QStringLiteral("Invalid margin value - can't be less than zero"));
-    QCOMPARE(d.cmbMargins[2]->currentText(), Loc(QStringLiteral("-0.1")));
+    QCOMPARE(Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(2))->currentText(),
+             Loc(QStringLiteral("-0.1")));
     // OK tells the same and closes all the same, handing on the last valid values.
-    d.cmdOk->click();
+    Find<QPushButton>(d, "cmdOk")->click();
     QCOMPARE(f.messages.Messages().size(), 2);
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -227,19 +236,22 @@ void TestDialogs::lockAndMarginButtons() {
     frmTileSize& d = *f.dlg;
     ClickPaper(d, 3);
     TypeMargin(d, 0, Loc(QStringLiteral("1")));
-    d.chkLock->click(); // bottom takes top
-    QCOMPARE(d.cmbMargins[2]->currentText(), Loc(QStringLiteral("1")));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(QStringLiteral("7.50 x 9.00 Inches")));
-    d.cmdApply->click();
+    Find<QCheckBox>(d, "chkLock")->click(); // bottom takes top
+    QCOMPARE(Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(2))->currentText(),
+             Loc(QStringLiteral("1")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(),
+             Loc(QStringLiteral("7.50 x 9.00 Inches")));
+    Find<QPushButton>(d, "cmdApply")->click();
     QCOMPARE(f.poster.iWhMarginLocked, short(1));
     // A bad typed margin does not survive either button.
     TypeMargin(d, 1, QStringLiteral("abc"));
-    d.cmdBorderless->click();
+    Find<QPushButton>(d, "cmdBorderless")->click();
     QCOMPARE(MarginTexts(d), QStringList(4, Loc(QStringLiteral("0.00"))));
     TypeMargin(d, 1, QStringLiteral("xyz"));
-    d.cmdReset->click();
+    Find<QPushButton>(d, "cmdReset")->click();
     QCOMPARE(MarginTexts(d), QStringList(4, Loc(QStringLiteral("0.50"))));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(QStringLiteral("7.50 x 10.00 Inches")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(),
+             Loc(QStringLiteral("7.50 x 10.00 Inches")));
     QVERIFY(f.messages.Messages().isEmpty());
     Shot(&d, QStringLiteral("paper_dialog"));
 }
@@ -248,11 +260,12 @@ void TestDialogs::arrowKeyChoosesNextOffer() {
     PaperFixture f;
     frmTileSize& d = *f.dlg;
     ClickPaper(d, 3);
-    QComboBox* top = d.cmbMargins[0];
+    QComboBox* top = Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(0));
     top->setFocus();
     QTest::keyClick(top, Qt::Key_Down);
     QCOMPARE(top->currentText(), Loc(QStringLiteral("0.51")));
-    QCOMPARE(d.lblSizeWithoutBorders->text(), Loc(QStringLiteral("7.50 x 9.99 Inches")));
+    QCOMPARE(Find<QLabel>(d, "lblSizeWithoutBorders")->text(),
+             Loc(QStringLiteral("7.50 x 9.99 Inches")));
     // The offers stay as they were: nothing chosen or typed is added to them.
     TypeMargin(d, 0, Loc(QStringLiteral("0.333")));
     QTest::keyClick(top->lineEdit(), Qt::Key_Return);
@@ -263,8 +276,9 @@ void TestDialogs::enterInMarginBoxPressesNoButton() {
     PaperFixture f;
     frmTileSize& d = *f.dlg;
     TypeMargin(d, 0, Loc(QStringLiteral("0.3")));
-    QTest::keyClick(d.cmbMargins[0]->lineEdit(), Qt::Key_Return);
-    QTest::keyClick(d.txtWidth, Qt::Key_Return);
+    QTest::keyClick(Find<QComboBox>(d, QStringLiteral("cmbMargins_%1").arg(0))->lineEdit(),
+                    Qt::Key_Return);
+    QTest::keyClick(Find<QLineEdit>(d, "txtWidth"), Qt::Key_Return);
     QVERIFY(d.isVisible());
     QCOMPARE(f.applied, 0);
 }
@@ -295,17 +309,17 @@ void TestDialogs::applyHandsOver() {
     PaperFixture f;
     frmTileSize& d = *f.dlg;
     if (mm)
-        d.opbMm->click();
+        Find<QRadioButton>(d, "opbMm")->click();
     ClickPaper(d, row);
     if (!width.isEmpty())
-        Type(d.txtWidth, Loc(width));
+        Type(Find<QLineEdit>(d, "txtWidth"), Loc(width));
     if (!margin.isEmpty())
         for (int side = 0; side < kMarginCount; ++side)
             TypeMargin(d, side, Loc(margin));
-    d.cmdApply->click();
+    Find<QPushButton>(d, "cmdApply")->click();
     QVERIFY(d.isVisible());
     QCOMPARE(f.applied, 1);
-    QCOMPARE(f.poster.sPaperName, d.lstPaperSize->item(row)->text());
+    QCOMPARE(f.poster.sPaperName, Find<QListWidget>(d, "lstPaperSize")->item(row)->text());
     QCOMPARE(f.poster.iCurUnits, mm ? kUnitMillimeters : kUnitInches);
     QCOMPARE((QList<double>{f.poster.dTileWidth, f.poster.dTileHeight, f.poster.dPaperWidth,
                             f.poster.dPaperHeight}),
@@ -314,13 +328,13 @@ void TestDialogs::applyHandsOver() {
     QVERIFY(f.messages.Messages().isEmpty());
 
     // OK hands the same values on once more and closes; reopening restores the choice.
-    d.cmdOk->click();
+    Find<QPushButton>(d, "cmdOk")->click();
     QCOMPARE(f.applied, 2);
     QVERIFY(!d.isVisible());
     frmTileSize again(f.poster, f.messages);
     again.LoadFromPoster();
-    QCOMPARE(again.opbMm->isChecked(), mm);
-    QCOMPARE(again.lstPaperSize->currentRow(), row);
+    QCOMPARE(Find<QRadioButton>(again, "opbMm")->isChecked(), mm);
+    QCOMPARE(Find<QListWidget>(again, "lstPaperSize")->currentRow(), row);
 }
 
 // Shown from the main window: modal over it; Cancel and the close box change nothing.
@@ -338,13 +352,13 @@ void TestDialogs::showPaperDialog() {
     };
     for (const bool byCloseBox : {false, true}) {
         WhenModal<frmTileSize>([byCloseBox](frmTileSize* d) {
-            d->opbInches->click();
+            Find<QRadioButton>(*d, "opbInches")->click();
             ClickPaper(*d, 5);
-            d->chkLock->click();
+            Find<QCheckBox>(*d, "chkLock")->click();
             if (byCloseBox)
                 d->close();
             else
-                d->cmdCancel->click();
+                Find<QPushButton>(*d, "cmdCancel")->click();
         });
         QCOMPARE(show(), int(QDialog::Rejected));
     }
@@ -356,7 +370,7 @@ void TestDialogs::showPaperDialog() {
     WhenModal<frmTileSize>([&](frmTileSize* d) {
         wasModal = d->isModal() && d->parentWidget() == &owner;
         ClickPaper(*d, 2);
-        d->cmdOk->click();
+        Find<QPushButton>(*d, "cmdOk")->click();
     });
     QCOMPARE(show(), int(QDialog::Accepted));
     QVERIFY(wasModal);
@@ -435,17 +449,18 @@ void TestDialogs::helpShowsFile() {
     QVERIFY(help.isWindow());
     QVERIFY(help.OpenHelpFile(path, messages));
     QVERIFY(messages.Messages().isEmpty() && help.isVisible());
-    QVERIFY(help.txtHelp->toPlainText().contains(QStringLiteral("Start page")));
-    QVERIFY(!help.cmdBack->isEnabled());
+    QVERIFY(
+        Find<QTextBrowser>(help, "txtHelp")->toPlainText().contains(QStringLiteral("Start page")));
+    QVERIFY(!Find<QToolButton>(help, "cmdBack")->isEnabled());
 
     QUrl second = QUrl::fromLocalFile(path);
     second.setFragment(QStringLiteral("two"));
-    help.txtHelp->setSource(second);
-    QVERIFY(help.cmdBack->isEnabled());
+    Find<QTextBrowser>(help, "txtHelp")->setSource(second);
+    QVERIFY(Find<QToolButton>(help, "cmdBack")->isEnabled());
     // Opening again starts from the first page with no history.
     QVERIFY(help.OpenHelpFile(path, messages));
-    QCOMPARE(help.txtHelp->source(), QUrl::fromLocalFile(path));
-    QVERIFY(!help.cmdBack->isEnabled());
+    QCOMPARE(Find<QTextBrowser>(help, "txtHelp")->source(), QUrl::fromLocalFile(path));
+    QVERIFY(!Find<QToolButton>(help, "cmdBack")->isEnabled());
 }
 
 void TestDialogs::shippedHelpFileComplete() {
@@ -479,13 +494,13 @@ void TestDialogs::shippedHelpFileComplete() {
     RecordingMessageService messages;
     HelpWindow help;
     QVERIFY(help.OpenHelpFile(path, messages));
-    const QString text = help.txtHelp->toPlainText();
+    const QString text = Find<QTextBrowser>(help, "txtHelp")->toPlainText();
     for (const char* topic : {"Step (1)", "Step (2)", "Step (3)", "Step (4)", "Edge Calibration",
                               "Determine Tile Print Size", "Save Images Now"})
         QVERIFY2(text.contains(QLatin1String(topic)), topic);
     help.resize(820, 680);
     Shot(&help, QStringLiteral("help_window"));
-    help.txtHelp->scrollToAnchor(QStringLiteral("paper"));
+    Find<QTextBrowser>(help, "txtHelp")->scrollToAnchor(QStringLiteral("paper"));
     Shot(&help, QStringLiteral("help_window_paper"));
 }
 
@@ -499,16 +514,20 @@ void TestDialogs::aboutTexts() {
     QVERIFY(!about.isModal());
     QCOMPARE(about.windowTitle(), QStringLiteral("Tessellon"));
     const QStringList v = QStringLiteral(TESSELLON_VERSION).split(u'.');
-    QCOMPARE(about.lblVersion->text(), QStringLiteral("Version ") + v[0] + u'.' + v[1] + v[2]);
-    QVERIFY(about.lblDescription->text().startsWith(QStringLiteral("This application creates")));
-    QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("System Info..."));
-    for (QLabel* link : {about.lblHomePage, about.lblSupport, about.lblPurchase}) {
+    QCOMPARE(Find<QLabel>(about, "lblVersion")->text(),
+             QStringLiteral("Version ") + v[0] + u'.' + v[1] + v[2]);
+    QVERIFY(Find<QLabel>(about, "lblDescription")
+                ->text()
+                .startsWith(QStringLiteral("This application creates")));
+    QCOMPARE(Find<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("System Info..."));
+    for (QLabel* link : {Find<QLabel>(about, "lblHomePage"), Find<QLabel>(about, "lblSupport"),
+                         Find<QLabel>(about, "lblPurchase")}) {
         QVERIFY(link->text().contains(QStringLiteral("href=\"http")));
         QVERIFY(link->openExternalLinks());
     }
     QVERIFY(messages.Messages().isEmpty());
     Shot(&about, QStringLiteral("about"));
-    about.cmdOk->click();
+    Find<QPushButton>(about, "cmdOk")->click();
     QVERIFY(!about.isVisible());
 }
 
@@ -516,7 +535,7 @@ void TestDialogs::sysInfoShowsSystem() {
     RecordingMessageService messages;
     frmAbout about(messages);
     about.ShowAbout();
-    about.cmdSysInfo->click();
+    Find<QPushButton>(about, "cmdSysInfo")->click();
     QVERIFY(messages.Messages().isEmpty());
     SysInfoWindow* info = about.SysInfo();
     QVERIFY(info);
@@ -524,22 +543,23 @@ void TestDialogs::sysInfoShowsSystem() {
     QVERIFY(!info->isModal());
     const QString text = info->Text();
     QVERIFY(text.startsWith(QStringLiteral("Operating system: ")));
-    QCOMPARE(info->txtInfo->toPlainText(), text);
-    QVERIFY(info->txtInfo->isReadOnly());
-    QVERIFY(info->txtInfo->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(Find<QPlainTextEdit>(*info, "txtInfo")->toPlainText(), text);
+    QVERIFY(Find<QPlainTextEdit>(*info, "txtInfo")->isReadOnly());
+    QVERIFY(Find<QPlainTextEdit>(*info, "txtInfo")->textInteractionFlags() &
+            Qt::TextSelectableByMouse);
 
     // A second click reuses the window.
-    about.cmdSysInfo->click();
+    Find<QPushButton>(about, "cmdSysInfo")->click();
     QCOMPARE(about.SysInfo(), info);
 
     if (QClipboard* clip = QGuiApplication::clipboard()) {
         clip->clear();
-        info->cmdCopy->click();
+        Find<QPushButton>(*info, "cmdCopy")->click();
         if (!clip->text().isEmpty()) // not every platform has a clipboard
             QCOMPARE(clip->text(), text);
     }
     Shot(info, QStringLiteral("system_info"));
-    info->cmdClose->click();
+    Find<QPushButton>(*info, "cmdClose")->click();
     QVERIFY(!info->isVisible());
 }
 

@@ -2,10 +2,11 @@
 #include "app/frm_input_box.h"
 #include "calibration/profile_store.h"
 #include "common/number_format.h"
-#include "tests/support/recording_message_service.h"
 #include "export/image_object.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/find_control.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -45,11 +46,14 @@ QByteArray ReadBytes(const QString& path) {
 // window's title and the text it offered.
 void AnswerInputBox(QStringList& seen, const QString& text, bool ok) {
     WhenModal<frmInputBox>([&seen, text, ok](frmInputBox* box) {
-        seen = {box->windowTitle(), box->lblMsg->text(), box->txtInval->text()};
-        box->txtInval->selectAll();
-        QTest::keyClick(box->txtInval, Qt::Key_Delete);
-        QTest::keyClicks(box->txtInval, text);
-        QTest::mouseClick(ok ? box->OKButton : box->CancelButton, Qt::LeftButton);
+        seen = {box->windowTitle(), Find<QLabel>(*box, "lblMsg")->text(),
+                Find<QLineEdit>(*box, "txtInval")->text()};
+        Find<QLineEdit>(*box, "txtInval")->selectAll();
+        QTest::keyClick(Find<QLineEdit>(*box, "txtInval"), Qt::Key_Delete);
+        QTest::keyClicks(Find<QLineEdit>(*box, "txtInval"), text);
+        QTest::mouseClick(ok ? Find<QPushButton>(*box, "OKButton")
+                             : Find<QPushButton>(*box, "CancelButton"),
+                          Qt::LeftButton);
     });
 }
 
@@ -105,13 +109,15 @@ struct EdgeFixture {
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
     }
     void ClickProfile(int row) {
-        QListWidget* list = dlg->lstConfigurations;
+        QListWidget* list = Find<QListWidget>(*dlg, "lstConfigurations");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
     QStringList Descriptions() const {
-        return {dlg->lblTopEdgeDesc->text(), dlg->lblRightEdgeDesc->text(),
-                dlg->lblBottomEdgeDesc->text(), dlg->lblLeftEdgeDesc->text()};
+        return {Find<QLabel>(*dlg, "lblTopEdgeDesc")->text(),
+                Find<QLabel>(*dlg, "lblRightEdgeDesc")->text(),
+                Find<QLabel>(*dlg, "lblBottomEdgeDesc")->text(),
+                Find<QLabel>(*dlg, "lblLeftEdgeDesc")->text()};
     }
 };
 
@@ -145,14 +151,17 @@ void TestEdgeDialog::wiredToItsTexts() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
     QCOMPARE(f.dlg->windowTitle(), QStringLiteral("Edge Calibration"));
-    QCOMPARE(f.dlg->cmdOk->text(), QStringLiteral("Close"));
-    QCOMPARE(f.dlg->cmdDel->toolTip(),
+    QCOMPARE(Find<QPushButton>(*f.dlg, "cmdOk")->text(), QStringLiteral("Close"));
+    QCOMPARE(Find<QPushButton>(*f.dlg, "cmdDel")->toolTip(),
              QStringLiteral("Delete the currently selected Edge Calibration Profile"));
-    QCOMPARE(f.dlg->fraCutoffInInches->title(),
+    QCOMPARE(Find<QGroupBox>(*f.dlg, "fraCutoffInInches")->title(),
              QStringLiteral("Amount the printer cuts of from the edges of images"));
-    QVERIFY(f.dlg->cmbLeftEdge->toolTip().contains(QStringLiteral("on the LEFT edge")));
+    QVERIFY(Find<QComboBox>(*f.dlg, "cmbLeftEdge")
+                ->toolTip()
+                .contains(QStringLiteral("on the LEFT edge")));
     for (QComboBox* box :
-         {f.dlg->cmbTopEdge, f.dlg->cmbRightEdge, f.dlg->cmbBottomEdge, f.dlg->cmbLeftEdge}) {
+         {Find<QComboBox>(*f.dlg, "cmbTopEdge"), Find<QComboBox>(*f.dlg, "cmbRightEdge"),
+          Find<QComboBox>(*f.dlg, "cmbBottomEdge"), Find<QComboBox>(*f.dlg, "cmbLeftEdge")}) {
         QCOMPARE(box->count(), 17);
         QCOMPARE(box->itemText(16), QStringLiteral("See no lines"));
     }
@@ -163,8 +172,8 @@ void TestEdgeDialog::opensAtTheMainWindowsProfile() {
     EdgeFixture f; // no file yet: the first opening writes the shipped profiles
     QCOMPARE(ReadBytes(f.path), kShippedFile);
     f.OpenByEdit(1);
-    QCOMPARE(f.dlg->lstConfigurations->currentRow(), 1);
-    QCOMPARE(f.dlg->cmbRightEdge->currentText(), Loc("See 3.00 lines"));
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->currentRow(), 1);
+    QCOMPARE(Find<QComboBox>(*f.dlg, "cmbRightEdge")->currentText(), Loc("See 3.00 lines"));
     QCOMPARE(f.Descriptions(), QStringList({"Printer cuts off 3/64 inches of image",
                                             "Printer cuts off 1/16 inches of image",
                                             "Printer cuts off 3/64 inches of image",
@@ -175,23 +184,25 @@ void TestEdgeDialog::opensAtTheMainWindowsProfile() {
     f.dlg->PrepareMenuOpening(2);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{2, 6, 3, 6}));
     f.dlg->PrepareEditButtonOpening(7);
-    QCOMPARE(f.dlg->lstConfigurations->currentRow(), 0);
-    QCOMPARE(f.dlg->lblTopEdgeDesc->text(), QStringLiteral("None of the image is clipped"));
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->currentRow(), 0);
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblTopEdgeDesc")->text(),
+             QStringLiteral("None of the image is clipped"));
     QVERIFY(f.messages.Messages().isEmpty());
 }
 
 void TestEdgeDialog::editingWritesTheFileAtOnce() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
-    f.dlg->cmbTopEdge->setCurrentIndex(16);
+    Find<QComboBox>(*f.dlg, "cmbTopEdge")->setCurrentIndex(16);
     QCOMPARE(ReadBytes(f.path), QByteArray("default\t00,00,00,00,\r\n"
                                            "Kodak photo lab default\t16,04,03,02,\r\n"
                                            "Fuji photo lab default\t02,06,03,06,\r\n"));
-    QCOMPARE(f.dlg->lblTopEdgeDesc->text(), QStringLiteral("Printer cuts off 1/4 inches of image"));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblTopEdgeDesc")->text(),
+             QStringLiteral("Printer cuts off 1/4 inches of image"));
     // Another profile clicked and edited; the main window keeps its choice.
     f.ClickProfile(2);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{2, 6, 3, 6}));
-    f.dlg->cmbRightEdge->setCurrentIndex(8);
+    Find<QComboBox>(*f.dlg, "cmbRightEdge")->setCurrentIndex(8);
     QVERIFY(ReadBytes(f.path).endsWith("Fuji photo lab default\t02,08,03,06,\r\n"));
     QCOMPARE(f.mainSelector.currentIndex(), 1);
     QCOMPARE(f.poster.CurrentProfile(), 0); // the dialog never touches the poster's choice
@@ -199,7 +210,7 @@ void TestEdgeDialog::editingWritesTheFileAtOnce() {
     const QByteArray before = ReadBytes(f.path);
     f.dlg->bIgnoreEvents = true;
     f.dlg->FillProfileList(0);
-    f.dlg->cmbTopEdge->setCurrentIndex(9);
+    Find<QComboBox>(*f.dlg, "cmbTopEdge")->setCurrentIndex(9);
     f.dlg->bIgnoreEvents = false;
     QCOMPARE(ReadBytes(f.path), before);
 }
@@ -209,12 +220,12 @@ void TestEdgeDialog::newAndRenamedProfiles() {
     f.OpenByEdit(1);
     QStringList seen;
     AnswerInputBox(seen, QStringLiteral("Epson"), false); // Cancel adds nothing
-    QTest::mouseClick(f.dlg->cmdNew, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdNew"), Qt::LeftButton);
     QCOMPARE(seen, (QStringList{"Enter name for new configuration:", "New Configuration", ""}));
     QCOMPARE(ReadBytes(f.path), kShippedFile);
     AnswerInputBox(seen, QStringLiteral("Epson"), true);
-    QTest::mouseClick(f.dlg->cmdNew, Qt::LeftButton);
-    QCOMPARE(f.dlg->lstConfigurations->currentRow(), 3);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdNew"), Qt::LeftButton);
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->currentRow(), 3);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{0, 0, 0, 0}));
     QCOMPARE(ReadBytes(f.path), kShippedFile + "Epson\t00,00,00,00,\r\n");
     // The main window's selector got the new name and kept its profile.
@@ -224,15 +235,17 @@ void TestEdgeDialog::newAndRenamedProfiles() {
     // Renaming offers the old name; Cancel keeps it.
     f.ClickProfile(2);
     AnswerInputBox(seen, QStringLiteral("My lab"), false);
-    QTest::mouseClick(f.dlg->cmdRename, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdRename"), Qt::LeftButton);
     QCOMPARE(seen, (QStringList{"Enter new name for this Edge Calibrtion Profile:",
                                 "New Configuration", "Fuji photo lab default"}));
-    QCOMPARE(f.dlg->lstConfigurations->item(2)->text(), QStringLiteral("Fuji photo lab default"));
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->item(2)->text(),
+             QStringLiteral("Fuji photo lab default"));
     AnswerInputBox(seen, QStringLiteral("My lab"), true);
-    QTest::mouseClick(f.dlg->cmdRename, Qt::LeftButton);
-    QCOMPARE(f.dlg->lstConfigurations->item(2)->text(), QStringLiteral("My lab"));
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdRename"), Qt::LeftButton);
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->item(2)->text(),
+             QStringLiteral("My lab"));
     // The first profile is selected afterwards, and the selectors show it.
-    QCOMPARE(f.dlg->lstConfigurations->currentRow(), 0);
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->currentRow(), 0);
     QCOMPARE(f.dlg->EdgeSelections(), (Clips{0, 0, 0, 0}));
     QVERIFY(ReadBytes(f.path).contains("My lab\t02,06,03,06,\r\n"));
     QCOMPARE(f.mainSelector.itemText(2), QStringLiteral("My lab"));
@@ -242,20 +255,20 @@ void TestEdgeDialog::deleteProfile() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(2);
     f.messages.QueueAnswer(Answer::No);
-    QTest::mouseClick(f.dlg->cmdDel, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdDel"), Qt::LeftButton);
     QCOMPARE(ReadBytes(f.path), kShippedFile);
     QCOMPARE(f.messages.Messages().at(0).kind, Kind::YesNoCancel);
     QVERIFY(f.messages.Messages().at(0).text.endsWith(u"(Fuji photo lab default)?"));
     f.messages.QueueAnswer(Answer::Yes);
-    QTest::mouseClick(f.dlg->cmdDel, Qt::LeftButton);
-    QCOMPARE(f.dlg->lstConfigurations->currentRow(), 0);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdDel"), Qt::LeftButton);
+    QCOMPARE(Find<QListWidget>(*f.dlg, "lstConfigurations")->currentRow(), 0);
     QCOMPARE(ReadBytes(f.path), QByteArray("default\t00,00,00,00,\r\n"
                                            "Kodak photo lab default\t03,04,03,02,\r\n"));
     QCOMPARE(f.mainSelector.count(), 2);
     // The only profile left is kept.
     EdgeFixture one("only\t01,02,03,04,\r\n");
     one.OpenByEdit(0);
-    QTest::mouseClick(one.dlg->cmdDel, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*one.dlg, "cmdDel"), Qt::LeftButton);
     QCOMPARE(one.messages.Messages().size(), 1);
     QCOMPARE(one.messages.Messages().first().title, QStringLiteral("Can not remove profile"));
     QCOMPARE(ReadBytes(one.path), QByteArray("only\t01,02,03,04,\r\n"));
@@ -265,7 +278,9 @@ void TestEdgeDialog::millimetreWording() {
     EdgeFixture f(kShippedFile);
     f.poster.iCurUnits = kUnitMillimeters;
     f.OpenByEdit(1);
-    QVERIFY(f.dlg->lblStep1Desc->text().contains(QStringLiteral("(1.59 mm wide each)")));
+    QVERIFY(Find<QLabel>(*f.dlg, "lblStep1Desc")
+                ->text()
+                .contains(QStringLiteral("(1.59 mm wide each)")));
     QCOMPARE(f.Descriptions(), QStringList({Loc("Printer cuts off 1.2 mm of image"),
                                             Loc("Printer cuts off 1.6 mm of image"),
                                             Loc("Printer cuts off 1.2 mm of image"),
@@ -273,8 +288,10 @@ void TestEdgeDialog::millimetreWording() {
     // Back in inches the menu opening shows the inch wording again.
     f.poster.iCurUnits = kUnitInches;
     f.dlg->PrepareMenuOpening(1);
-    QVERIFY(f.dlg->lblStep1Desc->text().contains(QStringLiteral("(1/16 inch wide each)")));
-    QCOMPARE(f.dlg->lblLeftEdgeDesc->text(),
+    QVERIFY(Find<QLabel>(*f.dlg, "lblStep1Desc")
+                ->text()
+                .contains(QStringLiteral("(1/16 inch wide each)")));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblLeftEdgeDesc")->text(),
              QStringLiteral("Printer cuts off 1/32 inches of image"));
     // The confirmation of the test target speaks of millimetres.
     f.poster.iCurUnits = kUnitMillimeters;
@@ -290,7 +307,8 @@ void TestEdgeDialog::millimetreWording() {
 void TestEdgeDialog::closeButtonAndCloseBox() {
     EdgeFixture f(kShippedFile);
     // Edit button, Close button: a recomputation on Close and one when the window returns.
-    WhenModal<frmBtm>([](frmBtm* d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); });
+    WhenModal<frmBtm>(
+        [](frmBtm* d) { QTest::mouseClick(Find<QPushButton>(*d, "cmdOk"), Qt::LeftButton); });
     QCOMPARE(f.dlg->OpenFromEditButton(1), int(QDialog::Accepted));
     QCOMPARE(f.outputRequests, 2);
     // Edit button, close box: the main window still recomputes once.
@@ -301,7 +319,8 @@ void TestEdgeDialog::closeButtonAndCloseBox() {
     WhenModal<frmBtm>([](frmBtm* d) { d->reject(); });
     f.dlg->OpenFromMenu(2);
     QCOMPARE(f.outputRequests, 3);
-    WhenModal<frmBtm>([](frmBtm* d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); });
+    WhenModal<frmBtm>(
+        [](frmBtm* d) { QTest::mouseClick(Find<QPushButton>(*d, "cmdOk"), Qt::LeftButton); });
     f.dlg->OpenFromMenu(0);
     QCOMPARE(f.outputRequests, 4);
 }
@@ -319,7 +338,7 @@ void TestEdgeDialog::testTargetSaved() {
     EdgeFixture f(kShippedFile);
     f.OpenByEdit(1);
     f.saveAnswer = f.dir.filePath(fileName);
-    QTest::mouseClick(f.dlg->cmdGenerateTest, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdGenerateTest"), Qt::LeftButton);
     QCOMPARE(f.savePrompts, QStringList{QStringLiteral("Edge_Test_Image")});
     const auto& msgs = f.messages.Messages();
     QCOMPARE(msgs.size(), 2);

@@ -1,10 +1,11 @@
 // Opening photos: the main window's own loading path and the command line side by side.
 #include "app/frm_main.h"
-#include "tests/support/recording_message_service.h"
 #include "export/imaging.h"
-#include "tests/support/memory_settings_store.h"
 #include "source/status_pictures.h"
 #include "tests/cli/cli_run.h"
+#include "tests/support/find_control.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -20,6 +21,7 @@
 #include <turbojpeg.h>
 
 using namespace tessellon;
+using tessellon::testing::Find;
 using tessellon::testing::RunCli;
 
 namespace {
@@ -193,7 +195,7 @@ private slots:
         QFETCH(QByteArray, format);
         const QString path = Write(name, Encode(Marked(), format.constData(), 100));
         QVERIFY2(w->OpenImageFile(path), qPrintable(w->LoadErrorText()));
-        QCOMPARE(w->lstFiles->currentItem()->text(), name);
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(), name);
         QCOMPARE(w->Image().Full().size(), QSize(64, 48));
         QVERIFY(IsRed(w->Image().Full().pixel(24, 8)));
         const auto cli = Export(path);
@@ -276,7 +278,9 @@ private slots:
         QVERIFY(big.SaveImageFile(dir->filePath(name), ImageFormat(format)));
         big = ImageObject();
         w->SetCurrentFolder(dir->path());
-        w->lstFiles->setCurrentItem(w->lstFiles->findItems(name, Qt::MatchExactly).first());
+        Find<QListWidget>(*w, "lstFiles")
+            ->setCurrentItem(
+                Find<QListWidget>(*w, "lstFiles")->findItems(name, Qt::MatchExactly).first());
         QVERIFY2(w->State().bImgSelected, qPrintable(w->LoadErrorText()));
         QCOMPARE(w->Image().Full().size(), QSize(6000, 6000));
         QVERIFY(IsRed(w->Image().Full().pixel(5999, 5999)));
@@ -342,13 +346,13 @@ private slots:
         const QString a = Write(QStringLiteral("sub/a.jpg"), Encode(Marked(), "JPEG"));
         w->OpenStartFile({QStringLiteral("tessellon"), a});
         QCOMPARE(w->CurrentFolder(), dir->filePath(QStringLiteral("sub")));
-        QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("a.jpg"));
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(), QStringLiteral("a.jpg"));
         QVERIFY(w->State().bImgSelected);
         QCOMPARE(store.GetPref(PrefValue::LastFolder), dir->filePath(QStringLiteral("sub")));
         w->chosen = Write(QStringLiteral("b.png"), Encode(Marked(), "PNG"));
-        w->mnuOpen->trigger();
+        Find<QAction>(*w, "mnuOpen")->trigger();
         QCOMPARE(w->CurrentFolder(), QDir::cleanPath(dir->path()));
-        QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("b.png"));
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(), QStringLiteral("b.png"));
         QVERIFY(w->State().bImgSelected);
         // A file dropped on the window.
         QMimeData mime;
@@ -357,7 +361,7 @@ private slots:
         QApplication::sendEvent(w.get(), &enter);
         QDropEvent drop(w->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(w.get(), &drop);
-        QCOMPARE(w->lstFiles->currentItem()->text(), QStringLiteral("a.jpg"));
+        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(), QStringLiteral("a.jpg"));
         QVERIFY(w->State().bImgSelected);
     }
 
@@ -377,8 +381,13 @@ private slots:
         QCOMPARE(atHome.CurrentFolder(), QDir::cleanPath(dir->path()));
         QCOMPARE(atPictures.CurrentFolder(), dir->filePath(QStringLiteral("Pictures")));
         QVERIFY(QTest::qWaitForWindowExposed(&atPictures));
-        QTRY_VERIFY(atPictures.Dir1->viewport()->rect().contains(
-            atPictures.Dir1->visualRect(atPictures.Dir1->currentIndex()).center()));
+        QTRY_VERIFY(
+            Find<QTreeView>(atPictures, "Dir1")
+                ->viewport()
+                ->rect()
+                .contains(Find<QTreeView>(atPictures, "Dir1")
+                              ->visualRect(Find<QTreeView>(atPictures, "Dir1")->currentIndex())
+                              .center()));
     }
 
     // After a quarter turn the preview is made from at least as many pixels as it shows.
@@ -389,8 +398,9 @@ private slots:
         QVERIFY(big.SaveImageFile(path, ImageFormat::Jpeg));
         QVERIFY(w->OpenImageFile(path));
         QVERIFY(w->Image().PreviewSource().width() < 1200); // a reduced decode
-        w->cmbRotate->setCurrentIndex(1);
-        const QSize shown = QSize(400, 1200).scaled(w->picCur->size(), Qt::KeepAspectRatio);
+        Find<QComboBox>(*w, "cmbRotate")->setCurrentIndex(1);
+        const QSize shown =
+            QSize(400, 1200).scaled(Find<PictureBox>(*w, "picCur")->size(), Qt::KeepAspectRatio);
         QVERIFY(w->Image().PreviewSource().height() >= shown.height());
     }
 
@@ -400,13 +410,13 @@ private slots:
         QVERIFY(photo.CreateBlankImage(600, 400, Qt::white));
         QVERIFY(photo.SaveImageFile(dir->filePath(QStringLiteral("p.bmp")), ImageFormat::Bmp));
         QVERIFY(w->OpenImageFile(dir->filePath(QStringLiteral("p.bmp"))));
-        w->chkPreviewTiles->setChecked(true);
-        w->cmdLargePreview->click();
+        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
+        Find<QPushButton>(*w, "cmdLargePreview")->click();
         frmPreview* p = w->PreviewWindow();
         QVERIFY(p);
         // Red pixels across a row, or -1 when any pixel is neither red nor white (a blend).
         const auto redInRow = [p] {
-            const QImage shown = p->picPreview->Image();
+            const QImage shown = Find<PictureBox>(*p, "picPreview")->Image();
             int red = 0;
             for (int x = 0; x < shown.width(); ++x) {
                 const QRgb c = shown.pixel(x, shown.height() / 4);
@@ -419,7 +429,8 @@ private slots:
         p->showNormal();
         p->resize(p->size() + QSize(333, 250));
         QTRY_COMPARE(redInRow(), 3); // 2 x 2 tiles: edges and the middle line, 1 pixel each
-        QCOMPARE(p->picPreview->Image().size(), p->picPreview->size());
+        QCOMPARE(Find<PictureBox>(*p, "picPreview")->Image().size(),
+                 Find<PictureBox>(*p, "picPreview")->size());
     }
 };
 

@@ -5,9 +5,10 @@
 #include "app/link_label.h"
 #include "app/picture_box.h"
 #include "app/qt_message_service.h"
-#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/find_control.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -184,23 +185,23 @@ void TestSaveDialog::proposalsAndSaving() {
     SaveFixture f;
     QVERIFY(f.Open(fileName));
     QVERIFY(QTest::qWaitForWindowExposed(f.dlg.get()));
-    QCOMPARE(f.dlg->txtBaseFileName->text(), base);
-    QCOMPARE(f.dlg->txtNewFolderName->text(), newFolder);
+    QCOMPARE(Find<QLineEdit>(*f.dlg, "txtBaseFileName")->text(), base);
+    QCOMPARE(Find<QLineEdit>(*f.dlg, "txtNewFolderName")->text(), newFolder);
     QCOMPARE(f.dlg->DirTilePath(), f.folder);
     const QString expected = Native(f.folder + u'/' + newFolder + u'/');
     QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
-    QCOMPARE(f.dlg->lblPath->text(), expected);
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), expected);
     if (extension == u".jpg") {
         QCOMPARE(f.dlg->windowTitle(), QStringLiteral("Save Poster Image Files"));
         QVERIFY(!f.dlg->isModal());
-        QCOMPARE(f.dlg->txtNewFolderName->toolTip(),
+        QCOMPARE(Find<QLineEdit>(*f.dlg, "txtNewFolderName")->toolTip(),
                  QStringLiteral("Name of the new folder to be created to hold your poster tile "
                                 "images"));
         Shot(f.dlg.get(), QStringLiteral("frmSaveTiles"));
     }
     if (!chosen.isEmpty())
         QTest::mouseClick(f.dlg->findChild<QRadioButton*>(chosen), Qt::LeftButton);
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
     QVERIFY(f.messages.Messages().isEmpty());
     QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
     QStringList files;
@@ -217,7 +218,8 @@ void TestSaveDialog::proposalsAndSaving() {
     QVERIFY(!f.dlg->isVisible());
     QVERIFY(!f.dlg->ProgressWindow()->isVisible());
     QVERIFY(f.dlg->SuccessWindow()->isVisible());
-    QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), f.folder + u'/' + newFolder);
+    QCOMPARE(Find<LinkLabel>(*f.dlg->SuccessWindow(), "lnkFol")->Target(),
+             f.folder + u'/' + newFolder);
 }
 
 // The reasons are checked with the opening rules; here the dialog stays closed with a message.
@@ -234,45 +236,48 @@ void TestSaveDialog::refusedOpening() {
 void TestSaveDialog::folderLabelFollowsFolderName() {
     SaveFixture f;
     QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QTest::keyClicks(f.dlg->txtNewFolderName, QStringLiteral("X"));
-    QCOMPARE(f.dlg->lblPath->text(), Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
+    QTest::keyClicks(Find<QLineEdit>(*f.dlg, "txtNewFolderName"), QStringLiteral("X"));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
+             Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
     // The base name is not part of the label.
-    QTest::keyClicks(f.dlg->txtBaseFileName, QStringLiteral("zz"));
-    QCOMPARE(f.dlg->lblPath->text(), Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
+    QTest::keyClicks(Find<QLineEdit>(*f.dlg, "txtBaseFileName"), QStringLiteral("zz"));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
+             Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
     // An empty folder name: the label ends in the parent's separator only.
-    f.dlg->txtNewFolderName->clear();
-    QCOMPARE(f.dlg->lblPath->text(), Native(f.folder + u'/'));
+    Find<QLineEdit>(*f.dlg, "txtNewFolderName")->clear();
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(f.folder + u'/'));
     // A folder chosen in the folder list.
     QVERIFY(QDir(f.folder).mkdir(QStringLiteral("sub")));
     QVERIFY(f.dlg->SetDirTilePath(f.folder + QStringLiteral("/sub")));
-    QCOMPARE(f.dlg->lblPath->text(), Native(f.folder + QStringLiteral("/sub/")));
-    f.dlg->txtNewFolderName->setText(QStringLiteral("a_poster_images"));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(f.folder + QStringLiteral("/sub/")));
+    Find<QLineEdit>(*f.dlg, "txtNewFolderName")->setText(QStringLiteral("a_poster_images"));
     QVERIFY(f.dlg->SetDirTilePath(QDir::rootPath()));
-    QCOMPARE(f.dlg->lblPath->text(), Native(QDir::rootPath() + QStringLiteral("a_poster_images/")));
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
+             Native(QDir::rootPath() + QStringLiteral("a_poster_images/")));
     QCOMPARE(f.dlg->Request().folder, QDir::rootPath());
 }
 
 void TestSaveDialog::invalidDriveFallsBack() {
     SaveFixture f;
     QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    const QString goodDrive = f.dlg->drvTile->currentData().toString();
+    const QString goodDrive = Find<QComboBox>(*f.dlg, "drvTile")->currentData().toString();
     QVERIFY(!goodDrive.isEmpty());
     const QString missing = f.folder + QStringLiteral("/no_such_drive");
-    f.dlg->drvTile->addItem(QStringLiteral("gone"), missing);
-    const int bad = f.dlg->drvTile->count() - 1;
-    f.dlg->drvTile->setCurrentIndex(bad);
-    emit f.dlg->drvTile->activated(bad);
+    Find<QComboBox>(*f.dlg, "drvTile")->addItem(QStringLiteral("gone"), missing);
+    const int bad = Find<QComboBox>(*f.dlg, "drvTile")->count() - 1;
+    Find<QComboBox>(*f.dlg, "drvTile")->setCurrentIndex(bad);
+    emit Find<QComboBox>(*f.dlg, "drvTile")->activated(bad);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.messages.Messages().front().title, QStringLiteral("Invalid Drive"));
     QCOMPARE(f.messages.Messages().front().text,
              QStringLiteral("The drive you chose could not be accessed."));
-    QCOMPARE(f.dlg->drvTile->currentData().toString(), goodDrive);
+    QCOMPARE(Find<QComboBox>(*f.dlg, "drvTile")->currentData().toString(), goodDrive);
     QCOMPARE(f.dlg->DirTilePath(), f.folder);
 
     // A drive that opens becomes the folder and the new fallback.
-    const int good = f.dlg->drvTile->findData(goodDrive);
-    f.dlg->drvTile->setCurrentIndex(good);
-    emit f.dlg->drvTile->activated(good);
+    const int good = Find<QComboBox>(*f.dlg, "drvTile")->findData(goodDrive);
+    Find<QComboBox>(*f.dlg, "drvTile")->setCurrentIndex(good);
+    emit Find<QComboBox>(*f.dlg, "drvTile")->activated(good);
     QCOMPARE(f.messages.Messages().size(), 1);
     QCOMPARE(f.dlg->DirTilePath(), QDir::cleanPath(goodDrive));
 }
@@ -282,18 +287,18 @@ void TestSaveDialog::invalidDriveFallsBack() {
 void TestSaveDialog::pdfIsOneFile() {
     SaveFixture f;
     QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QCOMPARE(f.dlg->opbPdf->text(), QStringLiteral("Pdf (.pdf)"));
-    f.dlg->opbPdf->setChecked(true);
+    QCOMPARE(Find<QRadioButton>(*f.dlg, "opbPdf")->text(), QStringLiteral("Pdf (.pdf)"));
+    Find<QRadioButton>(*f.dlg, "opbPdf")->setChecked(true);
     const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
-    QCOMPARE(f.dlg->lblPath->text(), Native(pdf));
-    QVERIFY(!f.dlg->txtNewFolderName->isEnabled());
+    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(pdf));
+    QVERIFY(!Find<QLineEdit>(*f.dlg, "txtNewFolderName")->isEnabled());
     Shot(f.dlg.get(), QStringLiteral("frmSaveTilesPdf"));
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
     QVERIFY(f.messages.Messages().isEmpty());
     QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
     QCOMPARE(QDir(f.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("a_poster.pdf")});
-    QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), pdf);
+    QCOMPARE(Find<LinkLabel>(*f.dlg->SuccessWindow(), "lnkFol")->Target(), pdf);
     Shot(f.dlg->SuccessWindow(), QStringLiteral("frmSimpleMsgPdf"));
 }
 
@@ -303,13 +308,13 @@ void TestSaveDialog::cancelDuringSave() {
     frmMsg* progress = f.dlg->ProgressWindow();
     QString labelAfterCancel;
     EachTurn canceler([&] {
-        if (!progress->isVisible() || !progress->cmdCancel->isVisible())
+        if (!progress->isVisible() || !Find<QPushButton>(*progress, "cmdCancel")->isVisible())
             return false;
-        QTest::mouseClick(progress->cmdCancel, Qt::LeftButton);
-        labelAfterCancel = progress->lblMsg->text();
+        QTest::mouseClick(Find<QPushButton>(*progress, "cmdCancel"), Qt::LeftButton);
+        labelAfterCancel = Find<QLabel>(*progress, "lblMsg")->text();
         return true;
     });
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
 
     QCOMPARE(labelAfterCancel, QStringLiteral("canceling..."));
     QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Canceled);
@@ -332,7 +337,7 @@ void TestSaveDialog::existingFolderAnsweredNo() {
     QVERIFY(f.Open(QStringLiteral("a.jpg")));
     QVERIFY(QDir(f.folder).mkdir(QStringLiteral("a_poster_images")));
     f.messages.QueueAnswer(Answer::No);
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
 
     QCOMPARE(f.messages.Messages().size(), 1);
     const auto& m = f.messages.Messages().front();
@@ -354,13 +359,13 @@ void TestSaveDialog::saveDoesNotRunTwiceAtOnce() {
     EachTurn again([&] {
         if (!progress->isVisible())
             return false;
-        buttonEnabled = f.dlg->cmdSaveNow->isEnabled();
+        buttonEnabled = Find<QPushButton>(*f.dlg, "cmdSaveNow")->isEnabled();
         // A second press while the first save runs.
-        f.dlg->cmdSaveNow->click();
+        Find<QPushButton>(*f.dlg, "cmdSaveNow")->click();
         second = f.dlg->SaveNow();
         return true;
     });
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
     QVERIFY(second.has_value());
     QVERIFY(!buttonEnabled);
     QCOMPARE(second->tilesWritten, 0);
@@ -368,7 +373,7 @@ void TestSaveDialog::saveDoesNotRunTwiceAtOnce() {
     QVERIFY(f.messages.Messages().isEmpty());
     QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
     QCOMPARE(f.Files(QStringLiteral("a_poster_images")).size(), 6);
-    QVERIFY(f.dlg->cmdSaveNow->isEnabled());
+    QVERIFY(Find<QPushButton>(*f.dlg, "cmdSaveNow")->isEnabled());
 }
 
 void TestSaveDialog::posterChangeDuringSaveDoesNotReachTiles() {
@@ -383,7 +388,7 @@ void TestSaveDialog::posterChangeDuringSaveDoesNotReachTiles() {
         f.poster.bTileRotated = true;
         return true;
     });
-    QTest::mouseClick(f.dlg->cmdSaveNow, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
     QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
     for (const QString& name : f.Files(QStringLiteral("a_poster_images")))
         QCOMPARE(QImage(f.folder + QStringLiteral("/a_poster_images/") + name).size(),
@@ -393,7 +398,7 @@ void TestSaveDialog::posterChangeDuringSaveDoesNotReachTiles() {
 void TestSaveDialog::closeButtonClosesWithoutSaving() {
     SaveFixture f;
     QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QTest::mouseClick(f.dlg->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdClose"), Qt::LeftButton);
     QVERIFY(!f.dlg->isVisible());
     QVERIFY(!f.dlg->LastOutcome().has_value());
     QVERIFY(!QFileInfo::exists(f.folder + QStringLiteral("/a_poster_images")));
@@ -423,8 +428,8 @@ void TestSaveDialog::progressBarDrawing() {
     msg.bShowCancel = true;
     msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
     msg.SetProgressVal(0.5);
-    const QImage bar = msg.picProgressBar->Image();
-    QCOMPARE(bar.size(), msg.picProgressBar->size());
+    const QImage bar = Find<PictureBox>(msg, "picProgressBar")->Image();
+    QCOMPARE(bar.size(), Find<PictureBox>(msg, "picProgressBar")->size());
     const int y = bar.height() / 2;
     const QRgb blue = qRgb(0, 0, 255);
     QCOMPARE(bar.pixel(bar.width() / 4, y), blue);
@@ -439,12 +444,12 @@ void TestSaveDialog::progressLayout() {
         frmMsg msg;
         msg.bShowCancel = showCancel;
         msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
-        QCOMPARE(msg.cmdCancel->isVisible(), showCancel);
-        const QRect bar = msg.picProgressBar->geometry();
-        QVERIFY(bar.top() > msg.lblMsg->geometry().bottom());
+        QCOMPARE(Find<QPushButton>(msg, "cmdCancel")->isVisible(), showCancel);
+        const QRect bar = Find<PictureBox>(msg, "picProgressBar")->geometry();
+        QVERIFY(bar.top() > Find<QLabel>(msg, "lblMsg")->geometry().bottom());
         if (showCancel)
-            QVERIFY(msg.cmdCancel->geometry().top() > bar.bottom() &&
-                    msg.height() > msg.cmdCancel->geometry().bottom());
+            QVERIFY(Find<QPushButton>(msg, "cmdCancel")->geometry().top() > bar.bottom() &&
+                    msg.height() > Find<QPushButton>(msg, "cmdCancel")->geometry().bottom());
         else
             QVERIFY(msg.height() > bar.bottom() && msg.height() - bar.bottom() < 20);
     }
@@ -456,9 +461,9 @@ void TestSaveDialog::cancellingTheProgress() {
     msg.bCanceled = true; // left over from an earlier run
     msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
     QVERIFY(!msg.bCanceled);
-    QTest::mouseClick(msg.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(msg, "cmdCancel"), Qt::LeftButton);
     QVERIFY(msg.bCanceled);
-    QCOMPARE(msg.lblMsg->text(), QStringLiteral("canceling..."));
+    QCOMPARE(Find<QLabel>(msg, "lblMsg")->text(), QStringLiteral("canceling..."));
     // Neither the close box nor Escape closes it; its owner does.
     msg.bCanceled = false;
     msg.close();
@@ -482,16 +487,17 @@ void TestSaveDialog::successWindow() {
     ok.ShowSaveOkMsg(folder);
     QVERIFY(QTest::qWaitForWindowExposed(&ok));
     QCOMPARE(ok.windowTitle(), QStringLiteral("Finished"));
-    QVERIFY(!ok.imgCheck->pixmap().isNull());
+    QVERIFY(!Find<QLabel>(ok, "imgCheck")->pixmap().isNull());
     // The first separator after more than 35 characters ends the first line.
-    QCOMPARE(ok.lnkFol->Caption(), Native(QStringLiteral("/home/somebody/Pictures/Holidays2023/")) +
-                                       QStringLiteral("\r\nBeach_poster_images"));
-    QCOMPARE(ok.lnkFol->text().count(u'\n'), 1);
-    QVERIFY(!ok.lnkFol->text().contains(u'\r'));
+    QCOMPARE(Find<LinkLabel>(ok, "lnkFol")->Caption(),
+             Native(QStringLiteral("/home/somebody/Pictures/Holidays2023/")) +
+                 QStringLiteral("\r\nBeach_poster_images"));
+    QCOMPARE(Find<LinkLabel>(ok, "lnkFol")->text().count(u'\n'), 1);
+    QVERIFY(!Find<LinkLabel>(ok, "lnkFol")->text().contains(u'\r'));
     Shot(&ok, QStringLiteral("frmSimpleMsg"));
-    QTest::mouseClick(ok.lnkFol, Qt::LeftButton);
+    QTest::mouseClick(Find<LinkLabel>(ok, "lnkFol"), Qt::LeftButton);
     QCOMPARE(opened, QStringList{folder});
-    QTest::mouseClick(ok.cmdOk, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(ok, "cmdOk"), Qt::LeftButton);
     QVERIFY(!ok.isVisible());
 }
 
