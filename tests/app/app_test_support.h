@@ -1,9 +1,13 @@
 #pragma once
 
 #include "common/number_format.h"
+#include "tests/support/find_control.h"
+#include "tests/support/recording_message_service.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +28,24 @@ inline void Shot(QWidget* w, const QString& name) {
 // Texts written with the system decimal separator; expectations are written with a point.
 inline QString Loc(QString s) {
     return s.replace(u'.', SystemDecimalPoint());
+}
+
+// The text of the named label, box or button of `root`.
+inline QString Text(const QObject& root, const char* name) {
+    return Find<QWidget>(root, name)->property("text").toString();
+}
+
+// Clicks the named button or check box of `root`.
+inline void Click(const QObject& root, const char* name) {
+    Find<QAbstractButton>(root, name)->click();
+}
+
+// The titles of the messages shown so far, in order.
+inline QStringList Titles(const RecordingMessageService& messages) {
+    QStringList titles;
+    for (const auto& m : messages.Messages())
+        titles.append(m.title);
+    return titles;
 }
 
 // Runs `act` on the next modal window of type W once it is up (the caller then opens it).

@@ -9,8 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,18 +28,10 @@ void SaveImage(const QTemporaryDir& dir, const QString& name, int w, int h) {
     QVERIFY(img.save(dir.filePath(name), name.endsWith(u"bmp") ? "BMP" : "JPEG"));
 }
 
-void SendMouse(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
+void SendMouse(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent ev(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
-}
-
-QList<int> RedColumns(const QImage& img, int y) {
-    QList<int> xs;
-    for (int x = 0; x < img.width(); ++x)
-        if (img.pixel(x, y) == qRgb(255, 0, 0))
-            xs.append(x);
-    return xs;
 }
 
 } // namespace
@@ -54,6 +44,11 @@ class TstApp : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<frmMain> w;
 
+    template <typename T = QWidget> T* C(const char* name) const { return Find<T>(*w, name); }
+    QComboBox* Box(const char* name) const { return C<QComboBox>(name); }
+    QString Text(const char* name) const { return testing::Text(*w, name); }
+    void Click(const char* name) const { testing::Click(*w, name); }
+    PictureBox* Picture() const { return C<PictureBox>("picCur"); }
     // Each preference write of the window writes the tile counts first.
     int Saves() const { return int(store.WriteLog().count(PrefValueName(PrefValue::NumTiles))); }
     QString Path(const QString& name = {}) const {
@@ -62,24 +57,28 @@ class TstApp : public QObject {
     void PrepareStore(MemorySettingsStore& s, const QString& lastFolder) const {
         s.Clear();
         s.SavePref(PrefValue::AppDir, Path(QStringLiteral("app")));
-        if (!lastFolder.isEmpty())
-            s.SavePref(PrefValue::LastFolder, lastFolder);
+        s.SavePref(PrefValue::LastFolder, lastFolder);
         s.ClearWriteLog();
     }
     void ClickFile(const QString& name) {
-        const auto items = Find<QListWidget>(*w, "lstFiles")->findItems(name, Qt::MatchExactly);
+        auto* list = C<QListWidget>("lstFiles");
+        const auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(name));
-        const QRect r = Find<QListWidget>(*w, "lstFiles")->visualItemRect(items.first());
-        QTest::mouseClick(Find<QListWidget>(*w, "lstFiles")->viewport(), Qt::LeftButton, {},
-                          r.center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
     }
     // 600 x 400 pixels; the 2 x 2 tiles of 6 x 4 inches cover all of it.
     void LoadPhoto() {
         ClickFile(QStringLiteral("photo.bmp"));
         QVERIFY(w->State().bImgSelected);
     }
-    void ClickArrowPad(QPoint at) {
-        QTest::mousePress(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {}, at);
+    QList<int> RedColumns(const QImage& img) const {
+        const PreviewGeometry& g = w->Geometry();
+        QList<int> xs;
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, (g.iWinTop + g.iWinBottom) / 2) == qRgb(255, 0, 0))
+                xs.append(x);
+        return xs;
     }
 
 private slots:
@@ -110,122 +109,92 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    void controlsAreNamedAndWiredToTheirTexts() {
-        const QString names = QStringLiteral(
-            "Drive1 Dir1 cmbFileType lstFiles cmdMyDoc cmdDesktop picCur fraPrintInfo "
-            "lblPaperName lblPaperSize lblTileSize lblUnits cmdEditPaperSize chkPrinterClips "
-            "cmbCurBtm cmdConfig fraNumberTiles cmbTilesWide cmbTilesHigh chkLockWh "
-            "lblTilesWide lblTilesHigh fraTilePlacement scrZoom lblZoom lblZoomAmount "
-            "imgArrow_Up imgArrow_down imgArrow_left imgArrow_right imgArrow lblLrValue "
-            "lblTbValue fraPosterSize lblMPixVal lblFinalSize lblResolution lblQuality "
-            "chkPreviewTiles chkRotateTiles cmbRotate cmdLargePreview cmdSaveNow lblStep4 "
-            "cmdQuit lblStep1 Label7 Label11 tmrLoadingImg tmrImg tmrAppEnd mnuExit "
-            "mnuPaperSize mnuEdgeClip mnuContent mnuAbout");
-        for (const QString& name : names.split(u' '))
-            QVERIFY2(w->findChild<QObject*>(name), qPrintable(name));
+    void wiredToItsTexts() {
         // "1.0.0" shows as "1.00".
         const QStringList v = QStringLiteral(TESSELLON_VERSION).split(u'.');
         QCOMPARE(w->windowTitle(), QStringLiteral("Tessellon v") + v[0] + u'.' + v[1] + v[2]);
-        QCOMPARE(GetAppVersionString(QStringLiteral("2.1.12")), QStringLiteral("2.112"));
-        // One text of each kind reaches its control.
-        QCOMPARE(Find<QPushButton>(*w, "cmdMyDoc")->toolTip(),
-                 QStringLiteral("Navigate to My Documents folder"));
-        QCOMPARE(Find<QGroupBox>(*w, "fraPosterSize")->title(),
-                 QStringLiteral("Final Poster Size"));
-        QCOMPARE(Find<QLabel>(*w, "lblStep4")->text(),
-                 QStringLiteral("Step (4) - Click to Save Tile Image Files-->"));
-        QCOMPARE(Find<QAction>(*w, "mnuPaperSize")->text(),
-                 QStringLiteral("Select Paper/Margins..."));
-        QCOMPARE(Find<QComboBox>(*w, "cmbTilesWide")->count(), 25);
-        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->itemText(24), QStringLiteral("25"));
-        QCOMPARE(Find<QComboBox>(*w, "cmbRotate")->itemText(2), QStringLiteral("CCW Rotate"));
-        QCOMPARE(Find<QComboBox>(*w, "cmbFileType")->itemText(4),
-                 QStringLiteral("Show All Files (*.*)"));
+        QCOMPARE(GetAppVersionString(QStringLiteral("2.1.12")), "2.112");
+        QCOMPARE(C("cmdMyDoc")->toolTip(), "Navigate to My Documents folder");
+        QCOMPARE(C<QGroupBox>("fraPosterSize")->title(), "Final Poster Size");
+        QCOMPARE(Text("lblStep4"), "Step (4) - Click to Save Tile Image Files-->");
+        QCOMPARE(C<QAction>("mnuPaperSize")->text(), "Select Paper/Margins...");
+        QCOMPARE(Box("cmbTilesWide")->count(), 25);
+        QCOMPARE(Box("cmbTilesHigh")->itemText(24), "25");
+        QCOMPARE(Box("cmbRotate")->itemText(2), "CCW Rotate");
+        QCOMPARE(Box("cmbFileType")->itemText(4), "Show All Files (*.*)");
     }
 
     void startUpState() {
-        QCOMPARE(Find<QComboBox>(*w, "cmbRotate")->currentIndex(), 0);
-        QCOMPARE(Find<QLabel>(*w, "lblZoomAmount")->text(), QStringLiteral("(0%)"));
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
-        for (QLabel* l : {Find<QLabel>(*w, "lblResolution"), Find<QLabel>(*w, "lblMPixVal"),
-                          Find<QLabel>(*w, "lblQuality"), Find<QLabel>(*w, "lblLrValue")})
-            QCOMPARE(l->text(), QStringLiteral("---"));
-        QVERIFY(!Find<QPushButton>(*w, "cmdSaveNow")->isEnabled() &&
-                !Find<QPushButton>(*w, "cmdLargePreview")->isEnabled());
-        QVERIFY(!Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
+        QCOMPARE(Box("cmbRotate")->currentIndex(), 0);
+        QCOMPARE(Text("lblZoomAmount"), "(0%)");
+        QCOMPARE(Text("lblFinalSize"), "12.00 x 8.00 inches");
+        for (const char* label : {"lblResolution", "lblMPixVal", "lblQuality", "lblLrValue"})
+            QCOMPARE(Text(label), "---");
+        QVERIFY(!C("cmdSaveNow")->isEnabled() && !C("cmdLargePreview")->isEnabled());
+        QVERIFY(!Box("cmbCurBtm")->isEnabled());
+        QVERIFY(!C<QCheckBox>("chkPrinterClips")->isChecked());
+        QVERIFY(!C<QCheckBox>("chkPreviewTiles")->isChecked());
+        QCOMPARE(Text("lblPaperName"), "Photo 4\" x 6\"");
+        QCOMPARE(Text("lblUnits"), "Inches");
         QCOMPARE(w->CurrentFolder(), Path());
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickImage));
-        QVERIFY(!w->State().bSkipSettingWrite);
         QVERIFY(QFile::exists(dir->filePath(QStringLiteral("app/printer_edge_config"))));
         Shot(w.get(), QStringLiteral("main_startup"));
     }
 
     void startUpRestoresStoredPreferences() {
         const QString a4 = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|10|10|10|");
-        RecordingMessageService m;
-        MemorySettingsStore s;
-        PrepareStore(s, Path(QStringLiteral("empty")));
-        s.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
-        s.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
-        s.SavePref(PrefValue::ShowTiles, 1);
-        s.SavePref(PrefValue::MarginLocked, 1);
-        s.SavePref(PrefValue::PaperRegLine, a4);
-        s.ClearWriteLog();
-        frmMain fresh(s, m);
-        fresh.Form_Load();
-        QCOMPARE(Find<QComboBox>(fresh, "cmbTilesWide")->currentIndex(), 5);
-        QCOMPARE(Find<QComboBox>(fresh, "cmbTilesHigh")->currentIndex(), 3);
-        QVERIFY(Find<QCheckBox>(fresh, "chkPrinterClips")->isChecked());
-        QVERIFY(Find<QComboBox>(fresh, "cmbCurBtm")->isEnabled());
-        QCOMPARE(Find<QComboBox>(fresh, "cmbCurBtm")->currentText(),
-                 QStringLiteral("Fuji photo lab default"));
-        QVERIFY(Find<QCheckBox>(fresh, "chkPreviewTiles")->isChecked());
-        QVERIFY(!Find<QCheckBox>(fresh, "chkLockWh")->isChecked());
-        QCOMPARE(fresh.State().iWhMarginLocked, short(1));
-        QCOMPARE(fresh.getPaperRegLine(), a4);
-        QCOMPARE(Find<QLabel>(fresh, "lblPaperName")->text(), QStringLiteral("A4 - 210 x 297"));
-        QCOMPARE(Find<QLabel>(fresh, "lblPaperSize")->text(), QStringLiteral("210.0 x 297.0"));
-        QCOMPARE(Find<QLabel>(fresh, "lblTileSize")->text(), QStringLiteral("190.0 x 277.0"));
-        QCOMPARE(Find<QLabel>(fresh, "lblUnits")->text(), QStringLiteral("Millimeters"));
+        PrepareStore(store, Path(QStringLiteral("empty")));
+        store.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
+        store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
+        store.SavePref(PrefValue::ShowTiles, 1);
+        store.SavePref(PrefValue::MarginLocked, 1);
+        store.SavePref(PrefValue::PaperRegLine, a4);
+        store.ClearWriteLog();
+        w = std::make_unique<frmMain>(store, messages);
+        w->Form_Load();
+        QCOMPARE(Box("cmbTilesWide")->currentIndex(), 5);
+        QCOMPARE(Box("cmbTilesHigh")->currentIndex(), 3);
+        QVERIFY(C<QCheckBox>("chkPrinterClips")->isChecked() && Box("cmbCurBtm")->isEnabled());
+        QCOMPARE(Box("cmbCurBtm")->currentText(), "Fuji photo lab default");
+        QVERIFY(C<QCheckBox>("chkPreviewTiles")->isChecked());
+        QVERIFY(!C<QCheckBox>("chkLockWh")->isChecked());
+        QCOMPARE(w->State().iWhMarginLocked, short(1));
+        QCOMPARE(w->getPaperRegLine(), a4);
+        QCOMPARE(Text("lblPaperName"), "A4 - 210 x 297");
+        QCOMPARE(Text("lblPaperSize"), "210.0 x 297.0");
+        QCOMPARE(Text("lblTileSize"), "190.0 x 277.0");
+        QCOMPARE(Text("lblUnits"), "Millimeters");
         // 6 x 4 tiles of 190 x 277 mm less the Fuji trims (3/32 + 3/32 in, 2/64 + 3/64 in).
-        QCOMPARE(Find<QLabel>(fresh, "lblFinalSize")->text(), QStringLiteral("111.1 x 110.0 cm"));
-        QCOMPARE(fresh.CurrentFolder(), Path(QStringLiteral("empty")));
-        QVERIFY(m.Messages().isEmpty());
+        QCOMPARE(Text("lblFinalSize"), "111.1 x 110.0 cm");
+        QCOMPARE(w->CurrentFolder(), Path(QStringLiteral("empty")));
+        QVERIFY(messages.Messages().isEmpty());
         // Nothing but the folder is written while starting; the next change writes again.
-        QCOMPARE(s.WriteLog(), QStringList{PrefValueName(PrefValue::LastFolder)});
-        Find<QComboBox>(fresh, "cmbTilesHigh")->setCurrentIndex(0);
-        QCOMPARE(s.GetPref(PrefValue::NumTiles), QStringLiteral("w05h00"));
-        s.ClearWriteLog();
-        fresh.close();
-        QCOMPARE(s.WriteLog().count(PrefValueName(PrefValue::NumTiles)), 1);
+        QCOMPARE(store.WriteLog(), QStringList{PrefValueName(PrefValue::LastFolder)});
+        Box("cmbTilesHigh")->setCurrentIndex(0);
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), "w05h00");
     }
 
     void missingStoredFolderStartsWithDefaults() {
-        RecordingMessageService m;
-        MemorySettingsStore s;
-        PrepareStore(s, Path(QStringLiteral("gone/away")));
-        frmMain fresh(s, m);
-        fresh.Form_Load();
-        QVERIFY(QFileInfo(fresh.CurrentFolder()).isDir());
-        QCOMPARE(s.GetPref(PrefValue::LastFolder), fresh.CurrentFolder());
-        QCOMPARE(fresh.State().GetNumTilesWide(), short(2));
-        QVERIFY(!Find<QCheckBox>(fresh, "chkPrinterClips")->isChecked() &&
-                !Find<QCheckBox>(fresh, "chkPreviewTiles")->isChecked());
-        QCOMPARE(Find<QLabel>(fresh, "lblPaperName")->text(), QStringLiteral("Photo 4\" x 6\""));
-        QCOMPARE(Find<QLabel>(fresh, "lblUnits")->text(), QStringLiteral("Inches"));
+        PrepareStore(store, Path(QStringLiteral("gone/away")));
+        w = std::make_unique<frmMain>(store, messages);
+        w->Form_Load();
+        QVERIFY(QFileInfo(w->CurrentFolder()).isDir());
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), w->CurrentFolder());
     }
 
     void folderListShowsMatchingFiles() {
+        auto* list = C<QListWidget>("lstFiles");
         QStringList names;
-        for (int i = 0; i < Find<QListWidget>(*w, "lstFiles")->count(); ++i)
-            names << Find<QListWidget>(*w, "lstFiles")->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
         QCOMPARE(names,
                  (QStringList{"Big.JPG", "broken.jpg", "edge.bmp", "narrow.bmp", "photo.bmp"}));
-        Find<QComboBox>(*w, "cmbFileType")->setCurrentIndex(4);
-        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->count(), 6);
+        Box("cmbFileType")->setCurrentIndex(4);
+        QCOMPARE(list->count(), 6);
         QVERIFY(store.WriteLog().isEmpty()); // a filter change does not store the folder
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
-        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->count(), 0);
+        QCOMPARE(list->count(), 0);
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickFolder));
         QCOMPARE(store.GetPref(PrefValue::LastFolder), Path(QStringLiteral("empty")));
     }
@@ -234,221 +203,192 @@ private slots:
         LoadPhoto();
         QCOMPARE(w->State().lImgWidth, 600);
         QCOMPARE(w->ImagePath(), dir->filePath(QStringLiteral("photo.bmp")));
-        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("50.0 dpi"));
-        QCOMPARE(Find<QLabel>(*w, "lblQuality")->text(), QStringLiteral("Good from a distance"));
-        QCOMPARE(Find<QLabel>(*w, "lblMPixVal")->text(), QStringLiteral("0.24"));
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
-        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(full height)"));
-        QVERIFY(Find<QPushButton>(*w, "cmdSaveNow")->isEnabled() &&
-                Find<QPushButton>(*w, "cmdLargePreview")->isEnabled());
+        QCOMPARE(Text("lblResolution"), "50.0 dpi");
+        QCOMPARE(Text("lblQuality"), "Good from a distance");
+        QCOMPARE(Text("lblMPixVal"), "0.24");
+        QCOMPARE(Text("lblLrValue"), "(full width)");
+        QCOMPARE(Text("lblTbValue"), "(full height)");
+        QVERIFY(C("cmdSaveNow")->isEnabled() && C("cmdLargePreview")->isEnabled());
         QCOMPARE(w->PointerMode(), 0);
         QVERIFY(messages.Messages().isEmpty());
         // A large JPEG is shown from a reduced decode; the full image is still there.
         ClickFile(QStringLiteral("Big.JPG"));
         QCOMPARE(w->Image().Full().size(), QSize(1200, 800));
-        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("100.0 dpi"));
+        QCOMPARE(Text("lblResolution"), "100.0 dpi");
         // Changing the folder drops the image.
         w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
-        QVERIFY(!w->State().bImgSelected);
-        QVERIFY(!Find<QPushButton>(*w, "cmdSaveNow")->isEnabled());
-        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("---"));
+        QVERIFY(!w->State().bImgSelected && !C("cmdSaveNow")->isEnabled());
+        QCOMPARE(Text("lblResolution"), "---");
     }
 
     void imagesThatCannotBeUsed_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("messageCount"); // an unreadable file fails without a message
-        QTest::newRow("25 x 25") << "edge.bmp" << true << 0;
-        QTest::newRow("24 x 200") << "narrow.bmp" << false << 1;
-        QTest::newRow("not a picture") << "broken.jpg" << false << 0;
+        QTest::addColumn<QStringList>("titles"); // an unreadable file fails without a message
+        QTest::newRow("25 x 25") << "edge.bmp" << true << QStringList();
+        QTest::newRow("24 x 200") << "narrow.bmp" << false
+                                  << QStringList{"Invalid Image File Selected"};
+        QTest::newRow("not a picture") << "broken.jpg" << false << QStringList();
     }
     void imagesThatCannotBeUsed() {
         QFETCH(QString, file);
         QFETCH(bool, accepted);
-        QFETCH(int, messageCount);
+        QFETCH(QStringList, titles);
         ClickFile(file);
         QCOMPARE(w->State().bImgSelected, accepted);
-        QCOMPARE(messages.Messages().size(), messageCount);
-        if (messageCount)
-            QCOMPARE(messages.Messages().first().title,
-                     QStringLiteral("Invalid Image File Selected"));
+        QCOMPARE(Titles(messages), titles);
         QCOMPARE(w->StatusPicture() == int(StatusPictures::kError), !accepted);
-        QCOMPARE(Find<QPushButton>(*w, "cmdSaveNow")->isEnabled(), accepted);
+        QCOMPARE(C("cmdSaveNow")->isEnabled(), accepted);
         QCOMPARE(w->PointerMode(), 0);
     }
 
-    void rotationChosenBeforeLoadingIsApplied() {
-        Find<QComboBox>(*w, "cmbRotate")->setCurrentIndex(1); // CW, no image yet
+    // The rotation chosen before loading turns the loaded image; later choices turn it on.
+    void rotatingTheImage() {
+        Box("cmbRotate")->setCurrentIndex(1); // CW, no image yet
         LoadPhoto();
         QCOMPARE(w->State().iRotateAngle, short(90));
         QCOMPARE(w->State().lImgWidth, 400);
-        const QImage full = w->Image().Full();
-        QCOMPARE(full, QImage(dir->filePath(QStringLiteral("photo.bmp")))
-                           .convertToFormat(full.format())
-                           .transformed(QTransform().rotate(90)));
+        const QImage file = QImage(dir->filePath(QStringLiteral("photo.bmp")))
+                                .convertToFormat(w->Image().Full().format());
+        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(90)));
         // Poster 12 x 8 inches over a 400-pixel wide image: 33.3 dpi.
-        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("33.3 dpi"));
+        QCOMPARE(Text("lblResolution"), "33.3 dpi");
+        Box("cmbRotate")->setCurrentIndex(3); // 180: a further quarter turn from here
+        QCOMPARE(w->State().lImgWidth, 600);
+        QCOMPARE(w->State().iRotateAngle, short(180));
+        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(180)));
+        QCOMPARE(Text("lblResolution"), "50.0 dpi");
     }
 
     void tileCountsWithTheLock() {
-        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(2);
-        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(4);
+        Box("cmbTilesWide")->setCurrentIndex(2);
+        Box("cmbTilesHigh")->setCurrentIndex(4);
         const int saves = Saves();
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"), Qt::LeftButton);
-        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->currentIndex(), 2);
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("18.00 x 12.00 inches"));
+        Click("chkLockWh");
+        QCOMPARE(Box("cmbTilesHigh")->currentIndex(), 2);
+        QCOMPARE(Text("lblFinalSize"), "18.00 x 12.00 inches");
         QVERIFY(Saves() > saves);
-        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(6);
-        QCOMPARE(Find<QComboBox>(*w, "cmbTilesWide")->currentIndex(), 6);
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("42.00 x 28.00 inches"));
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"),
-                          Qt::LeftButton); // unticking changes no count
-        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(0);
-        QCOMPARE(Find<QComboBox>(*w, "cmbTilesHigh")->currentIndex(), 6);
+        Box("cmbTilesHigh")->setCurrentIndex(6);
+        QCOMPARE(Box("cmbTilesWide")->currentIndex(), 6);
+        QCOMPARE(Text("lblFinalSize"), "42.00 x 28.00 inches");
+        Click("chkLockWh"); // unticking changes no count
+        Box("cmbTilesWide")->setCurrentIndex(0);
+        QCOMPARE(Box("cmbTilesHigh")->currentIndex(), 6);
     }
 
     void previewShowsTheGrid() {
-        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        Find<QComboBox>(*w, "cmbTilesWide")
-            ->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, the image's full width
-        const QImage shown = Find<PictureBox>(*w, "picCur")->Image();
-        const PreviewGeometry& g = w->Geometry();
-        const QList<int> columns = RedColumns(shown, (g.iWinTop + g.iWinBottom) / 2);
+        Box("cmbTilesWide")->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, full width
+        const QImage shown = Picture()->Image();
+        const QList<int> columns = RedColumns(shown);
         QCOMPARE(columns.size(), 4);
         QCOMPARE(columns.first(), 0);
         QCOMPARE(columns.last(), shown.width() - 1);
-        QCOMPARE(g.iWinLeft, 0);
-        QCOMPARE(g.iWinRight, shown.width() - 1);
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
-        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(center)"));
+        QCOMPARE(w->Geometry().iWinRight, shown.width() - 1);
+        QCOMPARE(Text("lblLrValue"), "(full width)");
+        QCOMPARE(Text("lblTbValue"), "(center)");
         // "Show Tiles" off: the plain picture, stored as a preference.
         const int saves = Saves();
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkPreviewTiles"), Qt::LeftButton);
-        QVERIFY(RedColumns(Find<PictureBox>(*w, "picCur")->Image(), (g.iWinTop + g.iWinBottom) / 2)
-                    .isEmpty());
+        Click("chkPreviewTiles");
+        QVERIFY(RedColumns(Picture()->Image()).isEmpty());
         QCOMPARE(Saves(), saves + 1);
     }
 
     void zoomShrinksTheWindow() {
-        Find<QScrollBar>(*w, "scrZoom")->setValue(40);
-        QCOMPARE(Find<QLabel>(*w, "lblZoomAmount")->text(), QStringLiteral("(40%)"));
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("---"));
+        C<QScrollBar>("scrZoom")->setValue(40);
+        QCOMPARE(Text("lblZoomAmount"), "(40%)");
+        QCOMPARE(Text("lblLrValue"), "---");
         LoadPhoto();
-        Find<QScrollBar>(*w, "scrZoom")->setValue(100);
-        QCOMPARE(Find<QLabel>(*w, "lblResolution")->text(), QStringLiteral("25.0 dpi"));
-        QCOMPARE(Find<QLabel>(*w, "lblMPixVal")->text(), QStringLiteral("0.06"));
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(center)"));
-        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(center)"));
+        C<QScrollBar>("scrZoom")->setValue(100);
+        QCOMPARE(Text("lblResolution"), "25.0 dpi");
+        QCOMPARE(Text("lblMPixVal"), "0.06");
+        QCOMPARE(Text("lblLrValue"), "(center)");
+        QCOMPARE(Text("lblTbValue"), "(center)");
     }
 
     void holdingAnArrowStepsEveryQuarterSecond() {
         LoadPhoto();
-        Find<QScrollBar>(*w, "scrZoom")->setValue(100); // room to move both ways
-        const QSize pad = Find<QWidget>(*w, "arrowPad")->size();
-        ClickArrowPad(QPoint(pad.width() - 4, pad.height() / 2));
-        QVERIFY(Find<QTimer>(*w, "tmrImg")->isActive());
-        QCOMPARE(Find<QTimer>(*w, "tmrImg")->interval(), 250);
-        QVERIFY(Find<QLabel>(*w, "imgArrow_right")->isVisible() &&
-                !Find<QLabel>(*w, "imgArrow")->isVisible());
+        C<QScrollBar>("scrZoom")->setValue(100); // room to move both ways
+        QWidget* pad = C("arrowPad");
+        auto* timer = C<QTimer>("tmrImg");
+        const QPoint right(pad->width() - 4, pad->height() / 2);
+        QTest::mousePress(pad, Qt::LeftButton, {}, right);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 250);
+        QVERIFY(C("imgArrow_right")->isVisible() && !C("imgArrow")->isVisible());
         QList<int> after;
         for (int i = 0; i < 7; ++i) {
-            QVERIFY(QMetaObject::invokeMethod(Find<QTimer>(*w, "tmrImg"), "timeout"));
+            QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
             after << w->State().iHorzCenter;
         }
         QCOMPARE(after, (QList<int>{101, 103, 105, 107, 109, 114, 119}));
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(right 19%)"));
+        QCOMPARE(Text("lblLrValue"), "(right 19%)");
         const int left = w->Geometry().iWinLeft;
-        QTest::mouseRelease(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {},
-                            QPoint(pad.width() - 4, pad.height() / 2));
-        QVERIFY(!Find<QTimer>(*w, "tmrImg")->isActive());
-        QVERIFY(Find<QLabel>(*w, "imgArrow")->isVisible() &&
-                !Find<QLabel>(*w, "imgArrow_right")->isVisible());
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, right);
+        QVERIFY(!timer->isActive());
+        QVERIFY(C("imgArrow")->isVisible() && !C("imgArrow_right")->isVisible());
         // The grid moved with it: the window is right of the centred position.
-        QVERIFY(left >
-                (Find<PictureBox>(*w, "picCur")->Image().width() - w->Geometry().WindowWidth()) /
-                    2);
-        // A corner does nothing.
-        ClickArrowPad(QPoint(2, 2));
-        QVERIFY(!Find<QTimer>(*w, "tmrImg")->isActive());
-        QTest::mouseRelease(Find<QWidget>(*w, "arrowPad"), Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(left > (Picture()->Image().width() - w->Geometry().WindowWidth()) / 2);
+        QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(2, 2)); // a corner does nothing
+        QVERIFY(!timer->isActive());
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(2, 2));
     }
 
     void draggingTheWindow() {
-        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        Find<QComboBox>(*w, "cmbTilesWide")
-            ->setCurrentIndex(0); // 1 x 2 tiles: 6 x 8 inches, narrower than the image
+        Box("cmbTilesWide")->setCurrentIndex(0); // 1 x 2 tiles: 6 x 8 inches, narrower
         const PreviewGeometry g = w->Geometry();
-        const int freeX = Find<PictureBox>(*w, "picCur")->Image().width() - g.WindowWidth();
+        PictureBox* pic = Picture();
+        const int freeX = pic->Image().width() - g.WindowWidth();
         QVERIFY(freeX > 20);
-        const QPointF origin(Find<PictureBox>(*w, "picCur")->ImageOrigin());
+        const QPointF origin(pic->ImageOrigin());
         const QPointF start = origin + QPointF((g.iWinLeft + g.iWinRight) / 2, g.iWinTop + 5);
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, start, Qt::NoButton,
-                  Qt::NoButton);
+        SendMouse(pic, QEvent::MouseMove, start, Qt::NoButton);
         QCOMPARE(w->PointerMode(), 1);
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseButtonPress, start, Qt::LeftButton,
-                  Qt::LeftButton);
+        SendMouse(pic, QEvent::MouseButtonPress, start, Qt::LeftButton);
         QCOMPARE(w->PointerMode(), 2);
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove,
-                  start + QPointF(freeX / 4.0, 0), Qt::NoButton, Qt::LeftButton);
+        SendMouse(pic, QEvent::MouseMove, start + QPointF(freeX / 4.0, 0), Qt::LeftButton);
         QCOMPARE(w->State().iHorzCenter, 150);
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(right 50%)"));
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, start + QPointF(-5000, 0),
-                  Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(Text("lblLrValue"), "(right 50%)");
+        SendMouse(pic, QEvent::MouseMove, start + QPointF(-5000, 0), Qt::LeftButton);
         QCOMPARE(w->State().iHorzCenter, 0);
         QCOMPARE(w->Geometry().iWinLeft, 0);
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseButtonRelease,
-                  start + QPointF(freeX / 2.0, 0), Qt::LeftButton, Qt::NoButton);
+        SendMouse(pic, QEvent::MouseButtonRelease, start + QPointF(freeX / 2.0, 0), Qt::NoButton);
         QCOMPARE(w->State().iHorzCenter, 200);
-        QCOMPARE(w->Geometry().iWinRight, Find<PictureBox>(*w, "picCur")->Image().width() - 1);
-        SendMouse(Find<PictureBox>(*w, "picCur"), QEvent::MouseMove, origin + QPointF(1, 1),
-                  Qt::NoButton, Qt::NoButton);
+        QCOMPARE(w->Geometry().iWinRight, pic->Image().width() - 1);
+        SendMouse(pic, QEvent::MouseMove, origin + QPointF(1, 1), Qt::NoButton);
         QCOMPARE(w->PointerMode(), 0);
-    }
-
-    void rotatingTheImage() {
-        LoadPhoto();
-        const QImage file = w->Image().Full();
-        Find<QComboBox>(*w, "cmbRotate")->setCurrentIndex(1); // CW
-        QCOMPARE(w->State().lImgWidth, 400);
-        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(90)));
-        Find<QComboBox>(*w, "cmbRotate")
-            ->setCurrentIndex(3); // 180: a further quarter turn from here
-        QCOMPARE(w->State().lImgWidth, 600);
-        QCOMPARE(w->State().iRotateAngle, short(180));
-        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(180)));
     }
 
     void rotatingTheTilesRefreshesEverything() {
         LoadPhoto();
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(full width)"));
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkRotateTiles"), Qt::LeftButton);
+        QCOMPARE(Text("lblLrValue"), "(full width)");
+        Click("chkRotateTiles");
         QVERIFY(w->State().bTileRotated);
         // 2 x 2 tiles of 4 x 6 inches: 8 x 12, narrower than the 600 x 400 image.
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("8.00 x 12.00 inches"));
-        QCOMPARE(Find<QLabel>(*w, "lblLrValue")->text(), QStringLiteral("(center)"));
-        QCOMPARE(Find<QLabel>(*w, "lblTbValue")->text(), QStringLiteral("(full height)"));
-        QVERIFY(w->Geometry().WindowWidth() < Find<PictureBox>(*w, "picCur")->Image().width() / 2);
+        QCOMPARE(Text("lblFinalSize"), "8.00 x 12.00 inches");
+        QCOMPARE(Text("lblLrValue"), "(center)");
+        QCOMPARE(Text("lblTbValue"), "(full height)");
+        QVERIFY(w->Geometry().WindowWidth() < Picture()->Image().width() / 2);
         QVERIFY(store.WriteLog().isEmpty()); // turning the tiles is not stored
     }
 
     void adjustEdges() {
         LoadPhoto();
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
-        QVERIFY(Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
+        Click("chkPrinterClips");
+        QVERIFY(Box("cmbCurBtm")->isEnabled());
         // "default" clips nothing: the introduction is shown, the size stays.
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().first().title,
-                 QStringLiteral("Edge Calibration Introduction"));
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
-        Find<QComboBox>(*w, "cmbCurBtm")->setCurrentIndex(1); // Kodak 3, 4, 3, 2 / 64 inch
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("11.81 x 7.81 inches"));
-        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
-        QVERIFY(!Find<QComboBox>(*w, "cmbCurBtm")->isEnabled());
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("12.00 x 8.00 inches"));
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkPrinterClips"), Qt::LeftButton);
+        QCOMPARE(Titles(messages), QStringList{"Edge Calibration Introduction"});
+        QCOMPARE(Text("lblFinalSize"), "12.00 x 8.00 inches");
+        Box("cmbCurBtm")->setCurrentIndex(1); // Kodak 3, 4, 3, 2 / 64 inch
+        QCOMPARE(Text("lblFinalSize"), "11.81 x 7.81 inches");
+        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), "1_01");
+        Click("chkPrinterClips");
+        QVERIFY(!Box("cmbCurBtm")->isEnabled());
+        QCOMPARE(Text("lblFinalSize"), "12.00 x 8.00 inches");
+        Click("chkPrinterClips");
         QCOMPARE(messages.Messages().size(), 1); // not an initial profile any more
     }
 
@@ -458,31 +398,48 @@ private slots:
         QCOMPARE(w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297,
                                    QStringLiteral("line")),
                  short(1));
-        QCOMPARE(Find<QLabel>(*w, "lblPaperSize")->text(), QStringLiteral("210.0 x 297.0"));
-        QCOMPARE(Find<QLabel>(*w, "lblUnits")->text(), QStringLiteral("Millimeters"));
-        QCOMPARE(Find<QLabel>(*w, "lblPaperName")->text(), QStringLiteral("A4"));
-        QCOMPARE(Find<QLabel>(*w, "lblFinalSize")->text(), QStringLiteral("42.0 x 59.4 cm"));
+        QCOMPARE(Text("lblPaperSize"), "210.0 x 297.0");
+        QCOMPARE(Text("lblUnits"), "Millimeters");
+        QCOMPARE(Text("lblPaperName"), "A4");
+        QCOMPARE(Text("lblFinalSize"), "42.0 x 59.4 cm");
         QCOMPARE(Saves(), saves + 1);
-        QCOMPARE(store.GetPref(PrefValue::PaperRegLine), QStringLiteral("line"));
+        QCOMPARE(store.GetPref(PrefValue::PaperRegLine), "line");
     }
 
+    // The full-screen preview is a snapshot of the poster that draws itself anew when resized:
+    // grid lines stay 1 pixel, red.
     void largePreview() {
-        Find<QPushButton>(*w, "cmdLargePreview")->setEnabled(true);
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdLargePreview"), Qt::LeftButton);
-        QCOMPARE(messages.Messages().first().title, QStringLiteral("No Image Selected"));
+        C("cmdLargePreview")->setEnabled(true);
+        Click("cmdLargePreview");
+        QCOMPARE(Titles(messages), QStringList{"No Image Selected"});
         QVERIFY(!w->PreviewWindow());
-        messages.Clear();
-        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdLargePreview"), Qt::LeftButton);
-        QVERIFY(messages.Messages().isEmpty());
+        Click("cmdLargePreview");
+        QCOMPARE(messages.Messages().size(), 1);
         frmPreview* p = w->PreviewWindow();
         QVERIFY(p && p->isVisible());
-        QCOMPARE(p->windowTitle(), QStringLiteral("Poster Preview"));
-        const QImage shown = Find<PictureBox>(*p, "picPreview")->Image();
-        QCOMPARE(RedColumns(shown, shown.height() / 4).size(), 3); // 2 x 2 tiles
-        QCOMPARE(double(shown.width()) / shown.height(), 1.5);
+        QCOMPARE(p->windowTitle(), "Poster Preview");
+        auto* pic = Find<PictureBox>(*p, "picPreview");
+        // Red pixels across a row, or -1 when any pixel is neither red nor the photo (a blend).
+        const auto redInRow = [pic] {
+            const QImage shown = pic->Image();
+            int red = 0;
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb c = shown.pixel(x, shown.height() / 4);
+                if (c != qRgb(255, 0, 0) && c != qRgb(90, 140, 200))
+                    return -1;
+                red += c == qRgb(255, 0, 0);
+            }
+            return red;
+        };
+        QTRY_COMPARE(redInRow(), 3); // 2 x 2 tiles: edges and the middle line
+        QCOMPARE(double(pic->Image().width()) / pic->Image().height(), 1.5);
         Shot(p, QStringLiteral("preview_window"));
+        p->showNormal();
+        p->resize(p->size() + QSize(333, 250));
+        QTRY_COMPARE(pic->Image().size(), pic->size());
+        QTRY_COMPARE(redInRow(), 3);
         QTest::mouseClick(Find<QPushButton>(*p, "cmdClose"), Qt::LeftButton);
         QTRY_VERIFY(!w->PreviewWindow());
     }
@@ -491,9 +448,9 @@ private slots:
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
         for (const bool byMenu : {false, true}) {
             if (byMenu)
-                Find<QAction>(*w, "mnuExit")->trigger();
+                C<QAction>("mnuExit")->trigger();
             else
-                QTest::mouseClick(Find<QPushButton>(*w, "cmdQuit"), Qt::LeftButton);
+                Click("cmdQuit");
             QTimer guard; // ends the run with a failure should the window not end it
             connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
             guard.start(5000);
@@ -503,27 +460,26 @@ private slots:
         QCOMPARE(unloaded.count(), 0);
     }
 
-    void closingWritesPreferences() {
-        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
-        w->close();
-        QCOMPARE(Saves(), 1);
-        QCOMPARE(unloaded.count(), 1);
-    }
-
     void changesAreStoredAsTheGroup() {
-        Find<QComboBox>(*w, "cmbTilesWide")->setCurrentIndex(4);
-        Find<QComboBox>(*w, "cmbTilesHigh")->setCurrentIndex(11);
+        Box("cmbTilesWide")->setCurrentIndex(4);
+        Box("cmbTilesHigh")->setCurrentIndex(11);
         QCOMPARE(*store.Stored(PrefValue::NumTiles), StoredPref(QStringLiteral("w04h11")));
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkPreviewTiles"), Qt::LeftButton);
+        Click("chkPreviewTiles");
         QCOMPARE(*store.Stored(PrefValue::ShowTiles), StoredPref(std::int32_t(1)));
         store.ClearWriteLog();
-        QTest::mouseClick(Find<QCheckBox>(*w, "chkLockWh"), Qt::LeftButton);
+        Click("chkLockWh");
         QCOMPARE(*store.Stored(PrefValue::HeightEqualsWidth), StoredPref(std::int32_t(1)));
-        QCOMPARE(store.GetPref(PrefValue::NumTiles), QStringLiteral("w04h04"));
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), "w04h04");
         // Every write stores the whole group, in its order.
         QCOMPARE(store.WriteLog().mid(store.WriteLog().size() - 6),
                  (QStringList{"prefs_numTiles", "paperRegLine", "prefs_edgeAdjust",
                               "prefs_showTiles", "prefs_heightEqualsWidth", "cmbMarginLocked"}));
+        // Closing the window writes once more and tells the application.
+        store.ClearWriteLog();
+        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+        w->close();
+        QCOMPARE(Saves(), 1);
+        QCOMPARE(unloaded.count(), 1);
     }
 
     void dialogCommandsAreForwarded() {
@@ -532,44 +488,25 @@ private slots:
         QSignalSpy save(w.get(), &frmMain::saveDialogRequested);
         QSignalSpy help(w.get(), &frmMain::helpContentsRequested);
         QSignalSpy about(w.get(), &frmMain::aboutRequested);
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdEditPaperSize"), Qt::LeftButton);
-        Find<QAction>(*w, "mnuPaperSize")->trigger();
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdConfig"), Qt::LeftButton);
-        Find<QAction>(*w, "mnuEdgeClip")->trigger();
-        Find<QAction>(*w, "mnuContent")->trigger();
-        Find<QAction>(*w, "mnuAbout")->trigger();
+        Click("cmdEditPaperSize");
+        Click("cmdConfig");
+        for (const char* menu : {"mnuPaperSize", "mnuEdgeClip", "mnuContent", "mnuAbout"})
+            C<QAction>(menu)->trigger();
         LoadPhoto();
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdSaveNow"), Qt::LeftButton);
+        Click("cmdSaveNow");
         QCOMPARE((QList<qsizetype>{paper.count(), edge.count(), save.count(), help.count(),
                                    about.count()}),
                  (QList<qsizetype>{2, 2, 1, 1, 1}));
     }
 
-    void droppingAFileLoadsIt() {
-        w->SetCurrentFolder(dir->filePath(QStringLiteral("empty")));
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(dir->filePath(QStringLiteral("photo.bmp")))});
-        const QPoint at = w->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w.get(), &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w.get(), &drop);
-        QVERIFY(w->State().bImgSelected);
-        QCOMPARE(Find<QListWidget>(*w, "lstFiles")->currentItem()->text(),
-                 QStringLiteral("photo.bmp"));
-        QCOMPARE(store.GetPref(PrefValue::LastFolder), Path());
-    }
-
     void specialFolderButtons() {
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdMyDoc"), Qt::LeftButton);
+        Click("cmdMyDoc");
         QCOMPARE(w->CurrentFolder(), Path(QStringLiteral("empty")));
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdDesktop"), Qt::LeftButton);
+        Click("cmdDesktop");
         QCOMPARE(w->CurrentFolder(), Path());
         w->SetSpecialFolders(SpecialFolders(dir->filePath(QStringLiteral("nowhere")), {}));
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdMyDoc"), Qt::LeftButton);
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().first().title, QStringLiteral("Problem"));
+        Click("cmdMyDoc");
+        QCOMPARE(Titles(messages), QStringList{"Problem"});
     }
 
     void layoutFitsAtDefaultAndEnlargedSizes_data() {
@@ -579,15 +516,13 @@ private slots:
     }
     void layoutFitsAtDefaultAndEnlargedSizes() {
         QFETCH(QSize, size);
-        Find<QCheckBox>(*w, "chkPreviewTiles")->setChecked(true);
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         w->resize(size);
         LoadPhoto();
         // The preview uses the room it gets, once it has followed the resize.
-        QTRY_VERIFY(Find<PictureBox>(*w, "picCur")->Image().width() ==
-                        Find<PictureBox>(*w, "picCur")->width() ||
-                    Find<PictureBox>(*w, "picCur")->Image().height() ==
-                        Find<PictureBox>(*w, "picCur")->height());
-        QVERIFY(Find<PictureBox>(*w, "picCur")->width() > size.width() / 3);
+        PictureBox* pic = Picture();
+        QTRY_VERIFY(pic->Image().width() == pic->width() || pic->Image().height() == pic->height());
+        QVERIFY(pic->width() > size.width() / 3);
         QWidget* central = w->centralWidget();
         for (QWidget* c : central->findChildren<QWidget*>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))
