@@ -8,23 +8,12 @@
 #include "app/sys_info_window.h"
 #include "calibration/profile_file.h"
 #include "tests/app/app_test_support.h"
-#include "tests/support/find_control.h"
 #include "tests/support/memory_settings_store.h"
-#include "tests/support/recording_message_service.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
-
-#include <functional>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -40,23 +29,19 @@ class TstDialogHost : public QObject {
     std::unique_ptr<DialogHost> host;
 
     QString AppDir() const { return dir->filePath(QStringLiteral("app")); }
-    QString ProfilePath() const { return AppDir() + u'/' + ProfileFile::FileName(); }
-
-    void LoadPhoto() {
-        w->SetCurrentFolder(dir->path());
-        const auto items = Find<QListWidget>(*w, "lstFiles")
-                               ->findItems(QStringLiteral("photo.bmp"), Qt::MatchExactly);
+    QComboBox* Profiles() const { return Find<QComboBox>(*w, "cmbCurBtm"); }
+    void ChooseFile(const char* name) const {
+        auto* list = Find<QListWidget>(*w, "lstFiles");
+        const auto items = list->findItems(QLatin1String(name), Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
-        Find<QListWidget>(*w, "lstFiles")->setCurrentItem(items.first());
-        QVERIFY(w->OpenImageFile(dir->filePath(QStringLiteral("photo.bmp"))));
-        QVERIFY(w->State().bImgSelected);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
     }
 
 private slots:
     void init() {
         messages.Clear();
         dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("app")));
         QImage img(600, 400, QImage::Format_RGB32);
         img.fill(QColor(90, 140, 200));
@@ -79,40 +64,36 @@ private slots:
     }
 
     void paperDialogChangesTheMainWindow() {
-        QString chosen;
-        WhenModal<frmTileSize>([&](frmTileSize* d) {
+        WhenModal<frmTileSize>([](frmTileSize* d) {
             Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(2);
-            chosen = Find<QListWidget>(*d, "lstPaperSize")->currentItem()->text();
-            Find<QPushButton>(*d, "cmdOk")->click();
+            Click(*d, "cmdOk");
         });
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdEditPaperSize"), Qt::LeftButton);
-        QVERIFY(!chosen.isEmpty());
-        QCOMPARE(w->State().sPaperName, chosen);
-        QCOMPARE(Find<QLabel>(*w, "lblPaperName")->text(), chosen);
-        QVERIFY2(store.GetPref(PrefValue::PaperRegLine).contains(chosen),
-                 qPrintable(store.GetPref(PrefValue::PaperRegLine)));
+        Click(*w, "cmdEditPaperSize");
+        QCOMPARE(w->State().sPaperName, "Photo 8\" x 10\"");
+        QCOMPARE(Text(*w, "lblPaperName"), w->State().sPaperName);
+        QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(w->State().sPaperName));
     }
 
+    // The Edit button opens the dialog at the main window's profile and recomputes the main
+    // window also when the dialog is closed with its close box.
     void edgeDialogFromEditButtonRecomputes() {
-        LoadPhoto();
+        ChooseFile("photo.bmp");
         Find<QCheckBox>(*w, "chkPrinterClips")->setChecked(true);
-        messages.Clear();
-        Find<QComboBox>(*w, "cmbCurBtm")->setCurrentIndex(1); // Kodak photo lab default
-        const QString before = Find<QLabel>(*w, "lblFinalSize")->text();
+        Profiles()->setCurrentIndex(1); // Kodak photo lab default: 3, 4, 3, 2 / 64 inch
+        QCOMPARE(Text(*w, "lblFinalSize"), "11.81 x 7.81 inches");
         int shownRow = -1;
         WhenModal<frmBtm>([&](frmBtm* d) {
             shownRow = Find<QListWidget>(*d, "lstConfigurations")->currentRow();
             Find<QComboBox>(*d, "cmbTopEdge")->setCurrentIndex(16); // a quarter inch off the top
-            // The window's own close box: the Edit button recomputes all the same.
             d->reject();
         });
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdConfig"), Qt::LeftButton);
+        Click(*w, "cmdConfig");
         QCOMPARE(shownRow, 1);
-        QFile file(ProfilePath());
+        QFile file(AppDir() + u'/' + ProfileFile::FileName());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Kodak photo lab default\t16,04,03,02,\r\n"));
-        QVERIFY2(Find<QLabel>(*w, "lblFinalSize")->text() != before, qPrintable(before));
-        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->currentIndex(), 1);
+        QCOMPARE(Text(*w, "lblFinalSize"), "11.81 x 7.41 inches");
+        QCOMPARE(Profiles()->currentIndex(), 1);
     }
 
     void edgeDialogNewProfileReachesTheSelector() {
@@ -120,66 +101,49 @@ private slots:
             d->SetInputQuestion([](const QString&, const QString&, const QString&) {
                 return std::optional<QString>(QStringLiteral("My printer"));
             });
-            Find<QPushButton>(*d, "cmdNew")->click();
-            Find<QPushButton>(*d, "cmdOk")->click();
+            Click(*d, "cmdNew");
+            Click(*d, "cmdOk");
         });
         Find<QAction>(*w, "mnuEdgeClip")->trigger();
-        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->count(), 4);
-        QCOMPARE(Find<QComboBox>(*w, "cmbCurBtm")->itemText(3), QStringLiteral("My printer"));
+        QCOMPARE(Profiles()->count(), 4);
+        QCOMPARE(Profiles()->itemText(3), "My printer");
     }
 
+    // The save dialog proposes names from the file chosen in the main window's list; choosing
+    // another file there closes it.
     void saveDialogOpensWithTheChosenFile() {
-        LoadPhoto();
-        QTest::mouseClick(Find<QPushButton>(*w, "cmdSaveNow"), Qt::LeftButton);
+        ChooseFile("photo.bmp");
+        Click(*w, "cmdSaveNow");
         frmSaveTiles* save = host->SaveDialog();
-        QVERIFY(save);
-        QVERIFY(save->isVisible());
-        QVERIFY(!save->isModal());
-        QCOMPARE(Find<QLineEdit>(*save, "txtBaseFileName")->text(), QStringLiteral("photo_"));
-        QCOMPARE(Find<QLineEdit>(*save, "txtNewFolderName")->text(),
-                 QStringLiteral("photo_poster_images"));
+        QVERIFY(save && save->isVisible() && !save->isModal());
+        QCOMPARE(Text(*save, "txtBaseFileName"), "photo_");
         QCOMPARE(QDir::cleanPath(save->DirTilePath()), QDir::cleanPath(dir->path()));
-        // Choosing a file in the main window's list closes it.
-        const auto other = Find<QListWidget>(*w, "lstFiles")
-                               ->findItems(QStringLiteral("other.bmp"), Qt::MatchExactly);
-        QVERIFY(!other.isEmpty());
-        const QRect r = Find<QListWidget>(*w, "lstFiles")->visualItemRect(other.first());
-        QTest::mouseClick(Find<QListWidget>(*w, "lstFiles")->viewport(), Qt::LeftButton, {},
-                          r.center());
+        ChooseFile("other.bmp");
         QTRY_VERIFY(!save->isVisible());
     }
 
-    void helpWithoutTheFileNamesIt() {
+    void help() {
         // Neither app_dir nor the test program's folder holds the help file.
         QVERIFY(host->HelpFilePath().isEmpty());
         Find<QAction>(*w, "mnuContent")->trigger();
         QCOMPARE(messages.Messages().size(), 1);
         QVERIFY(messages.Messages().first().text.contains(QStringLiteral("tessellon_help.html")));
-    }
-
-    void helpFoundInTheApplicationFolder() {
-        QFile help(AppDir() + QStringLiteral("/tessellon_help.html"));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("<html><body><h1>Poster help</h1></body></html>");
-        help.close();
+        QFile file(AppDir() + QStringLiteral("/tessellon_help.html"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Poster help</h1></body></html>");
+        file.close();
         DialogHost withHelp(*w, store, messages);
-        QCOMPARE(QDir::cleanPath(withHelp.HelpFilePath()), QDir::cleanPath(help.fileName()));
+        QCOMPARE(QDir::cleanPath(withHelp.HelpFilePath()), QDir::cleanPath(file.fileName()));
         withHelp.OpenHelpFile();
-        QVERIFY(withHelp.Help());
-        QVERIFY(withHelp.Help()->isVisible());
-        QVERIFY(Find<QTextBrowser>(*withHelp.Help(), "txtHelp")
-                    ->toPlainText()
-                    .contains(QStringLiteral("Poster help")));
-        QVERIFY(messages.Messages().isEmpty());
+        QVERIFY(withHelp.Help() && withHelp.Help()->isVisible());
+        QVERIFY(Find<QTextBrowser>(*withHelp.Help(), "txtHelp")->toPlainText().contains("Poster"));
+        QCOMPARE(messages.Messages().size(), 1);
     }
 
-    void aboutIsModeless() {
+    void aboutIsModelessAndShownOnce() {
         Find<QAction>(*w, "mnuAbout")->trigger();
-        QVERIFY(host->About());
-        QVERIFY(host->About()->isVisible());
-        QVERIFY(!host->About()->isModal());
-        // A second request shows the same window.
         frmAbout* first = host->About();
+        QVERIFY(first && first->isVisible() && !first->isModal());
         Find<QAction>(*w, "mnuAbout")->trigger();
         QCOMPARE(host->About(), first);
     }

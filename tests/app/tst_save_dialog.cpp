@@ -7,30 +7,20 @@
 #include "app/qt_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
-#include "tests/support/find_control.h"
-#include "tests/support/recording_message_service.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
-
-#include <functional>
-#include <memory>
 
 using namespace tessellon;
 using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
+using Status = SaveOutcome::Status;
 
 namespace {
 
@@ -60,69 +50,43 @@ private:
     QTimer timer_;
 };
 
-// Clicks a button of the next modal window once it is up, and records what it showed.
-struct ModalAnswer {
-    QString title;
-    QString text;
-    QString className;
-    bool closedByBox = false;
-
-    void Press(const QString& buttonName) {
-        QTimer::singleShot(0, [this, buttonName] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w)
-                return;
-            title = w->windowTitle();
-            className = QString::fromLatin1(w->metaObject()->className());
-            if (auto* label = w->findChild<QLabel*>(QStringLiteral("lblMsg")))
-                text = label->text();
-            Shot(w, QStringLiteral("frmMsgboxYesNo"));
-            if (buttonName.isEmpty()) {
-                closedByBox = true;
-                w->close();
-            } else if (auto* b = w->findChild<QPushButton*>(buttonName)) {
-                b->click();
-            }
-        });
-    }
-};
-
-// A save dialog over a 120 x 80 pattern image in a fresh folder, with 2 x 2 tiles of 6 x 4
-// inches (60 x 40 pixels each).
-struct SaveFixture {
-    QTemporaryDir tmp;
-    QString folder;
-    PosterState poster;
-    RecordingMessageService messages;
-    std::unique_ptr<frmSaveTiles> dlg;
-
-    explicit SaveFixture(int tilesWide = 2, int tilesHigh = 2) {
-        folder = QDir::cleanPath(tmp.path());
-        poster.lImgWidth = 60 * tilesWide;
-        poster.lImgHeight = 40 * tilesHigh;
-        poster.bImgSelected = true;
-        poster.SelectTilesWide(tilesWide - 1);
-        poster.SelectTilesHigh(tilesHigh - 1);
-        dlg = std::make_unique<frmSaveTiles>(messages);
-        dlg->SetThreadCount(2);
-        dlg->SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(); });
-        dlg->SuccessWindow()->SetFolderOpener([](const QString&) {});
-    }
-
-    bool Open(const QString& fileName) {
-        const QImage image = PatternImage(poster.lImgWidth, poster.lImgHeight);
-        return dlg->OpenFor(
-            poster, [image] { return ImageObject::FromImage(image); }, folder, fileName);
-    }
-
-    QStringList Files(const QString& sub) const {
-        return QDir(folder + u'/' + sub).entryList(QDir::Files, QDir::Name);
-    }
-};
-
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
+
+// A save dialog over a pattern image in a fresh folder, with tiles of 6 x 4 inches (60 x 40
+// pixels each), opened for `fileName`.
+struct SaveFixture {
+    QTemporaryDir tmp;
+    QString folder = QDir::cleanPath(tmp.path());
+    PosterState poster;
+    RecordingMessageService messages;
+    frmSaveTiles dlg{messages};
+
+    explicit SaveFixture(int tilesWide = 2, int tilesHigh = 2, double tileWidth = 6) {
+        poster.lImgWidth = 60 * tilesWide;
+        poster.lImgHeight = 40 * tilesHigh;
+        poster.bImgSelected = true;
+        poster.dTileWidth = tileWidth;
+        poster.SelectTilesWide(tilesWide - 1);
+        poster.SelectTilesHigh(tilesHigh - 1);
+        dlg.SetThreadCount(2);
+        dlg.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(); });
+        dlg.SuccessWindow()->SetFolderOpener([](const QString&) {});
+    }
+    bool Open(const QString& fileName) {
+        const QImage image = PatternImage(poster.lImgWidth, poster.lImgHeight);
+        return dlg.OpenFor(
+            poster, [image] { return ImageObject::FromImage(image); }, folder, fileName);
+    }
+    QStringList Files(const QString& sub = QStringLiteral("a_poster_images")) const {
+        return QDir(folder + u'/' + sub).entryList(QDir::Files, QDir::Name);
+    }
+    QString Path() const { return Text(dlg, "lblPath"); }
+    void Save() { Click(dlg, "cmdSaveNow"); }
+    Status Outcome() const { return dlg.LastOutcome()->status; }
+    QString Link() const { return Find<LinkLabel>(*dlg.SuccessWindow(), "lnkFol")->Target(); }
+};
 
 } // namespace
 
@@ -130,408 +94,332 @@ class TestSaveDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    // --- Save dialog ---
-    void proposalsAndSaving_data();
-    void proposalsAndSaving();
-    void refusedOpening();
-    void folderLabelFollowsFolderName();
-    void invalidDriveFallsBack();
-    void pdfIsOneFile();
-    void cancelDuringSave();
-    void existingFolderAnsweredNo();
-    void saveDoesNotRunTwiceAtOnce();
-    void posterChangeDuringSaveDoesNotReachTiles();
-    void closeButtonClosesWithoutSaving();
-
-    // --- Progress window ---
-    void progressValues();
-    void progressBarDrawing();
-    void progressLayout();
-    void cancellingTheProgress();
-
-    // --- Success window ---
-    void successWindow();
-
-    // --- Yes/no/cancel window ---
-    void askYesNoCancel_data();
-    void askYesNoCancel();
-};
-
-// ---------------------------------------------------------------------------------------------
-// Save dialog
-
-void TestSaveDialog::proposalsAndSaving_data() {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("chosen"); // the format option the user clicks, if any
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("jpg") << "a.jpg"
-                         << ""
-                         << ".jpg";
-    QTest::newRow("tif, BMP chosen") << "scan.tif"
-                                     << "opbBmp"
-                                     << ".bmp";
-    QTest::newRow("bmp") << "old.BMP"
-                         << ""
-                         << ".bmp";
-}
-
-// The dialog proposes names and the format of the chosen file; saving writes the tiles in it.
-void TestSaveDialog::proposalsAndSaving() {
-    QFETCH(QString, fileName);
-    QFETCH(QString, chosen);
-    QFETCH(QString, extension);
-    const QString base = fileName.section(u'.', 0, 0) + u'_';
-    const QString newFolder = base + QStringLiteral("poster_images");
-    SaveFixture f;
-    QVERIFY(f.Open(fileName));
-    QVERIFY(QTest::qWaitForWindowExposed(f.dlg.get()));
-    QCOMPARE(Find<QLineEdit>(*f.dlg, "txtBaseFileName")->text(), base);
-    QCOMPARE(Find<QLineEdit>(*f.dlg, "txtNewFolderName")->text(), newFolder);
-    QCOMPARE(f.dlg->DirTilePath(), f.folder);
-    const QString expected = Native(f.folder + u'/' + newFolder + u'/');
-    QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), expected);
-    if (extension == u".jpg") {
-        QCOMPARE(f.dlg->windowTitle(), QStringLiteral("Save Poster Image Files"));
-        QVERIFY(!f.dlg->isModal());
-        QCOMPARE(Find<QLineEdit>(*f.dlg, "txtNewFolderName")->toolTip(),
-                 QStringLiteral("Name of the new folder to be created to hold your poster tile "
-                                "images"));
-        Shot(f.dlg.get(), QStringLiteral("frmSaveTiles"));
+    void proposalsAndSaving_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("chosen"); // the format option the user clicks, if any
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("jpg") << "a.jpg"
+                             << ""
+                             << ".jpg";
+        QTest::newRow("tif, BMP chosen") << "scan.tif"
+                                         << "opbBmp"
+                                         << ".bmp";
+        QTest::newRow("bmp") << "old.BMP"
+                             << ""
+                             << ".bmp";
     }
-    if (!chosen.isEmpty())
-        QTest::mouseClick(f.dlg->findChild<QRadioButton*>(chosen), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-    QVERIFY(f.messages.Messages().isEmpty());
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
-    QStringList files;
-    for (int n = 1; n <= 4; ++n)
-        files.append(base + QStringLiteral("00%1").arg(n) + extension);
-    QCOMPARE(f.Files(newFolder), files);
-    // Tile 4 is the bottom right quarter of the pattern.
-    const QImage tile(f.folder + u'/' + newFolder + u'/' + files.last());
-    QCOMPARE(tile.size(), QSize(60, 40));
-    if (extension != u".jpg")
-        QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
-                 PatternImage(120, 80).copy(60, 40, 60, 40));
-    // The dialog closes; the progress window is gone and the success window names the folder.
-    QVERIFY(!f.dlg->isVisible());
-    QVERIFY(!f.dlg->ProgressWindow()->isVisible());
-    QVERIFY(f.dlg->SuccessWindow()->isVisible());
-    QCOMPARE(Find<LinkLabel>(*f.dlg->SuccessWindow(), "lnkFol")->Target(),
-             f.folder + u'/' + newFolder);
-}
-
-// The reasons are checked with the opening rules; here the dialog stays closed with a message.
-void TestSaveDialog::refusedOpening() {
-    SaveFixture f;
-    f.poster.dTileWidth = 60;
-    QVERIFY(!f.Open(QStringLiteral("a.jpg")));
-    QVERIFY(!f.dlg->isVisible());
-    QCOMPARE(f.messages.Messages().size(), 1);
-    QCOMPARE(f.messages.Messages().front().title,
-             QStringLiteral("Invalid Tile Print Size Entered"));
-}
-
-void TestSaveDialog::folderLabelFollowsFolderName() {
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QTest::keyClicks(Find<QLineEdit>(*f.dlg, "txtNewFolderName"), QStringLiteral("X"));
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
-             Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
-    // The base name is not part of the label.
-    QTest::keyClicks(Find<QLineEdit>(*f.dlg, "txtBaseFileName"), QStringLiteral("zz"));
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
-             Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
-    // An empty folder name: the label ends in the parent's separator only.
-    Find<QLineEdit>(*f.dlg, "txtNewFolderName")->clear();
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(f.folder + u'/'));
-    // A folder chosen in the folder list.
-    QVERIFY(QDir(f.folder).mkdir(QStringLiteral("sub")));
-    QVERIFY(f.dlg->SetDirTilePath(f.folder + QStringLiteral("/sub")));
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(f.folder + QStringLiteral("/sub/")));
-    Find<QLineEdit>(*f.dlg, "txtNewFolderName")->setText(QStringLiteral("a_poster_images"));
-    QVERIFY(f.dlg->SetDirTilePath(QDir::rootPath()));
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(),
-             Native(QDir::rootPath() + QStringLiteral("a_poster_images/")));
-    QCOMPARE(f.dlg->Request().folder, QDir::rootPath());
-}
-
-void TestSaveDialog::invalidDriveFallsBack() {
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    const QString goodDrive = Find<QComboBox>(*f.dlg, "drvTile")->currentData().toString();
-    QVERIFY(!goodDrive.isEmpty());
-    const QString missing = f.folder + QStringLiteral("/no_such_drive");
-    Find<QComboBox>(*f.dlg, "drvTile")->addItem(QStringLiteral("gone"), missing);
-    const int bad = Find<QComboBox>(*f.dlg, "drvTile")->count() - 1;
-    Find<QComboBox>(*f.dlg, "drvTile")->setCurrentIndex(bad);
-    emit Find<QComboBox>(*f.dlg, "drvTile")->activated(bad);
-    QCOMPARE(f.messages.Messages().size(), 1);
-    QCOMPARE(f.messages.Messages().front().title, QStringLiteral("Invalid Drive"));
-    QCOMPARE(f.messages.Messages().front().text,
-             QStringLiteral("The drive you chose could not be accessed."));
-    QCOMPARE(Find<QComboBox>(*f.dlg, "drvTile")->currentData().toString(), goodDrive);
-    QCOMPARE(f.dlg->DirTilePath(), f.folder);
-
-    // A drive that opens becomes the folder and the new fallback.
-    const int good = Find<QComboBox>(*f.dlg, "drvTile")->findData(goodDrive);
-    Find<QComboBox>(*f.dlg, "drvTile")->setCurrentIndex(good);
-    emit Find<QComboBox>(*f.dlg, "drvTile")->activated(good);
-    QCOMPARE(f.messages.Messages().size(), 1);
-    QCOMPARE(f.dlg->DirTilePath(), QDir::cleanPath(goodDrive));
-}
-
-// The PDF goes straight into the chosen folder under the base name; the label and the success
-// window name the file.
-void TestSaveDialog::pdfIsOneFile() {
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QCOMPARE(Find<QRadioButton>(*f.dlg, "opbPdf")->text(), QStringLiteral("Pdf (.pdf)"));
-    Find<QRadioButton>(*f.dlg, "opbPdf")->setChecked(true);
-    const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
-    QCOMPARE(Find<QLabel>(*f.dlg, "lblPath")->text(), Native(pdf));
-    QVERIFY(!Find<QLineEdit>(*f.dlg, "txtNewFolderName")->isEnabled());
-    Shot(f.dlg.get(), QStringLiteral("frmSaveTilesPdf"));
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-    QVERIFY(f.messages.Messages().isEmpty());
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
-    QCOMPARE(QDir(f.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("a_poster.pdf")});
-    QCOMPARE(Find<LinkLabel>(*f.dlg->SuccessWindow(), "lnkFol")->Target(), pdf);
-    Shot(f.dlg->SuccessWindow(), QStringLiteral("frmSimpleMsgPdf"));
-}
-
-void TestSaveDialog::cancelDuringSave() {
-    SaveFixture f(3, 3);
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    frmMsg* progress = f.dlg->ProgressWindow();
-    QString labelAfterCancel;
-    EachTurn canceler([&] {
-        if (!progress->isVisible() || !Find<QPushButton>(*progress, "cmdCancel")->isVisible())
-            return false;
-        QTest::mouseClick(Find<QPushButton>(*progress, "cmdCancel"), Qt::LeftButton);
-        labelAfterCancel = Find<QLabel>(*progress, "lblMsg")->text();
-        return true;
-    });
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-
-    QCOMPARE(labelAfterCancel, QStringLiteral("canceling..."));
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Canceled);
-    QCOMPARE(f.messages.Messages().size(), 1);
-    const auto& m = f.messages.Messages().front();
-    QCOMPARE(m.kind, Kind::Critical);
-    QCOMPARE(m.title, QStringLiteral("Canceled"));
-    QCOMPARE(m.text, QStringLiteral("Canceled by user"));
-    // The tile in progress is finished; the rest are not made. Written files stay.
-    const int written = f.dlg->LastOutcome()->tilesWritten;
-    QVERIFY(written >= 1 && written < 9);
-    QCOMPARE(f.Files(QStringLiteral("a_poster_images")).size(), written);
-    QVERIFY(!progress->isVisible());
-    QVERIFY(!f.dlg->SuccessWindow()->isVisible());
-    QVERIFY(!f.dlg->isVisible());
-}
-
-void TestSaveDialog::existingFolderAnsweredNo() {
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QVERIFY(QDir(f.folder).mkdir(QStringLiteral("a_poster_images")));
-    f.messages.QueueAnswer(Answer::No);
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-
-    QCOMPARE(f.messages.Messages().size(), 1);
-    const auto& m = f.messages.Messages().front();
-    QCOMPARE(m.kind, Kind::YesNoCancel);
-    QCOMPARE(m.title, QStringLiteral("Folder Exists"));
-    QVERIFY(m.text.contains(QStringLiteral("already exists")));
-    QVERIFY(f.Files(QStringLiteral("a_poster_images")).isEmpty());
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Declined);
-    QVERIFY(!f.dlg->isVisible());
-    QVERIFY(!f.dlg->SuccessWindow()->isVisible());
-}
-
-void TestSaveDialog::saveDoesNotRunTwiceAtOnce() {
-    SaveFixture f(3, 2);
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    frmMsg* progress = f.dlg->ProgressWindow();
-    std::optional<SaveOutcome> second;
-    bool buttonEnabled = true;
-    EachTurn again([&] {
-        if (!progress->isVisible())
-            return false;
-        buttonEnabled = Find<QPushButton>(*f.dlg, "cmdSaveNow")->isEnabled();
-        // A second press while the first save runs.
-        Find<QPushButton>(*f.dlg, "cmdSaveNow")->click();
-        second = f.dlg->SaveNow();
-        return true;
-    });
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-    QVERIFY(second.has_value());
-    QVERIFY(!buttonEnabled);
-    QCOMPARE(second->tilesWritten, 0);
-    // One run: no folder question from a second run, every tile once.
-    QVERIFY(f.messages.Messages().isEmpty());
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
-    QCOMPARE(f.Files(QStringLiteral("a_poster_images")).size(), 6);
-    QVERIFY(Find<QPushButton>(*f.dlg, "cmdSaveNow")->isEnabled());
-}
-
-void TestSaveDialog::posterChangeDuringSaveDoesNotReachTiles() {
-    SaveFixture f(3, 3);
-    f.dlg->SetThreadCount(1);
-    QVERIFY(f.Open(QStringLiteral("a.bmp")));
-    frmMsg* progress = f.dlg->ProgressWindow();
-    EachTurn changer([&] {
-        if (!progress->isVisible())
-            return false;
-        // The main window turns the tiles while the save runs.
-        f.poster.bTileRotated = true;
-        return true;
-    });
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdSaveNow"), Qt::LeftButton);
-    QCOMPARE(f.dlg->LastOutcome()->status, SaveOutcome::Status::Saved);
-    for (const QString& name : f.Files(QStringLiteral("a_poster_images")))
-        QCOMPARE(QImage(f.folder + QStringLiteral("/a_poster_images/") + name).size(),
-                 QSize(60, 40));
-}
-
-void TestSaveDialog::closeButtonClosesWithoutSaving() {
-    SaveFixture f;
-    QVERIFY(f.Open(QStringLiteral("a.jpg")));
-    QTest::mouseClick(Find<QPushButton>(*f.dlg, "cmdClose"), Qt::LeftButton);
-    QVERIFY(!f.dlg->isVisible());
-    QVERIFY(!f.dlg->LastOutcome().has_value());
-    QVERIFY(!QFileInfo::exists(f.folder + QStringLiteral("/a_poster_images")));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Progress window
-
-void TestSaveDialog::progressValues() {
-    frmMsg msg;
-    QCOMPARE(msg.ProgressMode, frmMsg::kModeClosing);
-    msg.bShowCancel = true;
-    // The value is kept between 0 and 1; the window closes itself at 1.
-    for (const auto& [value, stored] :
-         QList<std::pair<double, double>>{{0.5, 0.5}, {-0.25, 0}, {0, 0}, {1.5, 1}, {1, 1}}) {
-        msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
-        QCOMPARE(msg.ProgressMode, frmMsg::kModeProgressBar);
-        QCOMPARE(msg.windowTitle(), QStringLiteral("Saving..."));
-        msg.SetProgressVal(value);
-        QCOMPARE(msg.GetProgressVal(), stored);
-        QCOMPARE(msg.isVisible(), stored < 1);
+    // The dialog proposes names and the format of the chosen file; saving writes the tiles in
+    // it, closes the dialog and names the folder in the success window.
+    void proposalsAndSaving() {
+        QFETCH(QString, fileName);
+        QFETCH(QString, chosen);
+        QFETCH(QString, extension);
+        const QString base = fileName.section(u'.', 0, 0) + u'_';
+        const QString newFolder = base + QStringLiteral("poster_images");
+        SaveFixture f;
+        QVERIFY(f.Open(fileName));
+        QVERIFY(QTest::qWaitForWindowExposed(&f.dlg));
+        QVERIFY(!f.dlg.isModal());
+        QCOMPARE(f.dlg.windowTitle(), "Save Poster Image Files");
+        QCOMPARE(Text(f.dlg, "txtBaseFileName"), base);
+        QCOMPARE(Text(f.dlg, "txtNewFolderName"), newFolder);
+        QCOMPARE(f.dlg.DirTilePath(), f.folder);
+        const QString expected = Native(f.folder + u'/' + newFolder + u'/');
+        QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
+        QCOMPARE(f.Path(), expected);
+        Shot(&f.dlg, QStringLiteral("frmSaveTiles"));
+        if (!chosen.isEmpty())
+            Click(f.dlg, qPrintable(chosen));
+        f.Save();
+        QVERIFY(f.messages.Messages().isEmpty());
+        QCOMPARE(f.Outcome(), Status::Saved);
+        QStringList files;
+        for (int n = 1; n <= 4; ++n)
+            files.append(base + QStringLiteral("00%1").arg(n) + extension);
+        QCOMPARE(f.Files(newFolder), files);
+        // Tile 4 is the bottom right quarter of the pattern.
+        const QImage tile(f.folder + u'/' + newFolder + u'/' + files.last());
+        QCOMPARE(tile.size(), QSize(60, 40));
+        if (extension != u".jpg")
+            QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
+                     PatternImage(120, 80).copy(60, 40, 60, 40));
+        QVERIFY(!f.dlg.isVisible() && !f.dlg.ProgressWindow()->isVisible());
+        QVERIFY(f.dlg.SuccessWindow()->isVisible());
+        QCOMPARE(f.Link(), f.folder + u'/' + newFolder);
     }
-}
 
-void TestSaveDialog::progressBarDrawing() {
-    frmMsg msg;
-    msg.bShowCancel = true;
-    msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
-    msg.SetProgressVal(0.5);
-    const QImage bar = Find<PictureBox>(msg, "picProgressBar")->Image();
-    QCOMPARE(bar.size(), Find<PictureBox>(msg, "picProgressBar")->size());
-    const int y = bar.height() / 2;
-    const QRgb blue = qRgb(0, 0, 255);
-    QCOMPARE(bar.pixel(bar.width() / 4, y), blue);
-    QCOMPARE(bar.pixel(bar.width() / 2 - 2, y), blue);
-    QVERIFY(bar.pixel(bar.width() / 2 + 2, y) != blue);
-    QVERIFY(bar.pixel(bar.width() * 3 / 4, y) != blue);
-    Shot(&msg, QStringLiteral("frmMsg"));
-}
+    // The reasons are checked with the opening rules; here the dialog stays closed with a
+    // message. Close closes without saving.
+    void refusedOpeningAndClose() {
+        SaveFixture refused(2, 2, 60);
+        QVERIFY(!refused.Open(QStringLiteral("a.jpg")));
+        QVERIFY(!refused.dlg.isVisible());
+        QCOMPARE(Titles(refused.messages), QStringList{"Invalid Tile Print Size Entered"});
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        Click(f.dlg, "cmdClose");
+        QVERIFY(!f.dlg.isVisible() && !f.dlg.LastOutcome());
+        QVERIFY(!QFileInfo::exists(f.folder + QStringLiteral("/a_poster_images")));
+    }
 
-void TestSaveDialog::progressLayout() {
-    for (const bool showCancel : {true, false}) {
+    void folderLabelFollowsFolderName() {
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        QTest::keyClicks(Find<QLineEdit>(f.dlg, "txtNewFolderName"), QStringLiteral("X"));
+        QCOMPARE(f.Path(), Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
+        // The base name is not part of the label.
+        QTest::keyClicks(Find<QLineEdit>(f.dlg, "txtBaseFileName"), QStringLiteral("zz"));
+        QCOMPARE(f.Path(), Native(f.folder + QStringLiteral("/a_poster_imagesX/")));
+        // An empty folder name: the label ends in the parent's separator only.
+        Find<QLineEdit>(f.dlg, "txtNewFolderName")->clear();
+        QCOMPARE(f.Path(), Native(f.folder + u'/'));
+        QVERIFY(QDir(f.folder).mkdir(QStringLiteral("sub")));
+        QVERIFY(f.dlg.SetDirTilePath(f.folder + QStringLiteral("/sub")));
+        QCOMPARE(f.Path(), Native(f.folder + QStringLiteral("/sub/")));
+        Find<QLineEdit>(f.dlg, "txtNewFolderName")->setText(QStringLiteral("a_poster_images"));
+        QVERIFY(f.dlg.SetDirTilePath(QDir::rootPath()));
+        QCOMPARE(f.Path(), Native(QDir::rootPath() + QStringLiteral("a_poster_images/")));
+        QCOMPARE(f.dlg.Request().folder, QDir::rootPath());
+    }
+
+    // A drive that cannot be opened is refused and the last good one chosen again; one that
+    // opens becomes the folder.
+    void invalidDriveFallsBack() {
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        auto* drives = Find<QComboBox>(f.dlg, "drvTile");
+        const QString goodDrive = drives->currentData().toString();
+        QVERIFY(!goodDrive.isEmpty());
+        drives->addItem(QStringLiteral("gone"), f.folder + QStringLiteral("/no_such_drive"));
+        const auto choose = [drives](int index) {
+            drives->setCurrentIndex(index);
+            emit drives->activated(index);
+        };
+        choose(drives->count() - 1);
+        QCOMPARE(Titles(f.messages), QStringList{"Invalid Drive"});
+        QCOMPARE(f.messages.Messages().front().text, "The drive you chose could not be accessed.");
+        QCOMPARE(drives->currentData().toString(), goodDrive);
+        QCOMPARE(f.dlg.DirTilePath(), f.folder);
+        choose(drives->findData(goodDrive));
+        QCOMPARE(f.messages.Messages().size(), 1);
+        QCOMPARE(f.dlg.DirTilePath(), QDir::cleanPath(goodDrive));
+    }
+
+    // The PDF goes straight into the chosen folder under the base name; the label and the
+    // success window name the file.
+    void pdfIsOneFile() {
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        QCOMPARE(Text(f.dlg, "opbPdf"), "Pdf (.pdf)");
+        Click(f.dlg, "opbPdf");
+        const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
+        QCOMPARE(f.Path(), Native(pdf));
+        QVERIFY(!Find<QWidget>(f.dlg, "txtNewFolderName")->isEnabled());
+        Shot(&f.dlg, QStringLiteral("frmSaveTilesPdf"));
+        f.Save();
+        QVERIFY(f.messages.Messages().isEmpty());
+        QCOMPARE(f.Outcome(), Status::Saved);
+        QCOMPARE(QDir(f.folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"a_poster.pdf"});
+        QCOMPARE(f.Link(), pdf);
+    }
+
+    void cancelDuringSave() {
+        SaveFixture f(3, 3);
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        frmMsg* progress = f.dlg.ProgressWindow();
+        QString labelAfterCancel;
+        EachTurn canceler([&] {
+            if (!progress->isVisible() || !Find<QWidget>(*progress, "cmdCancel")->isVisible())
+                return false;
+            Click(*progress, "cmdCancel");
+            labelAfterCancel = Text(*progress, "lblMsg");
+            return true;
+        });
+        f.Save();
+        QCOMPARE(labelAfterCancel, "canceling...");
+        QCOMPARE(f.Outcome(), Status::Canceled);
+        QCOMPARE(Titles(f.messages), QStringList{"Canceled"});
+        QCOMPARE(f.messages.Messages().front().kind, Kind::Critical);
+        QCOMPARE(f.messages.Messages().front().text, "Canceled by user");
+        // The tile in progress is finished; the rest are not made. Written files stay.
+        const int written = f.dlg.LastOutcome()->tilesWritten;
+        QVERIFY(written >= 1 && written < 9);
+        QCOMPARE(f.Files().size(), written);
+        QVERIFY(!progress->isVisible() && !f.dlg.isVisible());
+        QVERIFY(!f.dlg.SuccessWindow()->isVisible());
+    }
+
+    void existingFolderAnsweredNo() {
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        QVERIFY(QDir(f.folder).mkdir(QStringLiteral("a_poster_images")));
+        f.messages.QueueAnswer(Answer::No);
+        f.Save();
+        QCOMPARE(Titles(f.messages), QStringList{"Folder Exists"});
+        QCOMPARE(f.messages.Messages().front().kind, Kind::YesNoCancel);
+        QVERIFY(f.Files().isEmpty());
+        QCOMPARE(f.Outcome(), Status::Declined);
+        QVERIFY(!f.dlg.isVisible() && !f.dlg.SuccessWindow()->isVisible());
+    }
+
+    // A second press while the first save runs neither starts a run nor asks anything.
+    void saveDoesNotRunTwiceAtOnce() {
+        SaveFixture f(3, 2);
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        std::optional<SaveOutcome> second;
+        bool buttonEnabled = true;
+        EachTurn again([&] {
+            if (!f.dlg.ProgressWindow()->isVisible())
+                return false;
+            buttonEnabled = Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled();
+            f.Save();
+            second = f.dlg.SaveNow();
+            return true;
+        });
+        f.Save();
+        QVERIFY(second.has_value() && !buttonEnabled);
+        QCOMPARE(second->tilesWritten, 0);
+        QVERIFY(f.messages.Messages().isEmpty());
+        QCOMPARE(f.Outcome(), Status::Saved);
+        QCOMPARE(f.Files().size(), 6);
+        QVERIFY(Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled());
+    }
+
+    // The main window turns the tiles while the save runs; the save keeps what it started with.
+    void posterChangeDuringSaveDoesNotReachTiles() {
+        SaveFixture f(3, 3);
+        f.dlg.SetThreadCount(1);
+        QVERIFY(f.Open(QStringLiteral("a.bmp")));
+        EachTurn changer([&] {
+            f.poster.bTileRotated = f.dlg.ProgressWindow()->isVisible();
+            return f.poster.bTileRotated;
+        });
+        f.Save();
+        QCOMPARE(f.Outcome(), Status::Saved);
+        for (const QString& name : f.Files())
+            QCOMPARE(QImage(f.folder + QStringLiteral("/a_poster_images/") + name).size(),
+                     QSize(60, 40));
+    }
+
+    // The value is kept between 0 and 1; the bar is drawn blue up to it; at 1 the window
+    // closes itself.
+    void progressValues() {
         frmMsg msg;
-        msg.bShowCancel = showCancel;
+        QCOMPARE(msg.ProgressMode, frmMsg::kModeClosing);
+        msg.bShowCancel = true;
+        for (const auto& [value, stored] :
+             QList<std::pair<double, double>>{{0.5, 0.5}, {-0.25, 0}, {1.5, 1}, {1, 1}}) {
+            msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
+            QCOMPARE(msg.ProgressMode, frmMsg::kModeProgressBar);
+            QCOMPARE(msg.windowTitle(), "Saving...");
+            msg.SetProgressVal(value);
+            QCOMPARE(msg.GetProgressVal(), stored);
+            QCOMPARE(msg.isVisible(), stored < 1);
+        }
         msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
-        QCOMPARE(Find<QPushButton>(msg, "cmdCancel")->isVisible(), showCancel);
-        const QRect bar = Find<PictureBox>(msg, "picProgressBar")->geometry();
-        QVERIFY(bar.top() > Find<QLabel>(msg, "lblMsg")->geometry().bottom());
-        if (showCancel)
-            QVERIFY(Find<QPushButton>(msg, "cmdCancel")->geometry().top() > bar.bottom() &&
-                    msg.height() > Find<QPushButton>(msg, "cmdCancel")->geometry().bottom());
-        else
-            QVERIFY(msg.height() > bar.bottom() && msg.height() - bar.bottom() < 20);
+        msg.SetProgressVal(0.5);
+        auto* picture = Find<PictureBox>(msg, "picProgressBar");
+        const QImage bar = picture->Image();
+        QCOMPARE(bar.size(), picture->size());
+        const int y = bar.height() / 2;
+        QCOMPARE(bar.pixel(bar.width() / 4, y), qRgb(0, 0, 255));
+        QCOMPARE(bar.pixel(bar.width() / 2 - 2, y), qRgb(0, 0, 255));
+        QVERIFY(bar.pixel(bar.width() / 2 + 2, y) != qRgb(0, 0, 255));
+        Shot(&msg, QStringLiteral("frmMsg"));
     }
-}
 
-void TestSaveDialog::cancellingTheProgress() {
-    frmMsg msg;
-    msg.bShowCancel = true;
-    msg.bCanceled = true; // left over from an earlier run
-    msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
-    QVERIFY(!msg.bCanceled);
-    QTest::mouseClick(Find<QPushButton>(msg, "cmdCancel"), Qt::LeftButton);
-    QVERIFY(msg.bCanceled);
-    QCOMPARE(Find<QLabel>(msg, "lblMsg")->text(), QStringLiteral("canceling..."));
-    // Neither the close box nor Escape closes it; its owner does.
-    msg.bCanceled = false;
-    msg.close();
-    QVERIFY(msg.isVisible() && msg.bCanceled);
-    QTest::keyClick(&msg, Qt::Key_Escape);
-    QVERIFY(msg.isVisible());
-    msg.Unload();
-    QVERIFY(!msg.isVisible());
-    QCOMPARE(msg.ProgressMode, frmMsg::kModeClosing);
-}
+    void progressLayout() {
+        for (const bool showCancel : {true, false}) {
+            frmMsg msg;
+            msg.bShowCancel = showCancel;
+            msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
+            const QRect cancel = Find<QWidget>(msg, "cmdCancel")->geometry();
+            QCOMPARE(Find<QWidget>(msg, "cmdCancel")->isVisible(), showCancel);
+            const QRect bar = Find<QWidget>(msg, "picProgressBar")->geometry();
+            QVERIFY(bar.top() > Find<QWidget>(msg, "lblMsg")->geometry().bottom());
+            if (showCancel)
+                QVERIFY(cancel.top() > bar.bottom() && msg.height() > cancel.bottom());
+            else
+                QVERIFY(msg.height() > bar.bottom() && msg.height() - bar.bottom() < 20);
+        }
+    }
 
-// ---------------------------------------------------------------------------------------------
-// Success window
+    // Cancel is taken in; neither the close box nor Escape closes the window, its owner does.
+    void cancellingTheProgress() {
+        frmMsg msg;
+        msg.bShowCancel = true;
+        msg.bCanceled = true; // left over from an earlier run
+        msg.ShowProgressBar(QStringLiteral("Saving Images Now"));
+        QVERIFY(!msg.bCanceled);
+        Click(msg, "cmdCancel");
+        QVERIFY(msg.bCanceled);
+        QCOMPARE(Text(msg, "lblMsg"), "canceling...");
+        msg.bCanceled = false;
+        msg.close();
+        QVERIFY(msg.isVisible() && msg.bCanceled);
+        QTest::keyClick(&msg, Qt::Key_Escape);
+        QVERIFY(msg.isVisible());
+        msg.Unload();
+        QVERIFY(!msg.isVisible());
+        QCOMPARE(msg.ProgressMode, frmMsg::kModeClosing);
+    }
 
-void TestSaveDialog::successWindow() {
-    frmSimpleMsg ok;
-    QStringList opened;
-    ok.SetFolderOpener([&](const QString& folder) { opened.append(folder); });
-    const QString folder =
-        QStringLiteral("/home/somebody/Pictures/Holidays2023/Beach_poster_images");
-    ok.ShowSaveOkMsg(folder);
-    QVERIFY(QTest::qWaitForWindowExposed(&ok));
-    QCOMPARE(ok.windowTitle(), QStringLiteral("Finished"));
-    QVERIFY(!Find<QLabel>(ok, "imgCheck")->pixmap().isNull());
-    // The first separator after more than 35 characters ends the first line.
-    QCOMPARE(Find<LinkLabel>(ok, "lnkFol")->Caption(),
-             Native(QStringLiteral("/home/somebody/Pictures/Holidays2023/")) +
-                 QStringLiteral("\r\nBeach_poster_images"));
-    QCOMPARE(Find<LinkLabel>(ok, "lnkFol")->text().count(u'\n'), 1);
-    QVERIFY(!Find<LinkLabel>(ok, "lnkFol")->text().contains(u'\r'));
-    Shot(&ok, QStringLiteral("frmSimpleMsg"));
-    QTest::mouseClick(Find<LinkLabel>(ok, "lnkFol"), Qt::LeftButton);
-    QCOMPARE(opened, QStringList{folder});
-    QTest::mouseClick(Find<QPushButton>(ok, "cmdOk"), Qt::LeftButton);
-    QVERIFY(!ok.isVisible());
-}
+    void successWindow() {
+        frmSimpleMsg ok;
+        QStringList opened;
+        ok.SetFolderOpener([&](const QString& folder) { opened.append(folder); });
+        const QString folder =
+            QStringLiteral("/home/somebody/Pictures/Holidays2023/Beach_poster_images");
+        ok.ShowSaveOkMsg(folder);
+        QVERIFY(QTest::qWaitForWindowExposed(&ok));
+        QCOMPARE(ok.windowTitle(), "Finished");
+        QVERIFY(!Find<QLabel>(ok, "imgCheck")->pixmap().isNull());
+        // The first separator after more than 35 characters ends the first line.
+        auto* link = Find<LinkLabel>(ok, "lnkFol");
+        QCOMPARE(link->Caption(), Native(QStringLiteral("/home/somebody/Pictures/Holidays2023/")) +
+                                      QStringLiteral("\r\nBeach_poster_images"));
+        QCOMPARE(link->text().count(u'\n'), 1);
+        QVERIFY(!link->text().contains(u'\r'));
+        Shot(&ok, QStringLiteral("frmSimpleMsg"));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(opened, QStringList{folder});
+        Click(ok, "cmdOk");
+        QVERIFY(!ok.isVisible());
+    }
 
-// ---------------------------------------------------------------------------------------------
-// Yes/no/cancel window
-
-void TestSaveDialog::askYesNoCancel_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("answer"); // through the message service
-    QTest::newRow("yes") << "cmdYes" << 6 << int(Answer::Yes);
-    QTest::newRow("no") << "cmdNo" << 7 << int(Answer::No);
-    QTest::newRow("cancel") << "cmdCancel" << 2 << int(Answer::Cancel);
-    QTest::newRow("close box") << "" << 2 << int(Answer::Cancel);
-}
-
-void TestSaveDialog::askYesNoCancel() {
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    QFETCH(int, answer);
-    ModalAnswer modal;
-    modal.Press(button);
-    QCOMPARE(int(frmMsgboxYesNo::AskYesNoCancel(QStringLiteral("Go?"), QStringLiteral("Q"))),
-             result);
-    QCOMPARE(modal.className, QStringLiteral("tessellon::frmMsgboxYesNo"));
-    QCOMPARE(modal.title, QStringLiteral("Q"));
-    QCOMPARE(modal.text, QStringLiteral("Go?"));
-    QCOMPARE(modal.closedByBox, button.isEmpty());
-    QtMessageService service;
-    modal.Press(button);
-    QCOMPARE(int(service.YesNoCancel(QStringLiteral("Folder Exists"), QStringLiteral("x"))),
-             answer);
-    QCOMPARE(modal.title, QStringLiteral("Folder Exists"));
-}
+    void askYesNoCancel_data() {
+        QTest::addColumn<QString>("button"); // none: the close box
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("answer"); // through the message service
+        QTest::newRow("yes") << "cmdYes" << 6 << int(Answer::Yes);
+        QTest::newRow("no") << "cmdNo" << 7 << int(Answer::No);
+        QTest::newRow("cancel") << "cmdCancel" << 2 << int(Answer::Cancel);
+        QTest::newRow("close box") << "" << 2 << int(Answer::Cancel);
+    }
+    void askYesNoCancel() {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        QFETCH(int, answer);
+        QStringList shown;
+        const auto press = [&] {
+            WhenModal<frmMsgboxYesNo>([&](frmMsgboxYesNo* box) {
+                shown = QStringList{box->windowTitle(), Text(*box, "lblMsg")};
+                Shot(box, QStringLiteral("frmMsgboxYesNo"));
+                button.isEmpty() ? void(box->close()) : Click(*box, qPrintable(button));
+            });
+        };
+        press();
+        QCOMPARE(int(frmMsgboxYesNo::AskYesNoCancel(QStringLiteral("Go?"), QStringLiteral("Q"))),
+                 result);
+        QCOMPARE(shown, (QStringList{"Q", "Go?"}));
+        QtMessageService service;
+        press();
+        QCOMPARE(int(service.YesNoCancel(QStringLiteral("Folder Exists"), QStringLiteral("x"))),
+                 answer);
+        QCOMPARE(shown, (QStringList{"Folder Exists", "x"}));
+    }
+};
 
 QTEST_MAIN(TestSaveDialog)
 #include "tst_save_dialog.moc"
