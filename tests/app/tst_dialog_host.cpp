@@ -63,15 +63,23 @@ private slots:
         w.reset();
     }
 
+    // The button and the menu entry open the dialog at the poster's paper; OK brings the
+    // choice into the main window and its preferences.
     void paperDialogChangesTheMainWindow() {
-        WhenModal<frmTileSize>([](frmTileSize* d) {
-            Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(2);
-            Click(*d, "cmdOk");
-        });
-        Click(*w, "cmdEditPaperSize");
-        QCOMPARE(w->State().sPaperName, "Photo 8\" x 10\"");
-        QCOMPARE(Text(*w, "lblPaperName"), w->State().sPaperName);
-        QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(w->State().sPaperName));
+        for (const auto& [row, paper] :
+             {std::pair{2, "Photo 8\" x 10\""}, std::pair{3, "Letter 8.5\" x 11\""}}) {
+            WhenModal<frmTileSize>([row = row](frmTileSize* d) {
+                Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(row);
+                Click(*d, "cmdOk");
+            });
+            if (row == 2)
+                Click(*w, "cmdEditPaperSize");
+            else
+                Find<QAction>(*w, "mnuPaperSize")->trigger();
+            QCOMPARE(w->State().sPaperName, paper);
+            QCOMPARE(Text(*w, "lblPaperName"), paper);
+            QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(QLatin1String(paper)));
+        }
     }
 
     // The Edit button opens the dialog at the main window's profile and recomputes the main
@@ -122,21 +130,32 @@ private slots:
         QTRY_VERIFY(!save->isVisible());
     }
 
+    // Without the file the user is told its name; with it the window shows it, keeping
+    // links inside it, and each opening starts from the first page.
     void help() {
-        // Neither app_dir nor the test program's folder holds the help file.
-        QVERIFY(host->HelpFilePath().isEmpty());
+        QVERIFY(host->HelpFilePath().isEmpty()); // neither app_dir nor the test's folder has it
         Find<QAction>(*w, "mnuContent")->trigger();
         QCOMPARE(messages.Messages().size(), 1);
         QVERIFY(messages.Messages().first().text.contains(QStringLiteral("tessellon_help.html")));
         QFile file(AppDir() + QStringLiteral("/tessellon_help.html"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><h1>Poster help</h1></body></html>");
+        file.write("<html><body><h1>Poster help</h1><a href=\"#two\">go</a>"
+                   "<p style=\"margin-top:2000px\"><a name=\"two\"></a>Second</p></body></html>");
         file.close();
         DialogHost withHelp(*w, store, messages);
         QCOMPARE(QDir::cleanPath(withHelp.HelpFilePath()), QDir::cleanPath(file.fileName()));
         withHelp.OpenHelpFile();
-        QVERIFY(withHelp.Help() && withHelp.Help()->isVisible());
-        QVERIFY(Find<QTextBrowser>(*withHelp.Help(), "txtHelp")->toPlainText().contains("Poster"));
+        HelpWindow* help = withHelp.Help();
+        QVERIFY(help && help->isVisible() && help->isWindow());
+        auto* text = Find<QTextBrowser>(*help, "txtHelp");
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Poster help")));
+        QUrl second = QUrl::fromLocalFile(file.fileName());
+        second.setFragment(QStringLiteral("two"));
+        text->setSource(second);
+        QVERIFY(Find<QWidget>(*help, "cmdBack")->isEnabled());
+        withHelp.OpenHelpFile();
+        QCOMPARE(text->source(), QUrl::fromLocalFile(file.fileName()));
+        QVERIFY(!Find<QWidget>(*help, "cmdBack")->isEnabled());
         QCOMPARE(messages.Messages().size(), 1);
     }
 

@@ -339,31 +339,6 @@ private slots:
         QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
     }
 
-    // Links inside the file stay in the window; opening again starts from the first page.
-    void helpShowsFile() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(HelpLocator::HelpFileName());
-        WriteFile(path,
-                  "<html><body><h1>Start page</h1><a href=\"#two\">go</a>"
-                  "<p style=\"margin-top:2000px\"><a name=\"two\"></a>Second</p></body></html>");
-        RecordingMessageService messages;
-        QWidget owner;
-        HelpWindow help(&owner);
-        QVERIFY(help.isWindow());
-        QVERIFY(help.OpenHelpFile(path, messages));
-        QVERIFY(messages.Messages().isEmpty() && help.isVisible());
-        auto* text = Find<QTextBrowser>(help, "txtHelp");
-        QVERIFY(text->toPlainText().contains(QStringLiteral("Start page")));
-        QVERIFY(!Find<QWidget>(help, "cmdBack")->isEnabled());
-        QUrl second = QUrl::fromLocalFile(path);
-        second.setFragment(QStringLiteral("two"));
-        text->setSource(second);
-        QVERIFY(Find<QWidget>(help, "cmdBack")->isEnabled());
-        QVERIFY(help.OpenHelpFile(path, messages));
-        QCOMPARE(text->source(), QUrl::fromLocalFile(path));
-        QVERIFY(!Find<QWidget>(help, "cmdBack")->isEnabled());
-    }
-
     // The build puts the help file beside the program; every picture and every link inside
     // the file must lead somewhere.
     void shippedHelpFileComplete() {
