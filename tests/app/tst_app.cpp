@@ -1,5 +1,12 @@
 #include "app/app_version.h"
+#include "app/dialog_host.h"
+#include "app/frm_about.h"
+#include "app/frm_btm.h"
 #include "app/frm_main.h"
+#include "app/frm_save_tiles.h"
+#include "app/frm_tile_size.h"
+#include "app/help_window.h"
+#include "app/sys_info_window.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
 #include "tests/support/memory_settings_store.h"
@@ -8,6 +15,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -48,6 +56,7 @@ class TstApp : public QObject {
     MemorySettingsStore store;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<frmMain> w;
+    std::unique_ptr<DialogHost> host;
 
     template <typename T = QWidget> T* C(const char* name) const { return Find<T>(*w, name); }
     QComboBox* Box(const char* name) const { return C<QComboBox>(name); }
@@ -70,6 +79,7 @@ class TstApp : public QObject {
         for (const auto& [value, data] : prefs)
             store.SavePref(value, data);
         store.ClearWriteLog();
+        host.reset();
         w = std::make_unique<frmMain>(store, messages);
         w->Form_Load();
     }
@@ -103,13 +113,17 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("app")));
         Restart(dir->path());
         w->SetSpecialFolders(SpecialFolders(dir->path(), Path("empty")));
+        host = std::make_unique<DialogHost>(*w, store, messages);
         w->resize(1180, 760);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         messages.Clear();
         store.ClearWriteLog();
     }
-    void cleanup() { w.reset(); }
+    void cleanup() {
+        host.reset();
+        w.reset();
+    }
 
     void startUpWiredToItsTexts() {
         // "1.0.0" shows as "1.00".
@@ -475,6 +489,111 @@ private slots:
             QVERIFY2(c->width() >= c->minimumSizeHint().width(), qPrintable(c->objectName()));
         }
         Shot(w.get(), QStringLiteral("main_") + QLatin1String(QTest::currentDataTag()));
+    }
+
+    // --- The dialogs the main window's commands open, and what they change in it ---
+    // The button and the menu entry open the dialog at the poster's paper; OK brings the
+    // choice into the main window and its preferences.
+    void paperDialogChangesTheMainWindow() {
+        for (const auto& [row, paper] :
+             {std::pair{2, "Photo 8\" x 10\""}, std::pair{3, "Letter 8.5\" x 11\""}}) {
+            WhenModal<frmTileSize>([row = row](frmTileSize* d) {
+                Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(row);
+                testing::Click(*d, "cmdOk");
+            });
+            if (row == 2)
+                Click("cmdEditPaperSize");
+            else
+                C<QAction>("mnuPaperSize")->trigger();
+            QCOMPARE(w->State().sPaperName, paper);
+            QCOMPARE(Text("lblPaperName"), paper);
+            QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(QLatin1String(paper)));
+        }
+    }
+
+    // The Edit button opens the dialog at the main window's profile and recomputes the main
+    // window also when the dialog is closed with its close box.
+    void edgeDialogFromEditButtonRecomputes() {
+        ClickFile("photo.bmp");
+        C<QCheckBox>("chkPrinterClips")->setChecked(true);
+        Box("cmbCurBtm")->setCurrentIndex(1); // Kodak photo lab default: 3, 4, 3, 2 / 64 inch
+        QCOMPARE(Text("lblFinalSize"), "11.81 x 7.81 inches");
+        int shownRow = -1;
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            shownRow = Find<QListWidget>(*d, "lstConfigurations")->currentRow();
+            Find<QComboBox>(*d, "cmbTopEdge")->setCurrentIndex(16); // a quarter inch off the top
+            d->reject();
+        });
+        Click("cmdConfig");
+        QCOMPARE(shownRow, 1);
+        QFile file(Path("app/printer_edge_config"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Kodak photo lab default\t16,04,03,02,\r\n"));
+        QCOMPARE(Text("lblFinalSize"), "11.81 x 7.41 inches");
+        QCOMPARE(Box("cmbCurBtm")->currentIndex(), 1);
+    }
+
+    void edgeDialogNewProfileReachesTheSelector() {
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            d->SetInputQuestion([](const QString&, const QString&, const QString&) {
+                return std::optional<QString>(QStringLiteral("My printer"));
+            });
+            testing::Click(*d, "cmdNew");
+            testing::Click(*d, "cmdOk");
+        });
+        C<QAction>("mnuEdgeClip")->trigger();
+        QCOMPARE(Box("cmbCurBtm")->count(), 4);
+        QCOMPARE(Box("cmbCurBtm")->itemText(3), "My printer");
+    }
+
+    // The save dialog proposes names from the file chosen in the main window's list; choosing
+    // another file there closes it.
+    void saveDialogOpensWithTheChosenFile() {
+        ClickFile("photo.bmp");
+        Click("cmdSaveNow");
+        frmSaveTiles* save = host->SaveDialog();
+        QVERIFY(save && save->isVisible() && !save->isModal());
+        QCOMPARE(testing::Text(*save, "txtBaseFileName"), "photo_");
+        QCOMPARE(QDir::cleanPath(save->DirTilePath()), Path());
+        ClickFile("edge.bmp");
+        QTRY_VERIFY(!save->isVisible());
+    }
+
+    // Without the file the user is told its name; with it the window shows it, keeping
+    // links inside it, and each opening starts from the first page.
+    void help() {
+        QVERIFY(host->HelpFilePath().isEmpty()); // neither app_dir nor the test's folder has it
+        C<QAction>("mnuContent")->trigger();
+        QCOMPARE(messages.Messages().size(), 1);
+        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("tessellon_help.html")));
+        QFile file(Path("app/tessellon_help.html"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Poster help</h1><a href=\"#two\">go</a>"
+                   "<p style=\"margin-top:2000px\"><a name=\"two\"></a>Second</p></body></html>");
+        file.close();
+        DialogHost withHelp(*w, store, messages);
+        QCOMPARE(QDir::cleanPath(withHelp.HelpFilePath()), QDir::cleanPath(file.fileName()));
+        withHelp.OpenHelpFile();
+        HelpWindow* help = withHelp.Help();
+        QVERIFY(help && help->isVisible() && help->isWindow());
+        auto* text = Find<QTextBrowser>(*help, "txtHelp");
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Poster help")));
+        QUrl second = QUrl::fromLocalFile(file.fileName());
+        second.setFragment(QStringLiteral("two"));
+        text->setSource(second);
+        QVERIFY(Find<QWidget>(*help, "cmdBack")->isEnabled());
+        withHelp.OpenHelpFile();
+        QCOMPARE(text->source(), QUrl::fromLocalFile(file.fileName()));
+        QVERIFY(!Find<QWidget>(*help, "cmdBack")->isEnabled());
+        QCOMPARE(messages.Messages().size(), 1);
+    }
+
+    void aboutIsModelessAndShownOnce() {
+        C<QAction>("mnuAbout")->trigger();
+        frmAbout* first = host->About();
+        QVERIFY(first && first->isVisible() && !first->isModal());
+        C<QAction>("mnuAbout")->trigger();
+        QCOMPARE(host->About(), first);
     }
 };
 
