@@ -4,10 +4,22 @@
 #include "tests/support/find_control.h"
 #include "tests/support/recording_message_service.h"
 
+// The widgets and helpers the window tests use alike.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
 

@@ -11,11 +11,7 @@
 #include "tests/app/app_test_support.h"
 #include "tests/support/memory_settings_store.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTextBrowser>
 
 using namespace tessellon;
 using namespace tessellon::testing;

@@ -7,19 +7,9 @@
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextBrowser>
 
 using namespace tessellon;
 using namespace tessellon::testing;

@@ -8,14 +8,6 @@
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-
 using namespace tessellon;
 using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;
