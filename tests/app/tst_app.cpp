@@ -293,7 +293,8 @@ private slots:
         C<QScrollBar>("scrZoom")->setValue(40);
         QCOMPARE(Text("lblZoomAmount"), "(40%)");
         QCOMPARE(Text("lblLrValue"), "---");
-        LoadPhoto();
+        C<QScrollBar>("scrZoom")->setValue(0);
+        LoadPhoto(); // the poster covers the image: "(full width)", "(full height)"
         C<QScrollBar>("scrZoom")->setValue(100);
         QCOMPARE(Texts({"lblResolution", "lblMPixVal", "lblLrValue", "lblTbValue"}),
                  (QStringList{"25.0 dpi", "0.06", "(center)", "(center)"}));
