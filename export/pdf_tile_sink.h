@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/pdf_poster_writer.h"
+#include "export/poster_overview.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
 
@@ -32,6 +33,10 @@ public:
     // "poster" and the extension).
     static QString DocumentFilePath(const SaveTilesRequest& request);
 
+    // Puts an overview page first: the poster picture cut from `img` (which must outlive the
+    // sink) with the sheets, their names and how to put them together.
+    void SetOverview(PosterOverview overview, const ImageObject& img);
+
     QString Folder() const override { return request_.folder; }
     QString DocumentPath() const override { return DocumentFilePath(request_); }
     std::optional<SaveMessage> CheckNames() const override;
@@ -42,10 +47,14 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
+    bool WriteOverview();
+
     SaveTilesRequest request_;
     PdfSheetLayout layout_;
     QByteArray colourProfile_;
     PdfPosterWriter writer_;
+    std::optional<PosterOverview> overview_;
+    const ImageObject* image_ = nullptr;
 };
 
 } // namespace tessellon

@@ -1,0 +1,164 @@
+#include "export_test_support.h"
+
+#include "../cli/cli_run.h"
+#include "export/overview_page_layout.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+QString Tool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(60000) && p.exitCode() == 0
+               ? QString::fromLatin1(p.readAllStandardOutput())
+               : QString();
+}
+
+} // namespace
+
+class TestOverview : public QObject {
+    Q_OBJECT
+private slots:
+    void pageLayout_data();
+    void pageLayout();
+    void pdfPage_data();
+    void pdfPage();
+    void image_data();
+    void image();
+};
+
+void TestOverview::pageLayout_data() {
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<QList<double>>("grid"); // tiles wide, high, tile width, height, overlap
+    QTest::addColumn<QRectF>("picture");
+    QTest::addColumn<QRectF>("lastSheet");
+    QTest::addColumn<QList<QRectF>>("strips");
+    QTest::addColumn<QPointF>("firstBaseline");
+    // Letter: margin 36, text 10 pt (heading 15): 4 facts and 4 steps take 19.5 + 52 + 6.5 + 52
+    // = 130 pt and a gap of 15. Above: 540 x 575 at (36, 181) holds the 15 x 10 in poster as
+    // 540 x 360, centred down; beside: only 309 wide. 36 pt per poster inch.
+    QTest::newRow("text above, overlap")
+        << QSizeF(612, 792) << QList<double>{2, 1, 8, 10, 1} << QRectF(36, 288.5, 540, 360)
+        << QRectF(288, 288.5, 288, 360) << QList<QRectF>{QRectF(288, 288.5, 36, 360)}
+        << QPointF(36, 51);
+    // Landscape, 10 x 15 in: above leaves 263 x 395; beside, a 288 pt column leaves 417 x 540,
+    // which holds 360 x 540, centred across.
+    QTest::newRow("text beside") << QSizeF(792, 612) << QList<double>{1, 2, 10, 7.5, 0}
+                                 << QRectF(64.5, 36, 360, 540) << QRectF(64.5, 306, 360, 270)
+                                 << QList<QRectF>{} << QPointF(468, 51);
+}
+
+// Boxes of the overview page, with texts of no width so that nothing wraps.
+void TestOverview::pageLayout() {
+    QFETCH(QSizeF, page);
+    QFETCH(QList<double>, grid);
+    PosterOverview overview;
+    overview.geometry = PosterGeometryInput{int(grid[0]), int(grid[1]), grid[2], grid[3], grid[4]};
+    overview.heading = QStringLiteral("H");
+    overview.facts = overview.steps = QStringList{"a", "b", "c", "d"};
+    const OverviewPageLayout layout(page, overview, [](const QString&, double) { return 0.0; });
+    QTEST(layout.Picture(), "picture");
+    QTEST(layout.Sheets().back().box, "lastSheet");
+    QCOMPARE(layout.Sheets().size(), size_t(grid[0] * grid[1]));
+    const std::vector<QRectF> strips = layout.Strips();
+    QTEST(QList<QRectF>(strips.begin(), strips.end()), "strips");
+    QTEST(layout.Texts().front().baseline, "firstBaseline");
+    const QRectF first = layout.Sheets().front().uncovered;
+    QCOMPARE(layout.Labels().front().text.baseline, first.center() + QPointF(0, 10.5));
+}
+
+void TestOverview::pdfPage_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QStringList>("texts"); // on page 1
+    // 3 x 2 sheets of 5.5 x 3.5 in (4 x 6 photo paper, 0.25 in margins).
+    QTest::newRow("overview") << QStringList{} << 7
+                              << QStringList{"Final size: 16.50 x 7.00 inches",
+                                             "Sheets: 6, 3 across and 2 down", "corner crop marks"};
+    QTest::newRow("overlap, no marks")
+        << QStringList{"--overlap", "0.5", "--no-marks", "--no-labels"} << 7
+        << QStringList{"Final size: 15.50 x 6.50 inches", "Overlap: 0.50 inches",
+                       "trim off any margin"};
+    QTest::newRow("overlap, marks")
+        << QStringList{"--overlap", "0.5"} << 7 << QStringList{"along its cut line"};
+    QTest::newRow("no overview") << QStringList{"--no-overview"} << 6 << QStringList{};
+}
+
+// The first page, read back with poppler: every sheet's name, the size, the sheets, the steps;
+// all pages the paper.
+void TestOverview::pdfPage() {
+    QFETCH(QStringList, options);
+    QFETCH(int, pages);
+    QFETCH(QStringList, texts);
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+    QVERIFY(PatternImage(330, 140).SaveImageFile(image, ImageFormat::Jpeg));
+    const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+    QCOMPARE(RunCli(QStringList{"export", image, "--tiles", "3x2", "--margins", "0.25", "--format",
+                                "pdf", "--out", pdf} +
+                    options)
+                 .status,
+             0);
+    const QString info = Tool(QStringLiteral("pdfinfo"), {"-box", "-l", "99", pdf});
+    QVERIFY(info.contains(QStringLiteral("Pages:           %1\n").arg(pages)));
+    QCOMPARE(
+        info.count(QRegularExpression(QStringLiteral("MediaBox: +0.00 +0.00 +432.00 +288.00"))),
+        pages);
+    const QString first = Tool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"});
+    for (const QString& text : texts)
+        QVERIFY2(first.simplified().contains(text), qPrintable(text));
+    if (pages == 7)
+        for (const QString name : {"A1", "A2", "A3", "B1", "B2", "B3"})
+            QVERIFY2(first.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name))),
+                     qPrintable(name));
+}
+
+void TestOverview::image_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("default") << QStringList{} << QStringList{"p001.jpg", "p002.jpg"};
+    QTest::newRow("--overview") << QStringList{"--overview"}
+                                << QStringList{"p001.jpg", "p002.jpg", "poverview.jpg"};
+}
+
+// Only when asked: the poster picture 1600 pixels wide with the sheets' edge dark between them.
+void TestOverview::image() {
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+    const ImageObject source = PatternImage(200, 100);
+    QVERIFY(source.SaveImageFile(image, ImageFormat::Jpeg));
+    const QString out = dir.filePath(QStringLiteral("t"));
+    QCOMPARE(RunCli(QStringList{"export", image, "--tiles", "2x1", "--paper", "custom", "--custom",
+                                "4x4", "--margins", "0", "--base", "p", "--out", out} +
+                    options)
+                 .status,
+             0);
+    QTEST(QDir(out).entryList(QDir::Files), "files");
+    if (options.isEmpty())
+        return;
+    // The 200 x 100 image is the window: 1600 x 800, scaled as QImage scales it.
+    QImage got(dir.filePath(QStringLiteral("t/poverview.jpg")));
+    QCOMPARE(got.size(), QSize(1600, 800));
+    const QImage want =
+        QImage(image).scaled(1600, 800, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b)) <
+               40;
+    };
+    QVERIFY(near(got.pixel(400, 100), want.pixel(400, 100)));
+    QVERIFY(qGray(got.pixel(800, 600)) < 60);
+    QVERIFY(near(got.pixel(801, 600), qRgb(255, 255, 255)));
+}
+
+QTEST_MAIN(TestOverview)
+#include "tst_overview.moc"
