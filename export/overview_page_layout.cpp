@@ -8,15 +8,15 @@ namespace {
 constexpr double kLeading = 1.3;     // line height per point of text size
 constexpr double kColumnShare = 0.4; // the text column beside the picture, of the content width
 
-// The largest box of width-to-height ratio `ratio` in `area`, centred there.
+// The largest box of width-to-height ratio `ratio` in `area`, at its top, centred across.
 QRectF Fit(const QRectF& area, double ratio) {
     if (area.width() <= 0 || area.height() <= 0 || ratio <= 0)
         return {};
     QSizeF size(area.width(), area.width() / ratio);
     if (size.height() > area.height())
         size = QSizeF(area.height() * ratio, area.height());
-    return QRectF(area.left() + (area.width() - size.width()) / 2,
-                  area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
+    return QRectF(area.left() + (area.width() - size.width()) / 2, area.top(), size.width(),
+                  size.height());
 }
 
 } // namespace

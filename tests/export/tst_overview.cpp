@@ -44,10 +44,10 @@ void TestOverview::pageLayout_data() {
     QTest::addColumn<QPointF>("firstBaseline");
     // Letter: margin 36, text 10 pt (heading 15): 4 facts and 4 steps take 19.5 + 52 + 6.5 + 52
     // = 130 pt and a gap of 15. Above: 540 x 575 at (36, 181) holds the 15 x 10 in poster as
-    // 540 x 360, centred down; beside: only 309 wide. 36 pt per poster inch.
+    // 540 x 360 at its top; beside: only 309 wide. 36 pt per poster inch.
     QTest::newRow("text above, overlap")
-        << QSizeF(612, 792) << QList<double>{2, 1, 8, 10, 1} << QRectF(36, 288.5, 540, 360)
-        << QRectF(288, 288.5, 288, 360) << QList<QRectF>{QRectF(288, 288.5, 36, 360)}
+        << QSizeF(612, 792) << QList<double>{2, 1, 8, 10, 1} << QRectF(36, 181, 540, 360)
+        << QRectF(288, 181, 288, 360) << QList<QRectF>{QRectF(288, 181, 36, 360)}
         << QPointF(36, 51);
     // Landscape, 10 x 15 in: above leaves 263 x 395; beside, a 288 pt column leaves 417 x 540,
     // which holds 360 x 540, centred across.
