@@ -106,7 +106,7 @@ std::optional<SaveMessage> PdfTileSink::Open() {
     // The pictures are RGB; a profile of another colour space cannot describe them.
     if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
-    if (overview_ && request_.aids.overviewPage && !WriteOverview())
+    if (overview_ && !WriteOverview())
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }

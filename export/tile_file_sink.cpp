@@ -91,7 +91,7 @@ QString TileFileSink::OverviewFilePath() const {
 }
 
 std::optional<SaveMessage> TileFileSink::Finish() {
-    if (!overview_ || !image_ || !request_.aids.overviewImage)
+    if (!overview_ || !image_)
         return std::nullopt;
     const auto failed = [](const QString& reason) {
         return SaveMessage{SaveTilesTexts::ErrorTitle(),
