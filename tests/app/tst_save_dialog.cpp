@@ -306,7 +306,8 @@ void TestSaveDialog::assemblyAidSwitches() {
     const auto box = [&f](const char* name) {
         return f.dlg->findChild<QAbstractButton*>(QString::fromLatin1(name));
     };
-    QVERIFY(box("chkOverview")->isChecked() && !box("chkOverview")->isEnabled());
+    for (const char* pdfAid : {"chkLabels", "chkMarks", "chkOverview"})
+        QVERIFY(box(pdfAid)->isChecked() && !box(pdfAid)->isEnabled());
     QVERIFY(!box("chkOverviewImage")->isChecked() && box("chkOverviewImage")->isEnabled());
     box("chkOverviewImage")->setChecked(true);
     QTest::mouseClick(box("cmdSaveNow"), Qt::LeftButton);
