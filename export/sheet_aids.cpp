@@ -51,6 +51,9 @@ void MoveEdge(QRectF& r, Side s, double to) {
         break;
     }
 }
+Side Opposite(Side s) {
+    return static_cast<Side>((s + 2) % 4);
+}
 // The sides across `s`, the ends of its edge.
 std::array<Side, 2> Across(Side s) {
     return Horizontal(s) ? std::array{kLeft, kRight} : std::array{kTop, kBottom};
@@ -76,18 +79,17 @@ public:
     SheetAidsPlan Run() {
         FindNeighbours();
         trimmed_ = layout_.trims ? layout_.picture.marginsRemoved(*layout_.trims) : layout_.picture;
-        const QRectF& trimmed = trimmed_;
-        surviving_ = layout_.trims ? trimmed : QRectF(QPointF(0, 0), layout_.page);
-        plan_.visible = trimmed;
+        surviving_ = layout_.trims ? trimmed_ : QRectF(QPointF(0, 0), layout_.page);
+        plan_.visible = trimmed_;
         const double overlap = layout_.overlap;
         for (const Side s : kSides)
             if (neighbours_[s] && neighbours_[s]->onTop)
-                MoveEdge(plan_.visible, s, Edge(trimmed, s) - Outward(s) * overlap);
+                MoveEdge(plan_.visible, s, Edge(trimmed_, s) - Outward(s) * overlap);
         for (const Side s : kSides) {
             if (!neighbours_[s])
                 continue;
             if (overlap > 0 && neighbours_[s]->onTop)
-                Hatch(trimmed, s);
+                Hatch(s);
             else if (overlap > 0)
                 CutLine(s);
         }
@@ -118,16 +120,16 @@ private:
     // What lies between the visible picture and the edge of print on side `s`, all along it.
     QRectF Band(Side s) const {
         QRectF band = surviving_;
-        MoveEdge(band, static_cast<Side>((s + 2) % 4), Edge(plan_.visible, s));
+        MoveEdge(band, Opposite(s), Edge(plan_.visible, s));
         return band;
     }
     double Thickness(Side s) const {
         return std::max(0.0, Outward(s) * (Edge(surviving_, s) - Edge(plan_.visible, s)));
     }
 
-    void Hatch(const QRectF& trimmed, Side s) {
-        QRectF strip = trimmed;
-        MoveEdge(strip, static_cast<Side>((s + 2) % 4), Edge(plan_.visible, s));
+    void Hatch(Side s) {
+        QRectF strip = trimmed_;
+        MoveEdge(strip, Opposite(s), Edge(plan_.visible, s));
         if (strip.isEmpty())
             return;
         // Lines x + y = c at whole multiples of the spacing, so that neighbouring strips join.
@@ -174,9 +176,8 @@ private:
     // band. Empty when it does not fit or meets what is already placed.
     std::optional<QRectF> Place(Side s, QSizeF size, double along) const {
         const QRectF band = Band(s);
-        const Side inner = static_cast<Side>((s + 2) % 4);
         QRectF margin = band;
-        MoveEdge(margin, inner, Edge(trimmed_, s));
+        MoveEdge(margin, Opposite(s), Edge(trimmed_, s));
         QRectF strip = band;
         MoveEdge(strip, s, Edge(trimmed_, s));
         for (const QRectF& part : {margin, strip, band}) {
@@ -205,7 +206,7 @@ private:
                 box.top() + SheetAids::kPadding + 0.75 * SheetAids::kTextSize};
     }
 
-    // A triangle pointing out of side `s`, `size` across, centred on `centre`.
+    // A triangle pointing out of side `s`, centred on `centre`.
     void Arrow(Side s, QPointF centre, QRectF clip) {
         const double half = SheetAids::kArrowSize / 2;
         const double depth = SheetAids::kArrowSize * 0.7;
