@@ -160,6 +160,7 @@ void TestSheetAids::pdf() {
         SaveTilesRequest request{dir.path(), {}, QStringLiteral("p%1").arg(aids), ImageFormat::Pdf};
         request.aids.labels = aids & 1;
         request.aids.marks = aids & 2;
+        request.aids.overviewPage = false; // the sheets alone
         const SaveOutcome saved =
             TileSaver(messages, progress).processSaveNow(*poster, PatternImage(300, 200), request);
         QCOMPARE(saved.status, SaveOutcome::Status::Saved);
