@@ -94,41 +94,42 @@ private slots:
     }
 
     // --- Tile grid ---
-    void gridLinesWhereTilesAreCut() {
-        const PosterState s = WorkedExample();
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(t.count, short(6));
+    void tileGrid_data() {
+        QTest::addColumn<QSizeF>("tile"); // inches
+        QTest::addColumn<int>("high");
+        QTest::addColumn<QList<int>>("window"); // left, top, right, bottom
+        QTest::addColumn<QList<int>>("columns");
+        QTest::addColumn<QList<int>>("rows");
+        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
+        QTest::newRow("worked example") << QSizeF(8, 10) << 2 << QList<int>{30, 0, 270, 199}
+                                        << QList<int>{30, 110, 190, 270} << QList<int>{0, 100, 199};
+        // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape, the window clipped to the picture.
+        QTest::newRow("window spans the image")
+            << QSizeF(6, 4) << 3 << QList<int>{0, 0, 299, 199} << QList<int>{0, 100, 200, 299}
+            << QList<int>{0, 67, 133, 199};
+    }
+    // 3000 x 2000 pixels shown at 0.1.
+    void tileGrid() {
+        QFETCH(QSizeF, tile);
+        QFETCH(int, high);
+        QFETCH(QList<int>, window);
+        PosterState s = WorkedExample();
+        s.dTileWidth = s.dPaperWidth = tile.width();
+        s.dTileHeight = s.dPaperHeight = tile.height();
+        s.SelectTilesHigh(high - 1);
         const PreviewCopy copy =
             PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
         QCOMPARE(copy.dPreviewScale, 0.1);
-        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale, t, 3, 2);
+        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
+                                                     s.CalcTileCoord(), 3, high);
         QVERIFY(g);
-        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
-        QCOMPARE(g->geometry.iWinLeft, 30);
-        QCOMPARE(g->geometry.iWinRight, 270);
-        QCOMPARE(g->geometry.iWinTop, 0);
-        QCOMPARE(g->geometry.iWinBottom, 199);
-        QCOMPARE(RedColumns(g->image, 50), (QList<int>{30, 110, 190, 270}));
-        QCOMPARE(RedRows(g->image, 60), (QList<int>{0, 100, 199}));
+        const PreviewGeometry& w = g->geometry;
+        QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
+        QTEST(RedColumns(g->image, 50), "columns");
+        QTEST(RedRows(g->image, 60), "rows");
         // Nothing outside the window is painted, and the source copy stays clean.
-        QVERIFY(!IsRed(g->image, 29, 50));
-        QVERIFY(!IsRed(g->image, 280, 0));
-        QVERIFY(!IsRed(copy.image, 30, 50));
-    }
-
-    void windowSpanningImageIsClipped() {
-        PosterState s = WorkedExample();
-        s.dTileWidth = s.dPaperWidth = 6;
-        s.dTileHeight = s.dPaperHeight = 4;
-        s.SelectTilesHigh(2); // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(t.tiles.back().right, 2999);
-        const auto g = PreviewRenderer::DrawTileGrid(Grey(300, 200), 0.1, t, 3, 3);
-        QVERIFY(g);
-        QCOMPARE(g->geometry.iWinRight, 299);
-        QCOMPARE(g->geometry.iWinBottom, 199);
-        QCOMPARE(RedColumns(g->image, 10), (QList<int>{0, 100, 200, 299}));
-        QCOMPARE(RedRows(g->image, 10), (QList<int>{0, 67, 133, 199}));
+        QCOMPARE(RedColumns(g->image, 0).size(), window[2] - window[0] + 1);
+        QVERIFY(!IsRed(copy.image, window[0], 50));
     }
 
     void invalidTableDrawsNothing() {
@@ -216,13 +217,6 @@ private slots:
         QTEST(FileBrowser::MatchesFileFilter(name, filter), "match");
     }
 
-    void fileTypeItems() {
-        // The list's order is the filter's number.
-        const QStringList items = FileBrowser::FileTypeItems();
-        QCOMPARE(items.size(), 6);
-        QCOMPARE(items[4], QStringLiteral("Show All Files (*.*)"));
-    }
-
     void fillFileList() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -259,10 +253,7 @@ private slots:
         const FolderJump j = noDocs.JumpToMyDocuments();
         QVERIFY(!j.ok());
         QCOMPARE(j.errorTitle, QStringLiteral("Problem"));
-        QCOMPARE(j.errorText,
-                 QStringLiteral("Could not determine the location of the My Documents folder.  "
-                                "Please navigate there manually using the folder listbox below "
-                                "here."));
+        QVERIFY(j.errorText.contains(QStringLiteral("the My Documents folder.  Please")));
         const SpecialFolders noDesk(dir.filePath(QStringLiteral("none")), desk);
         const FolderJump d = noDesk.JumpToDesktop();
         QVERIFY(!d.ok());
@@ -317,7 +308,6 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("big.JPG"));
         QVERIFY(img.save(path, "JPEG"));
         SourceImage src;
-        QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
         QVERIFY(src.Open(path, QSize(200, 200)));
         QCOMPARE(src.Size(), QSize(1600, 1200));
         QVERIFY(src.PreviewSource().width() <= 200);
