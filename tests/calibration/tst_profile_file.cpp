@@ -34,22 +34,6 @@ private slots:
         path_ = dir_->filePath(ProfileFile::FileName());
     }
 
-    void formatLine_data() {
-        QTest::addColumn<EdgeProfile>("profile");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("two digits") << EdgeProfile{"x", {16, 0, 10, 9}} << "x\t16,00,10,09,\r\n";
-        QTest::newRow("blanks kept")
-            << EdgeProfile{" my printer ", {1, 1, 1, 1}} << " my printer \t01,01,01,01,\r\n";
-    }
-
-    void formatLine() {
-        QFETCH(EdgeProfile, profile);
-        QFETCH(QString, line);
-        QCOMPARE(ProfileFile::FormatProfileLine(profile), line);
-        line.chop(2);
-        QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
-    }
-
     void parseLine_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<EdgeProfile>("profile");

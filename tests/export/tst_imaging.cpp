@@ -4,7 +4,6 @@
 #include "export/page_prefetcher.h"
 #include "export/stoppable_jpeg_decoder.h"
 #include "export/tile_renderer.h"
-#include "tests/support/recording_message_service.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -95,15 +94,6 @@ private slots:
         QVERIFY(b.LoadPixels(p));
         QCOMPARE(a.ReadPixels()(0, 1, 1), std::uint8_t(1));
         QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
-    }
-
-    void newImageObject() {
-        RecordingMessageService messages;
-        const auto obj = NewImageObject(messages);
-        QVERIFY(obj.has_value());
-        QCOMPARE(obj->ImageWidth(), 1);
-        QCOMPARE(obj->ReadPixels()(0, 0, 0), std::uint8_t(0));
-        QVERIFY(messages.Messages().isEmpty());
     }
 
     void saveAndLoad_data() {

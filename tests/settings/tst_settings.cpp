@@ -159,33 +159,7 @@ private slots:
             QCOMPARE(ParseSwitch(QLatin1String(off)), 0);
     }
 
-    void loadPrefsDefaultsOnEmptyStore() {
-        const MemorySettingsStore store;
-        PosterState state;
-        state.SetProfileTable(&kThreeProfiles);
-        state.bApplyingPrefs = true;
-        state.SelectTilesWide(7);
-        state.SetLockWh(true);
-        state.SetShowTiles(true);
-        state.SetPrinterClips(true);
-        state.SetCurrentProfile(2);
-        state.iWhMarginLocked = 1;
-        QStringList lines;
-        bool guardDuringPaper = false;
-        LoadPrefs(store, state, [&](const QString& line) {
-            lines.append(line);
-            guardDuringPaper = state.bSkipSettingWrite;
-        });
-        QCOMPARE(lines, QStringList{QString()});
-        QVERIFY(guardDuringPaper);
-        QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(1, 1));
-        QVERIFY(!state.LockWh() && !state.ShowTiles() && !state.PrinterClips());
-        QCOMPARE(state.CurrentProfile(), 0);
-        QCOMPARE(state.iWhMarginLocked, short(0));
-        QVERIFY(!state.bSkipSettingWrite && !state.bSkipOutputUpdate);
-    }
-
-    void loadPrefsAppliesStoredValues() {
+    void loadPrefs() {
         MemorySettingsStore store;
         const QString paper = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
         store.SavePref(PrefValue::PaperRegLine, paper);
@@ -203,13 +177,26 @@ private slots:
             state.SetProfileTable(&kThreeProfiles);
         });
         QCOMPARE(state.sPaperRegLine, paper);
-        QVERIFY(state.LockWh());
+        QVERIFY(state.LockWh() && state.ShowTiles() && clipsAndGuardInHook);
         QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(5, 3));
-        QVERIFY(clipsAndGuardInHook);
         QVERIFY(!state.bSkipOutputUpdate);
         QCOMPARE(state.CurrentProfile(), 2);
-        QVERIFY(state.ShowTiles());
         QCOMPARE(state.iWhMarginLocked, short(0));
+        // An empty store gives the defaults; the paper line is handed on empty, under the guard.
+        state.iWhMarginLocked = 1;
+        QStringList lines;
+        bool guardDuringPaper = false;
+        LoadPrefs(MemorySettingsStore(), state, [&](const QString& line) {
+            lines.append(line);
+            guardDuringPaper = state.bSkipSettingWrite;
+        });
+        QCOMPARE(lines, QStringList{QString()});
+        QVERIFY(guardDuringPaper);
+        QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(1, 1));
+        QVERIFY(!state.LockWh() && !state.ShowTiles() && !state.PrinterClips());
+        QCOMPARE(state.CurrentProfile(), 0);
+        QCOMPARE(state.iWhMarginLocked, short(0));
+        QVERIFY(!state.bSkipSettingWrite && !state.bSkipOutputUpdate);
         // Without a table no stored profile is in range.
         PosterState lonely;
         lonely.SetCurrentProfile(1);
