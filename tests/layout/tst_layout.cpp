@@ -185,6 +185,11 @@ private slots:
         QTest::newRow("halves to even")
             << D{1002, 1001, 2, 2, 10, 10, 0, 100, 100, 0} << I{1001, 1001, 0, 0}
             << I{0, 0, 0, 500, 500, 1, 500, 0, 1000, 500, 3, 500, 500, 1000, 1000};
+        // 1003 / 2 = 501.5: the first column ends at 500.5 -> 500, the second at 1002.5 -> 1002
+        // (halves away from zero would give 501 and 1003).
+        QTest::newRow("right edges halves to even")
+            << D{1004, 1003, 2, 2, 10, 10, 0, 100, 100, 0} << I{1003, 1003, 0, 0}
+            << I{0, 0, 0, 500, 500, 1, 502, 0, 1002, 500, 3, 502, 502, 1002, 1002};
         // 13 x 4 tiles of 7 x 17 inches have the ratio 91 / 68 of a 15015 x 11220 image exactly.
         // The full height branch gives a window of 11220 x 1.338.. = 15015 pixels (8937.4999..
         // after zoom 68, so 8937); the full width branch would give 15015 exactly (8937.5, so
