@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("letters give 0")
             << "mine\txx,yy,03,02," << EdgeProfile{"mine", {0, 0, 3, 2}};
         QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
-        QTest::newRow("rounded down") << "r\t1.,02,03,4." << EdgeProfile{"r", {1, 2, 3, 4}};
+        QTest::newRow("rounded down") << "r\t1.,02,03,4.9" << EdgeProfile{"r", {1, 2, 3, 4}};
         QTest::newRow("split at first tab")
             << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
         QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};

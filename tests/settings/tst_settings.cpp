@@ -67,6 +67,7 @@ private slots:
         row("half to even down", QStringLiteral("2.5"), 2);
         row("half to even up", QStringLiteral("3.5"), 4);
         row("double", 6.5, 6);
+        row("double rounded up", 7.7, 8);
         row("bool", true, 1);
         row("tiles", QStringLiteral("w05h03"), QStringLiteral("w05h03"));
         row("blanks trimmed", QStringLiteral("  c:\\photos  "), QStringLiteral("c:\\photos"));
