@@ -77,7 +77,8 @@ private slots:
         QTest::addColumn<QSize>("expected");
         QTest::newRow("wide image in wide box")
             << 3000 << 2000 << QSize(400, 300) << QSize(400, 267);
-        QTest::newRow("tall image") << 2000 << 3000 << QSize(400, 300) << QSize(200, 300);
+        // 2000 / 3001 x 300 = 199.93: rounded, not cut.
+        QTest::newRow("tall image") << 2000 << 3001 << QSize(400, 300) << QSize(200, 300);
         QTest::newRow("small image enlarged") << 30 << 25 << QSize(400, 300) << QSize(360, 300);
     }
     void buildPreviewCopy() {
@@ -169,10 +170,11 @@ private slots:
     }
 
     void evenGrid() {
-        QImage img = Grey(101, 51);
-        PreviewRenderer::ShowImageWithGrid(img, 4, 2);
-        QCOMPARE(RedColumns(img, 10), (QList<int>{0, 25, 50, 75, 100}));
-        QCOMPARE(RedRows(img, 10), (QList<int>{0, 25, 50}));
+        // Lines at i / 4 of 10 and of 6 pixels: 2.5 -> 2, 7.5 -> 8, 1.5 -> 2, 4.5 -> 4.
+        QImage img = Grey(11, 7);
+        PreviewRenderer::ShowImageWithGrid(img, 4, 4);
+        QCOMPARE(RedColumns(img, 1), (QList<int>{0, 2, 5, 8, 10}));
+        QCOMPARE(RedRows(img, 1), (QList<int>{0, 2, 3, 4, 6}));
     }
 
     void fitToNewSizeForPic_data() {
