@@ -297,30 +297,6 @@ private slots:
         }
     }
 
-    void textIsDrawnInMeasuredBox() {
-        const auto extent = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 20);
-        QVERIFY2(extent.ok(), qPrintable(extent.error()));
-        QVERIFY(extent->width() > 50);
-        QVERIFY(extent->height() > 10);
-        const auto bigger = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 40);
-        QVERIFY(bigger->width() > extent->width());
-
-        ImageObject img;
-        QVERIFY(img.CreateBlankImage(400, 120, Qt::white));
-        QVERIFY(img.DrawText(30, 40, QStringLiteral("Edge Test Print"), 20, Qt::black));
-        const PixelArray p = img.ReadPixels();
-        int inside = 0, outside = 0;
-        for (int y = 0; y < 120; ++y)
-            for (int x = 0; x < 400; ++x) {
-                const bool dark = p(0, x, y) < 128;
-                const bool in =
-                    x >= 30 && x < 30 + extent->width() + 2 && y >= 40 && y < 40 + extent->height();
-                (in ? inside : outside) += dark ? 1 : 0;
-            }
-        QVERIFY2(inside > 200, qPrintable(QString::number(inside)));
-        QCOMPARE(outside, 0);
-    }
-
     void fromImageDropsAlpha() {
         QImage q(3, 1, QImage::Format_ARGB32);
         q.setPixel(0, 0, qRgba(10, 20, 30, 0));

@@ -396,16 +396,12 @@ private slots:
         refused("lower case name", "|1|a4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|");
         refused("custom mm too wide", "|1|Custom (mm)|1300|210|12|12|12|12|0|0|0|0|");
         refused("stops after 11", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|");
-        refused("unit 2", "|2|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
         refused("name of other unit", "|0|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
         refused("margin text", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|x|12|12|");
         // A line written where the comma is the separator, read where it is not.
         if (SystemDecimalPoint() != u",")
             refused("comma separator", "|0|Custom (inches)|4|6|0,5|0,5|0,5|0,5|0,5|0,5|0,5|0,5|");
-        refused("thousands separator", "|1|Custom (mm)|1,125|210|0|0|0|0|0|0|0|0|");
         refused("tile 0.749", "|0|Custom (inches)|1.749|6|0|0|0|0|0|0.5|0|0.5|");
-        refused("margins eat sheet", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|6|0|6|0|");
-        refused("negative margin", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|0|-1|0|0|");
 
         const auto read = [](const char* tag, const QString& line, int units, const QString& name,
                              const QList<double>& values) {
@@ -420,12 +416,6 @@ private slots:
         read("defaults never read",
              QStringLiteral("|0|Letter 8.5\" x 11\"|8.5|11|9|9|9|9|0|0|0|0|"), 0,
              QStringLiteral("Letter 8.5\" x 11\""), {8.5, 11, 0, 0, 0, 0});
-        read("tile exactly max", QStringLiteral("|1|Custom (mm)|1270|1270|0|0|0|0|0|0|0|0|"), 1,
-             QStringLiteral("Custom (mm)"), {1270, 1270, 0, 0, 0, 0});
-        read("tile exactly 0.75 in", Loc("|0|Custom (inches)|1.75|0.75|0|0|0|0|0|0.5|0|0.5|"), 0,
-             QStringLiteral("Custom (inches)"), {1.75, 0.75, 0, 0.5, 0, 0.5});
-        read("mm custom 19.5 loads unchanged", Loc("|1|Custom (mm)|19.5|210|12|12|12|12|0|0|0|0|"),
-             1, QStringLiteral("Custom (mm)"), {19.5, 210, 0, 0, 0, 0});
     }
 
     void readLine() {

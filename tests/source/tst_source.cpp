@@ -133,6 +133,28 @@ private slots:
         QVERIFY(!IsRed(copy.image, window[0], 50));
     }
 
+    void gridRoundsHalvesToEven() {
+        // At scale 0.5 the columns 5, 7, 9 and 13 fall on 2.5, 3.5, 4.5 and 6.5, the rows 1 and 5
+        // on 0.5 and 2.5.
+        QImage preview(20, 10, QImage::Format_RGB32);
+        preview.fill(Qt::white);
+        TileCoordTable t;
+        t.count = 3;
+        t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
+        const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
+        QVERIFY(d);
+        QList<int> red;
+        for (int x = 0; x < 20; ++x)
+            if (d->image.pixel(x, 1) == qRgb(255, 0, 0))
+                red << x;
+        QCOMPARE(red, (QList<int>{2, 4, 6}));
+        const PreviewGeometry& g = d->geometry;
+        QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
+                 (QList<int>{2, 0, 6, 2}));
+        QCOMPARE(d->image.pixel(3, 0), qRgb(255, 0, 0));
+        QCOMPARE(d->image.pixel(3, 1), qRgb(255, 255, 255));
+    }
+
     void invalidTableDrawsNothing() {
         TileCoordTable t;
         QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
