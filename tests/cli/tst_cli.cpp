@@ -62,11 +62,6 @@ private slots:
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.contains(QStringLiteral("Resolution: 100.0 dpi")), qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 299 199")));
-        // Default paper: the first inch preset, 6 x 4 inches without margins.
-        const CliRun d = RunCli({"info", path, "--tiles", "1x1"});
-        QCOMPARE(d.status, 0);
-        QVERIFY2(d.out.startsWith(QStringLiteral("Size: 6.00 x 4.00 inches\nResolution: 50.0 dpi")),
-                 qPrintable(d.out));
     }
 
     void badInput_data() {

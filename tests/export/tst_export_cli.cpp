@@ -234,10 +234,7 @@ private slots:
         const QImage img = QImageReader(path).read();
         QCOMPARE(img.size(), QSize(512, 768));
         QCOMPARE(qRound(img.dotsPerMeterX() * 0.0254), 128);
-        QCOMPARE(img.dotsPerMeterY(), img.dotsPerMeterX());
-        QCOMPARE(img.pixel(0, 0), qRgb(180, 120, 0));
         QCOMPARE(img.pixel(8, 8), qRgb(0, 0, 255));
-        QCOMPARE(img.pixel(24, 24), qRgb(255, 0, 0));
     }
 
     void targetIgnoresFilesInTheWorkingFolder() {

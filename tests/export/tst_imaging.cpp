@@ -228,35 +228,21 @@ private slots:
         QVERIFY(!PixelArray::SizeAllowed(2000000000, 2000000000));
     }
 
-    void rotate_data() {
-        QTest::addColumn<int>("degrees");
-        QTest::newRow("90") << 90;
-        QTest::newRow("180") << 180;
-        QTest::newRow("270") << 270;
-    }
-
-    void rotate() {
-        QFETCH(int, degrees);
-        ImageObject img = PatternImage(5, 3);
-        QVERIFY(img.Rotate(degrees));
-        QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
-                                               .Image()
-                                               .transformed(QTransform().rotate(degrees))
-                                               .convertToFormat(QImage::Format_RGB888));
-        QVERIFY(!img.Rotate(45).ok());
-    }
-
-    void resample() {
+    void rotateResampleAndBlank() {
+        for (const int degrees : {90, 180, 270}) {
+            ImageObject img = PatternImage(5, 3);
+            QVERIFY(img.Rotate(degrees));
+            QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
+                                                   .Image()
+                                                   .transformed(QTransform().rotate(degrees))
+                                                   .convertToFormat(QImage::Format_RGB888));
+        }
         ImageObject img = PatternImage(10, 6);
+        QVERIFY(!img.Rotate(45).ok());
         QVERIFY(img.Resample(23, 7));
-        QCOMPARE(img.ImageWidth(), 23);
-        QCOMPARE(img.ImageHeight(), 7);
+        QCOMPARE(QSize(img.ImageWidth(), img.ImageHeight()), QSize(23, 7));
         QVERIFY(!img.Resample(0, 5).ok());
         QCOMPARE(img.ImageWidth(), 23);
-    }
-
-    void createBlankImage() {
-        ImageObject img;
         QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
         QImage expected(7, 3, QImage::Format_RGB888);
         expected.fill(QColor(1, 2, 3));
@@ -264,37 +250,19 @@ private slots:
         QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
     }
 
-    void turnsMatchDefinition_data() {
-        QTest::addColumn<int>("turn");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("bottom");
-        QTest::addColumn<int>("left");
-        QTest::newRow("plain") << 0 << 0 << 0 << 0 << 0;
-        QTest::newRow("plain padded") << 0 << 2 << 3 << 1 << 4;
-        QTest::newRow("ccw") << 3 << 0 << 0 << 0 << 0;
-        QTest::newRow("ccw padded") << 3 << 1 << 2 << 3 << 4;
-        QTest::newRow("cw padded") << 1 << 3 << 0 << 2 << 1;
-        QTest::newRow("half padded") << 2 << 1 << 1 << 1 << 1;
-    }
-
     // The one-pass renderer against the plain definition: cut with the last column and row
     // repeated past the image, turn, then repeat the outermost pixels into the margins.
     void turnsMatchDefinition() {
-        QFETCH(int, turn);
-        QFETCH(int, top);
-        QFETCH(int, right);
-        QFETCH(int, bottom);
-        QFETCH(int, left);
         const PixelArray src = PatternPixels(40, 30);
-        for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
-                                 TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
-            const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
-                                      .transformed(QTransform().rotate(90 * turn));
-            const PixelArray out = TileRenderer::Compose(src, r, TileRenderer::Turn(turn),
-                                                         TileMargins{top, right, bottom, left});
-            QCOMPARE(out.Image(), Extend(turned, top, right, bottom, left));
-        }
+        for (int turn = 0; turn < 4; ++turn)
+            for (const TileMargins m : {TileMargins{0, 0, 0, 0}, TileMargins{2, 3, 1, 4}})
+                for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                                         TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+                    const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
+                                              .transformed(QTransform().rotate(90 * turn));
+                    QCOMPARE(TileRenderer::Compose(src, r, TileRenderer::Turn(turn), m).Image(),
+                             Extend(turned, m.top, m.right, m.bottom, m.left));
+                }
     }
 
     void fromImageDropsAlpha() {

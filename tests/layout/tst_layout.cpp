@@ -84,18 +84,15 @@ private slots:
         QTest::addColumn<int>("units");
         QTest::addColumn<double>("side");
         QTest::addColumn<bool>("ok");
-        const auto row = [](const char* tag, int units, double side, bool ok) {
-            QTest::newRow(tag) << units << side << ok;
-        };
-        row("min inch", 0, 0.75, true);
-        row("max inch", 0, 50, true);
-        row("below min", 0, 0.749, false);
-        row("above max", 0, 50.001, false);
-        row("min mm", 1, 19.05, true);
-        row("19 mm", 1, 19, false);
-        row("1270 mm", 1, 1270, true);
-        row("1271 mm", 1, 1271, false);
-        row("nan", 0, std::nan(""), false);
+        QTest::newRow("min inch") << 0 << 0.75 << true;
+        QTest::newRow("max inch") << 0 << 50.0 << true;
+        QTest::newRow("below min") << 0 << 0.749 << false;
+        QTest::newRow("above max") << 0 << 50.001 << false;
+        QTest::newRow("min mm") << 1 << 19.05 << true;
+        QTest::newRow("19 mm") << 1 << 19.0 << false;
+        QTest::newRow("1270 mm") << 1 << 1270.0 << true;
+        QTest::newRow("1271 mm") << 1 << 1271.0 << false;
+        QTest::newRow("nan") << 0 << std::nan("") << false;
     }
 
     void tileSizeLimits() {
@@ -123,22 +120,20 @@ private slots:
     }
 
     void trimmedSizes() {
+        const auto size = [](const TileSizeResult& r) { return QSizeF(r.dW, r.dH); };
         PosterState s;
         s.SetProfileTable(&kProfiles);
         s.SetCurrentProfile(2); // 2/16 inch on the left, 1/16 on the right
         s.SetPrinterClips(true);
         SetTile(s, kUnitInches, 7.5, 5);
-        QCOMPARE(s.CheckTileSizes().dW, 7.3125);
-        QCOMPARE(s.CheckTileSizes().dH, 5.0);
+        QCOMPARE(size(s.CheckTileSizes()), QSizeF(7.3125, 5));
         // Trimmed below the smallest tile: the limits apply before trimming.
         s.SetCurrentProfile(1);
         SetTile(s, kUnitInches, 0.75, 0.75);
         QVERIFY(s.CheckTileSizes().ok);
-        QCOMPARE(s.CheckTileSizes().dW, 0.65625);
-        QCOMPARE(s.CheckTileSizes().dH, 0.65625);
+        QCOMPARE(size(s.CheckTileSizes()), QSizeF(0.65625, 0.65625));
         SetTile(s, kUnitMillimeters, 101.6, 152.4);
-        QCOMPARE(s.CheckTileSizesNoTrim().dW, 4.0);
-        QCOMPARE(s.CheckTileSizesNoTrim().dH, 6.0);
+        QCOMPARE(size(s.CheckTileSizesNoTrim()), QSizeF(4, 6));
         s.SetPrinterClips(false);
         QCOMPARE(s.CheckTileSizes().dW, 4.0);
         // Compensation without a profile table cannot be computed: the check fails.
@@ -241,7 +236,6 @@ private slots:
 
     void tileTableProperties_data() {
         QTest::addColumn<QList<int>>("input"); // image width and height, tiles wide and high, zoom
-        QTest::newRow("1x1") << QList<int>{3000, 2000, 1, 1, 0};
         QTest::newRow("25x25") << QList<int>{6000, 4000, 25, 25, 0};
         QTest::newRow("odd sizes") << QList<int>{1001, 777, 7, 3, 37};
         QTest::newRow("tiny image") << QList<int>{25, 25, 25, 25, 0};
@@ -274,9 +268,6 @@ private slots:
                     QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
                 QVERIFY(r.right <= imgW && r.bottom <= imgH);
             }
-        if (wide == 1 && high == 1)
-            QCOMPARE(t.tiles[0],
-                     (TileRect{t.x0, t.y0, t.x0 + t.windowWidth - 1, t.y0 + t.windowHeight - 1}));
     }
 
     void ratioAndInvalidInputs() {
@@ -351,15 +342,12 @@ private slots:
     }
 
     void qualityRating() {
-        const QList<std::pair<double, QString>> cases{{200.01, "Excellent"},
-                                                      {200, "Very Good"},
-                                                      {140, "Good"},
-                                                      {90, "Fair"},
-                                                      {70, "Good from a distance"},
-                                                      {35.1, "Good from a distance"},
-                                                      {35, "Fair from a distance"}};
-        for (const auto& [r, rating] : cases)
-            QCOMPARE(QualityRating(r), rating);
+        QStringList ratings;
+        for (const double r : {200.01, 200.0, 140.0, 90.0, 70.0, 35.1, 35.0})
+            ratings << QualityRating(r);
+        QCOMPARE(ratings,
+                 (QStringList{"Excellent", "Very Good", "Good", "Fair", "Good from a distance",
+                              "Good from a distance", "Fair from a distance"}));
     }
 
     void paperLabels() {
