@@ -123,11 +123,6 @@ private slots:
         }
         QVERIFY(QFile::exists(path));
         QCOMPARE(QSettingsStore(path).GetPref(PrefValue::LastFolder), QString());
-    }
-
-    void qsettingsLocation() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
         QCOMPARE(QSettingsStore(path).Location(), path);
         // Only asks where the user's settings are; nothing is read or written there.
         const QString user = QSettingsStore().Location();
