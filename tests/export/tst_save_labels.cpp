@@ -102,8 +102,7 @@ private slots:
     void folderText() {
         QFETCH(QString, folder);
         QFETCH(QString, newFolderName);
-        QFETCH(QString, expected);
-        QCOMPARE(SaveFolderLabel::FolderText(folder, newFolderName), expected);
+        QTEST(SaveFolderLabel::FolderText(folder, newFolderName), "expected");
     }
 
     void opening_data() {
