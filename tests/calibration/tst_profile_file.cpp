@@ -104,12 +104,16 @@ private slots:
         QCOMPARE(ReadAll(path_), QByteArray("good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n"));
     }
 
-    void nonAsciiNamesRoundTrip() {
+    // Writing replaces the file whole, names in UTF-8, with no temporary file left beside it.
+    void writeReplacesTheFile() {
+        QVERIFY(WriteAll(path_, "old\t01,01,01,01,\r\n"));
         const QString name = QString::fromUtf8("Épson Überdruck ✓");
         QVERIFY(ProfileFile::Write(path_, {{name, {1, 2, 3, 4}}}));
-        const auto r = ProfileFile::Read(path_);
-        QCOMPARE(r.result, ProfileFile::kRead);
-        QCOMPARE(r.profiles.at(0).name, name);
+        QCOMPARE(ReadAll(path_), name.toUtf8() + "\t01,02,03,04,\r\n");
+        QCOMPARE(ProfileFile::Read(path_).profiles, (QList<EdgeProfile>{{name, {1, 2, 3, 4}}}));
+        QCOMPARE(
+            QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{ProfileFile::FileName()});
     }
 
     void failedWriteKeepsTable() {
@@ -123,15 +127,6 @@ private slots:
         QVERIFY(messages.Messages().isEmpty());
         QVERIFY(!store.SaveBorderPrefs().written);
         QVERIFY(!QFileInfo::exists(path));
-    }
-
-    void writeLeavesNoTemporaryFiles() {
-        QVERIFY(WriteAll(path_, "old\t01,01,01,01,\r\n"));
-        QVERIFY(ProfileFile::Write(path_, ProfileStore::ShippedProfiles()));
-        QCOMPARE(ReadAll(path_), kShippedBytes);
-        QCOMPARE(
-            QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList{ProfileFile::FileName()});
     }
 
     void createProfile() {
