@@ -3,6 +3,7 @@
 #include "common/units.h"
 #include "export/format_table.h"
 #include "export/save_tiles_texts.h"
+#include "export/sheet_aids.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
 
@@ -41,9 +42,18 @@ PdfSheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
         left = inches(preset.dLeft);
         top = inches(preset.dTop);
     }
-    return PdfSheetLayout{QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch),
-                          QRectF(left * kPointsPerInch, top * kPointsPerInch,
-                                 tile.dW * kPointsPerInch, tile.dH * kPointsPerInch)};
+    PdfSheetLayout layout;
+    layout.page = QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch);
+    layout.picture = QRectF(left * kPointsPerInch, top * kPointsPerInch, tile.dW * kPointsPerInch,
+                            tile.dH * kPointsPerInch);
+    if (const auto trims = poster.AdjustEdgeTrims())
+        layout.trims =
+            QMarginsF((*trims)[3], (*trims)[0], (*trims)[1], (*trims)[2]) * kPointsPerInch;
+    layout.overlap = poster.dOverlap * kPointsPerInch;
+    layout.tilesWide = poster.GetNumTilesWide();
+    layout.tilesHigh = poster.GetNumTilesHigh();
+    layout.turned = poster.bTileRotated;
+    return layout;
 }
 
 QString PdfTileSink::DocumentFilePath(const SaveTilesRequest& request) {
@@ -88,11 +98,39 @@ std::optional<SaveMessage> PdfTileSink::Open() {
     return std::nullopt;
 }
 
-std::optional<SaveMessage> PdfTileSink::Add(int, const QByteArray& encoded, QSize pixels) {
+std::optional<SaveMessage> PdfTileSink::Add(int index, const QByteArray& encoded, QSize pixels) {
     if (!writer_.BeginPage(layout_.page) || !writer_.DrawJpeg(encoded, pixels, layout_.picture) ||
-        !writer_.EndPage())
+        !DrawAssemblyAids(index) || !writer_.EndPage())
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
+}
+
+bool PdfTileSink::DrawAssemblyAids(int index) {
+    const AssemblyAids& aids = request_.aids;
+    if ((!aids.labels && !aids.marks) || layout_.tilesWide < 1)
+        return true;
+    const SheetAidsPlan plan = SheetAids::Plan(
+        layout_, index / layout_.tilesWide, index % layout_.tilesWide,
+        [this](const QString& text, double size) { return writer_.TextWidth(text, size); });
+    // Glue areas under the labels' white ground, cut lines over it, the texts last.
+    bool ok = true;
+    if (aids.marks)
+        for (const AidLines& hatch : plan.glue)
+            ok = ok && writer_.StrokeLines(hatch.lines, SheetAids::kHatchWidth,
+                                           SheetAids::kHatchGrey, hatch.clip);
+    if (aids.labels)
+        for (const AidText& label : plan.labels)
+            ok = ok && writer_.FillRect(label.box, 1);
+    if (aids.marks)
+        for (const AidLines& cut : plan.cuts)
+            ok = ok && writer_.StrokeLines(cut.lines, SheetAids::kLineWidth, 0, cut.clip);
+    if (aids.labels) {
+        for (const AidLines& arrow : plan.arrows)
+            ok = ok && writer_.StrokeLines(arrow.lines, SheetAids::kLineWidth, 0, arrow.clip);
+        for (const AidText& label : plan.labels)
+            ok = ok && writer_.DrawText(label.text, label.baseline, SheetAids::kTextSize);
+    }
+    return ok;
 }
 
 std::optional<SaveMessage> PdfTileSink::Finish() {

@@ -5,8 +5,11 @@
 #include "export/tile_sink.h"
 
 #include <QByteArray>
+#include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
+
+#include <optional>
 
 namespace tessellon {
 
@@ -17,6 +20,12 @@ struct PdfSheetLayout {
     QSizeF page;    // the paper as chosen, width x height
     QRectF picture; // the untrimmed tile print area: at the left and top margins, paper less
                     // margins
+    // What the assembly aids need besides.
+    std::optional<QMarginsF> trims; // with "Adjust edges": what the printer cuts off the picture
+    double overlap = 0;             // the strip neighbouring sheets share
+    int tilesWide = 1;
+    int tilesHigh = 1;
+    bool turned = false; // the tiles are printed turned a quarter counter-clockwise
 };
 
 // The whole poster as one PDF: one page per tile in tile order, each page the paper and the
@@ -42,6 +51,9 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
+    // The labels and marks of the sheet of tile `index` that the request asks for.
+    bool DrawAssemblyAids(int index);
+
     SaveTilesRequest request_;
     PdfSheetLayout layout_;
     QByteArray colourProfile_;
