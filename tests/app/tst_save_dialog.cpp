@@ -202,6 +202,25 @@ private slots:
         QCOMPARE(f.Link(), pdf);
     }
 
+    // Each aid is offered for its file type; the overview image is saved only when ticked.
+    void assemblyAidSwitches() {
+        SaveFixture f;
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        const auto box = [&f](const char* name) { return Find<QAbstractButton>(f.dlg, name); };
+        for (const char* pdfAid : {"chkLabels", "chkMarks", "chkOverview"})
+            QVERIFY(box(pdfAid)->isChecked() && !box(pdfAid)->isEnabled());
+        QVERIFY(!box("chkOverviewImage")->isChecked() && box("chkOverviewImage")->isEnabled());
+        box("chkOverviewImage")->setChecked(true);
+        f.Save();
+        QCOMPARE(f.Files().last(), "a_overview.jpg");
+        box("opbPdf")->setChecked(true);
+        QVERIFY(box("chkLabels")->isEnabled() && !box("chkOverviewImage")->isEnabled());
+        box("chkLabels")->setChecked(false);
+        box("chkOverview")->setChecked(false);
+        const AssemblyAids aids = f.dlg.Request().aids;
+        QVERIFY(!aids.labels && aids.marks && !aids.overviewPage);
+    }
+
     void cancelDuringSave() {
         SaveFixture f(3, 3);
         QVERIFY(f.Open(QStringLiteral("a.jpg")));
