@@ -431,7 +431,9 @@ private slots:
         QTRY_VERIFY(!w->PreviewWindow());
     }
 
-    void exitEndsTheApplicationWithoutWriting() {
+    // Exit (button and menu) ends the program at once, writing nothing; closing the window
+    // writes the preferences once and tells the application.
+    void exitAndClose() {
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
         for (const bool byMenu : {false, true}) {
             byMenu ? C<QAction>("mnuExit")->trigger() : Click("cmdQuit");
@@ -442,10 +444,6 @@ private slots:
         }
         QVERIFY(store.WriteLog().isEmpty());
         QCOMPARE(unloaded.count(), 0);
-    }
-
-    void closingWritesPreferences() {
-        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
         w->close();
         QCOMPARE(Saves(), 1);
         QCOMPARE(unloaded.count(), 1);

@@ -260,15 +260,18 @@ private slots:
         QVERIFY(!f.dlg.isVisible() && !f.dlg.SuccessWindow()->isVisible());
     }
 
-    // A second press while the first save runs neither starts a run nor asks anything.
-    void saveDoesNotRunTwiceAtOnce() {
+    // A second press while the first save runs neither starts a run nor asks anything; the
+    // main window turning the tiles meanwhile does not reach the tiles of this run.
+    void saveDoesNotRunTwiceNorChangeOnTheWay() {
         SaveFixture f(3, 2);
-        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        f.dlg.SetThreadCount(1);
+        QVERIFY(f.Open(QStringLiteral("a.bmp")));
         std::optional<SaveOutcome> second;
         bool buttonEnabled = true;
         EachTurn again([&] {
             if (!f.dlg.ProgressWindow()->isVisible())
                 return false;
+            f.poster.bTileRotated = true;
             buttonEnabled = Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled();
             f.Save();
             second = f.dlg.SaveNow();
@@ -280,23 +283,10 @@ private slots:
         QVERIFY(f.messages.Messages().isEmpty());
         QCOMPARE(f.Outcome(), Status::Saved);
         QCOMPARE(f.Files().size(), 6);
-        QVERIFY(Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled());
-    }
-
-    // The main window turns the tiles while the save runs; the save keeps what it started with.
-    void posterChangeDuringSaveDoesNotReachTiles() {
-        SaveFixture f(3, 3);
-        f.dlg.SetThreadCount(1);
-        QVERIFY(f.Open(QStringLiteral("a.bmp")));
-        EachTurn changer([&] {
-            f.poster.bTileRotated = f.dlg.ProgressWindow()->isVisible();
-            return f.poster.bTileRotated;
-        });
-        f.Save();
-        QCOMPARE(f.Outcome(), Status::Saved);
         for (const QString& name : f.Files())
             QCOMPARE(QImage(f.folder + QStringLiteral("/a_poster_images/") + name).size(),
                      QSize(60, 40));
+        QVERIFY(Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled());
     }
 
     // The value is kept between 0 and 1; the bar is drawn blue up to it; at 1 the window
