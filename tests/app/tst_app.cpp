@@ -414,7 +414,7 @@ private slots:
         // The control, then the item or scroll value to choose; buttons are clicked.
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("metrics");
-        QTest::addColumn<bool>("grid");
+        QTest::addColumn<bool>("picture");
         QTest::addColumn<bool>("placement");
         QTest::addColumn<int>("saves");
         QTest::newRow("tile count") << "cmbTilesWide 3" << true << true << true << 1;
@@ -428,11 +428,13 @@ private slots:
         QTest::newRow("show tiles") << "chkPreviewTiles" << false << true << false << 1;
         QTest::newRow("placement") << "tmrImg" << false << true << true << 0;
         QTest::newRow("load") << "lstFiles Big.JPG" << true << true << true << 0;
+        QTest::newRow("failed load") << "lstFiles broken.jpg" << true << true << true << 0;
+        QTest::newRow("paper accepted") << "setNewTileVals" << true << true << true << 1;
     }
     void eachChangeRefreshesItsOutputs() {
         QFETCH(QString, change);
         QFETCH(bool, metrics);
-        QFETCH(bool, grid);
+        QFETCH(bool, picture);
         QFETCH(bool, placement);
         QFETCH(int, saves);
         LoadPhoto();
@@ -453,10 +455,12 @@ private slots:
             list->setCurrentItem(list->findItems(choice, Qt::MatchExactly).value(0));
         else if (auto* button = qobject_cast<QAbstractButton*>(c))
             button->click();
-        else
+        else if (c)
             QVERIFY(QMetaObject::invokeMethod(c, "timeout"));
+        else
+            w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297, {});
         QVERIFY(!metrics || !finalSize->text().isEmpty());
-        QVERIFY(!grid || !pic->Image().isNull());
+        QVERIFY(!picture || !pic->Image().isNull());
         QVERIFY(!placement || !lr->text().isEmpty());
         QCOMPARE(Saves(), saves);
     }
