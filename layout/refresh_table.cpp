@@ -59,7 +59,7 @@ constexpr std::array kRows{
     Row(PreviewBuilt, {{TileGrid}, {OutputSize}, {PlacementLabels}, {OutputButtons}}),
     Row(FolderChanged, {{TileGrid}, {OutputButtons}, {OutputSize}, {PlacementLabels}}),
     Row(ImageUnloaded, {{OutputSize}, {PlacementLabels}}),
-    // A failed load leaves the buttons as the load's own refresh found them; re-check them.
+    // The buttons follow the load, also where the output metrics stopped at an invalid size.
     Row(ImageChosen, {{OutputButtons}}),
 };
 
