@@ -15,6 +15,7 @@
 #include "source/file_browser.h"
 #include "source/source_image.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ frmSaveTiles::frmSaveTiles(MessageService& messages, QWidget* parent)
     BuildControls();
     SetTexts();
     ConnectEvents();
+    UpdateAidSwitches();
     folderTree_->FillDriveList();
     frmMsg_ = new frmMsg(this);
     frmSimpleMsg_ = new frmSimpleMsg(this);
@@ -88,6 +90,22 @@ void frmSaveTiles::BuildControls() {
     names->addWidget(txtNewFolderName, 1, 1);
     names->setColumnStretch(1, 1);
     names->setRowStretch(2, 1);
+
+    fraAids_ = Named(new QGroupBox(this), "fraAids");
+    chkLabels_ = Named(new QCheckBox(fraAids_), "chkLabels");
+    chkMarks_ = Named(new QCheckBox(fraAids_), "chkMarks");
+    chkOverview_ = Named(new QCheckBox(fraAids_), "chkOverview");
+    chkOverviewImage_ = Named(new QCheckBox(fraAids_), "chkOverviewImage");
+    const AssemblyAids defaults;
+    chkLabels_->setChecked(defaults.labels);
+    chkMarks_->setChecked(defaults.marks);
+    chkOverview_->setChecked(defaults.overviewPage);
+    chkOverviewImage_->setChecked(defaults.overviewImage);
+    auto* aids = new QGridLayout(fraAids_);
+    aids->addWidget(chkLabels_, 0, 0);
+    aids->addWidget(chkMarks_, 0, 1);
+    aids->addWidget(chkOverview_, 1, 0);
+    aids->addWidget(chkOverviewImage_, 1, 1);
 
     lblDir = Named(new QLabel(this), "lblDir");
     drvTile = Named(new QComboBox(this), "drvTile");
@@ -130,6 +148,7 @@ void frmSaveTiles::BuildControls() {
     v->setSpacing(6);
     v->addWidget(Label4);
     v->addLayout(top);
+    v->addWidget(fraAids_);
     v->addSpacing(4);
     v->addWidget(lblDir);
     v->addWidget(drvTile);
@@ -156,6 +175,19 @@ void frmSaveTiles::SetTexts() {
     Label1->setText(tr("New Folder Name") + u':');
     txtNewFolderName->setToolTip(
         tr("Name of the new folder to be created to hold your poster tile images"));
+    fraAids_->setTitle(tr("Assembly Aids"));
+    chkLabels_->setText(tr("Sheet names (A1, A2, ...)"));
+    chkLabels_->setToolTip(tr("PDF: print each sheet's name and the poster's layout where no "
+                              "picture shows"));
+    chkMarks_->setText(tr("Cut and glue marks"));
+    chkMarks_->setToolTip(tr("PDF: mark where overlapping sheets are cut and glued, or the "
+                             "picture's corners when the sheets do not overlap"));
+    chkOverview_->setText(tr("Overview page"));
+    chkOverview_->setToolTip(tr("PDF: a first page with the whole poster, its sheets and how to "
+                                "put them together"));
+    chkOverviewImage_->setText(tr("Overview image"));
+    chkOverviewImage_->setToolTip(tr("Image files: also save a picture of the whole poster with "
+                                     "its sheets and their names beside the tiles"));
     lblDir->setText(tr("New Folder Location"));
     drvTile->setToolTip(tr("Select current drive"));
     dirTile->setToolTip(tr("Select folder where you want the new subfolder to be created which "
@@ -184,6 +216,8 @@ void frmSaveTiles::ConnectEvents() {
         Label1->setEnabled(!on);
         UpdateSaveFolderLabel();
     });
+    for (const auto& [button, format] : FormatButtons())
+        connect(button, &QRadioButton::toggled, this, &frmSaveTiles::UpdateAidSwitches);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -251,6 +285,14 @@ bool frmSaveTiles::SavesDocument() const {
     return format && !FormatTable::Row(*format).IsImage();
 }
 
+void frmSaveTiles::UpdateAidSwitches() {
+    const bool document = SavesDocument();
+    chkLabels_->setEnabled(document);
+    chkMarks_->setEnabled(document);
+    chkOverview_->setEnabled(document);
+    chkOverviewImage_->setEnabled(!document && SelectedFormat().has_value());
+}
+
 void frmSaveTiles::SelectFormat(ImageFormat format) {
     for (const auto& [button, f] : FormatButtons())
         if (f == format)
@@ -270,6 +312,8 @@ SaveTilesRequest frmSaveTiles::Request() const {
     r.newFolderName = txtNewFolderName->text();
     r.baseFileName = txtBaseFileName->text();
     r.format = SelectedFormat();
+    r.aids = AssemblyAids{chkLabels_->isChecked(), chkMarks_->isChecked(),
+                          chkOverview_->isChecked(), chkOverviewImage_->isChecked()};
     return r;
 }
 

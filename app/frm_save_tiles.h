@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -97,6 +98,8 @@ public:
     QPushButton* cmdClose = nullptr;
 
 private:
+    // Enables the assembly aids that apply to the chosen file type.
+    void UpdateAidSwitches();
     void BuildControls();
     void SetTexts();
     void ConnectEvents();
@@ -110,6 +113,13 @@ private:
 
     MessageService& messages_;
     FolderTree* folderTree_ = nullptr;
+    // Assembly aids: labels, marks and overview page for a document, the overview image for
+    // image files.
+    QGroupBox* fraAids_ = nullptr;
+    QCheckBox* chkLabels_ = nullptr;
+    QCheckBox* chkMarks_ = nullptr;
+    QCheckBox* chkOverview_ = nullptr;
+    QCheckBox* chkOverviewImage_ = nullptr;
     frmMsg* frmMsg_ = nullptr;
     frmSimpleMsg* frmSimpleMsg_ = nullptr;
 

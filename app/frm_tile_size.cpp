@@ -64,6 +64,8 @@ int frmTileSize::ShowPaperDialog(PosterState& poster, MessageService& messages, 
 void frmTileSize::LoadFromPoster() {
     model_.initPaperSizes();
     model_.SetOverlap(poster_.dOverlap);
+    if (const auto trims = poster_.AdjustEdgeTrims())
+        model_.SetTileTrims((*trims)[1] + (*trims)[3], (*trims)[0] + (*trims)[2]);
     model_.SetLocked(poster_.iWhMarginLocked != 0);
     model_.setPrefFromRegLine(poster_.getPaperRegLine());
     ShowCurrentPaper();

@@ -81,6 +81,12 @@ QString ExportCommand::HelpText() {
         "  --yes                Write into FOLDER, or replace FILE.pdf, when it exists already.\n"
         "  --overlap LENGTH     Strip neighbouring sheets share, in the current units; the\n"
         "                       tiles are cut with it (default 0).\n"
+        "  --no-labels          PDF: no sheet names and layout on the sheets.\n"
+        "  --no-marks           PDF: no cut lines, glue areas or crop marks on the sheets.\n"
+        "  --no-overview        PDF: no overview page (the whole poster with its sheets and\n"
+        "                       how to put them together) before the sheets.\n"
+        "  --overview           Image files: also write NAMEoverview.jpg, the whole poster\n"
+        "                       with its sheets and their names.\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
         "  --profiles FILE      The edge calibration profile file to read.\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
@@ -108,6 +114,10 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         {QStringLiteral("base"), QStringLiteral("Base file name."), QStringLiteral("NAME")},
         {QStringLiteral("format"), QStringLiteral("jpg, tif, bmp or pdf."), QStringLiteral("FMT")},
         {QStringLiteral("yes"), QStringLiteral("Write into an existing folder.")},
+        {QStringLiteral("no-labels"), QStringLiteral("No sheet names on the PDF's sheets.")},
+        {QStringLiteral("no-marks"), QStringLiteral("No cut, glue or crop marks on the sheets.")},
+        {QStringLiteral("no-overview"), QStringLiteral("No overview page in the PDF.")},
+        {QStringLiteral("overview"), QStringLiteral("An overview picture beside the tiles.")},
     });
     if (const auto done = Parse(p, args, HelpText()))
         return *done;
@@ -145,6 +155,10 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     } else {
         request.format = defaults.format;
     }
+    request.aids.labels = !p.isSet(QStringLiteral("no-labels"));
+    request.aids.marks = !p.isSet(QStringLiteral("no-marks"));
+    request.aids.overviewPage = !p.isSet(QStringLiteral("no-overview"));
+    request.aids.overviewImage = p.isSet(QStringLiteral("overview"));
     // --out names the folder itself (its parent is where it is created), or the document.
     const QString target =
         QDir::cleanPath(QFileInfo(p.value(QStringLiteral("out"))).absoluteFilePath());

@@ -85,6 +85,17 @@ QByteArray Number(double v) {
     return text;
 }
 
+// A PDF literal string of the Latin-1 bytes of `text`.
+QByteArray LiteralString(const QString& text) {
+    QByteArray out = "(";
+    for (const char c : text.toLatin1()) {
+        if (c == '(' || c == ')' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + ')';
+}
+
 } // namespace
 
 struct PdfPosterWriter::Impl {
@@ -94,9 +105,18 @@ struct PdfPosterWriter::Impl {
     std::unique_ptr<PoDoFo::PdfOutputDevice> device;
     std::unique_ptr<PoDoFo::PdfStreamedDocument> document;
     std::optional<PoDoFo::PdfObject> colourSpace;
+    PoDoFo::PdfFont* font = nullptr; // made on first use: a document without text has none
     PoDoFo::PdfPage* page = nullptr;
     double pageHeight = 0;
     QByteArray content;
+    bool pageHasFont = false;
+
+    // A point of the page (from the top-left corner) in PDF's coordinates (y up).
+    QByteArray Point(QPointF p) const { return Number(p.x()) + ' ' + Number(pageHeight - p.y()); }
+    QByteArray Rect(const QRectF& r) const {
+        return Number(r.left()) + ' ' + Number(pageHeight - r.bottom()) + ' ' + Number(r.width()) +
+               ' ' + Number(r.height()) + " re";
+    }
 
     ImagingResult Failure(const QString& what) {
         Discard();
@@ -104,6 +124,7 @@ struct PdfPosterWriter::Impl {
     }
     void Discard() {
         page = nullptr;
+        font = nullptr;
         try {
             document.reset();
         } catch (...) {
@@ -184,6 +205,7 @@ ImagingResult PdfPosterWriter::BeginPage(QSizeF size) {
     }
     d_->pageHeight = size.height();
     d_->content.clear();
+    d_->pageHasFont = false;
     return ImagingResult::Ok();
 }
 
@@ -217,6 +239,68 @@ ImagingResult PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, co
     }
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, double size,
+                                        double grey) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    try {
+        if (!d_->font)
+            d_->font = d_->document->CreateFont("Helvetica", false, false);
+        if (!d_->font)
+            return d_->Failure(Tr("The text font is missing"));
+        if (!d_->pageHasFont) {
+            d_->page->AddResource(d_->font->GetIdentifier(), d_->font->GetObject()->Reference(),
+                                  PoDoFo::PdfName("Font"));
+            d_->pageHasFont = true;
+        }
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The text could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    d_->content += "q " + Number(grey) + " g BT /" +
+                   QByteArray::fromStdString(d_->font->GetIdentifier().GetName()) + ' ' +
+                   Number(size) + " Tf " + d_->Point(baselineStart) + " Td " + LiteralString(text) +
+                   " Tj ET Q\n";
+    return ImagingResult::Ok();
+}
+
+double PdfPosterWriter::TextWidth(const QString& text, double size) const {
+    if (!d_->document)
+        return 0;
+    if (!d_->font)
+        d_->font = d_->document->CreateFont("Helvetica", false, false);
+    if (!d_->font)
+        return 0;
+    // The metrics measure at their own size; Helvetica's widths scale with it.
+    const PoDoFo::PdfFontMetrics* metrics = d_->font->GetFontMetrics();
+    double width = 0;
+    for (const QChar c : text)
+        width += metrics->UnicodeCharWidth(c.unicode() < 256 ? c.unicode() : u'?');
+    return width * size / metrics->GetFontSize();
+}
+
+ImagingResult PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double width,
+                                           double grey, std::optional<QRectF> clip) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    QByteArray ops = "q ";
+    if (clip)
+        ops += d_->Rect(*clip) + " W n ";
+    ops += Number(width) + " w " + Number(grey) + " G\n";
+    for (const QLineF& line : lines)
+        ops += d_->Point(line.p1()) + " m " + d_->Point(line.p2()) + " l\n";
+    d_->content += ops + "S Q\n";
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::FillRect(const QRectF& box, double grey) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    d_->content += "q " + Number(grey) + " g " + d_->Rect(box) + " f Q\n";
     return ImagingResult::Ok();
 }
 

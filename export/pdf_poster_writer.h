@@ -3,12 +3,15 @@
 #include "export/imaging_result.h"
 
 #include <QByteArray>
+#include <QLineF>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tessellon {
 
@@ -38,6 +41,18 @@ public:
     ImagingResult BeginPage(QSizeF size);
     // Draws a JPEG of `pixels` stretched to `box`.
     ImagingResult DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
+    // Writes `text` in Helvetica of `size` points starting at `baselineStart`, in `grey` (0
+    // black, 1 white). Characters outside Latin-1 become '?'. The text stays text: readers
+    // can find and select it.
+    ImagingResult DrawText(const QString& text, QPointF baselineStart, double size,
+                           double grey = 0);
+    // The advance width of `text` in Helvetica of `size` points; 0 before Open.
+    double TextWidth(const QString& text, double size) const;
+    // Strokes each line `width` points wide in `grey`, seen only inside `clip` when given.
+    ImagingResult StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
+                              std::optional<QRectF> clip = std::nullopt);
+    // Fills `box` in `grey`.
+    ImagingResult FillRect(const QRectF& box, double grey);
     ImagingResult EndPage();
     // Closes the document and puts it under its path, replacing a file of that name.
     ImagingResult Commit();

@@ -2,7 +2,10 @@
 
 #include "common/units.h"
 #include "export/format_table.h"
+#include "export/jpeg_codec.h"
+#include "export/overview_page_layout.h"
 #include "export/save_tiles_texts.h"
+#include "export/sheet_aids.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
 
@@ -15,6 +18,20 @@ namespace tessellon {
 namespace {
 
 constexpr double kPointsPerInch = 72;
+constexpr int kOverviewPpi = 150; // enough for a picture that is looked at, not assembled
+
+// Diagonal lines 2.5 points apart across `box`, for a strip seen through a light screen.
+std::vector<QLineF> Hatch(const QRectF& box) {
+    std::vector<QLineF> lines;
+    for (double d = -box.height(); d < box.width(); d += 2.5)
+        lines.emplace_back(box.left() + d, box.bottom(), box.left() + d + box.height(), box.top());
+    return lines;
+}
+
+std::vector<QLineF> Outline(const QRectF& box) {
+    return {QLineF(box.topLeft(), box.topRight()), QLineF(box.topRight(), box.bottomRight()),
+            QLineF(box.bottomRight(), box.bottomLeft()), QLineF(box.bottomLeft(), box.topLeft())};
+}
 
 } // namespace
 
@@ -41,9 +58,23 @@ PdfSheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
         left = inches(preset.dLeft);
         top = inches(preset.dTop);
     }
-    return PdfSheetLayout{QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch),
-                          QRectF(left * kPointsPerInch, top * kPointsPerInch,
-                                 tile.dW * kPointsPerInch, tile.dH * kPointsPerInch)};
+    PdfSheetLayout layout;
+    layout.page = QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch);
+    layout.picture = QRectF(left * kPointsPerInch, top * kPointsPerInch, tile.dW * kPointsPerInch,
+                            tile.dH * kPointsPerInch);
+    if (const auto trims = poster.AdjustEdgeTrims())
+        layout.trims =
+            QMarginsF((*trims)[3], (*trims)[0], (*trims)[1], (*trims)[2]) * kPointsPerInch;
+    layout.overlap = poster.dOverlap * kPointsPerInch;
+    layout.tilesWide = poster.GetNumTilesWide();
+    layout.tilesHigh = poster.GetNumTilesHigh();
+    layout.turned = poster.bTileRotated;
+    return layout;
+}
+
+void PdfTileSink::SetOverview(PosterOverview overview, const ImageObject& img) {
+    overview_ = std::move(overview);
+    image_ = &img;
 }
 
 QString PdfTileSink::DocumentFilePath(const SaveTilesRequest& request) {
@@ -85,14 +116,84 @@ std::optional<SaveMessage> PdfTileSink::Open() {
     // The pictures are RGB; a profile of another colour space cannot describe them.
     if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    if (overview_ && !WriteOverview())
+        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }
 
-std::optional<SaveMessage> PdfTileSink::Add(int, const QByteArray& encoded, QSize pixels) {
+bool PdfTileSink::WriteOverview() {
+    const OverviewPageLayout page(
+        layout_.page, *overview_,
+        [this](const QString& text, double size) { return writer_.TextWidth(text, size); });
+    if (!writer_.BeginPage(layout_.page))
+        return false;
+    const QRectF picture = page.Picture();
+    const int longSide =
+        std::min(static_cast<int>(std::lround(std::max(picture.width(), picture.height()) /
+                                              kPointsPerInch * kOverviewPpi)),
+                 std::max(overview_->window.width(), overview_->window.height()));
+    // Without the image's pixels the page still shows the sheets and their names.
+    if (const QImage image = image_ ? overview_->Picture(*image_, longSide) : QImage();
+        !image.isNull()) {
+        const auto jpeg = JpegCodec::Encode(
+            PixelArray::FromImage(image), {kOverviewPpi, kOverviewPpi}, ImageObject::kJpegQuality);
+        if (!jpeg || !writer_.DrawJpeg(*jpeg, image.size(), picture))
+            return false;
+    }
+    // The shared strips under a light screen; the sheets' edges dark on a light line, seen on
+    // any picture; the names on light boxes.
+    for (const QRectF& strip : page.Strips())
+        if (!writer_.StrokeLines(Hatch(strip), 0.6, 1, strip))
+            return false;
+    std::vector<QLineF> edges;
+    for (const SheetBox& sheet : page.Sheets())
+        for (const QLineF& line : Outline(sheet.box))
+            edges.push_back(line);
+    if (!writer_.StrokeLines(edges, 1.6, 1) || !writer_.StrokeLines(edges, 0.6, 0))
+        return false;
+    for (const SheetLabel& label : page.Labels())
+        if (!writer_.FillRect(label.background, 1) ||
+            !writer_.DrawText(label.text.text, label.text.baseline, label.text.size))
+            return false;
+    for (const PlacedText& line : page.Texts())
+        if (!writer_.DrawText(line.text, line.baseline, line.size))
+            return false;
+    return static_cast<bool>(writer_.EndPage());
+}
+
+std::optional<SaveMessage> PdfTileSink::Add(int index, const QByteArray& encoded, QSize pixels) {
     if (!writer_.BeginPage(layout_.page) || !writer_.DrawJpeg(encoded, pixels, layout_.picture) ||
-        !writer_.EndPage())
+        !DrawAssemblyAids(index) || !writer_.EndPage())
         return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
+}
+
+bool PdfTileSink::DrawAssemblyAids(int index) {
+    const AssemblyAids& aids = request_.aids;
+    if ((!aids.labels && !aids.marks) || layout_.tilesWide < 1)
+        return true;
+    const SheetAidsPlan plan = SheetAids::Plan(
+        layout_, index / layout_.tilesWide, index % layout_.tilesWide,
+        [this](const QString& text, double size) { return writer_.TextWidth(text, size); });
+    // Glue areas under the labels' white ground, cut lines over it, the texts last.
+    bool ok = true;
+    if (aids.marks)
+        for (const AidLines& hatch : plan.glue)
+            ok = ok && writer_.StrokeLines(hatch.lines, SheetAids::kHatchWidth,
+                                           SheetAids::kHatchGrey, hatch.clip);
+    if (aids.labels)
+        for (const AidText& label : plan.labels)
+            ok = ok && writer_.FillRect(label.box, 1);
+    if (aids.marks)
+        for (const AidLines& cut : plan.cuts)
+            ok = ok && writer_.StrokeLines(cut.lines, SheetAids::kLineWidth, 0, cut.clip);
+    if (aids.labels) {
+        for (const AidLines& arrow : plan.arrows)
+            ok = ok && writer_.StrokeLines(arrow.lines, SheetAids::kLineWidth, 0, arrow.clip);
+        for (const AidText& label : plan.labels)
+            ok = ok && writer_.DrawText(label.text, label.baseline, SheetAids::kTextSize);
+    }
+    return ok;
 }
 
 std::optional<SaveMessage> PdfTileSink::Finish() {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "export/pdf_poster_writer.h"
+#include "export/poster_overview.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
 
 #include <QByteArray>
+#include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
+
+#include <optional>
 
 namespace tessellon {
 
@@ -17,6 +21,12 @@ struct PdfSheetLayout {
     QSizeF page;    // the paper as chosen, width x height
     QRectF picture; // the untrimmed tile print area: at the left and top margins, paper less
                     // margins
+    // What the assembly aids need besides.
+    std::optional<QMarginsF> trims; // with "Adjust edges": what the printer cuts off the picture
+    double overlap = 0;             // the strip neighbouring sheets share
+    int tilesWide = 1;
+    int tilesHigh = 1;
+    bool turned = false; // the tiles are printed turned a quarter counter-clockwise
 };
 
 // The whole poster as one PDF: one page per tile in tile order, each page the paper and the
@@ -32,6 +42,10 @@ public:
     // "poster" and the extension).
     static QString DocumentFilePath(const SaveTilesRequest& request);
 
+    // Puts an overview page first: the poster picture cut from `img` (which must outlive the
+    // sink) with the sheets, their names and how to put them together.
+    void SetOverview(PosterOverview overview, const ImageObject& img);
+
     QString Folder() const override { return request_.folder; }
     QString DocumentPath() const override { return DocumentFilePath(request_); }
     std::optional<SaveMessage> CheckNames() const override;
@@ -42,10 +56,16 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
+    bool WriteOverview();
+    // The labels and marks of the sheet of tile `index` that the request asks for.
+    bool DrawAssemblyAids(int index);
+
     SaveTilesRequest request_;
     PdfSheetLayout layout_;
     QByteArray colourProfile_;
     PdfPosterWriter writer_;
+    std::optional<PosterOverview> overview_;
+    const ImageObject* image_ = nullptr;
 };
 
 } // namespace tessellon

@@ -50,6 +50,8 @@ public:
     }
     // The word the default names use ("poster").
     static QString PosterWord() { return tr("poster"); }
+    // The word that names the overview picture beside the tiles ("overview").
+    static QString OverviewWord() { return tr("overview"); }
 
     // Failures of the tile file path.
     static QString ExtensionNotSelected() { return tr("File extension not selected"); }

@@ -1,6 +1,7 @@
 #include "export/tile_file_sink.h"
 
 #include "export/file_output.h"
+#include "export/overview_image.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
 
@@ -72,6 +73,38 @@ std::optional<SaveMessage> TileFileSink::Add(int index, const QByteArray& encode
             SaveTilesTexts::ErrorTitle(),
             SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), written.error())};
     wroteAny_ = true;
+    return std::nullopt;
+}
+
+} // namespace tessellon
+
+namespace tessellon {
+
+void TileFileSink::SetOverview(PosterOverview overview, const ImageObject& img) {
+    overview_ = std::move(overview);
+    image_ = &img;
+}
+
+QString TileFileSink::OverviewFilePath() const {
+    return QDir(Folder()).filePath(request_.baseFileName + SaveTilesTexts::OverviewWord() +
+                                   FormatExtension(ImageFormat::Jpeg));
+}
+
+std::optional<SaveMessage> TileFileSink::Finish() {
+    if (!overview_ || !image_)
+        return std::nullopt;
+    const auto failed = [](const QString& reason) {
+        return SaveMessage{SaveTilesTexts::ErrorTitle(),
+                           SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), reason)};
+    };
+    const ImageObject picture = OverviewImage::Render(*overview_, *image_);
+    if (picture.IsNull())
+        return failed(SaveTilesTexts::SourceUnreadable());
+    const auto bytes = picture.EncodeToMemory(ImageFormat::Jpeg);
+    if (!bytes)
+        return failed(bytes.error());
+    if (const ImagingResult written = WriteFileReplacing(OverviewFilePath(), *bytes); !written)
+        return failed(written.error());
     return std::nullopt;
 }
 

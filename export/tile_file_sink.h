@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/poster_overview.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
 
@@ -10,13 +11,19 @@ class TileFileSink : public TileSink {
 public:
     explicit TileFileSink(SaveTilesRequest request);
 
+    // After the last tile, writes base name + "overview" + ".jpg" beside the tiles: the poster
+    // picture cut from `img` (which must outlive the sink) with the sheets and their names.
+    void SetOverview(PosterOverview overview, const ImageObject& img);
+    // That file's path.
+    QString OverviewFilePath() const;
+
     QString Folder() const override;
     std::optional<SaveMessage> CheckNames() const override;
     std::optional<SaveMessage> ExistingTarget() const override;
     std::optional<SaveMessage> Open() override;
     std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
     QString CannotWrite(int index) const override;
-    std::optional<SaveMessage> Finish() override { return std::nullopt; }
+    std::optional<SaveMessage> Finish() override;
     // A folder made for a save that wrote nothing is not left behind.
     void Abandon() override;
 
@@ -24,6 +31,8 @@ private:
     SaveTilesRequest request_;
     bool createdFolder_ = false;
     bool wroteAny_ = false;
+    std::optional<PosterOverview> overview_;
+    const ImageObject* image_ = nullptr;
 };
 
 } // namespace tessellon

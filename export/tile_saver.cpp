@@ -253,10 +253,21 @@ SaveOutcome TileSaver::Fail(SaveOutcome outcome, const SaveMessage& message, boo
 
 std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const ImageObject& img,
                                               const SaveTilesRequest& request) const {
-    if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument)
-        return std::make_unique<PdfTileSink>(request, PdfTileSink::LayoutFor(poster),
-                                             img.IccProfile());
-    return std::make_unique<TileFileSink>(request);
+    const AssemblyAids& aids = request.aids;
+    if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument) {
+        const PdfSheetLayout layout = PdfTileSink::LayoutFor(poster);
+        auto sink = std::make_unique<PdfTileSink>(request, layout, img.IccProfile());
+        const bool margins = layout.picture != QRectF(QPointF(), layout.page);
+        if (aids.overviewPage)
+            if (auto overview = PosterOverview::For(poster, aids.marks, margins))
+                sink->SetOverview(std::move(*overview), img);
+        return sink;
+    }
+    auto sink = std::make_unique<TileFileSink>(request);
+    if (aids.overviewImage)
+        if (auto overview = PosterOverview::For(poster, aids.marks, true))
+            sink->SetOverview(std::move(*overview), img);
+    return sink;
 }
 
 SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObject& img,

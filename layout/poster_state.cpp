@@ -148,6 +148,19 @@ std::optional<double> PosterState::GetCurEdgeTrimInches(int iEdge) const {
     return tessellon::GetCurEdgeTrimInches(*profiles_, currentProfile_, iEdge);
 }
 
+std::optional<std::array<double, 4>> PosterState::AdjustEdgeTrims() const {
+    if (!printerClips_)
+        return std::nullopt;
+    std::array<double, 4> trims{};
+    for (int edge = kEdgeTop; edge <= kEdgeLeft; ++edge) {
+        const auto trim = GetCurEdgeTrimInches(edge);
+        if (!trim)
+            return std::nullopt;
+        trims[static_cast<size_t>(edge - kEdgeTop)] = *trim;
+    }
+    return trims;
+}
+
 std::optional<PosterGeometryInput> PosterState::GeometryInput() const {
     const TileSizeResult size = CheckTileSizes();
     if (!size.ok)

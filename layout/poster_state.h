@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -104,6 +105,9 @@ public:
 
     // Trim of one edge (1..4) of the current profile in inches.
     std::optional<double> GetCurEdgeTrimInches(int iEdge) const;
+    // What "Adjust edges" takes off the printed tile's edges in inches: top, right, bottom,
+    // left. Empty when it is off or the profile cannot be read.
+    std::optional<std::array<double, 4>> AdjustEdgeTrims() const;
 
     // --- Tile coordinates ---
     // The geometry's inputs; empty when the tile print size is invalid.

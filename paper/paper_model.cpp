@@ -536,8 +536,13 @@ std::optional<double> PaperModel::TypedOverlapInches(const QString& text) const 
 
 double PaperModel::OverlapLimit() const {
     const PaperPreset& p = CurrentPreset();
-    return PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_),
-                                      tessellon::ToInches(p.TileHeight(), iUnits_));
+    return PosterGeometry::MaxOverlap(tessellon::ToInches(p.TileWidth(), iUnits_) - trimWidth_,
+                                      tessellon::ToInches(p.TileHeight(), iUnits_) - trimHeight_);
+}
+
+void PaperModel::SetTileTrims(double width, double height) {
+    trimWidth_ = width;
+    trimHeight_ = height;
 }
 
 bool PaperModel::OverlapChanged(const QString& text) {

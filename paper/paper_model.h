@@ -122,6 +122,9 @@ public:
     bool OverlapChanged(const QString& text);
     bool OverlapValid() const;
     static QString InvalidOverlapText();
+    // What "Adjust edges" takes off the tile print width and height, in inches (0 when it is
+    // off): the overlap is limited by the tile actually printed.
+    void SetTileTrims(double width, double height);
 
     // Enters a paper choice without the dialog: selects the preset, types the custom size (if
     // the preset is the custom one and a size is given) and the margins (the preset's defaults
@@ -160,6 +163,8 @@ private:
     double OverlapLimit() const; // inches, for the current preset
 
     double overlap_ = 0;
+    double trimWidth_ = 0;
+    double trimHeight_ = 0;
     std::optional<QString> typedOverlap_; // in the unit it was typed in
     UnitCode typedOverlapUnits_ = kUnitInches;
 

@@ -5,11 +5,12 @@
 #include "app/link_label.h"
 #include "app/picture_box.h"
 #include "app/qt_message_service.h"
-#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -136,6 +137,7 @@ private slots:
     void folderLabelFollowsFolderName();
     void invalidDriveFallsBack();
     void pdfIsOneFile();
+    void assemblyAidSwitches();
     void cancelDuringSave();
     void existingFolderAnsweredNo();
     void saveDoesNotRunTwiceAtOnce();
@@ -295,6 +297,27 @@ void TestSaveDialog::pdfIsOneFile() {
              QStringList{QStringLiteral("a_poster.pdf")});
     QCOMPARE(f.dlg->SuccessWindow()->lnkFol->Target(), pdf);
     Shot(f.dlg->SuccessWindow(), QStringLiteral("frmSimpleMsgPdf"));
+}
+
+// Each aid is offered for its file type; the overview image is saved only when ticked.
+void TestSaveDialog::assemblyAidSwitches() {
+    SaveFixture f;
+    QVERIFY(f.Open(QStringLiteral("a.jpg")));
+    const auto box = [&f](const char* name) {
+        return f.dlg->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    };
+    for (const char* pdfAid : {"chkLabels", "chkMarks", "chkOverview"})
+        QVERIFY(box(pdfAid)->isChecked() && !box(pdfAid)->isEnabled());
+    QVERIFY(!box("chkOverviewImage")->isChecked() && box("chkOverviewImage")->isEnabled());
+    box("chkOverviewImage")->setChecked(true);
+    QTest::mouseClick(box("cmdSaveNow"), Qt::LeftButton);
+    QCOMPARE(f.Files(QStringLiteral("a_poster_images")).last(), QStringLiteral("a_overview.jpg"));
+    box("opbPdf")->setChecked(true);
+    QVERIFY(box("chkLabels")->isEnabled() && !box("chkOverviewImage")->isEnabled());
+    box("chkLabels")->setChecked(false);
+    box("chkOverview")->setChecked(false);
+    const AssemblyAids aids = f.dlg->Request().aids;
+    QVERIFY(!aids.labels && aids.marks && !aids.overviewPage);
 }
 
 void TestSaveDialog::cancelDuringSave() {

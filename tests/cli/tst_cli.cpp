@@ -1,132 +1,299 @@
+#include "../calibration/profile_test_support.h"
+#include "calibration/profile_file.h"
 #include "cli/cli_app.h"
 #include "cli_run.h"
+#include "tests/support/memory_settings_store.h"
 
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
 
-using RunResult = testing::CliRun;
-using testing::RunCli;
+namespace {
+
+// Runs the tool with app_dir in `appDir`, so the default profile file never touches the user's.
+CliRun RunIn(const QString& appDir, const QStringList& args) {
+    MemorySettingsStore settings;
+    settings.SetRaw(PrefValue::AppDir, appDir);
+    return RunCli(args, &settings);
+}
+
+} // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
-    void variants_data();
-    void variants();
-    void imageHeader();
-    void badInput_data();
-    void badInput();
-    void help();
-    void everyListedPaperAccepted();
-};
-
-void TestCli::variants_data() {
-    QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("millimetres") << QStringList{"--units", "mm", "--custom", "203.2x254"}
-                                 << QStringList{"Size: 61.0 x 50.8 cm", "Resolution: 39.4 dots/cm",
-                                                "MegaPixels: 4.80", "Quality: Good",
-                                                "tile 1: 300 0 1099 999"};
-    // 22 x 19 inch poster (3 x 8 - 2 x 1, 2 x 10 - 1): 105.26 dpi, window 2316 x 2000 at 342.
-    QTest::newRow("overlap in mm")
-        << QStringList{"--units", "mm", "--custom", "203.2x254", "--overlap", "25.4"}
-        << QStringList{"Size: 55.9 x 48.3 cm",    "Resolution: 41.4 dots/cm",
-                       "MegaPixels: 4.63",        "Quality: Good",
-                       "tile 1: 342 0 1183 1052", "tile 2: 1079 0 1920 1052"};
-    QTest::newRow("rotated image")
-        << QStringList{"--rotate", "90"}
-        << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 83.3 dpi", "MegaPixels: 3.33",
-                       "Quality: Fair", "tile 1: 0 666 666 1498"};
-}
-
-void TestCli::variants() {
-    QFETCH(QStringList, extra);
-    QFETCH(QStringList, expected);
-    QStringList args{"info", "3000x2000", "--tiles", "3x2", "--custom", "8x10", "--margins", "0"};
-    const RunResult r = RunCli(args + extra);
-    QCOMPARE(r.status, 0);
-    const QStringList lines = r.out.split(u'\n');
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(lines.value(i), expected[i]);
-}
-
-void TestCli::imageHeader() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("p.bmp"));
-    QImage img(300, 200, QImage::Format_RGB888);
-    img.fill(Qt::white);
-    QVERIFY(img.save(path));
-    const RunResult r =
-        RunCli({"info", path, "--tiles", "1x1", "--custom", "3x2", "--margins", "0"});
-    QCOMPARE(r.status, 0);
-    QVERIFY2(r.out.contains(QStringLiteral("Resolution: 100.0 dpi")), qPrintable(r.out));
-    QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 299 199")));
-    // Default paper: the first inch preset, 6 x 4 inches without margins.
-    const RunResult d = RunCli({"info", path, "--tiles", "1x1"});
-    QCOMPARE(d.status, 0);
-    QVERIFY2(d.out.startsWith(QStringLiteral("Size: 6.00 x 4.00 inches\nResolution: 50.0 dpi")),
-             qPrintable(d.out));
-}
-
-void TestCli::badInput_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("errPart");
-    QTest::newRow("unknown option") << QStringList{"info", "10x10", "--bogus"} << "bogus";
-    QTest::newRow("zoom range") << QStringList{"info", "10x10", "--zoom", "401"} << "--zoom";
-    QTest::newRow("tiles range") << QStringList{"info", "10x10", "--tiles", "26x1"} << "--tiles";
-    QTest::newRow("tiles zero") << QStringList{"info", "10x10", "--tiles", "0x1"} << "--tiles";
-    QTest::newRow("rotate") << QStringList{"info", "10x10", "--rotate", "45"} << "--rotate";
-    QTest::newRow("hcenter") << QStringList{"info", "10x10", "--hcenter", "-1"} << "--hcenter";
-    QTest::newRow("units") << QStringList{"info", "10x10", "--units", "cm"} << "--units";
-    QTest::newRow("margins") << QStringList{"info", "10x10", "--margins", "1,2"} << "--margins";
-    QTest::newRow("missing file") << QStringList{"info", "/nonexistent/x.jpg"} << "x.jpg";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
-    QTest::newRow("tile too small")
-        << QStringList{"info", "10x10", "--custom", "1x1", "--margins", "0.2"}
-        << "Paper/Margins too small";
-    QTest::newRow("tile too large mm")
-        << QStringList{"info", "10x10", "--units", "mm", "--custom", "1300x100", "--margins", "0"}
-        << "Paper size too large";
-    QTest::newRow("overlap beyond half a tile")
-        << QStringList{"info", "10x10", "--overlap", "2.01"} << "--overlap";
-    QTest::newRow("custom size with a preset")
-        << QStringList{"info", "10x10", "--paper", "Photo 5\" x 7\"", "--custom", "4x4"}
-        << "--custom";
-}
-
-void TestCli::badInput() {
-    QFETCH(QStringList, args);
-    QFETCH(QString, errPart);
-    const RunResult r = RunCli(args);
-    QCOMPARE(r.status, 2);
-    QCOMPARE(r.out, QString());
-    QVERIFY2(r.err.contains(errPart), qPrintable(r.err));
-    QCOMPARE(r.err.count(u'\n'), 1);
-}
-
-void TestCli::help() {
-    const RunResult r = RunCli({"--help"});
-    QCOMPARE(r.status, 0);
-    QVERIFY(r.out.contains(QStringLiteral("--tiles WxH")));
-}
-
-// Every name `papers` lists is accepted by --paper of its unit.
-void TestCli::everyListedPaperAccepted() {
-    const RunResult list = RunCli({"papers"});
-    QCOMPARE(list.status, 0);
-    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
-    QVERIFY(lines.size() > 10);
-    for (const QString& line : lines) {
-        const QStringList f = line.split(u'\t');
-        QCOMPARE(f.size(), 4);
-        if (f[1].startsWith(QStringLiteral("Custom")))
-            continue; // the custom entry's default size may be what --custom replaces
-        const RunResult one = RunCli({"info", "3000x2000", "--units", f[0], "--paper", f[1]});
-        QVERIFY2(one.status == 0, qPrintable(line + one.err));
+    void variants_data() {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QStringList>("expected");
+        // 22 x 19 inch poster (3 x 8 - 2 x 1, 2 x 10 - 1): 105.26 dpi, window 2316 x 2000 at 342.
+        QTest::newRow("overlap in mm")
+            << QStringList{"--units", "mm", "--custom", "203.2x254", "--overlap", "25.4"}
+            << QStringList{"Size: 55.9 x 48.3 cm",    "Resolution: 41.4 dots/cm",
+                           "MegaPixels: 4.63",        "Quality: Good",
+                           "tile 1: 342 0 1183 1052", "tile 2: 1079 0 1920 1052"};
+        QTest::newRow("rotated image")
+            << QStringList{"--rotate", "90"}
+            << QStringList{"Size: 24.00 x 20.00 inches", "Resolution: 83.3 dpi", "MegaPixels: 3.33",
+                           "Quality: Fair", "tile 1: 0 666 666 1498"};
     }
-}
+    void variants() {
+        QFETCH(QStringList, extra);
+        QFETCH(QStringList, expected);
+        const CliRun r = RunCli(QStringList{"info", "3000x2000", "--tiles", "3x2", "--custom",
+                                            "8x10", "--margins", "0"} +
+                                extra);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out.split(u'\n').mid(0, expected.size()), expected);
+    }
+
+    void imageHeader() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.bmp"));
+        QImage img(300, 200, QImage::Format_RGB888);
+        img.fill(Qt::white);
+        QVERIFY(img.save(path));
+        const CliRun r =
+            RunCli({"info", path, "--tiles", "1x1", "--custom", "3x2", "--margins", "0"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("Resolution: 100.0 dpi")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 299 199")));
+    }
+
+    void badInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("errPart");
+        QTest::newRow("unknown option") << QStringList{"info", "10x10", "--bogus"} << "bogus";
+        QTest::newRow("zoom range") << QStringList{"info", "10x10", "--zoom", "401"} << "--zoom";
+        QTest::newRow("tiles range")
+            << QStringList{"info", "10x10", "--tiles", "26x1"} << "--tiles";
+        QTest::newRow("tiles zero") << QStringList{"info", "10x10", "--tiles", "0x1"} << "--tiles";
+        QTest::newRow("rotate") << QStringList{"info", "10x10", "--rotate", "45"} << "--rotate";
+        QTest::newRow("hcenter") << QStringList{"info", "10x10", "--hcenter", "-1"} << "--hcenter";
+        QTest::newRow("units") << QStringList{"info", "10x10", "--units", "cm"} << "--units";
+        QTest::newRow("margins") << QStringList{"info", "10x10", "--margins", "1,2"} << "--margins";
+        QTest::newRow("missing file") << QStringList{"info", "/nonexistent/x.jpg"} << "x.jpg";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
+        QTest::newRow("tile too small")
+            << QStringList{"info", "10x10", "--custom", "1x1", "--margins", "0.2"}
+            << "Paper/Margins too small";
+        QTest::newRow("tile too large mm") << QStringList{"info",     "10x10",    "--units",   "mm",
+                                                          "--custom", "1300x100", "--margins", "0"}
+                                           << "Paper size too large";
+        QTest::newRow("overlap beyond half a tile")
+            << QStringList{"info", "10x10", "--overlap", "2.01"} << "--overlap";
+        QTest::newRow("custom size with a preset")
+            << QStringList{"info", "10x10", "--paper", "Photo 5\" x 7\"", "--custom", "4x4"}
+            << "--custom";
+        QTest::newRow("profiles with an argument")
+            << QStringList{"profiles", "extra"} << "profiles takes no arguments (see --help)";
+    }
+    void badInput() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, errPart);
+        const CliRun r = RunCli(args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.contains(errPart), qPrintable(r.err));
+        QCOMPARE(r.err.count(u'\n'), 1);
+    }
+
+    void help() {
+        const CliRun r = RunCli({"--help"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains(QStringLiteral("--tiles WxH")));
+    }
+
+    // Every name `papers` lists is accepted by --paper of its unit.
+    void everyListedPaperAccepted() {
+        const CliRun list = RunCli({"papers"});
+        QCOMPARE(list.status, 0);
+        const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 10);
+        for (const QString& line : lines) {
+            const QStringList f = line.split(u'\t');
+            QCOMPARE(f.size(), 4);
+            if (f[1].startsWith(QStringLiteral("Custom")))
+                continue; // the custom entry's default size may be what --custom replaces
+            const CliRun one = RunCli({"info", "3000x2000", "--units", f[0], "--paper", f[1]});
+            QVERIFY2(one.status == 0, qPrintable(line + one.err));
+        }
+    }
+
+    void paperNames_data() {
+        // A 2 x 2 poster of the paper's tile print size (paper less its own margins).
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected"); // the size line, or a part of the error line
+        QTest::newRow("A4") << QStringList{"--paper", "A4"} << "Size: 37.2 x 54.6 cm";
+        QTest::newRow("A4 no margins")
+            << QStringList{"--paper", "A4", "--margins", "0"} << "Size: 42.0 x 59.4 cm";
+        QTest::newRow("LETTER") << QStringList{"--paper", "LETTER"} << "Size: 15.00 x 20.00 inches";
+        QTest::newRow("4x6") << QStringList{"--paper", "4x6"} << "Size: 12.00 x 8.00 inches";
+        QTest::newRow("custom mm") << QStringList{"--paper",  "Custom",  "--units",   "mm",
+                                                  "--custom", "100x200", "--margins", "0"}
+                                   << "Size: 20.0 x 40.0 cm";
+        QTest::newRow("full name")
+            << QStringList{"--paper", "a5 - 148 X 210"} << "Size: 24.8 x 37.2 cm";
+        QTest::newRow("letter in mm")
+            << QStringList{"--paper", "letter", "--units", "mm"} << "Size: 38.1 x 50.8 cm";
+        QTest::newRow("unknown") << QStringList{"--paper", "A9"} << "nearest: a8, a7, a6;";
+        QTest::newRow("typo") << QStringList{"--paper", "leter"} << "nearest: letter,";
+    }
+    void paperNames() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        const auto r = RunCli(QStringList{"info", "2000x3000"} + args);
+        if (expected.startsWith(u"Size")) {
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.out.section(u'\n', 0, 0), expected);
+        } else {
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(expected), qPrintable(r.err));
+        }
+    }
+
+    void ownLinesOnly_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("args"); // CUT: a TIFF whose directory is cut off
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stdoutPattern");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("cli version") << "tessellon-cli" << QStringList{"--version"} << 0
+                                     << "^tessellon-cli \\d+\\.\\d+\\.\\d+\\n$"
+                                     << "";
+        QTest::newRow("gui version")
+            << "tessellon" << QStringList{"--version"} << 0 << "^tessellon \\d+\\.\\d+\\.\\d+\\n$"
+            << "";
+        QTest::newRow("cli info") << "tessellon-cli"
+                                  << QStringList{"info", "300x200", "--tiles", "1x1"} << 0
+                                  << "^Size: 6.00 x 4.00 inches\\n"
+                                  << "";
+        // libtiff would report the damage on its own; one line of ours says it with the reason.
+        QTest::newRow("damaged image")
+            << "tessellon-cli" << QStringList{"info", "CUT"} << 2 << "^$"
+            << "Cannot read image file CUT: The image is damaged: its header cannot be read.\n";
+    }
+    void ownLinesOnly() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, args);
+        QFETCH(QString, stdoutPattern);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const QString cut = dir.filePath(QStringLiteral("cut.tif"));
+        QVERIFY(WriteAll(cut, QByteArray("II*\x00\x08\x00\x00\x00\x05\x00", 10)));
+        args.replaceInStrings(QStringLiteral("CUT"), cut);
+        // A shell without a login session: Qt would note the missing runtime folder on stderr.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"XDG_RUNTIME_DIR", "QT_LOGGING_RULES", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TESSELLON_BUILD_DIR "/") + program, args);
+        QVERIFY(process.waitForFinished(60000));
+        QTEST(process.exitCode(), "status");
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 err.replace(QStringLiteral("CUT"), cut));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(QRegularExpression(stdoutPattern).match(out).hasMatch(), qPrintable(out));
+    }
+
+    // Listing only reads: the default file is not made, a hand-edited or named one is listed
+    // as its numbers read and left as it is.
+    void profilesAreOnlyRead() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(ProfileFile::FileName());
+        const CliRun r = RunIn(dir.path(), {QStringLiteral("profiles")});
+        QCOMPARE(r.out, QStringLiteral("default\t0 0 0 0\nKodak photo lab default\t3 4 3 2\n"
+                                       "Fuji photo lab default\t2 6 3 6\n"));
+        QCOMPARE(r.err, QString());
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY(WriteAll(file, "Mine\t1,2,3,16,\n"));
+        const CliRun again = RunIn(dir.path(), {QStringLiteral("profiles")});
+        QCOMPARE(again.out, QStringLiteral("Mine\t1 2 3 16\n"));
+        QCOMPARE(again.err.count(u'\n'), 1); // one line saying it is left alone
+        QVERIFY(again.err.contains(file));
+        QCOMPARE(ReadAll(file), QByteArray("Mine\t1,2,3,16,\n"));
+        const QString lab = dir.filePath(QStringLiteral("lab.txt"));
+        QVERIFY(ProfileFile::Write(lab, {EdgeProfile{QStringLiteral("Lab A"), {4, 0, 8, 12}}}));
+        const QByteArray before = ReadAll(lab);
+        QVERIFY(QFile::remove(file));
+        const CliRun named = RunIn(dir.path(), {"profiles", "--profiles", lab});
+        QCOMPARE(named.out, QStringLiteral("Lab A\t4 0 8 12\n"));
+        QCOMPARE(ReadAll(lab), before);
+        QVERIFY(!QFileInfo::exists(file));
+    }
+
+    void profileErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("fileContent"); // written to FILE first unless "-"
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing file") << QStringList{"profiles", "--profiles", "FILE"} << "-"
+                                      << "Profile file not found: FILE";
+        QTest::newRow("file without profiles")
+            << QStringList{"profiles", "--profiles", "FILE"} << "no tab on this line\r\n"
+            << "No edge calibration profile in FILE";
+        QTest::newRow("unknown profile")
+            << QStringList{"info", "3000x2000", "--edge-profile", "Kodak", "--profiles", "FILE"}
+            << "Kodak photo lab default\t03,04,03,02,\r\n"
+            << "Unknown edge calibration profile: Kodak (see tessellon-cli profiles)";
+        QTest::newRow("profiles without edge-profile")
+            << QStringList{"info", "3000x2000", "--profiles", "FILE"} << "default\t00,00,00,00,\r\n"
+            << "--profiles needs --edge-profile NAME";
+    }
+    void profileErrors() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, fileContent);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("profiles.txt"));
+        if (fileContent != u"-")
+            QVERIFY(WriteAll(file, fileContent.toUtf8()));
+        args.replaceInStrings(QStringLiteral("FILE"), file);
+        const CliRun r = RunIn(dir.path(), args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err, error.replace(QStringLiteral("FILE"), file) + u'\n');
+        // A named file is never created or rewritten.
+        QCOMPARE(QFileInfo::exists(file), fileContent != u"-");
+        if (fileContent != u"-")
+            QCOMPARE(QString::fromUtf8(ReadAll(file)), fileContent);
+    }
+
+    void edgeProfile() {
+        QTemporaryDir dir;
+        // The printable part of each 6 x 4 inch tile shrinks by what the printer clips:
+        // 6 - (4 + 2)/64 wide and 4 - (3 + 3)/64 high; a profile that clips nothing changes
+        // nothing.
+        const QStringList info{"info", "3000x2000", "--edge-profile"};
+        QVERIFY(RunIn(dir.path(), info + QStringList{"Kodak photo lab default"})
+                    .out.startsWith(QStringLiteral("Size: 11.81 x 7.81 inches\n")));
+        QVERIFY(RunIn(dir.path(), info + QStringList{"default"})
+                    .out.startsWith(QStringLiteral("Size: 12.00 x 8.00 inches\n")));
+        // Fuji clips 2, 6, 3, 6 sixty-fourths (top, right, bottom, left). Of a 300 x 200 image
+        // the 3 x 2 inch tile shows columns 4..296 (293 pixels) at about 104.1 dpi, and each
+        // edge is repeated outwards by floor(104.1 x clip / 64) pixels: 9 left and right, 3 top,
+        // 4 bottom.
+        QImage source(300, 200, QImage::Format_RGB32);
+        source.fill(QColor(10, 200, 30));
+        const QString image = dir.filePath(QStringLiteral("p.bmp"));
+        QVERIFY(source.save(image));
+        const CliRun fuji =
+            RunIn(dir.path(), {"export", image, "--out", dir.filePath("b"), "--edge-profile",
+                               "Fuji photo lab default", "--tiles", "1x1", "--custom", "3x2",
+                               "--margins", "0"});
+        QCOMPARE(fuji.status, 0);
+        QVERIFY2(fuji.out.contains(QStringLiteral("tile 1: 4 0 296 199\n")), qPrintable(fuji.out));
+        const QImage tile(dir.filePath(QStringLiteral("b/p_001.bmp")));
+        QCOMPARE(tile.size(), QSize(311, 207));
+        // The added border repeats the edge pixels, so the whole tile is the source colour.
+        QCOMPARE(tile.pixelColor(0, 0), QColor(10, 200, 30));
+        QCOMPARE(tile.pixelColor(310, 206), QColor(10, 200, 30));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

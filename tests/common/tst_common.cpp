@@ -13,89 +13,83 @@ using namespace tessellon;
 class TestCommon : public QObject {
     Q_OBJECT
 private slots:
-    void nearest();
-    void formatNumber();
-    void stringHelpers();
-    void stringTable();
-    void toInches();
+    void nearest() {
+        const QList<std::pair<double, int>> cases{{2.5, 2},
+                                                  {3.5, 4},
+                                                  {0.5, 0},
+                                                  {1.5, 2},
+                                                  {-2.5, -2},
+                                                  {-3.5, -4},
+                                                  {2.4999, 2},
+                                                  {2.5001, 3},
+                                                  {-0.4, 0},
+                                                  {1099, 1099},
+                                                  {2147483647.0, 2147483647}};
+        for (const auto& [value, expected] : cases)
+            QCOMPARE(Nearest(value), std::optional<std::int32_t>(expected));
+        for (double bad : {std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity(), 3e9, 2147483647.6})
+            QCOMPARE(Nearest(bad), std::nullopt);
+    }
+
+    void formatNumber() {
+        struct Case {
+            double value;
+            const char* pattern;
+            const char* expected;
+        };
+        const Case cases[] = {{8.5, "#####0.00", "8.50"},
+                              {210, "#####0.0", "210.0"},
+                              {60.96, "##0.0", "61.0"},
+                              {39.370078, "###0.0", "39.4"},
+                              {12345.678, "##0.00", "12345.68"},
+                              {0.75, "###.00", ".75"},
+                              {20, "####", "20"},
+                              {0.004, "##0.00", "0.00"},
+                              {-1.25, "##0.0", "-1.3"},
+                              {0.125, "##0.00", "0.13"},
+                              {-0.001, "##0.00", "0.00"}};
+        for (const Case& c : cases)
+            QCOMPARE(FormatNumber(c.value, QLatin1String(c.pattern), QStringLiteral(".")),
+                     QLatin1String(c.expected));
+        QCOMPARE(FormatNumber(8.5, QStringLiteral("#####0.00"), QStringLiteral(",")),
+                 QStringLiteral("8,50"));
+        QCOMPARE(NumberToText(0.75, QStringLiteral(",")), QStringLiteral("0,75"));
+        QCOMPARE(NumberToText(50, QStringLiteral(".")), QStringLiteral("50"));
+    }
+
+    void stringHelpers() {
+        const QString abc = QStringLiteral("abc");
+        QCOMPARE(sleft(abc, 5), abc);
+        QCOMPARE(sleft(abc, 2), QStringLiteral("ab"));
+        QCOMPARE(sleft(abc, 0), QString());
+        QCOMPARE(sleft(abc, -1), QString());
+        QCOMPARE(sRight(abc, 2), QStringLiteral("bc"));
+        QCOMPARE(sRight(abc, 0), QString());
+        QCOMPARE(TrimSuffix(QStringLiteral("12."), QStringLiteral(".")), QStringLiteral("12"));
+        QCOMPARE(TrimSuffix(QStringLiteral("12.5"), QStringLiteral(".")), QStringLiteral("12.5"));
+        QCOMPARE(TrimSuffix(QStringLiteral("photo.JPG"), QStringLiteral(".jpg")),
+                 QStringLiteral("photo.JPG"));
+        QCOMPARE(TrimSuffix(QStringLiteral(".jpg"), QStringLiteral(".jpg")), QString());
+        QCOMPARE(TrimSuffix(QStringLiteral("g"), QStringLiteral(".jpg")), QStringLiteral("g"));
+    }
+
+    // Spot checks of entries whose spacing is deliberate.
+    void stringTable() {
+        QVERIFY(StringTable::Text(str::InvalidTileSizes)
+                    .startsWith(QStringLiteral("You have entered invalid print tile sizes.  The")));
+        QVERIFY(StringTable::Text(str::Step1EdgeDesc).endsWith(QStringLiteral("test image.   ")));
+        QVERIFY(StringTable::Text(str::EdgeStep2Desc).endsWith(QStringLiteral("printer does. ")));
+        QVERIFY(!StringTable::Has(1));
+        QVERIFY(StringTable::Text(1).isEmpty());
+    }
+
+    void toInches() {
+        QCOMPARE(ToInches(25.4, kUnitMillimeters), 1.0);
+        QCOMPARE(ToInches(25.4, 7), 1.0); // any nonzero code is millimetres
+        QCOMPARE(ToInches(25.4, kUnitInches), 25.4);
+    }
 };
-
-void TestCommon::nearest() {
-    const QList<std::pair<double, int>> cases{{2.5, 2},
-                                              {3.5, 4},
-                                              {0.5, 0},
-                                              {1.5, 2},
-                                              {-2.5, -2},
-                                              {-3.5, -4},
-                                              {2.4999, 2},
-                                              {2.5001, 3},
-                                              {-0.4, 0},
-                                              {1099, 1099},
-                                              {2147483647.0, 2147483647}};
-    for (const auto& [value, expected] : cases)
-        QCOMPARE(Nearest(value), std::optional<std::int32_t>(expected));
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::infinity(), 3e9, 2147483647.6})
-        QCOMPARE(Nearest(bad), std::nullopt);
-}
-
-void TestCommon::formatNumber() {
-    struct Case {
-        double value;
-        const char* pattern;
-        const char* expected;
-    };
-    const Case cases[] = {{8.5, "#####0.00", "8.50"},
-                          {210, "#####0.0", "210.0"},
-                          {60.96, "##0.0", "61.0"},
-                          {39.370078, "###0.0", "39.4"},
-                          {12345.678, "##0.00", "12345.68"},
-                          {0.75, "###.00", ".75"},
-                          {20, "####", "20"},
-                          {0.004, "##0.00", "0.00"},
-                          {-1.25, "##0.0", "-1.3"},
-                          {0.125, "##0.00", "0.13"},
-                          {-0.001, "##0.00", "0.00"}};
-    for (const Case& c : cases)
-        QCOMPARE(FormatNumber(c.value, QLatin1String(c.pattern), QStringLiteral(".")),
-                 QLatin1String(c.expected));
-    QCOMPARE(FormatNumber(8.5, QStringLiteral("#####0.00"), QStringLiteral(",")),
-             QStringLiteral("8,50"));
-    QCOMPARE(NumberToText(0.75, QStringLiteral(",")), QStringLiteral("0,75"));
-    QCOMPARE(NumberToText(50, QStringLiteral(".")), QStringLiteral("50"));
-}
-
-void TestCommon::stringHelpers() {
-    const QString abc = QStringLiteral("abc");
-    QCOMPARE(sleft(abc, 5), abc);
-    QCOMPARE(sleft(abc, 2), QStringLiteral("ab"));
-    QCOMPARE(sleft(abc, 0), QString());
-    QCOMPARE(sleft(abc, -1), QString());
-    QCOMPARE(sRight(abc, 2), QStringLiteral("bc"));
-    QCOMPARE(sRight(abc, 0), QString());
-    QCOMPARE(TrimSuffix(QStringLiteral("12."), QStringLiteral(".")), QStringLiteral("12"));
-    QCOMPARE(TrimSuffix(QStringLiteral("12.5"), QStringLiteral(".")), QStringLiteral("12.5"));
-    QCOMPARE(TrimSuffix(QStringLiteral("photo.JPG"), QStringLiteral(".jpg")),
-             QStringLiteral("photo.JPG"));
-    QCOMPARE(TrimSuffix(QStringLiteral(".jpg"), QStringLiteral(".jpg")), QString());
-    QCOMPARE(TrimSuffix(QStringLiteral("g"), QStringLiteral(".jpg")), QStringLiteral("g"));
-}
-
-// Spot checks of entries whose spacing is deliberate.
-void TestCommon::stringTable() {
-    QVERIFY(StringTable::Text(str::InvalidTileSizes)
-                .startsWith(QStringLiteral("You have entered invalid print tile sizes.  The")));
-    QVERIFY(StringTable::Text(str::Step1EdgeDesc).endsWith(QStringLiteral("test image.   ")));
-    QVERIFY(StringTable::Text(str::EdgeStep2Desc).endsWith(QStringLiteral("printer does. ")));
-    QVERIFY(!StringTable::Has(1));
-    QVERIFY(StringTable::Text(1).isEmpty());
-}
-
-void TestCommon::toInches() {
-    QCOMPARE(ToInches(25.4, kUnitMillimeters), 1.0);
-    QCOMPARE(ToInches(25.4, 7), 1.0); // any nonzero code is millimetres
-    QCOMPARE(ToInches(25.4, kUnitInches), 25.4);
-}
 
 QTEST_GUILESS_MAIN(TestCommon)
 #include "tst_common.moc"

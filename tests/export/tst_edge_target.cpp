@@ -4,9 +4,6 @@
 #include "export/edge_test_target.h"
 #include "export/edge_test_target_texts.h"
 
-#include <QImageReader>
-
-#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <array>
@@ -27,196 +24,151 @@ QRect CaptionRect(const EdgeTestTarget::CaptionLayout& c) {
 class TestEdgeTarget : public QObject {
     Q_OBJECT
 private slots:
-    void everyStripePixel_data();
-    void everyStripePixel();
-    void captionIsVisible();
-    void captionSizeRule_data();
-    void captionSizeRule();
-    void savedResolution_data();
-    void savedResolution();
-    void invalidSize();
-    void fileType_data();
-    void fileType();
-    void texts();
-    void confirmText_data();
-    void confirmText();
-};
-
-void TestEdgeTarget::everyStripePixel_data() {
-    QTest::addColumn<double>("h");
-    QTest::addColumn<double>("w");
-    QTest::addColumn<int>("wp");
-    QTest::addColumn<int>("hp");
-    QTest::newRow("4 x 6") << 6.0 << 4.0 << 512 << 768;
-    QTest::newRow("smallest") << 0.75 << 0.75 << 96 << 96;
-    QTest::newRow("halves to even") << 1.00390625 << 2.01171875 << 258 << 128;
-}
-
-// Outside the caption every pixel follows the distance rule.
-void TestEdgeTarget::everyStripePixel() {
-    QFETCH(double, h);
-    QFETCH(double, w);
-    QFETCH(int, wp);
-    QFETCH(int, hp);
-    const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
-    QVERIFY(!r.gImgError);
-    QCOMPARE(r.image.ImageWidth(), wp);
-    QCOMPARE(r.image.ImageHeight(), hp);
-    const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
-    QVERIFY(caption.ok());
-    const QRect skip = CaptionRect(*caption);
-    // Stripes of 8 pixels from the outside in: brown, blue, green, red; then white.
-    const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255), QColor(0, 255, 0),
-                                        QColor(255, 0, 0), QColor(Qt::white)};
-    const PixelArray p = r.image.ReadPixels();
-    for (int y = 0; y < hp; ++y)
-        for (int x = 0; x < wp; ++x) {
-            const int edge = std::min({x, y, wp - 1 - x, hp - 1 - y});
-            if (!skip.contains(x, y))
-                QCOMPARE(QColor(p(0, x, y), p(1, x, y), p(2, x, y)),
-                         colours[static_cast<size_t>(std::min(edge / 8, 4))]);
-        }
-}
-
-void TestEdgeTarget::captionIsVisible() {
-    const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(6, 4);
-    const auto caption = EdgeTestTarget::CaptionPlacement(512, 768);
-    QVERIFY(caption.ok());
-    const PixelArray p = r.image.ReadPixels();
-    int black = 0;
-    for (int y = caption->y; y < caption->y + caption->extent.height(); ++y)
-        for (int x = caption->x; x < caption->x + caption->extent.width(); ++x)
-            if (p(0, x, y) < 64 && p(1, x, y) < 64 && p(2, x, y) < 64)
-                ++black;
-    // Dark glyph pixels cover a good part of the caption's box.
-    QVERIFY2(black > caption->extent.width() * caption->extent.height() / 20,
-             qPrintable(QString::number(black)));
-}
-
-void TestEdgeTarget::captionSizeRule_data() {
-    QTest::addColumn<int>("w");
-    QTest::addColumn<int>("h");
-    QTest::addColumn<double>("fraction");
-    QTest::newRow("4 x 6") << 512 << 768 << 0.5;
-    QTest::newRow("wide and low") << 2000 << 96 << 0.5;
-    QTest::newRow("full width") << 300 << 300 << 1.0;
-    QTest::newRow("huge") << 6400 << 6400 << 0.5;
-}
-
-void TestEdgeTarget::captionSizeRule() {
-    QFETCH(int, w);
-    QFETCH(int, h);
-    QFETCH(double, fraction);
-    const auto c = EdgeTestTarget::CaptionPlacement(w, h, fraction);
-    QVERIFY(c.ok());
-    const QString text = StringTable::Text(str::EdgeTestPrint);
-    QCOMPARE(text, QStringLiteral("Edge Test Print"));
-    const int maxW = int(std::nearbyint(fraction * w)), maxH = int(std::nearbyint(fraction * h));
-    if (c->fontSize <= 200) {
-        // The first size that exceeds a limit, one above the largest that fits.
-        QVERIFY(c->extent.width() > maxW || c->extent.height() > maxH);
-        QCOMPARE(*ImageObject::MeasureText(text, c->fontSize), c->extent);
-        if (c->fontSize > 6) {
-            const QSize below = *ImageObject::MeasureText(text, c->fontSize - 1);
-            QVERIFY(below.width() <= maxW && below.height() <= maxH);
-        }
-    } else {
-        QCOMPARE(c->fontSize, 201);
-        QCOMPARE(c->extent, *ImageObject::MeasureText(text, 200));
+    void everyStripePixel_data() {
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("w");
+        QTest::addColumn<int>("wp");
+        QTest::addColumn<int>("hp");
+        QTest::newRow("4 x 6") << 6.0 << 4.0 << 512 << 768;
+        QTest::newRow("smallest") << 0.75 << 0.75 << 96 << 96;
+        QTest::newRow("halves to even") << 1.00390625 << 2.01171875 << 258 << 128;
     }
-    // Centred, halves to the even neighbour (the default rounding mode of nearbyint).
-    QCOMPARE(c->x, int(std::nearbyint((w - c->extent.width()) / 2.0)));
-    QCOMPARE(c->y, int(std::nearbyint((h - c->extent.height()) / 2.0)));
-}
 
-void TestEdgeTarget::savedResolution_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("bmp") << "t.bmp";
-    QTest::newRow("tif") << "t.tif";
-    QTest::newRow("jpg") << "t.jpg";
-}
+    // Outside the caption every pixel follows the distance rule; inside it the caption is drawn.
+    void everyStripePixel() {
+        QFETCH(double, h);
+        QFETCH(double, w);
+        QFETCH(int, wp);
+        QFETCH(int, hp);
+        const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
+        QVERIFY(!r.gImgError);
+        QCOMPARE(r.image.ImageWidth(), wp);
+        QCOMPARE(r.image.ImageHeight(), hp);
+        QCOMPARE(r.image.ImageInfo(ImageAttribute::HorizontalResolution), 128);
+        QCOMPARE(r.image.ImageInfo(ImageAttribute::VerticalResolution), 128);
+        const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
+        QVERIFY(caption.ok());
+        const QRect skip = CaptionRect(*caption);
+        // Stripes of 8 pixels from the outside in: brown, blue, green, red; then white.
+        const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255),
+                                            QColor(0, 255, 0), QColor(255, 0, 0),
+                                            QColor(Qt::white)};
+        const PixelArray p = r.image.ReadPixels();
+        int black = 0;
+        for (int y = 0; y < hp; ++y)
+            for (int x = 0; x < wp; ++x) {
+                const int edge = std::min({x, y, wp - 1 - x, hp - 1 - y});
+                if (!skip.contains(x, y))
+                    QCOMPARE(QColor(p(0, x, y), p(1, x, y), p(2, x, y)),
+                             colours[static_cast<size_t>(std::min(edge / 8, 4))]);
+                else if (p(0, x, y) < 64 && p(1, x, y) < 64 && p(2, x, y) < 64)
+                    ++black;
+            }
+        QVERIFY(black > 0);
+    }
 
-void TestEdgeTarget::savedResolution() {
-    QFETCH(QString, name);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    const auto format = FormatFromFileName(name);
-    QVERIFY(format);
-    EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(1, 0.75);
-    QVERIFY(r.image.SaveImageFile(path, *format));
-    const QImage q = QImageReader(path).read();
-    QCOMPARE(q.size(), QSize(96, 128));
-    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), 128);
-    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), 128);
-}
+    void captionSizeRule_data() {
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("4 x 6") << 512 << 768 << 0.5;
+        QTest::newRow("wide and low") << 2000 << 96 << 0.5;
+        QTest::newRow("full width") << 300 << 300 << 1.0;
+        QTest::newRow("huge") << 6400 << 6400 << 0.5;
+    }
 
-void TestEdgeTarget::invalidSize() {
-    const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(0, 4);
-    QVERIFY(r.gImgError);
-    QVERIFY(!r.gImgErrorText.isEmpty());
-    PixelArray none;
-    QVERIFY(!EdgeTestTarget::DrawEdgeStripes(none).ok());
-}
+    void captionSizeRule() {
+        QFETCH(int, w);
+        QFETCH(int, h);
+        QFETCH(double, fraction);
+        const auto c = EdgeTestTarget::CaptionPlacement(w, h, fraction);
+        QVERIFY(c.ok());
+        const QString text = StringTable::Text(str::EdgeTestPrint);
+        QCOMPARE(text, QStringLiteral("Edge Test Print"));
+        const int maxW = int(std::nearbyint(fraction * w)),
+                  maxH = int(std::nearbyint(fraction * h));
+        if (c->fontSize <= 200) {
+            // The first size that exceeds a limit, one above the largest that fits.
+            QVERIFY(c->extent.width() > maxW || c->extent.height() > maxH);
+            QCOMPARE(*ImageObject::MeasureText(text, c->fontSize), c->extent);
+            if (c->fontSize > 6) {
+                const QSize below = *ImageObject::MeasureText(text, c->fontSize - 1);
+                QVERIFY(below.width() <= maxW && below.height() <= maxH);
+            }
+        } else {
+            QCOMPARE(c->fontSize, 201);
+            QCOMPARE(c->extent, *ImageObject::MeasureText(text, 200));
+        }
+        // Centred, halves to the even neighbour (the default rounding mode of nearbyint).
+        QCOMPARE(c->x, int(std::nearbyint((w - c->extent.width()) / 2.0)));
+        QCOMPARE(c->y, int(std::nearbyint((h - c->extent.height()) / 2.0)));
+    }
 
-void TestEdgeTarget::fileType_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("format");
-    QTest::newRow("bmp") << "/x/test.bmp" << int(ImageFormat::Bmp);
-    QTest::newRow("BMP") << "/x/test.BMP" << int(ImageFormat::Bmp);
-    QTest::newRow("tif") << "/x/test.tif" << int(ImageFormat::Tiff);
-    QTest::newRow("jpg") << "/x/test.Jpg" << int(ImageFormat::Jpeg);
-    QTest::newRow("jpeg refused") << "/x/test.jpeg" << 0;
-    QTest::newRow("tiff refused") << "/x/test.tiff" << 0;
-    QTest::newRow("no extension") << "/x/test" << 0;
-}
+    void invalidSize() {
+        const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(0, 4);
+        QVERIFY(r.gImgError);
+        QVERIFY(!r.gImgErrorText.isEmpty());
+        PixelArray none;
+        QVERIFY(!EdgeTestTarget::DrawEdgeStripes(none).ok());
+    }
 
-void TestEdgeTarget::fileType() {
-    QFETCH(QString, path);
-    QFETCH(int, format);
-    QCOMPARE(int(FormatFromFileName(path).value_or(ImageFormat(0))), format);
-}
+    void fileType_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("format");
+        QTest::newRow("bmp") << "/x/test.bmp" << int(ImageFormat::Bmp);
+        QTest::newRow("BMP") << "/x/test.BMP" << int(ImageFormat::Bmp);
+        QTest::newRow("tif") << "/x/test.tif" << int(ImageFormat::Tiff);
+        QTest::newRow("jpg") << "/x/test.Jpg" << int(ImageFormat::Jpeg);
+        QTest::newRow("jpeg refused") << "/x/test.jpeg" << 0;
+        QTest::newRow("tiff refused") << "/x/test.tiff" << 0;
+        QTest::newRow("no extension") << "/x/test" << 0;
+    }
 
-// Spot checks of texts whose oddities are deliberate.
-void TestEdgeTarget::texts() {
-    using T = EdgeTestTargetTexts;
-    QCOMPARE(T::InvalidPrintSize(QStringLiteral(" Print Size Per Tile ")),
-             QStringLiteral("The custom print size that you currently have entered in not valid.  "
-                            "The height and width must both be between 0.75 and 50.00 inches "
-                            "long.  Please enter valid values in the \"Print Size Per Tile\" "
-                            "section of the main dialog."));
-    QCOMPARE(T::InvalidPrintSizeTitle(), QStringLiteral("Invalide print dimensions"));
-    QCOMPARE(T::SaveCanceledTitle(), QStringLiteral("canceled"));
-    QVERIFY(T::Completed(QStringLiteral("/t/a.bmp"))
+    void fileType() {
+        QFETCH(QString, path);
+        QTEST(int(FormatFromFileName(path).value_or(ImageFormat(0))), "format");
+    }
+
+    // Spot checks of texts whose oddities are deliberate.
+    void texts() {
+        using T = EdgeTestTargetTexts;
+        QCOMPARE(
+            T::InvalidPrintSize(QStringLiteral(" Print Size Per Tile ")),
+            QStringLiteral("The custom print size that you currently have entered in not valid.  "
+                           "The height and width must both be between 0.75 and 50.00 inches "
+                           "long.  Please enter valid values in the \"Print Size Per Tile\" "
+                           "section of the main dialog."));
+        QCOMPARE(T::InvalidPrintSizeTitle(), QStringLiteral("Invalide print dimensions"));
+        QCOMPARE(T::SaveCanceledTitle(), QStringLiteral("canceled"));
+        QVERIFY(
+            T::Completed(QStringLiteral("/t/a.bmp"))
                 .startsWith(QStringLiteral("Image successfully saved to disk.\r\n\r\nNext you "
                                            "need to:\r\n\r\n(1) Print this image (/t/a.bmp) ")));
-}
+    }
 
-void TestEdgeTarget::confirmText_data() {
-    QTest::addColumn<int>("units");
-    QTest::addColumn<QString>("head");
-    QTest::addColumn<QString>("stripe");
-    QTest::newRow("inches") << int(kUnitInches)
-                            << "A 6.00 inch high x 4.00 inch wide test image will now be created"
-                            << "Each stripe is 1/16 inch wide.";
-    QTest::newRow("millimetres") << int(kUnitMillimeters)
-                                 << "A 152.4 mm high x 101.6 mm wide test image will now be created"
-                                 << "Each stripe is 1.6 mm wide.";
-}
+    void confirmText_data() {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("stripe");
+        QTest::newRow("inches")
+            << int(kUnitInches)
+            << "A 6.00 inch high x 4.00 inch wide test image will now be created"
+            << "Each stripe is 1/16 inch wide.";
+        QTest::newRow("millimetres")
+            << int(kUnitMillimeters)
+            << "A 152.4 mm high x 101.6 mm wide test image will now be created"
+            << "Each stripe is 1.6 mm wide.";
+    }
 
-void TestEdgeTarget::confirmText() {
-    QFETCH(int, units);
-    QFETCH(QString, head);
-    QFETCH(QString, stripe);
-    const QString text = EdgeTestTargetTexts::Confirm(6, 4, UnitCode(units));
-    QVERIFY2(text.startsWith(head + QStringLiteral(".  The target will have 4 colored stripes "
-                                                   "printed around each edge.  ")),
-             qPrintable(text));
-    QVERIFY(text.contains(stripe + QStringLiteral("\r\n\r\nIn order to to test how much your "
-                                                  "printer clips off of each edge, please do "
-                                                  "the following:\r\n\r\n(1) When prompted")));
-    QVERIFY(
-        text.endsWith(QStringLiteral("below here.\r\n\r\nClick OK to continue or cancel to quit")));
-}
+    void confirmText() {
+        QFETCH(int, units);
+        QFETCH(QString, head);
+        QFETCH(QString, stripe);
+        const QString text = EdgeTestTargetTexts::Confirm(6, 4, UnitCode(units));
+        QVERIFY2(text.startsWith(head + QStringLiteral(".  ")), qPrintable(text));
+        QVERIFY(text.contains(stripe + QStringLiteral("\r\n\r\nIn order to to test")));
+    }
+};
 
 QTEST_MAIN(TestEdgeTarget)
 #include "tst_edge_target.moc"

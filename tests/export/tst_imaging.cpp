@@ -1,8 +1,8 @@
 #include "export_test_support.h"
 
-#include "tests/support/recording_message_service.h"
 #include "export/jpeg_codec.h"
 #include "export/page_prefetcher.h"
+#include "export/stoppable_jpeg_decoder.h"
 #include "export/tile_renderer.h"
 
 #include <QImageReader>
@@ -69,316 +69,279 @@ QByteArray BmpHeaderClaiming(qint32 w, qint32 h) {
 class TestImaging : public QObject {
     Q_OBJECT
 private slots:
-    void pixelArrayLayout();
-    void pixelArrayCopiesAreIndependent();
-    void newImageObject();
-    void saveAndLoad_data();
-    void saveAndLoad();
-    void readFileInfoReadsHeaderOnly();
-    void badFiles_data();
-    void badFiles();
-    void loadByContentNotName();
-    void readerLimitRaised();
-    void rotate_data();
-    void rotate();
-    void resample();
-    void createBlankImage();
-    void turnsMatchDefinition_data();
-    void turnsMatchDefinition();
-    void textIsDrawnInMeasuredBox();
-    void fromImageDropsAlpha();
-    void prefetchKeepsContent();
-};
-
-void TestImaging::pixelArrayLayout() {
-    PixelArray p(5, 3);
-    QVERIFY(!p.IsNull());
-    QCOMPARE(p(0, 4, 2), std::uint8_t(0));
-    p.Set(0, 4, 2, 11);
-    p.Set(1, 4, 2, 22);
-    p.Set(2, 4, 2, 33);
-    p.Set(1, 0, 1, 99);
-    // Channel innermost, then x, then y.
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.Row(2)) + 12, 3),
-             QByteArray("\x0b\x16\x21"));
-    QCOMPARE(p.Row(1)[1], std::uint8_t(99));
-    QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
-    QCOMPARE(p.Image().format(), QImage::Format_RGB888);
-}
-
-void TestImaging::pixelArrayCopiesAreIndependent() {
-    ImageObject a = PatternImage(4, 4);
-    ImageObject b;
-    b.CopyFromImage(a);
-    PixelArray p = b.ReadPixels();
-    p.Set(0, 1, 1, 200);
-    QVERIFY(b.LoadPixels(p));
-    QCOMPARE(a.ReadPixels()(0, 1, 1), std::uint8_t(1));
-    QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
-}
-
-void TestImaging::newImageObject() {
-    RecordingMessageService messages;
-    const auto obj = NewImageObject(messages);
-    QVERIFY(obj.has_value());
-    QCOMPARE(obj->ImageWidth(), 1);
-    QCOMPARE(obj->ReadPixels()(0, 0, 0), std::uint8_t(0));
-    QVERIFY(messages.Messages().isEmpty());
-}
-
-void TestImaging::saveAndLoad_data() {
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("dpiX");
-    QTest::addColumn<int>("dpiY");
-    for (const auto& [name, f] :
-         {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
-          std::pair{"jpg", ImageFormat::Jpeg}}) {
-        QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
-        QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
+    void pixelArrayLayout() {
+        PixelArray p(5, 3);
+        QVERIFY(!p.IsNull());
+        QCOMPARE(p(0, 4, 2), std::uint8_t(0));
+        p.Set(0, 4, 2, 11);
+        p.Set(1, 4, 2, 22);
+        p.Set(2, 4, 2, 33);
+        p.Set(1, 0, 1, 99);
+        // Channel innermost, then x, then y.
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.Row(2)) + 12, 3),
+                 QByteArray("\x0b\x16\x21"));
+        QCOMPARE(p.Row(1)[1], std::uint8_t(99));
+        QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
+        QCOMPARE(p.Image().format(), QImage::Format_RGB888);
     }
-}
 
-// What is encoded in memory is the file; the file holds the pixels and the resolution, for our
-// reader and for Qt's; saving again replaces it.
-void TestImaging::saveAndLoad() {
-    QFETCH(int, format);
-    QFETCH(int, dpiX);
-    QFETCH(int, dpiY);
-    const auto f = *FormatFromCode(format);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-    ImageObject img;
-    QVERIFY(img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
-    QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
-    QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
-    const auto bytes = img.EncodeToMemory(f);
-    QVERIFY(bytes.ok());
-    const auto saved = img.SaveImageFile(path, f);
-    QVERIFY2(saved.ok(), qPrintable(saved.error()));
-    QCOMPARE(ReadAll(path), *bytes);
-    const QImage q = QImageReader(path).read();
-    QCOMPARE(qRound(q.dotsPerMeterX() * 0.0254), dpiX);
-    QCOMPARE(qRound(q.dotsPerMeterY() * 0.0254), dpiY);
-
-    ImageObject back;
-    const auto loaded = back.LoadImageFile(path);
-    QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
-    QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
-    QCOMPARE(back.ImageInfo(ImageAttribute::HorizontalResolution), dpiX);
-    QCOMPARE(back.ImageInfo(ImageAttribute::VerticalResolution), dpiY);
-    if (f == ImageFormat::Jpeg)
-        QVERIFY(MaxChannelDiff(back.ReadPixels(), img.ReadPixels()) <= 12);
-    else
-        QVERIFY(back.ReadPixels() == img.ReadPixels());
-
-    QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
-    QVERIFY(back.LoadImageFile(path));
-    QCOMPARE(back.ImageWidth(), 5);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
-}
-
-void TestImaging::readFileInfoReadsHeaderOnly() {
-    QTemporaryDir dir;
-    const QByteArray jpeg = JpegBytes(300, 200);
-    // Only the headers survive: the size is known, the pixels are not.
-    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
-    QVERIFY(WriteAll(cut, jpeg.left(jpeg.size() / 3)));
-    const auto info = ImageObject::ReadFileInfo(cut);
-    QVERIFY2(info.ok(), qPrintable(info.error()));
-    QCOMPARE(*info, QSize(300, 200));
-    ImageObject img;
-    QVERIFY(!img.LoadImageFile(cut).ok());
-
-    const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
-    QVERIFY(WriteAll(huge, BmpHeaderClaiming(16000, 15000)));
-    // A header whose pixels cannot be in the file is refused already.
-    QVERIFY(!ImageObject::ReadFileInfo(huge).ok());
-}
-
-void TestImaging::badFiles_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    // JPEG files that are cut short or claim too much are refused by both front ends; see the
-    // opening tests.
-    ImageObject pattern = PatternImage(64, 48);
-    const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
-    const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
-
-    QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
-    QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
-    QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
-    QTest::newRow("bmp claiming 200000 x 150000")
-        << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
-    QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
-}
-
-void TestImaging::badFiles() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    QVERIFY(WriteAll(path, bytes));
-    ImageObject img = PatternImage(3, 2);
-    const auto r = img.LoadImageFile(path);
-    QVERIFY(!r.ok());
-    QVERIFY(!r.error().isEmpty());
-    // The previous content stays.
-    QCOMPARE(img.ImageWidth(), 3);
-    QVERIFY(img.ReadPixels() == PatternPixels(3, 2));
-}
-
-void TestImaging::loadByContentNotName() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("really_a_jpeg.bmp"));
-    QVERIFY(WriteAll(path, JpegBytes(40, 30)));
-    ImageObject img;
-    // The content decides the decoder; a name that says otherwise is refused.
-    QVERIFY(img.LoadImageFile(path).error().contains(QStringLiteral("holds a JPEG image")));
-    const QString tif = dir.filePath(QStringLiteral("really_a_tiff.TIFF"));
-    QVERIFY(WriteAll(tif, *PatternImage(9, 4).EncodeToMemory(ImageFormat::Tiff)));
-    QVERIFY(img.LoadImageFile(tif));
-    QVERIFY(img.ReadPixels() == PatternPixels(9, 4));
-
-    const auto missing = img.LoadImageFile(dir.filePath(QStringLiteral("nothing.jpg")));
-    QVERIFY(!missing.ok());
-    QVERIFY(!ImageObject::ReadFileInfo(dir.filePath(QStringLiteral("nothing.jpg"))).ok());
-}
-
-void TestImaging::readerLimitRaised() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.bmp"));
-    QVERIFY(PatternImage(4, 4).SaveImageFile(path, ImageFormat::Bmp));
-    ImageObject img;
-    QVERIFY(img.LoadImageFile(path));
-    // Qt's default of 256 MB would refuse a 64-megapixel photo.
-    QVERIFY(QImageReader::allocationLimit() >= 1024);
-    QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
-    QVERIFY(!PixelArray::SizeAllowed(0, 10));
-    QVERIFY(!PixelArray::SizeAllowed(2000000000, 2000000000));
-}
-
-void TestImaging::rotate_data() {
-    QTest::addColumn<int>("degrees");
-    QTest::newRow("90") << 90;
-    QTest::newRow("180") << 180;
-    QTest::newRow("270") << 270;
-}
-
-void TestImaging::rotate() {
-    QFETCH(int, degrees);
-    ImageObject img = PatternImage(5, 3);
-    QVERIFY(img.Rotate(degrees));
-    QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
-                                           .Image()
-                                           .transformed(QTransform().rotate(degrees))
-                                           .convertToFormat(QImage::Format_RGB888));
-    QVERIFY(!img.Rotate(45).ok());
-}
-
-void TestImaging::resample() {
-    ImageObject img = PatternImage(10, 6);
-    QVERIFY(img.Resample(23, 7));
-    QCOMPARE(img.ImageWidth(), 23);
-    QCOMPARE(img.ImageHeight(), 7);
-    QVERIFY(!img.Resample(0, 5).ok());
-    QCOMPARE(img.ImageWidth(), 23);
-}
-
-void TestImaging::createBlankImage() {
-    ImageObject img;
-    QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
-    QImage expected(7, 3, QImage::Format_RGB888);
-    expected.fill(QColor(1, 2, 3));
-    QCOMPARE(img.ReadPixels().Image(), expected);
-    QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
-}
-
-void TestImaging::turnsMatchDefinition_data() {
-    QTest::addColumn<int>("turn");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("bottom");
-    QTest::addColumn<int>("left");
-    QTest::newRow("plain") << 0 << 0 << 0 << 0 << 0;
-    QTest::newRow("plain padded") << 0 << 2 << 3 << 1 << 4;
-    QTest::newRow("ccw") << 3 << 0 << 0 << 0 << 0;
-    QTest::newRow("ccw padded") << 3 << 1 << 2 << 3 << 4;
-    QTest::newRow("cw padded") << 1 << 3 << 0 << 2 << 1;
-    QTest::newRow("half padded") << 2 << 1 << 1 << 1 << 1;
-}
-
-// The one-pass renderer against the plain definition: cut with the last column and row
-// repeated past the image, turn, then repeat the outermost pixels into the margins.
-void TestImaging::turnsMatchDefinition() {
-    QFETCH(int, turn);
-    QFETCH(int, top);
-    QFETCH(int, right);
-    QFETCH(int, bottom);
-    QFETCH(int, left);
-    const PixelArray src = PatternPixels(40, 30);
-    for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
-                             TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
-        const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
-                                  .transformed(QTransform().rotate(90 * turn));
-        const PixelArray out = TileRenderer::Compose(src, r, TileRenderer::Turn(turn),
-                                                     TileMargins{top, right, bottom, left});
-        QCOMPARE(out.Image(), Extend(turned, top, right, bottom, left));
+    void pixelArrayCopiesAreIndependent() {
+        ImageObject a = PatternImage(4, 4);
+        ImageObject b;
+        b.CopyFromImage(a);
+        PixelArray p = b.ReadPixels();
+        p.Set(0, 1, 1, 200);
+        QVERIFY(b.LoadPixels(p));
+        QCOMPARE(a.ReadPixels()(0, 1, 1), std::uint8_t(1));
+        QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
     }
-}
 
-void TestImaging::textIsDrawnInMeasuredBox() {
-    const auto extent = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 20);
-    QVERIFY2(extent.ok(), qPrintable(extent.error()));
-    QVERIFY(extent->width() > 50);
-    QVERIFY(extent->height() > 10);
-    const auto bigger = ImageObject::MeasureText(QStringLiteral("Edge Test Print"), 40);
-    QVERIFY(bigger->width() > extent->width());
-
-    ImageObject img;
-    QVERIFY(img.CreateBlankImage(400, 120, Qt::white));
-    QVERIFY(img.DrawText(30, 40, QStringLiteral("Edge Test Print"), 20, Qt::black));
-    const PixelArray p = img.ReadPixels();
-    int inside = 0, outside = 0;
-    for (int y = 0; y < 120; ++y)
-        for (int x = 0; x < 400; ++x) {
-            const bool dark = p(0, x, y) < 128;
-            const bool in =
-                x >= 30 && x < 30 + extent->width() + 2 && y >= 40 && y < 40 + extent->height();
-            (in ? inside : outside) += dark ? 1 : 0;
+    void saveAndLoad_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("dpiX");
+        QTest::addColumn<int>("dpiY");
+        for (const auto& [name, f] :
+             {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
+              std::pair{"jpg", ImageFormat::Jpeg}}) {
+            QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
+            QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
         }
-    QVERIFY2(inside > 200, qPrintable(QString::number(inside)));
-    QCOMPARE(outside, 0);
-}
-
-void TestImaging::fromImageDropsAlpha() {
-    QImage q(3, 1, QImage::Format_ARGB32);
-    q.setPixel(0, 0, qRgba(10, 20, 30, 0));
-    q.setPixel(1, 0, qRgba(40, 50, 60, 255));
-    q.setPixel(2, 0, qRgba(70, 80, 90, 128));
-    q.setDotsPerMeterX(3937);
-    q.setDotsPerMeterY(3937);
-    const ImageObject img = ImageObject::FromImage(q);
-    const PixelArray p = img.ReadPixels();
-    QCOMPARE(p(0, 0, 0), std::uint8_t(10));
-    QCOMPARE(p(2, 1, 0), std::uint8_t(60));
-    QCOMPARE(p(1, 2, 0), std::uint8_t(80));
-    QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
-}
-
-// Mapping in pages beside a writer never changes what the writer put there.
-void TestImaging::prefetchKeepsContent() {
-    PixelArray p = PixelArray::Uninitialized(2000, 4000);
-    QVERIFY(!p.IsNull());
-    const size_t bytes = size_t(p.BytesPerLine()) * p.Height();
-    {
-        PagePrefetcher prefetch(p.MutableBits(), bytes);
-        for (int y = 0; y < p.Height(); ++y)
-            std::memset(p.MutableRow(y), y & 0xff, size_t(p.BytesPerLine()));
     }
-    for (int y = 0; y < p.Height(); y += 7)
-        for (int x = 0; x < p.Width(); x += 13)
-            QCOMPARE(p(1, x, y), std::uint8_t(y & 0xff));
-}
+
+    // What is encoded in memory is the file; the file holds the pixels and the resolution, for our
+    // reader and for Qt's; saving again replaces it.
+    void saveAndLoad() {
+        QFETCH(int, format);
+        QFETCH(int, dpiX);
+        QFETCH(int, dpiY);
+        const auto f = *FormatFromCode(format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+        ImageObject img;
+        QVERIFY(
+            img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
+        QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
+        QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
+        const auto bytes = img.EncodeToMemory(f);
+        QVERIFY(bytes.ok());
+        const auto saved = img.SaveImageFile(path, f);
+        QVERIFY2(saved.ok(), qPrintable(saved.error()));
+        QCOMPARE(ReadAll(path), *bytes);
+        const QImage q = QImageReader(path).read();
+        QCOMPARE(QPoint(qRound(q.dotsPerMeterX() * 0.0254), qRound(q.dotsPerMeterY() * 0.0254)),
+                 QPoint(dpiX, dpiY));
+
+        ImageObject back;
+        const auto loaded = back.LoadImageFile(path);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
+        QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
+        QCOMPARE(QPoint(back.ImageInfo(ImageAttribute::HorizontalResolution),
+                        back.ImageInfo(ImageAttribute::VerticalResolution)),
+                 QPoint(dpiX, dpiY));
+        if (f == ImageFormat::Jpeg)
+            QVERIFY(MaxChannelDiff(back.ReadPixels(), img.ReadPixels()) <= 12);
+        else
+            QVERIFY(back.ReadPixels() == img.ReadPixels());
+
+        QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
+        QVERIFY(back.LoadImageFile(path));
+        QCOMPARE(back.ImageWidth(), 5);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void readFileInfoReadsHeaderOnly() {
+        QTemporaryDir dir;
+        const QByteArray jpeg = JpegBytes(300, 200);
+        // Only the headers survive: the size is known, the pixels are not.
+        const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
+        QVERIFY(WriteAll(cut, jpeg.left(jpeg.size() / 3)));
+        const auto info = ImageObject::ReadFileInfo(cut);
+        QVERIFY2(info.ok(), qPrintable(info.error()));
+        QCOMPARE(*info, QSize(300, 200));
+        ImageObject img;
+        QVERIFY(!img.LoadImageFile(cut).ok());
+
+        const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
+        QVERIFY(WriteAll(huge, BmpHeaderClaiming(16000, 15000)));
+        // A header whose pixels cannot be in the file is refused already.
+        QVERIFY(!ImageObject::ReadFileInfo(huge).ok());
+    }
+
+    void badFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        // JPEG files that are cut short or claim too much are refused by both front ends; see the
+        // opening tests.
+        ImageObject pattern = PatternImage(64, 48);
+        const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
+        const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
+
+        QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
+        QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
+        QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
+        QTest::newRow("bmp claiming 200000 x 150000")
+            << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
+        QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
+    }
+
+    void badFiles() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QVERIFY(WriteAll(path, bytes));
+        ImageObject img = PatternImage(3, 2);
+        const auto r = img.LoadImageFile(path);
+        QVERIFY(!r.ok());
+        QVERIFY(!r.error().isEmpty());
+        // The previous content stays.
+        QCOMPARE(img.ImageWidth(), 3);
+        QVERIFY(img.ReadPixels() == PatternPixels(3, 2));
+    }
+
+    void loadByContentNotName() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("really_a_jpeg.bmp"));
+        QVERIFY(WriteAll(path, JpegBytes(40, 30)));
+        ImageObject img;
+        // The content decides the decoder; a name that says otherwise is refused.
+        QVERIFY(img.LoadImageFile(path).error().contains(QStringLiteral("holds a JPEG image")));
+        const QString tif = dir.filePath(QStringLiteral("really_a_tiff.TIFF"));
+        QVERIFY(WriteAll(tif, *PatternImage(9, 4).EncodeToMemory(ImageFormat::Tiff)));
+        QVERIFY(img.LoadImageFile(tif));
+        QVERIFY(img.ReadPixels() == PatternPixels(9, 4));
+
+        const auto missing = img.LoadImageFile(dir.filePath(QStringLiteral("nothing.jpg")));
+        QVERIFY(!missing.ok());
+        QVERIFY(!ImageObject::ReadFileInfo(dir.filePath(QStringLiteral("nothing.jpg"))).ok());
+    }
+
+    void readerLimitRaised() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.bmp"));
+        QVERIFY(PatternImage(4, 4).SaveImageFile(path, ImageFormat::Bmp));
+        ImageObject img;
+        QVERIFY(img.LoadImageFile(path));
+        // Qt's default of 256 MB would refuse a 64-megapixel photo.
+        QVERIFY(QImageReader::allocationLimit() >= 1024);
+        QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
+        QVERIFY(!PixelArray::SizeAllowed(0, 10));
+        QVERIFY(!PixelArray::SizeAllowed(2000000000, 2000000000));
+    }
+
+    void rotateResampleAndBlank() {
+        for (const int degrees : {90, 180, 270}) {
+            ImageObject img = PatternImage(5, 3);
+            QVERIFY(img.Rotate(degrees));
+            QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
+                                                   .Image()
+                                                   .transformed(QTransform().rotate(degrees))
+                                                   .convertToFormat(QImage::Format_RGB888));
+        }
+        ImageObject img = PatternImage(10, 6);
+        QVERIFY(!img.Rotate(45).ok());
+        QVERIFY(img.Resample(23, 7));
+        QCOMPARE(QSize(img.ImageWidth(), img.ImageHeight()), QSize(23, 7));
+        QVERIFY(!img.Resample(0, 5).ok());
+        QCOMPARE(img.ImageWidth(), 23);
+        QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
+        QImage expected(7, 3, QImage::Format_RGB888);
+        expected.fill(QColor(1, 2, 3));
+        QCOMPARE(img.ReadPixels().Image(), expected);
+        QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
+    }
+
+    // The one-pass renderer against the plain definition: cut with the last column and row
+    // repeated past the image, turn, then repeat the outermost pixels into the margins.
+    void turnsMatchDefinition() {
+        const PixelArray src = PatternPixels(40, 30);
+        for (int turn = 0; turn < 4; ++turn)
+            for (const TileMargins m : {TileMargins{0, 0, 0, 0}, TileMargins{2, 3, 1, 4}})
+                for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                                         TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+                    const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
+                                              .transformed(QTransform().rotate(90 * turn));
+                    QCOMPARE(TileRenderer::Compose(src, r, TileRenderer::Turn(turn), m).Image(),
+                             Extend(turned, m.top, m.right, m.bottom, m.left));
+                }
+    }
+
+    void fromImageDropsAlpha() {
+        QImage q(3, 1, QImage::Format_ARGB32);
+        q.setPixel(0, 0, qRgba(10, 20, 30, 0));
+        q.setPixel(1, 0, qRgba(40, 50, 60, 255));
+        q.setPixel(2, 0, qRgba(70, 80, 90, 128));
+        q.setDotsPerMeterX(3937);
+        q.setDotsPerMeterY(3937);
+        const ImageObject img = ImageObject::FromImage(q);
+        const PixelArray p = img.ReadPixels();
+        QCOMPARE(p(0, 0, 0), std::uint8_t(10));
+        QCOMPARE(p(2, 1, 0), std::uint8_t(60));
+        QCOMPARE(p(1, 2, 0), std::uint8_t(80));
+        QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
+    }
+
+    // Mapping in pages beside a writer never changes what the writer put there.
+    void prefetchKeepsContent() {
+        PixelArray p = PixelArray::Uninitialized(2000, 4000);
+        QVERIFY(!p.IsNull());
+        const size_t bytes = size_t(p.BytesPerLine()) * p.Height();
+        {
+            PagePrefetcher prefetch(p.MutableBits(), bytes);
+            for (int y = 0; y < p.Height(); ++y)
+                std::memset(p.MutableRow(y), y & 0xff, size_t(p.BytesPerLine()));
+        }
+        for (int y = 0; y < p.Height(); y += 7)
+            for (int x = 0; x < p.Width(); x += 13)
+                QCOMPARE(p(1, x, y), std::uint8_t(y & 0xff));
+    }
+
+    void stoppableDecode_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<int>("outcome");
+        using O = StoppableJpegDecoder::Outcome;
+        QTest::newRow("colour") << QImage::Format_RGB32 << QByteArray("JPG") << false
+                                << int(O::Decoded);
+        QTest::newRow("grey") << QImage::Format_Grayscale8 << QByteArray("JPG") << false
+                              << int(O::Decoded);
+        QTest::newRow("stopped") << QImage::Format_RGB32 << QByteArray("JPG") << true
+                                 << int(O::Stopped);
+        QTest::newRow("not a JPEG")
+            << QImage::Format_RGB32 << QByteArray("PNG") << false << int(O::NotHandled);
+    }
+
+    void stoppableDecode() {
+        QFETCH(QImage::Format, format);
+        QFETCH(QByteArray, type);
+        QFETCH(bool, stop);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternPixels(97, 61).Image().convertToFormat(format).save(path, type));
+        if (type == "JPG") {
+            // Density in dots per centimetre: 59 and 39 are 149.86 and 99.06 dots per inch.
+            QByteArray b = ReadAll(path);
+            QCOMPARE(b.mid(6, 4), QByteArray("JFIF"));
+            QVERIFY(WriteAll(path, b.replace(13, 5, QByteArray("\x02\x00\x3b\x00\x27", 5))));
+        }
+
+        const std::atomic_bool stopFlag{stop};
+        const auto result = StoppableJpegDecoder::Decode(path, stopFlag);
+        QCOMPARE(int(result.outcome), outcome);
+        if (result.outcome != StoppableJpegDecoder::Outcome::Decoded) {
+            QVERIFY(result.image.isNull());
+            return;
+        }
+        // The same pixels and resolution as Qt's own reader gives.
+        const QImage expected(path);
+        QCOMPARE(result.image, expected);
+        QCOMPARE(QPoint(result.dpiX, result.dpiY), QPoint(150, 99));
+        QCOMPARE(QPoint(result.image.dotsPerMeterX(), result.image.dotsPerMeterY()),
+                 QPoint(expected.dotsPerMeterX(), expected.dotsPerMeterY()));
+    }
+};
 
 QTEST_MAIN(TestImaging)
 #include "tst_imaging.moc"

@@ -37,9 +37,9 @@ SaveOutcome SavePoster(const PosterState& poster, const QString& folder, ImageFo
     saver.SetThreadCount(2);
     ImageObject img = PatternImage(poster.lImgWidth, poster.lImgHeight);
     img.SetIccProfile(icc);
-    return saver.processSaveNow(
-        poster, img,
-        SaveTilesRequest{folder, QStringLiteral("tiles"), QStringLiteral("p_"), format});
+    SaveTilesRequest request{folder, QStringLiteral("tiles"), QStringLiteral("p_"), format};
+    request.aids.overviewPage = false; // the pages are the sheets alone
+    return saver.processSaveNow(poster, img, request);
 }
 
 } // namespace
@@ -156,7 +156,8 @@ void TestPdf::cancelLeavesNoFile() {
     QCOMPARE(FilesIn(dir.path()), QStringList());
 }
 
-// --out names the PDF; an existing one is replaced only with --yes.
+// --out names the PDF; an existing one is replaced only with --yes. The overview page comes
+// before the four sheets.
 void TestPdf::commandLine() {
     QTemporaryDir dir;
     const QString image = dir.filePath(QStringLiteral("photo.jpg"));
@@ -171,7 +172,7 @@ void TestPdf::commandLine() {
     QCOMPARE(replaced.status, 0);
     QVERIFY(replaced.out.endsWith(out + u'\n'));
     QVERIFY(
-        Tool(QStringLiteral("pdfinfo"), {out}).contains(QStringLiteral("Pages:           4\n")));
+        Tool(QStringLiteral("pdfinfo"), {out}).contains(QStringLiteral("Pages:           5\n")));
     QCOMPARE(FilesIn(dir.path()), (QStringList{"photo.jpg", "wall.pdf"}));
 }
 

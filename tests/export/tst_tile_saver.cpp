@@ -1,9 +1,9 @@
 #include "export_test_support.h"
 
 #include "calibration/profile_table.h"
-#include "tests/support/recording_message_service.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QDir>
 #include <QImage>
@@ -40,406 +40,349 @@ QStringList FilesIn(const QString& folder) {
 class TestTileSaver : public QObject {
     Q_OBJECT
 private slots:
-    void tileFilePath_data();
-    void tileFilePath();
-    void tileResolution_data();
-    void tileResolution();
-    void edgeCompensation_data();
-    void edgeCompensation();
-    void hasRoomForTile();
-    void tilesEqualSourceRectangles_data();
-    void tilesEqualSourceRectangles();
-    void threadsWriteTheSameBytes_data();
-    void threadsWriteTheSameBytes();
-    void progressAndCancel_data();
-    void progressAndCancel();
-    void failures_data();
-    void failures();
-};
-
-void TestTileSaver::tileFilePath_data() {
-    QTest::addColumn<QStringList>("names"); // folder, new folder, base name
-    QTest::addColumn<int>("format");        // 0: none chosen
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("expected"); // the path, or the message on failure
-    using L = QStringList;
-    QTest::newRow("example") << L{"/Pics", "Poster1", "poster"} << 1 << 1
-                             << "/Pics/Poster1/poster001.jpg";
-    QTest::newRow("root") << L{"/", "Poster1", "poster"} << 1 << 1 << "/Poster1/poster001.jpg";
-    QTest::newRow("trailing separator") << L{"/Pics/", "P", "b_"} << 6 << 45 << "/Pics/P/b_045.bmp";
-    QTest::newRow("four digits") << L{"/Pics", "P", "b"} << 3 << 1234 << "/Pics/P/b1234.tif";
-    QTest::newRow("no new folder") << L{"/Pics", "", "b"} << 1 << 7 << "/Pics/b007.jpg";
-    QTest::newRow("format before folder")
-        << L{"", "P", "b"} << 0 << 1 << "File extension not selected";
-    QTest::newRow("no folder") << L{"", "P", "b"} << 1 << 1
-                               << "You must select the location where the new poster tile image "
-                                  "folder will be created";
-    QTest::newRow("slash") << L{"/Pics", "P", "../b"} << 1 << 1
-                           << "The base file name must not contain a folder separator (/ or \\)";
-    QTest::newRow("backslash")
-        << L{"/Pics", "P", "a\\b"} << 1 << 1
-        << "The base file name must not contain a folder separator (/ or \\)";
-}
-
-void TestTileSaver::tileFilePath() {
-    QFETCH(QStringList, names);
-    QFETCH(int, format);
-    QFETCH(int, n);
-    QFETCH(QString, expected);
-    const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
-    const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, static_cast<short>(n));
-    const bool ok = expected.startsWith(u'/');
-    QCOMPARE(p.result, short(ok ? 1 : -1));
-    QCOMPARE(ok ? p.path : p.message, expected);
-}
-
-void TestTileSaver::tileResolution_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("rotate");
-    QTest::addColumn<double>("dW");
-    QTest::addColumn<int>("rounded");
-    QTest::newRow("height across when turned") << 800 << 1000 << true << 8.0 << 125;
-    QTest::newRow("half to even down") << 5 << 1 << false << 2.0 << 2;
-    QTest::newRow("half to even up") << 7 << 1 << false << 2.0 << 4;
-    QTest::newRow("below two") << 1 << 1 << false << 1.0 << 2;
-    QTest::newRow("trimmed width") << 160 << 200 << false << 0.90625 << 177;
-}
-
-void TestTileSaver::tileResolution() {
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(bool, rotate);
-    QFETCH(double, dW);
-    QFETCH(int, rounded);
-    const auto r =
-        TileSaver::TileResolutionFor(TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
-    QCOMPARE(r.exact, (rotate ? height : width) / dW);
-    QCOMPARE(r.rounded, rounded);
-}
-
-// Below 64 pixels per inch the tile is first resampled to 64 (sizes rounded), then padded by
-// floor(64 x trim) pixels. A 20 x 10 tile:
-void TestTileSaver::edgeCompensation_data() {
-    QTest::addColumn<double>("resolution");
-    QTest::addColumn<QList<double>>("trims"); // inches: top, right, bottom, left
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("32 dpi") << 32.0 << QList<double>{0.25, 0.125, 0.0, 0.0625}
-                            << QSize(40 + 8 + 4, 20 + 16);
-    QTest::newRow("30 dpi") << 30.0 << QList<double>{0, 0, 0, 0} << QSize(43, 21);
-}
-
-void TestTileSaver::edgeCompensation() {
-    QFETCH(double, resolution);
-    QFETCH(QList<double>, trims);
-    QFETCH(QSize, size);
-    ImageObject tile = PatternImage(20, 10);
-    QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution,
-                                              {trims[0], trims[1], trims[2], trims[3]}),
-             short(1));
-    QCOMPARE(QSize(tile.ImageWidth(), tile.ImageHeight()), size);
-    // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
-    const PixelArray p = tile.ReadPixels();
-    QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
-    ImageObject empty;
-    QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
-}
-
-void TestTileSaver::hasRoomForTile() {
-    RecordingMessageService messages;
-    RecordingProgress progress;
-    TileSaver saver(messages, progress);
-    const QByteArray bytes(1000, 'x');
-    saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(1000); });
-    QVERIFY(saver.HasRoomForTile(QStringLiteral("/x"), bytes));
-    saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(999); });
-    QVERIFY(!saver.HasRoomForTile(QStringLiteral("/x"), bytes));
-    // Unknown free space counts as enough.
-    saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(); });
-    QVERIFY(saver.HasRoomForTile(QStringLiteral("/x"), bytes));
-}
-
-void TestTileSaver::tilesEqualSourceRectangles_data() {
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<int>("profile"); // -1: no compensation
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("stamp");       // dots per inch in the files
-    QTest::addColumn<QList<int>>("pads"); // top, right, bottom, left; empty: no pixel check
-    const QStringList small{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
-    const QStringList turned = small + QStringList{"--rotate-tiles"};
-    const QList<int> none{0, 0, 0, 0};
-    QTest::newRow("bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160 << none;
-    QTest::newRow("tif turned") << turned << "600x400" << -1 << int(ImageFormat::Tiff) << 160
-                                << none;
-    QTest::newRow("jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160
-                         << QList<int>{};
-    // Trims in 64ths of an inch. Kodak (3, 4, 3, 2): 400 px over 2 x (1.25 - 6/64) in is
-    // 172.97 dpi, so pads of floor(172.97 x 3/64) = 8, 10, 8 and 5 pixels.
-    QTest::newRow("compensated") << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173
-                                 << QList<int>{8, 10, 8, 5};
-    // Wide (16, 0, 8, 1), turned: 400 px over 2 x (1 - 1/64) in is 203.17 dpi; pads 50, 0, 25, 3.
-    QTest::newRow("turned and compensated")
-        << turned << "600x400" << 2 << int(ImageFormat::Bmp) << 203 << QList<int>{50, 0, 25, 3};
-    QTest::newRow("compensated below 64 dpi")
-        << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{};
-    QTest::newRow("one past the right edge")
-        << QStringList{"--tiles", "2x1", "--custom", "5.5x10", "--margins", "0", "--hcenter", "200"}
-        << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none;
-    QTest::newRow("one past the bottom, turned")
-        << QStringList{"--tiles", "1x2",       "--custom", "10x5.5",        "--margins",
-                       "0",       "--vcenter", "200",      "--rotate-tiles"}
-        << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none;
-}
-
-// Each file is the source rectangle (its last column and row repeated past the image's edge),
-// turned counter-clockwise when asked, padded by the profile's trims, stamped, in the format.
-void TestTileSaver::tilesEqualSourceRectangles() {
-    QFETCH(QStringList, options);
-    QFETCH(QString, size);
-    QFETCH(int, profile);
-    QFETCH(int, format);
-    QFETCH(int, stamp);
-    QFETCH(QList<int>, pads);
-    auto poster = Poster(options, size);
-    QVERIFY(poster);
-    const ProfileTable table = Profiles();
-    poster->SetProfileTable(&table);
-    if (profile >= 0) {
-        poster->SetCurrentProfile(profile);
-        poster->SetPrinterClips(true);
+    void tileFilePath_data() {
+        QTest::addColumn<QStringList>("names"); // folder, new folder, base name
+        QTest::addColumn<int>("format");        // 0: none chosen
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("expected"); // the path, or the message on failure
+        using L = QStringList;
+        QTest::newRow("example") << L{"/Pics", "Poster1", "poster"} << 1 << 1
+                                 << "/Pics/Poster1/poster001.jpg";
+        QTest::newRow("root") << L{"/", "Poster1", "poster"} << 1 << 1 << "/Poster1/poster001.jpg";
+        QTest::newRow("trailing separator")
+            << L{"/Pics/", "P", "b_"} << 6 << 45 << "/Pics/P/b_045.bmp";
+        QTest::newRow("four digits") << L{"/Pics", "P", "b"} << 3 << 1234 << "/Pics/P/b1234.tif";
+        QTest::newRow("no new folder") << L{"/Pics", "", "b"} << 1 << 7 << "/Pics/b007.jpg";
+        QTest::newRow("format before folder")
+            << L{"", "P", "b"} << 0 << 1 << "File extension not selected";
+        QTest::newRow("no folder")
+            << L{"", "P", "b"} << 1 << 1
+            << "You must select the location where the new poster tile image "
+               "folder will be created";
+        QTest::newRow("slash")
+            << L{"/Pics", "P", "../b"} << 1 << 1
+            << "The base file name must not contain a folder separator (/ or \\)";
+        QTest::newRow("backslash")
+            << L{"/Pics", "P", "a\\b"} << 1 << 1
+            << "The base file name must not contain a folder separator (/ or \\)";
     }
-    const ImageObject img = PatternImage(poster->lImgWidth, poster->lImgHeight);
-    const QImage src = img.ReadPixels().Image();
-    const TileCoordTable coords = poster->CalcTileCoord();
-    QTemporaryDir dir;
-    RecordingMessageService messages;
-    RecordingProgress progress;
-    TileSaver saver(messages, progress);
-    const SaveOutcome outcome =
-        saver.processSaveNow(*poster, img, Request(dir.path(), *FormatFromCode(format)));
-    QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
-    QCOMPARE(outcome.tilesWritten, int(coords.count));
-    const QStringList files = FilesIn(outcome.folder); // only the tiles: no temporary files
-    QCOMPARE(files.size(), int(coords.count));
-    for (int t = 0; t < coords.count; ++t) {
-        const QImage back(outcome.folder + u'/' + files[t]);
-        QCOMPARE(qRound(back.dotsPerMeterX() * 0.0254), stamp);
-        QCOMPARE(back.dotsPerMeterX(), back.dotsPerMeterY());
-        if (pads.isEmpty())
-            continue;
-        const TileRect& r = coords.tiles[size_t(t)];
-        QImage expected = Cut(src, r.left, r.top, r.right, r.bottom);
-        if (poster->bTileRotated)
-            expected = expected.transformed(QTransform().rotate(-90));
-        expected = Extend(expected, pads[0], pads[1], pads[2], pads[3]);
-        QCOMPARE(back.convertToFormat(QImage::Format_RGB888), expected);
+
+    void tileFilePath() {
+        QFETCH(QStringList, names);
+        QFETCH(int, format);
+        QFETCH(int, n);
+        QFETCH(QString, expected);
+        const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
+        const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, static_cast<short>(n));
+        const bool ok = expected.startsWith(u'/');
+        QCOMPARE(p.result, short(ok ? 1 : -1));
+        QCOMPARE(ok ? p.path : p.message, expected);
     }
-}
 
-void TestTileSaver::threadsWriteTheSameBytes_data() {
-    QTest::addColumn<int>("format");
-    QTest::addColumn<bool>("rotate");
-    QTest::newRow("jpg turned") << int(ImageFormat::Jpeg) << true;
-    QTest::newRow("tif") << int(ImageFormat::Tiff) << false;
-}
+    void tileResolution_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("rotate");
+        QTest::addColumn<double>("dW");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("height across when turned") << 800 << 1000 << true << 8.0 << 125;
+        QTest::newRow("half to even down") << 5 << 1 << false << 2.0 << 2;
+        QTest::newRow("half to even up") << 7 << 1 << false << 2.0 << 4;
+        QTest::newRow("below two") << 1 << 1 << false << 1.0 << 2;
+        QTest::newRow("trimmed width") << 160 << 200 << false << 0.90625 << 177;
+    }
 
-void TestTileSaver::threadsWriteTheSameBytes() {
-    QFETCH(int, format);
-    QFETCH(bool, rotate);
-    QStringList options{"--tiles", "5x4", "--custom", "1x1", "--margins", "0"};
-    if (rotate)
-        options << QStringLiteral("--rotate-tiles");
-    auto poster = Poster(options, QStringLiteral("500x400"));
-    QVERIFY(poster);
-    const ProfileTable table = Profiles();
-    poster->SetProfileTable(&table);
-    poster->SetCurrentProfile(1);
-    poster->SetPrinterClips(true);
-    const ImageObject img = PatternImage(500, 400);
-    QTemporaryDir dir;
-    QStringList folders;
-    for (int threads : {1, 4}) {
+    void tileResolution() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, rotate);
+        QFETCH(double, dW);
+        QFETCH(int, rounded);
+        const auto r = TileSaver::TileResolutionFor(
+            TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
+        QCOMPARE(r.exact, (rotate ? height : width) / dW);
+        QCOMPARE(r.rounded, rounded);
+    }
+
+    // Below 64 pixels per inch the tile is first resampled to 64 (sizes rounded), then padded by
+    // floor(64 x trim) pixels. A 20 x 10 tile:
+    void edgeCompensation_data() {
+        QTest::addColumn<double>("resolution");
+        QTest::addColumn<QList<double>>("trims"); // inches: top, right, bottom, left
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("32 dpi") << 32.0 << QList<double>{0.25, 0.125, 0.0, 0.0625}
+                                << QSize(40 + 8 + 4, 20 + 16);
+        QTest::newRow("30 dpi") << 30.0 << QList<double>{0, 0, 0, 0} << QSize(43, 21);
+    }
+
+    void edgeCompensation() {
+        QFETCH(double, resolution);
+        QFETCH(QList<double>, trims);
+        ImageObject tile = PatternImage(20, 10);
+        QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution,
+                                                  {trims[0], trims[1], trims[2], trims[3]}),
+                 short(1));
+        QTEST(QSize(tile.ImageWidth(), tile.ImageHeight()), "size");
+        // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
+        const PixelArray p = tile.ReadPixels();
+        QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
+        ImageObject empty;
+        QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
+    }
+
+    void hasRoomForTile() {
         RecordingMessageService messages;
         RecordingProgress progress;
         TileSaver saver(messages, progress);
+        // Exactly enough room is enough; unknown free space counts as enough.
+        for (const auto& [free, room] : {std::pair{std::optional<qint64>(1000), true},
+                                         std::pair{std::optional<qint64>(999), false},
+                                         std::pair{std::optional<qint64>(), true}}) {
+            saver.SetFreeSpaceQuery([free](const QString&) { return free; });
+            QCOMPARE(saver.HasRoomForTile(QStringLiteral("/x"), QByteArray(1000, 'x')), room);
+        }
+    }
+
+    void tilesEqualSourceRectangles_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("profile"); // -1: no compensation
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("stamp");       // dots per inch in the files
+        QTest::addColumn<QList<int>>("pads"); // top, right, bottom, left; empty: no pixel check
+        const QStringList small{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
+        const QStringList turned = small + QStringList{"--rotate-tiles"};
+        const QList<int> none{0, 0, 0, 0};
+        QTest::newRow("bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160 << none;
+        QTest::newRow("tif turned")
+            << turned << "600x400" << -1 << int(ImageFormat::Tiff) << 160 << none;
+        QTest::newRow("jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160
+                             << QList<int>{};
+        // Trims in 64ths of an inch. Kodak (3, 4, 3, 2): 400 px over 2 x (1.25 - 6/64) in is
+        // 172.97 dpi, so pads of floor(172.97 x 3/64) = 8, 10, 8 and 5 pixels.
+        QTest::newRow("compensated")
+            << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173 << QList<int>{8, 10, 8, 5};
+        // Wide (16, 0, 8, 1), turned: 400 px over 2 x (1 - 1/64) in is 203.17 dpi; pads 50, 0,
+        // 25, 3.
+        QTest::newRow("turned and compensated")
+            << turned << "600x400" << 2 << int(ImageFormat::Bmp) << 203 << QList<int>{50, 0, 25, 3};
+        QTest::newRow("compensated below 64 dpi")
+            << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{};
+        QTest::newRow("one past the right edge")
+            << QStringList{"--tiles",   "2x1", "--custom",  "5.5x10",
+                           "--margins", "0",   "--hcenter", "200"}
+            << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none;
+        QTest::newRow("one past the bottom, turned")
+            << QStringList{"--tiles", "1x2",       "--custom", "10x5.5",        "--margins",
+                           "0",       "--vcenter", "200",      "--rotate-tiles"}
+            << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none;
+    }
+
+    // Each file is the source rectangle (its last column and row repeated past the image's edge),
+    // turned counter-clockwise when asked, padded by the profile's trims, stamped, in the format.
+    void tilesEqualSourceRectangles() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, size);
+        QFETCH(int, profile);
+        QFETCH(int, format);
+        QFETCH(QList<int>, pads);
+        auto poster = Poster(options, size);
+        QVERIFY(poster);
+        const ProfileTable table = Profiles();
+        poster->SetProfileTable(&table);
+        if (profile >= 0) {
+            poster->SetCurrentProfile(profile);
+            poster->SetPrinterClips(true);
+        }
+        const ImageObject img = PatternImage(poster->lImgWidth, poster->lImgHeight);
+        const QImage src = img.ReadPixels().Image();
+        const TileCoordTable coords = poster->CalcTileCoord();
+        QTemporaryDir dir;
+        RecordingMessageService messages;
+        RecordingProgress progress;
+        TileSaver saver(messages, progress);
+        saver.SetThreadCount(4); // more threads than cores: the files still match
+        const SaveOutcome outcome =
+            saver.processSaveNow(*poster, img, Request(dir.path(), *FormatFromCode(format)));
+        QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
+        QCOMPARE(outcome.tilesWritten, int(coords.count));
+        const QStringList files = FilesIn(outcome.folder); // only the tiles: no temporary files
+        QCOMPARE(files.size(), int(coords.count));
+        for (int t = 0; t < coords.count; ++t) {
+            const QImage back(outcome.folder + u'/' + files[t]);
+            QTEST(qRound(back.dotsPerMeterX() * 0.0254), "stamp");
+            QCOMPARE(back.dotsPerMeterX(), back.dotsPerMeterY());
+            if (pads.isEmpty())
+                continue;
+            const TileRect& r = coords.tiles[size_t(t)];
+            QImage expected = Cut(src, r.left, r.top, r.right, r.bottom);
+            if (poster->bTileRotated)
+                expected = expected.transformed(QTransform().rotate(-90));
+            expected = Extend(expected, pads[0], pads[1], pads[2], pads[3]);
+            QCOMPARE(back.convertToFormat(QImage::Format_RGB888), expected);
+        }
+    }
+
+    void progressAndCancel_data() {
+        QTest::addColumn<int>("cancelAt"); // 0: never
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<int>("answer"); // to "Folder Exists"; -1: the folder is new
+        QTest::newRow("no cancel") << 0 << 2 << -1;
+        QTest::newRow("first tile") << 1 << 2 << -1;
+        QTest::newRow("middle, many threads") << 3 << 8 << -1;
+        QTest::newRow("last tile, one thread") << 6 << 1 << -1;
+        QTest::newRow("folder exists, yes") << 0 << 2 << int(Answer::Yes);
+        QTest::newRow("folder exists, no") << 0 << 2 << int(Answer::No);
+        QTest::newRow("folder exists, cancel") << 0 << 2 << int(Answer::Cancel);
+    }
+
+    // The cancel is seen after the tile in progress is written; no later tile is written, the
+    // written ones stay, and even a cancel during the last tile reports the cancel. An existing
+    // folder is used only when the user says yes.
+    void progressAndCancel() {
+        QFETCH(int, cancelAt);
+        QFETCH(int, threads);
+        QFETCH(int, answer);
+        auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
+        QVERIFY(poster);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Poster1"));
+        RecordingMessageService messages;
+        if (answer >= 0) {
+            QVERIFY(QDir().mkdir(folder));
+            messages.QueueAnswer(Answer(answer));
+        }
+        RecordingProgress progress(cancelAt);
+        TileSaver saver(messages, progress);
         saver.SetThreadCount(threads);
-        SaveTilesRequest request = Request(dir.path(), *FormatFromCode(format));
-        request.newFolderName = QStringLiteral("t%1").arg(threads);
-        QCOMPARE(saver.processSaveNow(*poster, img, request).tilesWritten, 20);
-        folders << dir.filePath(request.newFolderName);
-    }
-    const QStringList names = FilesIn(folders[0]);
-    QCOMPARE(FilesIn(folders[1]), names);
-    for (const QString& name : names)
-        QCOMPARE(ReadAll(folders[1] + u'/' + name), ReadAll(folders[0] + u'/' + name));
-}
-
-void TestTileSaver::progressAndCancel_data() {
-    QTest::addColumn<int>("cancelAt"); // 0: never
-    QTest::addColumn<int>("threads");
-    QTest::addColumn<int>("answer"); // to "Folder Exists"; -1: the folder is new
-    QTest::newRow("no cancel") << 0 << 2 << -1;
-    QTest::newRow("first tile") << 1 << 2 << -1;
-    QTest::newRow("middle, many threads") << 3 << 8 << -1;
-    QTest::newRow("last tile, one thread") << 6 << 1 << -1;
-    QTest::newRow("folder exists, yes") << 0 << 2 << int(Answer::Yes);
-    QTest::newRow("folder exists, no") << 0 << 2 << int(Answer::No);
-    QTest::newRow("folder exists, cancel") << 0 << 2 << int(Answer::Cancel);
-}
-
-// The cancel is seen after the tile in progress is written; no later tile is written, the
-// written ones stay, and even a cancel during the last tile reports the cancel. An existing
-// folder is used only when the user says yes.
-void TestTileSaver::progressAndCancel() {
-    QFETCH(int, cancelAt);
-    QFETCH(int, threads);
-    QFETCH(int, answer);
-    auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
-    QVERIFY(poster);
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Poster1"));
-    RecordingMessageService messages;
-    if (answer >= 0) {
-        QVERIFY(QDir().mkdir(folder));
-        messages.QueueAnswer(Answer(answer));
-    }
-    RecordingProgress progress(cancelAt);
-    TileSaver saver(messages, progress);
-    saver.SetThreadCount(threads);
-    const SaveOutcome outcome =
-        saver.processSaveNow(*poster, PatternImage(60, 40), Request(dir.path()));
-    if (answer >= 0) {
-        const auto& q = messages.Messages().value(0);
-        QCOMPARE(q.kind, Kind::YesNoCancel);
-        QCOMPARE(q.title, QStringLiteral("Folder Exists"));
-        QCOMPARE(q.text, QStringLiteral("The folder \"") + folder +
-                             QStringLiteral("\" already exists Some files could be overwritten.  "
-                                            "Do you want to continue?"));
-    }
-    if (answer >= 0 && answer != int(Answer::Yes)) {
-        QCOMPARE(outcome.status, SaveOutcome::Status::Declined);
-        QCOMPARE(FilesIn(folder), QStringList());
-        QCOMPARE(progress.shown, QStringList());
-        QCOMPARE(messages.Messages().size(), 1);
-        return;
-    }
-    const int written = cancelAt ? cancelAt : 6;
-    QCOMPARE(outcome.status, cancelAt ? SaveOutcome::Status::Canceled : SaveOutcome::Status::Saved);
-    QCOMPARE(outcome.tilesWritten, written);
-    QStringList expected;
-    for (int i = 1; i <= written; ++i)
-        expected << QStringLiteral("poster00%1.bmp").arg(i);
-    QCOMPARE(FilesIn(folder), expected);
-    QCOMPARE(progress.shown, QStringList{QStringLiteral("Saving Images Now")});
-    QCOMPARE(progress.values.size(), cancelAt ? cancelAt - 1 : 6);
-    for (int i = 0; i < progress.values.size(); ++i)
-        QCOMPARE(progress.values[i], (i + 1) / 6.0);
-    QVERIFY(progress.closed >= 1);
-    QCOMPARE(progress.okFolders, cancelAt ? QStringList() : QStringList{folder});
-    QCOMPARE(messages.Messages().size(), (answer >= 0) + (cancelAt ? 1 : 0));
-    if (cancelAt) {
-        QCOMPARE(messages.Messages().back().kind, Kind::Critical);
-        QCOMPARE(messages.Messages().back().title, QStringLiteral("Canceled"));
-        QCOMPARE(messages.Messages().back().text, QStringLiteral("Canceled by user"));
-    }
-}
-
-void TestTileSaver::failures_data() {
-    QTest::addColumn<QStringList>("setup"); // what goes wrong, the message's title
-    using L = QStringList;
-    QTest::addColumn<QString>("text"); // "%1" stands for the target folder
-    QTest::addColumn<bool>("folderCreated");
-    QTest::newRow("no image") << L{"noImage", "Error"} << "Error calculating tile coordinates"
-                              << false;
-    const QString noFolder =
-        "Could not create the folder \"%1\" to save your poster tile images into.  Possible "
-        "causes of this are that you do not have access rights to the drive that you "
-        "selected, the disk drive is full, or that you provided an invalid folder name..  ";
-    QTest::newRow("folder cannot be created")
-        << L{"underFile", "Can not continue"} << noFolder + "\nReason: Not a directory" << false;
-    QTest::newRow("parent missing") << L{"parentMissing", "Can not continue"}
-                                    << noFolder + "\nReason: No such file or directory" << false;
-    QTest::newRow("tiles below one pixel")
-        << L{"oneByOne", "Error"}
-        << "The tiles would be smaller than one pixel of the image.  Use fewer tiles, a lower "
-           "zoom or a larger image."
-        << false;
-    QTest::newRow("no file type") << L{"noFormat", "Error"}
-                                  << "Problem: File extension not selected" << false;
-    QTest::newRow("disk full") << L{"noSpace", "Out of disk space"}
-                               << "Not enough space on selected drive.  Can not save images."
-                               << false;
-    const QString saveFailed = "Error saving tile image file to disk.  A possible cause is that "
-                               "the disk is full.  Can not continue.\nReason: ";
-    QTest::newRow("file cannot be written")
-        << L{"blocked", "Error"}
-        << saveFailed + "The file could not be created: Filename refers to a directory" << true;
-    QTest::newRow("no space read, but the file is blocked")
-        << L{"noSpaceBlocked", "Error"} << saveFailed + "Filename refers to a directory" << true;
-    QTest::newRow("name too long")
-        << L{"longName", "Error"}
-        << saveFailed + "The file could not be completed: File name too long" << false;
-    QTest::newRow("image does not match the poster")
-        << L{"wrongImage", "Error"} << "Error reading the source image" << false;
-}
-
-void TestTileSaver::failures() {
-    QFETCH(QStringList, setup);
-    const QString title = setup.takeLast(), what = setup.first();
-    QFETCH(QString, text);
-    QFETCH(bool, folderCreated);
-    auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
-    QVERIFY(poster);
-    QTemporaryDir dir;
-    SaveTilesRequest request = Request(dir.path());
-    ImageObject img = PatternImage(60, 40);
-    RecordingMessageService messages;
-    RecordingProgress progress;
-    TileSaver saver(messages, progress);
-    QString folder = dir.filePath(QStringLiteral("Poster1"));
-    if (what == u"noImage") {
-        poster->lImgHeight = 0;
-    } else if (what == u"underFile") {
-        QVERIFY(WriteAll(dir.filePath(QStringLiteral("plain_file")), "x"));
-        request.folder = dir.filePath(QStringLiteral("plain_file"));
-        folder = request.folder + QStringLiteral("/Poster1");
-    } else if (what == u"parentMissing") {
-        request.folder = dir.filePath(QStringLiteral("missing/deeper"));
-        folder = request.folder + QStringLiteral("/Poster1");
-    } else if (what == u"noFormat") {
-        request.format.reset();
-    } else if (what == u"oneByOne") {
-        poster->lImgWidth = poster->lImgHeight = 1;
-        img = PatternImage(1, 1);
-    } else if (what == u"longName") {
-        request.baseFileName = QString(300, u'n');
-    } else if (what == u"wrongImage") {
-        img = PatternImage(50, 40);
-    }
-    if (what.startsWith(u"noSpace"))
-        saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(0); });
-    // A folder where the first tile file should go: writing it must fail.
-    if (what.contains(u"locked", Qt::CaseInsensitive))
-        QVERIFY(QDir().mkpath(folder + QStringLiteral("/poster001.bmp")));
-    const SaveOutcome outcome = saver.processSaveNow(*poster, img, request);
-    QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
-    // A blocked tile file sits in a folder that exists already: asked about first.
-    QCOMPARE(messages.Messages().size(), folderCreated ? 2 : 1);
-    const auto& m = messages.Messages().back();
-    QCOMPARE(m.kind, Kind::Critical);
-    QCOMPARE(m.title, title);
-    QCOMPARE(m.text, text.contains(u"%1") ? text.arg(folder) : text);
-    QCOMPARE(outcome.text, m.text);
-    QCOMPARE(outcome.tilesWritten, 0);
-    QVERIFY(progress.okFolders.isEmpty());
-    if (!progress.shown.isEmpty())
+        const SaveOutcome outcome =
+            saver.processSaveNow(*poster, PatternImage(60, 40), Request(dir.path()));
+        if (answer >= 0) {
+            const auto& q = messages.Messages().value(0);
+            QCOMPARE(q.kind, Kind::YesNoCancel);
+            QCOMPARE(q.title, QStringLiteral("Folder Exists"));
+            QVERIFY(q.text.contains(folder));
+        }
+        if (answer >= 0 && answer != int(Answer::Yes)) {
+            QCOMPARE(outcome.status, SaveOutcome::Status::Declined);
+            QCOMPARE(FilesIn(folder), QStringList());
+            QCOMPARE(progress.shown, QStringList());
+            QCOMPARE(messages.Messages().size(), 1);
+            return;
+        }
+        const int written = cancelAt ? cancelAt : 6;
+        QCOMPARE(outcome.status,
+                 cancelAt ? SaveOutcome::Status::Canceled : SaveOutcome::Status::Saved);
+        QCOMPARE(outcome.tilesWritten, written);
+        QStringList expected;
+        for (int i = 1; i <= written; ++i)
+            expected << QStringLiteral("poster00%1.bmp").arg(i);
+        QCOMPARE(FilesIn(folder), expected);
+        QCOMPARE(progress.shown, QStringList{QStringLiteral("Saving Images Now")});
+        QCOMPARE(progress.values.size(), cancelAt ? cancelAt - 1 : 6);
+        for (int i = 0; i < progress.values.size(); ++i)
+            QCOMPARE(progress.values[i], (i + 1) / 6.0);
         QVERIFY(progress.closed >= 1);
-    QCOMPARE(QFileInfo(folder).isDir(), folderCreated);
-    // This text keeps its odd wording on purpose.
-    QCOMPARE(SaveTilesTexts::FileSystemObjectError(),
-             QStringLiteral("Error creating FileSystemObject - Windows component missing"));
-}
+        QCOMPARE(progress.okFolders, cancelAt ? QStringList() : QStringList{folder});
+        QCOMPARE(messages.Messages().size(), (answer >= 0) + (cancelAt ? 1 : 0));
+        if (cancelAt)
+            QCOMPARE(messages.Messages().back().kind, Kind::Critical);
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("setup"); // what goes wrong, the message's title
+        QTest::addColumn<QString>("text");      // the message's end
+        QTest::addColumn<bool>("folderCreated");
+        using L = QStringList;
+        const auto row = [](const char* tag, const L& setup, const char* text, bool created) {
+            QTest::newRow(tag) << setup << QString::fromLatin1(text) << created;
+        };
+        row("no image", {"noImage", "Error"}, "Error calculating tile coordinates", false);
+        // The doubled full stop is the program's own.
+        row("folder cannot be created", {"underFile", "Can not continue"},
+            "invalid folder name..  \nReason: Not a directory", false);
+        row("parent missing", {"parentMissing", "Can not continue"},
+            "folder name..  \nReason: No such file or directory", false);
+        row("tiles below one pixel", {"oneByOne", "Error"},
+            "smaller than one pixel of the image.  Use fewer tiles, a lower zoom or a larger "
+            "image.",
+            false);
+        row("no file type", {"noFormat", "Error"}, "Problem: File extension not selected", false);
+        row("disk full", {"noSpace", "Out of disk space"},
+            "Not enough space on selected drive.  Can not save images.", false);
+        row("file cannot be written", {"blocked", "Error"},
+            "Can not continue.\nReason: The file could not be created: Filename refers to a "
+            "directory",
+            true);
+        row("no space read, but the file is blocked", {"noSpaceBlocked", "Error"},
+            "Can not continue.\nReason: Filename refers to a directory", true);
+        row("name too long", {"longName", "Error"},
+            "Can not continue.\nReason: The file could not be completed: File name too long",
+            false);
+        row("image does not match the poster", {"wrongImage", "Error"},
+            "Error reading the source image", false);
+    }
+
+    void failures() {
+        QFETCH(QStringList, setup);
+        const QString title = setup.takeLast(), what = setup.first();
+        QFETCH(QString, text);
+        QFETCH(bool, folderCreated);
+        auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
+        QVERIFY(poster);
+        QTemporaryDir dir;
+        SaveTilesRequest request = Request(dir.path());
+        ImageObject img = PatternImage(60, 40);
+        RecordingMessageService messages;
+        RecordingProgress progress;
+        TileSaver saver(messages, progress);
+        QString folder = dir.filePath(QStringLiteral("Poster1"));
+        if (what == u"noImage") {
+            poster->lImgHeight = 0;
+        } else if (what == u"underFile") {
+            QVERIFY(WriteAll(dir.filePath(QStringLiteral("plain_file")), "x"));
+            request.folder = dir.filePath(QStringLiteral("plain_file"));
+            folder = request.folder + QStringLiteral("/Poster1");
+        } else if (what == u"parentMissing") {
+            request.folder = dir.filePath(QStringLiteral("missing/deeper"));
+            folder = request.folder + QStringLiteral("/Poster1");
+        } else if (what == u"noFormat") {
+            request.format.reset();
+        } else if (what == u"oneByOne") {
+            poster->lImgWidth = poster->lImgHeight = 1;
+            img = PatternImage(1, 1);
+        } else if (what == u"longName") {
+            request.baseFileName = QString(300, u'n');
+        } else if (what == u"wrongImage") {
+            img = PatternImage(50, 40);
+        }
+        if (what.startsWith(u"noSpace"))
+            saver.SetFreeSpaceQuery([](const QString&) { return std::optional<qint64>(0); });
+        // A folder where the first tile file should go: writing it must fail.
+        if (what.contains(u"locked", Qt::CaseInsensitive))
+            QVERIFY(QDir().mkpath(folder + QStringLiteral("/poster001.bmp")));
+        const SaveOutcome outcome = saver.processSaveNow(*poster, img, request);
+        QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
+        // A blocked tile file sits in a folder that exists already: asked about first.
+        QCOMPARE(messages.Messages().size(), folderCreated ? 2 : 1);
+        const auto& m = messages.Messages().back();
+        QCOMPARE(m.kind, Kind::Critical);
+        QCOMPARE(m.title, title);
+        QVERIFY2(m.text.endsWith(text), qPrintable(m.text));
+        if (what == u"underFile" || what == u"parentMissing")
+            QVERIFY(m.text.startsWith(
+                QStringLiteral("Could not create the folder \"%1\"").arg(folder)));
+        QCOMPARE(outcome.text, m.text);
+        QCOMPARE(outcome.tilesWritten, 0);
+        QVERIFY(progress.okFolders.isEmpty());
+        if (!progress.shown.isEmpty())
+            QVERIFY(progress.closed >= 1);
+        QCOMPARE(QFileInfo(folder).isDir(), folderCreated);
+        // This text keeps its odd wording on purpose.
+        QCOMPARE(SaveTilesTexts::FileSystemObjectError(),
+                 QStringLiteral("Error creating FileSystemObject - Windows component missing"));
+    }
+};
 
 QTEST_MAIN(TestTileSaver)
 #include "tst_tile_saver.moc"

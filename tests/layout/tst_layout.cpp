@@ -1,6 +1,7 @@
-#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "layout/quality_rating.h"
+#include "layout/tile_placement.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QtTest>
 
@@ -35,380 +36,469 @@ QString Dot(QString s) {
     return s.replace(u',', u'.');
 }
 
+PosterState ImageState(int w = 3000, int h = 2000) {
+    PosterState s;
+    s.bImgSelected = true;
+    s.lImgWidth = w;
+    s.lImgHeight = h;
+    return s;
+}
+// A preview at 0.1 scale whose crop window is 100 x 80 preview pixels at (50, 60).
+PreviewGeometry Geo() {
+    PreviewGeometry g;
+    g.dPreviewScale = 0.1;
+    g.iPicWidthPx = 300;
+    g.iPicHeightPx = 200;
+    g.iWinLeft = 50;
+    g.iWinTop = 60;
+    g.iWinRight = 149;
+    g.iWinBottom = 139;
+    return g;
+}
+
 } // namespace
 
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
-    void lockRule();
-    void tileSizeLimits_data();
-    void tileSizeLimits();
-    void partialResultsOnFailure();
-    void trimmedSizes();
-    void invalidSizeMessage();
-    void workedExampleTiles();
-    void halvesRoundToEven();
-    void windowPlacement_data();
-    void windowPlacement();
-    void tileTableProperties_data();
-    void tileTableProperties();
-    void wideImageSquarePoster();
-    void equalRatioUsesFullHeight();
-    void rotatedTiles();
-    void invalidInputsGiveMinusOne();
-    void outputLabels_data();
-    void outputLabels();
-    void outputWithoutImageOrValidSize();
-    void qualityRating();
-    void paperLabels();
-};
+    void lockRule() {
+        PosterState s;
+        s.SelectTilesWide(2);
+        s.SelectTilesHigh(4);
+        s.SetLockWh(true); // width wins
+        QCOMPARE(s.GetNumTilesHigh(), short(3));
+        QVERIFY(s.SelectTilesHigh(6));
+        QCOMPARE(s.GetNumTilesWide(), short(7));
+        s.SetLockWh(false);
+        s.SelectTilesWide(0);
+        QCOMPARE(s.GetNumTilesHigh(), short(7));
+        // While preferences are applied the lists change alone.
+        s.SetLockWh(true);
+        s.bApplyingPrefs = true;
+        QVERIFY(!s.SelectTilesWide(4));
+        QCOMPARE(s.GetNumTilesHigh(), short(1));
+        QVERIFY(!s.UpdateOutputSize().has_value());
+    }
 
-void TestLayout::lockRule() {
-    PosterState s;
-    s.SelectTilesWide(2);
-    s.SelectTilesHigh(4);
-    s.SetLockWh(true); // width wins
-    QCOMPARE(s.GetNumTilesHigh(), short(3));
-    QVERIFY(s.SelectTilesHigh(6));
-    QCOMPARE(s.GetNumTilesWide(), short(7));
-    s.SetLockWh(false);
-    s.SelectTilesWide(0);
-    QCOMPARE(s.GetNumTilesHigh(), short(7));
-    // While preferences are applied the lists change alone.
-    s.SetLockWh(true);
-    s.bApplyingPrefs = true;
-    QVERIFY(!s.SelectTilesWide(4));
-    QCOMPARE(s.GetNumTilesHigh(), short(1));
-    QVERIFY(!s.UpdateOutputSize().has_value());
-}
+    void tileSizeLimits_data() {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<double>("side");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("min inch") << 0 << 0.75 << true;
+        QTest::newRow("max inch") << 0 << 50.0 << true;
+        QTest::newRow("below min") << 0 << 0.749 << false;
+        QTest::newRow("above max") << 0 << 50.001 << false;
+        QTest::newRow("min mm") << 1 << 19.05 << true;
+        QTest::newRow("19 mm") << 1 << 19.0 << false;
+        QTest::newRow("1270 mm") << 1 << 1270.0 << true;
+        QTest::newRow("1271 mm") << 1 << 1271.0 << false;
+        QTest::newRow("nan") << 0 << std::nan("") << false;
+    }
 
-void TestLayout::tileSizeLimits_data() {
-    QTest::addColumn<int>("units");
-    QTest::addColumn<double>("side");
-    QTest::addColumn<bool>("ok");
-    const auto row = [](const char* tag, int units, double side, bool ok) {
-        QTest::newRow(tag) << units << side << ok;
-    };
-    row("min inch", 0, 0.75, true);
-    row("max inch", 0, 50, true);
-    row("below min", 0, 0.749, false);
-    row("above max", 0, 50.001, false);
-    row("min mm", 1, 19.05, true);
-    row("19 mm", 1, 19, false);
-    row("1270 mm", 1, 1270, true);
-    row("1271 mm", 1, 1271, false);
-    row("nan", 0, std::nan(""), false);
-}
+    void tileSizeLimits() {
+        QFETCH(int, units);
+        QFETCH(double, side);
+        QFETCH(bool, ok);
+        PosterState s;
+        const double other = units ? 100.0 : 4.0;
+        SetTile(s, static_cast<UnitCode>(units), side, other);
+        QCOMPARE(s.CheckTileSizes().ok, ok);
+        QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
+        SetTile(s, static_cast<UnitCode>(units), other, side); // the height the same way
+        QCOMPARE(s.CheckTileSizes().ok, ok);
+    }
 
-void TestLayout::tileSizeLimits() {
-    QFETCH(int, units);
-    QFETCH(double, side);
-    QFETCH(bool, ok);
-    PosterState s;
-    const double other = units ? 100.0 : 4.0;
-    SetTile(s, static_cast<UnitCode>(units), side, other);
-    QCOMPARE(s.CheckTileSizes().ok, ok);
-    QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
-    SetTile(s, static_cast<UnitCode>(units), other, side); // the height the same way
-    QCOMPARE(s.CheckTileSizes().ok, ok);
-}
+    void partialResultsOnFailure() {
+        PosterState s;
+        SetTile(s, kUnitMillimeters, 254, 10);
+        const TileSizeResult r = s.CheckTileSizes();
+        QVERIFY(!r.ok);
+        QCOMPARE(r.dW, 10.0); // inches
+        QCOMPARE(r.dH, 10.0); // still millimetres
+        SetTile(s, kUnitMillimeters, 10, 254);
+        QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
+    }
 
-void TestLayout::partialResultsOnFailure() {
-    PosterState s;
-    SetTile(s, kUnitMillimeters, 254, 10);
-    const TileSizeResult r = s.CheckTileSizes();
-    QVERIFY(!r.ok);
-    QCOMPARE(r.dW, 10.0); // inches
-    QCOMPARE(r.dH, 10.0); // still millimetres
-    SetTile(s, kUnitMillimeters, 10, 254);
-    QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
-}
+    void trimmedSizes() {
+        const auto size = [](const TileSizeResult& r) { return QSizeF(r.dW, r.dH); };
+        PosterState s;
+        s.SetProfileTable(&kProfiles);
+        s.SetCurrentProfile(2); // 2/16 inch on the left, 1/16 on the right
+        s.SetPrinterClips(true);
+        SetTile(s, kUnitInches, 7.5, 5);
+        QCOMPARE(size(s.CheckTileSizes()), QSizeF(7.3125, 5));
+        // Trimmed below the smallest tile: the limits apply before trimming.
+        s.SetCurrentProfile(1);
+        SetTile(s, kUnitInches, 0.75, 0.75);
+        QVERIFY(s.CheckTileSizes().ok);
+        QCOMPARE(size(s.CheckTileSizes()), QSizeF(0.65625, 0.65625));
+        SetTile(s, kUnitMillimeters, 101.6, 152.4);
+        QCOMPARE(size(s.CheckTileSizesNoTrim()), QSizeF(4, 6));
+        s.SetPrinterClips(false);
+        QCOMPARE(s.CheckTileSizes().dW, 4.0);
+        // Compensation without a profile table cannot be computed: the check fails.
+        PosterState lonely;
+        lonely.SetPrinterClips(true);
+        QVERIFY(!lonely.CheckTileSizes().ok);
+        QVERIFY(lonely.CheckTileSizesNoTrim().ok);
+    }
 
-void TestLayout::trimmedSizes() {
-    PosterState s;
-    s.SetProfileTable(&kProfiles);
-    s.SetCurrentProfile(2); // 2/16 inch on the left, 1/16 on the right
-    s.SetPrinterClips(true);
-    SetTile(s, kUnitInches, 7.5, 5);
-    QCOMPARE(s.CheckTileSizes().dW, 7.3125);
-    QCOMPARE(s.CheckTileSizes().dH, 5.0);
-    // Trimmed below the smallest tile: the limits apply before trimming.
-    s.SetCurrentProfile(1);
-    SetTile(s, kUnitInches, 0.75, 0.75);
-    QVERIFY(s.CheckTileSizes().ok);
-    QCOMPARE(s.CheckTileSizes().dW, 0.65625);
-    QCOMPARE(s.CheckTileSizes().dH, 0.65625);
-    SetTile(s, kUnitMillimeters, 101.6, 152.4);
-    QCOMPARE(s.CheckTileSizesNoTrim().dW, 4.0);
-    QCOMPARE(s.CheckTileSizesNoTrim().dH, 6.0);
-    s.SetPrinterClips(false);
-    QCOMPARE(s.CheckTileSizes().dW, 4.0);
-    // Compensation without a profile table cannot be computed: the check fails.
-    PosterState lonely;
-    lonely.SetPrinterClips(true);
-    QVERIFY(!lonely.CheckTileSizes().ok);
-    QVERIFY(lonely.CheckTileSizesNoTrim().ok);
-}
-
-void TestLayout::invalidSizeMessage() {
-    PosterState s;
-    for (const UnitCode units : {kUnitInches, kUnitMillimeters}) {
-        SetTile(s, units, 0.1, 0.1);
+    // The inch form is checked where saving starts; here the millimetre limits.
+    void invalidSizeMessage() {
+        PosterState s;
+        SetTile(s, kUnitMillimeters, 0.1, 0.1);
         RecordingMessageService rec;
         QVERIFY(!s.bTileSizesOk(rec));
         QCOMPARE(rec.Messages().size(), 1);
-        const auto& m = rec.Messages().first();
-        QCOMPARE(m.kind, RecordingMessageService::Kind::Critical);
-        QCOMPARE(m.title, QStringLiteral("Invalid Tile Print Size Entered"));
-        QCOMPARE(m.text, QStringLiteral("You have entered invalid print tile sizes.  The width and "
-                                        "height need to be in the range of ") +
-                             (units ? QStringLiteral("19.05 to 1270.00 millimeters.")
-                                    : QStringLiteral("0.75 to 50.00 inches.")));
+        QCOMPARE(rec.Messages().first().kind, RecordingMessageService::Kind::Critical);
+        QVERIFY(rec.Messages().first().text.endsWith(
+            QStringLiteral("  The width and height need to be in the range of 19.05 to 1270.00 "
+                           "millimeters.")));
+        QCOMPARE(PosterState::GetTileMin().replace(u',', u'.'), QStringLiteral("0.75"));
+        QCOMPARE(PosterState::GetTileMax(), QStringLiteral("50"));
     }
-    QCOMPARE(PosterState::GetTileMin().replace(u',', u'.'), QStringLiteral("0.75"));
-    QCOMPARE(PosterState::GetTileMax(), QStringLiteral("50"));
-}
 
-void TestLayout::workedExampleTiles() {
-    const TileCoordTable t = Example().CalcTileCoord();
-    QCOMPARE(t.count, short(6));
-    QCOMPARE(t.tiles[0], (TileRect{300, 0, 1099, 999}));
-    QCOMPARE(t.tiles[1], (TileRect{1100, 0, 1899, 999}));
-    QCOMPARE(t.tiles[2], (TileRect{1900, 0, 2699, 999}));
-    QCOMPARE(t.tiles[3], (TileRect{300, 1000, 1099, 1999}));
-    QCOMPARE(t.tiles[5], (TileRect{1900, 1000, 2699, 1999}));
-}
+    void tileTable_data() {
+        // Image width and height, tiles wide and high, tile width and height in inches, zoom,
+        // horizontal and vertical centring, tiles turned.
+        QTest::addColumn<QList<double>>("input");
+        QTest::addColumn<QList<int>>("window"); // W, H, x0, y0
+        QTest::addColumn<QList<int>>("spots");  // tile number, left, top, right, bottom; repeated
+        using D = QList<double>;
+        using I = QList<int>;
+        // The worked example: 3 x 2 tiles of 8 x 10 inches over 3000 x 2000 give a 2400 x 2000
+        // crop.
+        const D example{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 0};
+        QTest::newRow("worked example")
+            << example << I{2400, 2000, 300, 0}
+            << I{0, 300, 0, 1099, 999, 1, 1100, 0, 1899, 999, 5, 1900, 1000, 2699, 1999};
+        const auto with = [&](int at, double v) {
+            D d = example;
+            d[at] = v;
+            return d;
+        };
+        QTest::newRow("zoom 100") << with(6, 100) << I{1200, 1000, 900, 500}
+                                  << I{0, 900, 500, 1299, 999};
+        QTest::newRow("flush left") << with(7, 0) << I{2400, 2000, 0, 0} << I{};
+        QTest::newRow("flush right") << with(7, 200) << I{2400, 2000, 600, 0} << I{};
+        QTest::newRow("zoom 400 bottom right")
+            << D{3000, 2000, 3, 2, 8, 10, 400, 200, 200, 0} << I{480, 400, 2520, 1600} << I{};
+        // R = (3 x 10) / (2 x 8) = 1.875 > 1.5: full width.
+        QTest::newRow("turned tiles")
+            << with(9, 1) << I{3000, 1600, 0, 200} << I{5, 2000, 1000, 2999, 1799};
+        QTest::newRow("wide image, square poster")
+            << D{3000, 500, 1, 1, 8, 8, 0, 200, 200, 0} << I{500, 500, 2500, 0}
+            << I{0, 2500, 0, 2999, 499};
+        // Exact halves decide every rounding: 2 x 2 tiles of 10 x 10 inches over 1002 x 1001 pixels
+        // give a 1001-pixel window with one column to spare. Halves to even: x0 = 0.5 -> 0, the
+        // second column starts at 500.5 -> 500, the first ends at 499.5 -> 500, the second at
+        // 999.5 -> 1000.
+        QTest::newRow("halves to even")
+            << D{1002, 1001, 2, 2, 10, 10, 0, 100, 100, 0} << I{1001, 1001, 0, 0}
+            << I{0, 0, 0, 500, 500, 1, 500, 0, 1000, 500, 3, 500, 500, 1000, 1000};
+        // 1003 / 2 = 501.5: the first column ends at 500.5 -> 500, the second at 1002.5 -> 1002
+        // (halves away from zero would give 501 and 1003).
+        QTest::newRow("right edges halves to even")
+            << D{1004, 1003, 2, 2, 10, 10, 0, 100, 100, 0} << I{1003, 1003, 0, 0}
+            << I{0, 0, 0, 500, 500, 1, 502, 0, 1002, 500, 3, 502, 502, 1002, 1002};
+        // 13 x 4 tiles of 7 x 17 inches have the ratio 91 / 68 of a 15015 x 11220 image exactly.
+        // The full height branch gives a window of 11220 x 1.338.. = 15015 pixels (8937.4999..
+        // after zoom 68, so 8937); the full width branch would give 15015 exactly (8937.5, so
+        // 8938). x0 = (15015 - 8937) x 0.42 = 2552.76, y0 = (11220 - 6679) x 0.615 = 2792.7.
+        QTest::newRow("equal ratio uses the full height")
+            << D{15015, 11220, 13, 4, 7, 17, 68, 84, 123, 0} << I{8937, 6679, 2553, 2793}
+            << I{0, 2553, 2793, 3239, 4462, 51, 10803, 7802, 11489, 9471};
+    }
 
-// Inputs whose exact halves decide every rounding: 2 x 2 tiles of 10 x 10 inches over 1002 x 1001
-// pixels give a 1001-pixel window with one column to spare. Halves to even: x0 = 0.5 -> 0, the
-// second column starts at 500.5 -> 500, the first ends at 499.5 -> 500, the second at 999.5 ->
-// 1000.
-void TestLayout::halvesRoundToEven() {
-    PosterState s = Example();
-    SetTile(s, kUnitInches, 10, 10);
-    s.SelectTilesWide(1);
-    s.lImgWidth = 1002;
-    s.lImgHeight = 1001;
-    const TileCoordTable t = s.CalcTileCoord();
-    QCOMPARE(t.x0, 0);
-    QCOMPARE(t.tiles[0], (TileRect{0, 0, 500, 500}));
-    QCOMPARE(t.tiles[1], (TileRect{500, 0, 1000, 500}));
-    QCOMPARE(t.tiles[3], (TileRect{500, 500, 1000, 1000}));
-}
-
-void TestLayout::windowPlacement_data() {
-    QTest::addColumn<QList<int>>("zoomAndCentre");
-    QTest::addColumn<QList<int>>("window"); // W, H, x0, y0
-    QTest::newRow("zoom 0") << QList<int>{0, 100, 100} << QList<int>{2400, 2000, 300, 0};
-    QTest::newRow("zoom 100") << QList<int>{100, 100, 100} << QList<int>{1200, 1000, 900, 500};
-    QTest::newRow("flush left") << QList<int>{0, 0, 100} << QList<int>{2400, 2000, 0, 0};
-    QTest::newRow("flush right") << QList<int>{0, 200, 100} << QList<int>{2400, 2000, 600, 0};
-    QTest::newRow("zoom 400 bottom right")
-        << QList<int>{400, 200, 200} << QList<int>{480, 400, 2520, 1600};
-}
-
-void TestLayout::windowPlacement() {
-    QFETCH(QList<int>, zoomAndCentre);
-    QFETCH(QList<int>, window);
-    PosterState s = Example();
-    s.SetZoom(zoomAndCentre[0]);
-    s.iHorzCenter = static_cast<short>(zoomAndCentre[1]);
-    s.iVertCenter = static_cast<short>(zoomAndCentre[2]);
-    const TileCoordTable t = s.CalcTileCoord();
-    QCOMPARE((QList<int>{t.windowWidth, t.windowHeight, t.x0, t.y0}), window);
-    QCOMPARE(t.Coord(0, 0), window[2]);
-    QCOMPARE(t.Coord(1, 0), window[3]);
-}
-
-void TestLayout::tileTableProperties_data() {
-    QTest::addColumn<QList<int>>("input"); // image width and height, tiles wide and high, zoom
-    QTest::newRow("1x1") << QList<int>{3000, 2000, 1, 1, 0};
-    QTest::newRow("25x25") << QList<int>{6000, 4000, 25, 25, 0};
-    QTest::newRow("odd sizes") << QList<int>{1001, 777, 7, 3, 37};
-    QTest::newRow("tiny image") << QList<int>{25, 25, 25, 25, 0};
-    QTest::newRow("tall") << QList<int>{500, 3000, 4, 2, 250};
-}
-
-void TestLayout::tileTableProperties() {
-    QFETCH(QList<int>, input);
-    const int imgW = input[0], imgH = input[1], wide = input[2], high = input[3];
-    PosterState s = Example();
-    s.lImgWidth = imgW;
-    s.lImgHeight = imgH;
-    s.SelectTilesWide(wide - 1);
-    s.SelectTilesHigh(high - 1);
-    s.SetZoom(input[4]);
-    const TileCoordTable t = s.CalcTileCoord();
-    QCOMPARE(int(t.count), wide * high);
-    QCOMPARE(int(t.tiles.size()), wide * high);
-    QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
-    QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
-    const auto at = [&](int row, int col) {
-        return t.tiles[static_cast<size_t>(row * wide + col)];
-    };
-    for (int row = 0; row < high; ++row) {
-        for (int col = 0; col < wide; ++col) {
-            const TileRect r = at(row, col);
-            QCOMPARE(r.top, at(row, 0).top);
-            QCOMPARE(r.bottom, at(row, 0).bottom);
-            QCOMPARE(r.left, at(0, col).left);
-            QCOMPARE(r.right, at(0, col).right);
-            if (col + 1 < wide) // neighbours meet up to one pixel
-                QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
-            QVERIFY(r.right <= imgW && r.bottom <= imgH); // at most one past the image
+    void tileTable() {
+        QFETCH(QList<double>, input);
+        QFETCH(QList<int>, spots);
+        PosterState s = Example();
+        SetTile(s, kUnitInches, input[4], input[5]);
+        s.lImgWidth = std::int32_t(input[0]);
+        s.lImgHeight = std::int32_t(input[1]);
+        s.SelectTilesWide(int(input[2]) - 1);
+        s.SelectTilesHigh(int(input[3]) - 1);
+        s.SetZoom(int(input[6]));
+        s.iHorzCenter = short(input[7]);
+        s.iVertCenter = short(input[8]);
+        s.bTileRotated = input[9] != 0;
+        const TileCoordTable t = s.CalcTileCoord();
+        QCOMPARE(int(t.count), int(input[2] * input[3]));
+        QTEST((QList<int>{t.windowWidth, t.windowHeight, t.x0, t.y0}), "window");
+        for (int i = 0; i + 4 < spots.size(); i += 5) {
+            const int n = spots[i];
+            QCOMPARE((QList<int>{t.Coord(0, n), t.Coord(1, n), t.Coord(2, n), t.Coord(3, n)}),
+                     spots.mid(i + 1, 4));
         }
     }
-    if (wide == 1 && high == 1)
-        QCOMPARE(t.tiles[0],
-                 (TileRect{t.x0, t.y0, t.x0 + t.windowWidth - 1, t.y0 + t.windowHeight - 1}));
-}
 
-void TestLayout::wideImageSquarePoster() {
-    PosterState s = Example();
-    SetTile(s, kUnitInches, 8, 8);
-    s.SelectTilesWide(0);
-    s.SelectTilesHigh(0);
-    s.lImgWidth = 3000;
-    s.lImgHeight = 500;
-    for (const int v : {0, 100, 200}) {
-        s.iVertCenter = s.iHorzCenter = short(v);
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE((QList<int>{t.windowWidth, t.windowHeight, t.x0, t.y0}),
-                 (QList<int>{500, 500, 2500 * v / 200, 0}));
+    void tileTableProperties_data() {
+        QTest::addColumn<QList<int>>("input"); // image width and height, tiles wide and high, zoom
+        QTest::newRow("25x25") << QList<int>{6000, 4000, 25, 25, 0};
+        QTest::newRow("odd sizes") << QList<int>{1001, 777, 7, 3, 37};
+        QTest::newRow("tiny image") << QList<int>{25, 25, 25, 25, 0};
+        QTest::newRow("tall") << QList<int>{500, 3000, 4, 2, 250};
     }
-}
 
-// 13 x 4 tiles of 7 x 17 inches have the ratio 91 / 68 of a 15015 x 11220 image exactly. The full
-// height branch gives a window of 11220 x 1.338.. = 15015 pixels (8937.4999.. after zoom 68, so
-// 8937); the full width branch would give 15015 exactly (8937.5, so 8938).
-void TestLayout::equalRatioUsesFullHeight() {
-    PosterState s = Example();
-    SetTile(s, kUnitInches, 7, 17);
-    s.SelectTilesWide(12);
-    s.SelectTilesHigh(3);
-    s.lImgWidth = 15015;
-    s.lImgHeight = 11220;
-    s.SetZoom(68);
-    s.iHorzCenter = 84;
-    s.iVertCenter = 123;
-    const TileCoordTable t = s.CalcTileCoord();
-    QCOMPARE(t.windowWidth, 8937);
-    QCOMPARE(t.windowHeight, 6679);
-    QCOMPARE(t.x0, 2553); // (15015 - 8937) x 0.42 = 2552.76
-    QCOMPARE(t.y0, 2793); // (11220 - 6679) x 0.615 = 2792.7
-    QCOMPARE(t.tiles[0], (TileRect{2553, 2793, 3239, 4462}));
-    QCOMPARE(t.tiles[51], (TileRect{10803, 7802, 11489, 9471}));
-}
+    // Rows share their top and bottom, columns their left and right; neighbours meet within a
+    // pixel, and no tile reaches more than one pixel past the image.
+    void tileTableProperties() {
+        QFETCH(QList<int>, input);
+        const int imgW = input[0], imgH = input[1], wide = input[2], high = input[3];
+        PosterState s = Example();
+        s.lImgWidth = imgW;
+        s.lImgHeight = imgH;
+        s.SelectTilesWide(wide - 1);
+        s.SelectTilesHigh(high - 1);
+        s.SetZoom(input[4]);
+        const TileCoordTable t = s.CalcTileCoord();
+        QCOMPARE(int(t.tiles.size()), wide * high);
+        QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
+        QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
+        const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
+        for (int row = 0; row < high; ++row)
+            for (int col = 0; col < wide; ++col) {
+                const TileRect r = at(row, col);
+                QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
+                         (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
+                                     at(0, col).right}));
+                if (col + 1 < wide)
+                    QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
+                QVERIFY(r.right <= imgW && r.bottom <= imgH);
+            }
+    }
 
-void TestLayout::rotatedTiles() {
-    PosterState s = Example();
-    s.bTileRotated = true;
-    // R = (3 x 10) / (2 x 8) = 1.875 > 1.5: full width.
-    const TileCoordTable turned = s.CalcTileCoord();
-    QCOMPARE(turned.windowWidth, 3000);
-    QCOMPARE(turned.windowHeight, 1600);
-    QCOMPARE(s.GetFinalImgWhRatio(), 1.875);
-    s.bTileRotated = false;
-    QCOMPARE(s.GetFinalImgWhRatio(), 1.2);
-    // A square tile gives the same table either way.
-    SetTile(s, kUnitInches, 8, 8);
-    const TileCoordTable a = s.CalcTileCoord();
-    s.bTileRotated = true;
-    QVERIFY(a.tiles == s.CalcTileCoord().tiles);
-}
+    void ratioAndInvalidInputs() {
+        PosterState s = Example();
+        QCOMPARE(s.GetFinalImgWhRatio(), 1.2);
+        s.bTileRotated = true;
+        QCOMPARE(s.GetFinalImgWhRatio(), 1.875);
+        PosterState noImage = Example();
+        noImage.lImgHeight = 0;
+        QCOMPARE(noImage.CalcTileCoord().count, short(-1));
+        PosterState bad = Example();
+        SetTile(bad, kUnitInches, 0.5, 10);
+        const TileCoordTable b = bad.CalcTileCoord();
+        QCOMPARE(b.count, short(-1));
+        QCOMPARE(int(b.tiles.size()), 6); // resized and zero
+        QCOMPARE(b.tiles[5], TileRect{});
+        QCOMPARE(bad.GetFinalImgWhRatio(), 0.0);
+    }
 
-void TestLayout::invalidInputsGiveMinusOne() {
-    PosterState noImage = Example();
-    noImage.lImgHeight = 0;
-    QCOMPARE(noImage.CalcTileCoord().count, short(-1));
-    PosterState bad = Example();
-    SetTile(bad, kUnitInches, 0.5, 10);
-    const TileCoordTable b = bad.CalcTileCoord();
-    QCOMPARE(b.count, short(-1));
-    QCOMPARE(int(b.tiles.size()), 6); // resized and zero
-    QCOMPARE(b.tiles[5], TileRect{});
-    QCOMPARE(bad.GetFinalImgWhRatio(), 0.0);
-}
+    void outputLabels_data() {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("rotated");
+        QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
+        const auto row = [](const char* tag, int units, int zoom, bool rotated,
+                            const char* labels) {
+            QTest::newRow(tag) << units << zoom << rotated
+                               << QString::fromLatin1(labels).split(u'|');
+        };
+        row("inches", 0, 0, false, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
+        row("zoom 100", 0, 100, false, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
+        row("millimetres", 1, 0, false, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
+        row("rotated", 0, 0, true, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
+    }
 
-void TestLayout::outputLabels_data() {
-    QTest::addColumn<int>("units");
-    QTest::addColumn<int>("zoom");
-    QTest::addColumn<bool>("rotated");
-    QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
-    const auto row = [](const char* tag, int units, int zoom, bool rotated, const char* labels) {
-        QTest::newRow(tag) << units << zoom << rotated << QString::fromLatin1(labels).split(u'|');
-    };
-    row("inches", 0, 0, false, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
-    row("zoom 100", 0, 100, false, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
-    row("millimetres", 1, 0, false, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
-    row("rotated", 0, 0, true, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
-}
+    void outputLabels() {
+        QFETCH(int, units);
+        QFETCH(int, zoom);
+        QFETCH(bool, rotated);
+        QFETCH(QStringList, labels);
+        PosterState s = Example();
+        if (units)
+            SetTile(s, kUnitMillimeters, 203.2, 254);
+        s.SetZoom(zoom);
+        s.bTileRotated = rotated;
+        const auto out = s.UpdateOutputSize();
+        QVERIFY(out.has_value());
+        QCOMPARE(
+            (QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels), out->quality}),
+            labels);
+        QVERIFY(s.OutputButtonsEnabled());
+    }
 
-void TestLayout::outputLabels() {
-    QFETCH(int, units);
-    QFETCH(int, zoom);
-    QFETCH(bool, rotated);
-    QFETCH(QStringList, labels);
-    PosterState s = Example();
-    if (units)
-        SetTile(s, kUnitMillimeters, 203.2, 254);
-    s.SetZoom(zoom);
-    s.bTileRotated = rotated;
-    const auto out = s.UpdateOutputSize();
-    QVERIFY(out.has_value());
-    QCOMPARE(
-        (QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels), out->quality}),
-        labels);
-    QVERIFY(s.OutputButtonsEnabled());
-}
+    void outputWithoutImageOrValidSize() {
+        PosterState s = Example();
+        s.bImgSelected = false;
+        const auto out = s.UpdateOutputSize();
+        QVERIFY(out.has_value());
+        QCOMPARE((QStringList{out->finalSize, out->resolution, out->megaPixels, out->quality}),
+                 (QStringList{"24.00 x 20.00 inches", "---", "---", "---"}));
+        QVERIFY(!s.OutputButtonsEnabled());
+        SetTile(s, kUnitInches, 60, 10);
+        s.bImgSelected = true;
+        QVERIFY(!s.UpdateOutputSize().has_value());
+        QVERIFY(!s.OutputButtonsEnabled());
+        // Compensation shrinks the poster by the trims of every tile.
+        PosterState c = Example();
+        c.SetProfileTable(&kProfiles);
+        c.SetCurrentProfile(1);
+        c.SetPrinterClips(true);
+        QCOMPARE(c.UpdateOutputSize()->finalSize, QStringLiteral("23.72 x 19.81 inches"));
+    }
 
-void TestLayout::outputWithoutImageOrValidSize() {
-    PosterState s = Example();
-    s.bImgSelected = false;
-    const auto out = s.UpdateOutputSize();
-    QVERIFY(out.has_value());
-    QCOMPARE((QStringList{out->finalSize, out->resolution, out->megaPixels, out->quality}),
-             (QStringList{"24.00 x 20.00 inches", "---", "---", "---"}));
-    QVERIFY(!s.OutputButtonsEnabled());
-    SetTile(s, kUnitInches, 60, 10);
-    s.bImgSelected = true;
-    QVERIFY(!s.UpdateOutputSize().has_value());
-    QVERIFY(!s.OutputButtonsEnabled());
-    // Compensation shrinks the poster by the trims of every tile.
-    PosterState c = Example();
-    c.SetProfileTable(&kProfiles);
-    c.SetCurrentProfile(1);
-    c.SetPrinterClips(true);
-    QCOMPARE(c.UpdateOutputSize()->finalSize, QStringLiteral("23.72 x 19.81 inches"));
-}
+    void qualityRating() {
+        QStringList ratings;
+        for (const double r : {200.01, 200.0, 140.0, 90.0, 70.0, 35.1, 35.0})
+            ratings << QualityRating(r);
+        QCOMPARE(ratings,
+                 (QStringList{"Excellent", "Very Good", "Good", "Fair", "Good from a distance",
+                              "Good from a distance", "Fair from a distance"}));
+    }
 
-void TestLayout::qualityRating() {
-    const QList<std::pair<double, QString>> cases{{200.01, "Excellent"},
-                                                  {200, "Very Good"},
-                                                  {140, "Good"},
-                                                  {90, "Fair"},
-                                                  {70, "Good from a distance"},
-                                                  {35.1, "Good from a distance"},
-                                                  {35, "Fair from a distance"}};
-    for (const auto& [r, rating] : cases)
-        QCOMPARE(QualityRating(r), rating);
-}
+    void paperLabels() {
+        PosterState s;
+        s.setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 190, 277, 210, 297,
+                         QStringLiteral("line"));
+        PaperLabels l = s.UpdatePaperLabels();
+        QCOMPARE(Dot(l.paperSize), QStringLiteral("210.0 x 297.0"));
+        QCOMPARE(Dot(l.tileSize), QStringLiteral("190.0 x 277.0"));
+        QCOMPARE(l.units, QStringLiteral("Millimeters"));
+        QCOMPARE(l.paperName, QStringLiteral("A4"));
+        QCOMPARE(s.getPaperRegLine(), QStringLiteral("line"));
+        s.setNewTileVals(QString(), kUnitInches, 7.5, 10, 8.5, 11, QString());
+        l = s.UpdatePaperLabels();
+        QCOMPARE(Dot(l.paperSize), QStringLiteral("8.50 x 11.00"));
+        QCOMPARE(l.units, QStringLiteral("Inches"));
+    }
 
-void TestLayout::paperLabels() {
-    PosterState s;
-    s.setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 190, 277, 210, 297,
-                     QStringLiteral("line"));
-    PaperLabels l = s.UpdatePaperLabels();
-    QCOMPARE(Dot(l.paperSize), QStringLiteral("210.0 x 297.0"));
-    QCOMPARE(Dot(l.tileSize), QStringLiteral("190.0 x 277.0"));
-    QCOMPARE(l.units, QStringLiteral("Millimeters"));
-    QCOMPARE(l.paperName, QStringLiteral("A4"));
-    QCOMPARE(s.getPaperRegLine(), QStringLiteral("line"));
-    s.setNewTileVals(QString(), kUnitInches, 7.5, 10, 8.5, 11, QString());
-    l = s.UpdatePaperLabels();
-    QCOMPARE(Dot(l.paperSize), QStringLiteral("8.50 x 11.00"));
-    QCOMPARE(l.units, QStringLiteral("Inches"));
-}
+    void arrowStep() {
+        // The step after 0, 1..4, 5..15, 16..25, 26..35 and 36 or more steps already taken.
+        const QList<std::pair<int, int>> table{{0, 1},   {1, 2},   {4, 2},   {5, 5},   {15, 5},
+                                               {16, 10}, {25, 10}, {26, 20}, {35, 20}, {36, 0}};
+        for (const auto& [repeat, step] : table)
+            QCOMPARE(TilePlacement::ArrowStep(repeat), step);
+    }
+
+    void holdingAnArrow() {
+        PosterState s = ImageState();
+        int repeat = 0;
+        QList<int> after;
+        for (int i = 1; i <= 21; ++i) {
+            TilePlacement::StepArrow(s, kArrowRight, repeat);
+            after.append(s.iHorzCenter);
+        }
+        QCOMPARE(after.mid(0, 6), (QList<int>{101, 103, 105, 107, 109, 114}));
+        QCOMPARE(after.mid(15), (QList<int>{164, 174, 184, 194, 200, 200}));
+        // The stop at the limit leaves the repeat count where it was.
+        QCOMPARE(repeat, 20);
+        QCOMPARE(s.iVertCenter, 100);
+        // Up and left stop at 0.
+        s.iVertCenter = 1;
+        s.iHorzCenter = 3;
+        repeat = 5;
+        QVERIFY(TilePlacement::StepArrow(s, kArrowUp, repeat));
+        QVERIFY(TilePlacement::StepArrow(s, kArrowLeft, repeat));
+        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(0, 0));
+        QVERIFY(!TilePlacement::StepArrow(s, kArrowUp, repeat));
+        QCOMPARE(repeat, 7);
+    }
+
+    void arrowHitTest() {
+        // A 40 x 40 picture: corners do nothing, the middle band goes left or right.
+        const QList<std::tuple<double, double, int>> cases{
+            {2, 2, -1},        {38, 38, -1},         {20, 20, kArrowRight}, {19, 20, kArrowLeft},
+            {20, 3, kArrowUp}, {18, 35, kArrowDown}, {39, 15, kArrowRight}, {0, 25, kArrowLeft}};
+        for (const auto& [x, y, direction] : cases) {
+            const auto d = TilePlacement::ArrowHitTest(x, y, 40, 40);
+            QCOMPARE(d ? int(*d) : -1, direction);
+        }
+    }
+
+    void placementLabels_data() {
+        QTest::addColumn<int>("horz");
+        QTest::addColumn<int>("vert");
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("centred") << 100 << 100 << "(center) (center)";
+        QTest::newRow("right 50, up 100") << 150 << 0 << "(right 50%) (up 100%)";
+        QTest::newRow("left 30, down 7") << 70 << 107 << "(left 30%) (down 7%)";
+    }
+    void placementLabels() {
+        QFETCH(int, horz);
+        QFETCH(int, vert);
+        PosterState s = ImageState();
+        s.iHorzCenter = short(horz);
+        s.iVertCenter = short(vert);
+        const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
+        QTEST(l.horizontal + u' ' + l.vertical, "labels");
+        QCOMPARE(s.iHorzCenter, horz);
+        s.bImgSelected = false;
+        const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
+        QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
+    }
+
+    void windowAsLargeAsTheImageForcesCentre() {
+        PosterState s = ImageState();
+        s.iHorzCenter = 180;
+        s.iVertCenter = 20;
+        PreviewGeometry g = Geo();
+        g.iWinLeft = 0;
+        g.iWinRight = 299; // as wide as the 300-pixel image at scale 0.1
+        PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
+        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (up 80%)"));
+        QCOMPARE(s.iHorzCenter, 100);
+        g.iWinTop = 0;
+        g.iWinBottom = 199;
+        QCOMPARE(TilePlacement::UpdatePlacementLabels(s, g).vertical,
+                 QStringLiteral("(full height)"));
+        QCOMPARE(s.iVertCenter, 100);
+        // A 30 x 20 image shown at 4 preview pixels per image pixel: the window spanning it ends
+        // on the first preview column of the last image pixel, 29 x 4.
+        PosterState small = ImageState(30, 20);
+        g = {4, 120, 80, 0, 8, 116, 52}; // 45 of 80 rows high
+        l = TilePlacement::UpdatePlacementLabels(small, g);
+        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (center)"));
+    }
+
+    void inPosterWindow() {
+        // Positions round to whole pixels, halves to even.
+        const QList<std::tuple<double, double, bool>> cases{
+            {50, 60, true},   {149, 139, true},  {49.5, 100, true}, {150.5, 100, false},
+            {49, 100, false}, {100, 140, false}, {149.4, 100, true}};
+        for (const auto& [x, y, inside] : cases)
+            QCOMPARE(TilePlacement::IsInPosterWindow(x, y, Geo()), inside);
+    }
+
+    void dragFollowsPointer() {
+        PosterState s = ImageState();
+        const PreviewGeometry g = Geo(); // free room 300 - 100 = 200 across, 200 - 80 = 120 down
+        const DragStart start = TilePlacement::BeginDrag(s, 100, 100);
+        TilePlacement::DragPosterWindow(s, g, start, 150, 70);
+        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(150, 50));
+        // Far beyond the picture the centring pins at its limits.
+        TilePlacement::DragPosterWindow(s, g, start, 5000, -5000);
+        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(200, 0));
+        TilePlacement::DragPosterWindow(s, g, start, -5000, 5000);
+        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(0, 200));
+        // Half a pixel is half a centring unit here, and halves go to even.
+        TilePlacement::DragPosterWindow(s, g, start, 100.5, 100);
+        QCOMPARE(s.iHorzCenter, 100);
+        TilePlacement::DragPosterWindow(s, g, start, 101.5, 100);
+        QCOMPARE(s.iHorzCenter, 102);
+        // Without room the window can only sit centred.
+        PreviewGeometry full = g;
+        full.iWinLeft = 0;
+        full.iWinRight = 299;
+        TilePlacement::DragPosterWindow(s, full, start, 200, 100);
+        QCOMPARE(s.iHorzCenter, 100);
+    }
+
+    void rotation() {
+        QCOMPARE((QList<short>{TilePlacement::RotationAngle(0), TilePlacement::RotationAngle(1),
+                               TilePlacement::RotationAngle(2), TilePlacement::RotationAngle(3)}),
+                 (QList<short>{0, 90, 270, 180}));
+        // The image is always turned on from its current angle.
+        const QList<std::tuple<short, short, int>> cases{
+            {90, 90, 0}, {0, 90, 90}, {90, 180, 90}, {90, 0, 270}, {180, 270, 90}, {270, 0, 90}};
+        for (const auto& [from, to, delta] : cases) {
+            QCOMPARE(TilePlacement::RotationDelta(from, to), delta);
+            QCOMPARE(TilePlacement::SwapsSize(delta), delta % 180 != 0);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLayout)
 #include "tst_layout.moc"

@@ -165,6 +165,10 @@ void TestOverlap::paperDialogAndPreference() {
     QVERIFY(m.OverlapChanged(QStringLiteral("3")));
     QVERIFY(m.EnterPaper(kUnitInches, 0, std::nullopt, MarginValues{0, 0, 0, 0}).ok());
     QCOMPARE(m.ApplyPaperValues().dOverlap, 2.0);
+    // "Adjust edges" leaves a 5.75 x 3.5 inch tile, and the limit follows it.
+    m.SetTileTrims(0.25, 0.5);
+    QVERIFY(!m.OverlapChanged(QStringLiteral("1.76")));
+    QCOMPARE(m.ApplyPaperValues().dOverlap, 1.75);
 
     // Stored in ten-thousandths of an inch; unusable values give 0.
     QCOMPARE(FormatOverlapPref(0.5), 5000);

@@ -1,7 +1,7 @@
 #include "common/number_format.h"
-#include "tests/support/recording_message_service.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QtTest>
 
@@ -30,8 +30,8 @@ const QString kPhoto46 = QStringLiteral("Photo 4\" x 6\"");
 const QString kA4 = QStringLiteral("A4 - 210 x 297");
 
 // A model on the given preset with the given texts in the width, height and margin boxes.
-PaperModel Typed(UnitCode units, int position, const QString& width, const QString& height,
-                 const QStringList& margins) {
+PaperModel Typed(UnitCode units, int position, const QString& width = {},
+                 const QString& height = {}, const QStringList& margins = {}) {
     PaperModel m;
     RecordingMessageService msgs;
     m.ChangeUnits(units, msgs);
@@ -40,7 +40,7 @@ PaperModel Typed(UnitCode units, int position, const QString& width, const QStri
         m.WidthChanged(width);
         m.HeightChanged(height);
     }
-    for (int side = 0; side < kMarginCount; ++side)
+    for (int side = 0; side < margins.size(); ++side)
         m.MarginChanged(side, margins[side]);
     return m;
 }
@@ -58,515 +58,468 @@ void CheckDefaultState(const PaperModel& m) {
 class TestPaper : public QObject {
     Q_OBJECT
 private slots:
-    void presets();
-    void presetLists();
-    void initDiscardsEdits();
-    void marginItems();
-    void validation_data();
-    void validation();
-    void validValuesAreStoredFailedOnesNot();
-    void resultLabels();
-    void lock();
-    void borderlessAndReset();
-    void selectPaper();
-    void unitRoundTrip();
-    void changeUnitsInvalid();
-    void buildLine();
-    void readLine_data();
-    void readLine();
-    void readLineKeepsOtherSelection();
-    void lineRoundTrip();
-    void displayRoundingKeepsValues();
-    void applyHandsOver();
-    void enterPaper();
-};
+    // --- Presets ---
 
-// --- Presets ---
-
-void TestPaper::presets() {
-    const PaperModel m;
-    // Millimetre sheets: "A<n> - <short> x <long>", each the half of the one before (its short
-    // side the next one's long side); the three smallest lie landscape.
-    double previousLong = 0;
-    for (int pos = 0; pos < PaperModel::iLastMmPreset; ++pos) {
-        const PaperPreset& p = m.Preset(kUnitMillimeters, pos);
-        const double shortSide = std::min(p.dWidth, p.dHeight);
-        const double longSide = std::max(p.dWidth, p.dHeight);
-        QCOMPARE(p.sName,
-                 QStringLiteral("A%1 - %2 x %3").arg(8 - pos).arg(shortSide).arg(longSide));
-        QCOMPARE(p.dWidth > p.dHeight, pos < 3);
-        if (pos > 0)
-            QCOMPARE(shortSide, previousLong);
-        previousLong = longSide;
-        QCOMPARE(p.DefaultMargins(), (MarginValues{12, 12, 12, 12}));
-        QCOMPARE(p.CurrentMargins(), p.DefaultMargins());
+    void presets() {
+        const PaperModel m;
+        // Millimetre sheets: "A<n> - <short> x <long>", each the half of the one before (its
+        // short side the next one's long side), A4 297 mm long; the three smallest lie landscape.
+        double previousLong = 0;
+        for (int pos = 0; pos < PaperModel::iLastMmPreset; ++pos) {
+            const PaperPreset& p = m.Preset(kUnitMillimeters, pos);
+            const double shortSide = std::min(p.dWidth, p.dHeight);
+            const double longSide = std::max(p.dWidth, p.dHeight);
+            QCOMPARE(p.sName,
+                     QStringLiteral("A%1 - %2 x %3").arg(8 - pos).arg(shortSide).arg(longSide));
+            QCOMPARE(p.dWidth > p.dHeight, pos < 3);
+            QVERIFY(pos == 0 || shortSide == previousLong);
+            previousLong = longSide;
+            QCOMPARE(p.CurrentMargins(), (MarginValues{12, 12, 12, 12}));
+        }
+        QCOMPARE(m.Preset(kUnitMillimeters, 4).dHeight, 297.0);
+        // Inch sheets: the name gives the size; the two photo sizes lie landscape, and only the
+        // smallest photo has no margins.
+        QCOMPARE(m.PresetNames(kUnitInches),
+                 (QStringList{"Photo 4\" x 6\"", "Photo 5\" x 7\"", "Photo 8\" x 10\"",
+                              "Letter 8.5\" x 11\"", "Legal 8.5\" x 14\"", "Canvas 11\" x 17\"",
+                              "Custom (inches)"}));
+        for (int pos = 0; pos < PaperModel::iLastInchPreset; ++pos) {
+            const PaperPreset& p = m.Preset(kUnitInches, pos);
+            QVERIFY2(p.sName.endsWith(QStringLiteral("%1\" x %2\"")
+                                          .arg(std::min(p.dWidth, p.dHeight))
+                                          .arg(std::max(p.dWidth, p.dHeight))),
+                     qPrintable(p.sName));
+            QCOMPARE(p.dWidth > p.dHeight, pos < 2);
+            QCOMPARE(p.dDefTop, pos == 0 ? 0.0 : 0.5);
+        }
+        // The custom sheets start portrait: 4 x 6 inches with half-inch margins, 148 x 210 mm.
+        QCOMPARE(
+            QSizeF(m.Preset(kUnitInches, 6).TileWidth(), m.Preset(kUnitInches, 6).TileHeight()),
+            QSizeF(3, 5));
+        QCOMPARE(m.Preset(kUnitMillimeters, 7).sName, QStringLiteral("Custom (mm)"));
+        QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
+        QCOMPARE(PaperModel::LastPreset(kUnitInches), 6);
+        // Any nonzero unit code is millimetres.
+        QCOMPARE(m.PresetNames(5), m.PresetNames(kUnitMillimeters));
+        QVERIFY(m.IsCustom(kUnitMillimeters, 7) && !m.IsCustom(kUnitInches, 5));
+        // Names are matched exactly, in the list of their own unit.
+        QCOMPARE(m.FindPreset(kUnitMillimeters, kA4), std::optional<int>(4));
+        QCOMPARE(m.FindPreset(kUnitMillimeters, QStringLiteral("a4 - 210 x 297")), std::nullopt);
+        QCOMPARE(m.FindPreset(kUnitInches, kA4), std::nullopt);
+        QCOMPARE(m.FindPreset(kUnitInches, QStringLiteral("Photo 4\" x 6\" ")), std::nullopt);
     }
-    QCOMPARE(m.Preset(kUnitMillimeters, 4).dHeight, 297.0);
-    // Inch sheets: the name gives the size; the two photo sizes lie landscape, and only the
-    // smallest photo has no margins.
-    const QStringList names{"Photo 4\" x 6\"",     "Photo 5\" x 7\"",    "Photo 8\" x 10\"",
-                            "Letter 8.5\" x 11\"", "Legal 8.5\" x 14\"", "Canvas 11\" x 17\"",
-                            "Custom (inches)"};
-    QCOMPARE(m.PresetNames(kUnitInches), names);
-    for (int pos = 0; pos < PaperModel::iLastInchPreset; ++pos) {
-        const PaperPreset& p = m.Preset(kUnitInches, pos);
-        const QString size = QStringLiteral("%1\" x %2\"")
-                                 .arg(std::min(p.dWidth, p.dHeight))
-                                 .arg(std::max(p.dWidth, p.dHeight));
-        QVERIFY2(p.sName.endsWith(size), qPrintable(p.sName));
-        QCOMPARE(p.dWidth > p.dHeight, pos < 2);
-        QCOMPARE(p.dDefTop, pos == 0 ? 0.0 : 0.5);
-    }
-    // The custom sheets start portrait: 4 x 6 inches with half-inch margins, 148 x 210 mm.
-    QCOMPARE(m.Preset(kUnitInches, 6).TileWidth(), 3.0);
-    QCOMPARE(m.Preset(kUnitInches, 6).TileHeight(), 5.0);
-    QCOMPARE(m.Preset(kUnitMillimeters, 7).sName, QStringLiteral("Custom (mm)"));
-    QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
-}
 
-void TestPaper::presetLists() {
-    const PaperModel m;
-    QCOMPARE(m.Presets(kUnitMillimeters).size(), 8);
-    QCOMPARE(PaperModel::LastPreset(kUnitInches), 6);
-    // Any nonzero unit code is millimetres.
-    QCOMPARE(m.PresetNames(5), m.PresetNames(kUnitMillimeters));
-    QVERIFY(m.IsCustom(kUnitMillimeters, 7) && !m.IsCustom(kUnitInches, 5));
-    // Names are matched exactly, in the list of their own unit.
-    QCOMPARE(m.FindPreset(kUnitMillimeters, kA4), std::optional<int>(4));
-    QCOMPARE(m.FindPreset(kUnitMillimeters, QStringLiteral("a4 - 210 x 297")), std::nullopt);
-    QCOMPARE(m.FindPreset(kUnitInches, kA4), std::nullopt);
-    QCOMPARE(m.FindPreset(kUnitInches, QStringLiteral("Photo 4\" x 6\" ")), std::nullopt);
-}
-
-void TestPaper::initDiscardsEdits() {
-    PaperModel m =
-        Typed(kUnitInches, 6, QStringLiteral("9"), QStringLiteral("12"),
-              {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")});
-    QCOMPARE(m.CurrentPreset().dWidth, 9.0);
-    RecordingMessageService msgs;
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.SetLocked(true);
-    m.initPaperSizes();
-    CheckDefaultState(m);
-    QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
-    QCOMPARE(m.Preset(kUnitInches, 6).CurrentMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
-    QCOMPARE(m.View().widthText, Loc("6.00"));
-    QVERIFY(m.IsLocked()); // the lock belongs to the main window, not to the paper state
-    // A refused preference line starts over the same way.
-    m.SelectPaper(6, msgs);
-    m.WidthChanged(QStringLiteral("9"));
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.setPrefFromRegLine(QStringLiteral("|7|nothing|"));
-    CheckDefaultState(m);
-    QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
-    QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
-}
-
-// --- Margin box offers ---
-
-void TestPaper::marginItems() {
-    // Inches: 0.00 to 2.00 in steps of 0.01; millimetres: 0.0 to 50.5 in steps of 0.5.
-    const QStringList in = PaperModel::MarginItems(kUnitInches);
-    QCOMPARE(in.size(), 201);
-    QCOMPARE(in[37], Loc("0.37"));
-    QCOMPARE(in.constLast(), Loc("2.00"));
-    const QStringList mm = PaperModel::MarginItems(kUnitMillimeters);
-    QCOMPARE(mm.size(), 102);
-    QCOMPARE(mm[25], Loc("12.5"));
-    QCOMPARE(mm.constFirst(), Loc("0.0"));
-}
-
-// --- Validation ---
-
-void TestPaper::validation_data() {
-    QTest::addColumn<int>("units");
-    QTest::addColumn<int>("pos");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QStringList>("margins");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");
-    const QStringList zero{"0", "0", "0", "0"};
-    const QStringList half{"0.5", "0.5", "0.5", "0.5"};
-    const QString tooSmallIn = kTooSmallTyped + Loc(" .75.");
-    const QString tooSmallMm = kTooSmallTyped + QStringLiteral(" 20.");
-    const auto row = [](const char* tag, int units, int pos, const char* w, const char* h,
-                        const QStringList& margins, int code, const QString& message) {
-        QTest::newRow(tag) << units << pos << QString::fromLatin1(w) << QString::fromLatin1(h)
-                           << margins << code << message;
-    };
-    row("letter defaults", 0, 3, "", "", half, 1, {});
-    row("width letters", 0, 6, "wide", "6", zero, -20, kInvalidWh);
-    row("inf width", 0, 6, "inf", "6", zero, -20, kInvalidWh);
-    row("inch width 0.749", 0, 6, "0.749", "6", zero, -20, tooSmallIn);
-    row("mm width 19.5", 1, 7, "19.5", "210", zero, -20, tooSmallMm);
-    row("mm width 20", 1, 7, "20", "210", zero, 1, {});
-    row("margin letters", 0, 3, "", "", {"0.5", "abc", "0.5", "0.5"}, -20, kBadMargins);
-    row("nan margin", 0, 6, "4", "6", {"nan", "0", "0", "0"}, -20, kBadMargins);
-    row("margin negative", 0, 3, "", "", {"0.5", "0.5", "0.5", "-0.1"}, -20, kNegative);
-    row("negative before letters", 0, 3, "", "", {"-1", "abc", "0", "0"}, -20, kNegative);
-    row("letters before negative", 0, 3, "", "", {"abc", "-1", "0", "0"}, -20, kBadMargins);
-    row("left right eat width", 0, 6, "1.0", "6", {"0", "0.5", "0", "0.5"}, -20, kLeftRight);
-    row("top bottom eat height", 0, 6, "4", "2", {"1", "0", "1.5", "0"}, -20, kTopBottom);
-    row("left right checked first", 0, 6, "1", "1", {"1", "1", "1", "1"}, -20, kLeftRight);
-    row("0.2 remains", 0, 6, "0.8", "6", {"0", "0.3", "0", "0.3"}, -20, kTileTooSmall);
-    row("sheet 0.5 fails typed minimum", 0, 6, "0.5", "6", {"0", "0.1", "0", "0.1"}, -20,
-        tooSmallIn);
-    row("tile exactly 0.75", 0, 6, "0.75", "0.75", zero, 1, {});
-    row("tile 0.75 after margins", 0, 6, "1.75", "1.75", half, 1, {});
-    row("tile 0.749 after margins", 0, 6, "1.749", "6", {"0", "0.5", "0", "0.5"}, -20,
-        kTileTooSmall);
-    row("inch 50 wide", 0, 6, "50", "50", zero, 1, {});
-    row("inch 50.01 wide", 0, 6, "50.01", "6", zero, -10, kPaperTooLarge);
-    row("too large even with margins", 0, 6, "52", "6", {"0", "2", "0", "2"}, -10, kPaperTooLarge);
-    row("mm 1270 wide", 1, 7, "1270", "210", zero, 1, {});
-    row("mm 1271 high", 1, 7, "148", "1271", zero, -10, kPaperTooLarge);
-    row("mm tile exactly 19.05", 1, 7, "43.05", "210", {"0", "12", "0", "12"}, 1, {});
-    row("mm tile 19", 1, 7, "43", "210", {"0", "12", "0", "12"}, -20, kTileTooSmall);
-}
-
-void TestPaper::validation() {
-    QFETCH(int, units);
-    QFETCH(int, pos);
-    QFETCH(QString, width);
-    QFETCH(QString, height);
-    QFETCH(QStringList, margins);
-    QFETCH(int, code);
-    QFETCH(QString, message);
-    for (QString& t : margins)
-        t = Loc(t);
-    PaperModel m = Typed(static_cast<UnitCode>(units), pos, Loc(width), Loc(height), margins);
-    const PaperValidation r = m.ValidatePaperValues();
-    QCOMPARE(int(r.iResult), code);
-    QCOMPARE(r.sMsg, message);
-    QCOMPARE(m.LastValidation().iResult, r.iResult);
-}
-
-void TestPaper::validValuesAreStoredFailedOnesNot() {
-    PaperModel m = Typed(kUnitInches, 6, QStringLiteral("5"), QStringLiteral("7"),
-                         {Loc("0.25"), QStringLiteral("1"), QStringLiteral("0"), Loc("0.75")});
-    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.25, 1, 0, 0.75}));
-    QCOMPARE(m.CurrentPreset().DefaultMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("3.25 x 6.75 Inches"));
-    m.WidthChanged(QStringLiteral("abc"));
-    m.MarginChanged(kMarginTop, Loc("0.1"));
-    QCOMPARE(m.LastValidation().sMsg, kInvalidWh);
-    QCOMPARE(m.CurrentPreset().dWidth, 5.0);
-    QCOMPARE(m.CurrentPreset().dTop, 0.25);
-
-    // Accepting reports the failure and hands on the last valid values.
-    PosterState poster;
-    RecordingMessageService msgs;
-    const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
-    QCOMPARE(msgs.Messages().size(), 1);
-    QCOMPARE(msgs.Messages()[0].text, kInvalidWh);
-    QVERIFY(!h.validation.ok());
-    QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth}),
-             (QList<double>{3.25, 6.75, 5}));
-    QCOMPARE(poster.sPaperRegLine, Loc("|0|Custom (inches)|5|7|0.5|0.5|0.5|0.5|0.25|1|0|0.75|"));
-}
-
-void TestPaper::resultLabels() {
-    PaperModel m;
-    RecordingMessageService msgs;
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.SelectPaper(4, msgs);
-    QCOMPARE(m.SizeWithBordersText(), Loc("210.0 x 297.0 mm"));
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("186.0 x 273.0 mm"));
-    QCOMPARE(m.View().unitWord, QStringLiteral("mm"));
-    QCOMPARE(m.View().marginUnitsLabel, QStringLiteral("(Margin sizes in MILLIMETERS)"));
-
-    m.MarginChanged(kMarginLeft, QStringLiteral("x"));
-    QCOMPARE(m.SizeWithBordersText(), Loc("210.0 x 297.0 mm"));
-    QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
-
-    m.SelectPaper(0, msgs); // refused: the shown values are invalid
-    m.MarginChanged(kMarginLeft, QStringLiteral("12"));
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("186.0 x 273.0 mm"));
-
-    m.SelectPaper(7, msgs);
-    m.WidthChanged(QStringLiteral("1300"));
-    QCOMPARE(m.SizeWithBordersText(), QStringLiteral("Invalid paper size entered"));
-    QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("-"));
-    // The labels keep showing the stored sheet, not the text being typed.
-    m.WidthChanged(QStringLiteral("300"));
-    QCOMPARE(m.SizeWithBordersText(), Loc("300.0 x 210.0 mm"));
-}
-
-// --- Lock, borderless, reset ---
-
-void TestPaper::lock() {
-    PaperModel m = Typed(kUnitInches, 3, {}, {}, {Loc("0.1"), Loc("0.2"), Loc("0.3"), Loc("0.4")});
-    m.SetLocked(true); // bottom takes top, right takes left
-    QCOMPARE(m.MarginText(kMarginBottom), Loc("0.1"));
-    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.1, 0.4, 0.1, 0.4}));
-    m.MarginChanged(kMarginBottom, Loc("0.25")); // each partner follows the other
-    QCOMPARE(m.MarginText(kMarginTop), Loc("0.25"));
-    m.MarginItemSelected(kMarginRight, 10);
-    QCOMPARE(m.MarginText(kMarginLeft), Loc("0.10"));
-    QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(1));
-    // Unticking keeps the texts; afterwards boxes are independent again.
-    m.SetLocked(false);
-    m.MarginChanged(kMarginLeft, Loc("0.6"));
-    QCOMPARE(m.MarginText(kMarginRight), Loc("0.10"));
-    QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(0));
-}
-
-void TestPaper::borderlessAndReset() {
-    PaperModel m;
-    RecordingMessageService msgs;
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.SelectPaper(4, msgs);
-    m.SetBorderless();
-    QCOMPARE(m.MarginText(kMarginLeft), Loc("0.0"));
-    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0, 0, 0, 0}));
-    QCOMPARE(m.CurrentPreset().TileWidth(), 210.0);
-    m.MarginChanged(kMarginTop, QStringLiteral("x"));
-    m.ResetMargins();
-    QCOMPARE(m.MarginText(kMarginTop), Loc("12.0"));
-    QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{12, 12, 12, 12}));
-}
-
-void TestPaper::selectPaper() {
-    PaperModel m;
-    RecordingMessageService msgs;
-    m.SelectPaper(6, msgs);
-    QCOMPARE(m.Selection(kUnitInches), 6);
-    QVERIFY(m.View().sizeEditable);
-    QCOMPARE(m.View().widthText, Loc("4.00"));
-    QCOMPARE(m.View().marginTexts[0], Loc("0.50"));
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("3.00 x 5.00 Inches"));
-    m.SelectPaper(5, msgs);
-    QVERIFY(!m.View().sizeEditable);
-    m.WidthChanged(QStringLiteral("abc")); // ignored for a fixed sheet
-    QVERIFY(m.ValidatePaperValues().ok());
-    QCOMPARE(m.WidthText(), Loc("11.00"));
-    m.SelectPaper(99, msgs); // outside the list
-    QCOMPARE(m.Selection(kUnitInches), 5);
-    QVERIFY(msgs.Messages().isEmpty());
-    // A failing typed sheet keeps the custom choice and says why.
-    m.SelectPaper(6, msgs);
-    m.WidthChanged(Loc("0.5"));
-    QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
-    QVERIFY(!m.SelectPaper(2, msgs).ok());
-    QCOMPARE(m.View().paperSelection, 6);
-    QCOMPARE(msgs.Messages().size(), 1);
-    QCOMPARE(msgs.Messages()[0].title, QStringLiteral("Invalid Values Entered"));
-    QCOMPARE(msgs.Messages()[0].text, kTooSmallTyped + Loc(" .75."));
-    QCOMPARE(m.WidthText(), Loc("0.5")); // the typed text stays for the user to correct
-}
-
-void TestPaper::unitRoundTrip() {
-    PaperModel m;
-    RecordingMessageService msgs;
-    m.SelectPaper(3, msgs);
-    m.MarginChanged(kMarginTop, Loc("0.25"));
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    QCOMPARE(m.View().paperNames, m.PresetNames(kUnitMillimeters));
-    QCOMPARE(m.View().marginItems.size(), 102);
-    QCOMPARE(m.View().marginTexts[0], Loc("12.0"));
-    m.SelectPaper(5, msgs);
-    m.ChangeUnits(kUnitInches, msgs);
-    QCOMPARE(m.Selection(kUnitInches), 3);
-    QCOMPARE(m.View().marginTexts[0], Loc("0.25"));
-    QCOMPARE(m.View().marginTexts[1], Loc("0.50"));
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    QCOMPARE(m.Selection(kUnitMillimeters), 5);
-    QVERIFY(msgs.Messages().isEmpty());
-    // Same unit again: nothing happens.
-    QVERIFY(m.ChangeUnits(3, msgs).ok());
-    QCOMPARE(m.Units(), kUnitMillimeters);
-}
-
-void TestPaper::changeUnitsInvalid() {
-    // A stored line may hold a custom millimetre width the typed-size check refuses.
-    PaperModel m;
-    m.setPrefFromRegLine(Loc("|1|Custom (mm)|19.5|210|12|12|12|12|0|0|0|0|"));
-    // Loaded without the typed-size check, the values are shown as failing.
-    QCOMPARE(int(m.LastValidation().iResult), -20);
-    QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
-    RecordingMessageService msgs;
-    QVERIFY(m.ChangeUnits(kUnitInches, msgs).ok());
-    const PaperValidation r = m.ChangeUnits(kUnitMillimeters, msgs);
-    QVERIFY(!r.ok());
-    QCOMPARE(m.Units(), kUnitMillimeters); // the unit stays switched
-    QCOMPARE(m.View().iUnits, kUnitMillimeters);
-    QCOMPARE(msgs.Messages().size(), 1);
-    QCOMPARE(msgs.Messages()[0].text, kTooSmallTyped + QStringLiteral(" 20."));
-    // The boxes offer millimetre margins, matching the unit shown.
-    QCOMPARE(m.View().marginItems.constLast(), Loc("50.5"));
-}
-
-// --- Preference line ---
-
-void TestPaper::buildLine() {
-    PaperModel m;
-    QCOMPARE(m.BuildPaperRegLine(), QStringLiteral("|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|"));
-    RecordingMessageService msgs;
-    m.ChangeUnits(kUnitMillimeters, msgs);
-    m.SelectPaper(4, msgs);
-    QCOMPARE(m.BuildPaperRegLine(),
-             QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|"));
-    QCOMPARE(m.BuildPaperRegLine().split(u'|').size(), 14);
-    m.SelectPaper(7, msgs);
-    m.WidthChanged(Loc("100.25"));
-    m.MarginChanged(kMarginRight, Loc("0.1"));
-    QCOMPARE(m.BuildPaperRegLine(), Loc("|1|Custom (mm)|100.25|210|12|12|12|12|12|0.1|12|12|"));
-}
-
-void TestPaper::readLine_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("units"); // -1: the line is refused and the first start's state stays
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<double>>("values"); // width, height, top, right, bottom, left
-
-    const auto refused = [](const char* tag, const char* line) {
-        QTest::newRow(tag) << QString::fromLatin1(line) << -1 << kPhoto46
-                           << QList<double>{6, 4, 0, 0, 0, 0};
-    };
-    refused("empty", "");
-    refused("lower case name", "|1|a4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|");
-    refused("custom mm too wide", "|1|Custom (mm)|1300|210|12|12|12|12|0|0|0|0|");
-    refused("stops after 11", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|");
-    refused("unit 2", "|2|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
-    refused("name of other unit", "|0|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
-    refused("margin text", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|x|12|12|");
-    // A line written where the comma is the separator, read where it is not.
-    if (SystemDecimalPoint() != u",")
-        refused("comma separator", "|0|Custom (inches)|4|6|0,5|0,5|0,5|0,5|0,5|0,5|0,5|0,5|");
-    refused("thousands separator", "|1|Custom (mm)|1,125|210|0|0|0|0|0|0|0|0|");
-    refused("tile 0.749", "|0|Custom (inches)|1.749|6|0|0|0|0|0|0.5|0|0.5|");
-    refused("margins eat sheet", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|6|0|6|0|");
-    refused("negative margin", "|0|Letter 8.5\" x 11\"|0|0|0|0|0|0|0|-1|0|0|");
-
-    const auto read = [](const char* tag, const QString& line, int units, const QString& name,
-                         const QList<double>& values) {
-        QTest::newRow(tag) << line << units << name << values;
-    };
-    read("A4, size text ignored", QStringLiteral("|1|A4 - 210 x 297|x|y|z|z|z|z|5|6|7|8|"), 1, kA4,
-         {210, 297, 5, 6, 7, 8});
-    read("extra elements", Loc("|0|Custom (inches)|4|6|0.5|0.5|0.5|0.5|1|1|1|1|junk|more|"), 0,
-         QStringLiteral("Custom (inches)"), {4, 6, 1, 1, 1, 1});
-    read("no trailing bar", QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|1|2|3|4"), 1, kA4,
-         {210, 297, 1, 2, 3, 4});
-    read("defaults never read", QStringLiteral("|0|Letter 8.5\" x 11\"|8.5|11|9|9|9|9|0|0|0|0|"), 0,
-         QStringLiteral("Letter 8.5\" x 11\""), {8.5, 11, 0, 0, 0, 0});
-    read("tile exactly max", QStringLiteral("|1|Custom (mm)|1270|1270|0|0|0|0|0|0|0|0|"), 1,
-         QStringLiteral("Custom (mm)"), {1270, 1270, 0, 0, 0, 0});
-    read("tile exactly 0.75 in", Loc("|0|Custom (inches)|1.75|0.75|0|0|0|0|0|0.5|0|0.5|"), 0,
-         QStringLiteral("Custom (inches)"), {1.75, 0.75, 0, 0.5, 0, 0.5});
-    read("mm custom 19.5 loads unchanged", Loc("|1|Custom (mm)|19.5|210|12|12|12|12|0|0|0|0|"), 1,
-         QStringLiteral("Custom (mm)"), {19.5, 210, 0, 0, 0, 0});
-}
-
-void TestPaper::readLine() {
-    QFETCH(QString, line);
-    QFETCH(int, units);
-    QFETCH(QString, name);
-    QFETCH(QList<double>, values);
-    PaperModel m;
-    m.initPaperSizes();
-    m.setPrefFromRegLine(line);
-    if (units < 0) {
+    void initDiscardsEdits() {
+        PaperModel m = Typed(
+            kUnitInches, 6, QStringLiteral("9"), QStringLiteral("12"),
+            {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")});
+        QCOMPARE(m.CurrentPreset().dWidth, 9.0);
+        RecordingMessageService msgs;
+        m.ChangeUnits(kUnitMillimeters, msgs);
+        m.SetLocked(true);
+        m.initPaperSizes();
         CheckDefaultState(m);
-        return;
+        QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
+        QCOMPARE(m.Preset(kUnitInches, 6).CurrentMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
+        QCOMPARE(m.View().widthText, Loc("6.00"));
+        QVERIFY(m.IsLocked()); // the lock belongs to the main window, not to the paper state
+        // A refused preference line starts over the same way.
+        m.SelectPaper(6, msgs);
+        m.WidthChanged(QStringLiteral("9"));
+        m.ChangeUnits(kUnitMillimeters, msgs);
+        m.setPrefFromRegLine(QStringLiteral("|7|nothing|"));
+        CheckDefaultState(m);
+        QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
+        QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
     }
-    QCOMPARE(int(m.Units()), units);
-    const PaperPreset& p = m.CurrentPreset();
-    QCOMPARE(p.sName, name);
-    QCOMPARE((QList<double>{p.dWidth, p.dHeight, p.dTop, p.dRight, p.dBottom, p.dLeft}), values);
-    // Default margins always come from the built-in table.
-    QCOMPARE(p.dDefTop, units == 0 ? 0.5 : 12.0);
-    // The boxes show what was loaded.
-    QCOMPARE(m.WidthText(), Loc(units == 0 ? QString::number(values[0], 'f', 2)
-                                           : QString::number(values[0], 'f', 1)));
-}
 
-void TestPaper::readLineKeepsOtherSelection() {
-    PaperModel m;
-    m.initPaperSizes();
-    m.setPrefFromRegLine(QStringLiteral("|1|A3 - 297 x 420|297|420|12|12|12|12|10|10|10|10|"));
-    QCOMPARE(m.Selection(kUnitMillimeters), 5);
-    QCOMPARE(m.Selection(kUnitInches), 0);
-    QCOMPARE(m.View().paperNames, m.PresetNames(kUnitMillimeters));
-    QCOMPARE(m.View().marginTexts[2], Loc("10.0"));
-    QCOMPARE(m.SizeWithoutBordersText(), Loc("277.0 x 400.0 mm"));
-    // Non-custom sheets keep their built-in size however the line is written.
-    QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
-}
+    // --- Margin box offers ---
 
-void TestPaper::lineRoundTrip() {
-    const QList<std::pair<UnitCode, QStringList>> cases{
-        {kUnitInches, {"13.125", "19.0625", "0.125", "0", "1.5", "0.01"}},
-        {kUnitMillimeters, {"333.3", "444.4", "3.3", "0.5", "12", "7.7"}},
-        {kUnitInches, {"7.3333333333333", "9", "0.333333333333333", "0", "0", "0"}}};
-    for (const auto& [units, texts] : cases) {
-        QStringList t;
-        for (const QString& text : texts)
-            t << Loc(text);
-        const PaperModel a = Typed(units, PaperModel::LastPreset(units), t[0], t[1], t.mid(2));
-        QVERIFY(a.LastValidation().ok());
-        PaperModel b;
-        b.setPrefFromRegLine(a.BuildPaperRegLine());
-        QCOMPARE(b.BuildPaperRegLine(), a.BuildPaperRegLine());
-        QCOMPARE(b.getWhuValues().dGetTileWidth, a.getWhuValues().dGetTileWidth);
-        QCOMPARE(b.getWhuValues().dGetTileHeight, a.getWhuValues().dGetTileHeight);
-        // Opening the dialog and accepting at once changes nothing.
-        QCOMPARE(b.ApplyPaperValues().sNewPaperRegLine, a.BuildPaperRegLine());
+    void marginItems() {
+        // Inches: 0.00 to 2.00 in steps of 0.01; millimetres: 0.0 to 50.5 in steps of 0.5.
+        const QStringList in = PaperModel::MarginItems(kUnitInches);
+        QCOMPARE(in.size(), 201);
+        QCOMPARE(in[37], Loc("0.37"));
+        QCOMPARE(in.constLast(), Loc("2.00"));
+        const QStringList mm = PaperModel::MarginItems(kUnitMillimeters);
+        QCOMPARE(mm.size(), 102);
+        QCOMPARE(mm[25], Loc("12.5"));
+        QCOMPARE(mm.constFirst(), Loc("0.0"));
     }
-}
 
-void TestPaper::displayRoundingKeepsValues() {
-    // The boxes show two decimals; accepting without edits must not round the stored margins.
-    PaperModel m;
-    m.setPrefFromRegLine(
-        Loc("|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|0.125|0.125|0.125|0.125|"));
-    QCOMPARE(m.MarginText(kMarginTop), Loc("0.13"));
-    m.SetLocked(true); // copies shown texts between boxes
-    const PaperHandOver h = m.ApplyPaperValues();
-    QVERIFY(h.validation.ok());
-    QCOMPARE(h.dNewCurTileWidth, 8.25);
-    QCOMPARE(h.dNewCurTileHeight, 10.75);
-    // A text the user types is taken as typed.
-    m.MarginChanged(kMarginTop, Loc("0.12"));
-    QCOMPARE(m.CurrentPreset().dTop, 0.12);
-    QCOMPARE(m.CurrentPreset().dBottom, 0.12);
-}
+    // --- Validation ---
 
-void TestPaper::applyHandsOver() {
-    PaperModel m;
-    m.setPrefFromRegLine(QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|20|30|40|"));
-    m.SetLocked(true); // right follows left, bottom follows top
-    PosterState poster;
-    RecordingMessageService msgs;
-    const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
-    QVERIFY(msgs.Messages().isEmpty());
-    QVERIFY(h.validation.ok());
-    QCOMPARE(poster.sPaperName, kA4);
-    QCOMPARE(poster.iCurUnits, kUnitMillimeters);
-    QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth,
-                            poster.dPaperHeight}),
-             (QList<double>{130, 277, 210, 297}));
-    QCOMPARE(poster.sPaperRegLine,
-             QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|40|10|40|"));
-    QCOMPARE(poster.iWhMarginLocked, short(1));
-}
+    void validation_data() {
+        QTest::addColumn<QList<int>>("sheet");  // unit, preset position
+        QTest::addColumn<QStringList>("typed"); // width, height, top, right, bottom, left
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QStringList zero{"0", "0", "0", "0"};
+        const QStringList half{"0.5", "0.5", "0.5", "0.5"};
+        const QString tooSmallIn = kTooSmallTyped + Loc(" .75.");
+        const QString tooSmallMm = kTooSmallTyped + QStringLiteral(" 20.");
+        const auto row = [](const char* tag, int units, int pos, const char* w, const char* h,
+                            const QStringList& margins, int code, const QString& message) {
+            QTest::newRow(tag) << QList<int>{units, pos}
+                               << QStringList{QString::fromLatin1(w), QString::fromLatin1(h)} +
+                                      margins
+                               << code << message;
+        };
+        row("letter defaults", 0, 3, "", "", half, 1, {});
+        row("width letters", 0, 6, "wide", "6", zero, -20, kInvalidWh);
+        row("inf width", 0, 6, "inf", "6", zero, -20, kInvalidWh);
+        row("inch width 0.749", 0, 6, "0.749", "6", zero, -20, tooSmallIn);
+        row("mm width 19.5", 1, 7, "19.5", "210", zero, -20, tooSmallMm);
+        row("mm width 20", 1, 7, "20", "210", zero, 1, {});
+        row("margin letters", 0, 3, "", "", {"0.5", "abc", "0.5", "0.5"}, -20, kBadMargins);
+        row("nan margin", 0, 6, "4", "6", {"nan", "0", "0", "0"}, -20, kBadMargins);
+        row("margin negative", 0, 3, "", "", {"0.5", "0.5", "0.5", "-0.1"}, -20, kNegative);
+        row("negative before letters", 0, 3, "", "", {"-1", "abc", "0", "0"}, -20, kNegative);
+        row("letters before negative", 0, 3, "", "", {"abc", "-1", "0", "0"}, -20, kBadMargins);
+        row("left right eat width", 0, 6, "1.0", "6", {"0", "0.5", "0", "0.5"}, -20, kLeftRight);
+        row("top bottom eat height", 0, 6, "4", "2", {"1", "0", "1.5", "0"}, -20, kTopBottom);
+        row("left right checked first", 0, 6, "1", "1", {"1", "1", "1", "1"}, -20, kLeftRight);
+        row("sheet 0.5 fails typed minimum", 0, 6, "0.5", "6", {"0", "0.1", "0", "0.1"}, -20,
+            tooSmallIn);
+        row("tile exactly 0.75", 0, 6, "0.75", "0.75", zero, 1, {});
+        row("tile 0.75 after margins", 0, 6, "1.75", "1.75", half, 1, {});
+        row("tile 0.749 after margins", 0, 6, "1.749", "6", {"0", "0.5", "0", "0.5"}, -20,
+            kTileTooSmall);
+        row("inch 50 wide", 0, 6, "50", "50", zero, 1, {});
+        row("inch 50.01 wide", 0, 6, "50.01", "6", zero, -10, kPaperTooLarge);
+        row("too large even with margins", 0, 6, "52", "6", {"0", "2", "0", "2"}, -10,
+            kPaperTooLarge);
+        row("mm 1270 wide", 1, 7, "1270", "210", zero, 1, {});
+        row("mm 1271 high", 1, 7, "148", "1271", zero, -10, kPaperTooLarge);
+        row("mm tile exactly 19.05", 1, 7, "43.05", "210", {"0", "12", "0", "12"}, 1, {});
+        row("mm tile 19", 1, 7, "43", "210", {"0", "12", "0", "12"}, -20, kTileTooSmall);
+    }
 
-void TestPaper::enterPaper() {
-    PaperModel m;
-    QVERIFY(m.EnterPaper(kUnitMillimeters, 7, PaperSize{300, 400}, MarginValues{1, 2, 3, 4}).ok());
-    QCOMPARE(m.getWhuValues().dGetTileWidth, 294.0);
-    QCOMPARE(m.getWhuValues().dGetTileHeight, 396.0);
-    QCOMPARE(m.BuildPaperRegLine(), QStringLiteral("|1|Custom (mm)|300|400|12|12|12|12|1|2|3|4|"));
-    // A custom size given for a fixed sheet is not used.
-    QVERIFY(m.EnterPaper(kUnitMillimeters, 4, PaperSize{300, 400}).ok());
-    QCOMPARE(m.getWhuValues().dGetPaperWidth, 210.0);
-    const PaperValidation bad =
-        m.EnterPaper(kUnitInches, 6, PaperSize{4, 6}, MarginValues{0, 2, 0, 2});
-    QCOMPARE(bad.sMsg, kLeftRight);
-    QCOMPARE(m.CurrentPreset().dRight, 0.5); // nothing stored
-    QCOMPARE(int(m.EnterPaper(kUnitInches, 7).iResult), -10);
-}
+    void validation() {
+        QFETCH(QList<int>, sheet);
+        QFETCH(QStringList, typed);
+        for (QString& t : typed)
+            t = Loc(t);
+        PaperModel m = Typed(UnitCode(sheet[0]), sheet[1], typed[0], typed[1], typed.mid(2));
+        const PaperValidation r = m.ValidatePaperValues();
+        QTEST(int(r.iResult), "code");
+        QTEST(r.sMsg, "message");
+        QCOMPARE(m.LastValidation().iResult, r.iResult);
+    }
+
+    void validValuesAreStoredFailedOnesNot() {
+        PaperModel m = Typed(kUnitInches, 6, QStringLiteral("5"), QStringLiteral("7"),
+                             {Loc("0.25"), QStringLiteral("1"), QStringLiteral("0"), Loc("0.75")});
+        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.25, 1, 0, 0.75}));
+        QCOMPARE(m.CurrentPreset().DefaultMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
+        QCOMPARE(m.SizeWithoutBordersText(), Loc("3.25 x 6.75 Inches"));
+        m.WidthChanged(QStringLiteral("abc"));
+        m.MarginChanged(kMarginTop, Loc("0.1"));
+        QCOMPARE(m.LastValidation().sMsg, kInvalidWh);
+        QCOMPARE(m.CurrentPreset().dWidth, 5.0);
+        QCOMPARE(m.CurrentPreset().dTop, 0.25);
+
+        // Accepting reports the failure and hands on the last valid values.
+        PosterState poster;
+        RecordingMessageService msgs;
+        const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
+        QCOMPARE(msgs.Messages().size(), 1);
+        QCOMPARE(msgs.Messages()[0].text, kInvalidWh);
+        QVERIFY(!h.validation.ok());
+        QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth}),
+                 (QList<double>{3.25, 6.75, 5}));
+        QCOMPARE(poster.sPaperRegLine,
+                 Loc("|0|Custom (inches)|5|7|0.5|0.5|0.5|0.5|0.25|1|0|0.75|"));
+    }
+
+    void resultLabels() {
+        PaperModel m = Typed(kUnitMillimeters, 4);
+        RecordingMessageService msgs;
+        QCOMPARE(m.SizeWithBordersText(), Loc("210.0 x 297.0 mm"));
+        QCOMPARE(m.SizeWithoutBordersText(), Loc("186.0 x 273.0 mm"));
+        QCOMPARE(m.View().unitWord, QStringLiteral("mm"));
+
+        m.MarginChanged(kMarginLeft, QStringLiteral("x"));
+        QCOMPARE(m.SizeWithBordersText(), Loc("210.0 x 297.0 mm"));
+        QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
+
+        m.SelectPaper(0, msgs); // refused: the shown values are invalid
+        m.MarginChanged(kMarginLeft, QStringLiteral("12"));
+        QCOMPARE(m.SizeWithoutBordersText(), Loc("186.0 x 273.0 mm"));
+
+        m.SelectPaper(7, msgs);
+        m.WidthChanged(QStringLiteral("1300"));
+        QCOMPARE(m.SizeWithBordersText(), QStringLiteral("Invalid paper size entered"));
+        QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("-"));
+        // The labels keep showing the stored sheet, not the text being typed.
+        m.WidthChanged(QStringLiteral("300"));
+        QCOMPARE(m.SizeWithBordersText(), Loc("300.0 x 210.0 mm"));
+    }
+
+    // --- Lock, borderless, reset ---
+
+    void lock() {
+        PaperModel m =
+            Typed(kUnitInches, 3, {}, {}, {Loc("0.1"), Loc("0.2"), Loc("0.3"), Loc("0.4")});
+        m.SetLocked(true); // bottom takes top, right takes left
+        QCOMPARE(m.MarginText(kMarginBottom), Loc("0.1"));
+        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.1, 0.4, 0.1, 0.4}));
+        m.MarginChanged(kMarginBottom, Loc("0.25")); // each partner follows the other
+        QCOMPARE(m.MarginText(kMarginTop), Loc("0.25"));
+        m.MarginItemSelected(kMarginRight, 10);
+        QCOMPARE(m.MarginText(kMarginLeft), Loc("0.10"));
+        QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(1));
+        // Unticking keeps the texts; afterwards boxes are independent again.
+        m.SetLocked(false);
+        m.MarginChanged(kMarginLeft, Loc("0.6"));
+        QCOMPARE(m.MarginText(kMarginRight), Loc("0.10"));
+        QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(0));
+    }
+
+    void borderlessAndReset() {
+        PaperModel m = Typed(kUnitMillimeters, 4);
+        m.SetBorderless();
+        QCOMPARE(m.MarginText(kMarginLeft), Loc("0.0"));
+        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0, 0, 0, 0}));
+        QCOMPARE(m.CurrentPreset().TileWidth(), 210.0);
+        m.MarginChanged(kMarginTop, QStringLiteral("x"));
+        m.ResetMargins();
+        QCOMPARE(m.MarginText(kMarginTop), Loc("12.0"));
+        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{12, 12, 12, 12}));
+    }
+
+    void selectPaper() {
+        PaperModel m;
+        RecordingMessageService msgs;
+        m.SelectPaper(6, msgs);
+        QCOMPARE(m.Selection(kUnitInches), 6);
+        QVERIFY(m.View().sizeEditable);
+        QCOMPARE(m.View().widthText, Loc("4.00"));
+        QCOMPARE(m.View().marginTexts[0], Loc("0.50"));
+        QCOMPARE(m.SizeWithoutBordersText(), Loc("3.00 x 5.00 Inches"));
+        m.SelectPaper(5, msgs);
+        QVERIFY(!m.View().sizeEditable);
+        m.WidthChanged(QStringLiteral("abc")); // ignored for a fixed sheet
+        QVERIFY(m.ValidatePaperValues().ok());
+        QCOMPARE(m.WidthText(), Loc("11.00"));
+        m.SelectPaper(99, msgs); // outside the list
+        QCOMPARE(m.Selection(kUnitInches), 5);
+        QVERIFY(msgs.Messages().isEmpty());
+        // A failing typed sheet keeps the custom choice and says why.
+        m.SelectPaper(6, msgs);
+        m.WidthChanged(Loc("0.5"));
+        QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
+        QVERIFY(!m.SelectPaper(2, msgs).ok());
+        QCOMPARE(m.View().paperSelection, 6);
+        QCOMPARE(msgs.Messages().size(), 1);
+        QCOMPARE(msgs.Messages()[0].title, QStringLiteral("Invalid Values Entered"));
+        QCOMPARE(msgs.Messages()[0].text, kTooSmallTyped + Loc(" .75."));
+        QCOMPARE(m.WidthText(), Loc("0.5")); // the typed text stays for the user to correct
+    }
+
+    void unitRoundTrip() {
+        PaperModel m;
+        RecordingMessageService msgs;
+        m.SelectPaper(3, msgs);
+        m.MarginChanged(kMarginTop, Loc("0.25"));
+        m.ChangeUnits(kUnitMillimeters, msgs);
+        QCOMPARE(m.View().paperNames, m.PresetNames(kUnitMillimeters));
+        QCOMPARE(m.View().marginTexts[0], Loc("12.0"));
+        m.SelectPaper(5, msgs);
+        m.ChangeUnits(kUnitInches, msgs);
+        QCOMPARE(m.Selection(kUnitInches), 3);
+        QCOMPARE(m.View().marginTexts[0], Loc("0.25"));
+        QCOMPARE(m.View().marginTexts[1], Loc("0.50"));
+        m.ChangeUnits(kUnitMillimeters, msgs);
+        QCOMPARE(m.Selection(kUnitMillimeters), 5);
+        QVERIFY(msgs.Messages().isEmpty());
+        // Same unit again: nothing happens.
+        QVERIFY(m.ChangeUnits(3, msgs).ok());
+        QCOMPARE(m.Units(), kUnitMillimeters);
+    }
+
+    void changeUnitsInvalid() {
+        // A stored line may hold a custom millimetre width the typed-size check refuses.
+        PaperModel m;
+        m.setPrefFromRegLine(Loc("|1|Custom (mm)|19.5|210|12|12|12|12|0|0|0|0|"));
+        // Loaded without the typed-size check, the values are shown as failing.
+        QCOMPARE(int(m.LastValidation().iResult), -20);
+        QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
+        RecordingMessageService msgs;
+        QVERIFY(m.ChangeUnits(kUnitInches, msgs).ok());
+        const PaperValidation r = m.ChangeUnits(kUnitMillimeters, msgs);
+        QVERIFY(!r.ok());
+        QCOMPARE(m.Units(), kUnitMillimeters); // the unit stays switched
+        QCOMPARE(m.View().iUnits, kUnitMillimeters);
+        QCOMPARE(msgs.Messages().size(), 1);
+        QCOMPARE(msgs.Messages()[0].text, kTooSmallTyped + QStringLiteral(" 20."));
+        // The boxes offer millimetre margins, matching the unit shown.
+        QCOMPARE(m.View().marginItems.constLast(), Loc("50.5"));
+    }
+
+    // --- Preference line ---
+
+    void buildLine() {
+        PaperModel m;
+        QCOMPARE(m.BuildPaperRegLine(), QStringLiteral("|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|"));
+        m = Typed(kUnitMillimeters, 4);
+        RecordingMessageService msgs;
+        QCOMPARE(m.BuildPaperRegLine(),
+                 QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|"));
+        QCOMPARE(m.BuildPaperRegLine().split(u'|').size(), 14);
+        m.SelectPaper(7, msgs);
+        m.WidthChanged(Loc("100.25"));
+        m.MarginChanged(kMarginRight, Loc("0.1"));
+        QCOMPARE(m.BuildPaperRegLine(), Loc("|1|Custom (mm)|100.25|210|12|12|12|12|12|0.1|12|12|"));
+    }
+
+    void readLine_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("units"); // -1: the line is refused and the first start's state stays
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<double>>("values"); // width, height, top, right, bottom, left
+
+        const auto refused = [](const char* tag, const char* line) {
+            QTest::newRow(tag) << QString::fromLatin1(line) << -1 << kPhoto46
+                               << QList<double>{6, 4, 0, 0, 0, 0};
+        };
+        refused("empty", "");
+        refused("lower case name", "|1|a4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|");
+        refused("custom mm too wide", "|1|Custom (mm)|1300|210|12|12|12|12|0|0|0|0|");
+        refused("stops after 11", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|");
+        refused("name of other unit", "|0|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
+        refused("margin text", "|1|A4 - 210 x 297|210|297|12|12|12|12|12|x|12|12|");
+        // A line written where the comma is the separator, read where it is not.
+        if (SystemDecimalPoint() != u",")
+            refused("comma separator", "|0|Custom (inches)|4|6|0,5|0,5|0,5|0,5|0,5|0,5|0,5|0,5|");
+        refused("tile 0.749", "|0|Custom (inches)|1.749|6|0|0|0|0|0|0.5|0|0.5|");
+
+        const auto read = [](const char* tag, const QString& line, int units, const QString& name,
+                             const QList<double>& values) {
+            QTest::newRow(tag) << line << units << name << values;
+        };
+        read("A4, size text ignored", QStringLiteral("|1|A4 - 210 x 297|x|y|z|z|z|z|5|6|7|8|"), 1,
+             kA4, {210, 297, 5, 6, 7, 8});
+        read("extra elements", Loc("|0|Custom (inches)|4|6|0.5|0.5|0.5|0.5|1|1|1|1|junk|more|"), 0,
+             QStringLiteral("Custom (inches)"), {4, 6, 1, 1, 1, 1});
+        read("no trailing bar", QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|1|2|3|4"), 1,
+             kA4, {210, 297, 1, 2, 3, 4});
+        read("defaults never read",
+             QStringLiteral("|0|Letter 8.5\" x 11\"|8.5|11|9|9|9|9|0|0|0|0|"), 0,
+             QStringLiteral("Letter 8.5\" x 11\""), {8.5, 11, 0, 0, 0, 0});
+    }
+
+    void readLine() {
+        QFETCH(QString, line);
+        QFETCH(int, units);
+        QFETCH(QList<double>, values);
+        PaperModel m;
+        m.initPaperSizes();
+        m.setPrefFromRegLine(line);
+        if (units < 0) {
+            CheckDefaultState(m);
+            return;
+        }
+        QCOMPARE(int(m.Units()), units);
+        const PaperPreset& p = m.CurrentPreset();
+        QTEST(p.sName, "name");
+        QCOMPARE((QList<double>{p.dWidth, p.dHeight, p.dTop, p.dRight, p.dBottom, p.dLeft}),
+                 values);
+        // Default margins always come from the built-in table.
+        QCOMPARE(p.dDefTop, units == 0 ? 0.5 : 12.0);
+        // The boxes show what was loaded.
+        QCOMPARE(m.WidthText(), Loc(units == 0 ? QString::number(values[0], 'f', 2)
+                                               : QString::number(values[0], 'f', 1)));
+    }
+
+    void readLineKeepsOtherSelection() {
+        PaperModel m;
+        m.initPaperSizes();
+        m.setPrefFromRegLine(QStringLiteral("|1|A3 - 297 x 420|297|420|12|12|12|12|10|10|10|10|"));
+        QCOMPARE(m.Selection(kUnitMillimeters), 5);
+        QCOMPARE(m.Selection(kUnitInches), 0);
+        QCOMPARE(m.View().paperNames, m.PresetNames(kUnitMillimeters));
+        QCOMPARE(m.View().marginTexts[2], Loc("10.0"));
+        QCOMPARE(m.SizeWithoutBordersText(), Loc("277.0 x 400.0 mm"));
+        // Non-custom sheets keep their built-in size however the line is written.
+        QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
+    }
+
+    void lineRoundTrip() {
+        const QList<std::pair<UnitCode, QStringList>> cases{
+            {kUnitInches, {"13.125", "19.0625", "0.125", "0", "1.5", "0.01"}},
+            {kUnitMillimeters, {"333.3", "444.4", "3.3", "0.5", "12", "7.7"}},
+            {kUnitInches, {"7.3333333333333", "9", "0.333333333333333", "0", "0", "0"}}};
+        for (const auto& [units, texts] : cases) {
+            QStringList t;
+            for (const QString& text : texts)
+                t << Loc(text);
+            const PaperModel a = Typed(units, PaperModel::LastPreset(units), t[0], t[1], t.mid(2));
+            QVERIFY(a.LastValidation().ok());
+            PaperModel b;
+            b.setPrefFromRegLine(a.BuildPaperRegLine());
+            QCOMPARE(b.BuildPaperRegLine(), a.BuildPaperRegLine());
+            QCOMPARE(b.getWhuValues().dGetTileWidth, a.getWhuValues().dGetTileWidth);
+            QCOMPARE(b.getWhuValues().dGetTileHeight, a.getWhuValues().dGetTileHeight);
+            // Opening the dialog and accepting at once changes nothing.
+            QCOMPARE(b.ApplyPaperValues().sNewPaperRegLine, a.BuildPaperRegLine());
+        }
+    }
+
+    void displayRoundingKeepsValues() {
+        // The boxes show two decimals; accepting without edits must not round the stored margins.
+        PaperModel m;
+        m.setPrefFromRegLine(
+            Loc("|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|0.125|0.125|0.125|0.125|"));
+        QCOMPARE(m.MarginText(kMarginTop), Loc("0.13"));
+        m.SetLocked(true); // copies shown texts between boxes
+        const PaperHandOver h = m.ApplyPaperValues();
+        QVERIFY(h.validation.ok());
+        QCOMPARE(h.dNewCurTileWidth, 8.25);
+        QCOMPARE(h.dNewCurTileHeight, 10.75);
+        // A text the user types is taken as typed.
+        m.MarginChanged(kMarginTop, Loc("0.12"));
+        QCOMPARE(m.CurrentPreset().dTop, 0.12);
+        QCOMPARE(m.CurrentPreset().dBottom, 0.12);
+    }
+
+    void applyHandsOver() {
+        PaperModel m;
+        m.setPrefFromRegLine(QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|20|30|40|"));
+        m.SetLocked(true); // right follows left, bottom follows top
+        PosterState poster;
+        RecordingMessageService msgs;
+        const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
+        QVERIFY(msgs.Messages().isEmpty());
+        QVERIFY(h.validation.ok());
+        QCOMPARE(poster.sPaperName, kA4);
+        QCOMPARE(poster.iCurUnits, kUnitMillimeters);
+        QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth,
+                                poster.dPaperHeight}),
+                 (QList<double>{130, 277, 210, 297}));
+        QCOMPARE(poster.sPaperRegLine,
+                 QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|40|10|40|"));
+        QCOMPARE(poster.iWhMarginLocked, short(1));
+    }
+
+    void enterPaper() {
+        PaperModel m;
+        QVERIFY(
+            m.EnterPaper(kUnitMillimeters, 7, PaperSize{300, 400}, MarginValues{1, 2, 3, 4}).ok());
+        QCOMPARE(m.getWhuValues().dGetTileWidth, 294.0);
+        QCOMPARE(m.getWhuValues().dGetTileHeight, 396.0);
+        QCOMPARE(m.BuildPaperRegLine(),
+                 QStringLiteral("|1|Custom (mm)|300|400|12|12|12|12|1|2|3|4|"));
+        // A custom size given for a fixed sheet is not used.
+        QVERIFY(m.EnterPaper(kUnitMillimeters, 4, PaperSize{300, 400}).ok());
+        QCOMPARE(m.getWhuValues().dGetPaperWidth, 210.0);
+        const PaperValidation bad =
+            m.EnterPaper(kUnitInches, 6, PaperSize{4, 6}, MarginValues{0, 2, 0, 2});
+        QCOMPARE(bad.sMsg, kLeftRight);
+        QCOMPARE(m.CurrentPreset().dRight, 0.5); // nothing stored
+        QCOMPARE(int(m.EnterPaper(kUnitInches, 7).iResult), -10);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPaper)
 #include "tst_paper.moc"

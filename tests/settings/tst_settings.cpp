@@ -42,249 +42,223 @@ class TestSettings : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void valueNames();
-    void typeRule_data();
-    void typeRule();
-    void readingStoredValues();
-    void qsettingsRoundTrip();
-    void qsettingsLocation();
-    void numTiles();
-    void edgeAdjustAndSwitches();
-    void loadPrefsDefaultsOnEmptyStore();
-    void loadPrefsAppliesStoredValues();
-    void savePrefsOrderAndContent();
-    void applicationFolder();
-};
+    void valueNames() {
+        QStringList names;
+        for (PrefValue v :
+             {PrefValue::AppDir, PrefValue::LastFolder, PrefValue::NumTiles, PrefValue::EdgeAdjust,
+              PrefValue::ShowTiles, PrefValue::HeightEqualsWidth, PrefValue::PaperRegLine,
+              PrefValue::MarginLocked})
+            names << PrefValueName(v);
+        QCOMPARE(names, QStringLiteral("app_dir last_folder prefs_numTiles prefs_edgeAdjust "
+                                       "prefs_showTiles prefs_heightEqualsWidth paperRegLine "
+                                       "cmbMarginLocked")
+                            .split(u' '));
+    }
 
-void TestSettings::valueNames() {
-    QStringList names;
-    for (PrefValue v : {PrefValue::AppDir, PrefValue::LastFolder, PrefValue::NumTiles,
-                        PrefValue::EdgeAdjust, PrefValue::ShowTiles, PrefValue::HeightEqualsWidth,
-                        PrefValue::PaperRegLine, PrefValue::MarginLocked})
-        names << PrefValueName(v);
-    QCOMPARE(names, QStringLiteral("app_dir last_folder prefs_numTiles prefs_edgeAdjust "
-                                   "prefs_showTiles prefs_heightEqualsWidth paperRegLine "
-                                   "cmbMarginLocked")
-                        .split(u' '));
-}
+    // Numbers are stored as 32-bit integers (halves to even), everything else as text with the
+    // blanks at both ends removed.
+    void typeRule_data() {
+        QTest::addColumn<QVariant>("data");
+        QTest::addColumn<QVariant>("stored"); // int or QString
+        const auto row = [](const char* tag, const QVariant& data, const QVariant& stored) {
+            QTest::newRow(tag) << data << stored;
+        };
+        row("padded number", QStringLiteral(" 7 "), 7);
+        row("half to even down", QStringLiteral("2.5"), 2);
+        row("half to even up", QStringLiteral("3.5"), 4);
+        row("double", 6.5, 6);
+        row("double rounded up", 7.7, 8);
+        row("bool", true, 1);
+        row("tiles", QStringLiteral("w05h03"), QStringLiteral("w05h03"));
+        row("blanks trimmed", QStringLiteral("  c:\\photos  "), QStringLiteral("c:\\photos"));
+        row("tabs are no blanks", QStringLiteral("\tx "), QStringLiteral("\tx"));
+        row("too big for 32 bits", QStringLiteral("99999999999"), QStringLiteral("99999999999"));
+    }
 
-// Numbers are stored as 32-bit integers (halves to even), everything else as text with the
-// blanks at both ends removed.
-void TestSettings::typeRule_data() {
-    QTest::addColumn<QVariant>("data");
-    QTest::addColumn<QVariant>("stored"); // int or QString
-    const auto row = [](const char* tag, const QVariant& data, const QVariant& stored) {
-        QTest::newRow(tag) << data << stored;
-    };
-    row("padded number", QStringLiteral(" 7 "), 7);
-    row("half to even down", QStringLiteral("2.5"), 2);
-    row("half to even up", QStringLiteral("3.5"), 4);
-    row("double", 6.5, 6);
-    row("bool", true, 1);
-    row("tiles", QStringLiteral("w05h03"), QStringLiteral("w05h03"));
-    row("blanks trimmed", QStringLiteral("  c:\\photos  "), QStringLiteral("c:\\photos"));
-    row("tabs are no blanks", QStringLiteral("\tx "), QStringLiteral("\tx"));
-    row("too big for 32 bits", QStringLiteral("99999999999"), QStringLiteral("99999999999"));
-}
+    void typeRule() {
+        QFETCH(QVariant, data);
+        QFETCH(QVariant, stored);
+        MemorySettingsStore store;
+        QCOMPARE(store.SavePref(PrefValue::LastFolder, data), 1);
+        const StoredPref expected = stored.typeId() == QMetaType::Int
+                                        ? StoredPref(std::int32_t(stored.toInt()))
+                                        : StoredPref(stored.toString());
+        QCOMPARE(*store.Stored(PrefValue::LastFolder), expected);
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), stored.toString());
+    }
 
-void TestSettings::typeRule() {
-    QFETCH(QVariant, data);
-    QFETCH(QVariant, stored);
-    MemorySettingsStore store;
-    QCOMPARE(store.SavePref(PrefValue::LastFolder, data), 1);
-    const StoredPref expected = stored.typeId() == QMetaType::Int
-                                    ? StoredPref(std::int32_t(stored.toInt()))
-                                    : StoredPref(stored.toString());
-    QCOMPARE(*store.Stored(PrefValue::LastFolder), expected);
-    QCOMPARE(store.GetPref(PrefValue::LastFolder), stored.toString());
-}
-
-void TestSettings::readingStoredValues() {
-    MemorySettingsStore store;
-    store.SetRaw(PrefValue::ShowTiles, QVariant(-42));
-    QCOMPARE(store.GetPref(PrefValue::ShowTiles), QStringLiteral("-42"));
-    // Text ends at its first NUL.
-    store.SetRaw(PrefValue::LastFolder, QVariant(QString::fromUtf16(u"c:\\one\0c:\\two", 13)));
-    QCOMPARE(store.GetPref(PrefValue::LastFolder), QStringLiteral("c:\\one"));
-    // Missing values and other types read as empty.
-    QCOMPARE(store.GetPref(PrefValue::NumTiles), QString());
-    for (const QVariant& raw :
-         {QVariant(QStringList{QStringLiteral("1")}), QVariant(QByteArray("\x01", 1)),
-          QVariant(qlonglong(5)), QVariant(1.5)}) {
-        store.SetRaw(PrefValue::NumTiles, raw);
+    void readingStoredValues() {
+        MemorySettingsStore store;
+        store.SetRaw(PrefValue::ShowTiles, QVariant(-42));
+        QCOMPARE(store.GetPref(PrefValue::ShowTiles), QStringLiteral("-42"));
+        // Text ends at its first NUL.
+        store.SetRaw(PrefValue::LastFolder, QVariant(QString::fromUtf16(u"c:\\one\0c:\\two", 13)));
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), QStringLiteral("c:\\one"));
+        // Missing values and other types read as empty.
         QCOMPARE(store.GetPref(PrefValue::NumTiles), QString());
+        for (const QVariant& raw :
+             {QVariant(QStringList{QStringLiteral("1")}), QVariant(QByteArray("\x01", 1)),
+              QVariant(qlonglong(5)), QVariant(1.5)}) {
+            store.SetRaw(PrefValue::NumTiles, raw);
+            QCOMPARE(store.GetPref(PrefValue::NumTiles), QString());
+        }
+        // A failed write is ignored.
+        store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_01"));
+        store.SetReadOnly(true);
+        QCOMPARE(store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("0_02")), 1);
+        QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
     }
-    // A failed write is ignored.
-    store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_01"));
-    store.SetReadOnly(true);
-    QCOMPARE(store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("0_02")), 1);
-    QCOMPARE(store.GetPref(PrefValue::EdgeAdjust), QStringLiteral("1_01"));
-}
 
-void TestSettings::qsettingsRoundTrip() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("prefs.ini"));
-    const QList<std::pair<QVariant, QString>> values{
-        {2.5, "2"},
-        {QStringLiteral("|0|Letter|8,5|11|0,25|"), "|0|Letter|8,5|11|0,25|"},
-        {QStringLiteral("  /home/me/Pictures "), "/home/me/Pictures"},
-        {QStringLiteral("@Invalid()"), "@Invalid()"}};
-    for (const auto& [data, expected] : values) {
-        QCOMPARE(QSettingsStore(path).SavePref(PrefValue::PaperRegLine, data), 1);
-        QCOMPARE(QSettingsStore(path).GetPref(PrefValue::PaperRegLine), expected);
+    void qsettingsRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prefs.ini"));
+        const QList<std::pair<QVariant, QString>> values{
+            {2.5, "2"},
+            {QStringLiteral("|0|Letter|8,5|11|0,25|"), "|0|Letter|8,5|11|0,25|"},
+            {QStringLiteral("  /home/me/Pictures "), "/home/me/Pictures"},
+            {QStringLiteral("@Invalid()"), "@Invalid()"}};
+        for (const auto& [data, expected] : values) {
+            QCOMPARE(QSettingsStore(path).SavePref(PrefValue::PaperRegLine, data), 1);
+            QCOMPARE(QSettingsStore(path).GetPref(PrefValue::PaperRegLine), expected);
+        }
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(QSettingsStore(path).GetPref(PrefValue::LastFolder), QString());
+        QCOMPARE(QSettingsStore(path).Location(), path);
+        // Only asks where the user's settings are; nothing is read or written there.
+        const QString user = QSettingsStore().Location();
+        QVERIFY2(user.contains(QStringLiteral("QuillmarkSoftware/Tessellon")), qPrintable(user));
     }
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(QSettingsStore(path).GetPref(PrefValue::LastFolder), QString());
-}
 
-void TestSettings::qsettingsLocation() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("prefs.ini"));
-    QCOMPARE(QSettingsStore(path).Location(), path);
-    // Only asks where the user's settings are; nothing is read or written there.
-    const QString user = QSettingsStore().Location();
-    QVERIFY2(user.contains(QStringLiteral("QuillmarkSoftware/Tessellon")), qPrintable(user));
-}
+    void numTiles() {
+        const QList<std::pair<const char*, NumTilesPref>> cases{
+            {"w05h03", {5, 3}}, {"w99h00", {1, 0}}, {"w24h24", {24, 24}}, {"w25h25", {1, 1}},
+            {"", {1, 1}},       {"wxxhyy", {1, 1}}, {"w-1h02", {1, 2}},   {"w3.h7.", {3, 7}},
+            {"w5h3", {1, 1}},   {"w07", {7, 1}}};
+        for (const auto& [text, pref] : cases)
+            QCOMPARE(ParseNumTiles(QLatin1String(text), kTileSelectorItems, kTileSelectorItems),
+                     pref);
+        QCOMPARE(FormatNumTiles(5, 3), QStringLiteral("w05h03"));
+        QCOMPARE(FormatNumTiles(12, 0), QStringLiteral("w12h00"));
+    }
 
-void TestSettings::numTiles() {
-    const QList<std::pair<const char*, NumTilesPref>> cases{
-        {"w05h03", {5, 3}}, {"w99h00", {1, 0}}, {"w24h24", {24, 24}}, {"w25h25", {1, 1}},
-        {"", {1, 1}},       {"wxxhyy", {1, 1}}, {"w-1h02", {1, 2}},   {"w3.h7.", {3, 7}},
-        {"w5h3", {1, 1}},   {"w07", {7, 1}}};
-    for (const auto& [text, pref] : cases)
-        QCOMPARE(ParseNumTiles(QLatin1String(text), kTileSelectorItems, kTileSelectorItems), pref);
-    QCOMPARE(FormatNumTiles(5, 3), QStringLiteral("w05h03"));
-    QCOMPARE(FormatNumTiles(12, 0), QStringLiteral("w12h00"));
-}
+    void edgeAdjustAndSwitches() {
+        const QList<std::tuple<const char*, int, EdgeAdjustPref>> cases{
+            {"1_02", 3, {true, 2}},  {"1_07", 3, {true, 0}},  {"0_01", 3, {false, 1}},
+            {"2_01", 3, {false, 1}}, {"x_yy", 3, {false, 0}}, {"1_02", 0, {true, 0}},
+            {"", 3, {false, 0}},     {"1_15", 20, {true, 15}}};
+        for (const auto& [text, profiles, pref] : cases)
+            QCOMPARE(ParseEdgeAdjust(QLatin1String(text), profiles), pref);
+        QCOMPARE(FormatEdgeAdjust(true, 2), QStringLiteral("1_02"));
+        QCOMPARE(FormatEdgeAdjust(false, 12), QStringLiteral("0_12"));
+        QCOMPARE(ParseSwitch(QStringLiteral("1")), 1);
+        for (const char* off : {"0", "2", "-1", "", "yes"})
+            QCOMPARE(ParseSwitch(QLatin1String(off)), 0);
+    }
 
-void TestSettings::edgeAdjustAndSwitches() {
-    const QList<std::tuple<const char*, int, EdgeAdjustPref>> cases{
-        {"1_02", 3, {true, 2}},  {"1_07", 3, {true, 0}},  {"0_01", 3, {false, 1}},
-        {"2_01", 3, {false, 1}}, {"x_yy", 3, {false, 0}}, {"1_02", 0, {true, 0}},
-        {"", 3, {false, 0}},     {"1_15", 20, {true, 15}}};
-    for (const auto& [text, profiles, pref] : cases)
-        QCOMPARE(ParseEdgeAdjust(QLatin1String(text), profiles), pref);
-    QCOMPARE(FormatEdgeAdjust(true, 2), QStringLiteral("1_02"));
-    QCOMPARE(FormatEdgeAdjust(false, 12), QStringLiteral("0_12"));
-    QCOMPARE(ParseSwitch(QStringLiteral("1")), 1);
-    for (const char* off : {"0", "2", "-1", "", "yes"})
-        QCOMPARE(ParseSwitch(QLatin1String(off)), 0);
-}
+    void loadPrefs() {
+        MemorySettingsStore store;
+        const QString paper = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
+        store.SavePref(PrefValue::PaperRegLine, paper);
+        store.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
+        store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
+        store.SavePref(PrefValue::ShowTiles, 1);
+        store.SavePref(PrefValue::HeightEqualsWidth, 1);
+        store.SavePref(PrefValue::MarginLocked, 2); // only 1 is on
+        PosterState state;
+        state.bApplyingPrefs = true; // as at start-up: the lock does not move the stored counts
+        bool clipsAndGuardInHook = false;
+        // The profile table is loaded after the edge switch; the stored profile is checked then.
+        LoadPrefs(store, state, {}, [&] {
+            clipsAndGuardInHook = state.PrinterClips() && state.bSkipOutputUpdate;
+            state.SetProfileTable(&kThreeProfiles);
+        });
+        QCOMPARE(state.sPaperRegLine, paper);
+        QVERIFY(state.LockWh() && state.ShowTiles() && clipsAndGuardInHook);
+        QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(5, 3));
+        QVERIFY(!state.bSkipOutputUpdate);
+        QCOMPARE(state.CurrentProfile(), 2);
+        QCOMPARE(state.iWhMarginLocked, short(0));
+        // An empty store gives the defaults; the paper line is handed on empty, under the guard.
+        state.iWhMarginLocked = 1;
+        QStringList lines;
+        bool guardDuringPaper = false;
+        LoadPrefs(MemorySettingsStore(), state, [&](const QString& line) {
+            lines.append(line);
+            guardDuringPaper = state.bSkipSettingWrite;
+        });
+        QCOMPARE(lines, QStringList{QString()});
+        QVERIFY(guardDuringPaper);
+        QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(1, 1));
+        QVERIFY(!state.LockWh() && !state.ShowTiles() && !state.PrinterClips());
+        QCOMPARE(state.CurrentProfile(), 0);
+        QCOMPARE(state.iWhMarginLocked, short(0));
+        QVERIFY(!state.bSkipSettingWrite && !state.bSkipOutputUpdate);
+        // Without a table no stored profile is in range.
+        PosterState lonely;
+        lonely.SetCurrentProfile(1);
+        LoadPrefs(store, lonely, {});
+        QCOMPARE(lonely.CurrentProfile(), 0);
+    }
 
-void TestSettings::loadPrefsDefaultsOnEmptyStore() {
-    const MemorySettingsStore store;
-    PosterState state;
-    state.SetProfileTable(&kThreeProfiles);
-    state.bApplyingPrefs = true;
-    state.SelectTilesWide(7);
-    state.SetLockWh(true);
-    state.SetShowTiles(true);
-    state.SetPrinterClips(true);
-    state.SetCurrentProfile(2);
-    state.iWhMarginLocked = 1;
-    QStringList lines;
-    bool guardDuringPaper = false;
-    LoadPrefs(store, state, [&](const QString& line) {
-        lines.append(line);
-        guardDuringPaper = state.bSkipSettingWrite;
-    });
-    QCOMPARE(lines, QStringList{QString()});
-    QVERIFY(guardDuringPaper);
-    QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(1, 1));
-    QVERIFY(!state.LockWh() && !state.ShowTiles() && !state.PrinterClips());
-    QCOMPARE(state.CurrentProfile(), 0);
-    QCOMPARE(state.iWhMarginLocked, short(0));
-    QVERIFY(!state.bSkipSettingWrite && !state.bSkipOutputUpdate);
-}
-
-void TestSettings::loadPrefsAppliesStoredValues() {
-    MemorySettingsStore store;
-    const QString paper = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
-    store.SavePref(PrefValue::PaperRegLine, paper);
-    store.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
-    store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
-    store.SavePref(PrefValue::ShowTiles, 1);
-    store.SavePref(PrefValue::HeightEqualsWidth, 1);
-    store.SavePref(PrefValue::MarginLocked, 2); // only 1 is on
-    PosterState state;
-    state.bApplyingPrefs = true; // as at start-up: the lock does not move the stored counts
-    bool clipsAndGuardInHook = false;
-    // The profile table is loaded after the edge switch; the stored profile is checked then.
-    LoadPrefs(store, state, {}, [&] {
-        clipsAndGuardInHook = state.PrinterClips() && state.bSkipOutputUpdate;
+    void savePrefsOrderAndContent() {
+        PosterState state;
         state.SetProfileTable(&kThreeProfiles);
-    });
-    QCOMPARE(state.sPaperRegLine, paper);
-    QVERIFY(state.LockWh());
-    QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(5, 3));
-    QVERIFY(clipsAndGuardInHook);
-    QVERIFY(!state.bSkipOutputUpdate);
-    QCOMPARE(state.CurrentProfile(), 2);
-    QVERIFY(state.ShowTiles());
-    QCOMPARE(state.iWhMarginLocked, short(0));
-    // Without a table no stored profile is in range.
-    PosterState lonely;
-    lonely.SetCurrentProfile(1);
-    LoadPrefs(store, lonely, {});
-    QCOMPARE(lonely.CurrentProfile(), 0);
-}
+        state.SelectTilesWide(4);
+        state.SelectTilesHigh(11);
+        state.sPaperRegLine = QStringLiteral("line");
+        state.SetPrinterClips(true);
+        state.SetCurrentProfile(2);
+        state.SetShowTiles(true);
+        state.iWhMarginLocked = 1;
+        GuardSpyStore store(state);
+        SavePrefs(store, state);
+        QCOMPARE(store.WriteLog(),
+                 (QStringList{"prefs_numTiles", "paperRegLine", "prefs_edgeAdjust",
+                              "prefs_showTiles", "prefs_heightEqualsWidth", "cmbMarginLocked"}));
+        QCOMPARE(store.guardAtWrite, QList<bool>(6, true));
+        QVERIFY(!state.bSkipSettingWrite);
+        QStringList values;
+        for (PrefValue v :
+             {PrefValue::NumTiles, PrefValue::PaperRegLine, PrefValue::EdgeAdjust,
+              PrefValue::ShowTiles, PrefValue::HeightEqualsWidth, PrefValue::MarginLocked})
+            values << store.GetPref(v);
+        QCOMPARE(values, (QStringList{"w04h11", "line", "1_02", "1", "0", "1"}));
+        // An outer guard stays as it was.
+        state.bSkipSettingWrite = true;
+        SavePrefs(store, state);
+        QVERIFY(state.bSkipSettingWrite);
+    }
 
-void TestSettings::savePrefsOrderAndContent() {
-    PosterState state;
-    state.SetProfileTable(&kThreeProfiles);
-    state.SelectTilesWide(4);
-    state.SelectTilesHigh(11);
-    state.sPaperRegLine = QStringLiteral("line");
-    state.SetPrinterClips(true);
-    state.SetCurrentProfile(2);
-    state.SetShowTiles(true);
-    state.iWhMarginLocked = 1;
-    GuardSpyStore store(state);
-    SavePrefs(store, state);
-    QCOMPARE(store.WriteLog(),
-             (QStringList{"prefs_numTiles", "paperRegLine", "prefs_edgeAdjust", "prefs_showTiles",
-                          "prefs_heightEqualsWidth", "cmbMarginLocked"}));
-    QCOMPARE(store.guardAtWrite, QList<bool>(6, true));
-    QVERIFY(!state.bSkipSettingWrite);
-    QStringList values;
-    for (PrefValue v :
-         {PrefValue::NumTiles, PrefValue::PaperRegLine, PrefValue::EdgeAdjust, PrefValue::ShowTiles,
-          PrefValue::HeightEqualsWidth, PrefValue::MarginLocked})
-        values << store.GetPref(v);
-    QCOMPARE(values, (QStringList{"w04h11", "line", "1_02", "1", "0", "1"}));
-    // An outer guard stays as it was.
-    state.bSkipSettingWrite = true;
-    SavePrefs(store, state);
-    QVERIFY(state.bSkipSettingWrite);
-}
-
-void TestSettings::applicationFolder() {
-    QCOMPARE(ApplicationFolder::Resolve(QString(), QStringLiteral("/opt/t")),
-             QStringLiteral("/opt/t"));
-    QCOMPARE(ApplicationFolder::Resolve(QStringLiteral("/srv/ts"), QStringLiteral("/opt/t")),
-             QStringLiteral("/srv/ts"));
-    QCOMPARE(ApplicationFolder::Join(QStringLiteral("/srv/ts/"), QStringLiteral("f")),
-             QStringLiteral("/srv/ts/f"));
-    QCOMPARE(ApplicationFolder::Join(QStringLiteral("/"), QStringLiteral("f")),
-             QStringLiteral("/f"));
-    MemorySettingsStore store;
-    QCOMPARE(ApplicationFolder::Resolve(store.GetPref(PrefValue::AppDir)),
-             QCoreApplication::applicationDirPath());
-    // A folder that can take files is used; the probe leaves nothing behind.
-    QTemporaryDir dir;
-    QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
-    // One that cannot (here: one that does not exist) gives way to the user's data folder.
-    QVERIFY(ApplicationFolder::UsesUserDataFolder(dir.filePath(QStringLiteral("not/there")), {}));
-    // So does an installed program (its data folder beside bin/), even where it could write its
-    // own; a folder named in the settings is taken as it is.
-    const QString bin = dir.filePath(QStringLiteral("bin"));
-    QVERIFY(QDir().mkpath(bin));
-    QVERIFY(QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
-    QVERIFY(ApplicationFolder::UsesUserDataFolder(QString(), bin));
-    QVERIFY(!ApplicationFolder::UsesUserDataFolder(bin, bin));
-}
+    void applicationFolder() {
+        QCOMPARE(ApplicationFolder::Resolve(QString(), QStringLiteral("/opt/t")),
+                 QStringLiteral("/opt/t"));
+        QCOMPARE(ApplicationFolder::Resolve(QStringLiteral("/srv/ts"), QStringLiteral("/opt/t")),
+                 QStringLiteral("/srv/ts"));
+        QCOMPARE(ApplicationFolder::Join(QStringLiteral("/srv/ts/"), QStringLiteral("f")),
+                 QStringLiteral("/srv/ts/f"));
+        QCOMPARE(ApplicationFolder::Join(QStringLiteral("/"), QStringLiteral("f")),
+                 QStringLiteral("/f"));
+        MemorySettingsStore store;
+        QCOMPARE(ApplicationFolder::Resolve(store.GetPref(PrefValue::AppDir)),
+                 QCoreApplication::applicationDirPath());
+        // A folder that can take files is used; the probe leaves nothing behind.
+        QTemporaryDir dir;
+        QVERIFY(!ApplicationFolder::UsesUserDataFolder(dir.path(), QString()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        // One that cannot (here: one that does not exist) gives way to the user's data folder.
+        QVERIFY(
+            ApplicationFolder::UsesUserDataFolder(dir.filePath(QStringLiteral("not/there")), {}));
+        // So does an installed program (its data folder beside bin/), even where it could write its
+        // own; a folder named in the settings is taken as it is.
+        const QString bin = dir.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(
+            QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
+        QVERIFY(ApplicationFolder::UsesUserDataFolder(QString(), bin));
+        QVERIFY(!ApplicationFolder::UsesUserDataFolder(bin, bin));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,7 +78,8 @@ private slots:
         QTest::addColumn<QSize>("expected");
         QTest::newRow("wide image in wide box")
             << 3000 << 2000 << QSize(400, 300) << QSize(400, 267);
-        QTest::newRow("tall image") << 2000 << 3000 << QSize(400, 300) << QSize(200, 300);
+        // 2000 / 3001 x 300 = 199.93: rounded, not cut.
+        QTest::newRow("tall image") << 2000 << 3001 << QSize(400, 300) << QSize(200, 300);
         QTest::newRow("small image enlarged") << 30 << 25 << QSize(400, 300) << QSize(360, 300);
     }
     void buildPreviewCopy() {
@@ -94,41 +96,64 @@ private slots:
     }
 
     // --- Tile grid ---
-    void gridLinesWhereTilesAreCut() {
-        const PosterState s = WorkedExample();
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(t.count, short(6));
+    void tileGrid_data() {
+        QTest::addColumn<QSizeF>("tile"); // inches
+        QTest::addColumn<int>("high");
+        QTest::addColumn<QList<int>>("window"); // left, top, right, bottom
+        QTest::addColumn<QList<int>>("columns");
+        QTest::addColumn<QList<int>>("rows");
+        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
+        QTest::newRow("worked example") << QSizeF(8, 10) << 2 << QList<int>{30, 0, 270, 199}
+                                        << QList<int>{30, 110, 190, 270} << QList<int>{0, 100, 199};
+        // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape, the window clipped to the picture.
+        QTest::newRow("window spans the image")
+            << QSizeF(6, 4) << 3 << QList<int>{0, 0, 299, 199} << QList<int>{0, 100, 200, 299}
+            << QList<int>{0, 67, 133, 199};
+    }
+    // 3000 x 2000 pixels shown at 0.1.
+    void tileGrid() {
+        QFETCH(QSizeF, tile);
+        QFETCH(int, high);
+        QFETCH(QList<int>, window);
+        PosterState s = WorkedExample();
+        s.dTileWidth = s.dPaperWidth = tile.width();
+        s.dTileHeight = s.dPaperHeight = tile.height();
+        s.SelectTilesHigh(high - 1);
         const PreviewCopy copy =
             PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
         QCOMPARE(copy.dPreviewScale, 0.1);
-        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale, t, 3, 2);
+        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
+                                                     s.CalcTileCoord(), 3, high);
         QVERIFY(g);
-        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
-        QCOMPARE(g->geometry.iWinLeft, 30);
-        QCOMPARE(g->geometry.iWinRight, 270);
-        QCOMPARE(g->geometry.iWinTop, 0);
-        QCOMPARE(g->geometry.iWinBottom, 199);
-        QCOMPARE(RedColumns(g->image, 50), (QList<int>{30, 110, 190, 270}));
-        QCOMPARE(RedRows(g->image, 60), (QList<int>{0, 100, 199}));
+        const PreviewGeometry& w = g->geometry;
+        QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
+        QTEST(RedColumns(g->image, 50), "columns");
+        QTEST(RedRows(g->image, 60), "rows");
         // Nothing outside the window is painted, and the source copy stays clean.
-        QVERIFY(!IsRed(g->image, 29, 50));
-        QVERIFY(!IsRed(g->image, 280, 0));
-        QVERIFY(!IsRed(copy.image, 30, 50));
+        QCOMPARE(RedColumns(g->image, 0).size(), window[2] - window[0] + 1);
+        QVERIFY(!IsRed(copy.image, window[0], 50));
     }
 
-    void windowSpanningImageIsClipped() {
-        PosterState s = WorkedExample();
-        s.dTileWidth = s.dPaperWidth = 6;
-        s.dTileHeight = s.dPaperHeight = 4;
-        s.SelectTilesHigh(2); // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(t.tiles.back().right, 2999);
-        const auto g = PreviewRenderer::DrawTileGrid(Grey(300, 200), 0.1, t, 3, 3);
-        QVERIFY(g);
-        QCOMPARE(g->geometry.iWinRight, 299);
-        QCOMPARE(g->geometry.iWinBottom, 199);
-        QCOMPARE(RedColumns(g->image, 10), (QList<int>{0, 100, 200, 299}));
-        QCOMPARE(RedRows(g->image, 10), (QList<int>{0, 67, 133, 199}));
+    void gridRoundsHalvesToEven() {
+        // At scale 0.5 the columns 5, 7, 9 and 13 fall on 2.5, 3.5, 4.5 and 6.5, the rows 1 and 5
+        // on 0.5 and 2.5.
+        QImage preview(20, 10, QImage::Format_RGB32);
+        preview.fill(Qt::white);
+        TileCoordTable t;
+        t.count = 3;
+        t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
+        const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
+        QVERIFY(d);
+        QList<int> red;
+        for (int x = 0; x < 20; ++x)
+            if (d->image.pixel(x, 1) == qRgb(255, 0, 0))
+                red << x;
+        QCOMPARE(red, (QList<int>{2, 4, 6}));
+        const PreviewGeometry& g = d->geometry;
+        QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
+                 (QList<int>{2, 0, 6, 2}));
+        QCOMPARE(d->image.pixel(3, 0), qRgb(255, 0, 0));
+        QCOMPARE(d->image.pixel(3, 1), qRgb(255, 255, 255));
     }
 
     void invalidTableDrawsNothing() {
@@ -139,13 +164,11 @@ private slots:
     }
 
     // --- Full-screen preview ---
-    void fillPreviewCropsTheWindow() {
+    void fillPreview() {
         // Left half black, right half white; a poster window over the right half only.
         QImage img(200, 100, QImage::Format_RGB32);
         img.fill(Qt::black);
-        for (int y = 0; y < 100; ++y)
-            for (int x = 100; x < 200; ++x)
-                img.setPixel(x, y, qRgb(255, 255, 255));
+        QPainter(&img).fillRect(QRect(100, 0, 100, 100), Qt::white);
         TileCoordTable t;
         t.count = 1;
         t.tiles = {TileRect{100, 0, 199, 99}};
@@ -153,25 +176,23 @@ private slots:
         QCOMPARE(out.size(), QSize(300, 300));
         QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(out.pixel(299, 299), qRgb(255, 255, 255));
-    }
-
-    void fillPreviewHandlesVeryWideWindows() {
-        QImage img(40000, 40, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        TileCoordTable t;
+        // A very wide window still gives a picture at least one pixel high.
+        QImage wide(40000, 40, QImage::Format_RGB32);
+        wide.fill(Qt::white);
         t.count = 2;
         t.tiles = {TileRect{0, 0, 19999, 39}, TileRect{20000, 0, 39999, 39}};
-        const QImage out = PreviewRenderer::FillPreview(img, t, QSize(800, 600), true, 2, 1);
-        QCOMPARE(out.size(), QSize(800, 1));
-        QVERIFY(PreviewRenderer::FillPreview(img, TileCoordTable{}, QSize(800, 600), true, 2, 1)
+        QCOMPARE(PreviewRenderer::FillPreview(wide, t, QSize(800, 600), true, 2, 1).size(),
+                 QSize(800, 1));
+        QVERIFY(PreviewRenderer::FillPreview(wide, TileCoordTable{}, QSize(800, 600), true, 2, 1)
                     .isNull());
     }
 
     void evenGrid() {
-        QImage img = Grey(101, 51);
-        PreviewRenderer::ShowImageWithGrid(img, 4, 2);
-        QCOMPARE(RedColumns(img, 10), (QList<int>{0, 25, 50, 75, 100}));
-        QCOMPARE(RedRows(img, 10), (QList<int>{0, 25, 50}));
+        // Lines at i / 4 of 10 and of 6 pixels: 2.5 -> 2, 7.5 -> 8, 1.5 -> 2, 4.5 -> 4.
+        QImage img = Grey(11, 7);
+        PreviewRenderer::ShowImageWithGrid(img, 4, 4);
+        QCOMPARE(RedColumns(img, 1), (QList<int>{0, 2, 5, 8, 10}));
+        QCOMPARE(RedRows(img, 1), (QList<int>{0, 2, 3, 4, 6}));
     }
 
     void fitToNewSizeForPic_data() {
@@ -186,11 +207,10 @@ private slots:
     void fitToNewSizeForPic() {
         QFETCH(double, ratio);
         QFETCH(QRect, picture);
-        QFETCH(QPoint, button);
         const auto l = PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
         QVERIFY(l);
         QCOMPARE(l->picture, picture);
-        QCOMPARE(l->buttonTopLeft, button);
+        QTEST(l->buttonTopLeft, "button");
         QVERIFY(!PreviewRenderer::FitToNewSizeForPic(0, QSize(1000, 640), QSize(80, 40)));
     }
 
@@ -216,13 +236,6 @@ private slots:
         QTEST(FileBrowser::MatchesFileFilter(name, filter), "match");
     }
 
-    void fileTypeItems() {
-        // The list's order is the filter's number.
-        const QStringList items = FileBrowser::FileTypeItems();
-        QCOMPARE(items.size(), 6);
-        QCOMPARE(items[4], QStringLiteral("Show All Files (*.*)"));
-    }
-
     void fillFileList() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -235,13 +248,9 @@ private slots:
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 4),
                  (QStringList{"a.jpg", "b.TIF", "c.bmp", "d.png", "notes.txt"}));
         QVERIFY(!FileBrowser::FillFileList(dir.filePath(QStringLiteral("missing")), 0));
-    }
-
-    void volumesIncludeTheRoot() {
-        const QList<Volume> v = FileBrowser::Volumes();
-        QVERIFY(!v.isEmpty());
-        QVERIFY(std::any_of(v.begin(), v.end(),
-                            [](const Volume& x) { return x.rootPath == QDir::rootPath(); }));
+        const QList<Volume> volumes = FileBrowser::Volumes();
+        QVERIFY(std::any_of(volumes.begin(), volumes.end(),
+                            [](const Volume& v) { return v.rootPath == QDir::rootPath(); }));
         QCOMPARE(FileBrowser::DriveOf(QDir::rootPath()), QDir::rootPath());
         QVERIFY(FileBrowser::DriveOf(QStringLiteral("/no/such/folder/here")).isEmpty());
     }
@@ -259,10 +268,7 @@ private slots:
         const FolderJump j = noDocs.JumpToMyDocuments();
         QVERIFY(!j.ok());
         QCOMPARE(j.errorTitle, QStringLiteral("Problem"));
-        QCOMPARE(j.errorText,
-                 QStringLiteral("Could not determine the location of the My Documents folder.  "
-                                "Please navigate there manually using the folder listbox below "
-                                "here."));
+        QVERIFY(j.errorText.contains(QStringLiteral("the My Documents folder.  Please")));
         const SpecialFolders noDesk(dir.filePath(QStringLiteral("none")), desk);
         const FolderJump d = noDesk.JumpToDesktop();
         QVERIFY(!d.ok());
@@ -317,7 +323,6 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("big.JPG"));
         QVERIFY(img.save(path, "JPEG"));
         SourceImage src;
-        QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
         QVERIFY(src.Open(path, QSize(200, 200)));
         QCOMPARE(src.Size(), QSize(1600, 1200));
         QVERIFY(src.PreviewSource().width() <= 200);
