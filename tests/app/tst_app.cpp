@@ -11,7 +11,9 @@
 #include "tests/app/app_test_support.h"
 #include "tests/support/memory_settings_store.h"
 
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTreeView>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -43,6 +45,15 @@ QList<int> RedColumns(const QImage& img, int y) {
     return xs;
 }
 
+class TestMain : public frmMain {
+public:
+    using frmMain::frmMain;
+    QString chosen; // what File > Open chooses
+
+protected:
+    QString ChooseImageFile() override { return chosen; }
+};
+
 } // namespace
 
 class TstApp : public QObject {
@@ -51,7 +62,7 @@ class TstApp : public QObject {
     RecordingMessageService messages;
     MemorySettingsStore store;
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<TestMain> w;
     std::unique_ptr<DialogHost> host;
 
     template <typename T = QWidget> T* C(const char* name) const { return Find<T>(*w, name); }
@@ -76,7 +87,7 @@ class TstApp : public QObject {
             store.SavePref(value, data);
         store.ClearWriteLog();
         host.reset();
-        w = std::make_unique<frmMain>(store, messages);
+        w = std::make_unique<TestMain>(store, messages);
         w->Form_Load();
     }
     void ClickFile(const char* name) {
@@ -216,18 +227,21 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("titles"); // an unreadable file fails without a message
-        QTest::newRow("25 x 25") << "edge.bmp" << true << QStringList();
+        QTest::addColumn<QString>("reason");     // shown under the error picture
+        QTest::newRow("25 x 25") << "edge.bmp" << true << QStringList() << "";
         QTest::newRow("24 x 200") << "narrow.bmp" << false
-                                  << QStringList{"Invalid Image File Selected"};
-        QTest::newRow("not a picture") << "broken.jpg" << false << QStringList();
+                                  << QStringList{"Invalid Image File Selected"} << "";
+        QTest::newRow("not a picture") << "broken.jpg" << false << QStringList() << "not an image";
     }
     void imagesThatCannotBeUsed() {
         QFETCH(QString, file);
         QFETCH(bool, accepted);
         QFETCH(QStringList, titles);
+        QFETCH(QString, reason);
         ClickFile(qPrintable(file));
         QCOMPARE(w->State().bImgSelected, accepted);
         QCOMPARE(Titles(messages), titles);
+        QVERIFY2(w->LoadErrorText().contains(reason), qPrintable(w->LoadErrorText()));
         QCOMPARE(w->StatusPicture() == int(StatusPictures::kError), !accepted);
         QCOMPARE(C("cmdSaveNow")->isEnabled(), accepted);
         QCOMPARE(w->PointerMode(), 0);
@@ -353,6 +367,65 @@ private slots:
         QCOMPARE(w->Geometry().iWinRight, pic->Image().width() - 1);
         SendMouse(pic, QEvent::MouseMove, origin + QPointF(1, 1), Qt::NoButton);
         QCOMPARE(w->PointerMode(), 0);
+    }
+
+    // After a quarter turn the preview is made from at least as many pixels as it shows.
+    void previewSharpAfterTurn() {
+        ImageObject big;
+        QVERIFY(big.CreateBlankImage(1200, 400, Qt::gray));
+        QVERIFY(big.SaveImageFile(Path("pano.jpg"), ImageFormat::Jpeg));
+        QVERIFY(w->OpenImageFile(Path("pano.jpg")));
+        QVERIFY(w->Image().PreviewSource().width() < 1200); // a reduced decode
+        Box("cmbRotate")->setCurrentIndex(1);
+        const QSize shown = QSize(400, 1200).scaled(Picture()->size(), Qt::KeepAspectRatio);
+        QVERIFY(w->Image().PreviewSource().height() >= shown.height());
+    }
+
+    // `tessellon FILE`, File > Open and a drop: the file's folder becomes current, the file is
+    // chosen and loaded.
+    void openingFromCommandLineMenuAndDrop() {
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+        SaveImage(*dir, QStringLiteral("sub/a.jpg"), 64, 48);
+        const auto chosen = [this] { return C<QListWidget>("lstFiles")->currentItem()->text(); };
+        w->OpenStartFile({QStringLiteral("tessellon"), Path("sub/a.jpg")});
+        QCOMPARE(w->CurrentFolder(), Path("sub"));
+        QCOMPARE(chosen(), "a.jpg");
+        QVERIFY(w->State().bImgSelected);
+        QCOMPARE(store.GetPref(PrefValue::LastFolder), Path("sub"));
+        w->chosen = Path("edge.bmp");
+        C<QAction>("mnuOpen")->trigger();
+        QCOMPARE(w->CurrentFolder(), Path());
+        QCOMPARE(chosen(), "edge.bmp");
+        QVERIFY(w->State().bImgSelected);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(Path("sub/a.jpg"))});
+        QDragEnterEvent enter(w->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &enter);
+        QDropEvent drop(w->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &drop);
+        QCOMPARE(chosen(), "a.jpg");
+        QVERIFY(w->State().bImgSelected);
+    }
+
+    // Without a stored folder the browser starts in Pictures, or home; the tree shows it.
+    void startFolder() {
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", dir->path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", Path("app").toLocal8Bit());
+        MemorySettingsStore s1, s2;
+        frmMain atHome(s1, messages);
+        atHome.Form_Load();
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Pictures")));
+        frmMain atPictures(s2, messages);
+        atPictures.Form_Load();
+        atPictures.show();
+        qputenv("HOME", home);
+        QCOMPARE(atHome.CurrentFolder(), Path());
+        QCOMPARE(atPictures.CurrentFolder(), Path("Pictures"));
+        QVERIFY(QTest::qWaitForWindowExposed(&atPictures));
+        auto* tree = Find<QTreeView>(atPictures, "Dir1");
+        QTRY_VERIFY(
+            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
     }
 
     void rotatingTheTilesRefreshesEverything() {

@@ -137,6 +137,8 @@ private slots:
         QTest::addColumn<QString>("message"); // the start of stderr
         QTest::newRow("zero-byte image")
             << "empty" << QStringList{} << 1 << "Cannot read image file ";
+        QTest::newRow("20 x 30 image")
+            << "tiny" << QStringList{} << 2 << "The image you selected is EXTREMELY small.";
         QTest::newRow("bad format")
             << "" << QStringList{"--format", "png"} << 2 << "Invalid --format value";
         QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
@@ -157,6 +159,8 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("tiles"));
         if (setup == u"empty") {
             QVERIFY(WriteAll(image, QByteArray()));
+        } else if (setup == u"tiny") {
+            QVERIFY(PatternImage(20, 30).SaveImageFile(image, ImageFormat::Jpeg));
         } else if (setup == u"shortName") {
             QVERIFY(QFile::rename(image, dir.filePath(QStringLiteral(".jpg"))));
             image = dir.filePath(QStringLiteral(".jpg"));
