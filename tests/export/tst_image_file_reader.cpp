@@ -141,7 +141,7 @@ private slots:
             QByteArray::fromHex("424d3a0400000000000036040000280000004000000030000000010008000100"
                                 "00000000000000000000000000000001000000000000") +
                 QByteArray(1024, '\0') + QByteArray("\x10\x05\x00\x00", 4),
-            "damaged");
+            "pixel data is missing");
         row("no profile.jpg", CmykJpeg(false), "CMYK");
         row("png.jpg", Encode(Marked(), "PNG"), ".png");
         row("notes.jpg", "just words", "not an image");
