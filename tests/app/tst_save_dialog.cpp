@@ -289,8 +289,6 @@ private slots:
         QVERIFY(Find<QWidget>(f.dlg, "cmdSaveNow")->isEnabled());
     }
 
-    // The value is kept between 0 and 1; the bar is drawn blue up to it; at 1 the window
-    // closes itself.
     // The value is kept between 0 and 1 and drawn blue up to it; at 1 the window closes
     // itself. A cancel left over from an earlier run is cleared; the cancel button is taken
     // in; neither the close box nor Escape closes the window, its owner does.
@@ -349,36 +347,27 @@ private slots:
         QVERIFY(!ok.isVisible());
     }
 
+    // The program's question window answers through the message service; its close box is
+    // Cancel.
     void askYesNoCancel_data() {
         QTest::addColumn<QString>("button"); // none: the close box
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("answer"); // through the message service
-        QTest::newRow("yes") << "cmdYes" << 6 << int(Answer::Yes);
-        QTest::newRow("no") << "cmdNo" << 7 << int(Answer::No);
-        QTest::newRow("cancel") << "cmdCancel" << 2 << int(Answer::Cancel);
-        QTest::newRow("close box") << "" << 2 << int(Answer::Cancel);
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes") << "cmdYes" << int(Answer::Yes);
+        QTest::newRow("no") << "cmdNo" << int(Answer::No);
+        QTest::newRow("cancel") << "cmdCancel" << int(Answer::Cancel);
+        QTest::newRow("close box") << "" << int(Answer::Cancel);
     }
     void askYesNoCancel() {
         QFETCH(QString, button);
-        QFETCH(int, result);
         QFETCH(int, answer);
         QStringList shown;
-        const auto press = [&] {
-            WhenModal<frmMsgboxYesNo>([&](frmMsgboxYesNo* box) {
-                shown = QStringList{box->windowTitle(), Text(*box, "lblMsg")};
-                Shot(box, QStringLiteral("frmMsgboxYesNo"));
-                button.isEmpty() ? void(box->close()) : Click(*box, qPrintable(button));
-            });
-        };
-        press();
-        QCOMPARE(int(frmMsgboxYesNo::AskYesNoCancel(QStringLiteral("Go?"), QStringLiteral("Q"))),
-                 result);
-        QCOMPARE(shown, (QStringList{"Q", "Go?"}));
-        QtMessageService service;
-        press();
-        QCOMPARE(int(service.YesNoCancel(QStringLiteral("Folder Exists"), QStringLiteral("x"))),
+        WhenModal<frmMsgboxYesNo>([&](frmMsgboxYesNo* box) {
+            shown = QStringList{box->windowTitle(), Text(*box, "lblMsg")};
+            button.isEmpty() ? void(box->close()) : Click(*box, qPrintable(button));
+        });
+        QCOMPARE(int(QtMessageService().YesNoCancel(QStringLiteral("Q"), QStringLiteral("Go?"))),
                  answer);
-        QCOMPARE(shown, (QStringList{"Folder Exists", "x"}));
+        QCOMPARE(shown, (QStringList{"Q", "Go?"}));
     }
 };
 
