@@ -643,7 +643,9 @@ private slots:
         QCOMPARE(Box("cmbCurBtm")->currentIndex(), 1);
     }
 
+    // A profile made in the dialog reaches the selector, which keeps its choice.
     void edgeDialogNewProfileReachesTheSelector() {
+        Box("cmbCurBtm")->setCurrentIndex(1);
         WhenModal<frmBtm>([&](frmBtm* d) {
             d->SetInputQuestion([](const QString&, const QString&, const QString&) {
                 return std::optional<QString>(QStringLiteral("My printer"));
@@ -654,6 +656,7 @@ private slots:
         C<QAction>("mnuEdgeClip")->trigger();
         QCOMPARE(Box("cmbCurBtm")->count(), 4);
         QCOMPARE(Box("cmbCurBtm")->itemText(3), "My printer");
+        QCOMPARE(Box("cmbCurBtm")->currentIndex(), 1);
     }
 
     // The save dialog proposes names from the file chosen in the main window's list; choosing
