@@ -599,26 +599,30 @@ private slots:
 
     // --- The dialogs the main window's commands open, and what they change in it ---
     // The button and the menu entry open the dialog at the poster's paper; OK brings the
-    // choice into the main window and its preferences. Both papers have half-inch margins.
+    // choice into the main window and its preferences (both papers have half-inch margins);
+    // Cancel and the close box change nothing.
     void paperDialogChangesTheMainWindow() {
-        for (const auto& [row, paper, size] :
-             {std::tuple{2, "Photo 8\" x 10\"", "14.00 x 18.00 inches"},
-              std::tuple{3, "Letter 8.5\" x 11\"", "15.00 x 20.00 inches"}}) {
+        const char* letter = "Letter 8.5\" x 11\"";
+        for (const auto& [row, button, paper, size] :
+             {std::tuple{2, "cmdOk", "Photo 8\" x 10\"", "14.00 x 18.00 inches"},
+              std::tuple{3, "cmdOk", letter, "15.00 x 20.00 inches"},
+              std::tuple{5, "cmdCancel", letter, "15.00 x 20.00 inches"},
+              std::tuple{5, "", letter, "15.00 x 20.00 inches"}}) {
             bool overMain = false;
-            WhenModal<frmTileSize>([&, row = row](frmTileSize* d) {
+            WhenModal<frmTileSize>([&, row = row, button = QLatin1String(button)](frmTileSize* d) {
                 overMain = d->isModal() && d->parentWidget() == w.get();
                 Find<QListWidget>(*d, "lstPaperSize")->setCurrentRow(row);
-                testing::Click(*d, "cmdOk");
+                if (button != u"cmdOk")
+                    testing::Click(*d, "chkLock");
+                button.isEmpty() ? void(d->close()) : testing::Click(*d, button.data());
             });
-            if (row == 2)
-                Click("cmdEditPaperSize");
-            else
-                C<QAction>("mnuPaperSize")->trigger();
+            row == 3 ? C<QAction>("mnuPaperSize")->trigger() : Click("cmdEditPaperSize");
             QVERIFY(overMain);
             QCOMPARE(w->State().sPaperName, paper);
             QCOMPARE(Texts({"lblPaperName", "lblFinalSize"}), (QStringList{paper, size}));
             QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(QLatin1String(paper)));
         }
+        QCOMPARE(w->State().iWhMarginLocked, short(0));
     }
 
     // The Edit button opens the dialog at the main window's profile and recomputes the main

@@ -192,34 +192,6 @@ private slots:
         QCOMPARE(Find<QListWidget>(again, "lstPaperSize")->currentRow(), 7);
     }
 
-    // Shown from the main window (see there for OK): Cancel and the close box change nothing.
-    void showPaperDialog() {
-        PosterState poster;
-        poster.sPaperRegLine = kA4Line;
-        poster.iWhMarginLocked = 1;
-        RecordingMessageService messages;
-        QWidget owner;
-        owner.show();
-        int received = 0;
-        const auto show = [&] {
-            return frmTileSize::ShowPaperDialog(poster, messages, &owner,
-                                                [&](const PaperHandOver&) { ++received; });
-        };
-        for (const bool byCloseBox : {false, true}) {
-            WhenModal<frmTileSize>([byCloseBox](frmTileSize* d) {
-                Click(*d, "opbInches");
-                ClickPaper(*d, 5);
-                Click(*d, "chkLock");
-                byCloseBox ? void(d->close()) : Click(*d, "cmdCancel");
-            });
-            QCOMPARE(show(), int(QDialog::Rejected));
-        }
-        QCOMPARE(received, 0);
-        QCOMPARE(poster.getPaperRegLine(), kA4Line);
-        QCOMPARE(poster.dTileWidth, 6.0);
-        QCOMPARE(poster.iWhMarginLocked, short(1));
-    }
-
     // --- Help ---
     // The program's folder is PREFIX/bin; an installed program finds the file in
     // PREFIX/share/tessellon.
