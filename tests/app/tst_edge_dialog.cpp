@@ -255,8 +255,6 @@ private slots:
         QTest::addColumn<QString>("text"); // how the last message starts
         QTest::newRow("jpeg") << "target.jpeg" << 4.0 << "Invalid file type"
                               << "Invalid image filename.  Must save image as bmp, tif or jpg file";
-        QTest::newRow("cancelled") << "" << 4.0 << "canceled"
-                                   << "Test Target Creation canceled";
         QTest::newRow("missing folder") << "missing/target.bmp" << 4.0 << "Error"
                                         << "Error occurred while saving image to disk - ";
         QTest::newRow("print size")

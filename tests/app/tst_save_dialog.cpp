@@ -148,7 +148,7 @@ private slots:
     }
 
     // The label follows the folder name and the folder, not the base name.
-    void folderLabelFollowsFolderName() {
+    void folderLabelAndDrive() {
         SaveFixture f;
         QVERIFY(f.Open(QStringLiteral("a.jpg")));
         QTest::keyClicks(Find<QLineEdit>(f.dlg, "txtNewFolderName"), QStringLiteral("X"));
@@ -158,13 +158,8 @@ private slots:
         QVERIFY(f.dlg.SetDirTilePath(f.folder + QStringLiteral("/sub")));
         QCOMPARE(f.Path(), Native(f.folder + QStringLiteral("/sub/a_poster_imagesX/")));
         QCOMPARE(f.dlg.Request().folder, f.folder + QStringLiteral("/sub"));
-    }
-
-    // A drive that cannot be opened is refused and the last good one chosen again; one that
-    // opens becomes the folder.
-    void invalidDriveFallsBack() {
-        SaveFixture f;
-        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        // A drive that cannot be opened is refused and the last good one chosen again; one
+        // that opens becomes the folder.
         auto* drives = Find<QComboBox>(f.dlg, "drvTile");
         const QString goodDrive = drives->currentData().toString();
         QVERIFY(!goodDrive.isEmpty());
@@ -177,7 +172,7 @@ private slots:
         QCOMPARE(Titles(f.messages), QStringList{"Invalid Drive"});
         QCOMPARE(f.messages.Messages().front().text, "The drive you chose could not be accessed.");
         QCOMPARE(drives->currentData().toString(), goodDrive);
-        QCOMPARE(f.dlg.DirTilePath(), f.folder);
+        QCOMPARE(f.dlg.DirTilePath(), f.folder + QStringLiteral("/sub"));
         choose(drives->findData(goodDrive));
         QCOMPARE(f.messages.Messages().size(), 1);
         QCOMPARE(f.dlg.DirTilePath(), QDir::cleanPath(goodDrive));
