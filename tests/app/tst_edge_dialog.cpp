@@ -5,8 +5,6 @@
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 
-#include <QFileDialog>
-
 using namespace tessellon;
 using namespace tessellon::testing;
 using Kind = RecordingMessageService::Kind;

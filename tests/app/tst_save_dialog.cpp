@@ -135,7 +135,7 @@ private slots:
 
     // The reasons are checked with the opening rules; here the dialog stays closed with a
     // message. Close closes without saving.
-    void refusedOpeningAndClose() {
+    void refusedOpeningCloseAndDeclined() {
         SaveFixture refused(2, 2, 60);
         QVERIFY(!refused.Open(QStringLiteral("a.jpg")));
         QVERIFY(!refused.dlg.isVisible());
@@ -145,6 +145,16 @@ private slots:
         Click(f.dlg, "cmdClose");
         QVERIFY(!f.dlg.isVisible() && !f.dlg.LastOutcome());
         QVERIFY(!QFileInfo::exists(f.folder + QStringLiteral("/a_poster_images")));
+        // An existing folder answered No: nothing is written and the dialog closes.
+        QVERIFY(f.Open(QStringLiteral("a.jpg")));
+        QVERIFY(QDir(f.folder).mkdir(QStringLiteral("a_poster_images")));
+        f.messages.QueueAnswer(Answer::No);
+        f.Save();
+        QCOMPARE(Titles(f.messages), QStringList{"Folder Exists"});
+        QCOMPARE(f.messages.Messages().front().kind, Kind::YesNoCancel);
+        QVERIFY(f.Files().isEmpty());
+        QCOMPARE(f.Outcome(), Status::Declined);
+        QVERIFY(!f.dlg.isVisible() && !f.dlg.SuccessWindow()->isVisible());
     }
 
     // The label follows the folder name and the folder, not the base name.
@@ -240,19 +250,6 @@ private slots:
         QCOMPARE(f.Files().size(), written);
         QVERIFY(!progress->isVisible() && !f.dlg.isVisible());
         QVERIFY(!f.dlg.SuccessWindow()->isVisible());
-    }
-
-    void existingFolderAnsweredNo() {
-        SaveFixture f;
-        QVERIFY(f.Open(QStringLiteral("a.jpg")));
-        QVERIFY(QDir(f.folder).mkdir(QStringLiteral("a_poster_images")));
-        f.messages.QueueAnswer(Answer::No);
-        f.Save();
-        QCOMPARE(Titles(f.messages), QStringList{"Folder Exists"});
-        QCOMPARE(f.messages.Messages().front().kind, Kind::YesNoCancel);
-        QVERIFY(f.Files().isEmpty());
-        QCOMPARE(f.Outcome(), Status::Declined);
-        QVERIFY(!f.dlg.isVisible() && !f.dlg.SuccessWindow()->isVisible());
     }
 
     // A second press while the first save runs neither starts a run nor asks anything; the
