@@ -250,14 +250,13 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<double>("tileWidth");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text"); // how the last message starts
+        QTest::addColumn<QString>("text"); // part of the message's text
         QTest::newRow("jpeg") << "target.jpeg" << 4.0 << "Invalid file type"
-                              << "Invalid image filename.  Must save image as bmp, tif or jpg file";
-        QTest::newRow("missing folder") << "missing/target.bmp" << 4.0 << "Error"
-                                        << "Error occurred while saving image to disk - ";
-        QTest::newRow("print size")
-            << "target.jpg" << 0.5 << "Invalide print dimensions"
-            << "The custom print size that you currently have entered in not valid.  The height";
+                              << "bmp, tif or jpg";
+        QTest::newRow("missing folder") << "missing/t.bmp" << 4.0 << "Error"
+                                        << "to disk - ";
+        QTest::newRow("print size") << "t.jpg" << 0.5 << "Invalide print dimensions"
+                                    << "not valid";
     }
     void testTargetRefused() {
         QFETCH(QString, answer);
@@ -266,12 +265,12 @@ private slots:
         QFETCH(QString, text);
         EdgeFixture f;
         f.poster.dTileWidth = tileWidth;
-        f.saveAnswer = answer.isEmpty() ? QString() : f.dir.filePath(answer);
+        f.saveAnswer = f.dir.filePath(answer);
         f.dlg->cmdGenerateTest_Click();
         const auto& last = f.messages.Messages().last();
         QCOMPARE(last.kind, Kind::Critical);
         QCOMPARE(last.title, title);
-        QVERIFY2(last.text.startsWith(text), qPrintable(last.text));
+        QVERIFY2(last.text.contains(text), qPrintable(last.text));
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"printer_edge_config"});
     }
 

@@ -198,7 +198,6 @@ private slots:
         const QString pdf = f.folder + QStringLiteral("/a_poster.pdf");
         QCOMPARE(f.Path(), Native(pdf));
         QVERIFY(!Find<QWidget>(f.dlg, "txtNewFolderName")->isEnabled());
-        Shot(&f.dlg, QStringLiteral("frmSaveTilesPdf"));
         f.Save();
         QVERIFY(f.messages.Messages().isEmpty());
         QCOMPARE(f.Outcome(), Status::Saved);
