@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(store.GetPref(PrefValue::LastFolder), w->CurrentFolder());
     }
 
-    void folderListShowsMatchingFiles() {
+    void folderListAndSpecialFolders() {
         auto* list = C<QListWidget>("lstFiles");
         QStringList names;
         for (int i = 0; i < list->count(); ++i)
@@ -248,6 +248,14 @@ private slots:
         QCOMPARE(list->count(), 0);
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickFolder));
         QCOMPARE(store.GetPref(PrefValue::LastFolder), Path("empty"));
+        // The special folders' buttons.
+        Click("cmdDesktop");
+        QCOMPARE(w->CurrentFolder(), Path());
+        Click("cmdMyDoc");
+        QCOMPARE(w->CurrentFolder(), Path("empty"));
+        w->SetSpecialFolders(SpecialFolders(Path("nowhere"), {}));
+        Click("cmdMyDoc");
+        QCOMPARE(Titles(messages), QStringList{"Problem"});
     }
 
     void choosingAFileLoadsIt() {
@@ -608,16 +616,6 @@ private slots:
         QCOMPARE(unloaded.count(), 1);
     }
 
-    void specialFolderButtons() {
-        Click("cmdMyDoc");
-        QCOMPARE(w->CurrentFolder(), Path("empty"));
-        Click("cmdDesktop");
-        QCOMPARE(w->CurrentFolder(), Path());
-        w->SetSpecialFolders(SpecialFolders(Path("nowhere"), {}));
-        Click("cmdMyDoc");
-        QCOMPARE(Titles(messages), QStringList{"Problem"});
-    }
-
     void layoutFitsAtDefaultAndEnlargedSizes_data() {
         QTest::addColumn<QSize>("size");
         QTest::newRow("default") << QSize(1180, 760);
@@ -880,7 +878,6 @@ private slots:
         QCOMPARE(Find<QListWidget>(again, "lstPaperSize")->currentRow(), 7);
     }
 
-    // --- Help ---
     // The program's folder is PREFIX/bin; an installed program finds the file in
     // PREFIX/share/tessellon.
     void helpSearch_data() {
@@ -918,7 +915,6 @@ private slots:
         QCOMPARE(HelpLocator::IsMissing(found), expected.isEmpty());
     }
 
-    // --- About ---
     // About opens modeless from the menu, once; the system information likewise from it.
     void aboutAndSystemInformation() {
         C<QAction>("mnuAbout")->trigger();
@@ -933,7 +929,6 @@ private slots:
             QVERIFY(Text(about, link).contains(QStringLiteral("href=\"http")));
             QVERIFY(Find<QLabel>(about, link)->openExternalLinks());
         }
-        Shot(&about, QStringLiteral("about"));
         // The report marks what is not known; with nothing known there is no report, only a
         // message.
         SystemInfo info;
@@ -955,7 +950,6 @@ private slots:
         Click(about, "cmdSysInfo");
         SysInfoWindow* window = about.SysInfo();
         QVERIFY(window && window->isVisible() && !window->isModal());
-        QVERIFY(window->Text().startsWith(QStringLiteral("Operating system: ")));
         auto* shown = Find<QPlainTextEdit>(*window, "txtInfo");
         QCOMPARE(shown->toPlainText(), window->Text());
         QVERIFY(shown->isReadOnly() && shown->textInteractionFlags() & Qt::TextSelectableByMouse);
