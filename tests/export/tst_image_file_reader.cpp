@@ -128,14 +128,20 @@ private slots:
         row("big.bmp", Encode(big, "BMP"), "", {6000, 6000}, {5999, 5999}, qRgb(0, 0, 255));
         row("big.jpg", Encode(big, "JPEG"), "", {6000, 6000}, {5999, 5999}, qRgb(0, 0, 255));
 
-        QByteArray corrupt = jpeg, huge = jpeg;
+        QByteArray corrupt = jpeg, huge = jpeg, vast = Encode(Marked(), "TIFF");
         corrupt.replace(jpeg.size() / 2, 64, QByteArray(64, '\x00'));
         const qsizetype sof = huge.indexOf("\xff\xc0");
         huge[sof + 5] = huge[sof + 7] = char(0xea); // 60000 x 60000 in a few KB
         huge[sof + 6] = huge[sof + 8] = char(0x60);
+        for (int i = 0; i < 2; ++i) { // its first tags, width and height, as 32 bits: beyond memory
+            char* tag = vast.data() + qFromLittleEndian<quint32>(vast.constData() + 4) + 2 + 12 * i;
+            qToLittleEndian<quint16>(4, tag + 2);
+            qToLittleEndian<quint32>(i ? 150000 : 200000, tag + 8);
+        }
         row("cut.jpg", jpeg.left(jpeg.size() * 2 / 3), "damaged");
         row("corrupt.jpg", corrupt, "damaged");
-        row("huge.jpg", huge, "60000 x 60000");
+        row("huge.jpg", huge, "far too small (1 KB) for the 60000 x 60000 pixels");
+        row("vast.tif", vast, "200000 x 150000 pixels need");
         // A run-length BMP of 64 x 48 (RLE8, 256 colours) whose pixel data stops after one run.
         row("rle.bmp",
             QByteArray::fromHex("424d3a0400000000000036040000280000004000000030000000010008000100"
