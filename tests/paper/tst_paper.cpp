@@ -1,6 +1,7 @@
 #include "common/number_format.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
+#include "settings/pref_formats.h"
 #include "tests/support/recording_message_service.h"
 
 #include <QtTest>
@@ -518,6 +519,38 @@ private slots:
         QCOMPARE(bad.sMsg, kLeftRight);
         QCOMPARE(m.CurrentPreset().dRight, 0.5); // nothing stored
         QCOMPARE(int(m.EnterPaper(kUnitInches, 7).iResult), -10);
+    }
+
+    void overlap() {
+        PaperModel m;
+        QVERIFY(
+            m.EnterPaper(kUnitInches, 2, std::nullopt, MarginValues{0, 0, 0, 0}).ok()); // 8 x 10
+        QVERIFY(m.OverlapChanged(QStringLiteral("4")));
+        QVERIFY(!m.OverlapChanged(QStringLiteral("4.01")));
+        QCOMPARE(m.Overlap(), 4.0); // the last valid value stays
+        RecordingMessageService messages;
+        PosterState poster;
+        QCOMPARE(m.ApplyPaperValues(poster, messages).dOverlap, 4.0);
+        QCOMPARE(poster.dOverlap, 4.0);
+        QCOMPARE(messages.Messages().size(), 1); // the refused text is reported
+        QVERIFY(m.OverlapChanged(QStringLiteral("0.5")));
+        m.ChangeUnits(kUnitMillimeters, messages);
+        QCOMPARE(m.OverlapText().replace(u',', u'.'), QStringLiteral("12.7"));
+        QCOMPARE(m.Overlap(), 0.5);
+        // Moving to a smaller paper: the strip handed on is cut down to half the 6 x 4 inch tile.
+        m.ChangeUnits(kUnitInches, messages);
+        QVERIFY(m.OverlapChanged(QStringLiteral("3")));
+        QVERIFY(m.EnterPaper(kUnitInches, 0, std::nullopt, MarginValues{0, 0, 0, 0}).ok());
+        QCOMPARE(m.ApplyPaperValues().dOverlap, 2.0);
+        // "Adjust edges" leaves a 5.75 x 3.5 inch tile, and the limit follows it.
+        m.SetTileTrims(0.25, 0.5);
+        QVERIFY(!m.OverlapChanged(QStringLiteral("1.76")));
+        QCOMPARE(m.ApplyPaperValues().dOverlap, 1.75);
+        // Stored in ten-thousandths of an inch; unusable values give 0.
+        QCOMPARE(FormatOverlapPref(0.5), 5000);
+        QCOMPARE(ParseOverlapPref(QStringLiteral("3937")), 0.3937);
+        for (const char* bad : {"", "x", "-1", "250001"})
+            QCOMPARE(ParseOverlapPref(QString::fromLatin1(bad)), 0.0);
     }
 };
 
