@@ -16,12 +16,8 @@ using namespace tessellon::testing;
 
 Q_DECLARE_METATYPE(tessellon::EdgeProfile)
 
-namespace {
-
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
-
-} // namespace
 
 class TestProfileFile : public QObject {
     Q_OBJECT
@@ -243,45 +239,26 @@ private slots:
         QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
     }
 
-    void isInitialProfile_data() {
-        QTest::addColumn<int>("extra"); // profiles added to the shipped three
-        QTest::addColumn<int>("current");
-        QTest::addColumn<bool>("initial");
-        QTest::newRow("default current") << 0 << 0 << true;
-        QTest::newRow("kodak current") << 0 << 1 << false;
-        QTest::newRow("four profiles") << 1 << 0 << false;
-        QTest::newRow("no such profile") << 0 << 5 << false;
-        QTest::newRow("nothing selected") << 0 << -1 << false;
-    }
-
+    // Only the untouched shipped table with its first profile current is the initial one.
     void isInitialProfile() {
-        QFETCH(int, extra);
-        QFETCH(int, current);
         ProfileStore store(path_);
         store.LoadProfiles();
+        QCOMPARE((QList<bool>{store.IsInitialProfile(0), store.IsInitialProfile(1),
+                              store.IsInitialProfile(5), store.IsInitialProfile(-1)}),
+                 (QList<bool>{true, false, false, false}));
         RecordingMessageService messages;
-        for (int i = 0; i < extra; ++i)
-            store.CreateProfile(QStringLiteral("more"), messages);
-        QTEST(store.IsInitialProfile(current), "initial");
-    }
-
-    void selectionAfterRefill_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("selected");
-        const QStringList twins{"a", "same", "b", "same"};
-        QTest::newRow("later twin") << twins << "same" << 1 << 3;
-        QTest::newRow("text gone, index kept") << twins << "gone" << 2 << 2;
-        QTest::newRow("nothing selected") << twins << "" << -1 << 0;
-        QTest::newRow("index beyond") << twins << "gone" << 4 << 0;
+        store.CreateProfile(QStringLiteral("more"), messages);
+        QVERIFY(!store.IsInitialProfile(0));
     }
 
     void selectionAfterRefill() {
-        QFETCH(QStringList, names);
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QTEST(ProfileStore::SelectionAfterRefill(names, text, index), "selected");
+        const QStringList twins{"a", "same", "b", "same"};
+        // The later twin; the text gone, the index kept; nothing selected; an index beyond.
+        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, QStringLiteral("same"), 1),
+                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 2),
+                             ProfileStore::SelectionAfterRefill(twins, QString(), -1),
+                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 4)}),
+                 (QList<int>{3, 2, 0, 0}));
     }
 
     void pathFromSettings() {

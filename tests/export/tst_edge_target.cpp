@@ -112,21 +112,16 @@ private slots:
         QVERIFY(!EdgeTestTarget::DrawEdgeStripes(none).ok());
     }
 
-    void fileType_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("format");
-        QTest::newRow("bmp") << "/x/test.bmp" << int(ImageFormat::Bmp);
-        QTest::newRow("BMP") << "/x/test.BMP" << int(ImageFormat::Bmp);
-        QTest::newRow("tif") << "/x/test.tif" << int(ImageFormat::Tiff);
-        QTest::newRow("jpg") << "/x/test.Jpg" << int(ImageFormat::Jpeg);
-        QTest::newRow("jpeg refused") << "/x/test.jpeg" << 0;
-        QTest::newRow("tiff refused") << "/x/test.tiff" << 0;
-        QTest::newRow("no extension") << "/x/test" << 0;
-    }
-
     void fileType() {
-        QFETCH(QString, path);
-        QTEST(int(FormatFromFileName(path).value_or(ImageFormat(0))), "format");
+        const QList<std::pair<const char*, int>> cases{{"/x/test.bmp", int(ImageFormat::Bmp)},
+                                                       {"/x/test.BMP", int(ImageFormat::Bmp)},
+                                                       {"/x/test.tif", int(ImageFormat::Tiff)},
+                                                       {"/x/test.Jpg", int(ImageFormat::Jpeg)},
+                                                       {"/x/test.jpeg", 0},
+                                                       {"/x/test.tiff", 0},
+                                                       {"/x/test", 0}};
+        for (const auto& [path, format] : cases)
+            QCOMPARE(int(FormatFromFileName(QLatin1String(path)).value_or(ImageFormat(0))), format);
     }
 
     // Spot checks of texts whose oddities are deliberate.
@@ -146,27 +141,18 @@ private slots:
                                            "need to:\r\n\r\n(1) Print this image (/t/a.bmp) ")));
     }
 
-    void confirmText_data() {
-        QTest::addColumn<int>("units");
-        QTest::addColumn<QString>("head");
-        QTest::addColumn<QString>("stripe");
-        QTest::newRow("inches")
-            << int(kUnitInches)
-            << "A 6.00 inch high x 4.00 inch wide test image will now be created"
-            << "Each stripe is 1/16 inch wide.";
-        QTest::newRow("millimetres")
-            << int(kUnitMillimeters)
-            << "A 152.4 mm high x 101.6 mm wide test image will now be created"
-            << "Each stripe is 1.6 mm wide.";
-    }
-
     void confirmText() {
-        QFETCH(int, units);
-        QFETCH(QString, head);
-        QFETCH(QString, stripe);
-        const QString text = EdgeTestTargetTexts::Confirm(6, 4, UnitCode(units));
-        QVERIFY2(text.startsWith(head + QStringLiteral(".  ")), qPrintable(text));
-        QVERIFY(text.contains(stripe + QStringLiteral("\r\n\r\nIn order to to test")));
+        const QString inches = EdgeTestTargetTexts::Confirm(6, 4, kUnitInches);
+        QVERIFY2(inches.startsWith(QStringLiteral(
+                     "A 6.00 inch high x 4.00 inch wide test image will now be created.  ")),
+                 qPrintable(inches));
+        QVERIFY(inches.contains(
+            QStringLiteral("Each stripe is 1/16 inch wide.\r\n\r\nIn order to to test")));
+        const QString mm = EdgeTestTargetTexts::Confirm(6, 4, kUnitMillimeters);
+        QVERIFY(mm.startsWith(
+            QStringLiteral("A 152.4 mm high x 101.6 mm wide test image will now be created.  ")));
+        QVERIFY(
+            mm.contains(QStringLiteral("Each stripe is 1.6 mm wide.\r\n\r\nIn order to to test")));
     }
 };
 

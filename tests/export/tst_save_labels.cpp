@@ -54,21 +54,15 @@ private slots:
             << N("abcd/efgh") << 2 << 5 << N("abcd/|efgh");
         QTest::newRow("one break when both meet") << N("abcd/") << 2 << 5 << N("abcd/|");
         // The other notation's separator is an ordinary character.
-        QTest::newRow("foreign separator")
-            << (QDir::separator() == u'/' ? QStringLiteral("abcd\\efg")
-                                          : QStringLiteral("abcd/efg"))
-            << 3 << 100
-            << (QDir::separator() == u'/' ? QStringLiteral("abcd\\efg")
-                                          : QStringLiteral("abcd/efg"));
+        const QString foreign = QDir::separator() == u'/' ? "abcd\\efg" : "abcd/efg";
+        QTest::newRow("foreign separator") << foreign << 3 << 100 << foreign;
     }
 
     void splitPathLabel() {
         QFETCH(QString, orig);
         QFETCH(int, start);
         QFETCH(int, end);
-        QFETCH(QString, expected);
-        QCOMPARE(SplitPathLabel(orig, static_cast<short>(start), static_cast<short>(end)),
-                 expected);
+        QTEST(SplitPathLabel(orig, short(start), short(end)), "expected");
     }
 
     void splitLongPathAtWindows() {
@@ -82,27 +76,16 @@ private slots:
                  QString(78, u'y') + QStringLiteral("\r\n") + QString(22, u'y'));
     }
 
-    void folderText_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("newFolderName");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("folder and name") << "/home/u/Pics"
-                                         << "Poster1" << N("/home/u/Pics/Poster1/");
-        QTest::newRow("drive root") << QDir::rootPath() << "Poster1"
-                                    << QDir::toNativeSeparators(QDir::rootPath()) + N("Poster1/");
-        QTest::newRow("folder ending in separator") << "/home/u/"
-                                                    << "P" << N("/home/u/P/");
-        QTest::newRow("empty new folder name") << "/home/u/Pics"
-                                               << "" << N("/home/u/Pics/");
-        QTest::newRow("root, empty name")
-            << QDir::rootPath() << "" << QDir::toNativeSeparators(QDir::rootPath());
-    }
-
     void folderText() {
-        QFETCH(QString, folder);
-        QFETCH(QString, newFolderName);
-        QTEST(SaveFolderLabel::FolderText(folder, newFolderName), "expected");
+        const QString root = QDir::rootPath(), shown = QDir::toNativeSeparators(root);
+        const QList<std::tuple<QString, QString, QString>> cases{
+            {"/home/u/Pics", "Poster1", N("/home/u/Pics/Poster1/")},
+            {root, "Poster1", shown + N("Poster1/")},
+            {"/home/u/", "P", N("/home/u/P/")}, // the folder ends in a separator
+            {"/home/u/Pics", "", N("/home/u/Pics/")},
+            {root, "", shown}};
+        for (const auto& [folder, name, expected] : cases)
+            QCOMPARE(SaveFolderLabel::FolderText(folder, name), expected);
     }
 
     void opening_data() {

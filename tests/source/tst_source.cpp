@@ -144,11 +144,7 @@ private slots:
         t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
         const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
         QVERIFY(d);
-        QList<int> red;
-        for (int x = 0; x < 20; ++x)
-            if (d->image.pixel(x, 1) == qRgb(255, 0, 0))
-                red << x;
-        QCOMPARE(red, (QList<int>{2, 4, 6}));
+        QCOMPARE(RedColumns(d->image, 1), (QList<int>{2, 4, 6}));
         const PreviewGeometry& g = d->geometry;
         QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
                  (QList<int>{2, 0, 6, 2}));
@@ -215,25 +211,13 @@ private slots:
     }
 
     // --- File browser (the list's own filtering is in fillFileList) ---
-    void fileFilter_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<bool>("match");
-        QTest::newRow("upper JPG") << "X.JPG" << 0 << true;
-        QTest::newRow("JPEG in jpeg only") << "d.JPEG" << 1 << true;
-        QTest::newRow("tiff in tiff only") << "d.tiff" << 2 << true;
-        QTest::newRow("png in png and webp") << "c.PNG" << 5 << true;
-        QTest::newRow("jpg in png and webp") << "c.jpg" << 5 << false;
-        QTest::newRow("tif in jpeg only") << "a.tif" << 1 << false;
-        QTest::newRow("bmp in bmp only") << "a.bmp" << 3 << true;
-        QTest::newRow("jpe in jpeg only") << "d.jpe" << 1 << true;
-        QTest::newRow("webp in png and webp") << "c.webp" << 5 << true;
-        QTest::newRow("no selection") << "a.jpg" << -1 << false;
-    }
     void fileFilter() {
-        QFETCH(QString, name);
-        QFETCH(int, filter);
-        QTEST(FileBrowser::MatchesFileFilter(name, filter), "match");
+        const QList<std::tuple<const char*, int, bool>> cases{
+            {"X.JPG", 0, true},  {"d.JPEG", 1, true}, {"d.tiff", 2, true}, {"c.PNG", 5, true},
+            {"c.jpg", 5, false}, {"a.tif", 1, false}, {"a.bmp", 3, true},  {"d.jpe", 1, true},
+            {"c.webp", 5, true}, {"a.jpg", -1, false}};
+        for (const auto& [name, filter, match] : cases)
+            QVERIFY2(FileBrowser::MatchesFileFilter(QLatin1String(name), filter) == match, name);
     }
 
     void fillFileList() {
@@ -278,16 +262,10 @@ private slots:
     }
 
     // --- Loading ---
-    void minimumSize_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("25 x 25") << QSize(25, 25) << true;
-        QTest::newRow("24 x 200") << QSize(24, 200) << false;
-        QTest::newRow("200 x 24") << QSize(200, 24) << false;
-    }
     void minimumSize() {
-        QFETCH(QSize, size);
-        QTEST(ImageLoader::IsLargeEnough(size), "ok");
+        QVERIFY(ImageLoader::IsLargeEnough(QSize(25, 25)));
+        QVERIFY(!ImageLoader::IsLargeEnough(QSize(24, 200)));
+        QVERIFY(!ImageLoader::IsLargeEnough(QSize(200, 24)));
     }
 
     void openBmpAndRotate() {
