@@ -40,92 +40,63 @@ QStringList FilesIn(const QString& folder) {
 class TestTileSaver : public QObject {
     Q_OBJECT
 private slots:
-    void tileFilePath_data() {
-        QTest::addColumn<QStringList>("names"); // folder, new folder, base name
-        QTest::addColumn<int>("format");        // 0: none chosen
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("expected"); // the path, or the message on failure
-        using L = QStringList;
-        QTest::newRow("example") << L{"/Pics", "Poster1", "poster"} << 1 << 1
-                                 << "/Pics/Poster1/poster001.jpg";
-        QTest::newRow("root") << L{"/", "Poster1", "poster"} << 1 << 1 << "/Poster1/poster001.jpg";
-        QTest::newRow("trailing separator")
-            << L{"/Pics/", "P", "b_"} << 6 << 45 << "/Pics/P/b_045.bmp";
-        QTest::newRow("four digits") << L{"/Pics", "P", "b"} << 3 << 1234 << "/Pics/P/b1234.tif";
-        QTest::newRow("no new folder") << L{"/Pics", "", "b"} << 1 << 7 << "/Pics/b007.jpg";
-        QTest::newRow("format before folder")
-            << L{"", "P", "b"} << 0 << 1 << "File extension not selected";
-        QTest::newRow("no folder")
-            << L{"", "P", "b"} << 1 << 1
-            << "You must select the location where the new poster tile image "
-               "folder will be created";
-        QTest::newRow("slash")
-            << L{"/Pics", "P", "../b"} << 1 << 1
-            << "The base file name must not contain a folder separator (/ or \\)";
-        QTest::newRow("backslash")
-            << L{"/Pics", "P", "a\\b"} << 1 << 1
-            << "The base file name must not contain a folder separator (/ or \\)";
-    }
-
+    // The folder, new folder and base name, the format (0: none chosen) and the tile number give
+    // the path, or a message.
     void tileFilePath() {
-        QFETCH(QStringList, names);
-        QFETCH(int, format);
-        QFETCH(int, n);
-        QFETCH(QString, expected);
-        const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
-        const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, static_cast<short>(n));
-        const bool ok = expected.startsWith(u'/');
-        QCOMPARE(p.result, short(ok ? 1 : -1));
-        QCOMPARE(ok ? p.path : p.message, expected);
+        const QString separator =
+            QStringLiteral("The base file name must not contain a folder separator (/ or \\)");
+        const QString noFolder = QStringLiteral(
+            "You must select the location where the new poster tile image folder will be created");
+        const QList<std::tuple<QStringList, int, int, QString>> cases{
+            {{"/Pics", "Poster1", "poster"}, 1, 1, "/Pics/Poster1/poster001.jpg"},
+            {{"/", "Poster1", "poster"}, 1, 1, "/Poster1/poster001.jpg"},
+            {{"/Pics/", "P", "b_"}, 6, 45, "/Pics/P/b_045.bmp"},
+            {{"/Pics", "P", "b"}, 3, 1234, "/Pics/P/b1234.tif"},
+            {{"/Pics", "", "b"}, 1, 7, "/Pics/b007.jpg"},
+            {{"", "P", "b"}, 0, 1, "File extension not selected"}, // before the folder
+            {{"", "P", "b"}, 1, 1, noFolder},
+            {{"/Pics", "P", "../b"}, 1, 1, separator},
+            {{"/Pics", "P", "a\\b"}, 1, 1, separator}};
+        for (const auto& [names, format, n, expected] : cases) {
+            const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
+            const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, short(n));
+            const bool ok = expected.startsWith(u'/');
+            QCOMPARE(p.result, short(ok ? 1 : -1));
+            QCOMPARE(ok ? p.path : p.message, expected);
+        }
     }
 
-    void tileResolution_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("rotate");
-        QTest::addColumn<double>("dW");
-        QTest::addColumn<int>("rounded");
-        QTest::newRow("height across when turned") << 800 << 1000 << true << 8.0 << 125;
-        QTest::newRow("half to even down") << 5 << 1 << false << 2.0 << 2;
-        QTest::newRow("half to even up") << 7 << 1 << false << 2.0 << 4;
-        QTest::newRow("below two") << 1 << 1 << false << 1.0 << 2;
-        QTest::newRow("trimmed width") << 160 << 200 << false << 0.90625 << 177;
-    }
-
+    // Tiles of width x height pixels, turned or not, printed dW inches across: the exact and the
+    // rounded resolution (halves to even, at least 2).
     void tileResolution() {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(bool, rotate);
-        QFETCH(double, dW);
-        QFETCH(int, rounded);
-        const auto r = TileSaver::TileResolutionFor(
-            TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
-        QCOMPARE(r.exact, (rotate ? height : width) / dW);
-        QCOMPARE(r.rounded, rounded);
+        const QList<std::tuple<int, int, bool, double, int>> cases{
+            {800, 1000, true, 8.0, 125}, // the height lies across when turned
+            {5, 1, false, 2.0, 2},
+            {7, 1, false, 2.0, 4},
+            {1, 1, false, 1.0, 2},
+            {160, 200, false, 0.90625, 177}};
+        for (const auto& [width, height, rotate, dW, rounded] : cases) {
+            const auto r = TileSaver::TileResolutionFor(
+                TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
+            QCOMPARE(r.exact, (rotate ? height : width) / dW);
+            QCOMPARE(r.rounded, rounded);
+        }
     }
 
     // Below 64 pixels per inch the tile is first resampled to 64 (sizes rounded), then padded by
     // floor(64 x trim) pixels. A 20 x 10 tile:
-    void edgeCompensation_data() {
-        QTest::addColumn<double>("resolution");
-        QTest::addColumn<QList<double>>("trims"); // inches: top, right, bottom, left
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("32 dpi") << 32.0 << QList<double>{0.25, 0.125, 0.0, 0.0625}
-                                << QSize(40 + 8 + 4, 20 + 16);
-        QTest::newRow("30 dpi") << 30.0 << QList<double>{0, 0, 0, 0} << QSize(43, 21);
-    }
-
     void edgeCompensation() {
-        QFETCH(double, resolution);
-        QFETCH(QList<double>, trims);
-        ImageObject tile = PatternImage(20, 10);
-        QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution,
-                                                  {trims[0], trims[1], trims[2], trims[3]}),
-                 short(1));
-        QTEST(QSize(tile.ImageWidth(), tile.ImageHeight()), "size");
-        // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
-        const PixelArray p = tile.ReadPixels();
-        QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
+        const QList<std::tuple<double, std::array<double, 4>, QSize>> cases{
+            {32.0, {0.25, 0.125, 0.0, 0.0625}, QSize(40 + 8 + 4, 20 + 16)},
+            {30.0, {0, 0, 0, 0}, QSize(43, 21)}};
+        for (const auto& [resolution, trims, size] : cases) {
+            ImageObject tile = PatternImage(20, 10);
+            QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution, trims), short(1));
+            QCOMPARE(QSize(tile.ImageWidth(), tile.ImageHeight()), size);
+            // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
+            const PixelArray p = tile.ReadPixels();
+            QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
+        }
         ImageObject empty;
         QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
     }
