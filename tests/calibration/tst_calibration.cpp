@@ -72,24 +72,15 @@ private slots:
         QCOMPARE(items.last(), QStringLiteral("See no lines"));
     }
 
-    void step1Units_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<short>("units");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("inch to mm")
-            << "a (1/16 inch wide) b 1/16 inch" << kUnitMillimeters << "a (1.59 mm wide) b 1.59 mm";
-        QTest::newRow("mm to inch")
-            << "a (1.59 mm wide) b" << kUnitInches << "a (1/16 inch wide) b";
-        QTest::newRow("inches stay in inches")
-            << "a (1/16 inch wide)" << kUnitInches << "a (1/16 inch wide)";
-        QTest::newRow("mm stays in mm")
-            << "a (1.59 mm wide)" << kUnitMillimeters << "a (1.59 mm wide)";
-        QTest::newRow("no blank, no change") << "1/16inch" << kUnitMillimeters << "1/16inch";
-    }
     void step1Units() {
-        QFETCH(QString, text);
-        QFETCH(short, units);
-        QTEST(Step1DescForUnits(text, units), "expected");
+        const QList<std::tuple<const char*, UnitCode, const char*>> cases{
+            {"a (1/16 inch wide) b 1/16 inch", kUnitMillimeters, "a (1.59 mm wide) b 1.59 mm"},
+            {"a (1.59 mm wide) b", kUnitInches, "a (1/16 inch wide) b"},
+            {"a (1/16 inch wide)", kUnitInches, "a (1/16 inch wide)"},
+            {"a (1.59 mm wide)", kUnitMillimeters, "a (1.59 mm wide)"},
+            {"1/16inch", kUnitMillimeters, "1/16inch"}}; // no blank, no change
+        for (const auto& [text, units, expected] : cases)
+            QCOMPARE(Step1DescForUnits(QLatin1String(text), units), QLatin1String(expected));
         // The dialog's own text goes there and back unchanged.
         const QString original = StringTable::Text(str::Step1EdgeDesc);
         const QString mm = Step1DescForUnits(original, kUnitMillimeters);
