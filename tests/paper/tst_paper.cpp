@@ -59,7 +59,6 @@ void CheckDefaultState(const PaperModel& m) {
 class TestPaper : public QObject {
     Q_OBJECT
 private slots:
-    // --- Presets ---
 
     void presets() {
         const PaperModel m;
@@ -134,7 +133,6 @@ private slots:
         QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
     }
 
-    // --- Margin box offers ---
 
     void marginItems() {
         // Inches: 0.00 to 2.00 in steps of 0.01; millimetres: 0.0 to 50.5 in steps of 0.5.
@@ -148,7 +146,6 @@ private slots:
         QCOMPARE(mm.constFirst(), Loc("0.0"));
     }
 
-    // --- Validation ---
 
     void validation_data() {
         QTest::addColumn<QList<int>>("sheet");  // unit, preset position
@@ -257,7 +254,6 @@ private slots:
         QCOMPARE(m.SizeWithBordersText(), Loc("300.0 x 210.0 mm"));
     }
 
-    // --- Lock, borderless, reset ---
 
     void lock() {
         PaperModel m =
@@ -358,7 +354,6 @@ private slots:
         QCOMPARE(m.View().marginItems.constLast(), Loc("50.5"));
     }
 
-    // --- Preference line ---
 
     void buildLine() {
         PaperModel m;

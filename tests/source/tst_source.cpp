@@ -70,7 +70,6 @@ void Touch(const QString& path) {
 class TstSource : public QObject {
     Q_OBJECT
 private slots:
-    // --- Preview copy ---
     void buildPreviewCopy_data() {
         QTest::addColumn<int>("imgW");
         QTest::addColumn<int>("imgH");
@@ -95,7 +94,6 @@ private slots:
         QCOMPARE(copy.image.format(), QImage::Format_RGB32);
     }
 
-    // --- Tile grid ---
     void tileGrid_data() {
         QTest::addColumn<QSizeF>("tile"); // inches
         QTest::addColumn<int>("high");
@@ -159,7 +157,6 @@ private slots:
         QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, s.CalcTileCoord(), 2, 2));
     }
 
-    // --- Full-screen preview ---
     void fillPreview() {
         // Left half black, right half white; a poster window over the right half only.
         QImage img(200, 100, QImage::Format_RGB32);
@@ -210,7 +207,6 @@ private slots:
         QVERIFY(!PreviewRenderer::FitToNewSizeForPic(0, QSize(1000, 640), QSize(80, 40)));
     }
 
-    // --- File browser (the list's own filtering is in fillFileList) ---
     void fileFilter() {
         const QList<std::tuple<const char*, int, bool>> cases{
             {"X.JPG", 0, true},  {"d.JPEG", 1, true}, {"d.tiff", 2, true}, {"c.PNG", 5, true},
@@ -261,7 +257,6 @@ private slots:
         QCOMPARE(noDesk.JumpToMyDocuments().folder, desk);
     }
 
-    // --- Loading ---
     void minimumSize() {
         QVERIFY(ImageLoader::IsLargeEnough(QSize(25, 25)));
         QVERIFY(!ImageLoader::IsLargeEnough(QSize(24, 200)));
@@ -331,7 +326,6 @@ private slots:
         QCOMPARE(QColor(src.Full().pixel(10, 10)).blue() > 200, true);
     }
 
-    // --- Status pictures ---
     void statusPictures() {
         for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
             QCOMPARE(StatusPictures::Draw(k, QSize(320, 240)).size(), QSize(320, 240));
