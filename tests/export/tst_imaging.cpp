@@ -312,14 +312,13 @@ private slots:
         QTest::addColumn<bool>("stop");
         QTest::addColumn<int>("outcome");
         using O = StoppableJpegDecoder::Outcome;
-        QTest::newRow("colour") << QImage::Format_RGB32 << QByteArray("JPG") << false
-                                << int(O::Decoded);
-        QTest::newRow("grey") << QImage::Format_Grayscale8 << QByteArray("JPG") << false
-                              << int(O::Decoded);
-        QTest::newRow("stopped") << QImage::Format_RGB32 << QByteArray("JPG") << true
-                                 << int(O::Stopped);
-        QTest::newRow("not a JPEG")
-            << QImage::Format_RGB32 << QByteArray("PNG") << false << int(O::NotHandled);
+        const auto row = [](const char* tag, QImage::Format f, const char* type, bool stop, O o) {
+            QTest::newRow(tag) << f << QByteArray(type) << stop << int(o);
+        };
+        row("colour", QImage::Format_RGB32, "JPG", false, O::Decoded);
+        row("grey", QImage::Format_Grayscale8, "JPG", false, O::Decoded);
+        row("stopped", QImage::Format_RGB32, "JPG", true, O::Stopped);
+        row("not a JPEG", QImage::Format_RGB32, "PNG", false, O::NotHandled);
     }
 
     void stoppableDecode() {
@@ -352,84 +351,65 @@ private slots:
                  QPoint(expected.dotsPerMeterX(), expected.dotsPerMeterY()));
     }
 
-    void everyStripePixel_data() {
-        QTest::addColumn<double>("h");
-        QTest::addColumn<double>("w");
-        QTest::addColumn<int>("wp");
-        QTest::addColumn<int>("hp");
-        QTest::newRow("4 x 6") << 6.0 << 4.0 << 512 << 768;
-        QTest::newRow("smallest") << 0.75 << 0.75 << 96 << 96;
-        QTest::newRow("halves to even") << 1.00390625 << 2.01171875 << 258 << 128;
-    }
-
     // Outside the caption every pixel follows the distance rule; inside it the caption is drawn.
+    // Sizes in inches give pixels at 128 dpi: 4 x 6, the smallest, and halves to even.
     void everyStripePixel() {
-        QFETCH(double, h);
-        QFETCH(double, w);
-        QFETCH(int, wp);
-        QFETCH(int, hp);
-        const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
-        QVERIFY(!r.gImgError);
-        QCOMPARE(r.image.ImageWidth(), wp);
-        QCOMPARE(r.image.ImageHeight(), hp);
-        QCOMPARE(r.image.ImageInfo(ImageAttribute::HorizontalResolution), 128);
-        QCOMPARE(r.image.ImageInfo(ImageAttribute::VerticalResolution), 128);
-        const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
-        QVERIFY(caption.ok());
-        const QRect skip = CaptionRect(*caption);
-        // Stripes of 8 pixels from the outside in: brown, blue, green, red; then white.
-        const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255),
-                                            QColor(0, 255, 0), QColor(255, 0, 0),
-                                            QColor(Qt::white)};
-        const PixelArray p = r.image.ReadPixels();
-        int black = 0;
-        for (int y = 0; y < hp; ++y)
-            for (int x = 0; x < wp; ++x) {
-                const int edge = std::min({x, y, wp - 1 - x, hp - 1 - y});
-                if (!skip.contains(x, y))
-                    QCOMPARE(QColor(p(0, x, y), p(1, x, y), p(2, x, y)),
-                             colours[static_cast<size_t>(std::min(edge / 8, 4))]);
-                else if (p(0, x, y) < 64 && p(1, x, y) < 64 && p(2, x, y) < 64)
-                    ++black;
-            }
-        QVERIFY(black > 0);
-    }
-
-    void captionSizeRule_data() {
-        QTest::addColumn<int>("w");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<double>("fraction");
-        QTest::newRow("4 x 6") << 512 << 768 << 0.5;
-        QTest::newRow("wide and low") << 2000 << 96 << 0.5;
-        QTest::newRow("full width") << 300 << 300 << 1.0;
-        QTest::newRow("huge") << 6400 << 6400 << 0.5;
-    }
-
-    void captionSizeRule() {
-        QFETCH(int, w);
-        QFETCH(int, h);
-        QFETCH(double, fraction);
-        const auto c = EdgeTestTarget::CaptionPlacement(w, h, fraction);
-        QVERIFY(c.ok());
-        const QString text = StringTable::Text(str::EdgeTestPrint);
-        QCOMPARE(text, QStringLiteral("Edge Test Print"));
-        const int maxW = int(std::nearbyint(fraction * w)),
-                  maxH = int(std::nearbyint(fraction * h));
-        if (c->fontSize <= 200) {
-            // The first size that exceeds a limit, one above the largest that fits.
-            QVERIFY(c->extent.width() > maxW || c->extent.height() > maxH);
-            QCOMPARE(*ImageObject::MeasureText(text, c->fontSize), c->extent);
-            if (c->fontSize > 6) {
-                const QSize below = *ImageObject::MeasureText(text, c->fontSize - 1);
-                QVERIFY(below.width() <= maxW && below.height() <= maxH);
-            }
-        } else {
-            QCOMPARE(c->fontSize, 201);
-            QCOMPARE(c->extent, *ImageObject::MeasureText(text, 200));
+        for (const auto& [h, w, wp, hp] : QList<std::tuple<double, double, int, int>>{
+                 {6, 4, 512, 768}, {0.75, 0.75, 96, 96}, {1.00390625, 2.01171875, 258, 128}}) {
+            const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
+            QVERIFY(!r.gImgError);
+            QCOMPARE(r.image.ImageWidth(), wp);
+            QCOMPARE(r.image.ImageHeight(), hp);
+            QCOMPARE(r.image.ImageInfo(ImageAttribute::HorizontalResolution), 128);
+            QCOMPARE(r.image.ImageInfo(ImageAttribute::VerticalResolution), 128);
+            const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
+            QVERIFY(caption.ok());
+            const QRect skip = CaptionRect(*caption);
+            // Stripes of 8 pixels from the outside in: brown, blue, green, red; then white.
+            const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255),
+                                                QColor(0, 255, 0), QColor(255, 0, 0),
+                                                QColor(Qt::white)};
+            const PixelArray p = r.image.ReadPixels();
+            int black = 0;
+            for (int y = 0; y < hp; ++y)
+                for (int x = 0; x < wp; ++x) {
+                    const int edge = std::min({x, y, wp - 1 - x, hp - 1 - y});
+                    if (!skip.contains(x, y))
+                        QCOMPARE(QColor(p(0, x, y), p(1, x, y), p(2, x, y)),
+                                 colours[static_cast<size_t>(std::min(edge / 8, 4))]);
+                    else if (p(0, x, y) < 64 && p(1, x, y) < 64 && p(2, x, y) < 64)
+                        ++black;
+                }
+            QVERIFY(black > 0);
         }
-        // Centred, halves to the even neighbour (the default rounding mode of nearbyint).
-        QCOMPARE(c->x, int(std::nearbyint((w - c->extent.width()) / 2.0)));
-        QCOMPARE(c->y, int(std::nearbyint((h - c->extent.height()) / 2.0)));
+    }
+
+    // 4 x 6, wide and low, the full width, huge.
+    void captionSizeRule() {
+        for (const auto& [w, h, fraction] : QList<std::tuple<int, int, double>>{
+                 {512, 768, 0.5}, {2000, 96, 0.5}, {300, 300, 1.0}, {6400, 6400, 0.5}}) {
+            const auto c = EdgeTestTarget::CaptionPlacement(w, h, fraction);
+            QVERIFY(c.ok());
+            const QString text = StringTable::Text(str::EdgeTestPrint);
+            QCOMPARE(text, QStringLiteral("Edge Test Print"));
+            const int maxW = int(std::nearbyint(fraction * w)),
+                      maxH = int(std::nearbyint(fraction * h));
+            if (c->fontSize <= 200) {
+                // The first size that exceeds a limit, one above the largest that fits.
+                QVERIFY(c->extent.width() > maxW || c->extent.height() > maxH);
+                QCOMPARE(*ImageObject::MeasureText(text, c->fontSize), c->extent);
+                if (c->fontSize > 6) {
+                    const QSize below = *ImageObject::MeasureText(text, c->fontSize - 1);
+                    QVERIFY(below.width() <= maxW && below.height() <= maxH);
+                }
+            } else {
+                QCOMPARE(c->fontSize, 201);
+                QCOMPARE(c->extent, *ImageObject::MeasureText(text, 200));
+            }
+            // Centred, halves to the even neighbour (the default rounding mode of nearbyint).
+            QCOMPARE(c->x, int(std::nearbyint((w - c->extent.width()) / 2.0)));
+            QCOMPARE(c->y, int(std::nearbyint((h - c->extent.height()) / 2.0)));
+        }
     }
 
     void invalidSize() {

@@ -70,28 +70,19 @@ void Touch(const QString& path) {
 class TstSource : public QObject {
     Q_OBJECT
 private slots:
-    void buildPreviewCopy_data() {
-        QTest::addColumn<int>("imgW");
-        QTest::addColumn<int>("imgH");
-        QTest::addColumn<QSize>("pic");
-        QTest::addColumn<QSize>("expected");
-        QTest::newRow("wide image in wide box")
-            << 3000 << 2000 << QSize(400, 300) << QSize(400, 267);
-        // 2000 / 3001 x 300 = 199.93: rounded, not cut.
-        QTest::newRow("tall image") << 2000 << 3001 << QSize(400, 300) << QSize(200, 300);
-        QTest::newRow("small image enlarged") << 30 << 25 << QSize(400, 300) << QSize(360, 300);
-    }
+    // Image sizes fitted into a 400 x 300 picture: a wide image, a tall one (2000 / 3001 x 300 =
+    // 199.93: rounded, not cut) and a small one enlarged.
     void buildPreviewCopy() {
-        QFETCH(int, imgW);
-        QFETCH(int, imgH);
-        QFETCH(QSize, pic);
-        QFETCH(QSize, expected);
-        // The source may be a reduced decode: the fit follows the full size.
-        const QImage reduced = Grey(imgW / 2 + 1, imgH / 2 + 1);
-        const PreviewCopy copy = PreviewRenderer::BuildPreviewCopy(reduced, imgW, imgH, pic);
-        QCOMPARE(copy.image.size(), expected);
-        QCOMPARE(copy.dPreviewScale, double(expected.width()) / imgW);
-        QCOMPARE(copy.image.format(), QImage::Format_RGB32);
+        for (const auto& [img, expected] : QList<std::pair<QSize, QSize>>{
+                 {{3000, 2000}, {400, 267}}, {{2000, 3001}, {200, 300}}, {{30, 25}, {360, 300}}}) {
+            // The source may be a reduced decode: the fit follows the full size.
+            const QImage reduced = Grey(img.width() / 2 + 1, img.height() / 2 + 1);
+            const PreviewCopy copy = PreviewRenderer::BuildPreviewCopy(
+                reduced, img.width(), img.height(), QSize(400, 300));
+            QCOMPARE(copy.image.size(), expected);
+            QCOMPARE(copy.dPreviewScale, double(expected.width()) / img.width());
+            QCOMPARE(copy.image.format(), QImage::Format_RGB32);
+        }
     }
 
     void tileGrid_data() {
@@ -188,22 +179,17 @@ private slots:
         QCOMPARE(RedRows(img, 1), (QList<int>{0, 2, 3, 4, 6}));
     }
 
-    void fitToNewSizeForPic_data() {
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<QRect>("picture");
-        QTest::addColumn<QPoint>("button");
-        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture.
-        QTest::newRow("square in wide window")
-            << 1.0 << QRect(210, 0, 580, 580) << QPoint(460, 590);
-        QTest::newRow("wide poster") << 4.0 << QRect(0, 165, 1000, 250) << QPoint(460, 590);
-    }
     void fitToNewSizeForPic() {
-        QFETCH(double, ratio);
-        QFETCH(QRect, picture);
-        const auto l = PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
-        QVERIFY(l);
-        QCOMPARE(l->picture, picture);
-        QTEST(l->buttonTopLeft, "button");
+        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture. A square poster
+        // stands in the middle, a wide one fills the width.
+        for (const auto& [ratio, picture] : QList<std::pair<double, QRect>>{
+                 {1.0, {210, 0, 580, 580}}, {4.0, {0, 165, 1000, 250}}}) {
+            const auto l =
+                PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
+            QVERIFY(l);
+            QCOMPARE(l->picture, picture);
+            QCOMPARE(l->buttonTopLeft, QPoint(460, 590));
+        }
         QVERIFY(!PreviewRenderer::FitToNewSizeForPic(0, QSize(1000, 640), QSize(80, 40)));
     }
 
