@@ -132,17 +132,17 @@ private slots:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message"); // the start of stderr
-        QTest::newRow("zero-byte image")
-            << "empty" << QStringList{} << 1 << "Cannot read image file ";
-        QTest::newRow("bad format")
-            << "" << QStringList{"--format", "png"} << 2 << "Invalid --format value";
-        QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
-        QTest::newRow("short name")
-            << "shortName" << QStringList{} << 2 << "Invalid file chosen.  Can not continue.";
-        QTest::newRow("separator in --base")
-            << "" << QStringList{"--base", "a/b"} << 2 << "Invalid --base value";
-        QTest::newRow("hidden --base")
-            << "" << QStringList{"--base", ".tile"} << 2 << "Invalid --base value";
+        const auto row = [](const char* tag, const char* setup, const QStringList& extra,
+                            int status, const char* message) {
+            QTest::newRow(tag) << QString::fromLatin1(setup) << extra << status
+                               << QString::fromLatin1(message);
+        };
+        row("zero-byte image", "empty", {}, 1, "Cannot read image file ");
+        row("bad format", "", {"--format", "png"}, 2, "Invalid --format value");
+        row("missing --out", "noOut", {}, 2, "export needs --out");
+        row("short name", "shortName", {}, 2, "Invalid file chosen.  Can not continue.");
+        row("separator in --base", "", {"--base", "a/b"}, 2, "Invalid --base value");
+        row("hidden --base", "", {"--base", ".tile"}, 2, "Invalid --base value");
     }
     void badInput() {
         QFETCH(QString, setup);

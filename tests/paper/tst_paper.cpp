@@ -92,10 +92,7 @@ private slots:
             QCOMPARE(p.dWidth > p.dHeight, pos < 2);
             QCOMPARE(p.dDefTop, pos == 0 ? 0.0 : 0.5);
         }
-        // The custom sheets start portrait: 4 x 6 inches with half-inch margins, 148 x 210 mm.
-        QCOMPARE(
-            QSizeF(m.Preset(kUnitInches, 6).TileWidth(), m.Preset(kUnitInches, 6).TileHeight()),
-            QSizeF(3, 5));
+        // The custom millimetre sheet starts portrait, 148 x 210 mm (the inch one in selectPaper).
         QCOMPARE(m.Preset(kUnitMillimeters, 7).sName, QStringLiteral("Custom (mm)"));
         QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
         QCOMPARE(PaperModel::LastPreset(kUnitInches), 6);
@@ -133,7 +130,6 @@ private slots:
         QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
     }
 
-
     void marginItems() {
         // Inches: 0.00 to 2.00 in steps of 0.01; millimetres: 0.0 to 50.5 in steps of 0.5.
         const QStringList in = PaperModel::MarginItems(kUnitInches);
@@ -145,7 +141,6 @@ private slots:
         QCOMPARE(mm[25], Loc("12.5"));
         QCOMPARE(mm.constFirst(), Loc("0.0"));
     }
-
 
     void validation_data() {
         QTest::addColumn<QList<int>>("sheet");  // unit, preset position
@@ -254,7 +249,6 @@ private slots:
         QCOMPARE(m.SizeWithBordersText(), Loc("300.0 x 210.0 mm"));
     }
 
-
     void lock() {
         PaperModel m =
             Typed(kUnitInches, 3, {}, {}, {Loc("0.1"), Loc("0.2"), Loc("0.3"), Loc("0.4")});
@@ -353,7 +347,6 @@ private slots:
         // The boxes offer millimetre margins, matching the unit shown.
         QCOMPARE(m.View().marginItems.constLast(), Loc("50.5"));
     }
-
 
     void buildLine() {
         PaperModel m;
