@@ -68,32 +68,26 @@ private slots:
         QVERIFY(!ProfileFile::ParseProfileLine(QStringLiteral("a 03,04,03,02,")));
     }
 
-    void readResults_data() {
-        QTest::addColumn<int>("setup"); // 0 none, 1 bytes, 2 directory at the path
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("result");
-        QTest::newRow("no file") << 0 << QByteArray() << int(ProfileFile::kNoFile);
-        QTest::newRow("empty file") << 1 << QByteArray() << int(ProfileFile::kNoProfile);
-        QTest::newRow("no tab anywhere")
-            << 1 << QByteArray("one\r\ntwo\r\n") << int(ProfileFile::kNoProfile);
-        QTest::newRow("folder at the path") << 2 << QByteArray() << int(ProfileFile::kUnreadable);
-        QTest::newRow("good") << 1 << QByteArray("p\t01,02,03,04,\r\n") << int(ProfileFile::kRead);
-    }
-
+    // No file, an empty one, one without a tab, a folder at the path, a good one.
     void readResults() {
-        QFETCH(int, setup);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, result);
-        if (setup == 1)
-            QVERIFY(WriteAll(path_, bytes));
-        if (setup == 2)
-            QVERIFY(QDir().mkdir(path_));
-        ProfileStore store(path_);
-        store.SetDefaultProfiles();
-        QCOMPARE(int(store.ReadBorderPrefs()), result);
-        // Only a successful read changes the table.
-        QCOMPARE(store.Count(), result == ProfileFile::kRead ? 1 : 3);
-        QCOMPARE(store.HoldsUnreadableFile(), result == ProfileFile::kUnreadable);
+        for (const auto& [setup, bytes, result] : QList<std::tuple<int, QByteArray, int>>{
+                 {0, {}, ProfileFile::kNoFile},
+                 {1, {}, ProfileFile::kNoProfile},
+                 {1, "one\r\ntwo\r\n", ProfileFile::kNoProfile},
+                 {2, {}, ProfileFile::kUnreadable},
+                 {1, "p\t01,02,03,04,\r\n", ProfileFile::kRead}}) {
+            const QString path = dir_->filePath(QString::number(setup * 100 + bytes.size()));
+            if (setup == 1)
+                QVERIFY(WriteAll(path, bytes));
+            if (setup == 2)
+                QVERIFY(QDir().mkdir(path));
+            ProfileStore store(path);
+            store.SetDefaultProfiles();
+            QCOMPARE(int(store.ReadBorderPrefs()), result);
+            // Only a successful read changes the table.
+            QCOMPARE(store.Count(), result == ProfileFile::kRead ? 1 : 3);
+            QCOMPARE(store.HoldsUnreadableFile(), result == ProfileFile::kUnreadable);
+        }
     }
 
     // A line without a tab is skipped, and lines may end in a bare line feed or nothing.
@@ -144,62 +138,51 @@ private slots:
         QVERIFY(messages.Messages().isEmpty());
     }
 
-    void createRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("existing"); // profiles in the file; 0: the shipped three
-        QTest::addColumn<QString>("title");
-        QTest::newRow("tab") << "a\tb" << 0 << "Invalid profile name";
-        QTest::newRow("line break") << "a\nb" << 0 << "Invalid profile name";
-        QTest::newRow("carriage return") << "a\rb" << 0 << "Invalid profile name";
-        QTest::newRow("beyond 199") << "one more" << 199 << "Can not create profile";
-    }
-
+    // Names with a tab or a line break, and a 200th profile, are refused.
     void createRefused() {
-        QFETCH(QString, name);
-        QFETCH(int, existing);
-        QFETCH(QString, title);
-        QByteArray bytes = existing ? QByteArray() : kShippedBytes;
-        for (int i = 0; i < existing; ++i)
-            bytes += "p\t00,00,00,00,\r\n";
-        QVERIFY(WriteAll(path_, bytes));
-        ProfileStore store(path_);
-        QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
-        RecordingMessageService messages;
-        QVERIFY(!store.CreateProfile(name, messages));
-        QCOMPARE(store.Count(), existing ? existing : 3);
-        QCOMPARE(ReadAll(path_), bytes);
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
-        QCOMPARE(messages.Messages().at(0).title, title);
+        const QString invalid = QStringLiteral("Invalid profile name");
+        for (const auto& [name, existing, title] : QList<std::tuple<QString, int, QString>>{
+                 {"a\tb", 0, invalid},
+                 {"a\nb", 0, invalid},
+                 {"a\rb", 0, invalid},
+                 {"one more", 199, "Can not create profile"}}) {
+            QByteArray bytes = existing ? QByteArray() : kShippedBytes;
+            for (int i = 0; i < existing; ++i)
+                bytes += "p\t00,00,00,00,\r\n";
+            QVERIFY(WriteAll(path_, bytes));
+            ProfileStore store(path_);
+            QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+            RecordingMessageService messages;
+            QVERIFY(!store.CreateProfile(name, messages));
+            QCOMPARE(store.Count(), existing ? existing : 3);
+            QCOMPARE(ReadAll(path_), bytes);
+            QCOMPARE(messages.Messages().size(), 1);
+            QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
+            QCOMPARE(messages.Messages().at(0).title, title);
+        }
     }
 
-    void renameProfile_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("renamed");
-        QTest::addColumn<int>("messages");
-        QTest::newRow("third") << 2 << "Fuji renamed" << true << 0;
-        QTest::newRow("unchanged") << 2 << "Fuji photo lab default" << false << 0;
-        QTest::newRow("case differs") << 0 << "Default" << true << 0;
-        QTest::newRow("line break") << 1 << "two\nlines" << false << 1;
-        QTest::newRow("empty") << 1 << "" << false << 0;
-        QTest::newRow("no such profile") << 3 << "x" << false << 0;
-    }
-
+    // Index, new name, whether it is renamed, messages shown.
     void renameProfile() {
-        QFETCH(int, index);
-        QFETCH(QString, name);
-        QFETCH(bool, renamed);
-        ProfileStore store(path_);
-        store.LoadProfiles();
-        RecordingMessageService box;
-        QCOMPARE(store.RenameProfile(index, name, box), renamed);
-        QTEST(int(box.Messages().size()), "messages");
-        QList<EdgeProfile> expected = ProfileStore::ShippedProfiles();
-        if (renamed)
-            expected[index].name = name;
-        QCOMPARE(store.Table().Profiles(), expected);
-        QCOMPARE(ProfileFile::Read(path_).profiles, expected);
+        for (const auto& [index, name, renamed, shown] :
+             QList<std::tuple<int, QString, bool, int>>{{2, "Fuji renamed", true, 0},
+                                                        {2, "Fuji photo lab default", false, 0},
+                                                        {0, "Default", true, 0}, // case differs
+                                                        {1, "two\nlines", false, 1},
+                                                        {1, "", false, 0},
+                                                        {3, "x", false, 0}}) {
+            QVERIFY(WriteAll(path_, kShippedBytes));
+            ProfileStore store(path_);
+            store.LoadProfiles();
+            RecordingMessageService box;
+            QCOMPARE(store.RenameProfile(index, name, box), renamed);
+            QCOMPARE(int(box.Messages().size()), shown);
+            QList<EdgeProfile> expected = ProfileStore::ShippedProfiles();
+            if (renamed)
+                expected[index].name = name;
+            QCOMPARE(store.Table().Profiles(), expected);
+            QCOMPARE(ProfileFile::Read(path_).profiles, expected);
+        }
     }
 
     void deleteAsks() {

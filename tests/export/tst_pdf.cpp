@@ -89,29 +89,27 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("mediaBox"); // as pdfinfo prints it
-        QTest::addColumn<QString>(
-            "picture"); // width, height, left, bottom of the picture in points
+        // Width, height, left, bottom of the picture in points.
+        QTest::addColumn<QString>("picture");
         QTest::addColumn<bool>("icc");
+        const auto row = [](const char* tag, const QString& options, int pages, const char* box,
+                            const char* picture, bool icc = false) {
+            QTest::newRow(tag) << options.split(u'|') << pages << QString::fromLatin1(box)
+                               << QString::fromLatin1(picture) << icc;
+        };
         // The 4 x 6 in photo is listed 6 in wide and 4 in high; with 0.25 in margins all round
         // the picture is 5.5 x 3.5 in at 0.25, 0.25 in.
-        QTest::newRow("inch preset")
-            << QStringList{"--tiles", "2x2", "--paper", "Photo 4\" x 6\"", "--margins", "0.25"} << 4
-            << "0.00 0.00 432.00 288.00"
-            << "396 0 0 252 18 18" << false;
+        row("inch preset", "--tiles|2x2|--paper|Photo 4\" x 6\"|--margins|0.25", 4,
+            "0.00 0.00 432.00 288.00", "396 0 0 252 18 18");
         // A4 210 x 297 mm with its 12 mm margins: 186 x 273 mm at 12, 12 mm.
-        QTest::newRow("mm preset")
-            << QStringList{"--units", "mm", "--tiles", "3x1", "--paper", "A4 - 210 x 297"} << 3
-            << "0.00 0.00 595.28 841.89"
-            << "527.2441 0 0 773.8583 34.0157 34.0157" << true;
+        row("mm preset", "--units|mm|--tiles|3x1|--paper|A4 - 210 x 297", 3,
+            "0.00 0.00 595.28 841.89", "527.2441 0 0 773.8583 34.0157 34.0157", true);
         // 5 x 7 in, margins top 0.5, right 0.25, bottom 1, left 0.75: 4 x 5.5 in at 0.75, 1 in.
-        const QStringList custom{"--tiles", "2x1",       "--custom",
-                                 "5x7",     "--margins", "0.5,0.25,1,0.75"};
-        QTest::newRow("custom") << custom << 2 << "0.00 0.00 360.00 504.00"
-                                << "288 0 0 396 54 72" << false;
+        const QString custom = QStringLiteral("--tiles|2x1|--custom|5x7|--margins|0.5,0.25,1,0.75");
+        row("custom", custom, 2, "0.00 0.00 360.00 504.00", "288 0 0 396 54 72");
         // The padded tile fills the untrimmed area: the same box as without compensation.
-        QTest::newRow("edge compensation")
-            << (custom + QStringList{"--rotate-tiles", "--edge"}) << 2 << "0.00 0.00 360.00 504.00"
-            << "288 0 0 396 54 72" << false;
+        row("edge compensation", custom + "|--rotate-tiles|--edge", 2, "0.00 0.00 360.00 504.00",
+            "288 0 0 396 54 72");
     }
 
     // Every page is the paper with the tile's JPEG at the margins, and each embedded picture is

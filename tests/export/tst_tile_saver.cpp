@@ -158,12 +158,12 @@ private slots:
         QTest::newRow("compensated below 64 dpi")
             << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{};
         QTest::newRow("one past the right edge")
-            << QStringList{"--tiles",   "2x1", "--custom",  "5.5x10",
-                           "--margins", "0",   "--hcenter", "200"}
+            << QStringLiteral("--tiles 2x1 --custom 5.5x10 --margins 0 --hcenter 200").split(u' ')
             << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none;
         QTest::newRow("one past the bottom, turned")
-            << QStringList{"--tiles", "1x2",       "--custom", "10x5.5",        "--margins",
-                           "0",       "--vcenter", "200",      "--rotate-tiles"}
+            << QStringLiteral(
+                   "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200 --rotate-tiles")
+                   .split(u' ')
             << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none;
     }
 
