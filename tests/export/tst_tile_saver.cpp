@@ -9,7 +9,6 @@
 #include "tests/support/recording_message_service.h"
 
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 

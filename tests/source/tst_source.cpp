@@ -1,3 +1,4 @@
+#include "../calibration/profile_test_support.h" // WriteAll
 #include "layout/poster_state.h"
 #include "source/file_browser.h"
 #include "source/image_loader.h"
@@ -6,7 +7,6 @@
 #include "source/status_pictures.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSignalSpy>
@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace tessellon;
+using tessellon::testing::WriteAll;
 
 namespace {
 
@@ -57,12 +58,6 @@ PosterState WorkedExample() {
     s.SelectTilesWide(2);
     s.SelectTilesHigh(1);
     return s;
-}
-
-void Touch(const QString& path) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
 }
 
 } // namespace
@@ -206,7 +201,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         for (const char* n : {"b.TIF", "a.jpg", ".jpg", "c.bmp", "d.png", "notes.txt"})
-            Touch(dir.filePath(QString::fromLatin1(n)));
+            QVERIFY(WriteAll(dir.filePath(QString::fromLatin1(n)), "x"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.jpg")));
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 0),
                  (QStringList{"a.jpg", "b.TIF", "c.bmp"}));
