@@ -22,6 +22,11 @@ CliRun RunIn(const QString& appDir, const QStringList& args) {
     return RunCli(args, &settings);
 }
 
+// A table row: the arguments joined by |, and a text.
+void Row(const char* tag, const char* args, const char* text) {
+    QTest::newRow(tag) << QString::fromUtf8(args).split(u'|') << QString::fromUtf8(text);
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -30,28 +35,25 @@ private slots:
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("errPart");
-        const auto row = [](const char* tag, const char* args, const char* errPart) {
-            QTest::newRow(tag) << QString::fromUtf8(args).split(u'|') << QString::fromUtf8(errPart);
-        };
-        row("unknown option", "info|10x10|--bogus", "bogus");
-        row("zoom range", "info|10x10|--zoom|401", "--zoom");
-        row("tiles range", "info|10x10|--tiles|26x1", "--tiles");
-        row("tiles zero", "info|10x10|--tiles|0x1", "--tiles");
-        row("rotate", "info|10x10|--rotate|45", "--rotate");
-        row("hcenter", "info|10x10|--hcenter|-1", "--hcenter");
-        row("units", "info|10x10|--units|cm", "--units");
-        row("margins", "info|10x10|--margins|1,2", "--margins");
-        row("missing file", "info|/nonexistent/x.jpg", "x.jpg");
-        row("unknown command", "frobnicate", "frobnicate");
-        row("tile too small", "info|10x10|--custom|1x1|--margins|0.2", "Paper/Margins too small");
-        row("tile too large mm", "info|10x10|--units|mm|--custom|1300x100|--margins|0",
+        Row("unknown option", "info|10x10|--bogus", "bogus");
+        Row("zoom range", "info|10x10|--zoom|401", "--zoom");
+        Row("tiles range", "info|10x10|--tiles|26x1", "--tiles");
+        Row("tiles zero", "info|10x10|--tiles|0x1", "--tiles");
+        Row("rotate", "info|10x10|--rotate|45", "--rotate");
+        Row("hcenter", "info|10x10|--hcenter|-1", "--hcenter");
+        Row("units", "info|10x10|--units|cm", "--units");
+        Row("margins", "info|10x10|--margins|1,2", "--margins");
+        Row("missing file", "info|/nonexistent/x.jpg", "x.jpg");
+        Row("unknown command", "frobnicate", "frobnicate");
+        Row("tile too small", "info|10x10|--custom|1x1|--margins|0.2", "Paper/Margins too small");
+        Row("tile too large mm", "info|10x10|--units|mm|--custom|1300x100|--margins|0",
             "Paper size too large");
-        row("overlap beyond half a tile", "info|10x10|--overlap|2.01", "--overlap");
-        row("custom size with a preset", "info|10x10|--paper|Photo 5\" x 7\"|--custom|4x4",
+        Row("overlap beyond half a tile", "info|10x10|--overlap|2.01", "--overlap");
+        Row("custom size with a preset", "info|10x10|--paper|Photo 5\" x 7\"|--custom|4x4",
             "--custom");
-        row("unknown paper", "info|2000x3000|--paper|A9", "nearest: a8, a7, a6;");
-        row("paper name typo", "info|2000x3000|--paper|leter", "nearest: letter,");
-        row("profiles with an argument", "profiles|extra",
+        Row("unknown paper", "info|2000x3000|--paper|A9", "nearest: a8, a7, a6;");
+        Row("paper name typo", "info|2000x3000|--paper|leter", "nearest: letter,");
+        Row("profiles with an argument", "profiles|extra",
             "profiles takes no arguments (see --help)");
     }
     void badInput() {
@@ -84,26 +86,22 @@ private slots:
     void info_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("expected"); // lines joined by |
-        const auto row = [](const char* tag, const char* args, const char* expected) {
-            QTest::newRow(tag) << QString::fromUtf8(args).split(u'|')
-                               << QString::fromUtf8(expected);
-        };
         // A 2 x 2 poster of the paper's tile print size (paper less its own margins).
-        row("A4", "--paper|A4", "Size: 37.2 x 54.6 cm");
-        row("A4 no margins", "--paper|A4|--margins|0", "Size: 42.0 x 59.4 cm");
-        row("LETTER", "--paper|LETTER", "Size: 15.00 x 20.00 inches");
-        row("4x6", "--paper|4x6", "Size: 12.00 x 8.00 inches");
-        row("custom mm", "--paper|Custom|--units|mm|--custom|100x200|--margins|0",
+        Row("A4", "--paper|A4", "Size: 37.2 x 54.6 cm");
+        Row("A4 no margins", "--paper|A4|--margins|0", "Size: 42.0 x 59.4 cm");
+        Row("LETTER", "--paper|LETTER", "Size: 15.00 x 20.00 inches");
+        Row("4x6", "--paper|4x6", "Size: 12.00 x 8.00 inches");
+        Row("custom mm", "--paper|Custom|--units|mm|--custom|100x200|--margins|0",
             "Size: 20.0 x 40.0 cm");
-        row("full name", "--paper|a5 - 148 X 210", "Size: 24.8 x 37.2 cm");
-        row("letter in mm", "--paper|letter|--units|mm", "Size: 38.1 x 50.8 cm");
+        Row("full name", "--paper|a5 - 148 X 210", "Size: 24.8 x 37.2 cm");
+        Row("letter in mm", "--paper|letter|--units|mm", "Size: 38.1 x 50.8 cm");
         // 3000 x 2000 image, 3 x 2 tiles. 22 x 19 inch poster (3 x 8 - 2 x 1, 2 x 10 - 1):
         // 105.26 dpi, window 2316 x 2000 at 342.
-        row("overlap in mm",
+        Row("overlap in mm",
             "3000x2000|--tiles|3x2|--margins|0|--units|mm|--custom|203.2x254|--overlap|25.4",
             "Size: 55.9 x 48.3 cm|Resolution: 41.4 dots/cm|MegaPixels: 4.63|Quality: Good|"
             "tile 1: 342 0 1183 1052|tile 2: 1079 0 1920 1052");
-        row("rotated image", "3000x2000|--tiles|3x2|--margins|0|--custom|8x10|--rotate|90",
+        Row("rotated image", "3000x2000|--tiles|3x2|--margins|0|--custom|8x10|--rotate|90",
             "Size: 24.00 x 20.00 inches|Resolution: 83.3 dpi|MegaPixels: 3.33|Quality: Fair|"
             "tile 1: 0 666 666 1498");
     }
