@@ -69,9 +69,7 @@ void DialogHost::ShowEdgeDialog(bool fromEditButton) {
 }
 
 void DialogHost::RefreshAfterEdgeChange() {
-    window_.UpdateOutputSize();
-    window_.DrawTileGrid();
-    window_.UpdatePlacementLabels();
+    window_.Refresh(PosterChange::EdgeValues);
 }
 
 void DialogHost::ShowSaveDialog() {

@@ -649,16 +649,49 @@ short frmMain::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurU
                               const QString& sNewPaperRegLine) {
     state_.setNewTileVals(sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
                           dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
-    UpdatePaperLabels();
-    UpdateOutputSize();
-    if (!state_.bSkipSettingWrite) {
-        tessellon::SaveOverlapPref(settings_, state_);
-        SavePrefs();
-        EnableOutputButtons();
-        DrawTileGrid();
-        UpdatePlacementLabels();
-    }
+    Refresh(PosterChange::PaperAccepted);
     return 1;
+}
+
+void frmMain::Refresh(PosterChange change) {
+    for (const RefreshEntry& entry : RefreshTable::Steps(change)) {
+        if (!RefreshTable::Runs(entry, state_))
+            continue;
+        switch (entry.step) {
+        case RefreshStep::PaperLabels:
+            UpdatePaperLabels();
+            break;
+        case RefreshStep::OutputSize:
+            UpdateOutputSize();
+            break;
+        case RefreshStep::TileGrid:
+            DrawTileGrid();
+            break;
+        case RefreshStep::PlacementLabels:
+            UpdatePlacementLabels();
+            break;
+        case RefreshStep::OutputButtons:
+            EnableOutputButtons();
+            break;
+        case RefreshStep::CheckShownTiles:
+            if (state_.ShowTiles() && !state_.CheckTileSizes().ok) {
+                state_.ShowInvalidTileSizeMsg(messages_);
+                chkPreviewTiles->setChecked(false); // announces the unticked box itself
+                return;
+            }
+            break;
+        case RefreshStep::SavePrefs:
+            SavePrefs();
+            break;
+        case RefreshStep::SaveOverlap:
+            tessellon::SaveOverlapPref(settings_, state_);
+            break;
+        case RefreshStep::EdgeHint:
+            if (state_.PrinterClips() && IsInitialProfile())
+                messages_.Information(T(str::EdgeIntroTitle), T(str::EdgeIntroText));
+            break;
+        }
+    }
 }
 
 void frmMain::UpdatePaperLabels() {
@@ -732,10 +765,7 @@ void frmMain::BuildPreviewCopy() {
     previewCopy_ = PreviewRenderer::BuildPreviewCopy(source_.PreviewSource(), state_.lImgWidth,
                                                      state_.lImgHeight, picCur->size());
     state_.bImgSelected = true;
-    DrawTileGrid();
-    UpdateOutputSize();
-    UpdatePlacementLabels();
-    EnableOutputButtons();
+    Refresh(PosterChange::PreviewBuilt);
 }
 
 void frmMain::PicCurResized() {
@@ -763,7 +793,7 @@ void frmMain::cmbTilesWide_Click(int index) {
         return;
     if (cmbTilesHigh->currentIndex() != state_.TilesHighIndex())
         cmbTilesHigh->setCurrentIndex(state_.TilesHighIndex());
-    TileCountChanged();
+    Refresh(PosterChange::TileCount);
 }
 
 void frmMain::cmbTilesHigh_Click(int index) {
@@ -774,68 +804,37 @@ void frmMain::cmbTilesHigh_Click(int index) {
         return;
     if (cmbTilesWide->currentIndex() != state_.TilesWideIndex())
         cmbTilesWide->setCurrentIndex(state_.TilesWideIndex());
-    TileCountChanged();
-}
-
-void frmMain::TileCountChanged() {
-    UpdateOutputSize();
-    DrawTileGrid();
-    if (!state_.bSkipSettingWrite)
-        SavePrefs();
-    UpdatePlacementLabels();
+    Refresh(PosterChange::TileCount);
 }
 
 void frmMain::chkLockWh_Click(bool checked) {
     state_.SetLockWh(checked);
     if (checked && cmbTilesHigh->currentIndex() != state_.TilesHighIndex())
         cmbTilesHigh->setCurrentIndex(state_.TilesHighIndex());
-    if (!state_.bSkipSettingWrite)
-        SavePrefs();
+    Refresh(PosterChange::Lock);
 }
 
 void frmMain::chkPreviewTiles_Click(bool checked) {
     state_.SetShowTiles(checked);
-    if (state_.bSkipSettingWrite)
-        return;
-    if (checked && !state_.CheckTileSizes().ok) {
-        state_.ShowInvalidTileSizeMsg(messages_);
-        chkPreviewTiles->setChecked(false); // runs this handler again, unticked
-        return;
-    }
-    DrawTileGrid();
-    SavePrefs();
+    Refresh(PosterChange::ShowTiles);
 }
 
 void frmMain::chkRotateTiles_Click(bool checked) {
     state_.bTileRotated = checked;
-    DrawTileGrid();
-    UpdateOutputSize();
-    UpdatePlacementLabels();
+    Refresh(PosterChange::RotateTiles);
 }
 
 void frmMain::chkPrinterClips_Click(bool checked) {
     state_.SetPrinterClips(checked);
     cmbCurBtm->setEnabled(checked);
-    if (state_.bSkipOutputUpdate)
-        return;
-    UpdateOutputSize();
-    DrawTileGrid();
-    UpdatePlacementLabels();
-    if (!state_.bSkipSettingWrite) {
-        SavePrefs();
-        if (checked && IsInitialProfile())
-            messages_.Information(T(str::EdgeIntroTitle), T(str::EdgeIntroText));
-    }
+    Refresh(PosterChange::AdjustEdges);
 }
 
 void frmMain::cmbCurBtm_Click(int index) {
     if (index < 0)
         return;
     state_.SetCurrentProfile(index);
-    UpdateOutputSize();
-    DrawTileGrid();
-    if (!state_.bSkipSettingWrite)
-        SavePrefs();
+    Refresh(PosterChange::EdgeProfile);
 }
 
 void frmMain::fillMainDialog() {
@@ -865,9 +864,7 @@ bool frmMain::IsInitialProfile() const {
 void frmMain::scrZoom_Change(int value) {
     state_.SetZoom(value);
     lblZoomAmount->setText(TilePlacement::ZoomLabel(value));
-    DrawTileGrid();
-    UpdateOutputSize();
-    UpdatePlacementLabels();
+    Refresh(PosterChange::Zoom);
 }
 
 void frmMain::imgArrow_MouseDown(QPointF pos) {
@@ -896,8 +893,7 @@ void frmMain::SetArrowState(ArrowDirection d) {
 
 void frmMain::tmrImg_Timer() {
     TilePlacement::StepArrow(state_, iArrowDirection, iArrowRepeat);
-    UpdatePlacementLabels();
-    DrawTileGrid();
+    Refresh(PosterChange::Placement);
 }
 
 void frmMain::picCur_MouseDown(Qt::MouseButton button, QPointF pos) {
@@ -914,8 +910,7 @@ void frmMain::picCur_MouseMove(QPointF pos) {
     if (bDragging) {
         SetMousePointerMode(2);
         TilePlacement::DragPosterWindow(state_, geometry_, drag_, pos.x(), pos.y());
-        UpdatePlacementLabels();
-        DrawTileGrid();
+        Refresh(PosterChange::Placement);
         return;
     }
     const bool inside =
@@ -928,8 +923,7 @@ void frmMain::picCur_MouseUp(QPointF pos) {
         return;
     SetMousePointerMode(TilePlacement::IsInPosterWindow(pos.x(), pos.y(), geometry_) ? 1 : 0);
     TilePlacement::DragPosterWindow(state_, geometry_, drag_, pos.x(), pos.y());
-    UpdatePlacementLabels();
-    DrawTileGrid();
+    Refresh(PosterChange::Placement);
     bDragging = false;
 }
 
@@ -939,7 +933,7 @@ void frmMain::cmbRotate_Click(int index) {
     const short angle = TilePlacement::RotationAngle(index);
     RotateImageTo(angle);
     state_.iRotateAngle = angle;
-    UpdateOutputSize();
+    Refresh(PosterChange::ImageRotation);
 }
 
 void frmMain::RotateImageTo(short angle) {
@@ -1043,10 +1037,7 @@ void frmMain::Dir1_Change(const QString& path) {
     dir1Path_ = QDir::cleanPath(path);
     state_.bImgSelected = false;
     FillFileList(false);
-    DrawTileGrid();
-    EnableOutputButtons();
-    UpdateOutputSize();
-    UpdatePlacementLabels();
+    Refresh(PosterChange::FolderChanged);
 }
 
 void frmMain::FillFileList(bool bNoSave) {
@@ -1109,7 +1100,7 @@ void frmMain::tmrLoadingImg_Timer() {
 
 void frmMain::lstFiles_Click() {
     LoadSelectedImage();
-    EnableOutputButtons();
+    Refresh(PosterChange::ImageChosen);
     emit closeSaveDialogRequested();
 }
 
@@ -1120,8 +1111,7 @@ void frmMain::LoadSelectedImage() {
         statusKind_ = 0;
         picCur->Clear();
         state_.bImgSelected = false;
-        UpdateOutputSize();
-        UpdatePlacementLabels();
+        Refresh(PosterChange::ImageUnloaded);
         return;
     }
     if (!state_.CheckTileSizes().ok)
@@ -1164,8 +1154,7 @@ void frmMain::LoadErrorPath(const QString& reason) {
     ShowStatusPicture(StatusPictures::kError);
     state_.bImgSelected = false;
     source_.Clear();
-    UpdateOutputSize();
-    UpdatePlacementLabels();
+    Refresh(PosterChange::ImageUnloaded);
     SetMousePointerMode(0);
 }
 

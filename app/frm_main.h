@@ -5,6 +5,7 @@
 #include "calibration/profile_store.h"
 #include "layout/poster_state.h"
 #include "layout/preview_geometry.h"
+#include "layout/refresh_table.h"
 #include "layout/tile_placement.h"
 #include "source/file_browser.h"
 #include "source/preview_renderer.h"
@@ -69,6 +70,9 @@ public:
     short GetNumTilesHigh() const { return state_.GetNumTilesHigh(); }
     double GetFinalImgWhRatio() const { return state_.GetFinalImgWhRatio(); }
 
+    // Runs the recomputations that follow `change`, in their order, as the refresh table
+    // lists them.
+    void Refresh(PosterChange change);
     void UpdateOutputSize();
     void UpdatePaperLabels();
     void UpdatePlacementLabels();
@@ -223,7 +227,6 @@ private:
     // Handlers
     void cmbTilesWide_Click(int index);
     void cmbTilesHigh_Click(int index);
-    void TileCountChanged();
     void chkLockWh_Click(bool checked);
     void chkPreviewTiles_Click(bool checked);
     void chkRotateTiles_Click(bool checked);

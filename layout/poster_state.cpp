@@ -29,20 +29,19 @@ void PosterState::SetZoom(int zoom) {
 }
 
 bool PosterState::SelectTilesWide(int index) {
-    tilesWideIndex_ = std::clamp(index, 0, kMaxTiles - 1);
-    if (bApplyingPrefs)
-        return false;
-    if (lockWh_)
-        tilesHighIndex_ = tilesWideIndex_;
-    return true;
+    return SelectTileCount(index, tilesWideIndex_, tilesHighIndex_);
 }
 
 bool PosterState::SelectTilesHigh(int index) {
-    tilesHighIndex_ = std::clamp(index, 0, kMaxTiles - 1);
+    return SelectTileCount(index, tilesHighIndex_, tilesWideIndex_);
+}
+
+bool PosterState::SelectTileCount(int index, int& chosen, int& other) {
+    chosen = std::clamp(index, 0, kMaxTiles - 1);
     if (bApplyingPrefs)
         return false;
     if (lockWh_)
-        tilesWideIndex_ = tilesHighIndex_;
+        other = chosen;
     return true;
 }
 

@@ -122,6 +122,9 @@ public:
     bool OutputButtonsEnabled() const;
 
 private:
+    // Selects `index` in one list (`chosen`); with the lock on, `other` follows.
+    bool SelectTileCount(int index, int& chosen, int& other);
+
     int tilesWideIndex_ = 1;
     int tilesHighIndex_ = 1;
     bool lockWh_ = false;

@@ -1,9 +1,9 @@
 #include "app/app_version.h"
 #include "app/frm_main.h"
-#include "tests/support/recording_message_service.h"
-#include "tests/support/memory_settings_store.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
 #include <QApplication>
 #include <QDir>
@@ -406,6 +406,63 @@ private slots:
         QCOMPARE(w->lblTbValue->text(), QStringLiteral("(full height)"));
         QVERIFY(w->Geometry().WindowWidth() < w->picCur->Image().width() / 2);
         QVERIFY(store.WriteLog().isEmpty()); // turning the tiles is not stored
+    }
+
+    // A change brings the outputs it affects up to date: they are blanked first, so one that
+    // is not recomputed stays blank. Preference writes are counted exactly.
+    void eachChangeRefreshesItsOutputs_data() {
+        // The control, then the item or scroll value to choose; buttons are clicked.
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("metrics");
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<bool>("placement");
+        QTest::addColumn<int>("saves");
+        QTest::newRow("tile count") << "cmbTilesWide 3" << true << true << true << 1;
+        QTest::newRow("lock") << "chkLockWh" << false << false << false << 1;
+        QTest::newRow("rotate tiles") << "chkRotateTiles" << true << true << true << 0;
+        QTest::newRow("rotate image") << "cmbRotate CW Rotate" << true << true << true << 0;
+        QTest::newRow("zoom") << "scrZoom 100" << true << true << true << 0;
+        QTest::newRow("adjust edges") << "chkPrinterClips" << true << true << true << 1;
+        QTest::newRow("edge profile")
+            << "cmbCurBtm Kodak photo lab default" << true << true << false << 1;
+        QTest::newRow("show tiles") << "chkPreviewTiles" << false << true << false << 1;
+        QTest::newRow("placement") << "tmrImg" << false << true << true << 0;
+        QTest::newRow("load") << "lstFiles Big.JPG" << true << true << true << 0;
+        QTest::newRow("failed load") << "lstFiles broken.jpg" << true << true << true << 0;
+        QTest::newRow("paper accepted") << "setNewTileVals" << true << true << true << 1;
+    }
+    void eachChangeRefreshesItsOutputs() {
+        QFETCH(QString, change);
+        QFETCH(bool, metrics);
+        QFETCH(bool, picture);
+        QFETCH(bool, placement);
+        QFETCH(int, saves);
+        LoadPhoto();
+        auto* finalSize = w->findChild<QLabel*>(QStringLiteral("lblFinalSize"));
+        auto* lr = w->findChild<QLabel*>(QStringLiteral("lblLrValue"));
+        auto* pic = w->findChild<PictureBox*>(QStringLiteral("picCur"));
+        finalSize->clear();
+        lr->clear();
+        pic->Clear();
+        store.ClearWriteLog();
+        QObject* c = w->findChild<QObject*>(change.section(u' ', 0, 0));
+        const QString choice = change.section(u' ', 1);
+        if (auto* combo = qobject_cast<QComboBox*>(c))
+            combo->setCurrentText(choice);
+        else if (auto* bar = qobject_cast<QScrollBar*>(c))
+            bar->setValue(choice.toInt());
+        else if (auto* list = qobject_cast<QListWidget*>(c))
+            list->setCurrentItem(list->findItems(choice, Qt::MatchExactly).value(0));
+        else if (auto* button = qobject_cast<QAbstractButton*>(c))
+            button->click();
+        else if (c)
+            QVERIFY(QMetaObject::invokeMethod(c, "timeout"));
+        else
+            w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297, {});
+        QVERIFY(!metrics || !finalSize->text().isEmpty());
+        QVERIFY(!picture || !pic->Image().isNull());
+        QVERIFY(!placement || !lr->text().isEmpty());
+        QCOMPARE(Saves(), saves);
     }
 
     void adjustEdges() {
