@@ -4,6 +4,7 @@
 #include "calibration/profile_table.h"
 #include "export/overview_page_layout.h"
 #include "export/pdf_tile_sink.h"
+#include "export/poster_overview.h"
 #include "export/sheet_aids.h"
 #include "export/tile_saver.h"
 #include "tests/support/recording_message_service.h"
@@ -316,6 +317,28 @@ private slots:
                 QCOMPARE(Part(sheet, visible(page)), Part(bare[page], visible(page)));
                 if (page == 0) // only the marks reach into the probe
                     QCOMPARE(Part(sheet, probe) != Part(bare[0], probe), bool(aids & 2));
+            }
+        }
+    }
+
+    // The overview's picture of the crop window, shrunk a long way: like Qt's smooth scaling of
+    // the window alone (a smooth gradient, so both filters agree within a few levels).
+    void overviewPicture() {
+        QImage image(400, 200, QImage::Format_RGB888);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 400; ++x)
+                image.setPixel(x, y, qRgb(x * 255 / 399, y * 255 / 199, 128));
+        for (const QRect window : {image.rect(), QRect(100, 40, 200, 100)}) {
+            PosterOverview overview;
+            overview.window = window;
+            const QImage got = overview.Picture(ImageObject::FromImage(image), 50);
+            const QImage want =
+                image.copy(window).scaled(50, 25, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QCOMPARE(got.size(), want.size());
+            for (const QPoint p : {QPoint(0, 0), QPoint(25, 12), QPoint(49, 24)}) {
+                QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(want.pixel(p))) <= 6,
+                         qPrintable(QStringLiteral("red at %1,%2").arg(p.x()).arg(p.y())));
+                QVERIFY(qAbs(qGreen(got.pixel(p)) - qGreen(want.pixel(p))) <= 6);
             }
         }
     }
