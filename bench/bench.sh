@@ -2,7 +2,7 @@
 # Times tessellon-cli export against ImageMagick and libvips on the same photo-like JPEGs, side by
 # side in one run: 5x5 JPEG tiles from a 24-megapixel and a 96-megapixel source. Then the poster
 # PDF against the JPEG tiles of the same poster, 5x5 and 25x25 (PDF goal: <= 1.2 x the time and
-# <= the JPEG peak + 64 MB).
+# <= the JPEG peak + 64 MB), with its assembly aids (the default) and without them.
 #
 #   bench/bench.sh            # both sizes, 3 runs each (best wall time is reported)
 #   RUNS=1 SIZES=24 bench/bench.sh
@@ -111,9 +111,14 @@ for mp in $SIZES; do
             --margins 0 --out "$WORK/tess/tiles" --format jpg --yes)
         read -r pw pr < <(best "$WORK/tess" "$CLI" export "$src" --tiles $grid --custom 6x4 \
             --margins 0 --out "$WORK/tess/poster.pdf" --format pdf --yes)
+        read -r nw nr < <(best "$WORK/tess" "$CLI" export "$src" --tiles $grid --custom 6x4 \
+            --margins 0 --out "$WORK/tess/poster.pdf" --format pdf --yes --no-labels --no-marks \
+            --no-overview)
         ratio=$(awk "BEGIN{ if ($jw > 0) printf \"%.2f\", $pw / $jw; else print \"-\" }")
+        nratio=$(awk "BEGIN{ if ($jw > 0) printf \"%.2f\", $nw / $jw; else print \"-\" }")
         printf '%-6s %-12s %9s %10d %9s\n' "${mp}MP" "jpg $grid" "$jw" $((jr / 1024)) "1.00"
         printf '%-6s %-12s %9s %10d %9s\n' "${mp}MP" "pdf $grid" "$pw" $((pr / 1024)) "$ratio"
+        printf '%-6s %-12s %9s %10d %9s\n' "${mp}MP" "pdf no aids" "$nw" $((nr / 1024)) "$nratio"
         echo "        PDF goals: <= 1.2 x jpg tiles; peak <= $((jr / 1024 + 64)) MB"
     done
 done

@@ -7,7 +7,9 @@
 
 namespace tessellon {
 
-QString SystemDecimalPoint() { return QLocale::system().decimalPoint(); }
+QString SystemDecimalPoint() {
+    return QLocale::system().decimalPoint();
+}
 
 QString FormatNumber(double value, const QString& pattern, const QString& decimalPoint) {
     const qsizetype point = pattern.indexOf(u'.');

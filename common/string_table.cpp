@@ -37,8 +37,9 @@ constexpr std::array kEntries = {
     Entry{122, QT_TRANSLATE_NOOP("StringTable", "Estimated image quality of your poster")},
     Entry{124, QT_TRANSLATE_NOOP("StringTable", "Resolution of your final printed poster")},
     Entry{125, QT_TRANSLATE_NOOP("StringTable", "Tile Placement")},
-    Entry{126, QT_TRANSLATE_NOOP("StringTable",
-                                 "Adjust which part of your digital image to include in your poster")},
+    Entry{126,
+          QT_TRANSLATE_NOOP("StringTable",
+                            "Adjust which part of your digital image to include in your poster")},
     Entry{127, QT_TRANSLATE_NOOP("StringTable", "Vertical")},
     Entry{128, QT_TRANSLATE_NOOP("StringTable", "Horizontal")},
     Entry{129, QT_TRANSLATE_NOOP("StringTable", "(center)")},
@@ -62,8 +63,9 @@ constexpr std::array kEntries = {
     Entry{147, QT_TRANSLATE_NOOP("StringTable", "Print Size Per Tile")},
     Entry{148, QT_TRANSLATE_NOOP("StringTable", "Edit paper/margins")},
     Entry{149, QT_TRANSLATE_NOOP("StringTable", "Adjust edges")},
-    Entry{150, QT_TRANSLATE_NOOP("StringTable",
-                                 "Apply Edge Calibration compensation when generating poster images")},
+    Entry{150,
+          QT_TRANSLATE_NOOP("StringTable",
+                            "Apply Edge Calibration compensation when generating poster images")},
     Entry{151, QT_TRANSLATE_NOOP("StringTable", "Edit")},
     Entry{152, QT_TRANSLATE_NOOP("StringTable", "Edit Edge Calibration Profiles")},
     Entry{153, QT_TRANSLATE_NOOP("StringTable", "Select active Edge Calibration Profile")},
@@ -74,13 +76,14 @@ constexpr std::array kEntries = {
     Entry{158, QT_TRANSLATE_NOOP("StringTable", "Size")},
     Entry{159, QT_TRANSLATE_NOOP("StringTable", "Full paper size")},
     Entry{160, QT_TRANSLATE_NOOP("StringTable", "Paper")},
-    Entry{161, QT_TRANSLATE_NOOP("StringTable",
-                                 "Paper size that poster tiles are being printed onto")},
+    Entry{161,
+          QT_TRANSLATE_NOOP("StringTable", "Paper size that poster tiles are being printed onto")},
     Entry{162, QT_TRANSLATE_NOOP("StringTable", "Currently selected image")},
     Entry{163, QT_TRANSLATE_NOOP("StringTable", "File list filter")},
     Entry{164, QT_TRANSLATE_NOOP("StringTable", "Filtered list of files in selected folder")},
-    Entry{165, QT_TRANSLATE_NOOP("StringTable",
-                                 "Select folder containing the image that you want to make a poster out of")},
+    Entry{165, QT_TRANSLATE_NOOP(
+                   "StringTable",
+                   "Select folder containing the image that you want to make a poster out of")},
     Entry{166, QT_TRANSLATE_NOOP("StringTable", "Change the current drive")},
     Entry{167, QT_TRANSLATE_NOOP("StringTable", "Step (4) - Click to Save Tile Image Files")},
     Entry{168, QT_TRANSLATE_NOOP("StringTable", "Step (3) - Adjust Tiles, View Results")},
@@ -103,8 +106,9 @@ constexpr std::array kEntries = {
                    "Profile defines how much edge clipping your printer does (see the help file "
                    "for more information on this).")},
     Entry{182, QT_TRANSLATE_NOOP("StringTable", "Edge Calibration Introduction")},
-    Entry{185, QT_TRANSLATE_NOOP("StringTable",
-                                 "No image selected.  Please select an image from the file listbox")},
+    Entry{185,
+          QT_TRANSLATE_NOOP("StringTable",
+                            "No image selected.  Please select an image from the file listbox")},
     Entry{186, QT_TRANSLATE_NOOP("StringTable", "No Image Selected")},
     Entry{201, QT_TRANSLATE_NOOP("StringTable", "full width")},
     Entry{202, QT_TRANSLATE_NOOP("StringTable", "center")},
@@ -193,8 +197,9 @@ constexpr std::array kEntries = {
     Entry{523, QT_TRANSLATE_NOOP("StringTable", "180 Rotate")},
     Entry{546, QT_TRANSLATE_NOOP("StringTable", "Tessellon")},
     Entry{600, QT_TRANSLATE_NOOP("StringTable", "Overlap:")},
-    Entry{601, QT_TRANSLATE_NOOP("StringTable", "Strip of the picture that neighbouring sheets "
-                                                "share, for gluing (0 = sheets meet edge to edge)")},
+    Entry{601,
+          QT_TRANSLATE_NOOP("StringTable", "Strip of the picture that neighbouring sheets "
+                                           "share, for gluing (0 = sheets meet edge to edge)")},
     Entry{602, QT_TRANSLATE_NOOP("StringTable", "Invalid overlap.  It must lie between 0 and")},
     Entry{603, QT_TRANSLATE_NOOP("StringTable", "half the tile print size")},
     Entry{604, QT_TRANSLATE_NOOP("StringTable", "Overlap")},
@@ -216,6 +221,8 @@ QString StringTable::Text(int id) {
     return e ? QCoreApplication::translate("StringTable", e->text) : QString();
 }
 
-bool StringTable::Has(int id) { return Find(id) != nullptr; }
+bool StringTable::Has(int id) {
+    return Find(id) != nullptr;
+}
 
 } // namespace tessellon

@@ -12,7 +12,9 @@ inline constexpr UnitCode kUnitMillimeters = 1;
 inline constexpr double kMmPerInch = 25.4;
 inline constexpr double kCmPerInch = 2.54;
 
-inline bool IsMillimeters(UnitCode units) { return units != 0; }
+inline bool IsMillimeters(UnitCode units) {
+    return units != 0;
+}
 
 // A length in the given unit, converted to inches.
 double ToInches(double value, UnitCode units);

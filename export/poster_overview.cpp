@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tessellon {
 
@@ -56,18 +57,53 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     return o;
 }
 
+namespace {
+
+// The average of each factor x factor block of `rect` in an RGB888 image. Qt's smooth scaling
+// works on a 32-bit copy of its whole input, which for a large photo costs more memory than the
+// photo; shrinking by a whole factor first keeps that copy small.
+QImage BoxReduced(const QImage& source, const QRect& rect, int factor) {
+    QImage out(rect.width() / factor, rect.height() / factor, QImage::Format_RGB888);
+    std::vector<quint32> sums(static_cast<size_t>(out.width()) * 3);
+    const quint32 area = static_cast<quint32>(factor * factor);
+    for (int y = 0; y < out.height(); ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int dy = 0; dy < factor; ++dy) {
+            const uchar* row = source.constScanLine(rect.top() + y * factor + dy) + rect.left() * 3;
+            quint32* sum = sums.data();
+            for (int x = 0; x < out.width(); ++x, sum += 3)
+                for (int dx = 0; dx < factor; ++dx, row += 3) {
+                    sum[0] += row[0];
+                    sum[1] += row[1];
+                    sum[2] += row[2];
+                }
+        }
+        uchar* dst = out.scanLine(y);
+        for (size_t i = 0; i < sums.size(); ++i)
+            dst[i] = static_cast<uchar>((sums[i] + area / 2) / area);
+    }
+    return out;
+}
+
+} // namespace
+
 QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
     const PixelArray pixels = img.ReadPixels();
     const QImage& source = pixels.Image();
     const QRect inside = window & source.rect();
     if (inside.isEmpty() || longSide < 1)
         return {};
-    // The window read in place: no copy of what may be most of a large photo.
-    const QImage part(source.constBits() + inside.top() * source.bytesPerLine() + inside.left() * 3,
-                      inside.width(), inside.height(), source.bytesPerLine(), source.format());
     const double scale = static_cast<double>(longSide) / std::max(window.width(), window.height());
     const int w = std::max(1, static_cast<int>(std::lround(window.width() * scale)));
     const int h = std::max(1, static_cast<int>(std::lround(window.height() * scale)));
+    // At least twice the final size is kept for the smooth scaling to finish from.
+    const int factor = std::max(1, std::min(inside.width() / w, inside.height() / h) / 2);
+    QImage part =
+        factor > 1
+            ? BoxReduced(source, inside, factor)
+            // The window read in place: no copy of the photo.
+            : QImage(source.constBits() + inside.top() * source.bytesPerLine() + inside.left() * 3,
+                     inside.width(), inside.height(), source.bytesPerLine(), source.format());
     return part.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB888);
 }

@@ -77,15 +77,12 @@ QString PosterState::GetTileMax() {
 }
 
 TileSizeResult PosterState::CheckTileSizes() const {
-    TileSizeResult r{false, dTileWidth, dTileHeight};
-    const double w = ToInches(dTileWidth);
-    if (!InLimits(w))
-        return r;
-    r.dW = w;
-    const double h = ToInches(dTileHeight);
-    if (!InLimits(h))
-        return r;
-    r.dH = h;
+    TileSizeResult r = CheckTileSizesNoTrim();
+    // A failed check reports the lengths as far as it got: inches up to the first length out
+    // of limits, the entered values from there on.
+    if (!r.ok)
+        return {false, r.dW > 0 ? r.dW : dTileWidth, dTileHeight};
+    r.ok = false;
     if (printerClips_) {
         const auto right = GetCurEdgeTrimInches(kEdgeRight);
         const auto left = GetCurEdgeTrimInches(kEdgeLeft);

@@ -1,11 +1,27 @@
 #include "calibration/clip_amount.h"
 #include "calibration/edge_trim.h"
+#include "calibration/profile_file.h"
+#include "calibration/profile_store.h"
 #include "common/number_format.h"
 #include "common/string_table.h"
+#include "profile_test_support.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_message_service.h"
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;
+using namespace tessellon::testing;
+
+Q_DECLARE_METATYPE(tessellon::EdgeProfile)
+
+using Kind = RecordingMessageService::Kind;
+using Answer = MessageService::Answer;
 
 namespace {
 
@@ -23,6 +39,326 @@ QString Loc(QString s) {
 class TestCalibration : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        path_ = dir_->filePath(ProfileFile::FileName());
+    }
+
+    void parseLine_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<EdgeProfile>("profile");
+        QTest::newRow("letters give 0")
+            << "mine\txx,yy,03,02," << EdgeProfile{"mine", {0, 0, 3, 2}};
+        QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
+        QTest::newRow("rounded down") << "r\t1.,02,03,4.9" << EdgeProfile{"r", {1, 2, 3, 4}};
+        QTest::newRow("split at first tab")
+            << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
+        QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};
+        QTest::newRow("empty name") << "\t01,02,03,04," << EdgeProfile{"", {1, 2, 3, 4}};
+        QTest::newRow("commas not checked") << "c\t01;02;03;04;" << EdgeProfile{"c", {1, 2, 3, 4}};
+    }
+
+    void parseLine() {
+        QFETCH(QString, line);
+        QFETCH(EdgeProfile, profile);
+        QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
+        QVERIFY(!ProfileFile::ParseProfileLine(QStringLiteral("a 03,04,03,02,")));
+    }
+
+    // No file, an empty one, one without a tab, a folder at the path, a good one.
+    void readResults() {
+        for (const auto& [setup, bytes, result] : QList<std::tuple<int, QByteArray, int>>{
+                 {0, {}, ProfileFile::kNoFile},
+                 {1, {}, ProfileFile::kNoProfile},
+                 {1, "one\r\ntwo\r\n", ProfileFile::kNoProfile},
+                 {2, {}, ProfileFile::kUnreadable},
+                 {1, "p\t01,02,03,04,\r\n", ProfileFile::kRead}}) {
+            const QString path = dir_->filePath(QString::number(setup * 100 + bytes.size()));
+            if (setup == 1)
+                QVERIFY(WriteAll(path, bytes));
+            if (setup == 2)
+                QVERIFY(QDir().mkdir(path));
+            ProfileStore store(path);
+            store.SetDefaultProfiles();
+            QCOMPARE(int(store.ReadBorderPrefs()), result);
+            // Only a successful read changes the table.
+            QCOMPARE(store.Count(), result == ProfileFile::kRead ? 1 : 3);
+            QCOMPARE(store.HoldsUnreadableFile(), result == ProfileFile::kUnreadable);
+        }
+    }
+
+    // A line without a tab is skipped, and lines may end in a bare line feed or nothing.
+    void lineWithoutTabIsSkipped() {
+        QVERIFY(WriteAll(path_, "garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,"));
+        ProfileStore store(path_);
+        QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+        QCOMPARE(store.Table().Profiles(),
+                 (QList<EdgeProfile>{{"good", {1, 2, 3, 4}}, {"b", {2, 2, 2, 2}}}));
+        QCOMPARE(ReadAll(path_), QByteArray("good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n"));
+    }
+
+    // Writing replaces the file whole, names in UTF-8, with no temporary file left beside it.
+    void writeReplacesTheFile() {
+        QVERIFY(WriteAll(path_, "old\t01,01,01,01,\r\n"));
+        const QString name = QString::fromUtf8("Épson Überdruck ✓");
+        QVERIFY(ProfileFile::Write(path_, {{name, {1, 2, 3, 4}}}));
+        QCOMPARE(ReadAll(path_), name.toUtf8() + "\t01,02,03,04,\r\n");
+        QCOMPARE(ProfileFile::Read(path_).profiles, (QList<EdgeProfile>{{name, {1, 2, 3, 4}}}));
+        QCOMPARE(
+            QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{ProfileFile::FileName()});
+    }
+
+    void failedWriteKeepsTable() {
+        // The folder of this path does not exist, so nothing can be written.
+        const QString path = dir_->filePath(QStringLiteral("missing/") + ProfileFile::FileName());
+        ProfileStore store(path);
+        QCOMPARE(store.LoadProfiles(), ProfileFile::kNoFile);
+        RecordingMessageService messages;
+        QVERIFY(store.CreateProfile(QStringLiteral("Mine"), messages));
+        QCOMPARE(store.Count(), 4);
+        QVERIFY(messages.Messages().isEmpty());
+        QVERIFY(!store.SaveBorderPrefs().written);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void createProfile() {
+        ProfileStore store(path_);
+        store.LoadProfiles();
+        RecordingMessageService messages;
+        QVERIFY(!store.CreateProfile(QString(), messages));
+        QCOMPARE(store.Count(), 3);
+        QVERIFY(store.CreateProfile(QStringLiteral(" Epson R800 "), messages));
+        QCOMPARE(store.Count(), 4);
+        QCOMPARE(store.Table().At(3), (EdgeProfile{" Epson R800 ", {0, 0, 0, 0}}));
+        QCOMPARE(ReadAll(path_), kShippedBytes + " Epson R800 \t00,00,00,00,\r\n");
+        QVERIFY(messages.Messages().isEmpty());
+    }
+
+    // Names with a tab or a line break, and a 200th profile, are refused.
+    void createRefused() {
+        const QString invalid = QStringLiteral("Invalid profile name");
+        for (const auto& [name, existing, title] : QList<std::tuple<QString, int, QString>>{
+                 {"a\tb", 0, invalid},
+                 {"a\nb", 0, invalid},
+                 {"a\rb", 0, invalid},
+                 {"one more", 199, "Can not create profile"}}) {
+            QByteArray bytes = existing ? QByteArray() : kShippedBytes;
+            for (int i = 0; i < existing; ++i)
+                bytes += "p\t00,00,00,00,\r\n";
+            QVERIFY(WriteAll(path_, bytes));
+            ProfileStore store(path_);
+            QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+            RecordingMessageService messages;
+            QVERIFY(!store.CreateProfile(name, messages));
+            QCOMPARE(store.Count(), existing ? existing : 3);
+            QCOMPARE(ReadAll(path_), bytes);
+            QCOMPARE(messages.Messages().size(), 1);
+            QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
+            QCOMPARE(messages.Messages().at(0).title, title);
+        }
+    }
+
+    // Index, new name, whether it is renamed, messages shown.
+    void renameProfile() {
+        for (const auto& [index, name, renamed, shown] :
+             QList<std::tuple<int, QString, bool, int>>{{2, "Fuji renamed", true, 0},
+                                                        {2, "Fuji photo lab default", false, 0},
+                                                        {0, "Default", true, 0}, // case differs
+                                                        {1, "two\nlines", false, 1},
+                                                        {1, "", false, 0},
+                                                        {3, "x", false, 0}}) {
+            QVERIFY(WriteAll(path_, kShippedBytes));
+            ProfileStore store(path_);
+            store.LoadProfiles();
+            RecordingMessageService box;
+            QCOMPARE(store.RenameProfile(index, name, box), renamed);
+            QCOMPARE(int(box.Messages().size()), shown);
+            QList<EdgeProfile> expected = ProfileStore::ShippedProfiles();
+            if (renamed)
+                expected[index].name = name;
+            QCOMPARE(store.Table().Profiles(), expected);
+            QCOMPARE(ProfileFile::Read(path_).profiles, expected);
+        }
+    }
+
+    void deleteAsks() {
+        for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+            const bool deleted = answer == Answer::Yes;
+            QVERIFY(WriteAll(path_, kShippedBytes));
+            ProfileStore store(path_);
+            store.LoadProfiles();
+            RecordingMessageService messages;
+            messages.QueueAnswer(answer);
+            QCOMPARE(store.DeleteProfile(1, messages), deleted);
+            QCOMPARE(messages.Messages().size(), 1);
+            const auto& m = messages.Messages().at(0);
+            QCOMPARE(m.kind, Kind::YesNoCancel);
+            QCOMPARE(m.text, QStringLiteral("Are you sure that you want to delete the currently "
+                                            "selected Edge Calibration Profile (Kodak photo lab "
+                                            "default)?"));
+            QCOMPARE(store.Table().Names().contains(QStringLiteral("Kodak photo lab default")),
+                     !deleted);
+            QCOMPARE(ProfileFile::Read(path_).profiles.size(), deleted ? 2 : 3);
+        }
+        // The last profile is never deleted.
+        QVERIFY(WriteAll(path_, "only\t01,01,01,01,\r\n"));
+        ProfileStore one(path_);
+        one.LoadProfiles();
+        RecordingMessageService messages;
+        QVERIFY(!one.DeleteProfile(0, messages));
+        QCOMPARE(one.Count(), 1);
+        QCOMPARE(messages.Messages().size(), 1);
+        QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Can not remove profile"));
+    }
+
+    void storeEdgeSelectionsClampsAndSaves() {
+        ProfileStore store(path_);
+        store.LoadProfiles();
+        QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
+        QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
+        QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
+        QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
+    }
+
+    // Only the untouched shipped table with its first profile current is the initial one.
+    void isInitialProfile() {
+        ProfileStore store(path_);
+        store.LoadProfiles();
+        QCOMPARE((QList<bool>{store.IsInitialProfile(0), store.IsInitialProfile(1),
+                              store.IsInitialProfile(5), store.IsInitialProfile(-1)}),
+                 (QList<bool>{true, false, false, false}));
+        RecordingMessageService messages;
+        store.CreateProfile(QStringLiteral("more"), messages);
+        QVERIFY(!store.IsInitialProfile(0));
+    }
+
+    void selectionAfterRefill() {
+        const QStringList twins{"a", "same", "b", "same"};
+        // The later twin; the text gone, the index kept; nothing selected; an index beyond.
+        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, QStringLiteral("same"), 1),
+                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 2),
+                             ProfileStore::SelectionAfterRefill(twins, QString(), -1),
+                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 4)}),
+                 (QList<int>{3, 2, 0, 0}));
+    }
+
+    void pathFromSettings() {
+        MemorySettingsStore settings;
+        settings.SavePref(PrefValue::AppDir, dir_->path());
+        ProfileStore store(settings);
+        QCOMPARE(store.GetProfileFilePath(), path_);
+        settings.SavePref(PrefValue::AppDir, dir_->path() + u'/');
+        QCOMPARE(store.GetProfileFilePath(), path_);
+
+        // The first run writes the shipped file.
+        QCOMPARE(store.LoadProfiles(), ProfileFile::kNoFile);
+        QCOMPARE(ReadAll(path_), kShippedBytes);
+
+        // An application folder that cannot take the file sends it to the user's data folder.
+        settings.SavePref(PrefValue::AppDir, dir_->filePath(QStringLiteral("gone")));
+        QCOMPARE(store.GetProfileFilePath(),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' +
+                     ProfileFile::FileName());
+    }
+
+    void userFileIsKept_data() {
+        QTest::addColumn<QByteArray>("original"); // "DIR": a folder stands where the file goes
+        QTest::addColumn<QByteArray>("table");    // the file's bytes afterwards
+        QTest::addColumn<QString>("backup");      // empty: no backup is made
+
+        QTest::newRow("clean") << kShippedBytes << kShippedBytes << QString();
+        QTest::newRow("tabs became spaces")
+            << QByteArray("Canon    03,04,03,02,\r\n") << kShippedBytes << ".bak";
+        QTest::newRow("no leading zeros")
+            << QByteArray("Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n")
+            << QByteArray("Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n") << ".bak";
+        QTest::newRow("value out of range") << QByteArray("Canon\t03,04,03,20,\r\n")
+                                            << QByteArray("Canon\t03,04,03,16,\r\n") << ".bak";
+        QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        QTest::newRow("utf-16") << QByteArray(utf16.encode(u"Caf\u00e9\t03,04,03,02,\r\n"))
+                                << QByteArray("Caf\xc3\xa9\t03,04,03,02,\r\n") << ".bak";
+        QByteArray many, first199;
+        for (int i = 0; i < 250; ++i) {
+            const QByteArray line = "p" + QByteArray::number(i) + "\t01,02,03,04,\r\n";
+            many += line;
+            if (i < 199)
+                first199 += line;
+        }
+        QTest::newRow("250 lines") << many << first199 << ".bak";
+        QTest::newRow("earlier backup kept") << QByteArray("Canon\t3,4,3,2,\r\n")
+                                             << QByteArray("Canon\t03,04,03,02,\r\n") << ".bak2";
+        QTest::newRow("unreadable") << QByteArray("DIR") << kShippedBytes + "New\t00,00,00,00,\r\n"
+                                    << ".bak";
+    }
+
+    void userFileIsKept() {
+        QFETCH(QByteArray, original);
+        QFETCH(QString, backup);
+        const QString path = path_;
+        if (original == "DIR")
+            QVERIFY(QDir().mkpath(path + "/inside"));
+        else
+            QVERIFY(WriteAll(path, original));
+        if (backup == u".bak2")
+            QVERIFY(WriteAll(path + ".bak", "older"));
+
+        RecordingMessageService messages;
+        ProfileStore store(path, &messages);
+        store.LoadProfiles();
+        // A file that cannot be read is kept as it is until the user changes a profile.
+        if (original == "DIR") {
+            QVERIFY(QFileInfo(path).isDir());
+            QVERIFY(store.CreateProfile(QStringLiteral("New"), messages));
+        }
+        QTEST(ReadAll(path), "table");
+
+        if (backup.isEmpty()) {
+            QVERIFY(messages.Messages().isEmpty());
+            QVERIFY(!QFileInfo::exists(path + ".bak"));
+            return;
+        }
+        if (original == "DIR")
+            QVERIFY(QFileInfo(path + backup + "/inside").isDir());
+        else
+            QCOMPARE(ReadAll(path + backup), original);
+        QCOMPARE(messages.Messages().size(), 1);
+        QCOMPARE(messages.Messages()[0].kind, RecordingMessageService::Kind::Information);
+        QVERIFY(messages.Messages()[0].text.contains(path + backup));
+        if (backup == u".bak2")
+            QCOMPARE(ReadAll(path + ".bak"), QByteArray("older"));
+    }
+
+    void readOnlyApplicationFolder() {
+        QTemporaryDir app, data;
+        const QString file = app.filePath(ProfileFile::FileName());
+        const QString copy = data.filePath(ProfileFile::FileName());
+        const QByteArray mine = "Mine\t01,02,03,04,\r\nOther\t05,05,05,05,\r\n";
+        QVERIFY(WriteAll(file, mine));
+
+        RecordingMessageService messages;
+        ProfileStore store(ProfileStore::Locations{file, copy}, &messages);
+        QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
+        QCOMPARE(store.Table().Names(), (QStringList{"Mine", "Other"}));
+        QVERIFY(!QFileInfo::exists(copy));
+        QVERIFY(messages.Messages().isEmpty());
+
+        QVERIFY(store.StoreEdgeSelections(1, {0, 0, 0, 9}));
+        QCOMPARE(ReadAll(copy), QByteArray("Mine\t01,02,03,04,\r\nOther\t00,00,00,09,\r\n"));
+        QCOMPARE(ReadAll(file), mine);
+        QCOMPARE(messages.Messages().size(), 1);
+        QVERIFY(messages.Messages()[0].text.endsWith(copy));
+
+        // From now on the copy is the file.
+        ProfileStore next(ProfileStore::Locations{file, copy}, &messages);
+        QCOMPARE(next.LoadProfiles(), ProfileFile::kRead);
+        QCOMPARE(next.Table().At(1).clip, (std::array<int, 4>{0, 0, 0, 9}));
+        QCOMPARE(messages.Messages().size(), 1);
+    }
+
     // Trims are clip values in 64ths of an inch, edges 1..4 top, right, bottom, left.
     void trims() {
         std::array<double, 4> a{-1, -1, -1, -1};
@@ -72,30 +408,25 @@ private slots:
         QCOMPARE(items.last(), QStringLiteral("See no lines"));
     }
 
-    void step1Units_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<short>("units");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("inch to mm")
-            << "a (1/16 inch wide) b 1/16 inch" << kUnitMillimeters << "a (1.59 mm wide) b 1.59 mm";
-        QTest::newRow("mm to inch")
-            << "a (1.59 mm wide) b" << kUnitInches << "a (1/16 inch wide) b";
-        QTest::newRow("inches stay in inches")
-            << "a (1/16 inch wide)" << kUnitInches << "a (1/16 inch wide)";
-        QTest::newRow("mm stays in mm")
-            << "a (1.59 mm wide)" << kUnitMillimeters << "a (1.59 mm wide)";
-        QTest::newRow("no blank, no change") << "1/16inch" << kUnitMillimeters << "1/16inch";
-    }
     void step1Units() {
-        QFETCH(QString, text);
-        QFETCH(short, units);
-        QTEST(Step1DescForUnits(text, units), "expected");
+        const QList<std::tuple<const char*, UnitCode, const char*>> cases{
+            {"a (1/16 inch wide) b 1/16 inch", kUnitMillimeters, "a (1.59 mm wide) b 1.59 mm"},
+            {"a (1.59 mm wide) b", kUnitInches, "a (1/16 inch wide) b"},
+            {"a (1/16 inch wide)", kUnitInches, "a (1/16 inch wide)"},
+            {"a (1.59 mm wide)", kUnitMillimeters, "a (1.59 mm wide)"},
+            {"1/16inch", kUnitMillimeters, "1/16inch"}}; // no blank, no change
+        for (const auto& [text, units, expected] : cases)
+            QCOMPARE(Step1DescForUnits(QLatin1String(text), units), QLatin1String(expected));
         // The dialog's own text goes there and back unchanged.
         const QString original = StringTable::Text(str::Step1EdgeDesc);
         const QString mm = Step1DescForUnits(original, kUnitMillimeters);
         QVERIFY(mm.contains(QStringLiteral("(1.59 mm wide each)")) && !mm.contains(u"1/16"));
         QCOMPARE(Step1DescForUnits(mm, kUnitInches), original);
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
 };
 
 QTEST_GUILESS_MAIN(TestCalibration)

@@ -3,13 +3,13 @@
 // Helpers shared by the export tests: pattern images, posters from option lists, and a
 // progress window that records what it is told.
 
+#include "../calibration/profile_test_support.h" // ReadAll, WriteAll
 #include "cli/cli_app.h"
 #include "export/imaging.h"
 #include "export/save_progress.h"
 #include "layout/poster_state.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -71,16 +71,6 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     if (CliApp::BuildPoster(p, size, poster))
         return std::nullopt;
     return poster;
-}
-
-inline QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // Records every call; reports the cancel button pressed from the `cancelAtCheck`-th question

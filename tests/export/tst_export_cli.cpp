@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("JPG in capitals") << "PHOTO.JPG"
                                          << "PHOTO_001.jpg" << QStringList{};
     }
+    // An existing folder is used only with --yes.
     void exportDefaults() {
         QFETCH(QString, name);
         QFETCH(QString, first);
@@ -69,9 +70,18 @@ private slots:
         const QString image = SavePattern(dir, name, ImageFormat::Jpeg);
         QVERIFY(!image.isEmpty());
         const QString out = dir.filePath(QStringLiteral("tiles"));
-        const CliRun r =
-            RunCli(QStringList{"export", image, "--out", out + (extra.isEmpty() ? "" : "/")} +
-                   kPoster + extra);
+        QVERIFY(QDir().mkdir(out));
+        const QStringList args =
+            QStringList{"export", image, "--out", out + (extra.isEmpty() ? "" : "/")} + kPoster +
+            extra;
+        const CliRun refused = RunCli(args);
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.startsWith(QStringLiteral("The folder \"") + out +
+                                        QStringLiteral("\" already exists Some files could be "
+                                                       "overwritten.  Do you want to continue?\n")),
+                 qPrintable(refused.err));
+        QCOMPARE(Files(out), QStringList());
+        const CliRun r = RunCli(args + QStringList{"--yes"});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.endsWith(out + u'\n'));
@@ -83,51 +93,38 @@ private slots:
         QCOMPARE(qRound(tile.dotsPerMeterX() * 0.0254), 64);
     }
 
-    void overlappingTiles() {
-        QTemporaryDir dir;
-        const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
-        const QString out = dir.filePath(QStringLiteral("glued"));
-        const CliRun r =
-            RunCli(QStringList{"export", image, "--out", out, "--overlap", "0.25"} + kPoster);
-        QCOMPARE(r.status, 0);
+    void tileMatchesImage_data() {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("line"); // the tile's line on stdout
+        QTest::addColumn<QRect>("cut");    // of the 240 x 160 image, turned clockwise by `angle`
+        QTest::addColumn<int>("angle");
         // 2.5 x 2.25 inch poster: window 178 x 160 at x 31; the second column starts 0.75 / 2.5
         // of 178 (53) in, the second row 1 / 2.25 of 160 (71) down; a tile spans 71.2 x 88.9
         // pixels.
-        QVERIFY2(r.out.contains(QStringLiteral("tile 5: 84 71 154 159")), qPrintable(r.out));
-        const QImage tile = QImageReader(out + QStringLiteral("/photo_005.bmp")).read();
-        QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
-                 QImage(image).copy(84, 71, 71, 89).convertToFormat(QImage::Format_RGB32));
-    }
-
-    void existingFolder() {
-        QTemporaryDir dir;
-        const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
-        const QString out = dir.filePath(QStringLiteral("exists"));
-        QVERIFY(QDir().mkdir(out));
-        const CliRun refused = RunCli(QStringList{"export", image, "--out", out} + kPoster);
-        QCOMPARE(refused.status, 2);
-        QVERIFY2(refused.err.startsWith(QStringLiteral("The folder \"") + out +
-                                        QStringLiteral("\" already exists Some files could be "
-                                                       "overwritten.  Do you want to continue?\n")),
-                 qPrintable(refused.err));
-        QCOMPARE(Files(out), QStringList());
-        const CliRun yes = RunCli(QStringList{"export", image, "--out", out, "--yes"} + kPoster);
-        QCOMPARE(yes.status, 0);
-        QCOMPARE(Files(out).size(), 6);
-    }
-
-    void rotatedImage() {
-        QTemporaryDir dir;
-        const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
-        const QString out = dir.filePath(QStringLiteral("turned"));
-        const CliRun r = RunCli({"export", image, "--out", out, "--rotate", "90", "--tiles", "1x1",
-                                 "--custom", "1x1.5", "--margins", "0"});
-        QCOMPARE(r.status, 0);
-        QVERIFY(r.out.contains(QStringLiteral("tile 1: 0 0 159 239")));
+        QTest::newRow("overlap") << QStringList{"--overlap", "0.25"} << "tile 5: 84 71 154 159"
+                                 << QRect(84, 71, 71, 89) << 0;
         // Turned clockwise, as QImage turns it.
-        QCOMPARE(
-            QImage(out + QStringLiteral("/photo_001.bmp")).convertToFormat(QImage::Format_RGB888),
-            PatternPixels(240, 160).Image().transformed(QTransform().rotate(90)));
+        QTest::newRow("rotated") << QStringList{"--rotate", "90",       "--tiles",
+                                                "1x1",      "--custom", "1x1.5"}
+                                 << "tile 1: 0 0 159 239" << QRect(0, 0, 240, 160) << 90;
+    }
+    void tileMatchesImage() {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, line);
+        QFETCH(QRect, cut);
+        QFETCH(int, angle);
+        QTemporaryDir dir;
+        const QString image = SavePattern(dir, QStringLiteral("photo.bmp"), ImageFormat::Bmp);
+        const QString out = dir.filePath(QStringLiteral("tiles"));
+        const CliRun r = RunCli(QStringList{"export", image, "--out", out} + kPoster + extra);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(line), qPrintable(r.out));
+        const QString file = QStringLiteral("/photo_00%1.bmp").arg(line.mid(5, 1));
+        QCOMPARE(QImage(out + file).convertToFormat(QImage::Format_RGB32),
+                 QImage(image)
+                     .copy(cut)
+                     .transformed(QTransform().rotate(angle))
+                     .convertToFormat(QImage::Format_RGB32));
     }
 
     void badInput_data() {
@@ -135,19 +132,18 @@ private slots:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message"); // the start of stderr
-        QTest::newRow("zero-byte image")
-            << "empty" << QStringList{} << 1 << "Cannot read image file ";
-        QTest::newRow("20 x 30 image")
-            << "tiny" << QStringList{} << 2 << "The image you selected is EXTREMELY small.";
-        QTest::newRow("bad format")
-            << "" << QStringList{"--format", "png"} << 2 << "Invalid --format value";
-        QTest::newRow("missing --out") << "noOut" << QStringList{} << 2 << "export needs --out";
-        QTest::newRow("short name")
-            << "shortName" << QStringList{} << 2 << "Invalid file chosen.  Can not continue.";
-        QTest::newRow("separator in --base")
-            << "" << QStringList{"--base", "a/b"} << 2 << "Invalid --base value";
-        QTest::newRow("hidden --base")
-            << "" << QStringList{"--base", ".tile"} << 2 << "Invalid --base value";
+        const auto row = [](const char* tag, const char* setup, const QStringList& extra,
+                            int status, const char* message) {
+            QTest::newRow(tag) << QString::fromLatin1(setup) << extra << status
+                               << QString::fromLatin1(message);
+        };
+        row("zero-byte image", "empty", {}, 1, "Cannot read image file ");
+        row("20 x 30 image", "tiny", {}, 2, "The image you selected is EXTREMELY small.");
+        row("bad format", "", {"--format", "png"}, 2, "Invalid --format value");
+        row("missing --out", "noOut", {}, 2, "export needs --out");
+        row("short name", "shortName", {}, 2, "Invalid file chosen.  Can not continue.");
+        row("separator in --base", "", {"--base", "a/b"}, 2, "Invalid --base value");
+        row("hidden --base", "", {"--base", ".tile"}, 2, "Invalid --base value");
     }
     void badInput() {
         QFETCH(QString, setup);

@@ -1,12 +1,14 @@
 #include "export_test_support.h"
 
 #include "calibration/profile_table.h"
+#include "export/save_folder_label.h"
+#include "export/save_tiles_opening.h"
 #include "export/save_tiles_texts.h"
+#include "export/split_path_label.h"
 #include "export/tile_saver.h"
 #include "tests/support/recording_message_service.h"
 
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,97 +37,83 @@ QStringList FilesIn(const QString& folder) {
                                   QDir::Name);
 }
 
+// Paths are written with '/' and a line break with '|'; both become what the program uses.
+QString N(QString s) {
+    s.replace(u'/', QDir::separator());
+    return s.replace(u'|', QStringLiteral("\r\n"));
+}
+
+// Two-by-two tiles of 6 x 4 inches over a 120 x 80 image.
+PosterState GoodPoster() {
+    PosterState p;
+    p.lImgWidth = 120;
+    p.lImgHeight = 80;
+    p.bImgSelected = true;
+    return p;
+}
+
 } // namespace
 
 class TestTileSaver : public QObject {
     Q_OBJECT
 private slots:
-    void tileFilePath_data() {
-        QTest::addColumn<QStringList>("names"); // folder, new folder, base name
-        QTest::addColumn<int>("format");        // 0: none chosen
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("expected"); // the path, or the message on failure
-        using L = QStringList;
-        QTest::newRow("example") << L{"/Pics", "Poster1", "poster"} << 1 << 1
-                                 << "/Pics/Poster1/poster001.jpg";
-        QTest::newRow("root") << L{"/", "Poster1", "poster"} << 1 << 1 << "/Poster1/poster001.jpg";
-        QTest::newRow("trailing separator")
-            << L{"/Pics/", "P", "b_"} << 6 << 45 << "/Pics/P/b_045.bmp";
-        QTest::newRow("four digits") << L{"/Pics", "P", "b"} << 3 << 1234 << "/Pics/P/b1234.tif";
-        QTest::newRow("no new folder") << L{"/Pics", "", "b"} << 1 << 7 << "/Pics/b007.jpg";
-        QTest::newRow("format before folder")
-            << L{"", "P", "b"} << 0 << 1 << "File extension not selected";
-        QTest::newRow("no folder")
-            << L{"", "P", "b"} << 1 << 1
-            << "You must select the location where the new poster tile image "
-               "folder will be created";
-        QTest::newRow("slash")
-            << L{"/Pics", "P", "../b"} << 1 << 1
-            << "The base file name must not contain a folder separator (/ or \\)";
-        QTest::newRow("backslash")
-            << L{"/Pics", "P", "a\\b"} << 1 << 1
-            << "The base file name must not contain a folder separator (/ or \\)";
-    }
-
+    // The folder, new folder and base name, the format (0: none chosen) and the tile number give
+    // the path, or a message.
     void tileFilePath() {
-        QFETCH(QStringList, names);
-        QFETCH(int, format);
-        QFETCH(int, n);
-        QFETCH(QString, expected);
-        const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
-        const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, static_cast<short>(n));
-        const bool ok = expected.startsWith(u'/');
-        QCOMPARE(p.result, short(ok ? 1 : -1));
-        QCOMPARE(ok ? p.path : p.message, expected);
+        const QString separator =
+            QStringLiteral("The base file name must not contain a folder separator (/ or \\)");
+        const QString noFolder = QStringLiteral(
+            "You must select the location where the new poster tile image folder will be created");
+        const QList<std::tuple<QStringList, int, int, QString>> cases{
+            {{"/Pics", "Poster1", "poster"}, 1, 1, "/Pics/Poster1/poster001.jpg"},
+            {{"/", "Poster1", "poster"}, 1, 1, "/Poster1/poster001.jpg"},
+            {{"/Pics/", "P", "b_"}, 6, 45, "/Pics/P/b_045.bmp"},
+            {{"/Pics", "P", "b"}, 3, 1234, "/Pics/P/b1234.tif"},
+            {{"/Pics", "", "b"}, 1, 7, "/Pics/b007.jpg"},
+            {{"", "P", "b"}, 0, 1, "File extension not selected"}, // before the folder
+            {{"", "P", "b"}, 1, 1, noFolder},
+            {{"/Pics", "P", "../b"}, 1, 1, separator},
+            {{"/Pics", "P", "a\\b"}, 1, 1, separator}};
+        for (const auto& [names, format, n, expected] : cases) {
+            const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
+            const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, short(n));
+            const bool ok = expected.startsWith(u'/');
+            QCOMPARE(p.result, short(ok ? 1 : -1));
+            QCOMPARE(ok ? p.path : p.message, expected);
+        }
     }
 
-    void tileResolution_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("rotate");
-        QTest::addColumn<double>("dW");
-        QTest::addColumn<int>("rounded");
-        QTest::newRow("height across when turned") << 800 << 1000 << true << 8.0 << 125;
-        QTest::newRow("half to even down") << 5 << 1 << false << 2.0 << 2;
-        QTest::newRow("half to even up") << 7 << 1 << false << 2.0 << 4;
-        QTest::newRow("below two") << 1 << 1 << false << 1.0 << 2;
-        QTest::newRow("trimmed width") << 160 << 200 << false << 0.90625 << 177;
-    }
-
+    // Tiles of width x height pixels, turned or not, printed dW inches across: the exact and the
+    // rounded resolution (halves to even, at least 2).
     void tileResolution() {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(bool, rotate);
-        QFETCH(double, dW);
-        QFETCH(int, rounded);
-        const auto r = TileSaver::TileResolutionFor(
-            TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
-        QCOMPARE(r.exact, (rotate ? height : width) / dW);
-        QCOMPARE(r.rounded, rounded);
+        const QList<std::tuple<int, int, bool, double, int>> cases{
+            {800, 1000, true, 8.0, 125}, // the height lies across when turned
+            {5, 1, false, 2.0, 2},
+            {7, 1, false, 2.0, 4},
+            {1, 1, false, 1.0, 2},
+            {160, 200, false, 0.90625, 177}};
+        for (const auto& [width, height, rotate, dW, rounded] : cases) {
+            const auto r = TileSaver::TileResolutionFor(
+                TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
+            QCOMPARE(r.exact, (rotate ? height : width) / dW);
+            QCOMPARE(r.rounded, rounded);
+        }
     }
 
     // Below 64 pixels per inch the tile is first resampled to 64 (sizes rounded), then padded by
     // floor(64 x trim) pixels. A 20 x 10 tile:
-    void edgeCompensation_data() {
-        QTest::addColumn<double>("resolution");
-        QTest::addColumn<QList<double>>("trims"); // inches: top, right, bottom, left
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("32 dpi") << 32.0 << QList<double>{0.25, 0.125, 0.0, 0.0625}
-                                << QSize(40 + 8 + 4, 20 + 16);
-        QTest::newRow("30 dpi") << 30.0 << QList<double>{0, 0, 0, 0} << QSize(43, 21);
-    }
-
     void edgeCompensation() {
-        QFETCH(double, resolution);
-        QFETCH(QList<double>, trims);
-        ImageObject tile = PatternImage(20, 10);
-        QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution,
-                                                  {trims[0], trims[1], trims[2], trims[3]}),
-                 short(1));
-        QTEST(QSize(tile.ImageWidth(), tile.ImageHeight()), "size");
-        // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
-        const PixelArray p = tile.ReadPixels();
-        QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
+        const QList<std::tuple<double, std::array<double, 4>, QSize>> cases{
+            {32.0, {0.25, 0.125, 0.0, 0.0625}, QSize(40 + 8 + 4, 20 + 16)},
+            {30.0, {0, 0, 0, 0}, QSize(43, 21)}};
+        for (const auto& [resolution, trims, size] : cases) {
+            ImageObject tile = PatternImage(20, 10);
+            QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution, trims), short(1));
+            QCOMPARE(QSize(tile.ImageWidth(), tile.ImageHeight()), size);
+            // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
+            const PixelArray p = tile.ReadPixels();
+            QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
+        }
         ImageObject empty;
         QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
     }
@@ -169,12 +157,12 @@ private slots:
         QTest::newRow("compensated below 64 dpi")
             << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{};
         QTest::newRow("one past the right edge")
-            << QStringList{"--tiles",   "2x1", "--custom",  "5.5x10",
-                           "--margins", "0",   "--hcenter", "200"}
+            << QStringLiteral("--tiles 2x1 --custom 5.5x10 --margins 0 --hcenter 200").split(u' ')
             << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none;
         QTest::newRow("one past the bottom, turned")
-            << QStringList{"--tiles", "1x2",       "--custom", "10x5.5",        "--margins",
-                           "0",       "--vcenter", "200",      "--rotate-tiles"}
+            << QStringLiteral(
+                   "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200 --rotate-tiles")
+                   .split(u' ')
             << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none;
     }
 
@@ -381,6 +369,127 @@ private slots:
         // This text keeps its odd wording on purpose.
         QCOMPARE(SaveTilesTexts::FileSystemObjectError(),
                  QStringLiteral("Error creating FileSystemObject - Windows component missing"));
+    }
+
+    void splitPathLabel_data() {
+        QTest::addColumn<QString>("orig");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("short path unchanged")
+            << N("/home/pics/P1/") << 55 << 78 << N("/home/pics/P1/");
+        QTest::newRow("empty") << QString() << 55 << 78 << QString();
+        QTest::newRow("separator past start") << N("abcd/efg") << 3 << 100 << N("abcd/|efg");
+        QTest::newRow("separator at start count") << N("abc/de") << 4 << 100 << N("abc/de");
+        QTest::newRow("only first separator past start")
+            << N("abcd/e/fghij/k") << 3 << 100 << N("abcd/|e/fghij/|k");
+        QTest::newRow("blank resets count") << N("ab cd/ef") << 3 << 100 << N("ab cd/ef");
+        QTest::newRow("end window repeats") << N("abcdefghij") << 55 << 4 << N("abcd|efgh|ij");
+        QTest::newRow("end window at last char") << N("abcdefgh") << 55 << 4 << N("abcd|efgh|");
+        QTest::newRow("blank restarts end window") << N("abc defgh") << 55 << 4 << N("abc defg|h");
+        QTest::newRow("separator break resets end window")
+            << N("abcd/efgh") << 2 << 5 << N("abcd/|efgh");
+        QTest::newRow("one break when both meet") << N("abcd/") << 2 << 5 << N("abcd/|");
+        // The other notation's separator is an ordinary character.
+        const QString foreign = QDir::separator() == u'/' ? "abcd\\efg" : "abcd/efg";
+        QTest::newRow("foreign separator") << foreign << 3 << 100 << foreign;
+    }
+
+    void splitPathLabel() {
+        QFETCH(QString, orig);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QTEST(SplitPathLabel(orig, short(start), short(end)), "expected");
+    }
+
+    void splitLongPathAtWindows() {
+        // 60 characters without a blank, then a separator: the break follows it.
+        const QString longPart = QString(59, u'x');
+        const QString path = N(u'/' + longPart + QStringLiteral("/tail"));
+        QCOMPARE(SplitPathLabel(path, 55, 78), N(u'/' + longPart + QStringLiteral("/|tail")));
+        // 100 characters without a separator: a break after 78.
+        const QString plain(100, u'y');
+        QCOMPARE(SplitPathLabel(plain, 55, 78),
+                 QString(78, u'y') + QStringLiteral("\r\n") + QString(22, u'y'));
+    }
+
+    void folderText() {
+        const QString root = QDir::rootPath(), shown = QDir::toNativeSeparators(root);
+        const QList<std::tuple<QString, QString, QString>> cases{
+            {"/home/u/Pics", "Poster1", N("/home/u/Pics/Poster1/")},
+            {root, "Poster1", shown + N("Poster1/")},
+            {"/home/u/", "P", N("/home/u/P/")}, // the folder ends in a separator
+            {"/home/u/Pics", "", N("/home/u/Pics/")},
+            {root, "", shown}};
+        for (const auto& [folder, name, expected] : cases)
+            QCOMPARE(SaveFolderLabel::FolderText(folder, name), expected);
+    }
+
+    void opening_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("noTiles");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("shown"); // base name and format, or the message's title and text
+        using S = SaveTilesOpening::Status;
+        const auto row = [](const char* tag, const char* file, bool noTiles, S status,
+                            const char* shown) {
+            QTest::newRow(tag) << QString::fromLatin1(file) << noTiles << int(status)
+                               << QString::fromLatin1(shown);
+        };
+        row("five characters", "a.jpg", false, S::Ok, "a_|1");
+        row("capital ending", "Holiday.JPG", false, S::Ok, "Holiday_|1");
+        row("tif", "scan.tif", false, S::Ok, "scan_|3");
+        row("bmp", "x.Bmp", false, S::Ok, "x_|6");
+        row("four characters", ".jpg", false, S::InvalidFile,
+            "Problem|Invalid file chosen.  Can not continue.");
+        row("long ending", "Holiday.jpeg", false, S::Ok, "Holiday_|1");
+        row("png gives tif", "shot.PNG", false, S::Ok, "shot_|3");
+        row("other type", "photo.gif", false, S::InvalidType,
+            "Error|Unable to save - invalid image file type");
+        row("no tiles", "a.jpg", true, S::NoTiles,
+            "Can Not Continue|Invalid image/tile information.  Can not continue.");
+        row("no tiles before a bad name", "abc", true, S::NoTiles,
+            "Can Not Continue|Invalid image/tile information.  Can not continue.");
+    }
+
+    void opening() {
+        QFETCH(QString, fileName);
+        QFETCH(bool, noTiles);
+        QFETCH(int, status);
+        QFETCH(QString, shown);
+        PosterState poster = GoodPoster();
+        if (noTiles)
+            poster.lImgWidth = 0;
+        RecordingMessageService messages;
+        const SaveTilesOpening o = SaveTilesOpening::Check(poster, fileName, messages);
+        QCOMPARE(int(o.status), status);
+        QCOMPARE(o.ok(), status == int(SaveTilesOpening::Status::Ok));
+        if (o.ok()) {
+            QVERIFY(messages.Messages().isEmpty());
+            QCOMPARE(o.defaults.baseFileName + u'|' + QString::number(int(*o.defaults.format)),
+                     shown);
+            QCOMPARE(o.defaults.newFolderName,
+                     o.defaults.baseFileName + QStringLiteral("poster_images"));
+        } else {
+            QCOMPARE(messages.Messages().size(), 1);
+            const auto& m = messages.Messages().front();
+            QCOMPARE(m.kind, Kind::Critical);
+            QCOMPARE(m.title + u'|' + m.text, shown);
+        }
+    }
+
+    void openingChecksTileSizesFirst() {
+        PosterState poster = GoodPoster();
+        poster.dTileWidth = 0.5; // below the smallest tile
+        poster.lImgWidth = 0;
+        RecordingMessageService messages;
+        const SaveTilesOpening o = SaveTilesOpening::Check(poster, QStringLiteral("ab"), messages);
+        QCOMPARE(o.status, SaveTilesOpening::Status::InvalidTileSizes);
+        QCOMPARE(messages.Messages().size(), 1);
+        QCOMPARE(messages.Messages().front().title,
+                 QStringLiteral("Invalid Tile Print Size Entered"));
+        QVERIFY(messages.Messages().front().text.endsWith(QStringLiteral("0.75 to 50.00 inches.")));
     }
 };
 

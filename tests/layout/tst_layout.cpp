@@ -1,6 +1,7 @@
 #include "layout/poster_state.h"
 #include "layout/quality_rating.h"
 #include "layout/tile_placement.h"
+#include "source/preview_renderer.h"
 #include "tests/support/recording_message_service.h"
 
 #include <QtTest>
@@ -80,32 +81,21 @@ private slots:
         QVERIFY(!s.UpdateOutputSize().has_value());
     }
 
-    void tileSizeLimits_data() {
-        QTest::addColumn<int>("units");
-        QTest::addColumn<double>("side");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("min inch") << 0 << 0.75 << true;
-        QTest::newRow("max inch") << 0 << 50.0 << true;
-        QTest::newRow("below min") << 0 << 0.749 << false;
-        QTest::newRow("above max") << 0 << 50.001 << false;
-        QTest::newRow("min mm") << 1 << 19.05 << true;
-        QTest::newRow("19 mm") << 1 << 19.0 << false;
-        QTest::newRow("1270 mm") << 1 << 1270.0 << true;
-        QTest::newRow("1271 mm") << 1 << 1271.0 << false;
-        QTest::newRow("nan") << 0 << std::nan("") << false;
-    }
-
     void tileSizeLimits() {
-        QFETCH(int, units);
-        QFETCH(double, side);
-        QFETCH(bool, ok);
-        PosterState s;
-        const double other = units ? 100.0 : 4.0;
-        SetTile(s, static_cast<UnitCode>(units), side, other);
-        QCOMPARE(s.CheckTileSizes().ok, ok);
-        QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
-        SetTile(s, static_cast<UnitCode>(units), other, side); // the height the same way
-        QCOMPARE(s.CheckTileSizes().ok, ok);
+        // Units, a side, whether it is allowed: 0.75 to 50 inches, 19.05 to 1270 mm.
+        const QList<std::tuple<UnitCode, double, bool>> cases{
+            {0, 0.75, true},    {0, 50.0, true},    {0, 0.749, false},
+            {0, 50.001, false}, {1, 19.05, true},   {1, 19.0, false},
+            {1, 1270.0, true},  {1, 1271.0, false}, {0, std::nan(""), false}};
+        for (const auto& [units, side, ok] : cases) {
+            PosterState s;
+            const double other = units ? 100.0 : 4.0;
+            SetTile(s, units, side, other);
+            QCOMPARE(s.CheckTileSizes().ok, ok);
+            QCOMPARE(s.CheckTileSizesNoTrim().ok, ok);
+            SetTile(s, units, other, side); // the height the same way
+            QCOMPARE(s.CheckTileSizes().ok, ok);
+        }
     }
 
     void partialResultsOnFailure() {
@@ -160,7 +150,8 @@ private slots:
 
     void tileTable_data() {
         // Image width and height, tiles wide and high, tile width and height in inches, zoom,
-        // horizontal and vertical centring, tiles turned.
+        // horizontal and vertical centring, tiles turned; overlap in inches, trimmed by the
+        // profile that clips 1/16 inch on the right and 1/8 on the left.
         QTest::addColumn<QList<double>>("input");
         QTest::addColumn<QList<int>>("window"); // W, H, x0, y0
         QTest::addColumn<QList<int>>("spots");  // tile number, left, top, right, bottom; repeated
@@ -208,6 +199,28 @@ private slots:
         QTest::newRow("equal ratio uses the full height")
             << D{15015, 11220, 13, 4, 7, 17, 68, 84, 123, 0} << I{8937, 6679, 2553, 2793}
             << I{0, 2553, 2793, 3239, 4462, 51, 10803, 7802, 11489, 9471};
+        // With overlap o the poster is n x t - (n - 1) x o and tile k starts (t - o) x k inches
+        // after the first. 22 x 19 poster; window 2315.79 -> 2316 x 2000 at x 342; columns start
+        // at 7/22 and 14/22 of 2316 (737, 1474) and span 8/22 of it (842.18); the second row
+        // starts at 9/19 of 2000.
+        const I overlapSpots{0,    342,  0, 1183, 1052, 1,    1079, 0,
+                             1920, 1052, 5, 1816, 947,  2657, 1999};
+        QTest::newRow("overlap 1in") << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 0, 1}
+                                     << I{2316, 2000, 342, 0} << overlapSpots;
+        // Tiles of 8.1875 less 1/16 and 1/8 inch of trims print 8 inches: the same as above.
+        QTest::newRow("overlap after trims")
+            << D{3000, 2000, 3, 2, 8.1875, 10, 0, 100, 100, 0, 1, 1} << I{2316, 2000, 342, 0}
+            << overlapSpots;
+        // Turned: 10 x 8 tiles, 28 x 15 poster, window 3000 x 1607 at y 196 (196.5 to even);
+        // columns at 9/28 and 18/28 of 3000, the second row at 7/15 of 1607 (750).
+        QTest::newRow("overlap rotated")
+            << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 1, 1} << I{3000, 1607, 0, 196}
+            << I{0, 0, 196, 1070, 1052, 1, 964, 196, 2034, 1052, 5, 1929, 946, 2999, 1802};
+        // 2 x 2, 14 x 18 poster; window 1555.56 halved -> 778 x 1000, left edge, bottom edge;
+        // the second column at 6/14 of 778 (333), the second row at 8/18 of 1000 (444).
+        QTest::newRow("overlap zoom and centring")
+            << D{3000, 2000, 2, 2, 8, 10, 100, 0, 200, 0, 2} << I{778, 1000, 0, 1000}
+            << I{0, 0, 1000, 444, 1555, 1, 333, 1000, 777, 1555, 3, 333, 1444, 777, 1999};
     }
 
     void tileTable() {
@@ -223,6 +236,10 @@ private slots:
         s.iHorzCenter = short(input[7]);
         s.iVertCenter = short(input[8]);
         s.bTileRotated = input[9] != 0;
+        s.dOverlap = input.value(10);
+        s.SetProfileTable(&kProfiles);
+        s.SetCurrentProfile(2);
+        s.SetPrinterClips(input.size() > 11);
         const TileCoordTable t = s.CalcTileCoord();
         QCOMPARE(int(t.count), int(input[2] * input[3]));
         QTEST((QList<int>{t.windowWidth, t.windowHeight, t.x0, t.y0}), "window");
@@ -233,40 +250,38 @@ private slots:
         }
     }
 
-    void tileTableProperties_data() {
-        QTest::addColumn<QList<int>>("input"); // image width and height, tiles wide and high, zoom
-        QTest::newRow("25x25") << QList<int>{6000, 4000, 25, 25, 0};
-        QTest::newRow("odd sizes") << QList<int>{1001, 777, 7, 3, 37};
-        QTest::newRow("tiny image") << QList<int>{25, 25, 25, 25, 0};
-        QTest::newRow("tall") << QList<int>{500, 3000, 4, 2, 250};
-    }
-
     // Rows share their top and bottom, columns their left and right; neighbours meet within a
     // pixel, and no tile reaches more than one pixel past the image.
     void tileTableProperties() {
-        QFETCH(QList<int>, input);
-        const int imgW = input[0], imgH = input[1], wide = input[2], high = input[3];
-        PosterState s = Example();
-        s.lImgWidth = imgW;
-        s.lImgHeight = imgH;
-        s.SelectTilesWide(wide - 1);
-        s.SelectTilesHigh(high - 1);
-        s.SetZoom(input[4]);
-        const TileCoordTable t = s.CalcTileCoord();
-        QCOMPARE(int(t.tiles.size()), wide * high);
-        QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
-        QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
-        const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
-        for (int row = 0; row < high; ++row)
-            for (int col = 0; col < wide; ++col) {
-                const TileRect r = at(row, col);
-                QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
-                         (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
-                                     at(0, col).right}));
-                if (col + 1 < wide)
-                    QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
-                QVERIFY(r.right <= imgW && r.bottom <= imgH);
-            }
+        // Image width and height, tiles wide and high, zoom: 25 x 25 tiles, odd sizes, a tiny
+        // image, a tall one.
+        for (const auto& [imgW, imgH, wide, high, zoom] :
+             QList<std::tuple<int, int, int, int, int>>{{6000, 4000, 25, 25, 0},
+                                                        {1001, 777, 7, 3, 37},
+                                                        {25, 25, 25, 25, 0},
+                                                        {500, 3000, 4, 2, 250}}) {
+            PosterState s = Example();
+            s.lImgWidth = imgW;
+            s.lImgHeight = imgH;
+            s.SelectTilesWide(wide - 1);
+            s.SelectTilesHigh(high - 1);
+            s.SetZoom(zoom);
+            const TileCoordTable t = s.CalcTileCoord();
+            QCOMPARE(int(t.tiles.size()), wide * high);
+            QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
+            QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
+            const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
+            for (int row = 0; row < high; ++row)
+                for (int col = 0; col < wide; ++col) {
+                    const TileRect r = at(row, col);
+                    QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
+                             (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
+                                         at(0, col).right}));
+                    if (col + 1 < wide)
+                        QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
+                    QVERIFY(r.right <= imgW && r.bottom <= imgH);
+                }
+        }
     }
 
     void ratioAndInvalidInputs() {
@@ -284,34 +299,60 @@ private slots:
         QCOMPARE(int(b.tiles.size()), 6); // resized and zero
         QCOMPARE(b.tiles[5], TileRect{});
         QCOMPARE(bad.GetFinalImgWhRatio(), 0.0);
+        // An overlap of half the shorter tile side still fits.
+        PosterState strip = Example();
+        strip.dOverlap = 4;
+        QCOMPARE(strip.CalcTileCoord().count, short(6));
+        strip.dOverlap = 4.01;
+        QCOMPARE(strip.CalcTileCoord().count, short(-1));
+        QVERIFY(!strip.UpdateOutputSize());
+        QCOMPARE(strip.GetFinalImgWhRatio(), 0.0);
+        QVERIFY(!strip.OutputButtonsEnabled());
+    }
+
+    // Without overlap the columns start at col / n of the window, exactly: 25 x 25 pixels, 6 x 7
+    // tiles of 186 x 273 mm give a window 15 wide at x 5, and 1/6 of 15 is 2.5, which rounds to 2.
+    // (186 / 1116 of 15 lies a hair above 2.5 and would give 3.)
+    void buttedTilesKeepTheirRounding() {
+        PosterState s = ImageState(25, 25);
+        SetTile(s, kUnitMillimeters, 186, 273);
+        s.SelectTilesWide(5);
+        s.SelectTilesHigh(6);
+        const TileRect r = s.CalcTileCoord().tiles[1];
+        QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{7, 0, 8, 3}));
     }
 
     void outputLabels_data() {
         QTest::addColumn<int>("units");
         QTest::addColumn<int>("zoom");
         QTest::addColumn<bool>("rotated");
+        QTest::addColumn<double>("overlap");
         QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
-        const auto row = [](const char* tag, int units, int zoom, bool rotated,
-                            const char* labels) {
-            QTest::newRow(tag) << units << zoom << rotated
+        const auto row = [](const char* tag, int units, int zoom, bool rotated, const char* labels,
+                            double overlap = 0) {
+            QTest::newRow(tag) << units << zoom << rotated << overlap
                                << QString::fromLatin1(labels).split(u'|');
         };
         row("inches", 0, 0, false, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
         row("zoom 100", 0, 100, false, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
         row("millimetres", 1, 0, false, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
         row("rotated", 0, 0, true, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
+        // 28 x 15 inches; the window 3000 x 1607 of the overlap table above.
+        row("overlap rotated", 0, 0, true, "28.00 x 15.00 inches|107.1 dpi|4.82|Good", 1);
     }
 
     void outputLabels() {
         QFETCH(int, units);
         QFETCH(int, zoom);
         QFETCH(bool, rotated);
+        QFETCH(double, overlap);
         QFETCH(QStringList, labels);
         PosterState s = Example();
         if (units)
             SetTile(s, kUnitMillimeters, 203.2, 254);
         s.SetZoom(zoom);
         s.bTileRotated = rotated;
+        s.dOverlap = overlap;
         const auto out = s.UpdateOutputSize();
         QVERIFY(out.has_value());
         QCOMPARE(
@@ -332,12 +373,6 @@ private slots:
         s.bImgSelected = true;
         QVERIFY(!s.UpdateOutputSize().has_value());
         QVERIFY(!s.OutputButtonsEnabled());
-        // Compensation shrinks the poster by the trims of every tile.
-        PosterState c = Example();
-        c.SetProfileTable(&kProfiles);
-        c.SetCurrentProfile(1);
-        c.SetPrinterClips(true);
-        QCOMPARE(c.UpdateOutputSize()->finalSize, QStringLiteral("23.72 x 19.81 inches"));
     }
 
     void qualityRating() {
@@ -408,26 +443,21 @@ private slots:
         }
     }
 
-    void placementLabels_data() {
-        QTest::addColumn<int>("horz");
-        QTest::addColumn<int>("vert");
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("centred") << 100 << 100 << "(center) (center)";
-        QTest::newRow("right 50, up 100") << 150 << 0 << "(right 50%) (up 100%)";
-        QTest::newRow("left 30, down 7") << 70 << 107 << "(left 30%) (down 7%)";
-    }
     void placementLabels() {
-        QFETCH(int, horz);
-        QFETCH(int, vert);
-        PosterState s = ImageState();
-        s.iHorzCenter = short(horz);
-        s.iVertCenter = short(vert);
-        const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
-        QTEST(l.horizontal + u' ' + l.vertical, "labels");
-        QCOMPARE(s.iHorzCenter, horz);
-        s.bImgSelected = false;
-        const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
-        QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
+        const QList<std::tuple<short, short, QString>> cases{{100, 100, "(center) (center)"},
+                                                             {150, 0, "(right 50%) (up 100%)"},
+                                                             {70, 107, "(left 30%) (down 7%)"}};
+        for (const auto& [horz, vert, labels] : cases) {
+            PosterState s = ImageState();
+            s.iHorzCenter = horz;
+            s.iVertCenter = vert;
+            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
+            QCOMPARE(l.horizontal + u' ' + l.vertical, labels);
+            QCOMPARE(s.iHorzCenter, horz);
+            s.bImgSelected = false;
+            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
+            QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
+        }
     }
 
     void windowAsLargeAsTheImageForcesCentre() {
@@ -484,6 +514,29 @@ private slots:
         full.iWinRight = 299;
         TilePlacement::DragPosterWindow(s, full, start, 200, 100);
         QCOMPARE(s.iHorzCenter, 100);
+    }
+
+    void previewShadesSharedStrips() {
+        QImage grey(100, 50, QImage::Format_RGB32);
+        grey.fill(qRgb(100, 100, 100));
+        TileCoordTable t;
+        t.count = 2;
+        t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
+        const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
+        QVERIFY(d);
+        QCOMPARE(d->image.pixel(50, 25), qRgb(146, 146, 146)); // 100 + 155 * 3 / 10
+        QCOMPARE(d->image.pixel(30, 25), qRgb(100, 100, 100));
+        QCOMPARE(d->image.pixel(70, 25), qRgb(100, 100, 100));
+        QCOMPARE(d->image.pixel(59, 25), qRgb(255, 0, 0)); // the strip's far edge
+        QCOMPARE(d->image.pixel(40, 25), qRgb(255, 0, 0));
+        QCOMPARE(PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, false)->image.pixel(50, 25),
+                 qRgb(100, 100, 100));
+        // The large preview follows the tiles too (its picture here is the window, 1:1).
+        const QImage large = PreviewRenderer::FillPreview(grey, t, grey.size(), true, 2, 1, true);
+        QCOMPARE(large.pixel(50, 25), qRgb(146, 146, 146));
+        QCOMPARE(large.pixel(40, 25), qRgb(255, 0, 0));
+        QCOMPARE(large.pixel(60, 25), qRgb(255, 0, 0));
+        QCOMPARE(large.pixel(70, 25), qRgb(100, 100, 100));
     }
 
     void rotation() {

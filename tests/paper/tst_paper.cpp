@@ -1,6 +1,7 @@
 #include "common/number_format.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
+#include "settings/pref_formats.h"
 #include "tests/support/recording_message_service.h"
 
 #include <QtTest>
@@ -58,7 +59,6 @@ void CheckDefaultState(const PaperModel& m) {
 class TestPaper : public QObject {
     Q_OBJECT
 private slots:
-    // --- Presets ---
 
     void presets() {
         const PaperModel m;
@@ -92,10 +92,7 @@ private slots:
             QCOMPARE(p.dWidth > p.dHeight, pos < 2);
             QCOMPARE(p.dDefTop, pos == 0 ? 0.0 : 0.5);
         }
-        // The custom sheets start portrait: 4 x 6 inches with half-inch margins, 148 x 210 mm.
-        QCOMPARE(
-            QSizeF(m.Preset(kUnitInches, 6).TileWidth(), m.Preset(kUnitInches, 6).TileHeight()),
-            QSizeF(3, 5));
+        // The custom millimetre sheet starts portrait, 148 x 210 mm (the inch one in selectPaper).
         QCOMPARE(m.Preset(kUnitMillimeters, 7).sName, QStringLiteral("Custom (mm)"));
         QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);
         QCOMPARE(PaperModel::LastPreset(kUnitInches), 6);
@@ -133,8 +130,6 @@ private slots:
         QCOMPARE(m.View().paperNames, m.PresetNames(kUnitInches));
     }
 
-    // --- Margin box offers ---
-
     void marginItems() {
         // Inches: 0.00 to 2.00 in steps of 0.01; millimetres: 0.0 to 50.5 in steps of 0.5.
         const QStringList in = PaperModel::MarginItems(kUnitInches);
@@ -146,8 +141,6 @@ private slots:
         QCOMPARE(mm[25], Loc("12.5"));
         QCOMPARE(mm.constFirst(), Loc("0.0"));
     }
-
-    // --- Validation ---
 
     void validation_data() {
         QTest::addColumn<QList<int>>("sheet");  // unit, preset position
@@ -256,8 +249,6 @@ private slots:
         QCOMPARE(m.SizeWithBordersText(), Loc("300.0 x 210.0 mm"));
     }
 
-    // --- Lock, borderless, reset ---
-
     void lock() {
         PaperModel m =
             Typed(kUnitInches, 3, {}, {}, {Loc("0.1"), Loc("0.2"), Loc("0.3"), Loc("0.4")});
@@ -356,8 +347,6 @@ private slots:
         // The boxes offer millimetre margins, matching the unit shown.
         QCOMPARE(m.View().marginItems.constLast(), Loc("50.5"));
     }
-
-    // --- Preference line ---
 
     void buildLine() {
         PaperModel m;
@@ -518,6 +507,38 @@ private slots:
         QCOMPARE(bad.sMsg, kLeftRight);
         QCOMPARE(m.CurrentPreset().dRight, 0.5); // nothing stored
         QCOMPARE(int(m.EnterPaper(kUnitInches, 7).iResult), -10);
+    }
+
+    void overlap() {
+        PaperModel m;
+        QVERIFY(
+            m.EnterPaper(kUnitInches, 2, std::nullopt, MarginValues{0, 0, 0, 0}).ok()); // 8 x 10
+        QVERIFY(m.OverlapChanged(QStringLiteral("4")));
+        QVERIFY(!m.OverlapChanged(QStringLiteral("4.01")));
+        QCOMPARE(m.Overlap(), 4.0); // the last valid value stays
+        RecordingMessageService messages;
+        PosterState poster;
+        QCOMPARE(m.ApplyPaperValues(poster, messages).dOverlap, 4.0);
+        QCOMPARE(poster.dOverlap, 4.0);
+        QCOMPARE(messages.Messages().size(), 1); // the refused text is reported
+        QVERIFY(m.OverlapChanged(QStringLiteral("0.5")));
+        m.ChangeUnits(kUnitMillimeters, messages);
+        QCOMPARE(m.OverlapText().replace(u',', u'.'), QStringLiteral("12.7"));
+        QCOMPARE(m.Overlap(), 0.5);
+        // Moving to a smaller paper: the strip handed on is cut down to half the 6 x 4 inch tile.
+        m.ChangeUnits(kUnitInches, messages);
+        QVERIFY(m.OverlapChanged(QStringLiteral("3")));
+        QVERIFY(m.EnterPaper(kUnitInches, 0, std::nullopt, MarginValues{0, 0, 0, 0}).ok());
+        QCOMPARE(m.ApplyPaperValues().dOverlap, 2.0);
+        // "Adjust edges" leaves a 5.75 x 3.5 inch tile, and the limit follows it.
+        m.SetTileTrims(0.25, 0.5);
+        QVERIFY(!m.OverlapChanged(QStringLiteral("1.76")));
+        QCOMPARE(m.ApplyPaperValues().dOverlap, 1.75);
+        // Stored in ten-thousandths of an inch; unusable values give 0.
+        QCOMPARE(FormatOverlapPref(0.5), 5000);
+        QCOMPARE(ParseOverlapPref(QStringLiteral("3937")), 0.3937);
+        for (const char* bad : {"", "x", "-1", "250001"})
+            QCOMPARE(ParseOverlapPref(QString::fromLatin1(bad)), 0.0);
     }
 };
 

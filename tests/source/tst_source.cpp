@@ -1,3 +1,4 @@
+#include "../calibration/profile_test_support.h" // WriteAll
 #include "layout/poster_state.h"
 #include "source/file_browser.h"
 #include "source/image_loader.h"
@@ -6,7 +7,6 @@
 #include "source/status_pictures.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSignalSpy>
@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace tessellon;
+using tessellon::testing::WriteAll;
 
 namespace {
 
@@ -59,43 +60,26 @@ PosterState WorkedExample() {
     return s;
 }
 
-void Touch(const QString& path) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
-}
-
 } // namespace
 
 class TstSource : public QObject {
     Q_OBJECT
 private slots:
-    // --- Preview copy ---
-    void buildPreviewCopy_data() {
-        QTest::addColumn<int>("imgW");
-        QTest::addColumn<int>("imgH");
-        QTest::addColumn<QSize>("pic");
-        QTest::addColumn<QSize>("expected");
-        QTest::newRow("wide image in wide box")
-            << 3000 << 2000 << QSize(400, 300) << QSize(400, 267);
-        // 2000 / 3001 x 300 = 199.93: rounded, not cut.
-        QTest::newRow("tall image") << 2000 << 3001 << QSize(400, 300) << QSize(200, 300);
-        QTest::newRow("small image enlarged") << 30 << 25 << QSize(400, 300) << QSize(360, 300);
-    }
+    // Image sizes fitted into a 400 x 300 picture: a wide image, a tall one (2000 / 3001 x 300 =
+    // 199.93: rounded, not cut) and a small one enlarged.
     void buildPreviewCopy() {
-        QFETCH(int, imgW);
-        QFETCH(int, imgH);
-        QFETCH(QSize, pic);
-        QFETCH(QSize, expected);
-        // The source may be a reduced decode: the fit follows the full size.
-        const QImage reduced = Grey(imgW / 2 + 1, imgH / 2 + 1);
-        const PreviewCopy copy = PreviewRenderer::BuildPreviewCopy(reduced, imgW, imgH, pic);
-        QCOMPARE(copy.image.size(), expected);
-        QCOMPARE(copy.dPreviewScale, double(expected.width()) / imgW);
-        QCOMPARE(copy.image.format(), QImage::Format_RGB32);
+        for (const auto& [img, expected] : QList<std::pair<QSize, QSize>>{
+                 {{3000, 2000}, {400, 267}}, {{2000, 3001}, {200, 300}}, {{30, 25}, {360, 300}}}) {
+            // The source may be a reduced decode: the fit follows the full size.
+            const QImage reduced = Grey(img.width() / 2 + 1, img.height() / 2 + 1);
+            const PreviewCopy copy = PreviewRenderer::BuildPreviewCopy(
+                reduced, img.width(), img.height(), QSize(400, 300));
+            QCOMPARE(copy.image.size(), expected);
+            QCOMPARE(copy.dPreviewScale, double(expected.width()) / img.width());
+            QCOMPARE(copy.image.format(), QImage::Format_RGB32);
+        }
     }
 
-    // --- Tile grid ---
     void tileGrid_data() {
         QTest::addColumn<QSizeF>("tile"); // inches
         QTest::addColumn<int>("high");
@@ -144,11 +128,7 @@ private slots:
         t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
         const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
         QVERIFY(d);
-        QList<int> red;
-        for (int x = 0; x < 20; ++x)
-            if (d->image.pixel(x, 1) == qRgb(255, 0, 0))
-                red << x;
-        QCOMPARE(red, (QList<int>{2, 4, 6}));
+        QCOMPARE(RedColumns(d->image, 1), (QList<int>{2, 4, 6}));
         const PreviewGeometry& g = d->geometry;
         QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
                  (QList<int>{2, 0, 6, 2}));
@@ -163,7 +143,6 @@ private slots:
         QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, s.CalcTileCoord(), 2, 2));
     }
 
-    // --- Full-screen preview ---
     void fillPreview() {
         // Left half black, right half white; a poster window over the right half only.
         QImage img(200, 100, QImage::Format_RGB32);
@@ -195,52 +174,34 @@ private slots:
         QCOMPARE(RedRows(img, 1), (QList<int>{0, 2, 3, 4, 6}));
     }
 
-    void fitToNewSizeForPic_data() {
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<QRect>("picture");
-        QTest::addColumn<QPoint>("button");
-        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture.
-        QTest::newRow("square in wide window")
-            << 1.0 << QRect(210, 0, 580, 580) << QPoint(460, 590);
-        QTest::newRow("wide poster") << 4.0 << QRect(0, 165, 1000, 250) << QPoint(460, 590);
-    }
     void fitToNewSizeForPic() {
-        QFETCH(double, ratio);
-        QFETCH(QRect, picture);
-        const auto l = PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
-        QVERIFY(l);
-        QCOMPARE(l->picture, picture);
-        QTEST(l->buttonTopLeft, "button");
+        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture. A square poster
+        // stands in the middle, a wide one fills the width.
+        for (const auto& [ratio, picture] : QList<std::pair<double, QRect>>{
+                 {1.0, {210, 0, 580, 580}}, {4.0, {0, 165, 1000, 250}}}) {
+            const auto l =
+                PreviewRenderer::FitToNewSizeForPic(ratio, QSize(1000, 640), QSize(80, 40));
+            QVERIFY(l);
+            QCOMPARE(l->picture, picture);
+            QCOMPARE(l->buttonTopLeft, QPoint(460, 590));
+        }
         QVERIFY(!PreviewRenderer::FitToNewSizeForPic(0, QSize(1000, 640), QSize(80, 40)));
     }
 
-    // --- File browser (the list's own filtering is in fillFileList) ---
-    void fileFilter_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<bool>("match");
-        QTest::newRow("upper JPG") << "X.JPG" << 0 << true;
-        QTest::newRow("JPEG in jpeg only") << "d.JPEG" << 1 << true;
-        QTest::newRow("tiff in tiff only") << "d.tiff" << 2 << true;
-        QTest::newRow("png in png and webp") << "c.PNG" << 5 << true;
-        QTest::newRow("jpg in png and webp") << "c.jpg" << 5 << false;
-        QTest::newRow("tif in jpeg only") << "a.tif" << 1 << false;
-        QTest::newRow("bmp in bmp only") << "a.bmp" << 3 << true;
-        QTest::newRow("jpe in jpeg only") << "d.jpe" << 1 << true;
-        QTest::newRow("webp in png and webp") << "c.webp" << 5 << true;
-        QTest::newRow("no selection") << "a.jpg" << -1 << false;
-    }
     void fileFilter() {
-        QFETCH(QString, name);
-        QFETCH(int, filter);
-        QTEST(FileBrowser::MatchesFileFilter(name, filter), "match");
+        const QList<std::tuple<const char*, int, bool>> cases{
+            {"X.JPG", 0, true},  {"d.JPEG", 1, true}, {"d.tiff", 2, true}, {"c.PNG", 5, true},
+            {"c.jpg", 5, false}, {"a.tif", 1, false}, {"a.bmp", 3, true},  {"d.jpe", 1, true},
+            {"c.webp", 5, true}, {"a.jpg", -1, false}};
+        for (const auto& [name, filter, match] : cases)
+            QVERIFY2(FileBrowser::MatchesFileFilter(QLatin1String(name), filter) == match, name);
     }
 
     void fillFileList() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         for (const char* n : {"b.TIF", "a.jpg", ".jpg", "c.bmp", "d.png", "notes.txt"})
-            Touch(dir.filePath(QString::fromLatin1(n)));
+            QVERIFY(WriteAll(dir.filePath(QString::fromLatin1(n)), "x"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.jpg")));
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 0),
                  (QStringList{"a.jpg", "b.TIF", "c.bmp"}));
@@ -277,17 +238,10 @@ private slots:
         QCOMPARE(noDesk.JumpToMyDocuments().folder, desk);
     }
 
-    // --- Loading ---
-    void minimumSize_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("25 x 25") << QSize(25, 25) << true;
-        QTest::newRow("24 x 200") << QSize(24, 200) << false;
-        QTest::newRow("200 x 24") << QSize(200, 24) << false;
-    }
     void minimumSize() {
-        QFETCH(QSize, size);
-        QTEST(ImageLoader::IsLargeEnough(size), "ok");
+        QVERIFY(ImageLoader::IsLargeEnough(QSize(25, 25)));
+        QVERIFY(!ImageLoader::IsLargeEnough(QSize(24, 200)));
+        QVERIFY(!ImageLoader::IsLargeEnough(QSize(200, 24)));
     }
 
     void openBmpAndRotate() {
@@ -353,7 +307,6 @@ private slots:
         QCOMPARE(QColor(src.Full().pixel(10, 10)).blue() > 200, true);
     }
 
-    // --- Status pictures ---
     void statusPictures() {
         for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
             QCOMPARE(StatusPictures::Draw(k, QSize(320, 240)).size(), QSize(320, 240));
