@@ -149,6 +149,12 @@ private slots:
         row("no profile.jpg", CmykJpeg(false), "CMYK");
         row("png.jpg", Encode(Marked(), "PNG"), ".png");
         row("notes.jpg", "just words", "not an image");
+        row("missing.jpg", QByteArray(), "does not exist");
+        row("empty.jpg", QByteArray(""), "empty");
+        row("magic.jpg", QByteArray("\xff\xd8\xff", 3), "0 x 0 pixels");
+        const QByteArray bmp = Encode(Marked(), "BMP"), tif = Encode(Marked(), "TIFF");
+        row("cut.bmp", bmp.left(bmp.size() / 2), "missing");
+        row("cut.tif", tif.left(tif.size() / 2), "damaged");
     }
     void read() {
         QFETCH(QString, name);
@@ -161,7 +167,7 @@ private slots:
             return std::abs(qRed(c) - qRed(colour)) + std::abs(qBlue(c) - qBlue(colour)) < 50;
         };
         const QString path = dir.filePath(name);
-        QVERIFY(WriteAll(path, bytes));
+        QVERIFY(bytes.isNull() || WriteAll(path, bytes));
         const auto file = ImageFileReader::Open(path);
         const std::atomic_bool go{false};
         for (const std::atomic_bool* stop : {(const std::atomic_bool*)nullptr, &go}) {

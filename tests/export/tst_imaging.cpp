@@ -43,32 +43,6 @@ PixelArray SmoothPixels(int w, int h) {
     return p;
 }
 
-QByteArray JpegBytes(int w, int h) {
-    ImageObject img;
-    if (!img.LoadPixels(SmoothPixels(w, h)))
-        return {};
-    auto bytes = img.EncodeToMemory(ImageFormat::Jpeg);
-    return bytes ? *bytes : QByteArray();
-}
-
-QByteArray BmpHeaderClaiming(qint32 w, qint32 h) {
-    QByteArray b(54, '\0');
-    auto put32 = [&](int at, quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = char((v >> (8 * i)) & 0xff);
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, 54 + 64);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, quint32(w));
-    put32(22, quint32(h));
-    b[26] = 1;
-    b[28] = 24;
-    return b + QByteArray(64, '\x7f');
-}
-
 QRect CaptionRect(const EdgeTestTarget::CaptionLayout& c) {
     // Antialiasing may reach a pixel beyond the measured box.
     return QRect(c.x - 2, c.y - 2, c.extent.width() + 4, c.extent.height() + 4);
@@ -159,86 +133,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
-    void readFileInfoReadsHeaderOnly() {
-        QTemporaryDir dir;
-        const QByteArray jpeg = JpegBytes(300, 200);
-        // Only the headers survive: the size is known, the pixels are not.
-        const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
-        QVERIFY(WriteAll(cut, jpeg.left(jpeg.size() / 3)));
-        const auto info = ImageObject::ReadFileInfo(cut);
-        QVERIFY2(info.ok(), qPrintable(info.error()));
-        QCOMPARE(*info, QSize(300, 200));
-        ImageObject img;
-        QVERIFY(!img.LoadImageFile(cut).ok());
-
-        const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
-        QVERIFY(WriteAll(huge, BmpHeaderClaiming(16000, 15000)));
-        // A header whose pixels cannot be in the file is refused already.
-        QVERIFY(!ImageObject::ReadFileInfo(huge).ok());
-    }
-
-    void badFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        // JPEG files that are cut short or claim too much are refused by both front ends; see the
-        // opening tests.
-        ImageObject pattern = PatternImage(64, 48);
-        const QByteArray bmp = *pattern.EncodeToMemory(ImageFormat::Bmp);
-        const QByteArray tif = *pattern.EncodeToMemory(ImageFormat::Tiff);
-
-        QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
-        QTest::newRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2);
-        QTest::newRow("truncated tif") << "cut.tif" << tif.left(tif.size() / 2);
-        QTest::newRow("bmp claiming 200000 x 150000")
-            << "huge.bmp" << BmpHeaderClaiming(200000, 150000);
-        QTest::newRow("jpeg magic only") << "magic.jpg" << QByteArray("\xff\xd8\xff", 3);
-    }
-
-    void badFiles() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        QVERIFY(WriteAll(path, bytes));
-        ImageObject img = PatternImage(3, 2);
-        const auto r = img.LoadImageFile(path);
-        QVERIFY(!r.ok());
-        QVERIFY(!r.error().isEmpty());
-        // The previous content stays.
-        QCOMPARE(img.ImageWidth(), 3);
-        QVERIFY(img.ReadPixels() == PatternPixels(3, 2));
-    }
-
-    void loadByContentNotName() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("really_a_jpeg.bmp"));
-        QVERIFY(WriteAll(path, JpegBytes(40, 30)));
-        ImageObject img;
-        // The content decides the decoder; a name that says otherwise is refused.
-        QVERIFY(img.LoadImageFile(path).error().contains(QStringLiteral("holds a JPEG image")));
-        const QString tif = dir.filePath(QStringLiteral("really_a_tiff.TIFF"));
-        QVERIFY(WriteAll(tif, *PatternImage(9, 4).EncodeToMemory(ImageFormat::Tiff)));
-        QVERIFY(img.LoadImageFile(tif));
-        QVERIFY(img.ReadPixels() == PatternPixels(9, 4));
-
-        const auto missing = img.LoadImageFile(dir.filePath(QStringLiteral("nothing.jpg")));
-        QVERIFY(!missing.ok());
-        QVERIFY(!ImageObject::ReadFileInfo(dir.filePath(QStringLiteral("nothing.jpg"))).ok());
-    }
-
-    void readerLimitRaised() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("a.bmp"));
-        QVERIFY(PatternImage(4, 4).SaveImageFile(path, ImageFormat::Bmp));
-        ImageObject img;
-        QVERIFY(img.LoadImageFile(path));
-        // Qt's default of 256 MB would refuse a 64-megapixel photo.
-        QVERIFY(QImageReader::allocationLimit() >= 1024);
-        QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
-        QVERIFY(!PixelArray::SizeAllowed(0, 10));
-        QVERIFY(!PixelArray::SizeAllowed(2000000000, 2000000000));
-    }
-
     void rotateResampleAndBlank() {
         for (const int degrees : {90, 180, 270}) {
             ImageObject img = PatternImage(5, 3);
@@ -259,6 +153,11 @@ private slots:
         expected.fill(QColor(1, 2, 3));
         QCOMPARE(img.ReadPixels().Image(), expected);
         QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
+        // A file that cannot be loaded leaves the previous content.
+        QVERIFY(!img.LoadImageFile(QStringLiteral("/nonexistent/a.jpg")).ok());
+        QCOMPARE(img.ReadPixels().Image(), expected);
+        QVERIFY(!PixelArray::SizeAllowed(0, 10));
+        QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
     }
 
     // The one-pass renderer against the plain definition: cut with the last column and row
