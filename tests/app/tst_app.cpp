@@ -10,6 +10,7 @@
 #include "app/system_info.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
+#include "tests/calibration/profile_test_support.h"
 #include "tests/support/memory_settings_store.h"
 
 using namespace tessellon;
@@ -62,11 +63,6 @@ struct PaperFixture {
     }
     QString Without() const { return Text(*dlg, "lblSizeWithoutBorders"); }
 };
-
-void WriteFile(const QString& path, const QByteArray& content = "<html><body>x</body></html>") {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-}
 
 void SaveImage(const QTemporaryDir& dir, const QString& name, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -675,9 +671,6 @@ private slots:
         });
         Click("cmdConfig");
         QCOMPARE(shownRow, 1);
-        QFile file(Path("app/printer_edge_config"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("Kodak photo lab default\t16,04,03,02,\r\n"));
         QCOMPARE(Text("lblFinalSize"), "11.81 x 7.41 inches");
         QCOMPARE(Box("cmbCurBtm")->currentIndex(), 1);
     }
@@ -818,6 +811,7 @@ private slots:
         QCOMPARE(f.Without(), Loc("7.50 x 9.00 Inches"));
         Click(d, "cmdBorderless");
         QCOMPARE(MarginTexts(d), QStringList(4, Loc("0.00")));
+        QCOMPARE(f.Without(), Loc("8.50 x 11.00 Inches"));
         Click(d, "cmdReset");
         QCOMPARE(MarginTexts(d), QStringList(4, Loc("0.50")));
         ClickPaper(d, PaperModel::iLastInchPreset);
@@ -845,9 +839,7 @@ private slots:
         QVERIFY(d.isVisible());
         QCOMPARE(f.applied, 1);
         QCOMPARE(f.poster.sPaperName, "Custom (mm)");
-        QCOMPARE((QList<double>{f.poster.dTileWidth, f.poster.dTileHeight, f.poster.dPaperWidth,
-                                f.poster.dPaperHeight}),
-                 (QList<double>{130, 190, 150, 210}));
+        QCOMPARE(QSizeF(f.poster.dTileWidth, f.poster.dTileHeight), QSizeF(130, 190));
         QCOMPARE(f.poster.getPaperRegLine(),
                  Loc("|1|Custom (mm)|150|210|12|12|12|12|10|10|10|10|"));
         Type(Margin(d, 2)->lineEdit(), Loc("-1"));
@@ -891,12 +883,12 @@ private slots:
         QTemporaryDir app, prefix;
         const QString name = HelpLocator::HelpFileName();
         if (inAppDir)
-            WriteFile(app.filePath(name));
+            QVERIFY(WriteAll(app.filePath(name), "<html>x</html>"));
         else // a folder of that name is no help file
             QVERIFY(QDir(app.path()).mkdir(name));
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
         if (!atProgram.isEmpty() && QDir(prefix.path()).mkpath(atProgram))
-            WriteFile(prefix.filePath(atProgram + u'/' + name));
+            QVERIFY(WriteAll(prefix.filePath(atProgram + u'/' + name), "<html>x</html>"));
         const QString found = HelpLocator::GetHelpFilePath(
             appDir ? app.path() + QString(appDir - 1, u'/') : QString(), prefix.filePath("bin"));
         const QString where = expected == u"app" ? app.path() : prefix.filePath(expected);

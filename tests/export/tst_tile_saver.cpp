@@ -428,39 +428,42 @@ private slots:
 
     void opening_data() {
         QTest::addColumn<QString>("fileName");
-        QTest::addColumn<bool>("noTiles");
+        QTest::addColumn<int>("fault"); // 1: no image size, 2: and a tile below the smallest
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("shown"); // base name and format, or the message's title and text
         using S = SaveTilesOpening::Status;
-        const auto row = [](const char* tag, const char* file, bool noTiles, S status,
+        const auto row = [](const char* tag, const char* file, int fault, S status,
                             const char* shown) {
-            QTest::newRow(tag) << QString::fromLatin1(file) << noTiles << int(status)
+            QTest::newRow(tag) << QString::fromLatin1(file) << fault << int(status)
                                << QString::fromLatin1(shown);
         };
-        row("five characters", "a.jpg", false, S::Ok, "a_|1");
-        row("capital ending", "Holiday.JPG", false, S::Ok, "Holiday_|1");
-        row("tif", "scan.tif", false, S::Ok, "scan_|3");
-        row("bmp", "x.Bmp", false, S::Ok, "x_|6");
-        row("four characters", ".jpg", false, S::InvalidFile,
+        row("five characters", "a.jpg", 0, S::Ok, "a_|1");
+        row("capital ending", "Holiday.JPG", 0, S::Ok, "Holiday_|1");
+        row("tif", "scan.tif", 0, S::Ok, "scan_|3");
+        row("bmp", "x.Bmp", 0, S::Ok, "x_|6");
+        row("four characters", ".jpg", 0, S::InvalidFile,
             "Problem|Invalid file chosen.  Can not continue.");
-        row("long ending", "Holiday.jpeg", false, S::Ok, "Holiday_|1");
-        row("png gives tif", "shot.PNG", false, S::Ok, "shot_|3");
-        row("other type", "photo.gif", false, S::InvalidType,
+        row("long ending", "Holiday.jpeg", 0, S::Ok, "Holiday_|1");
+        row("png gives tif", "shot.PNG", 0, S::Ok, "shot_|3");
+        row("other type", "photo.gif", 0, S::InvalidType,
             "Error|Unable to save - invalid image file type");
-        row("no tiles", "a.jpg", true, S::NoTiles,
+        row("no tiles", "a.jpg", 1, S::NoTiles,
             "Can Not Continue|Invalid image/tile information.  Can not continue.");
-        row("no tiles before a bad name", "abc", true, S::NoTiles,
+        row("no tiles before a bad name", "abc", 1, S::NoTiles,
             "Can Not Continue|Invalid image/tile information.  Can not continue.");
+        row("tile sizes first", "ab", 2, S::InvalidTileSizes,
+            "Invalid Tile Print Size Entered|You have entered invalid print tile sizes.  The width "
+            "and height need to be in the range of 0.75 to 50.00 inches.");
     }
 
     void opening() {
         QFETCH(QString, fileName);
-        QFETCH(bool, noTiles);
+        QFETCH(int, fault);
         QFETCH(int, status);
         QFETCH(QString, shown);
         PosterState poster = GoodPoster();
-        if (noTiles)
-            poster.lImgWidth = 0;
+        poster.lImgWidth *= fault == 0;
+        poster.dTileWidth = fault == 2 ? 0.5 : poster.dTileWidth;
         RecordingMessageService messages;
         const SaveTilesOpening o = SaveTilesOpening::Check(poster, fileName, messages);
         QCOMPARE(int(o.status), status);
@@ -477,19 +480,6 @@ private slots:
             QCOMPARE(m.kind, Kind::Critical);
             QCOMPARE(m.title + u'|' + m.text, shown);
         }
-    }
-
-    void openingChecksTileSizesFirst() {
-        PosterState poster = GoodPoster();
-        poster.dTileWidth = 0.5; // below the smallest tile
-        poster.lImgWidth = 0;
-        RecordingMessageService messages;
-        const SaveTilesOpening o = SaveTilesOpening::Check(poster, QStringLiteral("ab"), messages);
-        QCOMPARE(o.status, SaveTilesOpening::Status::InvalidTileSizes);
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().front().title,
-                 QStringLiteral("Invalid Tile Print Size Entered"));
-        QVERIFY(messages.Messages().front().text.endsWith(QStringLiteral("0.75 to 50.00 inches.")));
     }
 };
 

@@ -267,18 +267,6 @@ private slots:
         QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(0));
     }
 
-    void borderlessAndReset() {
-        PaperModel m = Typed(kUnitMillimeters, 4);
-        m.SetBorderless();
-        QCOMPARE(m.MarginText(kMarginLeft), Loc("0.0"));
-        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0, 0, 0, 0}));
-        QCOMPARE(m.CurrentPreset().TileWidth(), 210.0);
-        m.MarginChanged(kMarginTop, QStringLiteral("x"));
-        m.ResetMargins();
-        QCOMPARE(m.MarginText(kMarginTop), Loc("12.0"));
-        QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{12, 12, 12, 12}));
-    }
-
     void selectPaper() {
         PaperModel m;
         RecordingMessageService msgs;
