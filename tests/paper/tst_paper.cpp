@@ -284,16 +284,6 @@ private slots:
         m.SelectPaper(99, msgs); // outside the list
         QCOMPARE(m.Selection(kUnitInches), 5);
         QVERIFY(msgs.Messages().isEmpty());
-        // A failing typed sheet keeps the custom choice and says why.
-        m.SelectPaper(6, msgs);
-        m.WidthChanged(Loc("0.5"));
-        QCOMPARE(m.SizeWithoutBordersText(), QStringLiteral("Invalid margin size selected"));
-        QVERIFY(!m.SelectPaper(2, msgs).ok());
-        QCOMPARE(m.View().paperSelection, 6);
-        QCOMPARE(msgs.Messages().size(), 1);
-        QCOMPARE(msgs.Messages()[0].title, QStringLiteral("Invalid Values Entered"));
-        QCOMPARE(msgs.Messages()[0].text, kTooSmallTyped + Loc(" .75."));
-        QCOMPARE(m.WidthText(), Loc("0.5")); // the typed text stays for the user to correct
     }
 
     void unitRoundTrip() {

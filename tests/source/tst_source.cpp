@@ -244,48 +244,6 @@ private slots:
         QVERIFY(!ImageLoader::IsLargeEnough(QSize(200, 24)));
     }
 
-    void openBmpAndRotate() {
-        QTemporaryDir dir;
-        // 60 x 40, the top-left pixel red, the bottom-left pixel blue.
-        QImage img(60, 40, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        img.setPixel(0, 0, qRgb(255, 0, 0));
-        img.setPixel(0, 39, qRgb(0, 0, 255));
-        const QString path = dir.filePath(QStringLiteral("p.bmp"));
-        QVERIFY(img.save(path, "BMP"));
-        SourceImage src;
-        QVERIFY(src.Open(path, QSize(30, 30)));
-        QCOMPARE(src.Size(), QSize(60, 40));
-        QVERIFY(src.IsFullReady());
-        src.RotateBy(90);
-        QCOMPARE(src.Size(), QSize(40, 60));
-        const QImage& full = src.Full();
-        QCOMPARE(full.size(), QSize(40, 60));
-        // A clockwise quarter turn brings the bottom-left corner to the top-left.
-        QCOMPARE(full.pixel(0, 0), qRgb(0, 0, 255));
-        QCOMPARE(full.pixel(39, 0), qRgb(255, 0, 0));
-        src.RotateBy(180);
-        QCOMPARE(src.Size(), QSize(40, 60));
-        QCOMPARE(src.Full().pixel(39, 59), qRgb(0, 0, 255));
-        QCOMPARE(src.Angle(), short(270));
-    }
-
-    void openJpegDecodesReducedPreview() {
-        QTemporaryDir dir;
-        QImage img(1600, 1200, QImage::Format_RGB32);
-        img.fill(QColor(10, 200, 30));
-        const QString path = dir.filePath(QStringLiteral("big.JPG"));
-        QVERIFY(img.save(path, "JPEG"));
-        SourceImage src;
-        QVERIFY(src.Open(path, QSize(200, 200)));
-        QCOMPARE(src.Size(), QSize(1600, 1200));
-        QVERIFY(src.PreviewSource().width() <= 200);
-        src.RotateBy(270);
-        QCOMPARE(src.Size(), QSize(1200, 1600));
-        QCOMPARE(src.PreviewSource().height(), 200);
-        QCOMPARE(src.Full().size(), QSize(1200, 1600));
-    }
-
     void reopeningWhileDecodingTakesTheNewFile() {
         QTemporaryDir dir;
         QImage a(2400, 1600, QImage::Format_RGB32);
