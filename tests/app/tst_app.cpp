@@ -312,6 +312,9 @@ private slots:
         QCOMPARE(w->State().iRotateAngle, short(180));
         QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(180)));
         QCOMPARE(Text("lblResolution"), "50.0 dpi");
+        Box("cmbRotate")->setCurrentIndex(2); // 270: another half turn on
+        QCOMPARE(w->State().lImgWidth, 400);
+        QCOMPARE(w->Image().Full(), file.transformed(QTransform().rotate(270)));
     }
 
     void tileCountsWithTheLock() {
