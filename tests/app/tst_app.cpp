@@ -413,9 +413,11 @@ private slots:
         QVERIFY(big.SaveImageFile(Path("pano.jpg"), ImageFormat::Jpeg));
         QVERIFY(w->OpenImageFile(Path("pano.jpg")));
         QVERIFY(w->Image().PreviewSource().width() < 1200); // a reduced decode
-        Box("cmbRotate")->setCurrentIndex(1);
+        Box("cmbRotate")->setCurrentIndex(2); // counter-clockwise, perhaps before the full decode
+        QCOMPARE(w->Image().Size(), QSize(400, 1200));
         const QSize shown = QSize(400, 1200).scaled(Picture()->size(), Qt::KeepAspectRatio);
         QVERIFY(w->Image().PreviewSource().height() >= shown.height());
+        QTRY_COMPARE(w->Image().Full().size(), QSize(400, 1200));
     }
 
     // `tessellon FILE`, File > Open and a drop: the file's folder becomes current, the file is
