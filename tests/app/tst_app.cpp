@@ -803,6 +803,7 @@ private slots:
         QCOMPARE(f.Without(), Loc("7.50 x 9.50 Inches"));
         Click(d, "chkLock"); // bottom takes top
         QCOMPARE(f.Without(), Loc("7.50 x 9.00 Inches"));
+        Click(d, "chkLock"); // untick: every side on its own again
         Click(d, "cmdBorderless");
         QCOMPARE(MarginTexts(d), QStringList(4, Loc("0.00")));
         QCOMPARE(f.Without(), Loc("8.50 x 11.00 Inches"));
