@@ -334,23 +334,6 @@ private slots:
         QCOMPARE(store.GetPref(PrefValue::NumTiles), "w00h06");
     }
 
-    void previewShowsTheGrid() {
-        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
-        QCOMPARE(*store.Stored(PrefValue::ShowTiles), StoredPref(std::int32_t(1)));
-        LoadPhoto();
-        Box("cmbTilesWide")->setCurrentIndex(2); // 3 x 2 tiles: 18 x 8 inches, full width
-        const QImage shown = Picture()->Image();
-        const QList<int> columns = RedColumns(shown, MiddleRow());
-        QCOMPARE(columns.size(), 4);
-        QCOMPARE(columns.first(), 0);
-        QCOMPARE(columns.last(), shown.width() - 1);
-        QCOMPARE(w->Geometry().iWinRight, shown.width() - 1);
-        QCOMPARE(Placement(), "(full width) (center)");
-        // "Show Tiles" off: the plain picture.
-        Click("chkPreviewTiles");
-        QVERIFY(RedColumns(Picture()->Image(), MiddleRow()).isEmpty());
-    }
-
     void holdingAnArrowStepsEveryQuarterSecond() {
         LoadPhoto();
         C<QScrollBar>("scrZoom")->setValue(100); // room to move both ways
@@ -564,7 +547,7 @@ private slots:
     }
 
     // The full-screen preview is a snapshot of the poster that draws itself anew when resized:
-    // grid lines stay 1 pixel, red.
+    // grid lines stay 1 pixel, red, as in the small preview.
     void largePreview() {
         C("cmdLargePreview")->setEnabled(true);
         Click("cmdLargePreview");
@@ -572,6 +555,10 @@ private slots:
         QVERIFY(!w->PreviewWindow());
         C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         LoadPhoto();
+        // The small preview draws the grid too: 2 x 2 tiles over the full width.
+        const QList<int> columns = RedColumns(Picture()->Image(), MiddleRow());
+        QCOMPARE(columns.size(), 3);
+        QVERIFY(columns.first() == 0 && columns.last() == Picture()->Image().width() - 1);
         Click("cmdLargePreview");
         QCOMPARE(messages.Messages().size(), 1);
         frmPreview* p = w->PreviewWindow();
@@ -596,6 +583,8 @@ private slots:
         QTRY_COMPARE(redInRow(), 3);
         testing::Click(*p, "cmdClose");
         QTRY_VERIFY(!w->PreviewWindow());
+        Click("chkPreviewTiles"); // "Show Tiles" off: the plain picture
+        QVERIFY(RedColumns(Picture()->Image(), MiddleRow()).isEmpty());
     }
 
     // Exit (button and menu) ends the program at once, writing nothing; closing the window
