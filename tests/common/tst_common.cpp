@@ -60,8 +60,6 @@ private slots:
 
     // Spot checks of entries whose spacing is deliberate.
     void stringTable() {
-        QVERIFY(StringTable::Text(str::InvalidTileSizes)
-                    .startsWith(QStringLiteral("You have entered invalid print tile sizes.  The")));
         QVERIFY(StringTable::Text(str::Step1EdgeDesc).endsWith(QStringLiteral("test image.   ")));
         QVERIFY(StringTable::Text(str::EdgeStep2Desc).endsWith(QStringLiteral("printer does. ")));
         QVERIFY(!StringTable::Has(1));

@@ -329,12 +329,7 @@ private slots:
     void buildLine() {
         PaperModel m;
         QCOMPARE(m.BuildPaperRegLine(), QStringLiteral("|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|"));
-        m = Typed(kUnitMillimeters, 4);
-        RecordingMessageService msgs;
-        QCOMPARE(m.BuildPaperRegLine(),
-                 QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|"));
-        QCOMPARE(m.BuildPaperRegLine().split(u'|').size(), 14);
-        m.SelectPaper(7, msgs);
+        m = Typed(kUnitMillimeters, 7);
         m.WidthChanged(Loc("100.25"));
         m.MarginChanged(kMarginRight, Loc("0.1"));
         QCOMPARE(m.BuildPaperRegLine(), Loc("|1|Custom (mm)|100.25|210|12|12|12|12|12|0.1|12|12|"));
