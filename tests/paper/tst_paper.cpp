@@ -329,9 +329,8 @@ private slots:
     void buildLine() {
         PaperModel m;
         QCOMPARE(m.BuildPaperRegLine(), QStringLiteral("|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|"));
-        m = Typed(kUnitMillimeters, 7);
-        m.WidthChanged(Loc("100.25"));
-        m.MarginChanged(kMarginRight, Loc("0.1"));
+        m = Typed(kUnitMillimeters, 7, Loc("100.25"), QStringLiteral("210"),
+                  {QStringLiteral("12"), Loc("0.1")});
         QCOMPARE(m.BuildPaperRegLine(), Loc("|1|Custom (mm)|100.25|210|12|12|12|12|12|0.1|12|12|"));
     }
 
