@@ -7,6 +7,7 @@
 #include "app/qt_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
+#include "tests/export/export_test_support.h"
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -15,15 +16,6 @@ using Answer = MessageService::Answer;
 using Status = SaveOutcome::Status;
 
 namespace {
-
-// Every pixel different from its neighbours.
-QImage PatternImage(int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x * 7 + y * 13) & 0xff));
-    return img;
-}
 
 // Runs `action` from the event loop each time it turns until it returns true; the progress
 // window's yields are where it gets its turns during a save.
@@ -62,9 +54,9 @@ struct SaveFixture {
         dlg.SuccessWindow()->SetFolderOpener([](const QString&) {});
     }
     bool Open(const QString& fileName) {
-        const QImage image = PatternImage(poster.lImgWidth, poster.lImgHeight);
+        const ImageObject image = PatternImage(poster.lImgWidth, poster.lImgHeight);
         return dlg.OpenFor(
-            poster, [image] { return ImageObject::FromImage(image); }, folder, fileName);
+            poster, [image] { return image; }, folder, fileName);
     }
     QStringList Files(const QString& sub = QStringLiteral("a_poster_images")) const {
         return QDir(folder + u'/' + sub).entryList(QDir::Files, QDir::Name);
@@ -121,8 +113,8 @@ private slots:
         const QImage tile(f.folder + u'/' + newFolder + u'/' + files.last());
         QCOMPARE(tile.size(), QSize(60, 40));
         if (extension != u".jpg")
-            QCOMPARE(tile.convertToFormat(QImage::Format_RGB32),
-                     PatternImage(120, 80).copy(60, 40, 60, 40));
+            QCOMPARE(tile.convertToFormat(QImage::Format_RGB888),
+                     PatternPixels(120, 80).Image().copy(60, 40, 60, 40));
         QVERIFY(!f.dlg.isVisible() && !f.dlg.ProgressWindow()->isVisible());
         QVERIFY(f.dlg.SuccessWindow()->isVisible());
         QCOMPARE(f.Link(), f.folder + u'/' + newFolder);
