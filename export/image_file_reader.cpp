@@ -399,6 +399,9 @@ ImagingResult ImageFileReader::ReadHeader() {
     const Uprighting u = UprightingFor(orientation_);
     size_ = u.turn ? stored_.transposed() : stored_;
     const qint64 w = size_.width(), h = size_.height();
+    // A header cut off before its size (a JPEG of its start bytes alone) gives no size at all.
+    if (w < 1 || h < 1)
+        return ImagingResult::Fail(Tr("The image is damaged: its header gives no picture size."));
     if (!PixelArray::SizeAllowed(w, h)) {
         const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
         return ImagingResult::Fail(Tr("The image is too large for this computer's memory: %1 x "

@@ -151,7 +151,7 @@ private slots:
         row("notes.jpg", "just words", "not an image");
         row("missing.jpg", QByteArray(), "does not exist");
         row("empty.jpg", QByteArray(""), "empty");
-        row("magic.jpg", QByteArray("\xff\xd8\xff", 3), "0 x 0 pixels");
+        row("magic.jpg", QByteArray("\xff\xd8\xff", 3), "no picture size");
         const QByteArray bmp = Encode(Marked(), "BMP"), tif = Encode(Marked(), "TIFF");
         row("cut.bmp", bmp.left(bmp.size() / 2), "missing");
         row("cut.tif", tif.left(tif.size() / 2), "damaged");
