@@ -460,6 +460,13 @@ private slots:
         QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) <
                 40);
         QVERIFY(qGray(got.pixel(800, 600)) < 60 && qGray(got.pixel(801, 600)) > 200);
+        // A folder in the overview's place: the save fails with the reason, the tiles stay.
+        QVERIFY(QFile::remove(dir.filePath("t/poverview.jpg")));
+        QVERIFY(QDir(dir.path()).mkdir("t/poverview.jpg"));
+        const CliRun failed = RunCli(args + QStringList{"--overview"});
+        QCOMPARE(failed.status, 1);
+        QVERIFY2(failed.err.contains("Reason: "), qPrintable(failed.err));
+        QCOMPARE(FilesIn(dir.filePath("t")), (QStringList{"p001.jpg", "p002.jpg"}));
     }
 };
 
