@@ -3,9 +3,11 @@
 #include "source/file_browser.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeView>
 
 namespace tessellon {
@@ -25,16 +27,32 @@ FolderTree::FolderTree(QComboBox* drives, QTreeView* folders, QObject* parent)
                 shown_ = model_->filePath(current);
                 emit folderChosen(shown_);
             });
-    // Folders are read in the background; keep the shown one in sight as its parents fill,
-    // until its own folder has been read (later re-reads of a busy folder leave the view be).
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        const QString shown = QDir::cleanPath(shown_);
-        if (!following_ || !shown.startsWith(loaded))
-            return;
-        folders_->scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
-        if (QFileInfo(shown).absolutePath() == QDir::cleanPath(loaded) || shown == loaded)
-            following_ = false;
-    });
+    // Folders are read and sorted in the background, so rows above the shown folder come and
+    // move after it was scrolled to: keep it in sight until the user takes over the tree.
+    const auto keepInSight = [this] {
+        if (following_)
+            folders_->scrollTo(model_->index(shown_), QAbstractItemView::PositionAtCenter);
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, keepInSight);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, keepInSight);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, keepInSight);
+    folders_->installEventFilter(this);
+    folders_->viewport()->installEventFilter(this);
+    connect(folders_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { following_ = false; });
+}
+
+bool FolderTree::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        following_ = false;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void FolderTree::FillDriveList() {

@@ -22,9 +22,13 @@ public:
     // Selects `root` in the drive list, adding it when it is not listed, and roots the tree
     // there. Does not count as a choice of the user.
     void SelectDrive(const QString& root);
-    // Opens the tree down to `path`, selects it and keeps it in sight while its parents are
-    // still being read. Does not count as a choice of the user.
+    // Opens the tree down to `path`, selects it and keeps it in sight while folders are read
+    // and sorted around it, until the user scrolls, clicks or types in the tree. Does not count
+    // as a choice of the user.
     void ShowPath(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // A folder chosen in the tree by the user.
@@ -35,7 +39,7 @@ private:
     QTreeView* folders_;
     QFileSystemModel* model_;
     QString shown_;          // the folder kept in sight
-    bool following_ = false; // while its parents are still being read
+    bool following_ = false; // until the user takes over the tree
 };
 
 } // namespace tessellon

@@ -1,4 +1,5 @@
 #include "app/dialog_host.h"
+#include "app/folder_tree.h"
 #include "app/frm_about.h"
 #include "app/frm_btm.h"
 #include "app/frm_main.h"
@@ -448,6 +449,38 @@ private slots:
         auto* tree = Find<QTreeView>(atPictures, "Dir1");
         QTRY_VERIFY(
             tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
+    }
+
+    // Folders read above the shown one push it down: the tree keeps it in sight, until the
+    // user takes over the tree.
+    void folderKeptInSight() {
+        QDir base(dir->path());
+        for (const char* folder : {"a", "b/shown", "c"})
+            QVERIFY(base.mkpath(QString::fromLatin1(folder)));
+        for (int i = 0; i < 150; ++i)
+            QVERIFY(base.mkpath(QStringLiteral("a/%1").arg(i)) &&
+                    base.mkpath(QStringLiteral("c/%1").arg(i)));
+        QWidget window;
+        auto* drives = new QComboBox(&window);
+        auto* tree = new QTreeView(&window);
+        tree->setGeometry(0, 30, 200, 200);
+        FolderTree folders(drives, tree, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto inSight = [tree] {
+            return tree->viewport()->rect().contains(
+                tree->visualRect(tree->currentIndex()).center());
+        };
+        folders.ShowPath(Path("b/shown"));
+        QTRY_VERIFY(inSight());
+        tree->expand(static_cast<QFileSystemModel*>(tree->model())->index(Path("a"))); // above
+        QTest::qWait(300);
+        QTRY_VERIFY(inSight());
+        QTest::keyClick(tree, Qt::Key_Shift);
+        tree->scrollToTop();
+        tree->expand(static_cast<QFileSystemModel*>(tree->model())->index(Path("c"))); // below
+        QTest::qWait(300);
+        QVERIFY(!inSight());
     }
 
     // A change brings the outputs it affects up to date: they are blanked first, so one that
