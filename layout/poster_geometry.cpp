@@ -51,6 +51,11 @@ double PosterGeometry::Resolution() const {
     return crop ? crop->ZoomedWidth() / PosterWidth() : 0;
 }
 
+QRectF PosterGeometry::Sheet(int row, int column) const {
+    return QRectF(column * (in_.tileWidth - in_.overlap), row * (in_.tileHeight - in_.overlap),
+                  in_.tileWidth, in_.tileHeight);
+}
+
 TileCoordTable PosterGeometry::Tiles() const {
     const int tilesWide = in_.tilesWide;
     const int tilesHigh = in_.tilesHigh;
@@ -77,11 +82,11 @@ TileCoordTable PosterGeometry::Tiles() const {
     const double posterH = PosterHeight();
     const auto startX = [&](int col) {
         return butted ? (static_cast<double>(col) / tilesWide) * *W
-                      : col * (in_.tileWidth - in_.overlap) / posterW * *W;
+                      : Sheet(0, col).left() / posterW * *W;
     };
     const auto startY = [&](int row) {
         return butted ? (static_cast<double>(row) / tilesHigh) * *H
-                      : row * (in_.tileHeight - in_.overlap) / posterH * *H;
+                      : Sheet(row, 0).top() / posterH * *H;
     };
     const double extentX =
         butted ? static_cast<double>(*W) / tilesWide : in_.tileWidth / posterW * *W;

@@ -2,6 +2,8 @@
 
 #include "layout/tile_coord_table.h"
 
+#include <QRectF>
+
 #include <cstdint>
 #include <optional>
 
@@ -54,6 +56,9 @@ public:
     std::optional<FittedCrop> Crop() const;
     // Source pixels per printed inch, the same across and down; 0 when there is no window.
     double Resolution() const;
+    // Sheet `row`, `column`'s part of the printed poster, in inches from the poster's top-left
+    // corner.
+    QRectF Sheet(int row, int column) const;
     // Every tile's rectangle, row by row from the top; count -1 when no table exists.
     TileCoordTable Tiles() const;
 

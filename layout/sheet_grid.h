@@ -16,9 +16,8 @@ struct SheetBox {
     QRectF uncovered; // the part no neighbour covers: sheets to the right and below lie on top
 };
 
-// Where the sheets lie in a picture of the whole poster scaled into a box: sheet k of a row
-// starts (t - o) * k after the first and is t long, in the poster's printed inches scaled to the
-// box, as PosterGeometry cuts the tiles.
+// Where the sheets lie in a picture of the whole poster scaled into a box: the poster
+// geometry's sheets, from printed inches to the box.
 class SheetGrid {
 public:
     explicit SheetGrid(const PosterGeometryInput& input) : in_(input) {}
