@@ -20,14 +20,6 @@ namespace {
 constexpr double kPointsPerInch = 72;
 constexpr int kOverviewPpi = 150; // enough for a picture that is looked at, not assembled
 
-// Diagonal lines 2.5 points apart across `box`, for a strip seen through a light screen.
-std::vector<QLineF> Hatch(const QRectF& box) {
-    std::vector<QLineF> lines;
-    for (double d = -box.height(); d < box.width(); d += 2.5)
-        lines.emplace_back(box.left() + d, box.bottom(), box.left() + d + box.height(), box.top());
-    return lines;
-}
-
 std::vector<QLineF> Outline(const QRectF& box) {
     return {QLineF(box.topLeft(), box.topRight()), QLineF(box.topRight(), box.bottomRight()),
             QLineF(box.bottomRight(), box.bottomLeft()), QLineF(box.bottomLeft(), box.topLeft())};
@@ -143,7 +135,7 @@ bool PdfTileSink::WriteOverview() {
     // The shared strips under a light screen; the sheets' edges dark on a light line, seen on
     // any picture; the names on light boxes.
     for (const QRectF& strip : page.Strips())
-        if (!writer_.StrokeLines(Hatch(strip), 0.6, 1, strip))
+        if (!writer_.StrokeLines(SheetAids::Hatch(strip, 2.5), 0.6, 1, strip))
             return false;
     std::vector<QLineF> edges;
     for (const SheetBox& sheet : page.Sheets())

@@ -132,14 +132,7 @@ private:
         MoveEdge(strip, Opposite(s), Edge(plan_.visible, s));
         if (strip.isEmpty())
             return;
-        // Lines x + y = c at whole multiples of the spacing, so that neighbouring strips join.
-        AidLines hatch{{}, strip};
-        const double step = SheetAids::kHatchSpacing;
-        for (double c = std::floor((strip.left() + strip.top()) / step) * step;
-             c <= strip.right() + strip.bottom(); c += step)
-            hatch.lines.emplace_back(c - strip.top(), strip.top(), c - strip.bottom(),
-                                     strip.bottom());
-        plan_.glue.push_back(std::move(hatch));
+        plan_.glue.push_back(AidLines{SheetAids::Hatch(strip, SheetAids::kHatchSpacing), strip});
     }
 
     // The line along the picture's edge on side `s`, just outside it, through the whole band.
@@ -290,6 +283,15 @@ private:
 };
 
 } // namespace
+
+std::vector<QLineF> SheetAids::Hatch(const QRectF& box, double spacing) {
+    // Lines x + y = c, c a whole multiple of the spacing.
+    std::vector<QLineF> lines;
+    for (double c = std::floor((box.left() + box.top()) / spacing) * spacing;
+         c <= box.right() + box.bottom(); c += spacing)
+        lines.emplace_back(c - box.top(), box.top(), c - box.bottom(), box.bottom());
+    return lines;
+}
 
 SheetAidsPlan SheetAids::Plan(const PdfSheetLayout& layout, int row, int column,
                               const TextWidth& textWidth) {

@@ -64,6 +64,10 @@ public:
     // The advance width of a text at a size, in points.
     using TextWidth = std::function<double(const QString& text, double size)>;
 
+    // Hatching across `box`: lines running up to the right at whole multiples of `spacing`
+    // on the page, so that hatched areas next to each other join.
+    static std::vector<QLineF> Hatch(const QRectF& box, double spacing);
+
     // The aids of the sheet in `row` and `column` (from 0) of the poster `layout` describes.
     static SheetAidsPlan Plan(const PdfSheetLayout& layout, int row, int column,
                               const TextWidth& textWidth);
