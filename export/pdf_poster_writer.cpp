@@ -111,6 +111,18 @@ struct PdfPosterWriter::Impl {
     QByteArray content;
     bool pageHasFont = false;
 
+    // Helvetica, made on first use; null when the library cannot make it.
+    PoDoFo::PdfFont* Font() {
+        if (!font && document) {
+            try {
+                font = document->CreateFont("Helvetica", false, false);
+            } catch (const PoDoFo::PdfError&) {
+                font = nullptr;
+            }
+        }
+        return font;
+    }
+
     // A point of the page (from the top-left corner) in PDF's coordinates (y up).
     QByteArray Point(QPointF p) const { return Number(p.x()) + ' ' + Number(pageHeight - p.y()); }
     QByteArray Rect(const QRectF& r) const {
@@ -247,9 +259,7 @@ ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineSta
     if (!d_->page)
         return ImagingResult::Fail(Tr("No page to draw on"));
     try {
-        if (!d_->font)
-            d_->font = d_->document->CreateFont("Helvetica", false, false);
-        if (!d_->font)
+        if (!d_->Font())
             return d_->Failure(Tr("The text font is missing"));
         if (!d_->pageHasFont) {
             d_->page->AddResource(d_->font->GetIdentifier(), d_->font->GetObject()->Reference(),
@@ -269,11 +279,7 @@ ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineSta
 }
 
 double PdfPosterWriter::TextWidth(const QString& text, double size) const {
-    if (!d_->document)
-        return 0;
-    if (!d_->font)
-        d_->font = d_->document->CreateFont("Helvetica", false, false);
-    if (!d_->font)
+    if (!d_->Font())
         return 0;
     // The metrics measure at their own size; Helvetica's widths scale with it.
     const PoDoFo::PdfFontMetrics* metrics = d_->font->GetFontMetrics();
