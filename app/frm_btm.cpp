@@ -6,12 +6,12 @@
 #include "calibration/profile_store.h"
 #include "common/message_service.h"
 #include "common/string_table.h"
-#include "export/edge_test_target.h"
-#include "export/edge_test_target_flow.h"
-#include "export/edge_test_target_texts.h"
-#include "export/format_table.h"
-#include "export/image_format.h"
+#include "imaging/format_table.h"
+#include "imaging/image_format.h"
 #include "layout/poster_state.h"
+#include "print/edge_test_target.h"
+#include "print/edge_test_target_flow.h"
+#include "print/edge_test_target_texts.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,10 +5,10 @@
 #include "calibration/profile_store.h"
 #include "layout/poster_state.h"
 #include "layout/preview_geometry.h"
+#include "layout/preview_renderer.h"
 #include "layout/refresh_table.h"
 #include "layout/tile_placement.h"
 #include "source/file_browser.h"
-#include "source/preview_renderer.h"
 #include "source/source_image.h"
 
 #include <QCheckBox>

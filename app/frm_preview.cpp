@@ -2,7 +2,7 @@
 
 #include "common/message_service.h"
 #include "common/string_table.h"
-#include "source/preview_renderer.h"
+#include "layout/preview_renderer.h"
 
 namespace tessellon {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "export/image_format.h"
-#include "export/image_object.h"
 #include "export/save_outcome.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_saver.h"
+#include "imaging/image_format.h"
+#include "imaging/image_object.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "app/frm_simple_msg.h"
 
 #include "app/link_label.h"
-#include "export/split_path_label.h"
+#include "app/split_path_label.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -5,7 +5,7 @@
 //     the window's own handlers, the time until the full image has been decoded, and how many
 //     frames of the loading animation were shown meanwhile (the window kept painting).
 #include "app/frm_main.h"
-#include "source/preview_renderer.h"
+#include "layout/preview_renderer.h"
 #include "source/source_image.h"
 #include "tests/support/find_control.h"
 #include "tests/support/memory_settings_store.h"

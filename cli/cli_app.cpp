@@ -4,7 +4,7 @@
 #include "cli/paper_names.h"
 #include "cli/target_command.h"
 
-#include "export/image_object.h"
+#include "imaging/image_object.h"
 #include "paper/paper_model.h"
 #include "source/image_loader.h"
 

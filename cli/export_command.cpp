@@ -2,12 +2,12 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_profiles.h"
-#include "export/format_table.h"
-#include "export/imaging.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_defaults.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
+#include "imaging/format_table.h"
+#include "imaging/imaging.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "cli/target_command.h"
 
 #include "cli/cli_app.h"
-#include "export/edge_test_target_flow.h"
+#include "print/edge_test_target_flow.h"
 
 #include <QCommandLineParser>
 

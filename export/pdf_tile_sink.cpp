@@ -1,13 +1,13 @@
 #include "export/pdf_tile_sink.h"
 
 #include "common/units.h"
-#include "export/format_table.h"
-#include "export/jpeg_codec.h"
-#include "export/overview_page_layout.h"
 #include "export/save_tiles_texts.h"
-#include "export/sheet_aids.h"
+#include "imaging/format_table.h"
+#include "imaging/jpeg_codec.h"
 #include "layout/poster_state.h"
 #include "paper/paper_model.h"
+#include "print/overview_page_layout.h"
+#include "print/sheet_aids.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +27,10 @@ std::vector<QLineF> Outline(const QRectF& box) {
 
 } // namespace
 
-PdfTileSink::PdfTileSink(SaveTilesRequest request, PdfSheetLayout layout, QByteArray colourProfile)
+PdfTileSink::PdfTileSink(SaveTilesRequest request, SheetLayout layout, QByteArray colourProfile)
     : request_(std::move(request)), layout_(layout), colourProfile_(std::move(colourProfile)) {}
 
-PdfSheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
+SheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
     const double paperW = poster.ToInches(poster.dPaperWidth);
     const double paperH = poster.ToInches(poster.dPaperHeight);
     const TileSizeResult tile = poster.CheckTileSizesNoTrim();
@@ -50,7 +50,7 @@ PdfSheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
         left = inches(preset.dLeft);
         top = inches(preset.dTop);
     }
-    PdfSheetLayout layout;
+    SheetLayout layout;
     layout.page = QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch);
     layout.picture = QRectF(left * kPointsPerInch, top * kPointsPerInch, tile.dW * kPointsPerInch,
                             tile.dH * kPointsPerInch);

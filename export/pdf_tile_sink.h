@@ -1,9 +1,10 @@
 #pragma once
 
-#include "export/pdf_poster_writer.h"
-#include "export/poster_overview.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
+#include "print/pdf_poster_writer.h"
+#include "print/poster_overview.h"
+#include "print/sheet_layout.h"
 
 #include <QByteArray>
 #include <QMarginsF>
@@ -16,28 +17,15 @@ namespace tessellon {
 
 class PosterState;
 
-// Where each tile goes on its sheet, in points from the sheet's top-left corner.
-struct PdfSheetLayout {
-    QSizeF page;    // the paper as chosen, width x height
-    QRectF picture; // the untrimmed tile print area: at the left and top margins, paper less
-                    // margins
-    // What the assembly aids need besides.
-    std::optional<QMarginsF> trims; // with "Adjust edges": what the printer cuts off the picture
-    double overlap = 0;             // the strip neighbouring sheets share
-    int tilesWide = 1;
-    int tilesHigh = 1;
-    bool turned = false; // the tiles are printed turned a quarter counter-clockwise
-};
-
 // The whole poster as one PDF: one page per tile in tile order, each page the paper and the
 // tile's JPEG filling the printable area. The document is complete under its name only after
 // the last tile; otherwise nothing is left behind.
 class PdfTileSink : public TileSink {
 public:
-    PdfTileSink(SaveTilesRequest request, PdfSheetLayout layout, QByteArray colourProfile);
+    PdfTileSink(SaveTilesRequest request, SheetLayout layout, QByteArray colourProfile);
 
     // The sheet layout of the poster's paper and margins.
-    static PdfSheetLayout LayoutFor(const PosterState& poster);
+    static SheetLayout LayoutFor(const PosterState& poster);
     // The document's path: the folder and the document name (by default the base name,
     // "poster" and the extension).
     static QString DocumentFilePath(const SaveTilesRequest& request);
@@ -61,7 +49,7 @@ private:
     bool DrawAssemblyAids(int index);
 
     SaveTilesRequest request_;
-    PdfSheetLayout layout_;
+    SheetLayout layout_;
     QByteArray colourProfile_;
     PdfPosterWriter writer_;
     std::optional<PosterOverview> overview_;

@@ -1,6 +1,6 @@
 #include "export/save_tiles_defaults.h"
 
-#include "export/image_file_reader.h"
+#include "imaging/image_file_reader.h"
 
 namespace tessellon {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/image_format.h"
+#include "imaging/image_format.h"
 
 #include <QCoreApplication>
 #include <QString>

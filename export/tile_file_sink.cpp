@@ -1,9 +1,9 @@
 #include "export/tile_file_sink.h"
 
-#include "export/file_output.h"
-#include "export/overview_image.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
+#include "imaging/file_output.h"
+#include "print/overview_image.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "export/poster_overview.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
+#include "print/poster_overview.h"
 
 namespace tessellon {
 

@@ -1,14 +1,14 @@
 #include "export/tile_saver.h"
 
-#include "export/file_output.h"
-#include "export/format_table.h"
-#include "export/imaging.h"
-#include "export/jpeg_codec.h"
 #include "export/pdf_tile_sink.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_file_sink.h"
-#include "export/tile_renderer.h"
+#include "imaging/file_output.h"
+#include "imaging/format_table.h"
+#include "imaging/imaging.h"
+#include "imaging/jpeg_codec.h"
+#include "imaging/tile_renderer.h"
 
 #include "common/message_service.h"
 #include "common/rounding.h"
@@ -255,7 +255,7 @@ std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const I
                                               const SaveTilesRequest& request) const {
     const AssemblyAids& aids = request.aids;
     if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument) {
-        const PdfSheetLayout layout = PdfTileSink::LayoutFor(poster);
+        const SheetLayout layout = PdfTileSink::LayoutFor(poster);
         auto sink = std::make_unique<PdfTileSink>(request, layout, img.IccProfile());
         const bool margins = layout.picture != QRectF(QPointF(), layout.page);
         if (aids.overviewPage)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "export/image_object.h"
 #include "export/overwrite_policy.h"
 #include "export/save_outcome.h"
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
+#include "imaging/image_object.h"
 #include "layout/tile_coord_table.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "source/file_browser.h"
 
 #include "common/string_table.h"
-#include "export/image_file_reader.h"
+#include "imaging/image_file_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "source/source_image.h"
 
-#include "export/image_file_reader.h"
+#include "imaging/image_file_reader.h"
 #include "source/image_loader.h"
 
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #include "app/frm_btm.h"
 #include "app/frm_input_box.h"
 #include "calibration/profile_store.h"
-#include "export/image_object.h"
+#include "imaging/image_object.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
 #include "tests/calibration/profile_test_support.h"

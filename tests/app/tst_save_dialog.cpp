@@ -7,7 +7,7 @@
 #include "app/qt_message_service.h"
 #include "layout/poster_state.h"
 #include "tests/app/app_test_support.h"
-#include "tests/export/export_test_support.h"
+#include "tests/support/export_test_support.h"
 
 using namespace tessellon;
 using namespace tessellon::testing;

@@ -1,4 +1,4 @@
-#include "export_test_support.h"
+#include "tests/support/export_test_support.h"
 
 #include "../cli/cli_run.h"
 #include "cli/export_command.h"

@@ -1,10 +1,10 @@
-#include "export_test_support.h"
+#include "tests/support/export_test_support.h"
 
+#include "app/save_folder_label.h"
+#include "app/save_tiles_opening.h"
+#include "app/split_path_label.h"
 #include "calibration/profile_table.h"
-#include "export/save_folder_label.h"
-#include "export/save_tiles_opening.h"
 #include "export/save_tiles_texts.h"
-#include "export/split_path_label.h"
 #include "export/tile_saver.h"
 #include "tests/support/recording_message_service.h"
 

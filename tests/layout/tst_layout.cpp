@@ -1,7 +1,7 @@
 #include "layout/poster_state.h"
+#include "layout/preview_renderer.h"
 #include "layout/quality_rating.h"
 #include "layout/tile_placement.h"
-#include "source/preview_renderer.h"
 #include "tests/support/recording_message_service.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include "../calibration/profile_test_support.h" // WriteAll
 #include "layout/poster_state.h"
+#include "layout/preview_renderer.h"
 #include "source/file_browser.h"
 #include "source/image_loader.h"
-#include "source/preview_renderer.h"
 #include "source/source_image.h"
 #include "source/status_pictures.h"
 

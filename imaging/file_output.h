@@ -1,0 +1,15 @@
+#pragma once
+
+#include "imaging/imaging_result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tessellon {
+
+// Writes `bytes` to a temporary file beside `path` and renames it to `path` once complete,
+// replacing an existing file (a symbolic link of that name is replaced, not followed): an
+// interrupted write never leaves a truncated file under the final name.
+ImagingResult WriteFileReplacing(const QString& path, const QByteArray& bytes);
+
+} // namespace tessellon

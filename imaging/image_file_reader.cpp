@@ -1,0 +1,606 @@
+#include "imaging/image_file_reader.h"
+
+#include "imaging/stoppable_jpeg_decoder.h"
+
+#include "imaging/cmyk_converter.h"
+#include "imaging/jpeg_codec.h"
+#include "imaging/pixel_array.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QTransform>
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace tessellon {
+namespace {
+
+// The text after `what`: the reader's description of the fault, where it has one ("Unknown
+// error" says nothing to the user).
+QString WithReaderDetail(const QString& what, const QImageReader& reader) {
+    const QString detail = reader.errorString();
+    if (detail.trimmed().isEmpty() || detail == u"Unknown error")
+        return what + u'.';
+    return what + QStringLiteral(": ") + detail;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ImageFileReader", text);
+}
+
+// Enough for the header of nearly every JPEG, BMP, PNG and WebP; the rest is read only when
+// the header goes on beyond it.
+constexpr qint64 kHeaderBytes = qint64(1) << 20;
+// A real photo never compresses better than this (decoded bytes per file byte); a file that
+// claims a large image at a better ratio is damaged or made to exhaust memory.
+constexpr qint64 kMaxCompressionRatio = 10000;
+constexpr qint64 kRatioCheckFrom = qint64(64) << 20;
+
+struct TypeInfo {
+    ImageFileType type;
+    const char* name;
+    const char* qtFormat;
+    QStringList extensions;
+};
+
+const std::array<TypeInfo, 5>& Types() {
+    static const std::array<TypeInfo, 5> types{{
+        {ImageFileType::Jpeg, "JPEG", "jpeg", {"jpg", "jpeg", "jpe"}},
+        {ImageFileType::Tiff, "TIFF", "tiff", {"tif", "tiff"}},
+        {ImageFileType::Bmp, "BMP", "bmp", {"bmp"}},
+        {ImageFileType::Png, "PNG", "png", {"png"}},
+        {ImageFileType::Webp, "WebP", "webp", {"webp"}},
+    }};
+    return types;
+}
+
+const TypeInfo* InfoOf(ImageFileType type) {
+    for (const TypeInfo& t : Types())
+        if (t.type == type)
+            return &t;
+    return nullptr;
+}
+
+quint32 Get(const QByteArray& b, qsizetype at, int bytes, bool bigEndian) {
+    quint32 v = 0;
+    for (int i = 0; i < bytes; ++i) {
+        const quint32 byte = static_cast<uchar>(b[at + (bigEndian ? i : bytes - 1 - i)]);
+        v = (v << 8) | byte;
+    }
+    return v;
+}
+
+// The value of a SHORT or LONG tag of the first directory of the TIFF structure starting at
+// `base` (a TIFF file, or the EXIF block of a JPEG).
+std::optional<quint32> TiffTag(const QByteArray& b, qsizetype base, quint16 tag) {
+    if (base + 8 > b.size())
+        return std::nullopt;
+    const bool be = b[base] == 'M';
+    if (!be && b[base] != 'I')
+        return std::nullopt;
+    const qsizetype ifd = base + Get(b, base + 4, 4, be);
+    if (ifd + 2 > b.size() || ifd < base)
+        return std::nullopt;
+    const int count = static_cast<int>(Get(b, ifd, 2, be));
+    for (int i = 0; i < count; ++i) {
+        const qsizetype e = ifd + 2 + qsizetype(i) * 12;
+        if (e + 12 > b.size())
+            return std::nullopt;
+        if (Get(b, e, 2, be) != tag)
+            continue;
+        const quint32 type = Get(b, e + 2, 2, be);
+        if (type == 3)
+            return Get(b, e + 8, 2, be);
+        if (type == 4)
+            return Get(b, e + 8, 4, be);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Orientation and colour profile from a JPEG's header segments.
+struct JpegSegments {
+    int orientation = 1;
+    QByteArray icc;
+    bool adobe = false; // Adobe's marker: CMYK values are stored inverted
+};
+
+JpegSegments ReadJpegSegments(const QByteArray& b) {
+    JpegSegments out;
+    std::map<int, QByteArray> iccChunks;
+    int iccCount = 0;
+    qsizetype pos = 2;
+    while (pos + 4 <= b.size()) {
+        if (static_cast<uchar>(b[pos]) != 0xff)
+            break;
+        const int marker = static_cast<uchar>(b[pos + 1]);
+        if (marker == 0xff) {
+            ++pos;
+            continue;
+        }
+        if (marker == 0xda || marker == 0xd9)
+            break;
+        const qsizetype length = static_cast<qsizetype>(Get(b, pos + 2, 2, true));
+        const qsizetype data = pos + 4;
+        const qsizetype end = pos + 2 + length;
+        if (length < 2 || end > b.size())
+            break;
+        if (marker == 0xe1 && length >= 16 &&
+            std::memcmp(b.constData() + data, "Exif\0\0", 6) == 0) {
+            const auto o = TiffTag(b.left(end), data + 6, 0x0112);
+            if (o && *o >= 1 && *o <= 8)
+                out.orientation = static_cast<int>(*o);
+        } else if (marker == 0xee && length >= 7 &&
+                   std::memcmp(b.constData() + data, "Adobe", 5) == 0) {
+            out.adobe = true;
+        } else if (marker == 0xe2 && length >= 16 &&
+                   std::memcmp(b.constData() + data, "ICC_PROFILE\0", 12) == 0) {
+            const int seq = static_cast<uchar>(b[data + 12]);
+            iccCount = static_cast<uchar>(b[data + 13]);
+            iccChunks[seq] = b.mid(data + 14, end - data - 14);
+        }
+        pos = end;
+    }
+    if (iccCount > 0 && static_cast<int>(iccChunks.size()) == iccCount &&
+        iccChunks.begin()->first == 1 && iccChunks.rbegin()->first == iccCount) {
+        for (const auto& [seq, chunk] : iccChunks)
+            out.icc += chunk;
+    }
+    return out;
+}
+
+// Mirror and quarter turn that make an image stored with `orientation` upright, in the order
+// they are applied: mirror (left-right), flip (top-bottom), then a clockwise quarter turn.
+struct Uprighting {
+    bool mirror = false;
+    bool flip = false;
+    bool turn = false;
+};
+
+Uprighting UprightingFor(int orientation) {
+    switch (orientation) {
+    case 2:
+        return {true, false, false};
+    case 3:
+        return {true, true, false};
+    case 4:
+        return {false, true, false};
+    case 5:
+        return {false, true, true};
+    case 6:
+        return {false, false, true};
+    case 7:
+        return {true, false, true};
+    case 8:
+        return {true, true, true};
+    default:
+        return {};
+    }
+}
+
+QImage Upright(QImage image, int orientation) {
+    const Uprighting u = UprightingFor(orientation);
+    if (u.mirror || u.flip)
+        image = std::move(image).mirrored(u.mirror, u.flip);
+    if (u.turn)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+ImagingResult Upright(ImageObject& img, int orientation) {
+    const Uprighting u = UprightingFor(orientation);
+    if (u.mirror && u.flip)
+        return img.Rotate(u.turn ? 270 : 180);
+    if (u.mirror || u.flip) {
+        PixelArray mirrored =
+            PixelArray::FromImage(img.ReadPixels().Image().mirrored(u.mirror, u.flip));
+        if (mirrored.IsNull())
+            return ImagingResult::Fail(Tr("Not enough memory to turn the image upright"));
+        if (const auto r = img.LoadPixels(mirrored); !r)
+            return r;
+    }
+    return u.turn ? img.Rotate(90) : ImagingResult::Ok();
+}
+
+// Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
+// one runs up to its end-of-picture code at its last row.
+bool BmpIsComplete(const QByteArray& b, qint64 fileSize, bool whole) {
+    if (b.size() < 34)
+        return false;
+    const quint32 headerSize = Get(b, 14, 4, false);
+    if (headerSize < 40)
+        return true; // the old core header: Qt checks those itself
+    const qint64 offset = Get(b, 10, 4, false);
+    const qint64 width = static_cast<qint32>(Get(b, 18, 4, false));
+    const qint64 height = std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
+    const int bits = static_cast<int>(Get(b, 28, 2, false));
+    const quint32 compression = Get(b, 30, 4, false);
+    if (compression == 0 || compression == 3) {
+        const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+        return fileSize >= offset + rowBytes * height;
+    }
+    if ((compression != 1 && compression != 2) || !whole)
+        return true;
+    const bool rle8 = compression == 1;
+    qint64 row = 0;
+    qsizetype p = offset;
+    while (p + 2 <= b.size()) {
+        const int count = static_cast<uchar>(b[p]);
+        const int code = static_cast<uchar>(b[p + 1]);
+        p += 2;
+        if (count > 0)
+            continue; // a run of one value
+        if (code == 0) {
+            ++row;
+        } else if (code == 1) {
+            return row >= height - 1;
+        } else if (code == 2) {
+            if (p + 2 > b.size())
+                return false;
+            row += static_cast<uchar>(b[p + 1]);
+            p += 2;
+        } else {
+            qsizetype bytes = rle8 ? code : (code + 1) / 2;
+            p += bytes + (bytes & 1);
+        }
+    }
+    return false;
+}
+
+// Qt's readers refuse images above 256 MB by default; photos for posters are larger. The limit
+// follows the memory the program allows itself for one image.
+void RaiseReaderLimit() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const qint64 mb = PixelArray::MaxImageBytes() >> 20;
+        QImageReader::setAllocationLimit(static_cast<int>(std::min<qint64>(mb, 0x7fffffff)));
+    });
+}
+
+struct TjCloser {
+    void operator()(void* h) const {
+        if (h)
+            tjDestroy(h);
+    }
+};
+
+} // namespace
+
+ImageFileType ImageFileReader::TypeFromName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return ImageFileType::Unknown;
+    const QString ext = fileName.mid(dot + 1).toLower();
+    for (const TypeInfo& t : Types())
+        if (t.extensions.contains(ext))
+            return t.type;
+    return ImageFileType::Unknown;
+}
+
+ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
+    if (JpegCodec::LooksLikeJpeg(head))
+        return ImageFileType::Jpeg;
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)) ||
+        head.startsWith(QByteArray("II+\0", 4)) || head.startsWith(QByteArray("MM\0+", 4)))
+        return ImageFileType::Tiff;
+    if (head.startsWith("BM"))
+        return ImageFileType::Bmp;
+    if (head.startsWith("\x89PNG\r\n\x1a\n"))
+        return ImageFileType::Png;
+    if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
+        return ImageFileType::Webp;
+    return ImageFileType::Unknown;
+}
+
+ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return ImagingResult::Fail(Tr("The file does not exist."));
+    if (info.isDir())
+        return ImagingResult::Fail(Tr("This is a folder, not an image file."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ImagingResult::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
+    ImageFileReader r;
+    r.path_ = path;
+    r.fileSize_ = file.size();
+    if (r.fileSize_ == 0)
+        return ImagingResult::Fail(Tr("The file is empty."));
+    if (extent == Extent::WholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
+        return ImagingResult::Fail(Tr("The file is too large for this computer's memory (%1 MB; "
+                                      "Tessellon uses at most %2 MB for one image).")
+                                       .arg(r.fileSize_ >> 20)
+                                       .arg(PixelArray::MaxImageBytes() >> 20));
+    const QDateTime modified = info.lastModified();
+
+    // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
+    const auto readUpTo = [&](qint64 want) -> ImagingResult {
+        const qint64 have = r.bytes_.size();
+        r.bytes_.resize(want);
+        if (r.bytes_.size() != want)
+            return ImagingResult::Fail(Tr("Not enough memory to read the file."));
+        qint64 got = have;
+        while (got < want) {
+            const qint64 n = file.read(r.bytes_.data() + got, want - got);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        if (got < want)
+            return ImagingResult::Fail(Tr("The file became shorter while it was being read (it "
+                                          "may still be being written or copied). Try again "
+                                          "when it is complete."));
+        r.whole_ = want == r.fileSize_;
+        return ImagingResult::Ok();
+    };
+    if (const auto read = readUpTo(
+            extent == Extent::WholeFile ? r.fileSize_ : std::min(r.fileSize_, kHeaderBytes));
+        !read)
+        return read;
+    if (r.whole_) {
+        char extra;
+        const QFileInfo after(path);
+        if (file.read(&extra, 1) > 0 || after.size() != r.fileSize_ ||
+            after.lastModified() != modified)
+            return ImagingResult::Fail(Tr("The file changed while it was being read (it may "
+                                          "still be being written or copied). Try again when "
+                                          "it is complete."));
+    }
+
+    r.type_ = TypeFromContent(r.bytes_.left(16));
+    if (r.type_ == ImageFileType::Unknown)
+        return ImagingResult::Fail(Tr("This is not an image file that Tessellon can open "
+                                      "(JPEG, TIFF, BMP, PNG or WebP)."));
+    const ImageFileType named = TypeFromName(info.fileName());
+    if (named != r.type_) {
+        const TypeInfo* t = InfoOf(r.type_);
+        const QString extensions = u'.' + t->extensions.join(QStringLiteral(", ."));
+        const QString suffix = info.suffix();
+        return ImagingResult::Fail(
+            (suffix.isEmpty() ? Tr("The file holds a %1 image, but its name has no extension.")
+                                    .arg(QLatin1String(t->name))
+                              : Tr("The file holds a %1 image, but its name ends in \".%2\".")
+                                    .arg(QLatin1String(t->name), suffix)) +
+            u' ' + Tr("Rename it to end in %1.").arg(extensions));
+    }
+    // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file.
+    if (!r.whole_ && r.type_ == ImageFileType::Tiff) {
+        if (const auto read = readUpTo(r.fileSize_); !read)
+            return read;
+    }
+    auto header = r.ReadHeader();
+    if (!header && !r.whole_) {
+        if (const auto read = readUpTo(r.fileSize_); !read)
+            return read;
+        header = r.ReadHeader();
+    }
+    if (!header)
+        return header;
+    return r;
+}
+
+ImagingResult ImageFileReader::ReadHeader() {
+    const ImagingResult read = type_ == ImageFileType::Jpeg ? ReadJpegHeader() : ReadQtHeader();
+    if (!read)
+        return read;
+    const Uprighting u = UprightingFor(orientation_);
+    size_ = u.turn ? stored_.transposed() : stored_;
+    const qint64 w = size_.width(), h = size_.height();
+    // A header cut off before its size (a JPEG of its start bytes alone) gives no size at all.
+    if (w < 1 || h < 1)
+        return ImagingResult::Fail(Tr("The image is damaged: its header gives no picture size."));
+    if (!PixelArray::SizeAllowed(w, h)) {
+        const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
+        return ImagingResult::Fail(Tr("The image is too large for this computer's memory: %1 x "
+                                      "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
+                                      "for one image.")
+                                       .arg(w)
+                                       .arg(h)
+                                       .arg(needMb)
+                                       .arg(PixelArray::MaxImageBytes() >> 20));
+    }
+    const qint64 decoded = w * h * PixelArray::kChannels;
+    if (decoded > kRatioCheckFrom && decoded / fileSize_ > kMaxCompressionRatio)
+        return ImagingResult::Fail(Tr("The image is damaged: the file is far too small (%1 KB) "
+                                      "for the %2 x %3 pixels it claims.")
+                                       .arg((fileSize_ + 1023) / 1024)
+                                       .arg(w)
+                                       .arg(h));
+    if (type_ == ImageFileType::Bmp && !BmpIsComplete(bytes_, fileSize_, whole_))
+        return ImagingResult::Fail(
+            Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+    return ImagingResult::Ok();
+}
+
+ImagingResult ImageFileReader::ReadJpegHeader() {
+    std::unique_ptr<void, TjCloser> handle(tjInitDecompress());
+    if (!handle)
+        return ImagingResult::Fail(Tr("The JPEG decoder could not be started."));
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(
+            handle.get(), reinterpret_cast<const unsigned char*>(bytes_.constData()),
+            static_cast<unsigned long>(bytes_.size()), &width, &height, &subsamp, &colorspace) != 0)
+        return ImagingResult::Fail(Tr("The image is damaged: its header cannot be read (%1).")
+                                       .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
+    stored_ = QSize(width, height);
+    const JpegSegments segments = ReadJpegSegments(bytes_);
+    orientation_ = segments.orientation;
+    icc_ = segments.icc;
+    cmyk_ = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
+    inverted_ = segments.adobe;
+    if (cmyk_ && !CmykConverter::IsCmykProfile(icc_))
+        return ImagingResult::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
+                                      "profile to convert it by. Convert it to RGB in an image "
+                                      "editor first."));
+    return ImagingResult::Ok();
+}
+
+ImagingResult ImageFileReader::ReadQtHeader() {
+    RaiseReaderLimit();
+    QBuffer buffer;
+    buffer.setData(bytes_);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, InfoOf(type_)->qtFormat);
+    if (!reader.canRead())
+        return ImagingResult::Fail(
+            WithReaderDetail(Tr("The image is damaged, or no decoder for %1 images is installed")
+                                 .arg(QLatin1String(InfoOf(type_)->name)),
+                             reader));
+    stored_ = reader.size();
+    if (!stored_.isValid() || stored_.isEmpty())
+        return ImagingResult::Fail(
+            WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
+    if (type_ == ImageFileType::Tiff) {
+        if (TiffTag(bytes_, 0, 262) == 5u)
+            return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
+                                          "converts for JPEG files only. Convert it to RGB in an "
+                                          "image editor first."));
+    }
+    // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
+    switch (reader.transformation()) {
+    case QImageIOHandler::TransformationMirror:
+        orientation_ = 2;
+        break;
+    case QImageIOHandler::TransformationRotate180:
+        orientation_ = 3;
+        break;
+    case QImageIOHandler::TransformationFlip:
+        orientation_ = 4;
+        break;
+    case QImageIOHandler::TransformationFlipAndRotate90:
+        orientation_ = 5;
+        break;
+    case QImageIOHandler::TransformationRotate90:
+        orientation_ = 6;
+        break;
+    case QImageIOHandler::TransformationMirrorAndRotate90:
+        orientation_ = 7;
+        break;
+    case QImageIOHandler::TransformationRotate270:
+        orientation_ = 8;
+        break;
+    default:
+        orientation_ = 1;
+        break;
+    }
+    return ImagingResult::Ok();
+}
+
+ImagingValue<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
+    if (!HasReducedDecode() || !whole_)
+        return ImagingResult::Fail(Tr("This image cannot be decoded at a reduced size."));
+    if (UprightingFor(orientation_).turn)
+        atLeast.transpose();
+    auto reduced = JpegCodec::DecodeScaled(bytes_, atLeast);
+    if (!reduced)
+        return reduced.status();
+    return Upright(std::move(reduced).value(), orientation_);
+}
+
+ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const {
+    if (!whole_)
+        return ImagingResult::Fail(Tr("Only the header of the file was read."));
+    ImageObject img;
+    if (cmyk_) {
+        {
+            const auto cmyk = JpegCodec::DecodeCmyk(bytes_);
+            if (!cmyk)
+                return cmyk.status();
+            const auto rgb =
+                CmykConverter::ToRgb(reinterpret_cast<const std::uint8_t*>(cmyk->constData()),
+                                     stored_.width(), stored_.height(), icc_, inverted_);
+            if (!rgb)
+                return rgb.status();
+            if (const auto r = img.LoadPixels(*rgb); !r)
+                return r;
+        }
+        if (const auto res = JpegCodec::ReadResolution(bytes_);
+            res && res->dpiX > 0 && res->dpiY > 0) {
+            (void)img.SetImageInfo(ImageAttribute::HorizontalResolution, res->dpiX);
+            (void)img.SetImageInfo(ImageAttribute::VerticalResolution, res->dpiY);
+        }
+        // The pixels are sRGB now: no profile goes with them.
+        if (const auto r = Upright(img, orientation_); !r)
+            return r;
+        return img;
+    }
+    if (type_ == ImageFileType::Jpeg) {
+        if (stop) {
+            // The same pixels as below, a band of rows at a time, so that a decode nobody waits
+            // for any more (another file, the program's end) stops early. Anything it does not
+            // decode cleanly goes the general way, which names the fault.
+            auto banded = StoppableJpegDecoder::DecodeData(bytes_, *stop);
+            if (banded.outcome == StoppableJpegDecoder::Outcome::Stopped)
+                return ImagingResult::Fail(Tr("The decode was stopped"));
+            if (banded.outcome == StoppableJpegDecoder::Outcome::Decoded) {
+                if (const auto r = img.LoadPixels(PixelArray::FromImage(banded.image)); !r)
+                    return r;
+                if (banded.dpiX > 0 && banded.dpiY > 0) {
+                    (void)img.SetImageInfo(ImageAttribute::HorizontalResolution, banded.dpiX);
+                    (void)img.SetImageInfo(ImageAttribute::VerticalResolution, banded.dpiY);
+                }
+                if (const auto r = Upright(img, orientation_); !r)
+                    return r;
+                img.SetIccProfile(icc_);
+                return img;
+            }
+        }
+        {
+            const auto decoded = JpegCodec::Decode(bytes_);
+            if (!decoded)
+                return decoded.status();
+            if (const auto r = img.LoadPixels(decoded->pixels); !r)
+                return r;
+            if (const auto res = decoded->resolution; res && res->dpiX > 0 && res->dpiY > 0) {
+                (void)img.SetImageInfo(ImageAttribute::HorizontalResolution, res->dpiX);
+                (void)img.SetImageInfo(ImageAttribute::VerticalResolution, res->dpiY);
+            }
+        }
+        if (const auto r = Upright(img, orientation_); !r)
+            return r;
+        img.SetIccProfile(icc_);
+        return img;
+    }
+
+    RaiseReaderLimit();
+    QBuffer buffer;
+    buffer.setData(bytes_);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, InfoOf(type_)->qtFormat);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != size_)
+        return ImagingResult::Fail(
+            WithReaderDetail(Tr("The image is damaged or incomplete"), reader));
+    if (image.hasAlphaChannel()) {
+        // Transparent parts print as white paper.
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        flat.setColorSpace(image.colorSpace());
+        flat.setDotsPerMeterX(image.dotsPerMeterX());
+        flat.setDotsPerMeterY(image.dotsPerMeterY());
+        QPainter(&flat).drawImage(0, 0, image);
+        image = std::move(flat);
+    }
+    img = ImageObject::FromImage(image);
+    if (img.IsNull())
+        return ImagingResult::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels).")
+                                       .arg(size_.width())
+                                       .arg(size_.height()));
+    return img;
+}
+
+} // namespace tessellon

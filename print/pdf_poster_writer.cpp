@@ -1,0 +1,361 @@
+#include "print/pdf_poster_writer.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+#include <podofo/podofo.h>
+
+#include <cstring>
+#include <optional>
+#include <ostream>
+#include <streambuf>
+
+namespace tessellon {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("PdfPosterWriter", text);
+}
+
+// A std::ostream's buffer over a Qt device, so that the PDF library writes into a QSaveFile.
+class DeviceStreamBuf : public std::streambuf {
+public:
+    explicit DeviceStreamBuf(QIODevice& device) : device_(device) {
+        setp(buffer_, buffer_ + sizeof buffer_);
+    }
+    bool Failed() const { return failed_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!Flush())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        if (n <= epptr() - pptr()) {
+            std::memcpy(pptr(), s, static_cast<size_t>(n));
+            pbump(static_cast<int>(n));
+            return n;
+        }
+        // Large blocks (the pictures) go straight to the device.
+        if (!Flush() || device_.write(s, n) != n) {
+            failed_ = true;
+            return 0;
+        }
+        return n;
+    }
+    int sync() override { return Flush() ? 0 : -1; }
+    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
+        if (!Flush())
+            return pos_type(off_type(-1));
+        if (dir == std::ios_base::cur)
+            off += device_.pos();
+        else if (dir == std::ios_base::end)
+            off += device_.size();
+        return device_.seek(off) ? pos_type(off) : pos_type(off_type(-1));
+    }
+    pos_type seekpos(pos_type pos, std::ios_base::openmode which) override {
+        return seekoff(off_type(pos), std::ios_base::beg, which);
+    }
+
+private:
+    bool Flush() {
+        const qint64 n = pptr() - pbase();
+        if (n > 0 && device_.write(pbase(), n) != n)
+            failed_ = true;
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return !failed_;
+    }
+
+    QIODevice& device_;
+    char buffer_[64 * 1024];
+    bool failed_ = false;
+};
+
+QByteArray Number(double v) {
+    QByteArray text = QByteArray::number(v, 'f', 4);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text;
+}
+
+// A PDF literal string of the Latin-1 bytes of `text`.
+QByteArray LiteralString(const QString& text) {
+    QByteArray out = "(";
+    for (const char c : text.toLatin1()) {
+        if (c == '(' || c == ')' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + ')';
+}
+
+} // namespace
+
+struct PdfPosterWriter::Impl {
+    QSaveFile file;
+    std::unique_ptr<DeviceStreamBuf> buffer;
+    std::unique_ptr<std::ostream> stream;
+    std::unique_ptr<PoDoFo::PdfOutputDevice> device;
+    std::unique_ptr<PoDoFo::PdfStreamedDocument> document;
+    std::optional<PoDoFo::PdfObject> colourSpace;
+    PoDoFo::PdfFont* font = nullptr; // made on first use: a document without text has none
+    PoDoFo::PdfPage* page = nullptr;
+    double pageHeight = 0;
+    QByteArray content;
+    bool pageHasFont = false;
+
+    // Helvetica, made on first use; null when the library cannot make it.
+    PoDoFo::PdfFont* Font() {
+        if (!font && document) {
+            try {
+                font = document->CreateFont("Helvetica", false, false);
+            } catch (const PoDoFo::PdfError&) {
+                font = nullptr;
+            }
+        }
+        return font;
+    }
+
+    // A point of the page (from the top-left corner) in PDF's coordinates (y up).
+    QByteArray Point(QPointF p) const { return Number(p.x()) + ' ' + Number(pageHeight - p.y()); }
+    QByteArray Rect(const QRectF& r) const {
+        return Number(r.left()) + ' ' + Number(pageHeight - r.bottom()) + ' ' + Number(r.width()) +
+               ' ' + Number(r.height()) + " re";
+    }
+
+    ImagingResult Failure(const QString& what) {
+        Discard();
+        return ImagingResult::Fail(what);
+    }
+    void Discard() {
+        page = nullptr;
+        font = nullptr;
+        try {
+            document.reset();
+        } catch (...) {
+            // Whatever the library still had to say goes nowhere: the file is dropped.
+        }
+        device.reset();
+        stream.reset();
+        buffer.reset();
+        // An uncommitted save file removes its temporary file when it goes.
+        file.cancelWriting();
+    }
+};
+
+PdfPosterWriter::PdfPosterWriter() : d_(std::make_unique<Impl>()) {}
+
+PdfPosterWriter::~PdfPosterWriter() {
+    d_->Discard();
+}
+
+ImagingResult PdfPosterWriter::Open(const QString& path) {
+    d_->file.setFileName(path);
+    if (!d_->file.open(QIODevice::WriteOnly))
+        return d_->Failure(Tr("The file could not be created: %1").arg(d_->file.errorString()));
+    try {
+        d_->buffer = std::make_unique<DeviceStreamBuf>(d_->file);
+        d_->stream = std::make_unique<std::ostream>(d_->buffer.get());
+        d_->device = std::make_unique<PoDoFo::PdfOutputDevice>(d_->stream.get());
+        d_->document = std::make_unique<PoDoFo::PdfStreamedDocument>(d_->device.get(),
+                                                                     PoDoFo::ePdfVersion_1_4);
+        // Posters are printed at actual size: the sheets are the paper.
+        PoDoFo::PdfName none("None");
+        d_->document->SetPrintScaling(none);
+        d_->document->GetInfo()->SetCreator(PoDoFo::PdfString("Tessellon"));
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The PDF could not be started (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    return ImagingResult::Ok();
+}
+
+bool PdfPosterWriter::IsRgbProfile(const QByteArray& icc) {
+    // The header names the data colour space at bytes 16 to 19.
+    return icc.size() >= 128 && icc.mid(16, 4) == "RGB ";
+}
+
+ImagingResult PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
+    if (!d_->document)
+        return ImagingResult::Fail(Tr("The PDF is not open"));
+    if (!IsRgbProfile(icc))
+        return ImagingResult::Fail(Tr("The colour profile is not an RGB profile"));
+    try {
+        PoDoFo::PdfObject* profile = d_->document->GetObjects()->CreateObject();
+        profile->GetDictionary().AddKey(PoDoFo::PdfName("N"), static_cast<PoDoFo::pdf_int64>(3));
+        profile->GetDictionary().AddKey(PoDoFo::PdfName("Alternate"), PoDoFo::PdfName("DeviceRGB"));
+        profile->GetStream()->Set(icc.constData(), icc.size());
+        PoDoFo::PdfArray space;
+        space.push_back(PoDoFo::PdfName("ICCBased"));
+        space.push_back(profile->Reference());
+        d_->colourSpace.emplace(space);
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The colour profile could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::BeginPage(QSizeF size) {
+    if (!d_->document || d_->page)
+        return ImagingResult::Fail(Tr("A page cannot be started here"));
+    try {
+        d_->page = d_->document->CreatePage(PoDoFo::PdfRect(0, 0, size.width(), size.height()));
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The page could not be made (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    d_->pageHeight = size.height();
+    d_->content.clear();
+    d_->pageHasFont = false;
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    if (pixels.isEmpty() || jpeg.isEmpty())
+        return d_->Failure(Tr("The picture is empty"));
+    try {
+        PoDoFo::PdfImage image(d_->document.get(), "Im");
+        PoDoFo::PdfDictionary& dict = image.GetObject()->GetDictionary();
+        if (d_->colourSpace)
+            dict.AddKey(PoDoFo::PdfName("ColorSpace"), *d_->colourSpace);
+        else
+            image.SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceRGB);
+        dict.AddKey(PoDoFo::PdfName::KeyFilter, PoDoFo::PdfName("DCTDecode"));
+        PoDoFo::PdfMemoryInputStream input(jpeg.constData(), jpeg.size());
+        image.SetImageDataRaw(static_cast<unsigned>(pixels.width()),
+                              static_cast<unsigned>(pixels.height()), 8, &input);
+        d_->page->AddResource(image.GetIdentifier(), image.GetObjectReference(),
+                              PoDoFo::PdfName("XObject"));
+        // The unit square of the picture onto the box; PDF's y axis points up.
+        const double bottom = d_->pageHeight - box.bottom();
+        d_->content += "q " + Number(box.width()) + " 0 0 " + Number(box.height()) + ' ' +
+                       Number(box.left()) + ' ' + Number(bottom) + " cm /" +
+                       QByteArray::fromStdString(image.GetIdentifier().GetName()) + " Do Q\n";
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The picture could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    if (d_->buffer->Failed())
+        return d_->Failure(d_->file.errorString());
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, double size,
+                                        double grey) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    try {
+        if (!d_->Font())
+            return d_->Failure(Tr("The text font is missing"));
+        if (!d_->pageHasFont) {
+            d_->page->AddResource(d_->font->GetIdentifier(), d_->font->GetObject()->Reference(),
+                                  PoDoFo::PdfName("Font"));
+            d_->pageHasFont = true;
+        }
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The text could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    d_->content += "q " + Number(grey) + " g BT /" +
+                   QByteArray::fromStdString(d_->font->GetIdentifier().GetName()) + ' ' +
+                   Number(size) + " Tf " + d_->Point(baselineStart) + " Td " + LiteralString(text) +
+                   " Tj ET Q\n";
+    return ImagingResult::Ok();
+}
+
+double PdfPosterWriter::TextWidth(const QString& text, double size) const {
+    if (!d_->Font())
+        return 0;
+    // The metrics measure at their own size; Helvetica's widths scale with it.
+    const PoDoFo::PdfFontMetrics* metrics = d_->font->GetFontMetrics();
+    double width = 0;
+    for (const QChar c : text)
+        width += metrics->UnicodeCharWidth(c.unicode() < 256 ? c.unicode() : u'?');
+    return width * size / metrics->GetFontSize();
+}
+
+ImagingResult PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double width,
+                                           double grey, std::optional<QRectF> clip) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    QByteArray ops = "q ";
+    if (clip)
+        ops += d_->Rect(*clip) + " W n ";
+    ops += Number(width) + " w " + Number(grey) + " G\n";
+    for (const QLineF& line : lines)
+        ops += d_->Point(line.p1()) + " m " + d_->Point(line.p2()) + " l\n";
+    d_->content += ops + "S Q\n";
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::FillRect(const QRectF& box, double grey) {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to draw on"));
+    d_->content += "q " + Number(grey) + " g " + d_->Rect(box) + " f Q\n";
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::EndPage() {
+    if (!d_->page)
+        return ImagingResult::Fail(Tr("No page to end"));
+    try {
+        PoDoFo::PdfStream* stream = d_->page->GetContentsForAppending()->GetStream();
+        stream->BeginAppend(false);
+        stream->Append(d_->content.constData(), d_->content.size());
+        stream->EndAppend();
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The page could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    d_->page = nullptr;
+    d_->content.clear();
+    if (d_->buffer->Failed())
+        return d_->Failure(d_->file.errorString());
+    return ImagingResult::Ok();
+}
+
+ImagingResult PdfPosterWriter::Commit() {
+    if (!d_->document || d_->page)
+        return ImagingResult::Fail(Tr("The PDF is not complete"));
+    try {
+        d_->document->Close();
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            Tr("The PDF could not be completed (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    d_->document.reset();
+    d_->device.reset();
+    d_->stream->flush();
+    const bool written = !d_->buffer->Failed();
+    d_->stream.reset();
+    d_->buffer.reset();
+    if (!written)
+        return d_->Failure(d_->file.errorString());
+    if (!d_->file.commit())
+        return ImagingResult::Fail(
+            Tr("The PDF could not be saved: %1").arg(d_->file.errorString()));
+    return ImagingResult::Ok();
+}
+
+void PdfPosterWriter::Discard() {
+    d_->Discard();
+}
+
+} // namespace tessellon

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "imaging/imaging_result.h"
+
+#include <QByteArray>
+#include <QLineF>
+#include <QRectF>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace tessellon {
+
+// Writes a poster document: pages of exact sizes holding JPEG pictures embedded as they are
+// (DCTDecode, never decoded), with an optional colour profile shared by every picture, and
+// the viewer preference to print at actual size. Pages go to the file as they are made, so
+// memory does not grow with the page count. The document is written to a temporary file
+// beside its path and appears under that path only on Commit; Discard, a failure or the
+// destructor leave nothing behind.
+//
+// Lengths are in points (1/72 inch); boxes are measured from the page's top-left corner. A
+// page is built between BeginPage and EndPage; further marks on the page (text, lines) belong
+// there too.
+class PdfPosterWriter {
+public:
+    PdfPosterWriter();
+    ~PdfPosterWriter();
+    PdfPosterWriter(const PdfPosterWriter&) = delete;
+    PdfPosterWriter& operator=(const PdfPosterWriter&) = delete;
+
+    ImagingResult Open(const QString& path);
+    // An ICC profile of three components for the pictures that follow.
+    ImagingResult SetColourProfile(const QByteArray& icc);
+    // Whether `icc` is an ICC profile of an RGB colour space (the pictures are RGB).
+    static bool IsRgbProfile(const QByteArray& icc);
+    // Starts a page whose MediaBox is `size`.
+    ImagingResult BeginPage(QSizeF size);
+    // Draws a JPEG of `pixels` stretched to `box`.
+    ImagingResult DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
+    // Writes `text` in Helvetica of `size` points starting at `baselineStart`, in `grey` (0
+    // black, 1 white). Characters outside Latin-1 become '?'. The text stays text: readers
+    // can find and select it.
+    ImagingResult DrawText(const QString& text, QPointF baselineStart, double size,
+                           double grey = 0);
+    // The advance width of `text` in Helvetica of `size` points; 0 before Open.
+    double TextWidth(const QString& text, double size) const;
+    // Strokes each line `width` points wide in `grey`, seen only inside `clip` when given.
+    ImagingResult StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
+                              std::optional<QRectF> clip = std::nullopt);
+    // Fills `box` in `grey`.
+    ImagingResult FillRect(const QRectF& box, double grey);
+    ImagingResult EndPage();
+    // Closes the document and puts it under its path, replacing a file of that name.
+    ImagingResult Commit();
+    void Discard();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace tessellon

@@ -1,0 +1,111 @@
+#include "print/poster_overview.h"
+
+#include "layout/poster_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tessellon {
+
+std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, bool marks,
+                                                  bool margins) {
+    const auto in = poster.GeometryInput();
+    const auto output = poster.UpdateOutputSize();
+    if (!in || !output)
+        return std::nullopt;
+    const TileCoordTable table = poster.CalcTileCoord();
+    if (!table.IsValid() || table.count < 1)
+        return std::nullopt;
+    PosterOverview o;
+    o.geometry = *in;
+    o.window = QRect(table.x0, table.y0, table.windowWidth, table.windowHeight);
+    const PaperLabels paper = poster.UpdatePaperLabels();
+    o.heading = tr("Poster overview");
+    o.facts << tr("Final size: %1").arg(output->finalSize)
+            << tr("Paper: %1, %2 %3")
+                   .arg(paper.paperName, paper.paperSize.trimmed(), paper.units.toLower())
+            << tr("Sheets: %1, %2 across and %3 down")
+                   .arg(in->tilesWide * in->tilesHigh)
+                   .arg(in->tilesWide)
+                   .arg(in->tilesHigh);
+    const bool overlap = in->overlap > 0;
+    if (overlap)
+        o.facts << tr("Overlap: %1 %2").arg(paper.overlap.trimmed(), paper.units.toLower());
+
+    o.steps << tr("Print the sheets at 100% (actual size) on this paper; this page is not part of "
+                  "the poster.")
+            << tr("Lay the sheets out as shown: A1 at the top left, A2 to its right, B1 below it.");
+    if (overlap && marks)
+        o.steps << tr("Sheets to the right and below lie on top: cut each along its cut line, lay "
+                      "it over the glue area of its neighbour so that the pictures match, and "
+                      "glue it there.");
+    else if (overlap)
+        o.steps << tr("Sheets to the right and below lie on top: trim off any margin on their "
+                      "left and top edges, lay them over the shared strip of their neighbour so "
+                      "that the pictures match, and glue them there.");
+    else if (!margins)
+        o.steps << tr("The sheets have no margins: butt them edge to edge.");
+    else if (marks)
+        o.steps << tr("Trim every sheet at its corner crop marks, where the picture ends, then "
+                      "butt the sheets edge to edge.");
+    else
+        o.steps << tr("Trim the margins off every sheet along the edge of the picture, then butt "
+                      "the sheets edge to edge.");
+    o.steps << tr("Start at A1 and work to the right and down; tape or glue the sheets to a "
+                  "backing board or the wall.");
+    return o;
+}
+
+namespace {
+
+// The average of each factor x factor block of `rect` in an RGB888 image. Qt's smooth scaling
+// works on a 32-bit copy of its whole input, which for a large photo costs more memory than the
+// photo; shrinking by a whole factor first keeps that copy small.
+QImage BoxReduced(const QImage& source, const QRect& rect, int factor) {
+    QImage out(rect.width() / factor, rect.height() / factor, QImage::Format_RGB888);
+    std::vector<quint32> sums(static_cast<size_t>(out.width()) * 3);
+    const quint32 area = static_cast<quint32>(factor * factor);
+    for (int y = 0; y < out.height(); ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int dy = 0; dy < factor; ++dy) {
+            const uchar* row = source.constScanLine(rect.top() + y * factor + dy) + rect.left() * 3;
+            quint32* sum = sums.data();
+            for (int x = 0; x < out.width(); ++x, sum += 3)
+                for (int dx = 0; dx < factor; ++dx, row += 3) {
+                    sum[0] += row[0];
+                    sum[1] += row[1];
+                    sum[2] += row[2];
+                }
+        }
+        uchar* dst = out.scanLine(y);
+        for (size_t i = 0; i < sums.size(); ++i)
+            dst[i] = static_cast<uchar>((sums[i] + area / 2) / area);
+    }
+    return out;
+}
+
+} // namespace
+
+QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
+    const PixelArray pixels = img.ReadPixels();
+    const QImage& source = pixels.Image();
+    const QRect inside = window & source.rect();
+    if (inside.isEmpty() || longSide < 1)
+        return {};
+    const double scale = static_cast<double>(longSide) / std::max(window.width(), window.height());
+    const int w = std::max(1, static_cast<int>(std::lround(window.width() * scale)));
+    const int h = std::max(1, static_cast<int>(std::lround(window.height() * scale)));
+    // At least twice the final size is kept for the smooth scaling to finish from.
+    const int factor = std::max(1, std::min(inside.width() / w, inside.height() / h) / 2);
+    QImage part =
+        factor > 1
+            ? BoxReduced(source, inside, factor)
+            // The window read in place: no copy of the photo.
+            : QImage(source.constBits() + inside.top() * source.bytesPerLine() + inside.left() * 3,
+                     inside.width(), inside.height(), source.bytesPerLine(), source.format());
+    return part.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace tessellon

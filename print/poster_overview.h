@@ -1,0 +1,39 @@
+#pragma once
+
+#include "imaging/image_object.h"
+#include "layout/poster_geometry.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tessellon {
+
+class PosterState;
+
+// What an overview of the poster shows, taken from the poster: the part of the image the poster
+// shows, where the sheets lie in it, and the texts that say how to put the sheets together.
+struct PosterOverview {
+    Q_DECLARE_TR_FUNCTIONS(PosterOverview)
+
+public:
+    PosterGeometryInput geometry;
+    QRect window; // the poster's crop window in source pixels
+    QString heading;
+    QStringList facts; // final size, paper, sheets, overlap
+    QStringList steps; // how to trim and join the sheets, in order
+
+    // Empty when the poster has no valid tile table. `marks`: the sheets carry cut and glue
+    // marks or crop marks; `margins`: the sheets have margins around the picture.
+    static std::optional<PosterOverview> For(const PosterState& poster, bool marks, bool margins);
+
+    // The window of `img` scaled so that its longer side is `longSide` pixels; null when the
+    // window is not inside the image.
+    QImage Picture(const ImageObject& img, int longSide) const;
+};
+
+} // namespace tessellon

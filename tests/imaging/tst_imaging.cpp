@@ -1,0 +1,363 @@
+#include "tests/support/export_test_support.h"
+
+#include "common/string_table.h"
+#include "imaging/jpeg_codec.h"
+#include "imaging/page_prefetcher.h"
+#include "imaging/stoppable_jpeg_decoder.h"
+#include "imaging/tile_renderer.h"
+#include "print/edge_test_target.h"
+#include "print/edge_test_target_texts.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+int MaxChannelDiff(const PixelArray& a, const PixelArray& b) {
+    int worst = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                worst = std::max(worst, std::abs(int(a(c, x, y)) - int(b(c, x, y))));
+    return worst;
+}
+
+// A smooth image: JPEG keeps it within a few levels.
+PixelArray SmoothPixels(int w, int h) {
+    PixelArray p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            p.Set(0, x, y, static_cast<std::uint8_t>(40 + x));
+            p.Set(1, x, y, static_cast<std::uint8_t>(200 - y));
+            p.Set(2, x, y, 90);
+        }
+    return p;
+}
+
+QRect CaptionRect(const EdgeTestTarget::CaptionLayout& c) {
+    // Antialiasing may reach a pixel beyond the measured box.
+    return QRect(c.x - 2, c.y - 2, c.extent.width() + 4, c.extent.height() + 4);
+}
+
+} // namespace
+
+class TestImaging : public QObject {
+    Q_OBJECT
+private slots:
+    void pixelArrayLayout() {
+        PixelArray p(5, 3);
+        QVERIFY(!p.IsNull());
+        QCOMPARE(p(0, 4, 2), std::uint8_t(0));
+        p.Set(0, 4, 2, 11);
+        p.Set(1, 4, 2, 22);
+        p.Set(2, 4, 2, 33);
+        p.Set(1, 0, 1, 99);
+        // Channel innermost, then x, then y.
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.Row(2)) + 12, 3),
+                 QByteArray("\x0b\x16\x21"));
+        QCOMPARE(p.Row(1)[1], std::uint8_t(99));
+        QCOMPARE(p.Image().pixel(4, 2), qRgb(11, 22, 33));
+        QCOMPARE(p.Image().format(), QImage::Format_RGB888);
+    }
+
+    void pixelArrayCopiesAreIndependent() {
+        ImageObject a = PatternImage(4, 4);
+        ImageObject b;
+        b.CopyFromImage(a);
+        PixelArray p = b.ReadPixels();
+        p.Set(0, 1, 1, 200);
+        QVERIFY(b.LoadPixels(p));
+        QCOMPARE(a.ReadPixels()(0, 1, 1), std::uint8_t(1));
+        QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
+    }
+
+    void saveAndLoad_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("dpiX");
+        QTest::addColumn<int>("dpiY");
+        for (const auto& [name, f] :
+             {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
+              std::pair{"jpg", ImageFormat::Jpeg}}) {
+            QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
+            QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
+        }
+    }
+
+    // What is encoded in memory is the file; the file holds the pixels and the resolution, for our
+    // reader and for Qt's; saving again replaces it.
+    void saveAndLoad() {
+        QFETCH(int, format);
+        QFETCH(int, dpiX);
+        QFETCH(int, dpiY);
+        const auto f = *FormatFromCode(format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+        ImageObject img;
+        QVERIFY(
+            img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
+        QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
+        QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
+        const auto bytes = img.EncodeToMemory(f);
+        QVERIFY(bytes.ok());
+        const auto saved = img.SaveImageFile(path, f);
+        QVERIFY2(saved.ok(), qPrintable(saved.error()));
+        QCOMPARE(ReadAll(path), *bytes);
+        const QImage q = QImageReader(path).read();
+        QCOMPARE(QPoint(qRound(q.dotsPerMeterX() * 0.0254), qRound(q.dotsPerMeterY() * 0.0254)),
+                 QPoint(dpiX, dpiY));
+
+        ImageObject back;
+        const auto loaded = back.LoadImageFile(path);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.error()));
+        QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
+        QCOMPARE(QPoint(back.ImageInfo(ImageAttribute::HorizontalResolution),
+                        back.ImageInfo(ImageAttribute::VerticalResolution)),
+                 QPoint(dpiX, dpiY));
+        if (f == ImageFormat::Jpeg)
+            QVERIFY(MaxChannelDiff(back.ReadPixels(), img.ReadPixels()) <= 12);
+        else
+            QVERIFY(back.ReadPixels() == img.ReadPixels());
+
+        QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
+        QVERIFY(back.LoadImageFile(path));
+        QCOMPARE(back.ImageWidth(), 5);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void rotateResampleAndBlank() {
+        for (const int degrees : {90, 180, 270}) {
+            ImageObject img = PatternImage(5, 3);
+            QVERIFY(img.Rotate(degrees));
+            QCOMPARE(img.ReadPixels().Image(), PatternPixels(5, 3)
+                                                   .Image()
+                                                   .transformed(QTransform().rotate(degrees))
+                                                   .convertToFormat(QImage::Format_RGB888));
+        }
+        ImageObject img = PatternImage(10, 6);
+        QVERIFY(!img.Rotate(45).ok());
+        QVERIFY(img.Resample(23, 7));
+        QCOMPARE(QSize(img.ImageWidth(), img.ImageHeight()), QSize(23, 7));
+        QVERIFY(!img.Resample(0, 5).ok());
+        QCOMPARE(img.ImageWidth(), 23);
+        QVERIFY(img.CreateBlankImage(7, 3, QColor(1, 2, 3)));
+        QImage expected(7, 3, QImage::Format_RGB888);
+        expected.fill(QColor(1, 2, 3));
+        QCOMPARE(img.ReadPixels().Image(), expected);
+        QVERIFY(!img.CreateBlankImage(0, 3, Qt::white).ok());
+        // A file that cannot be loaded leaves the previous content.
+        QVERIFY(!img.LoadImageFile(QStringLiteral("/nonexistent/a.jpg")).ok());
+        QCOMPARE(img.ReadPixels().Image(), expected);
+        QVERIFY(!PixelArray::SizeAllowed(0, 10));
+        QVERIFY(PixelArray::MaxImageBytes() >= (qint64(1) << 30));
+    }
+
+    // The one-pass renderer against the plain definition: cut with the last column and row
+    // repeated past the image, turn, then repeat the outermost pixels into the margins.
+    void turnsMatchDefinition() {
+        const PixelArray src = PatternPixels(40, 30);
+        for (int turn = 0; turn < 4; ++turn)
+            for (const TileMargins m : {TileMargins{0, 0, 0, 0}, TileMargins{2, 3, 1, 4}})
+                for (const TileRect r : {TileRect{3, 4, 19, 11}, TileRect{30, 20, 40, 30},
+                                         TileRect{0, 0, 39, 29}, TileRect{39, 29, 39, 29}}) {
+                    const QImage turned = Cut(src.Image(), r.left, r.top, r.right, r.bottom)
+                                              .transformed(QTransform().rotate(90 * turn));
+                    QCOMPARE(TileRenderer::Compose(src, r, TileRenderer::Turn(turn), m).Image(),
+                             Extend(turned, m.top, m.right, m.bottom, m.left));
+                }
+    }
+
+    void fromImageDropsAlpha() {
+        QImage q(3, 1, QImage::Format_ARGB32);
+        q.setPixel(0, 0, qRgba(10, 20, 30, 0));
+        q.setPixel(1, 0, qRgba(40, 50, 60, 255));
+        q.setPixel(2, 0, qRgba(70, 80, 90, 128));
+        q.setDotsPerMeterX(3937);
+        q.setDotsPerMeterY(3937);
+        const ImageObject img = ImageObject::FromImage(q);
+        const PixelArray p = img.ReadPixels();
+        QCOMPARE(p(0, 0, 0), std::uint8_t(10));
+        QCOMPARE(p(2, 1, 0), std::uint8_t(60));
+        QCOMPARE(p(1, 2, 0), std::uint8_t(80));
+        QCOMPARE(img.ImageInfo(ImageAttribute::HorizontalResolution), 100);
+    }
+
+    // Mapping in pages beside a writer never changes what the writer put there.
+    void prefetchKeepsContent() {
+        PixelArray p = PixelArray::Uninitialized(2000, 4000);
+        QVERIFY(!p.IsNull());
+        const size_t bytes = size_t(p.BytesPerLine()) * p.Height();
+        {
+            PagePrefetcher prefetch(p.MutableBits(), bytes);
+            for (int y = 0; y < p.Height(); ++y)
+                std::memset(p.MutableRow(y), y & 0xff, size_t(p.BytesPerLine()));
+        }
+        for (int y = 0; y < p.Height(); y += 7)
+            for (int x = 0; x < p.Width(); x += 13)
+                QCOMPARE(p(1, x, y), std::uint8_t(y & 0xff));
+    }
+
+    void stoppableDecode_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<int>("outcome");
+        using O = StoppableJpegDecoder::Outcome;
+        const auto row = [](const char* tag, QImage::Format f, const char* type, bool stop, O o) {
+            QTest::newRow(tag) << f << QByteArray(type) << stop << int(o);
+        };
+        row("colour", QImage::Format_RGB32, "JPG", false, O::Decoded);
+        row("grey", QImage::Format_Grayscale8, "JPG", false, O::Decoded);
+        row("stopped", QImage::Format_RGB32, "JPG", true, O::Stopped);
+        row("not a JPEG", QImage::Format_RGB32, "PNG", false, O::NotHandled);
+    }
+
+    void stoppableDecode() {
+        QFETCH(QImage::Format, format);
+        QFETCH(QByteArray, type);
+        QFETCH(bool, stop);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternPixels(97, 61).Image().convertToFormat(format).save(path, type));
+        if (type == "JPG") {
+            // Density in dots per centimetre: 59 and 39 are 149.86 and 99.06 dots per inch.
+            QByteArray b = ReadAll(path);
+            QCOMPARE(b.mid(6, 4), QByteArray("JFIF"));
+            QVERIFY(WriteAll(path, b.replace(13, 5, QByteArray("\x02\x00\x3b\x00\x27", 5))));
+        }
+
+        const std::atomic_bool stopFlag{stop};
+        const auto result = StoppableJpegDecoder::Decode(path, stopFlag);
+        QCOMPARE(int(result.outcome), outcome);
+        if (result.outcome != StoppableJpegDecoder::Outcome::Decoded) {
+            QVERIFY(result.image.isNull());
+            return;
+        }
+        // The same pixels and resolution as Qt's own reader gives.
+        const QImage expected(path);
+        QCOMPARE(result.image, expected);
+        QCOMPARE(QPoint(result.dpiX, result.dpiY), QPoint(150, 99));
+        QCOMPARE(QPoint(result.image.dotsPerMeterX(), result.image.dotsPerMeterY()),
+                 QPoint(expected.dotsPerMeterX(), expected.dotsPerMeterY()));
+    }
+
+    // Outside the caption every pixel follows the distance rule; inside it the caption is drawn.
+    // Sizes in inches give pixels at 128 dpi: 4 x 6, the smallest, and halves to even.
+    void everyStripePixel() {
+        for (const auto& [h, w, wp, hp] : QList<std::tuple<double, double, int, int>>{
+                 {6, 4, 512, 768}, {0.75, 0.75, 96, 96}, {1.00390625, 2.01171875, 258, 128}}) {
+            const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
+            QVERIFY(!r.gImgError);
+            QCOMPARE(r.image.ImageWidth(), wp);
+            QCOMPARE(r.image.ImageHeight(), hp);
+            QCOMPARE(r.image.ImageInfo(ImageAttribute::HorizontalResolution), 128);
+            QCOMPARE(r.image.ImageInfo(ImageAttribute::VerticalResolution), 128);
+            const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
+            QVERIFY(caption.ok());
+            const QRect skip = CaptionRect(*caption);
+            // Stripes of 8 pixels from the outside in: brown, blue, green, red; then white.
+            const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255),
+                                                QColor(0, 255, 0), QColor(255, 0, 0),
+                                                QColor(Qt::white)};
+            const PixelArray p = r.image.ReadPixels();
+            int black = 0;
+            for (int y = 0; y < hp; ++y)
+                for (int x = 0; x < wp; ++x) {
+                    const int edge = std::min({x, y, wp - 1 - x, hp - 1 - y});
+                    if (!skip.contains(x, y))
+                        QCOMPARE(QColor(p(0, x, y), p(1, x, y), p(2, x, y)),
+                                 colours[static_cast<size_t>(std::min(edge / 8, 4))]);
+                    else if (p(0, x, y) < 64 && p(1, x, y) < 64 && p(2, x, y) < 64)
+                        ++black;
+                }
+            QVERIFY(black > 0);
+        }
+    }
+
+    // 4 x 6, wide and low, the full width, huge.
+    void captionSizeRule() {
+        for (const auto& [w, h, fraction] : QList<std::tuple<int, int, double>>{
+                 {512, 768, 0.5}, {2000, 96, 0.5}, {300, 300, 1.0}, {6400, 6400, 0.5}}) {
+            const auto c = EdgeTestTarget::CaptionPlacement(w, h, fraction);
+            QVERIFY(c.ok());
+            const QString text = StringTable::Text(str::EdgeTestPrint);
+            QCOMPARE(text, QStringLiteral("Edge Test Print"));
+            const int maxW = int(std::nearbyint(fraction * w)),
+                      maxH = int(std::nearbyint(fraction * h));
+            if (c->fontSize <= 200) {
+                // The first size that exceeds a limit, one above the largest that fits.
+                QVERIFY(c->extent.width() > maxW || c->extent.height() > maxH);
+                QCOMPARE(*ImageObject::MeasureText(text, c->fontSize), c->extent);
+                if (c->fontSize > 6) {
+                    const QSize below = *ImageObject::MeasureText(text, c->fontSize - 1);
+                    QVERIFY(below.width() <= maxW && below.height() <= maxH);
+                }
+            } else {
+                QCOMPARE(c->fontSize, 201);
+                QCOMPARE(c->extent, *ImageObject::MeasureText(text, 200));
+            }
+            // Centred, halves to the even neighbour (the default rounding mode of nearbyint).
+            QCOMPARE(c->x, int(std::nearbyint((w - c->extent.width()) / 2.0)));
+            QCOMPARE(c->y, int(std::nearbyint((h - c->extent.height()) / 2.0)));
+        }
+    }
+
+    void invalidSize() {
+        const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(0, 4);
+        QVERIFY(r.gImgError);
+        QVERIFY(!r.gImgErrorText.isEmpty());
+        PixelArray none;
+        QVERIFY(!EdgeTestTarget::DrawEdgeStripes(none).ok());
+    }
+
+    void fileType() {
+        QList<int> formats;
+        for (const char* name : {"a.bmp", "a.BMP", "a.tif", "a.Jpg", "a.jpeg", "a.tiff", "a"})
+            formats << int(FormatFromFileName(QLatin1String(name)).value_or(ImageFormat(0)));
+        QCOMPARE(formats, (QList<int>{int(ImageFormat::Bmp), int(ImageFormat::Bmp),
+                                      int(ImageFormat::Tiff), int(ImageFormat::Jpeg), 0, 0, 0}));
+    }
+
+    // Spot checks of texts whose oddities are deliberate.
+    void texts() {
+        using T = EdgeTestTargetTexts;
+        QCOMPARE(
+            T::InvalidPrintSize(QStringLiteral(" Print Size Per Tile ")),
+            QStringLiteral("The custom print size that you currently have entered in not valid.  "
+                           "The height and width must both be between 0.75 and 50.00 inches "
+                           "long.  Please enter valid values in the \"Print Size Per Tile\" "
+                           "section of the main dialog."));
+        QCOMPARE(T::InvalidPrintSizeTitle(), QStringLiteral("Invalide print dimensions"));
+        QCOMPARE(T::SaveCanceledTitle(), QStringLiteral("canceled"));
+        QVERIFY(
+            T::Completed(QStringLiteral("/t/a.bmp"))
+                .startsWith(QStringLiteral("Image successfully saved to disk.\r\n\r\nNext you "
+                                           "need to:\r\n\r\n(1) Print this image (/t/a.bmp) ")));
+    }
+
+    void confirmText() {
+        const QString inches = EdgeTestTargetTexts::Confirm(6, 4, kUnitInches);
+        QVERIFY2(inches.startsWith(QStringLiteral(
+                     "A 6.00 inch high x 4.00 inch wide test image will now be created.  ")),
+                 qPrintable(inches));
+        QVERIFY(inches.contains(
+            QStringLiteral("Each stripe is 1/16 inch wide.\r\n\r\nIn order to to test")));
+        const QString mm = EdgeTestTargetTexts::Confirm(6, 4, kUnitMillimeters);
+        QVERIFY(mm.startsWith(
+            QStringLiteral("A 152.4 mm high x 101.6 mm wide test image will now be created.  ")));
+        QVERIFY(
+            mm.contains(QStringLiteral("Each stripe is 1.6 mm wide.\r\n\r\nIn order to to test")));
+    }
+};
+
+QTEST_MAIN(TestImaging)
+#include "tst_imaging.moc"

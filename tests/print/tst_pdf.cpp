@@ -1,0 +1,474 @@
+#include "tests/support/export_test_support.h"
+
+#include "../cli/cli_run.h"
+#include "calibration/profile_table.h"
+#include "export/pdf_tile_sink.h"
+#include "export/tile_saver.h"
+#include "print/overview_page_layout.h"
+#include "print/poster_overview.h"
+#include "print/sheet_aids.h"
+#include "tests/support/recording_message_service.h"
+
+#include <QColorSpace>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+// Runs one of poppler's or qpdf's tools; its standard output.
+QString Tool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The number of pages, or -1 where one of them is not `mediaBox` (as pdfinfo prints it).
+int Pages(const QString& pdf, const QString& mediaBox) {
+    const QString info = Tool(QStringLiteral("pdfinfo"), {"-box", "-l", "99", pdf});
+    const int pages = info.section(QStringLiteral("Pages:"), 1).section(u'\n', 0, 0).toInt();
+    const QString box = mediaBox.split(u' ').replaceInStrings(u".", u"\\.").join(u" +");
+    return info.count(QRegularExpression(QStringLiteral("MediaBox: +") + box + u'\n')) == pages
+               ? pages
+               : -1;
+}
+
+// The words of a page (from 1) with their boxes in points, read back by pdftotext.
+QList<std::pair<QRectF, QString>> Words(const QString& pdf, int page) {
+    static const QRegularExpression word(QStringLiteral(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+    const QString n = QString::number(page);
+    QList<std::pair<QRectF, QString>> words;
+    for (const auto& m : word.globalMatch(Tool("pdftotext", {"-bbox", "-f", n, "-l", n, pdf, "-"})))
+        words.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                      m.captured(5)});
+    return words;
+}
+
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Saves the pattern image's poster as the request asks, the sheets without the overview page.
+SaveOutcome Save(const PosterState& poster, SaveTilesRequest request, RecordingProgress& progress,
+                 const QByteArray& icc = {}) {
+    RecordingMessageService messages;
+    TileSaver saver(messages, progress);
+    saver.SetThreadCount(2);
+    ImageObject img = PatternImage(poster.lImgWidth, poster.lImgHeight);
+    img.SetIccProfile(icc);
+    request.aids.overviewPage = false;
+    return saver.processSaveNow(poster, img, request);
+}
+
+QString Text(QPointF p) {
+    return QString::number(p.x()) + u',' + QString::number(p.y());
+}
+QString Text(const QRectF& r) {
+    return Text(r.topLeft()) + QStringLiteral(" %1x%2").arg(r.width()).arg(r.height());
+}
+
+// The pixels of a box given in points of a page rendered at 144 dpi.
+QImage Part(const QImage& page, const QRectF& box) {
+    return page.copy(QRectF(box.topLeft() * 2, box.size() * 2).toRect());
+}
+
+} // namespace
+
+class TestPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void sheets_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("mediaBox"); // as pdfinfo prints it
+        // Width, height, left, bottom of the picture in points.
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("icc");
+        const auto row = [](const char* tag, const QString& options, int pages, const char* box,
+                            const char* picture, bool icc = false) {
+            QTest::newRow(tag) << options.split(u'|') << pages << QString::fromLatin1(box)
+                               << QString::fromLatin1(picture) << icc;
+        };
+        // The 4 x 6 in photo is listed 6 in wide and 4 in high; with 0.25 in margins all round
+        // the picture is 5.5 x 3.5 in at 0.25, 0.25 in.
+        row("inch preset", "--tiles|2x2|--paper|Photo 4\" x 6\"|--margins|0.25", 4,
+            "0.00 0.00 432.00 288.00", "396 0 0 252 18 18");
+        // A4 210 x 297 mm with its 12 mm margins: 186 x 273 mm at 12, 12 mm.
+        row("mm preset", "--units|mm|--tiles|3x1|--paper|A4 - 210 x 297", 3,
+            "0.00 0.00 595.28 841.89", "527.2441 0 0 773.8583 34.0157 34.0157", true);
+        // 5 x 7 in, margins top 0.5, right 0.25, bottom 1, left 0.75: 4 x 5.5 in at 0.75, 1 in.
+        const QString custom = QStringLiteral("--tiles|2x1|--custom|5x7|--margins|0.5,0.25,1,0.75");
+        row("custom", custom, 2, "0.00 0.00 360.00 504.00", "288 0 0 396 54 72");
+        // The padded tile fills the untrimmed area: the same box as without compensation.
+        row("edge compensation", custom + "|--rotate-tiles|--edge", 2, "0.00 0.00 360.00 504.00",
+            "288 0 0 396 54 72");
+    }
+
+    // Every page is the paper with the tile's JPEG at the margins, and each embedded picture is
+    // the JPEG tile itself; read back with poppler and qpdf.
+    void sheets() {
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        QFETCH(QString, mediaBox);
+        QFETCH(QString, picture);
+        QFETCH(bool, icc);
+        const bool edge = options.removeAll(QStringLiteral("--edge")) > 0;
+        auto poster = Poster(options, QStringLiteral("300x200"));
+        QVERIFY(poster);
+        const ProfileTable profiles({{QStringLiteral("Wide"), {16, 0, 8, 4}}});
+        poster->SetProfileTable(&profiles);
+        poster->SetCurrentProfile(0);
+        poster->SetPrinterClips(edge);
+
+        QTemporaryDir dir;
+        RecordingProgress progress, jpegProgress;
+        const QByteArray profile = icc ? QColorSpace(QColorSpace::SRgb).iccProfile() : QByteArray();
+        SaveTilesRequest request{dir.path(), QStringLiteral("tiles"), QStringLiteral("p_"),
+                                 ImageFormat::Pdf};
+        const SaveOutcome pdf = Save(*poster, request, progress, profile);
+        QCOMPARE(pdf.status, SaveOutcome::Status::Saved);
+        QCOMPARE(pdf.file, dir.filePath(QStringLiteral("p_poster.pdf")));
+        QCOMPARE(progress.okFolders, QStringList{pdf.file});
+        QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("p_poster.pdf")});
+        request.format = ImageFormat::Jpeg;
+        QCOMPARE(Save(*poster, request, jpegProgress, profile).status, SaveOutcome::Status::Saved);
+
+        QCOMPARE(Pages(pdf.file, mediaBox), pages);
+        const QString qdf =
+            Tool(QStringLiteral("qpdf"),
+                 {QStringLiteral("--qdf"), QStringLiteral("--object-streams=disable"), pdf.file,
+                  QStringLiteral("-")});
+        QVERIFY(qdf.contains(
+            QRegularExpression(QStringLiteral("/ViewerPreferences <<\\s*/PrintScaling /None"))));
+        QCOMPARE(qdf.count(QRegularExpression(QStringLiteral("^q ") +
+                                                  QRegularExpression::escape(picture) +
+                                                  QStringLiteral(" cm /\\w+ Do"),
+                                              QRegularExpression::MultilineOption)),
+                 pages);
+
+        const QString list = Tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf.file});
+        QCOMPARE(list.count(icc ? QStringLiteral(" icc ") : QStringLiteral(" rgb ")), pages);
+        Tool(QStringLiteral("pdfimages"),
+             {QStringLiteral("-j"), pdf.file, dir.filePath(QStringLiteral("x"))});
+        for (int i = 0; i < pages; ++i)
+            QCOMPARE(ReadAll(dir.filePath(QStringLiteral("x-%1.jpg").arg(i, 3, 10, QChar(u'0')))),
+                     ReadAll(dir.filePath(
+                         QStringLiteral("tiles/p_%1.jpg").arg(i + 1, 3, 10, QChar(u'0')))));
+    }
+
+    // A cancel at the first or the last page leaves no file.
+    void cancelLeavesNoFile() {
+        auto poster = Poster({"--tiles", "3x2", "--custom", "8x10", "--margins", "0"},
+                             QStringLiteral("60x40"));
+        QVERIFY(poster);
+        for (const int cancelAt : {1, 6}) {
+            QTemporaryDir dir;
+            RecordingProgress progress(cancelAt);
+            QCOMPARE(
+                Save(*poster, {dir.path(), {}, QStringLiteral("p_"), ImageFormat::Pdf}, progress)
+                    .status,
+                SaveOutcome::Status::Canceled);
+            QCOMPARE(FilesIn(dir.path()), QStringList());
+        }
+    }
+
+    void aidsPlan_data() {
+        QTest::addColumn<QMarginsF>("trims"); // left, top, right, bottom; none when all 0
+        QTest::addColumn<bool>("borderless");
+        QTest::addColumn<QString>("sheet");    // overlap, tiles wide x high, row, column, turned
+        QTest::addColumn<QStringList>("aids"); // the visible picture, labels, cut lines, glue areas
+        // A 300 x 200 pt page with the picture at 20, 20, 260 x 160 pt; every character of a text
+        // is 4 pt wide. Texts sit 1.5 pt inside 10 pt high boxes; a neighbour's name lies beside
+        // (top, bottom) or below (sides) a 5 pt triangle.
+        QTest::newRow("margins, crop marks")
+            << QMarginsF() << false << "0 2x2 0 0 0"
+            << QStringList{"20,20 260x160", "A1 of 2 × 2 22,185 47x10", "A2 284.5,91.75 11x16.5",
+                           "B1 141,185 18x10",
+                           "cut 17,20 5,20; 283,20 295,20; 280,17 280,5; 280,183 280,195; 17,180 "
+                           "5,180; 283,180 295,180; 20,17 20,5; 20,183 20,195"};
+        // The right sheet lies on top of the left one and is cut along its left edge.
+        QTest::newRow("overlap, sheet on top")
+            << QMarginsF() << false << "36 2x1 0 1 0"
+            << QStringList{"20,20 260x160", "A2 of 2 × 1 22,185 47x10", "A1 4.5,91.75 11x16.5",
+                           "cut 19.8,0 19.8,200"};
+        // Turned tiles: the poster's left lies at the sheet's bottom.
+        QTest::newRow("overlap, turned")
+            << QMarginsF() << false << "36 2x1 0 1 1"
+            << QStringList{"20,20 260x160", "A2 of 2 × 1 22,185 47x10", "A1 141,185 18x10",
+                           "cut 0,180.2 300,180.2"};
+        // Only the picture less the trims prints: 24.5, 29 to 262, 171; the right and lower
+        // neighbours cover 36 pt strips (glue), which carry everything.
+        QTest::newRow("adjust edges, overlap")
+            << QMarginsF(4.5, 9, 18, 9) << false << "36 2x2 0 0 0"
+            << QStringList{"24.5,29 201.5x106",      "A1 of 2 × 2 26.5,148 47x10",
+                           "A2 238.5,73.75 11x16.5", "B1 116.25,148 18x10",
+                           "glue 226,29 36x142",     "glue 24.5,135 237.5x36"};
+        QTest::newRow("borderless, no room")
+            << QMarginsF() << true << "0 2x2 1 1 0" << QStringList{"0,0 300x200"};
+    }
+
+    void aidsPlan() {
+        QFETCH(QMarginsF, trims);
+        QFETCH(bool, borderless);
+        QFETCH(QString, sheet);
+        const QStringList s = sheet.split(QRegularExpression(QStringLiteral("[ x]")));
+        SheetLayout layout;
+        layout.page = QSizeF(300, 200);
+        layout.picture = borderless ? QRectF(0, 0, 300, 200) : QRectF(20, 20, 260, 160);
+        if (!trims.isNull())
+            layout.trims = trims;
+        layout.overlap = s[0].toDouble();
+        layout.tilesWide = s[1].toInt();
+        layout.tilesHigh = s[2].toInt();
+        layout.turned = s[5] == u'1';
+        const SheetAidsPlan plan =
+            SheetAids::Plan(layout, s[3].toInt(), s[4].toInt(),
+                            [](const QString& t, double) { return 4.0 * t.size(); });
+        QStringList aids{Text(plan.visible)};
+        for (const AidText& t : plan.labels)
+            aids << t.text + u' ' + Text(t.box);
+        QStringList cuts;
+        for (const AidLines& l : plan.cuts)
+            for (const QLineF& line : l.lines)
+                cuts << Text(line.p1()) + u' ' + Text(line.p2());
+        if (!cuts.isEmpty())
+            aids << QStringLiteral("cut ") + cuts.join(QStringLiteral("; "));
+        for (const AidLines& l : plan.glue)
+            aids << QStringLiteral("glue ") + Text(l.clip);
+        QTEST(aids, "aids");
+    }
+
+    void aidsOnSheets_data() {
+        QTest::addColumn<bool>("edge");
+        QTest::addColumn<QRectF>("printed");  // where aids may go: the page, or the trimmed picture
+        QTest::addColumn<double>("overlap");  // points
+        QTest::addColumn<QRectF>("probe");    // on the first sheet: marks only, never labels
+        QTest::addColumn<QStringList>("own"); // each sheet's own label
+        const QStringList full{"A1 of 2 × 2", "A2 of 2 × 2", "B1 of 2 × 2", "B2 of 2 × 2"};
+        // 6 x 4 in paper, 0.25 in margins: the picture is 18, 18 to 414, 270 pt on a 432 x 288 pt
+        // page; a 0.5 in overlap is 36 pt. Without overlap the top-left margin holds crop marks;
+        // with it, the first sheet's right strip is a glue area.
+        QTest::newRow("butted") << false << QRectF(0, 0, 432, 288) << 0.0 << QRectF(0, 0, 20, 17)
+                                << full;
+        QTest::newRow("overlap") << false << QRectF(0, 0, 432, 288) << 36.0
+                                 << QRectF(378, 18, 36, 40) << full;
+        // Trims 16, 0, 8, 4 of 1/64 in: top 18, right 0, bottom 9, left 4.5 pt.
+        QTest::newRow("adjust edges")
+            << true << QRectF(QPointF(22.5, 36), QPointF(414, 261)) << 36.0
+            << QRectF(378, 36, 36, 40) << QStringList{"A1 of 2 × 2", "A2 of 2 × 2", "B1", ""};
+    }
+
+    // Sheets saved with each choice of aids and read back with poppler: the labels stand on their
+    // own sheets outside the visible picture, and the picture left visible is the same, pixel for
+    // pixel, as on sheets saved without aids.
+    void aidsOnSheets() {
+        QFETCH(bool, edge);
+        QFETCH(QRectF, printed);
+        QFETCH(double, overlap);
+        QFETCH(QRectF, probe);
+        QFETCH(QStringList, own);
+        auto poster = Poster({"--tiles", "2x2", "--paper", "Photo 4\" x 6\"", "--margins", "0.25"},
+                             QStringLiteral("300x200"));
+        QVERIFY(poster);
+        const ProfileTable profiles({{QStringLiteral("Wide"), {16, 0, 8, 4}}});
+        poster->SetProfileTable(&profiles);
+        poster->SetPrinterClips(edge);
+        poster->dOverlap = overlap / 72;
+        const auto visible = [&](int page) { // the right and lower sheets lie on top
+            return printed.intersected(QRectF(18, 18, 396, 252))
+                .adjusted(0, 0, page % 2 ? 0 : -overlap, page / 2 ? 0 : -overlap);
+        };
+        QTemporaryDir dir;
+        QList<QImage> bare;                   // the sheets without aids
+        for (const int aids : {0, 1, 2, 3}) { // none, labels, marks, both
+            RecordingProgress progress;
+            SaveTilesRequest request{
+                dir.path(), {}, QStringLiteral("p%1").arg(aids), ImageFormat::Pdf};
+            request.aids.labels = aids & 1;
+            request.aids.marks = aids & 2;
+            const SaveOutcome saved = Save(*poster, request, progress);
+            QCOMPARE(saved.status, SaveOutcome::Status::Saved);
+            Tool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"),
+                                              saved.file, dir.filePath(QString::number(aids))});
+            for (int page = 0; page < 4; ++page) {
+                QStringList words;
+                for (const auto& [box, word] : Words(saved.file, page + 1)) {
+                    QVERIFY2(printed.contains(box) && !box.intersects(visible(page)),
+                             qPrintable(word));
+                    words << word;
+                }
+                const QString label = aids & 1 ? own[page] : QString();
+                QCOMPARE(words.isEmpty(), label.isEmpty());
+                QVERIFY(words.join(u' ').contains(label));
+                const QImage sheet(
+                    dir.filePath(QStringLiteral("%1-%2.ppm").arg(aids).arg(page + 1)));
+                if (!aids)
+                    bare << sheet;
+                QVERIFY(!sheet.isNull());
+                QCOMPARE(Part(sheet, visible(page)), Part(bare[page], visible(page)));
+                if (page == 0) // only the marks reach into the probe
+                    QCOMPARE(Part(sheet, probe) != Part(bare[0], probe), bool(aids & 2));
+            }
+        }
+    }
+
+    // The overview's picture of the crop window, shrunk a long way: like Qt's smooth scaling of
+    // the window alone (a smooth gradient, so both filters agree within a few levels).
+    void overviewPicture() {
+        QImage image(400, 200, QImage::Format_RGB888);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 400; ++x)
+                image.setPixel(x, y, qRgb(x * 255 / 399, y * 255 / 199, 128));
+        for (const QRect window : {image.rect(), QRect(100, 40, 200, 100)}) {
+            PosterOverview overview;
+            overview.window = window;
+            const QImage got = overview.Picture(ImageObject::FromImage(image), 50);
+            const QImage want =
+                image.copy(window).scaled(50, 25, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QCOMPARE(got.size(), want.size());
+            for (const QPoint p : {QPoint(0, 0), QPoint(25, 12), QPoint(49, 24)}) {
+                QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(want.pixel(p))) <= 6,
+                         qPrintable(QStringLiteral("red at %1,%2").arg(p.x()).arg(p.y())));
+                QVERIFY(qAbs(qGreen(got.pixel(p)) - qGreen(want.pixel(p))) <= 6);
+            }
+        }
+    }
+
+    void overviewLayout_data() {
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<QList<double>>("grid"); // tiles wide, high, tile width, height, overlap
+        QTest::addColumn<QRectF>("picture");
+        QTest::addColumn<QRectF>("lastSheet");
+        QTest::addColumn<QList<QRectF>>("strips");
+        QTest::addColumn<QPointF>("firstBaseline");
+        QTest::addColumn<QPointF>("firstLabel"); // centred in what A2 and B1 leave of A1, 30 pt
+        // Letter: margin 36, text 10 pt (heading 15): 4 facts and 4 steps take 19.5 + 52 + 6.5 + 52
+        // = 130 pt and a gap of 15. Above: 540 x 575 at (36, 181) holds the 15 x 10 in poster as
+        // 540 x 360 at its top; beside: only 309 wide. 36 pt per poster inch.
+        QTest::newRow("text above, overlap")
+            << QSizeF(612, 792) << QList<double>{2, 1, 8, 10, 1} << QRectF(36, 181, 540, 360)
+            << QRectF(288, 181, 288, 360) << QList<QRectF>{QRectF(288, 181, 36, 360)}
+            << QPointF(36, 51) << QPointF(162, 371.5);
+        // Landscape, 10 x 15 in: above leaves 263 x 395; beside, a 288 pt column leaves 417 x 540,
+        // which holds 360 x 540, centred across.
+        QTest::newRow("text beside")
+            << QSizeF(792, 612) << QList<double>{1, 2, 10, 7.5, 0} << QRectF(64.5, 36, 360, 540)
+            << QRectF(64.5, 306, 360, 270) << QList<QRectF>{} << QPointF(468, 51)
+            << QPointF(244.5, 181.5);
+    }
+
+    // Boxes of the overview page, with texts of no width so that nothing wraps.
+    void overviewLayout() {
+        QFETCH(QSizeF, page);
+        QFETCH(QList<double>, grid);
+        PosterOverview overview;
+        overview.geometry =
+            PosterGeometryInput{int(grid[0]), int(grid[1]), grid[2], grid[3], grid[4]};
+        overview.heading = QStringLiteral("H");
+        overview.facts = overview.steps = QStringList{"a", "b", "c", "d"};
+        const OverviewPageLayout layout(page, overview, [](const QString&, double) { return 0.0; });
+        QTEST(layout.Picture(), "picture");
+        QTEST(layout.Sheets().back().box, "lastSheet");
+        QCOMPARE(layout.Sheets().size(), size_t(grid[0] * grid[1]));
+        const std::vector<QRectF> strips = layout.Strips();
+        QTEST(QList<QRectF>(strips.begin(), strips.end()), "strips");
+        QTEST(layout.Texts().front().baseline, "firstBaseline");
+        QTEST(layout.Labels().front().text.baseline, "firstLabel");
+    }
+
+    void overviewPage_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QStringList>("texts"); // on page 1
+        // 3 x 2 sheets of 5.5 x 3.5 in (4 x 6 photo paper, 0.25 in margins).
+        QTest::newRow("overview") << QStringList{} << 7
+                                  << QStringList{"Final size: 16.50 x 7.00 inches",
+                                                 "Sheets: 6, 3 across and 2 down",
+                                                 "corner crop marks"};
+        QTest::newRow("overlap, no marks")
+            << QStringList{"--overlap", "0.5", "--no-marks", "--no-labels"} << 7
+            << QStringList{"Final size: 15.50 x 6.50 inches", "Overlap: 0.50 inches",
+                           "trim off any margin"};
+        QTest::newRow("overlap, marks")
+            << QStringList{"--overlap", "0.5"} << 7 << QStringList{"along its cut line"};
+        QTest::newRow("no overview") << QStringList{"--no-overview"} << 6 << QStringList{};
+    }
+
+    // The command line's PDF, read back with poppler: --out names it, and an existing one is
+    // replaced only with --yes. The first page holds every sheet's name, the size, the sheets and
+    // the steps; all pages are the paper.
+    void overviewPage() {
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        QFETCH(QStringList, texts);
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternImage(330, 140).SaveImageFile(image, ImageFormat::Jpeg));
+        const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        QVERIFY(WriteAll(pdf, "old"));
+        const QStringList args = QStringList{"export", image,      "--tiles", "3x2",   "--margins",
+                                             "0.25",   "--format", "pdf",     "--out", pdf} +
+                                 options;
+        QCOMPARE(RunCli(args).status, 2);
+        QCOMPARE(ReadAll(pdf), QByteArray("old"));
+        const CliRun replaced = RunCli(args + QStringList{"--yes"});
+        QCOMPARE(replaced.status, 0);
+        QVERIFY(replaced.out.endsWith(pdf + u'\n'));
+        QCOMPARE(FilesIn(dir.path()), (QStringList{"p.pdf", "photo.jpg"}));
+        QCOMPARE(Pages(pdf, QStringLiteral("0.00 0.00 432.00 288.00")), pages);
+        const QString first = Tool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"});
+        for (const QString& text : texts)
+            QVERIFY2(first.simplified().contains(text), qPrintable(text));
+        if (pages == 6)
+            return;
+        // The names on the picture are the large words: A1 A2 A3 along the top, B1 B2 B3 below.
+        QMap<QString, QPointF> names;
+        for (const auto& [box, word] : Words(pdf, 1))
+            if (box.height() > 12)
+                names[word] = box.topLeft();
+        QCOMPARE(names.keys(), (QStringList{"A1", "A2", "A3", "B1", "B2", "B3"}));
+        QVERIFY(names["A1"].x() < names["A2"].x() && names["A2"].x() < names["A3"].x());
+        QVERIFY(names["A1"].y() < names["B1"].y() && qAbs(names["B1"].x() - names["A1"].x()) < 1);
+    }
+
+    // Only with --overview: the poster picture 1600 pixels wide, the sheets' edge dark between
+    // them.
+    void overviewImage() {
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternImage(200, 100).SaveImageFile(image, ImageFormat::Jpeg));
+        const QStringList args{"export",         image, "--tiles", "2x1", "--custom", "4x4",
+                               "--margins",      "0",   "--base",  "p",   "--yes",    "--out",
+                               dir.filePath("t")};
+        QCOMPARE(RunCli(args).status, 0);
+        QCOMPARE(FilesIn(dir.filePath("t")), (QStringList{"p001.jpg", "p002.jpg"}));
+        QCOMPARE(RunCli(args + QStringList{"--overview"}).status, 0);
+        const QImage got(dir.filePath(QStringLiteral("t/poverview.jpg")));
+        const QImage want =
+            QImage(image).scaled(1600, 800, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(got.size(), want.size());
+        const QRgb a = got.pixel(400, 100), b = want.pixel(400, 100);
+        QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) <
+                40);
+        QVERIFY(qGray(got.pixel(800, 600)) < 60 && qGray(got.pixel(801, 600)) > 200);
+        // A folder in the overview's place: the save fails with the reason, the tiles stay.
+        QVERIFY(QFile::remove(dir.filePath("t/poverview.jpg")));
+        QVERIFY(QDir(dir.path()).mkdir("t/poverview.jpg"));
+        const CliRun failed = RunCli(args + QStringList{"--overview"});
+        QCOMPARE(failed.status, 1);
+        QVERIFY2(failed.err.contains("Reason: "), qPrintable(failed.err));
+        QCOMPARE(FilesIn(dir.filePath("t")), (QStringList{"p001.jpg", "p002.jpg"}));
+    }
+};
+
+QTEST_MAIN(TestPdf)
+#include "tst_pdf.moc"

@@ -1,0 +1,105 @@
+#pragma once
+
+// Helpers shared by the export tests: pattern images, posters from option lists, and a
+// progress window that records what it is told.
+
+#include "cli/cli_app.h"
+#include "export/save_progress.h"
+#include "imaging/imaging.h"
+#include "layout/poster_state.h"
+#include "tests/calibration/profile_test_support.h" // ReadAll, WriteAll
+
+#include <QCommandLineParser>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+namespace tessellon::testing {
+
+// Every pixel different from its neighbours: red = x, green = y, blue = x * 7 + y * 13.
+inline PixelArray PatternPixels(int w, int h) {
+    PixelArray p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            p.Set(0, x, y, static_cast<std::uint8_t>(x));
+            p.Set(1, x, y, static_cast<std::uint8_t>(y));
+            p.Set(2, x, y, static_cast<std::uint8_t>(x * 7 + y * 13));
+        }
+    return p;
+}
+
+inline ImageObject PatternImage(int w, int h) {
+    ImageObject img;
+    if (!img.LoadPixels(PatternPixels(w, h)))
+        return {};
+    return img;
+}
+
+// The image grown by repeating its outermost pixels: t rows on top, r columns right, and so on.
+inline QImage Extend(const QImage& in, int t, int r, int b, int l) {
+    QImage out(in.width() + l + r, in.height() + t + b, QImage::Format_RGB888);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y,
+                         in.pixel(std::clamp(x - l, 0, in.width() - 1),
+                                  std::clamp(y - t, 0, in.height() - 1)));
+    return out;
+}
+
+// The rectangle of `src` (inclusive corners), its last column and row repeated where it reaches
+// past the image.
+inline QImage Cut(const QImage& src, int left, int top, int right, int bottom) {
+    const QRect want(QPoint(left, top), QPoint(right, bottom));
+    const QRect inside = want & src.rect();
+    return Extend(src.copy(inside), 0, want.width() - inside.width(),
+                  want.height() - inside.height(), 0);
+}
+
+// A poster built from command-line style options for an image of that size.
+inline std::optional<PosterState> Poster(const QStringList& options, const QString& size) {
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    CliApp::AddPosterOptions(p);
+    if (!p.parse(QStringList{QStringLiteral("test")} + options))
+        return std::nullopt;
+    PosterState poster;
+    if (CliApp::BuildPoster(p, size, poster))
+        return std::nullopt;
+    return poster;
+}
+
+// Records every call; reports the cancel button pressed from the `cancelAtCheck`-th question
+// on (1-based; 0 never).
+class RecordingProgress : public SaveProgress {
+public:
+    explicit RecordingProgress(int cancelAtCheck = 0) : cancelAt_(cancelAtCheck) {}
+
+    void ShowProgressBar(const QString& sMsg) override {
+        shown.append(sMsg);
+        canceled_ = false;
+    }
+    void SetProgressVal(double dProg) override { values.append(dProg); }
+    bool Canceled() const override {
+        ++checks_;
+        return canceled_ || (cancelAt_ > 0 && checks_ >= cancelAt_);
+    }
+    void CloseProgress() override { ++closed; }
+    void ShowSaveOkMsg(const QString& sFolderName) override { okFolders.append(sFolderName); }
+
+    QStringList shown;
+    QList<double> values;
+    int closed = 0;
+    QStringList okFolders;
+
+private:
+    int cancelAt_;
+    mutable int checks_ = 0;
+    bool canceled_ = false;
+};
+
+} // namespace tessellon::testing
