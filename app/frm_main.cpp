@@ -1183,10 +1183,7 @@ bool frmMain::OpenImageFile(const QString& path) {
     if (!item) {
         // The filter hides it: show its type's entry, or all files, so that the choice is
         // visible in the list.
-        cmbFileType->setCurrentIndex(
-            FileBrowser::MatchesFileFilter(fi.fileName(), FileBrowser::kPngWebp)
-                ? FileBrowser::kPngWebp
-                : FileBrowser::kAllFiles);
+        cmbFileType->setCurrentIndex(FileBrowser::EntryShowing(fi.fileName()));
         item = find();
     }
     if (!item)

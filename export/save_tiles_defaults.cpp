@@ -1,33 +1,12 @@
 #include "export/save_tiles_defaults.h"
 
-#include "imaging/image_file_reader.h"
+#include "imaging/input_type_table.h"
 
 namespace tessellon {
-namespace {
-
-// The tile type proposed for a source: its own where the program writes it, lossless TIFF for
-// PNG, JPEG for WebP.
-std::optional<ImageFormat> ProposedFormat(ImageFileType type) {
-    switch (type) {
-    case ImageFileType::Jpeg:
-    case ImageFileType::Webp:
-        return ImageFormat::Jpeg;
-    case ImageFileType::Tiff:
-    case ImageFileType::Png:
-        return ImageFormat::Tiff;
-    case ImageFileType::Bmp:
-        return ImageFormat::Bmp;
-    case ImageFileType::Unknown:
-        break;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 SaveTilesDefaults SaveTilesDefaults::For(const QString& fileName) {
     SaveTilesDefaults d;
-    const ImageFileType type = ImageFileReader::TypeFromName(fileName);
+    const ImageFileType type = InputTypeTable::FromFileName(fileName);
     // An image extension goes whole (".jpeg" too); any other name loses four characters.
     const qsizetype cut =
         type == ImageFileType::Unknown ? 4 : fileName.size() - fileName.lastIndexOf(u'.');
@@ -38,8 +17,9 @@ SaveTilesDefaults SaveTilesDefaults::For(const QString& fileName) {
         d.baseFileName = base + u'_';
         d.newFolderName = base + u'_' + tr("poster") + u'_' + tr("images");
     }
-    d.format = ProposedFormat(type);
-    if (!d.format)
+    if (const InputTypeRow* row = InputTypeTable::Row(type))
+        d.format = row->proposedTile;
+    else
         d.formatProblem = Message{InvalidTypeTitle(), InvalidTypeText()};
     return d;
 }

@@ -4,6 +4,7 @@
 #include "export/save_progress.h"
 #include "export/save_tiles_texts.h"
 #include "export/tile_file_sink.h"
+#include "export/tile_pipeline.h"
 #include "imaging/file_output.h"
 #include "imaging/format_table.h"
 #include "imaging/imaging.h"
@@ -16,17 +17,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFuture>
 #include <QScopeGuard>
 #include <QStorageInfo>
 #include <QThread>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <deque>
 #include <new>
 
 namespace tessellon {
@@ -58,37 +54,6 @@ TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
         return v > 0 && v < 1e6 ? static_cast<int>(v) : 0;
     };
     return TileMargins{px(trims[0]), px(trims[1]), px(trims[2]), px(trims[3])};
-}
-
-// Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
-qint64 TileWorkBytes(const TileSaver::TileJob& job) {
-    double w = job.rect.Width(), h = job.rect.Height();
-    if (job.compensate && job.resolution > 0 && job.resolution < 64) {
-        w *= 64 / job.resolution;
-        h *= 64 / job.resolution;
-    }
-    const double ppi = std::max(job.resolution, 64.0);
-    if (job.compensate) {
-        w += ppi * (job.trims[1] + job.trims[3]);
-        h += ppi * (job.trims[0] + job.trims[2]);
-    }
-    return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
-}
-
-// The tile, or why there is none: nothing a worker throws leaves it.
-TileSaver::RenderedTile RenderGuarded(const TileSaver::RenderFunction& render,
-                                      const PixelArray& source, const TileSaver::TileJob& job) {
-    TileSaver::RenderedTile failed;
-    try {
-        return render(source, job);
-    } catch (const std::bad_alloc&) {
-        failed.error = SaveTilesTexts::NotEnoughMemory();
-    } catch (const std::exception& e) {
-        failed.error = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        // Nothing to name; the message goes without a reason.
-    }
-    return failed;
 }
 
 } // namespace
@@ -396,58 +361,12 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return job;
     };
 
-    // Tiles in the making: started in order, collected in order. Their number is bounded by
-    // the threads and by memory (a few tiles, or one when tiles are very large).
-    // Declared before the pool, whose end waits for the workers that read it.
-    std::atomic<bool> stop = false;
-    QThreadPool pool;
-    pool.setMaxThreadCount(threads_);
-    struct Pending {
-        QFuture<RenderedTile> future;
-        qint64 workBytes = 0;
-    };
-    std::deque<Pending> pending;
-    qint64 pendingBytes = 0;
-    const qint64 budget = (qint64(64) << 20) + qint64(source.BytesPerLine()) * source.Height() / 2;
-    const size_t maxPending = static_cast<size_t>(threads_) + 1;
-    int next = 0;
-    const auto startMore = [&] {
-        while (next < count && pending.size() < maxPending) {
-            const TileJob job = jobFor(next);
-            const qint64 work = TileWorkBytes(job);
-            if (!pending.empty() && pendingBytes + work > budget)
-                break;
-            Pending p;
-            p.workBytes = work;
-            if (threads_ == 1) {
-                p.future = QtFuture::makeReadyFuture(RenderGuarded(render_, source, job));
-            } else {
-                p.future = QtConcurrent::run(&pool, [this, &source, &stop, job] {
-                    // Tiles not begun when the run stops are not made at all.
-                    return stop.load() ? RenderedTile{} : RenderGuarded(render_, source, job);
-                });
-            }
-            pendingBytes += work;
-            pending.push_back(std::move(p));
-            ++next;
-        }
-    };
-    const auto finish = [&] {
-        stop = true;
-        pool.waitForDone();
-    };
-
+    TilePipeline tiles(source, count, jobFor, render_, threads_);
     for (int i = 0; i < count; ++i) {
-        startMore();
-        Pending current = std::move(pending.front());
-        pending.pop_front();
-        const RenderedTile tile = current.future.result();
-        pendingBytes -= current.workBytes;
-        // Keep the workers busy while this tile is written.
-        startMore();
+        const RenderedTile tile = tiles.Next();
 
         if (tile.compensation < 1) {
-            finish();
+            tiles.Stop();
             return Fail(outcome,
                         {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError()}, true);
         }
@@ -458,26 +377,26 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
             // A file system that fails for another reason may also report no free space.
             failure = sink->CannotWrite(i);
             if (failure.isEmpty()) {
-                finish();
+                tiles.Stop();
                 return Fail(outcome,
                             {SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace()},
                             true);
             }
         }
         if (tile.bytes.isEmpty() || !failure.isEmpty()) {
-            finish();
+            tiles.Stop();
             return Fail(outcome,
                         {SaveTilesTexts::ErrorTitle(),
                          SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), failure)},
                         true);
         }
         if (const auto problem = sink->Add(i, tile.bytes, tile.pixels)) {
-            finish();
+            tiles.Stop();
             return Fail(outcome, *problem, true);
         }
         outcome.tilesWritten = i + 1;
         if (progress_.Canceled()) {
-            finish();
+            tiles.Stop();
             progress_.CloseProgress();
             outcome.status = SaveOutcome::Status::Canceled;
             outcome.title = SaveTilesTexts::CanceledTitle();
@@ -487,7 +406,7 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         if (i + 1 < count)
             progress_.SetProgressVal(static_cast<double>(i + 1) / count);
     }
-    finish();
+    tiles.Stop();
     // A document is complete only once it is closed and under its name.
     if (const auto problem = sink->Finish())
         return Fail(outcome, *problem, true);

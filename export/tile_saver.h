@@ -3,6 +3,7 @@
 #include "export/overwrite_policy.h"
 #include "export/save_outcome.h"
 #include "export/save_tiles_request.h"
+#include "export/tile_job.h"
 #include "export/tile_sink.h"
 #include "imaging/image_object.h"
 #include "layout/tile_coord_table.h"
@@ -26,9 +27,8 @@ class SaveProgress;
 // poster asks, stamps each with its print resolution and writes it as one file into a new
 // folder, with progress, cancel and one message for any failure.
 //
-// Tiles are cut and encoded on worker threads while the calling thread writes them in order,
-// reports progress and takes the cancel; the files and their bytes are the same as when
-// everything ran on one thread.
+// Tiles are cut and encoded on worker threads (TilePipeline) while the calling thread writes
+// them in order, reports progress and takes the cancel.
 class TileSaver {
 public:
     // Bytes free where `folder` lies; empty when that cannot be told.
@@ -94,24 +94,9 @@ public:
     static TileResolution TileResolutionFor(const TileRect& tile0, bool rotateTiles,
                                             double printedWidthInches);
 
-    // One tile, ready for writing: cut (repeating the image's last column or row where the
-    // rectangle reaches past it), turned, compensated, stamped and encoded.
-    struct TileJob {
-        TileRect rect;
-        bool rotate = false;
-        bool compensate = false;
-        double resolution = 0;
-        int roundedResolution = 2;
-        std::array<double, 4> trims{};
-        ImageFormat format = ImageFormat::Jpeg;
-        QByteArray iccProfile; // the source's colour profile, carried into every tile
-    };
-    struct RenderedTile {
-        short compensation = 1; // result of the edge compensation (1 when not applied)
-        QByteArray bytes;       // empty when the tile could not be encoded
-        QSize pixels;           // the encoded picture's size
-        QString error;          // why not
-    };
+    // One tile's work and its result (kept under these names for the saver's callers).
+    using TileJob = tessellon::TileJob;
+    using RenderedTile = tessellon::RenderedTile;
     static RenderedTile RenderTile(const PixelArray& source, const TileJob& job);
 
     // What makes each tile (default RenderTile). Whatever it throws, running out of memory

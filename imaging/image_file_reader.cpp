@@ -49,31 +49,6 @@ constexpr qint64 kHeaderBytes = qint64(1) << 20;
 constexpr qint64 kMaxCompressionRatio = 10000;
 constexpr qint64 kRatioCheckFrom = qint64(64) << 20;
 
-struct TypeInfo {
-    ImageFileType type;
-    const char* name;
-    const char* qtFormat;
-    QStringList extensions;
-};
-
-const std::array<TypeInfo, 5>& Types() {
-    static const std::array<TypeInfo, 5> types{{
-        {ImageFileType::Jpeg, "JPEG", "jpeg", {"jpg", "jpeg", "jpe"}},
-        {ImageFileType::Tiff, "TIFF", "tiff", {"tif", "tiff"}},
-        {ImageFileType::Bmp, "BMP", "bmp", {"bmp"}},
-        {ImageFileType::Png, "PNG", "png", {"png"}},
-        {ImageFileType::Webp, "WebP", "webp", {"webp"}},
-    }};
-    return types;
-}
-
-const TypeInfo* InfoOf(ImageFileType type) {
-    for (const TypeInfo& t : Types())
-        if (t.type == type)
-            return &t;
-    return nullptr;
-}
-
 quint32 Get(const QByteArray& b, qsizetype at, int bytes, bool bigEndian) {
     quint32 v = 0;
     for (int i = 0; i < bytes; ++i) {
@@ -280,14 +255,7 @@ struct TjCloser {
 } // namespace
 
 ImageFileType ImageFileReader::TypeFromName(const QString& fileName) {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot < 0)
-        return ImageFileType::Unknown;
-    const QString ext = fileName.mid(dot + 1).toLower();
-    for (const TypeInfo& t : Types())
-        if (t.extensions.contains(ext))
-            return t.type;
-    return ImageFileType::Unknown;
+    return InputTypeTable::FromFileName(fileName);
 }
 
 ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
@@ -362,12 +330,12 @@ ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent 
 
     r.type_ = TypeFromContent(r.bytes_.left(16));
     if (r.type_ == ImageFileType::Unknown)
-        return ImagingResult::Fail(Tr("This is not an image file that Tessellon can open "
-                                      "(JPEG, TIFF, BMP, PNG or WebP)."));
+        return ImagingResult::Fail(Tr("This is not an image file that Tessellon can open (%1).")
+                                       .arg(InputTypeTable::NameList(Tr(" or "))));
     const ImageFileType named = TypeFromName(info.fileName());
     if (named != r.type_) {
-        const TypeInfo* t = InfoOf(r.type_);
-        const QString extensions = u'.' + t->extensions.join(QStringLiteral(", ."));
+        const InputTypeRow* t = InputTypeTable::Row(r.type_);
+        const QString extensions = u'.' + t->Extensions().join(QStringLiteral(", ."));
         const QString suffix = info.suffix();
         return ImagingResult::Fail(
             (suffix.isEmpty() ? Tr("The file holds a %1 image, but its name has no extension.")
@@ -453,11 +421,11 @@ ImagingResult ImageFileReader::ReadQtHeader() {
     QBuffer buffer;
     buffer.setData(bytes_);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, InfoOf(type_)->qtFormat);
+    QImageReader reader(&buffer, InputTypeTable::Row(type_)->qtFormat);
     if (!reader.canRead())
         return ImagingResult::Fail(
             WithReaderDetail(Tr("The image is damaged, or no decoder for %1 images is installed")
-                                 .arg(QLatin1String(InfoOf(type_)->name)),
+                                 .arg(QLatin1String(InputTypeTable::Row(type_)->name)),
                              reader));
     stored_ = reader.size();
     if (!stored_.isValid() || stored_.isEmpty())
@@ -579,7 +547,7 @@ ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) 
     QBuffer buffer;
     buffer.setData(bytes_);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, InfoOf(type_)->qtFormat);
+    QImageReader reader(&buffer, InputTypeTable::Row(type_)->qtFormat);
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull() || image.size() != size_)

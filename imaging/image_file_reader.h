@@ -2,6 +2,7 @@
 
 #include "imaging/image_object.h"
 #include "imaging/imaging_result.h"
+#include "imaging/input_type_table.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -11,9 +12,6 @@
 #include <atomic>
 
 namespace tessellon {
-
-// The kinds of image file the program reads.
-enum class ImageFileType : short { Unknown, Jpeg, Tiff, Bmp, Png, Webp };
 
 // Reading an image file: the one way both the main window and the command line do it.
 //

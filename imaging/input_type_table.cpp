@@ -4,17 +4,35 @@ namespace tessellon {
 namespace {
 
 constexpr std::array kRows{
-    InputTypeRow{ImageFileType::Jpeg, "JPEG", "jpeg", {"jpg", "jpeg", "jpe"}, "image/jpeg",
-                 ImageFormat::Jpeg, kJpegOnly, true},
-    InputTypeRow{ImageFileType::Tiff, "TIFF", "tiff", {"tif", "tiff"}, "image/tiff",
-                 ImageFormat::Tiff, kTiffOnly, true},
-    InputTypeRow{ImageFileType::Bmp, "BMP", "bmp", {"bmp"}, "image/bmp", ImageFormat::Bmp,
-                 kBmpOnly, true},
+    InputTypeRow{ImageFileType::Jpeg,
+                 "JPEG",
+                 "jpeg",
+                 {"jpg", "jpeg", "jpe"},
+                 "image/jpeg",
+                 ImageFormat::Jpeg,
+                 kJpegOnly,
+                 true},
+    InputTypeRow{ImageFileType::Tiff,
+                 "TIFF",
+                 "tiff",
+                 {"tif", "tiff"},
+                 "image/tiff",
+                 ImageFormat::Tiff,
+                 kTiffOnly,
+                 true},
+    InputTypeRow{
+        ImageFileType::Bmp, "BMP", "bmp", {"bmp"}, "image/bmp", ImageFormat::Bmp, kBmpOnly, true},
     // Lossless PNG stays lossless in TIFF tiles; WebP photos become JPEG tiles.
-    InputTypeRow{ImageFileType::Png, "PNG", "png", {"png"}, "image/png", ImageFormat::Tiff,
-                 kPngWebp, false},
-    InputTypeRow{ImageFileType::Webp, "WebP", "webp", {"webp"}, "image/webp", ImageFormat::Jpeg,
-                 kPngWebp, false},
+    InputTypeRow{
+        ImageFileType::Png, "PNG", "png", {"png"}, "image/png", ImageFormat::Tiff, kPngWebp, false},
+    InputTypeRow{ImageFileType::Webp,
+                 "WebP",
+                 "webp",
+                 {"webp"},
+                 "image/webp",
+                 ImageFormat::Jpeg,
+                 kPngWebp,
+                 false},
 };
 
 } // namespace
@@ -64,6 +82,14 @@ QStringList InputTypeTable::AllExtensions() {
     for (const InputTypeRow& row : kRows)
         out << row.Extensions();
     return out;
+}
+
+QString InputTypeTable::NameList(const QString& lastJoin) {
+    QStringList names;
+    for (const InputTypeRow& row : kRows)
+        names << row.Name();
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + lastJoin + last;
 }
 
 QStringList InputTypeTable::MimeTypes() {

@@ -52,6 +52,9 @@ public:
     static bool Lists(FileListEntry entry, ImageFileType type);
     // Every extension, in table order.
     static QStringList AllExtensions();
+    // The types' names in table order, joined by commas and `lastJoin` before the last:
+    // "JPEG, TIFF, BMP, PNG or WebP".
+    static QString NameList(const QString& lastJoin);
     // The MIME types, in table order.
     static QStringList MimeTypes();
 };

@@ -1,7 +1,6 @@
 #include "source/file_browser.h"
 
 #include "common/string_table.h"
-#include "imaging/image_file_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,25 +22,15 @@ QStringList FileBrowser::FileTypeItems() {
 }
 
 bool FileBrowser::MatchesFileFilter(const QString& name, int filterIndex) {
-    // By the extension in any letter case, its long spellings included (.jpeg, .tiff).
-    const ImageFileType type = ImageFileReader::TypeFromName(name);
-    switch (filterIndex) {
-    case kAllImages:
-        return type == ImageFileType::Jpeg || type == ImageFileType::Tiff ||
-               type == ImageFileType::Bmp;
-    case kJpegOnly:
-        return type == ImageFileType::Jpeg;
-    case kTiffOnly:
-        return type == ImageFileType::Tiff;
-    case kBmpOnly:
-        return type == ImageFileType::Bmp;
-    case kAllFiles:
-        return true;
-    case kPngWebp:
-        return type == ImageFileType::Png || type == ImageFileType::Webp;
-    default:
+    if (filterIndex < kAllImages || filterIndex > kPngWebp)
         return false;
-    }
+    return InputTypeTable::Lists(static_cast<FileListEntry>(filterIndex),
+                                 InputTypeTable::FromFileName(name));
+}
+
+FileListEntry FileBrowser::EntryShowing(const QString& name) {
+    const InputTypeRow* row = InputTypeTable::Row(InputTypeTable::FromFileName(name));
+    return row && !row->inAllImages ? row->listEntry : kAllFiles;
 }
 
 QStringList FileBrowser::OpenDialogFilters() {
@@ -50,16 +39,12 @@ QStringList FileBrowser::OpenDialogFilters() {
         // "Jpeg Files Only (*.jpg)" -> "Jpeg Files Only (*.jpg *.jpeg *.jpe ...)" with the long
         // spellings and the upper-case forms the dialog would otherwise hide.
         const qsizetype open = item.lastIndexOf(u'(');
+        const int index = static_cast<int>(filters.size());
         QStringList patterns;
-        for (const QString& ext :
-             {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
-              QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("bmp"),
-              QStringLiteral("png"), QStringLiteral("webp")}) {
-            const int index = static_cast<int>(filters.size());
+        for (const QString& ext : InputTypeTable::AllExtensions())
             if (index != kAllFiles && MatchesFileFilter(QStringLiteral("a.") + ext, index))
                 patterns << QStringLiteral("*.") + ext << QStringLiteral("*.") + ext.toUpper();
-        }
-        if (filters.size() == kAllFiles)
+        if (index == kAllFiles)
             patterns << QStringLiteral("*");
         filters << item.left(open).trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }

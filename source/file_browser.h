@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/input_type_table.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,21 +30,15 @@ struct FolderJump {
 // files in a folder, and the Desktop / My Documents shortcuts.
 class FileBrowser {
 public:
-    enum Filter {
-        kAllImages = 0,
-        kJpegOnly = 1,
-        kTiffOnly = 2,
-        kBmpOnly = 3,
-        kAllFiles = 4,
-        kPngWebp = 5
-    };
-
-    // Items of the file-type filter list, in list order.
+    // Items of the file-type filter list, in list order (FileListEntry).
     static QStringList FileTypeItems();
     // Whether `name` passes filter `filterIndex`: its extension, in any letter case, against
     // the filter's types (.jpg, .jpeg and .jpe for JPEG; .tif and .tiff for TIFF). Any other
     // index accepts nothing.
     static bool MatchesFileFilter(const QString& name, int filterIndex);
+    // The entry that shows a file the current filter hides: its type's own entry for a type
+    // outside "Image Files", else all files.
+    static FileListEntry EntryShowing(const QString& name);
     // The filter list as the file dialog's name filters, with every extension they accept.
     static QStringList OpenDialogFilters();
     // The names of the files in `folder` that are longer than four characters and pass the

@@ -5,6 +5,7 @@
 
 #include <QColorSpace>
 #include <QImageReader>
+#include <QMimeDatabase>
 #include <QtTest>
 
 #include <lcms2.h>
@@ -199,6 +200,26 @@ private slots:
             QCOMPARE(QImageReader(dir.filePath("tiles/adobe_002.") + format).read().colorSpace(),
                      QColorSpace::AdobeRgb);
         }
+    }
+
+    // The input types as the desktop entry offers them and as the system's MIME database
+    // names their extensions.
+    void inputTypesAgreeWithDesktopAndMimeDatabase() {
+        QFile entry(
+            QStringLiteral(TESSELLON_SOURCE_DIR "/dist/com.quillmarksoftware.Tessellon.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QStringList offered;
+        for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n'))
+            if (line.startsWith(QLatin1String("MimeType=")))
+                offered = line.mid(9).split(u';', Qt::SkipEmptyParts);
+        QCOMPARE(offered, InputTypeTable::MimeTypes());
+        const QMimeDatabase db;
+        for (const InputTypeRow& row : InputTypeTable::Rows())
+            for (const QString& ext : row.Extensions())
+                QCOMPARE(db.mimeTypeForFile(QStringLiteral("a.") + ext.toUpper(),
+                                            QMimeDatabase::MatchExtension)
+                             .name(),
+                         QLatin1String(row.mimeType));
     }
 };
 
