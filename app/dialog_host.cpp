@@ -8,7 +8,6 @@
 #include "app/help_locator.h"
 #include "app/help_window.h"
 #include "app/sys_info_window.h"
-#include "paper/paper_hand_over.h"
 #include "settings/settings_store.h"
 
 namespace tessellon {
@@ -37,15 +36,8 @@ frmAbout* DialogHost::About() const {
 }
 
 void DialogHost::ShowPaperDialog() {
-    frmTileSize::ShowPaperDialog(
-        window_.State(), messages_, &window_, [this](const PaperHandOver& h) {
-            // The lock first, so that the preferences written by the
-            // refresh already hold it.
-            window_.setWhMarginLockedVal(h.iWhMarginLocked);
-            window_.setNewTileVals(h.sNewCurPaperName, h.iNewCurUnits, h.dNewCurTileWidth,
-                                   h.dNewCurTileHeight, h.dNewCurPaperWidth, h.dNewCurPaperHeight,
-                                   h.sNewPaperRegLine);
-        });
+    frmTileSize::ShowPaperDialog(window_.State(), messages_, &window_,
+                                 [this](const PaperChoice& paper) { window_.ApplyPaper(paper); });
 }
 
 void DialogHost::ShowEdgeDialog(bool fromEditButton) {

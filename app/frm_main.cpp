@@ -624,7 +624,7 @@ void frmMain::LoadPrefs() {
         PaperModel paper;
         paper.initPaperSizes();
         paper.setPrefFromRegLine(line);
-        paper.getWhuValues().ApplyTo(state_);
+        state_.RestorePaper(paper.getWhuValues());
         UpdatePaperLabels();
     };
     auto afterEdgeSwitch = [this] {
@@ -651,6 +651,11 @@ short frmMain::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNewCurU
                           dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
     Refresh(PosterChange::PaperAccepted);
     return 1;
+}
+
+void frmMain::ApplyPaper(const PaperChoice& paper) {
+    state_.ApplyPaper(paper);
+    Refresh(PosterChange::PaperAccepted);
 }
 
 void frmMain::Refresh(PosterChange change) {

@@ -65,6 +65,8 @@ public:
                          double dNewCurPaperWidth, double dNewCurPaperHeight,
                          const QString& sNewPaperRegLine);
     void setWhMarginLockedVal(short iNewVal) { state_.setWhMarginLockedVal(iNewVal); }
+    // Takes the paper window's accepted choice and runs what follows it.
+    void ApplyPaper(const PaperChoice& paper);
     QString getPaperRegLine() const { return state_.getPaperRegLine(); }
     UnitCode getCurUnits() const { return state_.getCurUnits(); }
     short GetNumTilesWide() const { return state_.GetNumTilesWide(); }

@@ -54,7 +54,7 @@ frmTileSize::frmTileSize(PosterState& poster, MessageService& messages, QWidget*
 }
 
 int frmTileSize::ShowPaperDialog(PosterState& poster, MessageService& messages, QWidget* parent,
-                                 const std::function<void(const PaperHandOver&)>& onApplied) {
+                                 const std::function<void(const PaperChoice&)>& onApplied) {
     frmTileSize dialog(poster, messages, parent);
     if (onApplied)
         connect(&dialog, &frmTileSize::paperValuesApplied, &dialog, onApplied);
@@ -421,9 +421,9 @@ void frmTileSize::cmdOk_Click() {
 }
 
 void frmTileSize::ApplyPaperValues() {
-    const PaperHandOver handOver = model_.ApplyPaperValues(poster_, messages_);
+    const PaperChoice paper = model_.ApplyPaperValues(messages_);
     ShowCurrentPaper();
-    emit paperValuesApplied(handOver);
+    emit paperValuesApplied(paper);
 }
 
 } // namespace tessellon

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paper/paper_hand_over.h"
+#include "layout/paper_choice.h"
 #include "paper/paper_model.h"
 
 #include <QDialog>
@@ -32,7 +32,7 @@ public:
     // Opens a fresh dialog over `parent` in the usual order and waits until it is closed.
     // `onApplied` runs after each Apply or OK, once the poster state holds the new values.
     static int ShowPaperDialog(PosterState& poster, MessageService& messages, QWidget* parent,
-                               const std::function<void(const PaperHandOver&)>& onApplied = {});
+                               const std::function<void(const PaperChoice&)>& onApplied = {});
 
     // Loads the poster's paper choice: default paper state, the margin lock, then the stored
     // preference line.
@@ -51,7 +51,7 @@ public:
 
 signals:
     // The poster state has taken over the paper values (Apply or OK).
-    void paperValuesApplied(const tessellon::PaperHandOver& handOver);
+    void paperValuesApplied(const tessellon::PaperChoice& paper);
 
 private:
     // --- Controls (names as the program knows them) ---

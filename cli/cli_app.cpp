@@ -280,7 +280,7 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
         return Failure{QStringLiteral("Invalid --rotate value (0, 90, 180 or 270): %1")
                            .arg(p.value(QStringLiteral("rotate")))};
 
-    paperModel.ApplyPaperValues().ApplyTo(poster);
+    poster.ApplyPaper(paperModel.ApplyPaperValues());
     if (!poster.CheckTileSizesNoTrim().ok)
         return Failure{poster.InvalidTileSizeText()};
 

@@ -5,7 +5,6 @@
 #include "imaging/format_table.h"
 #include "imaging/jpeg_codec.h"
 #include "layout/poster_state.h"
-#include "paper/paper_model.h"
 #include "print/overview_page_layout.h"
 #include "print/sheet_aids.h"
 
@@ -34,21 +33,19 @@ SheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
     const double paperW = poster.ToInches(poster.dPaperWidth);
     const double paperH = poster.ToInches(poster.dPaperHeight);
     const TileSizeResult tile = poster.CheckTileSizesNoTrim();
-    // The margins travel in the paper line; a line that does not describe this paper (it
-    // could not be read) centres the printable area instead.
+    // The margins come with the chosen paper; sizes that do not come from a paper choice
+    // centre the printable area instead.
     double left = (paperW - tile.dW) / 2;
     double top = (paperH - tile.dH) / 2;
-    PaperModel paper;
-    paper.initPaperSizes();
-    paper.setPrefFromRegLine(poster.sPaperRegLine);
-    const PaperPreset& preset = paper.CurrentPreset();
-    const auto inches = [&](double v) { return ToInches(v, paper.Units()); };
-    if (std::abs(inches(preset.dWidth) - paperW) < 1e-9 &&
-        std::abs(inches(preset.dHeight) - paperH) < 1e-9 &&
-        std::abs(inches(preset.TileWidth()) - tile.dW) < 1e-9 &&
-        std::abs(inches(preset.TileHeight()) - tile.dH) < 1e-9) {
-        left = inches(preset.dLeft);
-        top = inches(preset.dTop);
+    if (const auto& paper = poster.Paper()) {
+        const auto inches = [&](double v) { return ToInches(v, paper->units); };
+        if (std::abs(inches(paper->paperWidth) - paperW) < 1e-9 &&
+            std::abs(inches(paper->paperHeight) - paperH) < 1e-9 &&
+            std::abs(inches(paper->TileWidth()) - tile.dW) < 1e-9 &&
+            std::abs(inches(paper->TileHeight()) - tile.dH) < 1e-9) {
+            left = inches(paper->margins[3]);
+            top = inches(paper->margins[0]);
+        }
     }
     SheetLayout layout;
     layout.page = QSizeF(paperW * kPointsPerInch, paperH * kPointsPerInch);

@@ -62,7 +62,26 @@ short PosterState::setNewTileVals(const QString& sNewCurPaperName, UnitCode iNew
     dPaperWidth = dNewCurPaperWidth;
     sPaperRegLine = sNewPaperRegLine;
     sPaperName = sNewCurPaperName;
+    paper_.reset(); // sizes alone: which margins they leave is not known
     return 1;
+}
+
+void PosterState::ApplyPaper(const PaperChoice& paper) {
+    setWhMarginLockedVal(paper.marginsLocked ? 1 : 0);
+    setNewTileVals(paper.name, paper.units, paper.TileWidth(), paper.TileHeight(), paper.paperWidth,
+                   paper.paperHeight, paper.prefLine);
+    dOverlap = paper.overlap;
+    paper_ = paper;
+}
+
+void PosterState::RestorePaper(const PaperChoice& paper) {
+    dTileWidth = paper.TileWidth();
+    dTileHeight = paper.TileHeight();
+    dPaperWidth = paper.paperWidth;
+    dPaperHeight = paper.paperHeight;
+    iCurUnits = paper.units;
+    sPaperName = paper.name;
+    paper_ = paper;
 }
 
 double PosterState::ToInches(double value) const {

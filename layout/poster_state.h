@@ -3,6 +3,7 @@
 #include "calibration/profile_table.h"
 #include "common/units.h"
 #include "layout/output_labels.h"
+#include "layout/paper_choice.h"
 #include "layout/paper_labels.h"
 #include "layout/poster_geometry.h"
 #include "layout/tile_coord_table.h"
@@ -84,6 +85,14 @@ public:
                          double dNewCurPaperWidth, double dNewCurPaperHeight,
                          const QString& sNewPaperRegLine);
     void setWhMarginLockedVal(short iNewVal) { iWhMarginLocked = iNewVal; }
+    // The paper window's accepted choice: the margin lock, then setNewTileVals, the overlap
+    // and the margins. The caller refreshes.
+    void ApplyPaper(const PaperChoice& paper);
+    // The stored paper at start-up: sizes, unit, name and margins; the stored preference line,
+    // the lock and the overlap are restored on their own.
+    void RestorePaper(const PaperChoice& paper);
+    // The paper last accepted or restored; empty when the sizes were set otherwise.
+    const std::optional<PaperChoice>& Paper() const { return paper_; }
     QString getPaperRegLine() const { return sPaperRegLine; }
     UnitCode getCurUnits() const { return iCurUnits; }
 
@@ -132,6 +141,7 @@ private:
     bool showTiles_ = true;
     bool printerClips_ = false;
     const ProfileTable* profiles_ = nullptr;
+    std::optional<PaperChoice> paper_;
     qsizetype currentProfile_ = 0;
 };
 

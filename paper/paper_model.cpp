@@ -230,9 +230,19 @@ void PaperModel::setPrefFromRegLine(const QString& sLine) {
         initPaperSizes();
 }
 
-WhuValues PaperModel::getWhuValues() const {
+PaperChoice PaperModel::getWhuValues() const {
     const PaperPreset& p = CurrentPreset();
-    return {p.TileWidth(), p.TileHeight(), p.dWidth, p.dHeight, iUnits_, p.sName};
+    PaperChoice c;
+    c.name = p.sName;
+    c.units = iUnits_;
+    c.paperWidth = p.dWidth;
+    c.paperHeight = p.dHeight;
+    c.margins = {p.dTop, p.dRight, p.dBottom, p.dLeft};
+    c.marginsLocked = locked_;
+    // A strip accepted for a larger paper is cut down to what this one takes.
+    c.overlap = std::min(overlap_, OverlapLimit());
+    c.prefLine = BuildPaperRegLine();
+    return c;
 }
 
 // --- Margin boxes ---
@@ -563,31 +573,18 @@ QString PaperModel::InvalidOverlapText() {
            u'.';
 }
 
-PaperHandOver PaperModel::ApplyPaperValues() {
-    PaperHandOver h;
-    h.validation = ValidatePaperValues();
-    const PaperPreset& p = CurrentPreset();
-    h.sNewCurPaperName = p.sName;
-    h.iNewCurUnits = iUnits_;
-    h.dNewCurTileWidth = p.TileWidth();
-    h.dNewCurTileHeight = p.TileHeight();
-    h.dNewCurPaperWidth = p.dWidth;
-    h.dNewCurPaperHeight = p.dHeight;
-    h.sNewPaperRegLine = BuildPaperRegLine();
-    h.iWhMarginLocked = locked_ ? 1 : 0;
-    // A strip accepted for a larger paper is cut down to what this one takes.
-    h.dOverlap = std::min(overlap_, OverlapLimit());
-    return h;
+PaperChoice PaperModel::ApplyPaperValues() {
+    (void)ValidatePaperValues();
+    return getWhuValues();
 }
 
-PaperHandOver PaperModel::ApplyPaperValues(PosterState& poster, MessageService& messages) {
-    const PaperHandOver h = ApplyPaperValues();
-    if (!h.validation.ok())
-        messages.Critical(InvalidValuesTitle(), h.validation.sMsg);
+PaperChoice PaperModel::ApplyPaperValues(MessageService& messages) {
+    const PaperValidation validation = ValidatePaperValues();
+    if (!validation.ok())
+        messages.Critical(InvalidValuesTitle(), validation.sMsg);
     else if (!OverlapValid())
         messages.Critical(InvalidValuesTitle(), InvalidOverlapText());
-    h.ApplyTo(poster);
-    return h;
+    return getWhuValues();
 }
 
 PaperValidation PaperModel::EnterPaper(UnitCode units, int position,

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "common/units.h"
-#include "paper/paper_hand_over.h"
+#include "layout/paper_choice.h"
 #include "paper/paper_preset.h"
 #include "paper/paper_validation.h"
 #include "paper/paper_view.h"
-#include "paper/whu_values.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -58,7 +57,9 @@ public:
     void setPrefFromRegLine(const QString& sLine);
     // The preference line of the current preset of the current unit.
     QString BuildPaperRegLine() const;
-    WhuValues getWhuValues() const;
+    // The current preset's values with the unit, the margin lock, the overlap (cut down to what
+    // this paper takes) and the preference line. It does not validate.
+    PaperChoice getWhuValues() const;
 
     // --- Margin boxes ---
     // The offers of each margin box in that unit: "0.00" to "2.00" or "0.0" to "50.5".
@@ -104,12 +105,11 @@ public:
     PaperValidation ValidatePaperValues();
     void UpdateResultLabels(short code = PaperValidation::kValid);
 
-    // Validates and collects what the main window receives: the current preset's last valid
-    // values, the preference line and the margin lock.
-    PaperHandOver ApplyPaperValues();
-    // The same, reporting a failed validation through `messages` and handing the values to
-    // `poster` in every case.
-    PaperHandOver ApplyPaperValues(PosterState& poster, MessageService& messages);
+    // Accepting: validates, reports a failure through `messages`, and returns what the main
+    // window takes in every case, the current preset's last valid values (getWhuValues).
+    PaperChoice ApplyPaperValues(MessageService& messages);
+    // The same without telling anyone (the command line checks the sizes itself).
+    PaperChoice ApplyPaperValues();
 
     // --- Overlap: the strip neighbouring sheets share, kept in inches, typed in the unit ---
     // The accepted overlap in inches, handed over with the paper.

@@ -57,7 +57,12 @@ struct PaperFixture {
         poster.sPaperRegLine = regLine;
         poster.iWhMarginLocked = locked;
         dlg = std::make_unique<frmTileSize>(poster, messages);
-        QObject::connect(dlg.get(), &frmTileSize::paperValuesApplied, [this] { ++applied; });
+        // As the main window does: the one place the accepted paper reaches the poster.
+        QObject::connect(dlg.get(), &frmTileSize::paperValuesApplied,
+                         [this](const PaperChoice& paper) {
+                             ++applied;
+                             poster.ApplyPaper(paper);
+                         });
         dlg->LoadFromPoster();
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));

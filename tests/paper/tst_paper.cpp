@@ -51,7 +51,7 @@ void CheckDefaultState(const PaperModel& m) {
     QCOMPARE(m.Selection(kUnitInches), 0);
     QCOMPARE(m.Selection(kUnitMillimeters), 0);
     QCOMPARE(m.CurrentPreset().sName, kPhoto46);
-    QCOMPARE(m.getWhuValues().dGetTileWidth, 6.0);
+    QCOMPARE(m.getWhuValues().TileWidth(), 6.0);
 }
 
 } // namespace
@@ -215,10 +215,10 @@ private slots:
         // Accepting reports the failure and hands on the last valid values.
         PosterState poster;
         RecordingMessageService msgs;
-        const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
+        poster.ApplyPaper(m.ApplyPaperValues(msgs));
         QCOMPARE(msgs.Messages().size(), 1);
         QCOMPARE(msgs.Messages()[0].text, kInvalidWh);
-        QVERIFY(!h.validation.ok());
+        QVERIFY(!m.LastValidation().ok());
         QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth}),
                  (QList<double>{3.25, 6.75, 5}));
         QCOMPARE(poster.sPaperRegLine,
@@ -259,12 +259,12 @@ private slots:
         QCOMPARE(m.MarginText(kMarginTop), Loc("0.25"));
         m.MarginItemSelected(kMarginRight, 10);
         QCOMPARE(m.MarginText(kMarginLeft), Loc("0.10"));
-        QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(1));
+        QCOMPARE(m.ApplyPaperValues().marginsLocked, true);
         // Unticking keeps the texts; afterwards boxes are independent again.
         m.SetLocked(false);
         m.MarginChanged(kMarginLeft, Loc("0.6"));
         QCOMPARE(m.MarginText(kMarginRight), Loc("0.10"));
-        QCOMPARE(m.ApplyPaperValues().iWhMarginLocked, short(0));
+        QCOMPARE(m.ApplyPaperValues().marginsLocked, false);
     }
 
     void selectPaper() {
@@ -420,10 +420,10 @@ private slots:
             PaperModel b;
             b.setPrefFromRegLine(a.BuildPaperRegLine());
             QCOMPARE(b.BuildPaperRegLine(), a.BuildPaperRegLine());
-            QCOMPARE(b.getWhuValues().dGetTileWidth, a.getWhuValues().dGetTileWidth);
-            QCOMPARE(b.getWhuValues().dGetTileHeight, a.getWhuValues().dGetTileHeight);
+            QCOMPARE(b.getWhuValues().TileWidth(), a.getWhuValues().TileWidth());
+            QCOMPARE(b.getWhuValues().TileHeight(), a.getWhuValues().TileHeight());
             // Opening the dialog and accepting at once changes nothing.
-            QCOMPARE(b.ApplyPaperValues().sNewPaperRegLine, a.BuildPaperRegLine());
+            QCOMPARE(b.ApplyPaperValues().prefLine, a.BuildPaperRegLine());
         }
     }
 
@@ -434,10 +434,10 @@ private slots:
             Loc("|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|0.125|0.125|0.125|0.125|"));
         QCOMPARE(m.MarginText(kMarginTop), Loc("0.13"));
         m.SetLocked(true); // copies shown texts between boxes
-        const PaperHandOver h = m.ApplyPaperValues();
-        QVERIFY(h.validation.ok());
-        QCOMPARE(h.dNewCurTileWidth, 8.25);
-        QCOMPARE(h.dNewCurTileHeight, 10.75);
+        const PaperChoice h = m.ApplyPaperValues();
+        QVERIFY(m.LastValidation().ok());
+        QCOMPARE(h.TileWidth(), 8.25);
+        QCOMPARE(h.TileHeight(), 10.75);
         // A text the user types is taken as typed.
         m.MarginChanged(kMarginTop, Loc("0.12"));
         QCOMPARE(m.CurrentPreset().dTop, 0.12);
@@ -450,9 +450,9 @@ private slots:
         m.SetLocked(true); // right follows left, bottom follows top
         PosterState poster;
         RecordingMessageService msgs;
-        const PaperHandOver h = m.ApplyPaperValues(poster, msgs);
+        const PaperChoice h = m.ApplyPaperValues(msgs);
+        poster.ApplyPaper(h);
         QVERIFY(msgs.Messages().isEmpty());
-        QVERIFY(h.validation.ok());
         QCOMPARE(poster.sPaperName, kA4);
         QCOMPARE(poster.iCurUnits, kUnitMillimeters);
         QCOMPARE((QList<double>{poster.dTileWidth, poster.dTileHeight, poster.dPaperWidth,
@@ -467,13 +467,13 @@ private slots:
         PaperModel m;
         QVERIFY(
             m.EnterPaper(kUnitMillimeters, 7, PaperSize{300, 400}, MarginValues{1, 2, 3, 4}).ok());
-        QCOMPARE(m.getWhuValues().dGetTileWidth, 294.0);
-        QCOMPARE(m.getWhuValues().dGetTileHeight, 396.0);
+        QCOMPARE(m.getWhuValues().TileWidth(), 294.0);
+        QCOMPARE(m.getWhuValues().TileHeight(), 396.0);
         QCOMPARE(m.BuildPaperRegLine(),
                  QStringLiteral("|1|Custom (mm)|300|400|12|12|12|12|1|2|3|4|"));
         // A custom size given for a fixed sheet is not used.
         QVERIFY(m.EnterPaper(kUnitMillimeters, 4, PaperSize{300, 400}).ok());
-        QCOMPARE(m.getWhuValues().dGetPaperWidth, 210.0);
+        QCOMPARE(m.getWhuValues().paperWidth, 210.0);
         const PaperValidation bad =
             m.EnterPaper(kUnitInches, 6, PaperSize{4, 6}, MarginValues{0, 2, 0, 2});
         QCOMPARE(bad.sMsg, kLeftRight);
@@ -490,7 +490,7 @@ private slots:
         QCOMPARE(m.Overlap(), 4.0); // the last valid value stays
         RecordingMessageService messages;
         PosterState poster;
-        QCOMPARE(m.ApplyPaperValues(poster, messages).dOverlap, 4.0);
+        poster.ApplyPaper(m.ApplyPaperValues(messages));
         QCOMPARE(poster.dOverlap, 4.0);
         QCOMPARE(messages.Messages().size(), 1); // the refused text is reported
         QVERIFY(m.OverlapChanged(QStringLiteral("0.5")));
@@ -501,11 +501,11 @@ private slots:
         m.ChangeUnits(kUnitInches, messages);
         QVERIFY(m.OverlapChanged(QStringLiteral("3")));
         QVERIFY(m.EnterPaper(kUnitInches, 0, std::nullopt, MarginValues{0, 0, 0, 0}).ok());
-        QCOMPARE(m.ApplyPaperValues().dOverlap, 2.0);
+        QCOMPARE(m.ApplyPaperValues().overlap, 2.0);
         // "Adjust edges" leaves a 5.75 x 3.5 inch tile, and the limit follows it.
         m.SetTileTrims(0.25, 0.5);
         QVERIFY(!m.OverlapChanged(QStringLiteral("1.76")));
-        QCOMPARE(m.ApplyPaperValues().dOverlap, 1.75);
+        QCOMPARE(m.ApplyPaperValues().overlap, 1.75);
         // Stored in ten-thousandths of an inch; unusable values give 0.
         QCOMPARE(FormatOverlapPref(0.5), 5000);
         QCOMPARE(ParseOverlapPref(QStringLiteral("3937")), 0.3937);
