@@ -531,7 +531,7 @@ void frmBtm::cmdGenerateTest_Click() {
         return;
     }
     ImageObject image = std::move(target).value();
-    if (const ImagingResult saved = EdgeTestTargetFlow::Save(image, path, *format); !saved) {
+    if (const Result<> saved = EdgeTestTargetFlow::Save(image, path, *format); !saved) {
         messages_.Critical(EdgeTestTargetTexts::ErrorTitle(), saved.error());
         return;
     }

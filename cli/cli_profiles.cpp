@@ -75,29 +75,30 @@ CliProfiles::Opened CliProfiles::Open(const QCommandLineParser& p, const Setting
     return opened;
 }
 
-std::optional<QString> CliProfiles::Apply(const QCommandLineParser& p, PosterState& poster,
-                                          const SettingsStore* settings,
-                                          std::unique_ptr<ProfileStore>& holder, QTextStream& err) {
+Result<> CliProfiles::Apply(const QCommandLineParser& p, PosterState& poster,
+                            const SettingsStore* settings, std::unique_ptr<ProfileStore>& holder,
+                            QTextStream& err) {
     if (!p.isSet(QStringLiteral("edge-profile"))) {
         if (p.isSet(QStringLiteral("profiles")))
-            return QStringLiteral("--profiles needs --edge-profile NAME");
-        return std::nullopt;
+            return Result<>::Fail(QStringLiteral("--profiles needs --edge-profile NAME"));
+        return Result<>::Ok();
     }
     Opened opened = Open(p, settings);
     if (!opened.store)
-        return opened.error;
+        return Result<>::Fail(opened.error);
     if (!opened.warning.isEmpty())
         err << opened.warning << Qt::endl;
     const QString name = p.value(QStringLiteral("edge-profile"));
     const qsizetype index = opened.store->Table().IndexOf(name);
     if (index < 0)
-        return QStringLiteral("Unknown edge calibration profile: %1 (see tessellon-cli profiles)")
-            .arg(name);
+        return Result<>::Fail(
+            QStringLiteral("Unknown edge calibration profile: %1 (see tessellon-cli profiles)")
+                .arg(name));
     holder = std::move(opened.store);
     poster.SetProfileTable(&holder->Table());
     poster.SetCurrentProfile(index);
     poster.SetPrinterClips(true);
-    return std::nullopt;
+    return Result<>::Ok();
 }
 
 } // namespace tessellon

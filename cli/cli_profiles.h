@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/profile_store.h"
+#include "common/result.h"
 
 #include <QString>
 #include <QTextStream>
@@ -33,10 +34,10 @@ public:
 
     // With --edge-profile: opens the profiles, selects the named one and turns the edge
     // compensation on. The store must outlive the poster's use of it, so it is kept in `holder`.
-    // Returns the failure message, if any; warnings go to `err`.
-    static std::optional<QString> Apply(const QCommandLineParser& parser, PosterState& poster,
-                                        const SettingsStore* settings,
-                                        std::unique_ptr<ProfileStore>& holder, QTextStream& err);
+    // Warnings go to `err`.
+    static Result<> Apply(const QCommandLineParser& parser, PosterState& poster,
+                          const SettingsStore* settings, std::unique_ptr<ProfileStore>& holder,
+                          QTextStream& err);
 };
 
 } // namespace tessellon

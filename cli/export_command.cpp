@@ -178,15 +178,15 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
                     kExitFailed);
     PosterState poster;
-    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
-        return Fail(failure->message);
+    if (const Result<> built = CliApp::BuildPoster(p, imagePath, poster); !built)
+        return Fail(built.error());
     std::unique_ptr<ProfileStore> profiles;
-    if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
-        return Fail(*failure);
-    if (const auto failure = CliApp::ApplyOverlap(p, poster))
-        return Fail(failure->message);
-    if (const auto failure = CliApp::PrintInfo(poster, out_))
-        return Fail(failure->message);
+    if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
+        return Fail(applied.error());
+    if (const Result<> overlap = CliApp::ApplyOverlap(p, poster); !overlap)
+        return Fail(overlap.error());
+    if (const Result<> printed = CliApp::PrintInfo(poster, out_); !printed)
+        return Fail(printed.error());
 
     ImageObject img;
     if (const auto loaded = img.LoadImageFile(imagePath); !loaded)

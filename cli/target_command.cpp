@@ -35,8 +35,9 @@ int TargetCommand::Run(const QStringList& args) {
 
     // The paper options alone decide the print size; the image size does not matter.
     PosterState poster;
-    if (const auto failure = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster, true))
-        return Fail(failure->message);
+    if (const Result<> built = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster, true);
+        !built)
+        return Fail(built.error());
     const auto size = EdgeTestTargetFlow::PrintSize(poster);
     if (!size)
         return Fail(size.error());
@@ -44,7 +45,7 @@ int TargetCommand::Run(const QStringList& args) {
     if (!target)
         return Fail(target.error(), kExitFailed);
     ImageObject image = std::move(target).value();
-    if (const ImagingResult saved = EdgeTestTargetFlow::Save(image, path, *format); !saved)
+    if (const Result<> saved = EdgeTestTargetFlow::Save(image, path, *format); !saved)
         return Fail(saved.error(), kExitFailed);
     out_ << path << '\n';
     out_.flush();

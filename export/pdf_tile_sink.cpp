@@ -76,9 +76,9 @@ QString PdfTileSink::DocumentFilePath(const SaveTilesRequest& request) {
            FormatTable::Row(ImageFormat::Pdf).Extension();
 }
 
-std::optional<SaveMessage> PdfTileSink::CheckNames() const {
+std::optional<UserMessage> PdfTileSink::CheckNames() const {
     const auto problem = [](const QString& text) {
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(text)};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(text)};
     };
     if (request_.folder.isEmpty())
         return problem(SaveTilesTexts::NoLocation());
@@ -89,24 +89,24 @@ std::optional<SaveMessage> PdfTileSink::CheckNames() const {
     return std::nullopt;
 }
 
-std::optional<SaveMessage> PdfTileSink::ExistingTarget() const {
+std::optional<UserMessage> PdfTileSink::ExistingTarget() const {
     const QString path = DocumentPath();
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    return SaveMessage{SaveTilesTexts::FileExistsTitle(), SaveTilesTexts::FileExists(path)};
+    return UserMessage{SaveTilesTexts::FileExistsTitle(), SaveTilesTexts::FileExists(path)};
 }
 
-std::optional<SaveMessage> PdfTileSink::Open() {
+std::optional<UserMessage> PdfTileSink::Open() {
     const QString path = DocumentPath();
     // One file needs no folder of its own: the chosen folder must exist.
     if (!QFileInfo(request_.folder).isDir() || QFileInfo(path).isDir() || !writer_.Open(path))
-        return SaveMessage{SaveTilesTexts::CreateFolderTitle(),
+        return UserMessage{SaveTilesTexts::CreateFolderTitle(),
                            SaveTilesTexts::CreateFileError(path)};
     // The pictures are RGB; a profile of another colour space cannot describe them.
     if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     if (overview_ && !WriteOverview())
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }
 
@@ -150,10 +150,10 @@ bool PdfTileSink::WriteOverview() {
     return static_cast<bool>(writer_.EndPage());
 }
 
-std::optional<SaveMessage> PdfTileSink::Add(int index, const QByteArray& encoded, QSize pixels) {
+std::optional<UserMessage> PdfTileSink::Add(int index, const QByteArray& encoded, QSize pixels) {
     if (!writer_.BeginPage(layout_.page) || !writer_.DrawJpeg(encoded, pixels, layout_.picture) ||
         !DrawAssemblyAids(index) || !writer_.EndPage())
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }
 
@@ -185,9 +185,9 @@ bool PdfTileSink::DrawAssemblyAids(int index) {
     return ok;
 }
 
-std::optional<SaveMessage> PdfTileSink::Finish() {
+std::optional<UserMessage> PdfTileSink::Finish() {
     if (!writer_.Commit())
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
     return std::nullopt;
 }
 

@@ -36,11 +36,11 @@ public:
 
     QString Folder() const override { return request_.folder; }
     QString DocumentPath() const override { return DocumentFilePath(request_); }
-    std::optional<SaveMessage> CheckNames() const override;
-    std::optional<SaveMessage> ExistingTarget() const override;
-    std::optional<SaveMessage> Open() override;
-    std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
-    std::optional<SaveMessage> Finish() override;
+    std::optional<UserMessage> CheckNames() const override;
+    std::optional<UserMessage> ExistingTarget() const override;
+    std::optional<UserMessage> Open() override;
+    std::optional<UserMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
+    std::optional<UserMessage> Finish() override;
     void Abandon() override { writer_.Discard(); }
 
 private:

@@ -11,7 +11,7 @@ SaveTilesDefaults SaveTilesDefaults::For(const QString& fileName) {
     const qsizetype cut =
         type == ImageFileType::Unknown ? 4 : fileName.size() - fileName.lastIndexOf(u'.');
     if (fileName.size() < cut + 1) {
-        d.nameProblem = Message{InvalidFileTitle(), InvalidFileText()};
+        d.nameProblem = UserMessage{InvalidFileTitle(), InvalidFileText()};
     } else {
         const QString base = fileName.left(fileName.size() - cut);
         d.baseFileName = base + u'_';
@@ -20,7 +20,7 @@ SaveTilesDefaults SaveTilesDefaults::For(const QString& fileName) {
     if (const InputTypeRow* row = InputTypeTable::Row(type))
         d.format = row->proposedTile;
     else
-        d.formatProblem = Message{InvalidTypeTitle(), InvalidTypeText()};
+        d.formatProblem = UserMessage{InvalidTypeTitle(), InvalidTypeText()};
     return d;
 }
 

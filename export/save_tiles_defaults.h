@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/user_message.h"
 #include "imaging/image_format.h"
 
 #include <QCoreApplication>
@@ -15,11 +16,6 @@ class SaveTilesDefaults {
     Q_DECLARE_TR_FUNCTIONS(SaveTilesDefaults)
 
 public:
-    struct Message {
-        QString title;
-        QString text;
-    };
-
     // From the source file's name (without folder): base = the name less its image extension
     // (.jpg, .jpeg, .tif, .tiff, ... in any case; else its last four characters); base name
     // base + "_", folder base + "_poster_images"; file type the source's own (TIFF for PNG,
@@ -27,9 +23,9 @@ public:
     static SaveTilesDefaults For(const QString& fileName);
 
     // Set when the name is shorter than five characters (base and folder names stay empty).
-    std::optional<Message> nameProblem;
+    std::optional<UserMessage> nameProblem;
     // Set when the name's ending is no image type the program reads (format stays empty).
-    std::optional<Message> formatProblem;
+    std::optional<UserMessage> formatProblem;
     QString baseFileName;
     QString newFolderName;
     std::optional<ImageFormat> format;

@@ -20,19 +20,19 @@ QString TileFileSink::Folder() const {
     return TileSaver::TargetFolderPath(request_);
 }
 
-std::optional<SaveMessage> TileFileSink::CheckNames() const {
+std::optional<UserMessage> TileFileSink::CheckNames() const {
     if (const auto first = TileSaver::MakeTileFilePath(request_, 1); first.result < 1)
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message)};
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message)};
     return std::nullopt;
 }
 
-std::optional<SaveMessage> TileFileSink::ExistingTarget() const {
+std::optional<UserMessage> TileFileSink::ExistingTarget() const {
     if (!QFileInfo(Folder()).isDir())
         return std::nullopt;
-    return SaveMessage{SaveTilesTexts::FolderExistsTitle(), SaveTilesTexts::FolderExists(Folder())};
+    return UserMessage{SaveTilesTexts::FolderExistsTitle(), SaveTilesTexts::FolderExists(Folder())};
 }
 
-std::optional<SaveMessage> TileFileSink::Open() {
+std::optional<UserMessage> TileFileSink::Open() {
     const QString folder = Folder();
     if (QFileInfo(folder).isDir())
         return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<SaveMessage> TileFileSink::Open() {
         std::filesystem::create_directory(std::filesystem::path(folder.toStdU16String()), error);
     if (!error)
         return std::nullopt;
-    return SaveMessage{SaveTilesTexts::CreateFolderTitle(),
+    return UserMessage{SaveTilesTexts::CreateFolderTitle(),
                        SaveTilesTexts::WithReason(SaveTilesTexts::CreateFolderError(folder),
                                                   QString::fromLocal8Bit(error.message()))};
 }
@@ -64,12 +64,12 @@ void TileFileSink::Abandon() {
         QDir().rmdir(Folder());
 }
 
-std::optional<SaveMessage> TileFileSink::Add(int index, const QByteArray& encoded, QSize) {
+std::optional<UserMessage> TileFileSink::Add(int index, const QByteArray& encoded, QSize) {
     const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
     if (path.result < 1)
-        return SaveMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.message)};
-    if (const ImagingResult written = WriteFileReplacing(path.path, encoded); !written)
-        return SaveMessage{
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.message)};
+    if (const Result<> written = WriteFileReplacing(path.path, encoded); !written)
+        return UserMessage{
             SaveTilesTexts::ErrorTitle(),
             SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), written.error())};
     wroteAny_ = true;
@@ -90,11 +90,11 @@ QString TileFileSink::OverviewFilePath() const {
                                    FormatExtension(ImageFormat::Jpeg));
 }
 
-std::optional<SaveMessage> TileFileSink::Finish() {
+std::optional<UserMessage> TileFileSink::Finish() {
     if (!overview_ || !image_)
         return std::nullopt;
     const auto failed = [](const QString& reason) {
-        return SaveMessage{SaveTilesTexts::ErrorTitle(),
+        return UserMessage{SaveTilesTexts::ErrorTitle(),
                            SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), reason)};
     };
     const ImageObject picture = OverviewImage::Render(*overview_, *image_);
@@ -103,7 +103,7 @@ std::optional<SaveMessage> TileFileSink::Finish() {
     const auto bytes = picture.EncodeToMemory(ImageFormat::Jpeg);
     if (!bytes)
         return failed(bytes.error());
-    if (const ImagingResult written = WriteFileReplacing(OverviewFilePath(), *bytes); !written)
+    if (const Result<> written = WriteFileReplacing(OverviewFilePath(), *bytes); !written)
         return failed(written.error());
     return std::nullopt;
 }

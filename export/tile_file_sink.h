@@ -18,12 +18,12 @@ public:
     QString OverviewFilePath() const;
 
     QString Folder() const override;
-    std::optional<SaveMessage> CheckNames() const override;
-    std::optional<SaveMessage> ExistingTarget() const override;
-    std::optional<SaveMessage> Open() override;
-    std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
+    std::optional<UserMessage> CheckNames() const override;
+    std::optional<UserMessage> ExistingTarget() const override;
+    std::optional<UserMessage> Open() override;
+    std::optional<UserMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
     QString CannotWrite(int index) const override;
-    std::optional<SaveMessage> Finish() override;
+    std::optional<UserMessage> Finish() override;
     // A folder made for a save that wrote nothing is not left behind.
     void Abandon() override;
 

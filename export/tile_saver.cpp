@@ -113,11 +113,11 @@ TileSaver::TilePath TileSaver::MakeTileFilePath(const SaveTilesRequest& request,
     return out;
 }
 
-ImagingResult TileSaver::RotateTileCcw(ImageObject& tile) {
+Result<> TileSaver::RotateTileCcw(ImageObject& tile) {
     PixelArray turned =
         TileRenderer::Turned(tile.ReadPixels(), TileRenderer::Turn::CounterClockwise);
     if (turned.IsNull())
-        return ImagingResult::Fail(QStringLiteral("The tile could not be turned"));
+        return Result<>::Fail(QStringLiteral("The tile could not be turned"));
     return tile.LoadPixels(turned);
 }
 
@@ -207,7 +207,7 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     return out;
 }
 
-SaveOutcome TileSaver::Fail(SaveOutcome outcome, const SaveMessage& message, bool closeProgress) {
+SaveOutcome TileSaver::Fail(SaveOutcome outcome, const UserMessage& message, bool closeProgress) {
     if (closeProgress)
         progress_.CloseProgress();
     outcome.status = SaveOutcome::Status::Failed;

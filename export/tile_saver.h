@@ -72,7 +72,7 @@ public:
     static TilePath MakeTileFilePath(const SaveTilesRequest& request, short n);
 
     // Turns the tile 90 degrees counter-clockwise: the old right column becomes the top row.
-    static ImagingResult RotateTileCcw(ImageObject& tile);
+    static Result<> RotateTileCcw(ImageObject& tile);
 
     // Pads the tile so that what the printer clips off is not lost: below 64 pixels per inch
     // the tile is first resampled to 64; then floor(resolution x trim) pixels are added on each
@@ -107,7 +107,7 @@ public:
 private:
     SaveOutcome Run(const PosterState& poster, const ImageObject& img,
                     const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
-    SaveOutcome Fail(SaveOutcome outcome, const SaveMessage& message, bool closeProgress);
+    SaveOutcome Fail(SaveOutcome outcome, const UserMessage& message, bool closeProgress);
     std::unique_ptr<TileSink> MakeSink(const PosterState& poster, const ImageObject& img,
                                        const SaveTilesRequest& request) const;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/user_message.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
@@ -7,12 +9,6 @@
 #include <optional>
 
 namespace tessellon {
-
-// A message for the user: a title and a text.
-struct SaveMessage {
-    QString title;
-    QString text;
-};
 
 // Where the tile saver puts the encoded tiles: one file per tile, or one document. The saver
 // calls CheckNames, then (after the overwrite decision) Open, Add for every tile in tile
@@ -27,18 +23,18 @@ public:
     // The document's path, or empty when the tiles are files of their own.
     virtual QString DocumentPath() const { return {}; }
     // Whether the names can be used; checked before anything is created.
-    virtual std::optional<SaveMessage> CheckNames() const = 0;
+    virtual std::optional<UserMessage> CheckNames() const = 0;
     // The question to ask when the target exists already; empty when it does not.
-    virtual std::optional<SaveMessage> ExistingTarget() const = 0;
+    virtual std::optional<UserMessage> ExistingTarget() const = 0;
     // Creates what the tiles go into.
-    virtual std::optional<SaveMessage> Open() = 0;
+    virtual std::optional<UserMessage> Open() = 0;
     // Tile `index` (0-based): its encoded bytes and pixel size (after turning and padding).
-    virtual std::optional<SaveMessage> Add(int index, const QByteArray& encoded, QSize pixels) = 0;
+    virtual std::optional<UserMessage> Add(int index, const QByteArray& encoded, QSize pixels) = 0;
     // Why tile `index` could not be written whatever the room, if that can be told beforehand
     // (asked when the free space looks too small, to name the real cause); empty otherwise.
     virtual QString CannotWrite(int /*index*/) const { return {}; }
     // After the last tile: the output is complete under its final name.
-    virtual std::optional<SaveMessage> Finish() = 0;
+    virtual std::optional<UserMessage> Finish() = 0;
     // The save stops early: a document leaves nothing behind; files already written stay.
     virtual void Abandon() = 0;
 };

@@ -39,23 +39,23 @@ bool CmykConverter::IsCmykProfile(const QByteArray& icc) {
     return OpenCmykProfile(icc) != nullptr;
 }
 
-ImagingValue<PixelArray> CmykConverter::ToRgb(const std::uint8_t* cmyk, int width, int height,
-                                              const QByteArray& icc, bool inverted) {
+Result<PixelArray> CmykConverter::ToRgb(const std::uint8_t* cmyk, int width, int height,
+                                        const QByteArray& icc, bool inverted) {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("CmykConverter", text);
     };
     Profile in = OpenCmykProfile(icc);
     Profile out(cmsCreate_sRGBProfile());
     if (!in || !out)
-        return ImagingResult::Fail(tr("The image's CMYK colour profile cannot be used."));
+        return Result<>::Fail(tr("The image's CMYK colour profile cannot be used."));
     std::unique_ptr<void, TransformCloser> transform(
         cmsCreateTransform(in.get(), inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8, out.get(),
                            TYPE_RGB_8, INTENT_PERCEPTUAL, 0));
     if (!transform)
-        return ImagingResult::Fail(tr("The image's CMYK colour profile cannot be used."));
+        return Result<>::Fail(tr("The image's CMYK colour profile cannot be used."));
     PixelArray rgb = PixelArray::Uninitialized(width, height);
     if (rgb.IsNull())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             tr("Not enough memory to load the image (%1 x %2 pixels).").arg(width).arg(height));
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     for (int y = 0; y < height; ++y)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/imaging_result.h"
+#include "common/result.h"
 #include "imaging/pixel_array.h"
 
 #include <QByteArray>
@@ -17,8 +17,8 @@ public:
     static bool IsCmykProfile(const QByteArray& icc);
     // `cmyk` holds width x height pixels of four bytes, rows one after the other. `inverted`:
     // 255 means no ink, as Adobe writes CMYK JPEG files.
-    static ImagingValue<PixelArray> ToRgb(const std::uint8_t* cmyk, int width, int height,
-                                          const QByteArray& icc, bool inverted);
+    static Result<PixelArray> ToRgb(const std::uint8_t* cmyk, int width, int height,
+                                    const QByteArray& icc, bool inverted);
 };
 
 } // namespace tessellon

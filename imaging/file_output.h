@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/imaging_result.h"
+#include "common/result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,6 +10,6 @@ namespace tessellon {
 // Writes `bytes` to a temporary file beside `path` and renames it to `path` once complete,
 // replacing an existing file (a symbolic link of that name is replaced, not followed): an
 // interrupted write never leaves a truncated file under the final name.
-ImagingResult WriteFileReplacing(const QString& path, const QByteArray& bytes);
+Result<> WriteFileReplacing(const QString& path, const QByteArray& bytes);
 
 } // namespace tessellon

@@ -175,7 +175,7 @@ QImage Upright(QImage image, int orientation) {
     return image;
 }
 
-ImagingResult Upright(ImageObject& img, int orientation) {
+Result<> Upright(ImageObject& img, int orientation) {
     const Uprighting u = UprightingFor(orientation);
     if (u.mirror && u.flip)
         return img.Rotate(u.turn ? 270 : 180);
@@ -183,11 +183,11 @@ ImagingResult Upright(ImageObject& img, int orientation) {
         PixelArray mirrored =
             PixelArray::FromImage(img.ReadPixels().Image().mirrored(u.mirror, u.flip));
         if (mirrored.IsNull())
-            return ImagingResult::Fail(Tr("Not enough memory to turn the image upright"));
+            return Result<>::Fail(Tr("Not enough memory to turn the image upright"));
         if (const auto r = img.LoadPixels(mirrored); !r)
             return r;
     }
-    return u.turn ? img.Rotate(90) : ImagingResult::Ok();
+    return u.turn ? img.Rotate(90) : Result<>::Ok();
 }
 
 // Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
@@ -273,33 +273,33 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
     return ImageFileType::Unknown;
 }
 
-ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
+Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
     const QFileInfo info(path);
     if (!info.exists())
-        return ImagingResult::Fail(Tr("The file does not exist."));
+        return Result<>::Fail(Tr("The file does not exist."));
     if (info.isDir())
-        return ImagingResult::Fail(Tr("This is a folder, not an image file."));
+        return Result<>::Fail(Tr("This is a folder, not an image file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ImagingResult::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
+        return Result<>::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
     ImageFileReader r;
     r.path_ = path;
     r.fileSize_ = file.size();
     if (r.fileSize_ == 0)
-        return ImagingResult::Fail(Tr("The file is empty."));
+        return Result<>::Fail(Tr("The file is empty."));
     if (extent == Extent::WholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
-        return ImagingResult::Fail(Tr("The file is too large for this computer's memory (%1 MB; "
-                                      "Tessellon uses at most %2 MB for one image).")
-                                       .arg(r.fileSize_ >> 20)
-                                       .arg(PixelArray::MaxImageBytes() >> 20));
+        return Result<>::Fail(Tr("The file is too large for this computer's memory (%1 MB; "
+                                 "Tessellon uses at most %2 MB for one image).")
+                                  .arg(r.fileSize_ >> 20)
+                                  .arg(PixelArray::MaxImageBytes() >> 20));
     const QDateTime modified = info.lastModified();
 
     // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
-    const auto readUpTo = [&](qint64 want) -> ImagingResult {
+    const auto readUpTo = [&](qint64 want) -> Result<> {
         const qint64 have = r.bytes_.size();
         r.bytes_.resize(want);
         if (r.bytes_.size() != want)
-            return ImagingResult::Fail(Tr("Not enough memory to read the file."));
+            return Result<>::Fail(Tr("Not enough memory to read the file."));
         qint64 got = have;
         while (got < want) {
             const qint64 n = file.read(r.bytes_.data() + got, want - got);
@@ -308,11 +308,11 @@ ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent 
             got += n;
         }
         if (got < want)
-            return ImagingResult::Fail(Tr("The file became shorter while it was being read (it "
-                                          "may still be being written or copied). Try again "
-                                          "when it is complete."));
+            return Result<>::Fail(Tr("The file became shorter while it was being read (it "
+                                     "may still be being written or copied). Try again "
+                                     "when it is complete."));
         r.whole_ = want == r.fileSize_;
-        return ImagingResult::Ok();
+        return Result<>::Ok();
     };
     if (const auto read = readUpTo(
             extent == Extent::WholeFile ? r.fileSize_ : std::min(r.fileSize_, kHeaderBytes));
@@ -323,26 +323,26 @@ ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent 
         const QFileInfo after(path);
         if (file.read(&extra, 1) > 0 || after.size() != r.fileSize_ ||
             after.lastModified() != modified)
-            return ImagingResult::Fail(Tr("The file changed while it was being read (it may "
-                                          "still be being written or copied). Try again when "
-                                          "it is complete."));
+            return Result<>::Fail(Tr("The file changed while it was being read (it may "
+                                     "still be being written or copied). Try again when "
+                                     "it is complete."));
     }
 
     r.type_ = TypeFromContent(r.bytes_.left(16));
     if (r.type_ == ImageFileType::Unknown)
-        return ImagingResult::Fail(Tr("This is not an image file that Tessellon can open (%1).")
-                                       .arg(InputTypeTable::NameList(Tr(" or "))));
+        return Result<>::Fail(Tr("This is not an image file that Tessellon can open (%1).")
+                                  .arg(InputTypeTable::NameList(Tr(" or "))));
     const ImageFileType named = TypeFromName(info.fileName());
     if (named != r.type_) {
         const InputTypeRow* t = InputTypeTable::Row(r.type_);
         const QString extensions = u'.' + t->Extensions().join(QStringLiteral(", ."));
         const QString suffix = info.suffix();
-        return ImagingResult::Fail(
-            (suffix.isEmpty() ? Tr("The file holds a %1 image, but its name has no extension.")
-                                    .arg(QLatin1String(t->name))
-                              : Tr("The file holds a %1 image, but its name ends in \".%2\".")
-                                    .arg(QLatin1String(t->name), suffix)) +
-            u' ' + Tr("Rename it to end in %1.").arg(extensions));
+        return Result<>::Fail((suffix.isEmpty()
+                                   ? Tr("The file holds a %1 image, but its name has no extension.")
+                                         .arg(QLatin1String(t->name))
+                                   : Tr("The file holds a %1 image, but its name ends in \".%2\".")
+                                         .arg(QLatin1String(t->name), suffix)) +
+                              u' ' + Tr("Rename it to end in %1.").arg(extensions));
     }
     // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file.
     if (!r.whole_ && r.type_ == ImageFileType::Tiff) {
@@ -360,8 +360,8 @@ ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent 
     return r;
 }
 
-ImagingResult ImageFileReader::ReadHeader() {
-    const ImagingResult read = type_ == ImageFileType::Jpeg ? ReadJpegHeader() : ReadQtHeader();
+Result<> ImageFileReader::ReadHeader() {
+    const Result<> read = type_ == ImageFileType::Jpeg ? ReadJpegHeader() : ReadQtHeader();
     if (!read)
         return read;
     const Uprighting u = UprightingFor(orientation_);
@@ -369,40 +369,40 @@ ImagingResult ImageFileReader::ReadHeader() {
     const qint64 w = size_.width(), h = size_.height();
     // A header cut off before its size (a JPEG of its start bytes alone) gives no size at all.
     if (w < 1 || h < 1)
-        return ImagingResult::Fail(Tr("The image is damaged: its header gives no picture size."));
+        return Result<>::Fail(Tr("The image is damaged: its header gives no picture size."));
     if (!PixelArray::SizeAllowed(w, h)) {
         const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
-        return ImagingResult::Fail(Tr("The image is too large for this computer's memory: %1 x "
-                                      "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
-                                      "for one image.")
-                                       .arg(w)
-                                       .arg(h)
-                                       .arg(needMb)
-                                       .arg(PixelArray::MaxImageBytes() >> 20));
+        return Result<>::Fail(Tr("The image is too large for this computer's memory: %1 x "
+                                 "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
+                                 "for one image.")
+                                  .arg(w)
+                                  .arg(h)
+                                  .arg(needMb)
+                                  .arg(PixelArray::MaxImageBytes() >> 20));
     }
     const qint64 decoded = w * h * PixelArray::kChannels;
     if (decoded > kRatioCheckFrom && decoded / fileSize_ > kMaxCompressionRatio)
-        return ImagingResult::Fail(Tr("The image is damaged: the file is far too small (%1 KB) "
-                                      "for the %2 x %3 pixels it claims.")
-                                       .arg((fileSize_ + 1023) / 1024)
-                                       .arg(w)
-                                       .arg(h));
+        return Result<>::Fail(Tr("The image is damaged: the file is far too small (%1 KB) "
+                                 "for the %2 x %3 pixels it claims.")
+                                  .arg((fileSize_ + 1023) / 1024)
+                                  .arg(w)
+                                  .arg(h));
     if (type_ == ImageFileType::Bmp && !BmpIsComplete(bytes_, fileSize_, whole_))
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The image is damaged: part of the BMP file's pixel data is missing."));
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageFileReader::ReadJpegHeader() {
+Result<> ImageFileReader::ReadJpegHeader() {
     std::unique_ptr<void, TjCloser> handle(tjInitDecompress());
     if (!handle)
-        return ImagingResult::Fail(Tr("The JPEG decoder could not be started."));
+        return Result<>::Fail(Tr("The JPEG decoder could not be started."));
     int width = 0, height = 0, subsamp = 0, colorspace = 0;
     if (tjDecompressHeader3(
             handle.get(), reinterpret_cast<const unsigned char*>(bytes_.constData()),
             static_cast<unsigned long>(bytes_.size()), &width, &height, &subsamp, &colorspace) != 0)
-        return ImagingResult::Fail(Tr("The image is damaged: its header cannot be read (%1).")
-                                       .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
+        return Result<>::Fail(Tr("The image is damaged: its header cannot be read (%1).")
+                                  .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
     stored_ = QSize(width, height);
     const JpegSegments segments = ReadJpegSegments(bytes_);
     orientation_ = segments.orientation;
@@ -410,32 +410,32 @@ ImagingResult ImageFileReader::ReadJpegHeader() {
     cmyk_ = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
     inverted_ = segments.adobe;
     if (cmyk_ && !CmykConverter::IsCmykProfile(icc_))
-        return ImagingResult::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
-                                      "profile to convert it by. Convert it to RGB in an image "
-                                      "editor first."));
-    return ImagingResult::Ok();
+        return Result<>::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
+                                 "profile to convert it by. Convert it to RGB in an image "
+                                 "editor first."));
+    return Result<>::Ok();
 }
 
-ImagingResult ImageFileReader::ReadQtHeader() {
+Result<> ImageFileReader::ReadQtHeader() {
     RaiseReaderLimit();
     QBuffer buffer;
     buffer.setData(bytes_);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, InputTypeTable::Row(type_)->qtFormat);
     if (!reader.canRead())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             WithReaderDetail(Tr("The image is damaged, or no decoder for %1 images is installed")
                                  .arg(QLatin1String(InputTypeTable::Row(type_)->name)),
                              reader));
     stored_ = reader.size();
     if (!stored_.isValid() || stored_.isEmpty())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
     if (type_ == ImageFileType::Tiff) {
         if (TiffTag(bytes_, 0, 262) == 5u)
-            return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                          "converts for JPEG files only. Convert it to RGB in an "
-                                          "image editor first."));
+            return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
+                                     "converts for JPEG files only. Convert it to RGB in an "
+                                     "image editor first."));
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {
@@ -464,12 +464,12 @@ ImagingResult ImageFileReader::ReadQtHeader() {
         orientation_ = 1;
         break;
     }
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingValue<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
+Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
     if (!HasReducedDecode() || !whole_)
-        return ImagingResult::Fail(Tr("This image cannot be decoded at a reduced size."));
+        return Result<>::Fail(Tr("This image cannot be decoded at a reduced size."));
     if (UprightingFor(orientation_).turn)
         atLeast.transpose();
     auto reduced = JpegCodec::DecodeScaled(bytes_, atLeast);
@@ -478,9 +478,9 @@ ImagingValue<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
     return Upright(std::move(reduced).value(), orientation_);
 }
 
-ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const {
+Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const {
     if (!whole_)
-        return ImagingResult::Fail(Tr("Only the header of the file was read."));
+        return Result<>::Fail(Tr("Only the header of the file was read."));
     ImageObject img;
     if (cmyk_) {
         {
@@ -512,7 +512,7 @@ ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) 
             // decode cleanly goes the general way, which names the fault.
             auto banded = StoppableJpegDecoder::DecodeData(bytes_, *stop);
             if (banded.outcome == StoppableJpegDecoder::Outcome::Stopped)
-                return ImagingResult::Fail(Tr("The decode was stopped"));
+                return Result<>::Fail(Tr("The decode was stopped"));
             if (banded.outcome == StoppableJpegDecoder::Outcome::Decoded) {
                 if (const auto r = img.LoadPixels(PixelArray::FromImage(banded.image)); !r)
                     return r;
@@ -551,8 +551,7 @@ ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) 
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull() || image.size() != size_)
-        return ImagingResult::Fail(
-            WithReaderDetail(Tr("The image is damaged or incomplete"), reader));
+        return Result<>::Fail(WithReaderDetail(Tr("The image is damaged or incomplete"), reader));
     if (image.hasAlphaChannel()) {
         // Transparent parts print as white paper.
         QImage flat(image.size(), QImage::Format_RGB32);
@@ -565,9 +564,9 @@ ImagingValue<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) 
     }
     img = ImageObject::FromImage(image);
     if (img.IsNull())
-        return ImagingResult::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels).")
-                                       .arg(size_.width())
-                                       .arg(size_.height()));
+        return Result<>::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels).")
+                                  .arg(size_.width())
+                                  .arg(size_.height()));
     return img;
 }
 

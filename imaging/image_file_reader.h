@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/result.h"
 #include "imaging/image_object.h"
-#include "imaging/imaging_result.h"
 #include "imaging/input_type_table.h"
 
 #include <QByteArray>
@@ -28,8 +28,7 @@ public:
     enum class Extent { HeaderOnly, WholeFile };
 
     // Opens `path`. With HeaderOnly only what the header needs is read, and Decode fails.
-    static ImagingValue<ImageFileReader> Open(const QString& path,
-                                              Extent extent = Extent::WholeFile);
+    static Result<ImageFileReader> Open(const QString& path, Extent extent = Extent::WholeFile);
 
     // The type a file name asks for by its extension, in any letter case.
     static ImageFileType TypeFromName(const QString& fileName);
@@ -46,16 +45,16 @@ public:
 
     // An upright copy decoded at the smallest reduced scale that is at least `atLeast` on both
     // sides (the full size when none is), for previews. JPEG only.
-    ImagingValue<QImage> DecodeReduced(QSize atLeast) const;
+    Result<QImage> DecodeReduced(QSize atLeast) const;
     // The whole image, upright, with its resolution and embedded colour profile.
     // A decode given `stop` ends early, failing, once `stop` is set (where the format allows:
     // JPEG stops between bands of rows).
-    ImagingValue<ImageObject> Decode(const std::atomic_bool* stop = nullptr) const;
+    Result<ImageObject> Decode(const std::atomic_bool* stop = nullptr) const;
 
 private:
-    ImagingResult ReadHeader();
-    ImagingResult ReadJpegHeader();
-    ImagingResult ReadQtHeader();
+    Result<> ReadHeader();
+    Result<> ReadJpegHeader();
+    Result<> ReadQtHeader();
 
     QString path_;
     QByteArray bytes_;

@@ -64,11 +64,11 @@ QString FontFamily() {
     return family;
 }
 
-ImagingValue<QFont> ProgramFont(int fontSize) {
+Result<QFont> ProgramFont(int fontSize) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return ImagingResult::Fail(Tr("Text can only be drawn by the graphical application"));
+        return Result<>::Fail(Tr("Text can only be drawn by the graphical application"));
     if (fontSize < 1)
-        return ImagingResult::Fail(Tr("Invalid font size %1").arg(fontSize));
+        return Result<>::Fail(Tr("Invalid font size %1").arg(fontSize));
     QFont font(FontFamily());
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize * 96.0 / 72.0))));
     return font;
@@ -92,14 +92,14 @@ ImageObject ImageObject::FromImage(const QImage& image) {
     return obj;
 }
 
-ImagingValue<QSize> ImageObject::ReadFileInfo(const QString& path) {
+Result<QSize> ImageObject::ReadFileInfo(const QString& path) {
     const auto file = ImageFileReader::Open(path, ImageFileReader::Extent::HeaderOnly);
     if (!file)
         return file.status();
     return file->Size();
 }
 
-ImagingResult ImageObject::LoadImageFile(const QString& path) {
+Result<> ImageObject::LoadImageFile(const QString& path) {
     auto file = ImageFileReader::Open(path);
     if (!file)
         return file.status();
@@ -107,20 +107,20 @@ ImagingResult ImageObject::LoadImageFile(const QString& path) {
     if (!decoded)
         return decoded.status();
     *this = std::move(decoded).value();
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageObject::LoadPixels(const PixelArray& pixels) {
+Result<> ImageObject::LoadPixels(const PixelArray& pixels) {
     if (pixels.IsNull())
-        return ImagingResult::Fail(Tr("The pixel array is empty"));
+        return Result<>::Fail(Tr("The pixel array is empty"));
     pixels_ = pixels;
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageObject::CreateBlankImage(int width, int height, QColor colour) {
+Result<> ImageObject::CreateBlankImage(int width, int height, QColor colour) {
     PixelArray pixels = PixelArray::Uninitialized(width, height);
     if (pixels.IsNull())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("An image of %1 x %2 pixels cannot be created").arg(width).arg(height));
     const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(colour.red()),
                                  static_cast<std::uint8_t>(colour.green()),
@@ -131,26 +131,26 @@ ImagingResult ImageObject::CreateBlankImage(int width, int height, QColor colour
     for (int y = 1; y < height; ++y)
         std::memcpy(pixels.MutableRow(y), first, static_cast<size_t>(width) * 3);
     pixels_ = std::move(pixels);
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageObject::Resample(int width, int height) {
+Result<> ImageObject::Resample(int width, int height) {
     if (IsNull())
-        return ImagingResult::Fail(Tr("There is no image to resample"));
+        return Result<>::Fail(Tr("There is no image to resample"));
     if (width < 1 || height < 1 || !PixelArray::SizeAllowed(width, height))
-        return ImagingResult::Fail(Tr("Invalid image size %1 x %2").arg(width).arg(height));
+        return Result<>::Fail(Tr("Invalid image size %1 x %2").arg(width).arg(height));
     const QImage scaled =
         pixels_.Image().scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     PixelArray pixels = PixelArray::FromImage(scaled);
     if (pixels.IsNull() || pixels.Width() != width || pixels.Height() != height)
-        return ImagingResult::Fail(Tr("Not enough memory to resample the image"));
+        return Result<>::Fail(Tr("Not enough memory to resample the image"));
     pixels_ = std::move(pixels);
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageObject::Rotate(int degrees) {
+Result<> ImageObject::Rotate(int degrees) {
     if (IsNull())
-        return ImagingResult::Fail(Tr("There is no image to rotate"));
+        return Result<>::Fail(Tr("There is no image to rotate"));
     TileRenderer::Turn turn;
     switch (degrees) {
     case 90:
@@ -163,29 +163,29 @@ ImagingResult ImageObject::Rotate(int degrees) {
         turn = TileRenderer::Turn::CounterClockwise;
         break;
     default:
-        return ImagingResult::Fail(Tr("Invalid rotation angle %1").arg(degrees));
+        return Result<>::Fail(Tr("Invalid rotation angle %1").arg(degrees));
     }
     PixelArray turned = TileRenderer::Turned(pixels_, turn);
     if (turned.IsNull())
-        return ImagingResult::Fail(Tr("Not enough memory to rotate the image"));
+        return Result<>::Fail(Tr("Not enough memory to rotate the image"));
     pixels_ = std::move(turned);
     if (degrees != 180)
         std::swap(dpiX_, dpiY_);
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult ImageObject::SetImageInfo(ImageAttribute attribute, int value) {
+Result<> ImageObject::SetImageInfo(ImageAttribute attribute, int value) {
     if (value < 1)
-        return ImagingResult::Fail(Tr("Invalid resolution %1").arg(value));
+        return Result<>::Fail(Tr("Invalid resolution %1").arg(value));
     switch (attribute) {
     case ImageAttribute::HorizontalResolution:
         dpiX_ = value;
-        return ImagingResult::Ok();
+        return Result<>::Ok();
     case ImageAttribute::VerticalResolution:
         dpiY_ = value;
-        return ImagingResult::Ok();
+        return Result<>::Ok();
     }
-    return ImagingResult::Fail(Tr("Unknown image attribute"));
+    return Result<>::Fail(Tr("Unknown image attribute"));
 }
 
 int ImageObject::ImageInfo(ImageAttribute attribute) const {
@@ -201,9 +201,9 @@ QImage ImageObject::GetPicture() const {
     return picture;
 }
 
-ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
+Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (IsNull())
-        return ImagingResult::Fail(Tr("There is no image to save"));
+        return Result<>::Fail(Tr("There is no image to save"));
     const FormatRow& row = FormatTable::Row(format);
     switch (row.writer) {
     case FormatWriter::Jpeg:
@@ -211,7 +211,7 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     case FormatWriter::QtImage:
         break;
     case FormatWriter::PdfDocument:
-        return ImagingResult::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
+        return Result<>::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
     }
     const char* qtFormat = row.qtFormat;
     QImage picture = GetPicture();
@@ -223,7 +223,7 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     bytes.reserve(static_cast<qsizetype>(ImageWidth() * 4 + 4) * ImageHeight() + 4096);
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
-        return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+        return Result<>::Fail(Tr("Not enough memory for the encoded image"));
     QImageWriter writer(&buffer, qtFormat);
     if (format == ImageFormat::Tiff) {
         // Qt's TIFF writer copies the image in slices of up to 16 MB and never ends when a
@@ -232,40 +232,39 @@ ImagingValue<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
         const qsizetype slice = std::min<qsizetype>(picture.sizeInBytes(), qsizetype(16) << 20) +
                                 picture.bytesPerLine();
         if (!std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(slice)]))
-            return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+            return Result<>::Fail(Tr("Not enough memory for the encoded image"));
     }
     if (!writer.write(picture))
-        return ImagingResult::Fail(
-            Tr("The image could not be encoded: %1").arg(writer.errorString()));
+        return Result<>::Fail(Tr("The image could not be encoded: %1").arg(writer.errorString()));
     buffer.close();
     return bytes;
 }
 
-ImagingResult ImageObject::SaveImageFile(const QString& path, ImageFormat format) const {
+Result<> ImageObject::SaveImageFile(const QString& path, ImageFormat format) const {
     auto bytes = EncodeToMemory(format);
     if (!bytes)
         return bytes.status();
     return WriteFileReplacing(path, *bytes);
 }
 
-ImagingValue<QSize> ImageObject::MeasureText(const QString& text, int fontSize) {
+Result<QSize> ImageObject::MeasureText(const QString& text, int fontSize) {
     const auto font = ProgramFont(fontSize);
     if (!font)
         return font.status();
     return TextExtent(*font, text);
 }
 
-ImagingResult ImageObject::DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
-                                    int opacityPercent) {
+Result<> ImageObject::DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
+                               int opacityPercent) {
     if (IsNull())
-        return ImagingResult::Fail(Tr("There is no image to draw on"));
+        return Result<>::Fail(Tr("There is no image to draw on"));
     const auto font = ProgramFont(fontSize);
     if (!font)
         return font.status();
     QImage& target = pixels_.MutableImage();
     QPainter painter;
     if (!painter.begin(&target))
-        return ImagingResult::Fail(Tr("The image cannot be drawn on"));
+        return Result<>::Fail(Tr("The image cannot be drawn on"));
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setOpacity(std::clamp(opacityPercent, 0, 100) / 100.0);
     painter.setFont(*font);
@@ -274,7 +273,7 @@ ImagingResult ImageObject::DrawText(int x, int y, const QString& text, int fontS
     painter.drawText(QRect(QPoint(x, y), extent), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      text);
     painter.end();
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
 } // namespace tessellon

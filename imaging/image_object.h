@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/result.h"
 #include "imaging/image_format.h"
-#include "imaging/imaging_result.h"
 #include "imaging/pixel_array.h"
 
 #include <QByteArray>
@@ -32,24 +32,24 @@ public:
 
     // Replaces the content by an image file's pixels, resolution and colour profile, upright
     // (ImageFileReader: JPEG, TIFF, BMP, PNG, WebP). Damaged files are failures.
-    ImagingResult LoadImageFile(const QString& path);
+    Result<> LoadImageFile(const QString& path);
     // The file's upright pixel size, read from its header only.
-    static ImagingValue<QSize> ReadFileInfo(const QString& path);
+    static Result<QSize> ReadFileInfo(const QString& path);
 
     // The pixels; shares the bytes with this object (no copy until either side writes).
     PixelArray ReadPixels() const { return pixels_; }
     // Content and size from the array; the resolution stays.
-    ImagingResult LoadPixels(const PixelArray& pixels);
+    Result<> LoadPixels(const PixelArray& pixels);
     // Content, size and resolution of `other`.
     void CopyFromImage(const ImageObject& other) { *this = other; }
-    ImagingResult CreateBlankImage(int width, int height, QColor colour);
+    Result<> CreateBlankImage(int width, int height, QColor colour);
     // The whole image resampled to exactly width x height pixels.
-    ImagingResult Resample(int width, int height);
+    Result<> Resample(int width, int height);
     // Turns the image clockwise by 90, 180 or 270 degrees.
-    ImagingResult Rotate(int degrees);
+    Result<> Rotate(int degrees);
 
     // Resolution attributes in whole dots per inch (at least 1).
-    ImagingResult SetImageInfo(ImageAttribute attribute, int value);
+    Result<> SetImageInfo(ImageAttribute attribute, int value);
     int ImageInfo(ImageAttribute attribute) const;
 
     // The ICC colour profile the pixels are meant in; empty for none (sRGB). Kept through
@@ -59,19 +59,19 @@ public:
 
     // Writes the image in `format` to `path`, replacing a file of that name; the file appears
     // under its name only when it is complete.
-    ImagingResult SaveImageFile(const QString& path, ImageFormat format) const;
+    Result<> SaveImageFile(const QString& path, ImageFormat format) const;
     // The bytes SaveImageFile would write.
-    ImagingValue<QByteArray> EncodeToMemory(ImageFormat format) const;
+    Result<QByteArray> EncodeToMemory(ImageFormat format) const;
 
     // The image for showing on screen, with its resolution.
     QImage GetPicture() const;
 
     // Pixel extent of a single line of text at a font size (points at 96 pixels per inch) in
     // the program's font. Needs the graphical application object.
-    static ImagingValue<QSize> MeasureText(const QString& text, int fontSize);
+    static Result<QSize> MeasureText(const QString& text, int fontSize);
     // Draws text with its top-left corner at (x, y); opacity in percent.
-    ImagingResult DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
-                           int opacityPercent = 100);
+    Result<> DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
+                      int opacityPercent = 100);
 
 private:
     PixelArray pixels_;

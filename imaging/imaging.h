@@ -1,9 +1,9 @@
 #pragma once
 
 // The imaging component: image objects, pixel arrays, formats and resolution attributes.
+#include "common/result.h"
 #include "imaging/image_format.h"
 #include "imaging/image_object.h"
-#include "imaging/imaging_result.h"
 #include "imaging/pixel_array.h"
 
 #include <QString>

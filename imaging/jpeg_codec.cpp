@@ -92,20 +92,19 @@ struct Decoder {
     int colorspace = 0;
 };
 
-ImagingValue<Decoder> OpenDecoder(const QByteArray& data) {
+Result<Decoder> OpenDecoder(const QByteArray& data) {
     if (!JpegCodec::LooksLikeJpeg(data))
-        return ImagingResult::Fail(Tr("The file is not a JPEG image"));
+        return Result<>::Fail(Tr("The file is not a JPEG image"));
     Decoder dec;
     dec.handle.reset(tjInitDecompress());
     if (!dec.handle)
-        return ImagingResult::Fail(Tr("The JPEG decoder could not be started"));
+        return Result<>::Fail(Tr("The JPEG decoder could not be started"));
     dec.src = reinterpret_cast<const unsigned char*>(data.constData());
     dec.size = static_cast<unsigned long>(data.size());
     int subsamp = 0;
     if (tjDecompressHeader3(dec.handle.get(), dec.src, dec.size, &dec.width, &dec.height, &subsamp,
                             &dec.colorspace) != 0)
-        return ImagingResult::Fail(
-            Tr("The JPEG header is damaged: %1").arg(TjError(dec.handle.get())));
+        return Result<>::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(dec.handle.get())));
     return dec;
 }
 
@@ -152,7 +151,7 @@ std::optional<JpegCodec::Resolution> JpegCodec::ReadResolution(const QByteArray&
     return std::nullopt;
 }
 
-ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool* unsupported) {
+Result<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool* unsupported) {
     if (unsupported)
         *unsupported = false;
     auto opened = OpenDecoder(data);
@@ -162,48 +161,48 @@ ImagingValue<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool*
     if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK) {
         if (unsupported)
             *unsupported = true;
-        return ImagingResult::Fail(Tr("CMYK JPEG images are not supported by this decoder"));
+        return Result<>::Fail(Tr("CMYK JPEG images are not supported by this decoder"));
     }
     if (!PixelArray::SizeAllowed(width, height))
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
     Decoded out;
     out.pixels = PixelArray::Uninitialized(width, height);
     if (out.pixels.IsNull())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("Not enough memory to load the image (%1 x %2 pixels)").arg(width).arg(height));
     // Stop at the first warning: libjpeg would otherwise fill a truncated file with grey.
     const int pitch = static_cast<int>(out.pixels.BytesPerLine());
     PagePrefetcher prefetch(out.pixels.MutableBits(), static_cast<size_t>(pitch) * height);
     if (tjDecompress2(handle.get(), src, size, out.pixels.MutableBits(), width, pitch, height,
                       TJPF_RGB, TJFLAG_STOPONWARNING) != 0)
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
     out.resolution = ReadResolution(data);
     return out;
 }
 
-ImagingValue<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
+Result<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
     auto opened = OpenDecoder(data);
     if (!opened)
         return opened.status();
     const auto& [handle, src, size, width, height, colorspace] = *opened;
     const qint64 bytes = qint64(width) * height * 4;
     if (bytes > PixelArray::MaxImageBytes())
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
     QByteArray out;
     out.resize(static_cast<qsizetype>(bytes));
     if (out.size() != bytes)
-        return ImagingResult::Fail(Tr("Not enough memory to load the image"));
+        return Result<>::Fail(Tr("Not enough memory to load the image"));
     if (tjDecompress2(handle.get(), src, size, reinterpret_cast<unsigned char*>(out.data()), width,
                       width * 4, height, TJPF_CMYK, TJFLAG_STOPONWARNING) != 0)
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
     return out;
 }
 
-ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
+Result<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
     auto opened = OpenDecoder(data);
     if (!opened)
         return opened.status();
@@ -221,49 +220,49 @@ ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLea
         }
     }
     if (!PixelArray::SizeAllowed(w, h))
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
     QImage out(w, h, QImage::Format_RGB888);
     if (out.isNull())
-        return ImagingResult::Fail(Tr("Not enough memory to load the image"));
+        return Result<>::Fail(Tr("Not enough memory to load the image"));
     if (tjDecompress2(handle.get(), src, size, out.bits(), w, static_cast<int>(out.bytesPerLine()),
                       h, TJPF_RGB,
                       TJFLAG_STOPONWARNING | TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) != 0)
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
     return out;
 }
 
-ImagingValue<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution,
-                                           int quality, const QByteArray& icc) {
+Result<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution, int quality,
+                                     const QByteArray& icc) {
     return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality,
                         icc);
 }
 
-ImagingValue<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect& region,
-                                                 Resolution resolution, int quality,
-                                                 const QByteArray& icc) {
+Result<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect& region,
+                                           Resolution resolution, int quality,
+                                           const QByteArray& icc) {
     if (pixels.IsNull() || region.isEmpty() ||
         !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))
-        return ImagingResult::Fail(Tr("There is no image to encode"));
+        return Result<>::Fail(Tr("There is no image to encode"));
     Handle handle(tjInitCompress());
     if (!handle)
-        return ImagingResult::Fail(Tr("The JPEG encoder could not be started"));
+        return Result<>::Fail(Tr("The JPEG encoder could not be started"));
     // Encode straight into the result, sized for the worst case: only the pages the encoder
     // writes are ever touched, and nothing is copied afterwards.
     const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
     if (bound == static_cast<unsigned long>(-1) || bound > 0x7fffffffUL)
-        return ImagingResult::Fail(Tr("The image is too large to encode"));
+        return Result<>::Fail(Tr("The image is too large to encode"));
     QByteArray jpeg(static_cast<qsizetype>(bound), Qt::Uninitialized);
     if (jpeg.size() != static_cast<qsizetype>(bound))
-        return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));
+        return Result<>::Fail(Tr("Not enough memory for the encoded image"));
     auto* buffer = reinterpret_cast<unsigned char*>(jpeg.data());
     unsigned long size = bound;
     const unsigned char* first = pixels.Row(region.top()) + qsizetype(region.left()) * 3;
     if (tjCompress2(handle.get(), first, region.width(), static_cast<int>(pixels.BytesPerLine()),
                     region.height(), TJPF_RGB, &buffer, &size, TJSAMP_420, quality,
                     TJFLAG_NOREALLOC) != 0)
-        return ImagingResult::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
+        return Result<>::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
     jpeg.truncate(static_cast<qsizetype>(size));
     StoreDensity(jpeg, resolution);
     StoreIccProfile(jpeg, icc);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/imaging_result.h"
+#include "common/result.h"
 #include "imaging/pixel_array.h"
 
 #include <QByteArray>
@@ -33,22 +33,22 @@ public:
     // Decodes a whole JPEG file. A truncated or damaged file is a failure rather than a picture
     // with a grey remainder. `unsupported` is set when the file is a JPEG whose colour space
     // this decoder does not convert (CMYK), so that the caller can try another decoder.
-    static ImagingValue<Decoded> Decode(const QByteArray& data, bool* unsupported = nullptr);
+    static Result<Decoded> Decode(const QByteArray& data, bool* unsupported = nullptr);
     // Decodes a CMYK JPEG into four bytes per pixel, rows one after the other, the values as
     // the file stores them; damaged data fails as in Decode.
-    static ImagingValue<QByteArray> DecodeCmyk(const QByteArray& data);
+    static Result<QByteArray> DecodeCmyk(const QByteArray& data);
     // Decodes at the smallest of the decoder's reduced scales (1/8 to 1) that is at least
     // `atLeast` on both sides, for previews; damaged data fails as in Decode.
-    static ImagingValue<QImage> DecodeScaled(const QByteArray& data, QSize atLeast);
+    static Result<QImage> DecodeScaled(const QByteArray& data, QSize atLeast);
 
     // Encodes at `quality` with 4:2:0 chroma subsampling and stores the resolution in the JFIF
     // header (dots per inch, at most 65535), and the colour profile `icc` when there is one.
-    static ImagingValue<QByteArray> Encode(const PixelArray& pixels, Resolution resolution,
-                                           int quality, const QByteArray& icc = {});
+    static Result<QByteArray> Encode(const PixelArray& pixels, Resolution resolution, int quality,
+                                     const QByteArray& icc = {});
     // The same for a rectangle of the array, read in place (it must lie inside the array).
-    static ImagingValue<QByteArray> EncodeRegion(const PixelArray& pixels, const QRect& region,
-                                                 Resolution resolution, int quality,
-                                                 const QByteArray& icc = {});
+    static Result<QByteArray> EncodeRegion(const PixelArray& pixels, const QRect& region,
+                                           Resolution resolution, int quality,
+                                           const QByteArray& icc = {});
 
     // The resolution a JPEG file's JFIF header stores, in dots per inch; empty when it has no
     // JFIF header or stores only an aspect ratio.

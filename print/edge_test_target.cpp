@@ -35,9 +35,9 @@ int EdgeTestTarget::PixelsFor(double inches) {
     return px && *px > 0 ? *px : 0;
 }
 
-ImagingResult EdgeTestTarget::DrawEdgeStripes(PixelArray& pixels) {
+Result<> EdgeTestTarget::DrawEdgeStripes(PixelArray& pixels) {
     if (pixels.IsNull())
-        return ImagingResult::Fail(EdgeTestTargetTexts::NoPixels());
+        return Result<>::Fail(EdgeTestTargetTexts::NoPixels());
     const int w = pixels.Width();
     const int h = pixels.Height();
     std::uint8_t colours[kFrames + 1][3];
@@ -63,10 +63,10 @@ ImagingResult EdgeTestTarget::DrawEdgeStripes(PixelArray& pixels) {
             std::memcpy(row + 3 * x, colours[d / kStripePixels + 1], 3);
         }
     }
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingValue<EdgeTestTarget::CaptionLayout>
+Result<EdgeTestTarget::CaptionLayout>
 EdgeTestTarget::CaptionPlacement(int imageWidth, int imageHeight, double fraction) {
     const QString text = StringTable::Text(str::EdgeTestPrint);
     const int maxW = Nearest(fraction * imageWidth).value_or(0);
@@ -88,43 +88,39 @@ EdgeTestTarget::CaptionPlacement(int imageWidth, int imageHeight, double fractio
     return layout;
 }
 
-ImagingResult EdgeTestTarget::DrawCenteredCaption(ImageObject& image, double fraction) {
+Result<> EdgeTestTarget::DrawCenteredCaption(ImageObject& image, double fraction) {
     const auto layout = CaptionPlacement(image.ImageWidth(), image.ImageHeight(), fraction);
-    ImagingResult drawn = layout.status();
+    Result<> drawn = layout.status();
     if (layout)
         drawn = image.DrawText(layout->x, layout->y, StringTable::Text(str::EdgeTestPrint),
                                layout->fontSize, QColor(0, 0, 0), 100);
     if (!drawn)
-        return ImagingResult::Fail(EdgeTestTargetTexts::CaptionFailed(drawn.error()));
-    return ImagingResult::Ok();
+        return Result<>::Fail(EdgeTestTargetTexts::CaptionFailed(drawn.error()));
+    return Result<>::Ok();
 }
 
-EdgeTestTarget::Result EdgeTestTarget::CreateEdgeTestImage(double H, double W) {
-    Result result;
-    const auto fail = [&](const QString& why) {
-        result.gImgError = true;
-        result.gImgErrorText = why;
-        return result;
-    };
+Result<ImageObject> EdgeTestTarget::CreateEdgeTestImage(double H, double W) {
+    ImageObject image;
+    const auto fail = [](const QString& why) { return Result<>::Fail(why); };
     const int wp = PixelsFor(W);
     const int hp = PixelsFor(H);
     if (wp < 1 || hp < 1)
         return fail(EdgeTestTargetTexts::InvalidSize());
-    if (const auto r = result.image.CreateBlankImage(wp, hp, QColor(255, 255, 255)); !r)
+    if (const auto r = image.CreateBlankImage(wp, hp, QColor(255, 255, 255)); !r)
         return fail(r.error());
     // Take the pixels out of the image so that painting them does not copy them.
-    PixelArray pixels = result.image.ReadPixels();
-    result.image = ImageObject();
+    PixelArray pixels = image.ReadPixels();
+    image = ImageObject();
     if (const auto r = DrawEdgeStripes(pixels); !r)
         return fail(r.error());
-    if (const auto r = result.image.LoadPixels(pixels); !r)
+    if (const auto r = image.LoadPixels(pixels); !r)
         return fail(r.error());
     pixels = PixelArray();
-    if (const auto r = DrawCenteredCaption(result.image); !r)
+    if (const auto r = DrawCenteredCaption(image); !r)
         return fail(r.error());
-    (void)result.image.SetImageInfo(ImageAttribute::HorizontalResolution, kDpi);
-    (void)result.image.SetImageInfo(ImageAttribute::VerticalResolution, kDpi);
-    return result;
+    (void)image.SetImageInfo(ImageAttribute::HorizontalResolution, kDpi);
+    (void)image.SetImageInfo(ImageAttribute::VerticalResolution, kDpi);
+    return std::move(image);
 }
 
 } // namespace tessellon

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/result.h"
 #include "imaging/image_object.h"
-#include "imaging/imaging_result.h"
 #include "imaging/pixel_array.h"
 
 #include <QColor>
@@ -19,22 +19,17 @@ public:
     static constexpr int kStripePixels = 8;
     static constexpr int kFrames = 4;
 
-    struct Result {
-        ImageObject image; // the target, with 128 dpi stored
-        bool gImgError = false;
-        QString gImgErrorText; // why it failed; empty on success
-    };
-
-    // Builds the target for a print of H by W inches (height first).
-    static Result CreateEdgeTestImage(double H, double W);
+    // Builds the target for a print of H by W inches (height first), with 128 dpi stored; on
+    // failure the result says why.
+    static Result<ImageObject> CreateEdgeTestImage(double H, double W);
 
     // Paints the four frames into the array (the rest stays as it is).
-    static ImagingResult DrawEdgeStripes(PixelArray& pixels);
+    static Result<> DrawEdgeStripes(PixelArray& pixels);
 
     // Draws the caption into the image, sized to the first font size whose text exceeds
     // fraction x the image's width or height, centred. On failure the result carries
     // "Error adding text to edge test print - " and the reason.
-    static ImagingResult DrawCenteredCaption(ImageObject& image, double fraction = 0.5);
+    static Result<> DrawCenteredCaption(ImageObject& image, double fraction = 0.5);
 
     struct CaptionLayout {
         int fontSize = 0;
@@ -43,8 +38,8 @@ public:
         int y = 0;
     };
     // Where and how large DrawCenteredCaption draws the caption in an image of that size.
-    static ImagingValue<CaptionLayout> CaptionPlacement(int imageWidth, int imageHeight,
-                                                        double fraction = 0.5);
+    static Result<CaptionLayout> CaptionPlacement(int imageWidth, int imageHeight,
+                                                  double fraction = 0.5);
 
     // Colour of frame 1 (outermost) .. 4, and white for anything else (the interior).
     static QColor FrameColour(int frame);

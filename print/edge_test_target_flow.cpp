@@ -8,35 +8,34 @@
 
 namespace tessellon {
 
-ImagingValue<TileSizeResult> EdgeTestTargetFlow::PrintSize(const PosterState& poster) {
+Result<TileSizeResult> EdgeTestTargetFlow::PrintSize(const PosterState& poster) {
     const TileSizeResult size = poster.CheckTileSizesNoTrim();
     if (!size.ok)
-        return ImagingResult::Fail(
+        return Result<>::Fail(
             EdgeTestTargetTexts::InvalidPrintSize(StringTable::Text(str::PrintSizePerTile)));
     return size;
 }
 
-ImagingValue<ImageObject> EdgeTestTargetFlow::Build(const TileSizeResult& size) {
-    EdgeTestTarget::Result target = EdgeTestTarget::CreateEdgeTestImage(size.dH, size.dW);
-    if (target.gImgError)
-        return ImagingResult::Fail(EdgeTestTargetTexts::BuildFailed(target.gImgErrorText));
-    return std::move(target.image);
+Result<ImageObject> EdgeTestTargetFlow::Build(const TileSizeResult& size) {
+    Result<ImageObject> target = EdgeTestTarget::CreateEdgeTestImage(size.dH, size.dW);
+    if (!target)
+        return Result<>::Fail(EdgeTestTargetTexts::BuildFailed(target.error()));
+    return std::move(target).value();
 }
 
-ImagingValue<ImageFormat> EdgeTestTargetFlow::FileFormat(const QString& path) {
+Result<ImageFormat> EdgeTestTargetFlow::FileFormat(const QString& path) {
     const auto format = path.size() >= 4 ? FormatFromFileName(path) : std::nullopt;
     if (!format)
-        return ImagingResult::Fail(EdgeTestTargetTexts::InvalidFileType());
+        return Result<>::Fail(EdgeTestTargetTexts::InvalidFileType());
     return *format;
 }
 
-ImagingResult EdgeTestTargetFlow::Save(ImageObject& target, const QString& path,
-                                       ImageFormat format) {
+Result<> EdgeTestTargetFlow::Save(ImageObject& target, const QString& path, ImageFormat format) {
     (void)target.SetImageInfo(ImageAttribute::HorizontalResolution, EdgeTestTarget::kDpi);
     (void)target.SetImageInfo(ImageAttribute::VerticalResolution, EdgeTestTarget::kDpi);
-    if (const ImagingResult saved = target.SaveImageFile(path, format); !saved)
-        return ImagingResult::Fail(EdgeTestTargetTexts::SaveFailed(saved.error()));
-    return ImagingResult::Ok();
+    if (const Result<> saved = target.SaveImageFile(path, format); !saved)
+        return Result<>::Fail(EdgeTestTargetTexts::SaveFailed(saved.error()));
+    return Result<>::Ok();
 }
 
 } // namespace tessellon

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/result.h"
 #include "imaging/image_format.h"
 #include "imaging/image_object.h"
-#include "imaging/imaging_result.h"
 #include "layout/tile_size_result.h"
 
 #include <QString>
@@ -18,13 +18,13 @@ class EdgeTestTargetFlow {
 public:
     // The print size of the target: the tile print size before edge trims (height dH and
     // width dW in inches), or why it is invalid.
-    static ImagingValue<TileSizeResult> PrintSize(const PosterState& poster);
+    static Result<TileSizeResult> PrintSize(const PosterState& poster);
     // The target for that size, or why it could not be built.
-    static ImagingValue<ImageObject> Build(const TileSizeResult& size);
+    static Result<ImageObject> Build(const TileSizeResult& size);
     // The image file type that `path` names by its extension, or why it names none.
-    static ImagingValue<ImageFormat> FileFormat(const QString& path);
+    static Result<ImageFormat> FileFormat(const QString& path);
     // Writes the target with its 128 dpi stored, or says why it could not.
-    static ImagingResult Save(ImageObject& target, const QString& path, ImageFormat format);
+    static Result<> Save(ImageObject& target, const QString& path, ImageFormat format);
 };
 
 } // namespace tessellon

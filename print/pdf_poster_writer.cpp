@@ -130,9 +130,9 @@ struct PdfPosterWriter::Impl {
                ' ' + Number(r.height()) + " re";
     }
 
-    ImagingResult Failure(const QString& what) {
+    Result<> Failure(const QString& what) {
         Discard();
-        return ImagingResult::Fail(what);
+        return Result<>::Fail(what);
     }
     void Discard() {
         page = nullptr;
@@ -156,7 +156,7 @@ PdfPosterWriter::~PdfPosterWriter() {
     d_->Discard();
 }
 
-ImagingResult PdfPosterWriter::Open(const QString& path) {
+Result<> PdfPosterWriter::Open(const QString& path) {
     d_->file.setFileName(path);
     if (!d_->file.open(QIODevice::WriteOnly))
         return d_->Failure(Tr("The file could not be created: %1").arg(d_->file.errorString()));
@@ -175,7 +175,7 @@ ImagingResult PdfPosterWriter::Open(const QString& path) {
             Tr("The PDF could not be started (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
 bool PdfPosterWriter::IsRgbProfile(const QByteArray& icc) {
@@ -183,11 +183,11 @@ bool PdfPosterWriter::IsRgbProfile(const QByteArray& icc) {
     return icc.size() >= 128 && icc.mid(16, 4) == "RGB ";
 }
 
-ImagingResult PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
+Result<> PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
     if (!d_->document)
-        return ImagingResult::Fail(Tr("The PDF is not open"));
+        return Result<>::Fail(Tr("The PDF is not open"));
     if (!IsRgbProfile(icc))
-        return ImagingResult::Fail(Tr("The colour profile is not an RGB profile"));
+        return Result<>::Fail(Tr("The colour profile is not an RGB profile"));
     try {
         PoDoFo::PdfObject* profile = d_->document->GetObjects()->CreateObject();
         profile->GetDictionary().AddKey(PoDoFo::PdfName("N"), static_cast<PoDoFo::pdf_int64>(3));
@@ -202,12 +202,12 @@ ImagingResult PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
             Tr("The colour profile could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::BeginPage(QSizeF size) {
+Result<> PdfPosterWriter::BeginPage(QSizeF size) {
     if (!d_->document || d_->page)
-        return ImagingResult::Fail(Tr("A page cannot be started here"));
+        return Result<>::Fail(Tr("A page cannot be started here"));
     try {
         d_->page = d_->document->CreatePage(PoDoFo::PdfRect(0, 0, size.width(), size.height()));
     } catch (const PoDoFo::PdfError& e) {
@@ -218,12 +218,12 @@ ImagingResult PdfPosterWriter::BeginPage(QSizeF size) {
     d_->pageHeight = size.height();
     d_->content.clear();
     d_->pageHasFont = false;
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box) {
+Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box) {
     if (!d_->page)
-        return ImagingResult::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(Tr("No page to draw on"));
     if (pixels.isEmpty() || jpeg.isEmpty())
         return d_->Failure(Tr("The picture is empty"));
     try {
@@ -251,13 +251,13 @@ ImagingResult PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, co
     }
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, double size,
-                                        double grey) {
+Result<> PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, double size,
+                                   double grey) {
     if (!d_->page)
-        return ImagingResult::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(Tr("No page to draw on"));
     try {
         if (!d_->Font())
             return d_->Failure(Tr("The text font is missing"));
@@ -275,7 +275,7 @@ ImagingResult PdfPosterWriter::DrawText(const QString& text, QPointF baselineSta
                    QByteArray::fromStdString(d_->font->GetIdentifier().GetName()) + ' ' +
                    Number(size) + " Tf " + d_->Point(baselineStart) + " Td " + LiteralString(text) +
                    " Tj ET Q\n";
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
 double PdfPosterWriter::TextWidth(const QString& text, double size) const {
@@ -289,10 +289,10 @@ double PdfPosterWriter::TextWidth(const QString& text, double size) const {
     return width * size / metrics->GetFontSize();
 }
 
-ImagingResult PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double width,
-                                           double grey, std::optional<QRectF> clip) {
+Result<> PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
+                                      std::optional<QRectF> clip) {
     if (!d_->page)
-        return ImagingResult::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(Tr("No page to draw on"));
     QByteArray ops = "q ";
     if (clip)
         ops += d_->Rect(*clip) + " W n ";
@@ -300,19 +300,19 @@ ImagingResult PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, dou
     for (const QLineF& line : lines)
         ops += d_->Point(line.p1()) + " m " + d_->Point(line.p2()) + " l\n";
     d_->content += ops + "S Q\n";
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::FillRect(const QRectF& box, double grey) {
+Result<> PdfPosterWriter::FillRect(const QRectF& box, double grey) {
     if (!d_->page)
-        return ImagingResult::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(Tr("No page to draw on"));
     d_->content += "q " + Number(grey) + " g " + d_->Rect(box) + " f Q\n";
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::EndPage() {
+Result<> PdfPosterWriter::EndPage() {
     if (!d_->page)
-        return ImagingResult::Fail(Tr("No page to end"));
+        return Result<>::Fail(Tr("No page to end"));
     try {
         PoDoFo::PdfStream* stream = d_->page->GetContentsForAppending()->GetStream();
         stream->BeginAppend(false);
@@ -327,12 +327,12 @@ ImagingResult PdfPosterWriter::EndPage() {
     d_->content.clear();
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
-    return ImagingResult::Ok();
+    return Result<>::Ok();
 }
 
-ImagingResult PdfPosterWriter::Commit() {
+Result<> PdfPosterWriter::Commit() {
     if (!d_->document || d_->page)
-        return ImagingResult::Fail(Tr("The PDF is not complete"));
+        return Result<>::Fail(Tr("The PDF is not complete"));
     try {
         d_->document->Close();
     } catch (const PoDoFo::PdfError& e) {
@@ -349,9 +349,8 @@ ImagingResult PdfPosterWriter::Commit() {
     if (!written)
         return d_->Failure(d_->file.errorString());
     if (!d_->file.commit())
-        return ImagingResult::Fail(
-            Tr("The PDF could not be saved: %1").arg(d_->file.errorString()));
-    return ImagingResult::Ok();
+        return Result<>::Fail(Tr("The PDF could not be saved: %1").arg(d_->file.errorString()));
+    return Result<>::Ok();
 }
 
 void PdfPosterWriter::Discard() {

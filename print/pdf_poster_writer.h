@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/imaging_result.h"
+#include "common/result.h"
 
 #include <QByteArray>
 #include <QLineF>
@@ -32,30 +32,29 @@ public:
     PdfPosterWriter(const PdfPosterWriter&) = delete;
     PdfPosterWriter& operator=(const PdfPosterWriter&) = delete;
 
-    ImagingResult Open(const QString& path);
+    Result<> Open(const QString& path);
     // An ICC profile of three components for the pictures that follow.
-    ImagingResult SetColourProfile(const QByteArray& icc);
+    Result<> SetColourProfile(const QByteArray& icc);
     // Whether `icc` is an ICC profile of an RGB colour space (the pictures are RGB).
     static bool IsRgbProfile(const QByteArray& icc);
     // Starts a page whose MediaBox is `size`.
-    ImagingResult BeginPage(QSizeF size);
+    Result<> BeginPage(QSizeF size);
     // Draws a JPEG of `pixels` stretched to `box`.
-    ImagingResult DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
+    Result<> DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
     // Writes `text` in Helvetica of `size` points starting at `baselineStart`, in `grey` (0
     // black, 1 white). Characters outside Latin-1 become '?'. The text stays text: readers
     // can find and select it.
-    ImagingResult DrawText(const QString& text, QPointF baselineStart, double size,
-                           double grey = 0);
+    Result<> DrawText(const QString& text, QPointF baselineStart, double size, double grey = 0);
     // The advance width of `text` in Helvetica of `size` points; 0 before Open.
     double TextWidth(const QString& text, double size) const;
     // Strokes each line `width` points wide in `grey`, seen only inside `clip` when given.
-    ImagingResult StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
-                              std::optional<QRectF> clip = std::nullopt);
+    Result<> StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
+                         std::optional<QRectF> clip = std::nullopt);
     // Fills `box` in `grey`.
-    ImagingResult FillRect(const QRectF& box, double grey);
-    ImagingResult EndPage();
+    Result<> FillRect(const QRectF& box, double grey);
+    Result<> EndPage();
     // Closes the document and puts it under its path, replacing a file of that name.
-    ImagingResult Commit();
+    Result<> Commit();
     void Discard();
 
 private:

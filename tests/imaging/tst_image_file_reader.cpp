@@ -172,7 +172,7 @@ private slots:
         const auto file = ImageFileReader::Open(path);
         const std::atomic_bool go{false};
         for (const std::atomic_bool* stop : {(const std::atomic_bool*)nullptr, &go}) {
-            const auto img = file ? file->Decode(stop) : ImagingValue<ImageObject>(file.status());
+            const auto img = file ? file->Decode(stop) : Result<ImageObject>(file.status());
             QVERIFY2(img.ok() == reason.isEmpty() && img.error().contains(reason),
                      qPrintable(img.error()));
             QVERIFY(!img ||

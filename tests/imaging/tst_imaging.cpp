@@ -255,12 +255,12 @@ private slots:
     void everyStripePixel() {
         for (const auto& [h, w, wp, hp] : QList<std::tuple<double, double, int, int>>{
                  {6, 4, 512, 768}, {0.75, 0.75, 96, 96}, {1.00390625, 2.01171875, 258, 128}}) {
-            const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(h, w);
-            QVERIFY(!r.gImgError);
-            QCOMPARE(r.image.ImageWidth(), wp);
-            QCOMPARE(r.image.ImageHeight(), hp);
-            QCOMPARE(r.image.ImageInfo(ImageAttribute::HorizontalResolution), 128);
-            QCOMPARE(r.image.ImageInfo(ImageAttribute::VerticalResolution), 128);
+            const Result<ImageObject> r = EdgeTestTarget::CreateEdgeTestImage(h, w);
+            QVERIFY(r.ok());
+            QCOMPARE(r->ImageWidth(), wp);
+            QCOMPARE(r->ImageHeight(), hp);
+            QCOMPARE(r->ImageInfo(ImageAttribute::HorizontalResolution), 128);
+            QCOMPARE(r->ImageInfo(ImageAttribute::VerticalResolution), 128);
             const auto caption = EdgeTestTarget::CaptionPlacement(wp, hp);
             QVERIFY(caption.ok());
             const QRect skip = CaptionRect(*caption);
@@ -268,7 +268,7 @@ private slots:
             const std::array<QColor, 5> colours{QColor(180, 120, 0), QColor(0, 0, 255),
                                                 QColor(0, 255, 0), QColor(255, 0, 0),
                                                 QColor(Qt::white)};
-            const PixelArray p = r.image.ReadPixels();
+            const PixelArray p = r->ReadPixels();
             int black = 0;
             for (int y = 0; y < hp; ++y)
                 for (int x = 0; x < wp; ++x) {
@@ -312,9 +312,9 @@ private slots:
     }
 
     void invalidSize() {
-        const EdgeTestTarget::Result r = EdgeTestTarget::CreateEdgeTestImage(0, 4);
-        QVERIFY(r.gImgError);
-        QVERIFY(!r.gImgErrorText.isEmpty());
+        const Result<ImageObject> r = EdgeTestTarget::CreateEdgeTestImage(0, 4);
+        QVERIFY(!r.ok());
+        QVERIFY(!r.error().isEmpty());
         PixelArray none;
         QVERIFY(!EdgeTestTarget::DrawEdgeStripes(none).ok());
     }

@@ -68,7 +68,7 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     if (!p.parse(QStringList{QStringLiteral("test")} + options))
         return std::nullopt;
     PosterState poster;
-    if (CliApp::BuildPoster(p, size, poster))
+    if (!CliApp::BuildPoster(p, size, poster))
         return std::nullopt;
     return poster;
 }
