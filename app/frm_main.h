@@ -169,7 +169,7 @@ private:
     void ConnectHandlers();
     QWidget* BuildPreviewColumn();
 
-    // Handlers
+    // Handlers, reached through the panels' signals and the window's own controls
     void cmbTilesWide_Click(int index);
     void cmbTilesHigh_Click(int index);
     void chkLockWh_Click(bool checked);
@@ -179,6 +179,7 @@ private:
     void cmbCurBtm_Click(int index);
     void cmbRotate_Click(int index);
     void scrZoom_Change(int value);
+    // Starts or (kArrowNone) stops the steps of a held placement arrow.
     void ArrowHeld(ArrowDirection d);
     void tmrImg_Timer();
     void tmrLoadingImg_Timer();
