@@ -26,4 +26,20 @@ inline QLabel* BoldLabel(QWidget* parent, const QString& name) {
     return label;
 }
 
+// A named label whose text the window sets later.
+inline QLabel* NamedLabel(QWidget* parent, const char* name) {
+    return Named(new QLabel(parent), name);
+}
+
+// A step title of the main window: bold, a little larger, in the steps' blue.
+inline QLabel* StepTitle(QWidget* parent, const char* name) {
+    auto* label = NamedLabel(parent, name);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    label->setFont(f);
+    label->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
+    return label;
+}
+
 } // namespace tessellon

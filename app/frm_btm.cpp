@@ -100,14 +100,63 @@ int frmBtm::OpenFromMenu(int currentProfileIndex) {
 // --- Controls ---
 
 void frmBtm::BuildControls() {
+    // Profiles on the left, the two steps on the right, Close under both.
+    QLayout* profiles = BuildProfileList();
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    BuildTestPrintStep(right);
+    right->addSpacing(6);
+    BuildEdgesStep(right);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addLayout(profiles);
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    columns->addWidget(divider);
+    columns->addLayout(right, 1);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(cmdOk);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(line);
+    layout->addLayout(bottom);
+    // Wrapped texts at fixed widths, so the window's size follows from its contents.
+    lblStep1Desc->setFixedWidth(340);
+    lblStep2Desc->setFixedWidth(600);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLayout* frmBtm::BuildProfileList() {
     lblTitle = Label(this, QStringLiteral("lblTitle"), true);
     lstConfigurations = Named(new QListWidget(this), QStringLiteral("lstConfigurations"));
     lstConfigurations->setFixedWidth(200);
     cmdNew = Button(this, QStringLiteral("cmdNew"));
     cmdRename = Button(this, QStringLiteral("cmdRename"));
     cmdDel = Button(this, QStringLiteral("cmdDel"));
+    // Close sits at the bottom, but is made here: Tab reaches it straight after the list's
+    // buttons.
     cmdOk = Button(this, QStringLiteral("cmdOk"));
 
+    auto* profileButtons = new QHBoxLayout;
+    profileButtons->addWidget(cmdNew);
+    profileButtons->addWidget(cmdRename);
+    profileButtons->addWidget(cmdDel);
+    auto* left = new QVBoxLayout;
+    left->addWidget(lblTitle);
+    left->addWidget(lstConfigurations, 1);
+    left->addLayout(profileButtons);
+    return left;
+}
+
+void frmBtm::BuildTestPrintStep(QVBoxLayout* steps) {
     lblStep1 = Label(this, QStringLiteral("lblStep1"), true);
     lblStep1Desc = Label(this, QStringLiteral("lblStep1Desc"));
     lblStep1Desc->setWordWrap(true);
@@ -127,37 +176,6 @@ void frmBtm::BuildControls() {
         f.setPointSizeF(f.pointSizeF() * 0.85);
         small->setFont(f);
     }
-
-    lblStep2 = Label(this, QStringLiteral("lblStep2"), true);
-    lblStep2Desc = Label(this, QStringLiteral("lblStep2Desc"));
-    lblStep2Desc->setWordWrap(true);
-    lblTopEdge = Label(this, QStringLiteral("lblTopEdge"));
-    lblRightEdge = Label(this, QStringLiteral("lblRightEdge"));
-    lblBottomEdge = Label(this, QStringLiteral("lblBottomEdge"));
-    lblLeftEdge = Label(this, QStringLiteral("lblLeftEdge"));
-    cmbTopEdge = Named(new QComboBox(this), QStringLiteral("cmbTopEdge"));
-    cmbRightEdge = Named(new QComboBox(this), QStringLiteral("cmbRightEdge"));
-    cmbBottomEdge = Named(new QComboBox(this), QStringLiteral("cmbBottomEdge"));
-    cmbLeftEdge = Named(new QComboBox(this), QStringLiteral("cmbLeftEdge"));
-    for (QComboBox* box : EdgeSelectors())
-        box->setMaxVisibleItems(17);
-
-    fraCutoffInInches = Named(new QGroupBox(this), QStringLiteral("fraCutoffInInches"));
-    lblCutoffHeading = Label(fraCutoffInInches, QStringLiteral("lblCutoffHeading"));
-    lblTopEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblTopEdgeDesc"));
-    lblRightEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblRightEdgeDesc"));
-    lblBottomEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblBottomEdgeDesc"));
-    lblLeftEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblLeftEdgeDesc"));
-
-    // --- Layout: profiles on the left, the two steps on the right ---
-    auto* profileButtons = new QHBoxLayout;
-    profileButtons->addWidget(cmdNew);
-    profileButtons->addWidget(cmdRename);
-    profileButtons->addWidget(cmdDel);
-    auto* left = new QVBoxLayout;
-    left->addWidget(lblTitle);
-    left->addWidget(lstConfigurations, 1);
-    left->addLayout(profileButtons);
 
     // The sample picture with its edges named round it.
     auto* picture = new QGridLayout;
@@ -179,6 +197,31 @@ void frmBtm::BuildControls() {
     step1->setSpacing(16);
     step1->addLayout(step1Text, 1);
     step1->addLayout(picture);
+    steps->addWidget(lblStep1);
+    steps->addLayout(step1);
+}
+
+void frmBtm::BuildEdgesStep(QVBoxLayout* steps) {
+    lblStep2 = Label(this, QStringLiteral("lblStep2"), true);
+    lblStep2Desc = Label(this, QStringLiteral("lblStep2Desc"));
+    lblStep2Desc->setWordWrap(true);
+    lblTopEdge = Label(this, QStringLiteral("lblTopEdge"));
+    lblRightEdge = Label(this, QStringLiteral("lblRightEdge"));
+    lblBottomEdge = Label(this, QStringLiteral("lblBottomEdge"));
+    lblLeftEdge = Label(this, QStringLiteral("lblLeftEdge"));
+    cmbTopEdge = Named(new QComboBox(this), QStringLiteral("cmbTopEdge"));
+    cmbRightEdge = Named(new QComboBox(this), QStringLiteral("cmbRightEdge"));
+    cmbBottomEdge = Named(new QComboBox(this), QStringLiteral("cmbBottomEdge"));
+    cmbLeftEdge = Named(new QComboBox(this), QStringLiteral("cmbLeftEdge"));
+    for (QComboBox* box : EdgeSelectors())
+        box->setMaxVisibleItems(17);
+
+    fraCutoffInInches = Named(new QGroupBox(this), QStringLiteral("fraCutoffInInches"));
+    lblCutoffHeading = Label(fraCutoffInInches, QStringLiteral("lblCutoffHeading"));
+    lblTopEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblTopEdgeDesc"));
+    lblRightEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblRightEdgeDesc"));
+    lblBottomEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblBottomEdgeDesc"));
+    lblLeftEdgeDesc = Label(fraCutoffInInches, QStringLiteral("lblLeftEdgeDesc"));
 
     // Selectors and clipped amounts row by row, so each amount stands beside its edge.
     auto* edges = new QGridLayout;
@@ -209,41 +252,10 @@ void frmBtm::BuildControls() {
     edgesColumn_->addStretch();
     step2Edges->addLayout(edgesColumn_);
     step2Edges->addWidget(fraCutoffInInches, 1);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->addWidget(lblStep1);
-    right->addLayout(step1);
-    right->addSpacing(6);
-    right->addWidget(lblStep2);
+    steps->addWidget(lblStep2);
     lblStep2Desc->setContentsMargins(18, 0, 0, 0);
-    right->addWidget(lblStep2Desc);
-    right->addLayout(step2Edges);
-
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(16);
-    columns->addLayout(left);
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    columns->addWidget(divider);
-    columns->addLayout(right, 1);
-
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(cmdOk);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(line);
-    layout->addLayout(bottom);
-    // Wrapped texts at fixed widths, so the window's size follows from its contents.
-    lblStep1Desc->setFixedWidth(340);
-    lblStep2Desc->setFixedWidth(600);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    steps->addWidget(lblStep2Desc);
+    steps->addLayout(step2Edges);
 }
 
 void frmBtm::SetEdgeDialogTexts() {

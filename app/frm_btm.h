@@ -10,6 +10,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QVBoxLayout;
@@ -133,7 +134,11 @@ private:
     QLabel* lblBottomEdgeDesc = nullptr;
     QLabel* lblLeftEdgeDesc = nullptr;
 
+    // The window: the profile list, then the two steps (each adding its rows to `steps`).
     void BuildControls();
+    QLayout* BuildProfileList();
+    void BuildTestPrintStep(QVBoxLayout* steps);
+    void BuildEdgesStep(QVBoxLayout* steps);
     void SetEdgeDialogTexts();
     void ConnectEvents();
     void AlignEdgeRows();

@@ -11,32 +11,29 @@
 #include "source/file_browser.h"
 #include "source/source_image.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
-#include <QTreeView>
 
 #include <memory>
 
 namespace tessellon {
 
-class FolderTree;
-
+class FilePanel;
 class MessageService;
+class PaperPanel;
+class PreviewOptionsPanel;
 class SettingsStore;
+class TilesPanel;
 
-// The main window: the four steps of making a poster on one form. It owns the poster state and
-// the loaded image; its handlers keep the state and the controls in step and end every change
-// in the same refresh (output metrics, preview with grid, placement labels, preference write),
-// with the guard flags of the state suppressing parts of it while controls are set from code.
+// The main window: the four steps of making a poster on one form. The controls of the first
+// three steps live in panels that announce the user's choices; the window owns the poster state
+// and the loaded image, and its handlers keep the state and the panels in step and end every
+// change in the same refresh (output metrics, preview with grid, placement labels, preference
+// write), with the guard flags of the state suppressing parts of it while controls are set from
+// code.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -109,12 +106,9 @@ public:
     void fillMainDialog();
     bool IsInitialProfile() const;
     // The profile chosen in the selector `cmbCurBtm`, as its index in the profile table.
-    int CurrentProfileIndex() const { return cmbCurBtm->currentIndex(); }
+    int CurrentProfileIndex() const;
     // The file chosen in the file list; the loaded image's file name when none is chosen.
-    QString ChosenFileName() const {
-        const QListWidgetItem* item = lstFiles->currentItem();
-        return item ? item->text() : QFileInfo(sImgPath).fileName();
-    }
+    QString ChosenFileName() const;
 
 signals:
     // Commands served by the dialogs.
@@ -144,67 +138,13 @@ protected:
 
 private:
     // --- Controls (names as the program knows them) ---
-    // Step (1)
-    QLabel* lblStep1 = nullptr;
-    QComboBox* Drive1 = nullptr;
-    QTreeView* Dir1 = nullptr;
-    QComboBox* cmbFileType = nullptr;
-    QListWidget* lstFiles = nullptr;
-    QPushButton* cmdMyDoc = nullptr;
-    QPushButton* cmdDesktop = nullptr;
+    // Steps (1) to (3) each in a panel of their own; the row under the picture belongs to
+    // step (3).
+    FilePanel* files_ = nullptr;
     PictureBox* picCur = nullptr;
-    // Step (2)
-    QLabel* Label7 = nullptr;
-    QGroupBox* fraPrintInfo = nullptr;
-    QLabel* lblPaperCaption = nullptr;
-    QLabel* lblPaperSizeCaption = nullptr;
-    QLabel* lblTrimmedCaption = nullptr;
-    QLabel* lblUnitsCaption = nullptr;
-    QLabel* lblPaperName = nullptr;
-    QLabel* lblPaperSize = nullptr;
-    QLabel* lblTileSize = nullptr;
-    QLabel* lblUnits = nullptr;
-    QLabel* lblOverlapCaption = nullptr;
-    QLabel* lblOverlap = nullptr;
-    QPushButton* cmdEditPaperSize = nullptr;
-    QCheckBox* chkPrinterClips = nullptr;
-    QComboBox* cmbCurBtm = nullptr;
-    QPushButton* cmdConfig = nullptr;
-    // Step (3)
-    QLabel* Label11 = nullptr;
-    QGroupBox* fraNumberTiles = nullptr;
-    QComboBox* cmbTilesWide = nullptr;
-    QComboBox* cmbTilesHigh = nullptr;
-    QCheckBox* chkLockWh = nullptr;
-    QLabel* lblTilesWide = nullptr;
-    QLabel* lblTilesHigh = nullptr;
-    QGroupBox* fraTilePlacement = nullptr;
-    QScrollBar* scrZoom = nullptr;
-    QLabel* lblZoom = nullptr;
-    QLabel* lblZoomAmount = nullptr;
-    QWidget* arrowPad = nullptr;
-    QLabel* imgArrow = nullptr;
-    QLabel* imgArrow_Up = nullptr;
-    QLabel* imgArrow_right = nullptr;
-    QLabel* imgArrow_down = nullptr;
-    QLabel* imgArrow_left = nullptr;
-    QLabel* lblHorizontal = nullptr;
-    QLabel* lblVertical = nullptr;
-    QLabel* lblLrValue = nullptr;
-    QLabel* lblTbValue = nullptr;
-    QGroupBox* fraPosterSize = nullptr;
-    QLabel* lblMPixCaption = nullptr;
-    QLabel* lblSizeCaption = nullptr;
-    QLabel* lblResolutionCaption = nullptr;
-    QLabel* lblQualityCaption = nullptr;
-    QLabel* lblMPixVal = nullptr;
-    QLabel* lblFinalSize = nullptr;
-    QLabel* lblResolution = nullptr;
-    QLabel* lblQuality = nullptr;
-    QCheckBox* chkPreviewTiles = nullptr;
-    QCheckBox* chkRotateTiles = nullptr;
-    QComboBox* cmbRotate = nullptr;
-    QPushButton* cmdLargePreview = nullptr;
+    PreviewOptionsPanel* previewOptions_ = nullptr;
+    PaperPanel* paper_ = nullptr;
+    TilesPanel* tiles_ = nullptr;
     // Step (4)
     QLabel* lblStep4 = nullptr;
     QPushButton* cmdSaveNow = nullptr;
@@ -229,12 +169,9 @@ private:
     void InitFromPrefs();
     void ApplyStateToControls();
     void ConnectHandlers();
-    QWidget* BuildStep1();
     QWidget* BuildPreviewColumn();
-    QWidget* BuildStep2();
-    QWidget* BuildStep3();
 
-    // Handlers
+    // Handlers, reached through the panels' signals and the window's own controls
     void cmbTilesWide_Click(int index);
     void cmbTilesHigh_Click(int index);
     void chkLockWh_Click(bool checked);
@@ -244,14 +181,14 @@ private:
     void cmbCurBtm_Click(int index);
     void cmbRotate_Click(int index);
     void scrZoom_Change(int value);
-    void imgArrow_MouseDown(QPointF pos);
-    void imgArrow_MouseUp();
+    // Starts or (kArrowNone) stops the steps of a held placement arrow.
+    void ArrowHeld(ArrowDirection d);
     void tmrImg_Timer();
     void tmrLoadingImg_Timer();
     void picCur_MouseDown(Qt::MouseButton button, QPointF pos);
     void picCur_MouseMove(QPointF pos);
     void picCur_MouseUp(QPointF pos);
-    void Drive1_Change(int index);
+    void Drive1_Change(const QString& root);
     void Dir1_Change(const QString& path);
     void cmbFileType_Click(int index);
     void cmdMyDoc_Click();
@@ -264,7 +201,6 @@ private:
     void PicCurResized();
     void ShowPicture(const QImage& image);
 
-    void SetArrowState(ArrowDirection d);
     void RotateImageTo(short angle);
     void SwapImageSize();
     void LoadErrorPath(const QString& reason = {});
@@ -281,7 +217,6 @@ private:
     PreviewCopy previewCopy_;
     PreviewGeometry geometry_;
     SpecialFolders folders_;
-    FolderTree* folderTree_ = nullptr;
     QPointer<frmPreview> frmPreview_;
     QTimer* picResizeTimer_ = nullptr;
 

@@ -30,6 +30,12 @@ void SetText(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
+// The inner part of a numbered step, set in under its heading.
+QLayout* Indented(QLayout* inner) {
+    inner->setContentsMargins(18, 2, 0, 6);
+    return inner;
+}
+
 QPushButton* Button(QWidget* parent, const QString& name) {
     auto* b = Named(new QPushButton(parent), name);
     // Enter in a margin box must not press a button behind the user's back.
@@ -77,6 +83,18 @@ int frmTileSize::ShowModal() {
 }
 
 void frmTileSize::BuildControls() {
+    // The four numbered steps from top to bottom, then the buttons.
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
+    BuildUnitChoice(layout);
+    BuildPaperChoice(layout);
+    BuildMargins(layout);
+    BuildResults(layout);
+    BuildButtons(layout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmTileSize::BuildUnitChoice(QVBoxLayout* steps) {
     Label2 = BoldLabel(this, QStringLiteral("Label2"));
     opbInches = Named(new QRadioButton(this), QStringLiteral("opbInches"));
     opbMm = Named(new QRadioButton(this), QStringLiteral("opbMm"));
@@ -84,6 +102,16 @@ void frmTileSize::BuildControls() {
     unitGroup->addButton(opbInches);
     unitGroup->addButton(opbMm);
 
+    auto* units = new QHBoxLayout;
+    units->setSpacing(24);
+    units->addWidget(opbInches);
+    units->addWidget(opbMm);
+    units->addStretch();
+    steps->addWidget(Label2);
+    steps->addLayout(Indented(units));
+}
+
+void frmTileSize::BuildPaperChoice(QVBoxLayout* steps) {
     Label1 = BoldLabel(this, QStringLiteral("Label1"));
     lstPaperSize = Named(new QListWidget(this), QStringLiteral("lstPaperSize"));
     lstPaperSize->setFixedWidth(210);
@@ -98,6 +126,25 @@ void frmTileSize::BuildControls() {
         box->setAlignment(Qt::AlignRight);
     }
 
+    auto* size = new QGridLayout;
+    size->setHorizontalSpacing(8);
+    size->addWidget(lblPaperWidth, 0, 0);
+    size->addWidget(txtWidth, 0, 1);
+    size->addWidget(lblUnits[0], 0, 2);
+    size->addWidget(Label11, 1, 0);
+    size->addWidget(txtHeight, 1, 1);
+    size->addWidget(lblUnits[1], 1, 2);
+    size->setRowStretch(2, 1);
+    size->setColumnStretch(3, 1);
+    auto* paper = new QHBoxLayout;
+    paper->setSpacing(16);
+    paper->addWidget(lstPaperSize);
+    paper->addLayout(size, 1);
+    steps->addWidget(Label1);
+    steps->addLayout(Indented(paper));
+}
+
+void frmTileSize::BuildMargins(QVBoxLayout* steps) {
     Label3 = BoldLabel(this, QStringLiteral("Label3"));
     lblMarginUnits = Named(new QLabel(this), QStringLiteral("lblMarginUnits"));
     Label4 = Named(new QLabel(this), QStringLiteral("Label4"));
@@ -122,50 +169,6 @@ void frmTileSize::BuildControls() {
     chkLock = Named(new QCheckBox(this), QStringLiteral("chkLock"));
     cmdBorderless = Button(this, QStringLiteral("cmdBorderless"));
     cmdReset = Button(this, QStringLiteral("cmdReset"));
-
-    Label8 = BoldLabel(this, QStringLiteral("Label8"));
-    Label9 = Named(new QLabel(this), QStringLiteral("Label9"));
-    lblSizeWithBorders = Named(new QLabel(this), QStringLiteral("lblSizeWithBorders"));
-    Label10 = Named(new QLabel(this), QStringLiteral("Label10"));
-    lblSizeWithoutBorders = Named(new QLabel(this), QStringLiteral("lblSizeWithoutBorders"));
-    for (QLabel* result : {lblSizeWithBorders, lblSizeWithoutBorders}) {
-        result->setMinimumWidth(220);
-        QFont f = result->font();
-        f.setBold(true);
-        result->setFont(f);
-    }
-
-    cmdApply = Button(this, QStringLiteral("cmdApply"));
-    cmdOk = Button(this, QStringLiteral("cmdOk"));
-    cmdCancel = Button(this, QStringLiteral("cmdCancel"));
-
-    // --- Layout: the four numbered steps from top to bottom ---
-    constexpr int kIndent = 18;
-    const auto indented = [](QLayout* inner) {
-        inner->setContentsMargins(kIndent, 2, 0, 6);
-        return inner;
-    };
-
-    auto* units = new QHBoxLayout;
-    units->setSpacing(24);
-    units->addWidget(opbInches);
-    units->addWidget(opbMm);
-    units->addStretch();
-
-    auto* size = new QGridLayout;
-    size->setHorizontalSpacing(8);
-    size->addWidget(lblPaperWidth, 0, 0);
-    size->addWidget(txtWidth, 0, 1);
-    size->addWidget(lblUnits[0], 0, 2);
-    size->addWidget(Label11, 1, 0);
-    size->addWidget(txtHeight, 1, 1);
-    size->addWidget(lblUnits[1], 1, 2);
-    size->setRowStretch(2, 1);
-    size->setColumnStretch(3, 1);
-    auto* paper = new QHBoxLayout;
-    paper->setSpacing(16);
-    paper->addWidget(lstPaperSize);
-    paper->addLayout(size, 1);
 
     auto* marginHead = new QHBoxLayout;
     marginHead->addWidget(Label3);
@@ -196,6 +199,22 @@ void frmTileSize::BuildControls() {
     marginBlock->addLayout(margins);
     marginBlock->addWidget(chkLock);
     marginBlock->addLayout(marginButtons);
+    steps->addLayout(marginHead);
+    steps->addLayout(Indented(marginBlock));
+}
+
+void frmTileSize::BuildResults(QVBoxLayout* steps) {
+    Label8 = BoldLabel(this, QStringLiteral("Label8"));
+    Label9 = Named(new QLabel(this), QStringLiteral("Label9"));
+    lblSizeWithBorders = Named(new QLabel(this), QStringLiteral("lblSizeWithBorders"));
+    Label10 = Named(new QLabel(this), QStringLiteral("Label10"));
+    lblSizeWithoutBorders = Named(new QLabel(this), QStringLiteral("lblSizeWithoutBorders"));
+    for (QLabel* result : {lblSizeWithBorders, lblSizeWithoutBorders}) {
+        result->setMinimumWidth(220);
+        QFont f = result->font();
+        f.setBold(true);
+        result->setFont(f);
+    }
 
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(12);
@@ -204,6 +223,14 @@ void frmTileSize::BuildControls() {
     results->addWidget(Label10, 1, 0);
     results->addWidget(lblSizeWithoutBorders, 1, 1);
     results->setColumnStretch(2, 1);
+    steps->addWidget(Label8);
+    steps->addLayout(Indented(results));
+}
+
+void frmTileSize::BuildButtons(QVBoxLayout* steps) {
+    cmdApply = Button(this, QStringLiteral("cmdApply"));
+    cmdOk = Button(this, QStringLiteral("cmdOk"));
+    cmdCancel = Button(this, QStringLiteral("cmdCancel"));
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -214,20 +241,8 @@ void frmTileSize::BuildControls() {
     buttons->addWidget(cmdApply);
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(4);
-    layout->addWidget(Label2);
-    layout->addLayout(indented(units));
-    layout->addWidget(Label1);
-    layout->addLayout(indented(paper));
-    layout->addLayout(marginHead);
-    layout->addLayout(indented(marginBlock));
-    layout->addWidget(Label8);
-    layout->addLayout(indented(results));
-    layout->addWidget(line);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    steps->addWidget(line);
+    steps->addLayout(buttons);
 }
 
 void frmTileSize::SetPaperDialogTexts() {

@@ -15,6 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace tessellon {
 
@@ -86,7 +87,14 @@ private:
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 
+    // The window from top to bottom: one function per numbered step, then the buttons, each
+    // adding its rows to `steps`.
     void BuildControls();
+    void BuildUnitChoice(QVBoxLayout* steps);
+    void BuildPaperChoice(QVBoxLayout* steps);
+    void BuildMargins(QVBoxLayout* steps);
+    void BuildResults(QVBoxLayout* steps);
+    void BuildButtons(QVBoxLayout* steps);
     void SetPaperDialogTexts();
     void ConnectEvents();
 

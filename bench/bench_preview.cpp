@@ -12,8 +12,10 @@
 #include "tests/support/recording_message_service.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
