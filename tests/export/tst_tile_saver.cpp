@@ -86,34 +86,66 @@ private slots:
     // Tiles of width x height pixels, turned or not, printed dW inches across: the exact and the
     // rounded resolution (halves to even, at least 2).
     void tileResolution() {
-        const QList<std::tuple<int, int, bool, double, int>> cases{
-            {800, 1000, true, 8.0, 125}, // the height lies across when turned
-            {5, 1, false, 2.0, 2},
-            {7, 1, false, 2.0, 4},
-            {1, 1, false, 1.0, 2},
-            {160, 200, false, 0.90625, 177}};
-        for (const auto& [width, height, rotate, dW, rounded] : cases) {
+        const QList<std::tuple<int, int, bool, double, double, int>> cases{
+            {800, 1000, true, 8.0, 125, 125}, // the height lies across when turned
+            {5, 1, false, 2.0, 2.5, 2},
+            {7, 1, false, 2.0, 3.5, 4},
+            {1, 1, false, 1.0, 1, 2},
+            {160, 200, false, 0.90625, 176.55172413793105, 177}};
+        for (const auto& [width, height, rotate, dW, exact, rounded] : cases) {
             const auto r = TileSaver::TileResolutionFor(
                 TileRect{10, 20, 10 + width - 1, 20 + height - 1}, rotate, dW);
-            QCOMPARE(r.exact, (rotate ? height : width) / dW);
+            QCOMPARE(r.exact, exact);
             QCOMPARE(r.rounded, rounded);
         }
     }
 
     // Below 64 pixels per inch the tile is first resampled to 64 (sizes rounded), then padded by
-    // floor(64 x trim) pixels. A 20 x 10 tile:
+    // floor(64 x trim) pixels; from 64 on it is only padded. The tile is made through the
+    // saver's own path, and stamped with the resolution it then has.
+    void edgeCompensation_data() {
+        QTest::addColumn<QSize>("tile");
+        QTest::addColumn<double>("resolution");
+        QTest::addColumn<QList<double>>("trims"); // top, right, bottom, left
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("stamp");
+        QTest::newRow("32 ppi") << QSize(20, 10) << 32.0 << QList<double>{0.25, 0.125, 0, 0.0625}
+                                << QSize(40 + 8 + 4, 20 + 16) << 64;
+        QTest::newRow("30 ppi") << QSize(20, 10) << 30.0 << QList<double>{0, 0, 0, 0}
+                                << QSize(43, 21) << 64;
+        // 1000 x 64 / 63.9 = 1001.6, 1000 x 64 / 63.4 = 1009.5 (stamped 64, not its own 63);
+        // at 64 nothing is resampled.
+        QTest::newRow("63.4 ppi") << QSize(1000, 10) << 63.4 << QList<double>{0, 0, 0, 0}
+                                  << QSize(1009, 10) << 64;
+        QTest::newRow("63.9 ppi") << QSize(1000, 10) << 63.9 << QList<double>{0, 0, 0, 0}
+                                  << QSize(1002, 10) << 64;
+        QTest::newRow("64 ppi") << QSize(1000, 10) << 64.0 << QList<double>{0, 0, 0, 0}
+                                << QSize(1000, 10) << 64;
+        QTest::newRow("100 ppi") << QSize(1000, 10) << 100.0
+                                 << QList<double>{0.01, 0.02, 0.03, 0.05} << QSize(1007, 14)
+                                 << 100;
+    }
     void edgeCompensation() {
-        const QList<std::tuple<double, std::array<double, 4>, QSize>> cases{
-            {32.0, {0.25, 0.125, 0.0, 0.0625}, QSize(40 + 8 + 4, 20 + 16)},
-            {30.0, {0, 0, 0, 0}, QSize(43, 21)}};
-        for (const auto& [resolution, trims, size] : cases) {
-            ImageObject tile = PatternImage(20, 10);
-            QCOMPARE(TileSaver::ApplyEdgeCompensation(tile, resolution, trims), short(1));
-            QCOMPARE(QSize(tile.ImageWidth(), tile.ImageHeight()), size);
-            // Resampled and padded, the corners stay where they were (red is x: 0 left, 19 right).
-            const PixelArray p = tile.ReadPixels();
-            QVERIFY(p(0, 0, 0) < 3 && p(0, p.Width() - 1, p.Height() - 1) > 16);
-        }
+        QFETCH(QSize, tile);
+        QFETCH(double, resolution);
+        QFETCH(QList<double>, trims);
+        QFETCH(QSize, size);
+        QFETCH(int, stamp);
+        TileSaver::TileJob job;
+        job.rect = TileRect{0, 0, tile.width() - 1, tile.height() - 1};
+        job.compensate = true;
+        job.resolution = resolution;
+        job.roundedResolution = int(std::lround(resolution));
+        job.trims = {trims[0], trims[1], trims[2], trims[3]};
+        job.format = ImageFormat::Bmp;
+        const TileSaver::RenderedTile made =
+            TileSaver::RenderTile(PatternImage(tile.width(), tile.height()).ReadPixels(), job);
+        QCOMPARE(made.compensation, short(1));
+        QImage out = QImage::fromData(made.bytes, "BMP");
+        QCOMPARE(out.size(), size);
+        QCOMPARE(qRound(out.dotsPerMeterX() * 0.0254), stamp);
+        // Resampled and padded, the corners stay where they were (red is x: 0 left, high right).
+        QVERIFY(qRed(out.pixel(0, 0)) < 3 && qRed(out.pixel(out.width() - 1, 0)) > 16);
         ImageObject empty;
         QCOMPARE(TileSaver::ApplyEdgeCompensation(empty, 100, {0, 0, 0, 0}), short(-1));
     }
