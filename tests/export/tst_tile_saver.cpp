@@ -122,8 +122,7 @@ private slots:
         QTest::newRow("64 ppi") << QSize(1000, 10) << 64.0 << QList<double>{0, 0, 0, 0}
                                 << QSize(1000, 10) << 64;
         QTest::newRow("100 ppi") << QSize(1000, 10) << 100.0
-                                 << QList<double>{0.01, 0.02, 0.03, 0.05} << QSize(1007, 14)
-                                 << 100;
+                                 << QList<double>{0.01, 0.02, 0.03, 0.05} << QSize(1007, 14) << 100;
     }
     void edgeCompensation() {
         QFETCH(QSize, tile);
@@ -170,32 +169,43 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("stamp");       // dots per inch in the files
         QTest::addColumn<QList<int>>("pads"); // top, right, bottom, left; empty: no pixel check
+        // The tiles' source columns and rows (inclusive), worked out by hand from the poster's
+        // crop window: "left-right ... / top-bottom ...".
+        QTest::addColumn<QString>("cuts");
         const QStringList small{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "0"};
         const QStringList turned = small + QStringList{"--rotate-tiles"};
         const QList<int> none{0, 0, 0, 0};
-        QTest::newRow("bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160 << none;
-        QTest::newRow("tif turned")
-            << turned << "600x400" << -1 << int(ImageFormat::Tiff) << 160 << none;
+        // A 3 x 2.5 in poster on 600 x 400: a 480 x 400 window from column 60.
+        QTest::newRow("bmp") << small << "600x400" << -1 << int(ImageFormat::Bmp) << 160 << none
+                             << "60-219 220-379 380-539 / 0-199 200-399";
+        // Turned: 3.75 x 2 in, a 600 x 320 window from row 40.
+        QTest::newRow("tif turned") << turned << "600x400" << -1 << int(ImageFormat::Tiff) << 160
+                                    << none << "0-199 200-399 400-599 / 40-199 200-359";
         QTest::newRow("jpg") << small << "600x400" << -1 << int(ImageFormat::Jpeg) << 160
-                             << QList<int>{};
+                             << QList<int>{} << "";
         // Trims in 64ths of an inch. Kodak (3, 4, 3, 2): 400 px over 2 x (1.25 - 6/64) in is
-        // 172.97 dpi, so pads of floor(172.97 x 3/64) = 8, 10, 8 and 5 pixels.
+        // 172.97 dpi, so pads of floor(172.97 x 3/64) = 8, 10, 8 and 5 pixels. The window is
+        // 470.27 x 400 (2.71875 x 2.3125 in), so 470 columns from 65, a tile 156.67 wide.
         QTest::newRow("compensated")
-            << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173 << QList<int>{8, 10, 8, 5};
+            << small << "600x400" << 1 << int(ImageFormat::Bmp) << 173 << QList<int>{8, 10, 8, 5}
+            << "65-221 222-378 378-534 / 0-199 200-399";
         // Wide (16, 0, 8, 1), turned: 400 px over 2 x (1 - 1/64) in is 203.17 dpi; pads 50, 0,
-        // 25, 3.
+        // 25, 3. The window is 533.33 x 400 (2.625 x 1.96875 in): 533 columns from 34.
         QTest::newRow("turned and compensated")
-            << turned << "600x400" << 2 << int(ImageFormat::Bmp) << 203 << QList<int>{50, 0, 25, 3};
+            << turned << "600x400" << 2 << int(ImageFormat::Bmp) << 203 << QList<int>{50, 0, 25, 3}
+            << "34-211 212-389 389-566 / 0-199 200-399";
         QTest::newRow("compensated below 64 dpi")
-            << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{};
+            << kSixTiles << "60x40" << 1 << int(ImageFormat::Bmp) << 64 << QList<int>{} << "";
+        // 11 of 12 columns from column 1: the second tile reaches column 12, one past the image.
         QTest::newRow("one past the right edge")
             << QStringLiteral("--tiles 2x1 --custom 5.5x10 --margins 0 --hcenter 200").split(u' ')
-            << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none;
-        QTest::newRow("one past the bottom, turned")
+            << "12x10" << -1 << int(ImageFormat::Tiff) << 2 << none << "1-6 7-12 / 0-9";
+        // Turned 10 x 5.5 in tiles, one above the other: a 2.75-column window, 3 from column 4.
+        QTest::newRow("narrow, turned")
             << QStringLiteral(
                    "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200 --rotate-tiles")
                    .split(u' ')
-            << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none;
+            << "12x10" << -1 << int(ImageFormat::Bmp) << 2 << none << "4-6 / 0-4 5-9";
     }
 
     // Each file is the source rectangle (its last column and row repeated past the image's edge),
@@ -216,7 +226,13 @@ private slots:
         }
         const ImageObject img = PatternImage(poster->lImgWidth, poster->lImgHeight);
         const QImage src = img.ReadPixels().Image();
-        const TileCoordTable coords = poster->CalcTileCoord();
+        QFETCH(QString, cuts);
+        QList<QList<int>> spans[2]; // columns, rows
+        for (int axis = 0; axis < 2 && !cuts.isEmpty(); ++axis)
+            for (const QString& span : cuts.split(QStringLiteral(" / "))[axis].split(u' '))
+                spans[axis] << QList<int>{span.section(u'-', 0, 0).toInt(),
+                                          span.section(u'-', 1, 1).toInt()};
+        const int count = poster->GetNumTilesWide() * poster->GetNumTilesHigh();
         QTemporaryDir dir;
         RecordingMessageService messages;
         RecordingProgress progress;
@@ -225,17 +241,18 @@ private slots:
         const SaveOutcome outcome =
             saver.processSaveNow(*poster, img, Request(dir.path(), *FormatFromCode(format)));
         QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
-        QCOMPARE(outcome.tilesWritten, int(coords.count));
+        QCOMPARE(outcome.tilesWritten, count);
         const QStringList files = FilesIn(outcome.folder); // only the tiles: no temporary files
-        QCOMPARE(files.size(), int(coords.count));
-        for (int t = 0; t < coords.count; ++t) {
+        QCOMPARE(files.size(), count);
+        for (int t = 0; t < count; ++t) {
             const QImage back(outcome.folder + u'/' + files[t]);
             QTEST(qRound(back.dotsPerMeterX() * 0.0254), "stamp");
             QCOMPARE(back.dotsPerMeterX(), back.dotsPerMeterY());
             if (pads.isEmpty())
                 continue;
-            const TileRect& r = coords.tiles[size_t(t)];
-            QImage expected = Cut(src, r.left, r.top, r.right, r.bottom);
+            const QList<int>& c = spans[0][t % spans[0].size()];
+            const QList<int>& r = spans[1][t / spans[0].size()];
+            QImage expected = Cut(src, c[0], r[0], c[1], r[1]);
             if (poster->bTileRotated)
                 expected = expected.transformed(QTransform().rotate(-90));
             expected = Extend(expected, pads[0], pads[1], pads[2], pads[3]);
