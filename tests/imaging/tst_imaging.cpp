@@ -327,23 +327,6 @@ private slots:
                                       int(ImageFormat::Tiff), int(ImageFormat::Jpeg), 0, 0, 0}));
     }
 
-    // Spot checks of texts whose oddities are deliberate.
-    void texts() {
-        using T = EdgeTestTargetTexts;
-        QCOMPARE(
-            T::InvalidPrintSize(QStringLiteral(" Print Size Per Tile ")),
-            QStringLiteral("The custom print size that you currently have entered in not valid.  "
-                           "The height and width must both be between 0.75 and 50.00 inches "
-                           "long.  Please enter valid values in the \"Print Size Per Tile\" "
-                           "section of the main dialog."));
-        QCOMPARE(T::InvalidPrintSizeTitle(), QStringLiteral("Invalide print dimensions"));
-        QCOMPARE(T::SaveCanceledTitle(), QStringLiteral("canceled"));
-        QVERIFY(
-            T::Completed(QStringLiteral("/t/a.bmp"))
-                .startsWith(QStringLiteral("Image successfully saved to disk.\r\n\r\nNext you "
-                                           "need to:\r\n\r\n(1) Print this image (/t/a.bmp) ")));
-    }
-
     void confirmText() {
         const QString inches = EdgeTestTargetTexts::Confirm(6, 4, kUnitInches);
         QVERIFY2(inches.startsWith(QStringLiteral(
