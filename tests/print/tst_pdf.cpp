@@ -182,48 +182,62 @@ private slots:
     }
 
     void aidsPlan_data() {
+        const QRectF kPicture(20, 20, 260, 160);
         QTest::addColumn<QMarginsF>("trims"); // left, top, right, bottom; none when all 0
-        QTest::addColumn<bool>("borderless");
-        QTest::addColumn<QString>("sheet");    // overlap, tiles wide x high, row, column, turned
-        QTest::addColumn<QStringList>("aids"); // the visible picture, labels, cut lines, glue areas
+        QTest::addColumn<QRectF>("picture");
+        QTest::addColumn<QString>("sheet"); // overlap, tiles wide x high, row, column, turned
+        // The visible picture, labels, the way the triangles point, cut lines, glue areas.
+        QTest::addColumn<QStringList>("aids");
         // A 300 x 200 pt page with the picture at 20, 20, 260 x 160 pt; every character of a text
         // is 4 pt wide. Texts sit 1.5 pt inside 10 pt high boxes; a neighbour's name lies beside
         // (top, bottom) or below (sides) a 5 pt triangle.
         QTest::newRow("margins, crop marks")
-            << QMarginsF() << false << "0 2x2 0 0 0"
-            << QStringList{"20,20 260x160", "A1 of 2 × 2 22,185 47x10", "A2 284.5,91.75 11x16.5",
+            << QMarginsF() << kPicture << "0 2x2 0 0 0"
+            << QStringList{"20,20 260x160",
+                           "A1 of 2 × 2 22,185 47x10",
+                           "A2 284.5,91.75 11x16.5",
                            "B1 141,185 18x10",
+                           "arrows right down",
                            "cut 17,20 5,20; 283,20 295,20; 280,17 280,5; 280,183 280,195; 17,180 "
                            "5,180; 283,180 295,180; 20,17 20,5; 20,183 20,195"};
         // The right sheet lies on top of the left one and is cut along its left edge.
         QTest::newRow("overlap, sheet on top")
-            << QMarginsF() << false << "36 2x1 0 1 0"
+            << QMarginsF() << kPicture << "36 2x1 0 1 0"
             << QStringList{"20,20 260x160", "A2 of 2 × 1 22,185 47x10", "A1 4.5,91.75 11x16.5",
-                           "cut 19.8,0 19.8,200"};
+                           "arrows left", "cut 19.8,0 19.8,200"};
         // Turned tiles: the poster's left lies at the sheet's bottom.
         QTest::newRow("overlap, turned")
-            << QMarginsF() << false << "36 2x1 0 1 1"
+            << QMarginsF() << kPicture << "36 2x1 0 1 1"
             << QStringList{"20,20 260x160", "A2 of 2 × 1 22,185 47x10", "A1 141,185 18x10",
-                           "cut 0,180.2 300,180.2"};
+                           "arrows down", "cut 0,180.2 300,180.2"};
         // Only the picture less the trims prints: 24.5, 29 to 262, 171; the right and lower
         // neighbours cover 36 pt strips (glue), which carry everything.
         QTest::newRow("adjust edges, overlap")
-            << QMarginsF(4.5, 9, 18, 9) << false << "36 2x2 0 0 0"
+            << QMarginsF(4.5, 9, 18, 9) << kPicture << "36 2x2 0 0 0"
             << QStringList{"24.5,29 201.5x106",      "A1 of 2 × 2 26.5,148 47x10",
                            "A2 238.5,73.75 11x16.5", "B1 116.25,148 18x10",
-                           "glue 226,29 36x142",     "glue 24.5,135 237.5x36"};
+                           "arrows right down",      "glue 226,29 36x142",
+                           "glue 24.5,135 237.5x36"};
         QTest::newRow("borderless, no room")
-            << QMarginsF() << true << "0 2x2 1 1 0" << QStringList{"0,0 300x200"};
+            << QMarginsF() << QRectF(0, 0, 300, 200) << "0 2x2 1 1 0" << QStringList{"0,0 300x200"};
+        // 10 pt margins: the name of the left neighbour (11 pt wide) has no room; the crop marks
+        // keep 3 pt from the picture and end at the paper's edge.
+        QTest::newRow("thin margins")
+            << QMarginsF() << QRectF(10, 10, 280, 180) << "0 2x2 1 1 0"
+            << QStringList{"10,10 280x180", "B2 of 2 × 2 12,190 47x10", "A2 141,0 18x10",
+                           "arrows up",
+                           "cut 7,10 0,10; 293,10 300,10; 290,7 290,0; 290,193 290,200; 7,190 "
+                           "0,190; 293,190 300,190; 10,7 10,0; 10,193 10,200"};
     }
 
     void aidsPlan() {
         QFETCH(QMarginsF, trims);
-        QFETCH(bool, borderless);
+        QFETCH(QRectF, picture);
         QFETCH(QString, sheet);
         const QStringList s = sheet.split(QRegularExpression(QStringLiteral("[ x]")));
         SheetLayout layout;
         layout.page = QSizeF(300, 200);
-        layout.picture = borderless ? QRectF(0, 0, 300, 200) : QRectF(20, 20, 260, 160);
+        layout.picture = picture;
         if (!trims.isNull())
             layout.trims = trims;
         layout.overlap = s[0].toDouble();
@@ -236,6 +250,25 @@ private slots:
         QStringList aids{Text(plan.visible)};
         for (const AidText& t : plan.labels)
             aids << t.text + u' ' + Text(t.box);
+        // A triangle points away from the side whose two corners share a coordinate.
+        QStringList ways;
+        for (const AidLines& a : plan.arrows) {
+            QCOMPARE(a.lines.size(), size_t(3));
+            for (int tip = 0; tip < 3; ++tip) {
+                const QPointF t = a.lines[size_t(tip)].p1();
+                const QPointF b = a.lines[size_t((tip + 1) % 3)].p1();
+                const QPointF c = a.lines[size_t((tip + 2) % 3)].p1();
+                if (qFuzzyCompare(b.x(), c.x()))
+                    ways << (t.x() > b.x() ? "right" : "left");
+                else if (qFuzzyCompare(b.y(), c.y()))
+                    ways << (t.y() > b.y() ? "down" : "up");
+                else
+                    continue;
+                break;
+            }
+        }
+        if (!ways.isEmpty())
+            aids << QStringLiteral("arrows ") + ways.join(u' ');
         QStringList cuts;
         for (const AidLines& l : plan.cuts)
             for (const QLineF& line : l.lines)
