@@ -473,19 +473,86 @@ private slots:
         QVERIFY(names["A1"].y() < names["B1"].y() && qAbs(names["B1"].x() - names["A1"].x()) < 1);
     }
 
-    // Only with --overview: the poster picture 1600 pixels wide, the sheets' edge dark between
-    // them.
+    // The overview page's picture as poppler renders it: the poster's shape, inside the page,
+    // clear of every text, and each sheet's name in the middle of its sheet.
+    void overviewPagePicture_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QSize>("grid");
+        QTest::addColumn<double>("ratio"); // the poster's width over its height
+        // 3 x 2 sheets of 5.5 x 3.5 in (4 x 6 paper, 0.25 in margins): 16.5 x 7 in.
+        QTest::newRow("landscape") << QStringList{"--tiles", "3x2"} << QSize(3, 2) << 16.5 / 7;
+        // Turned sheets, 3.5 x 5.5 in, 2 across and 3 down: 7 x 16.5 in.
+        QTest::newRow("portrait") << QStringList{"--tiles", "2x3", "--rotate-tiles"} << QSize(2, 3)
+                                  << 7 / 16.5;
+    }
+    void overviewPagePicture() {
+        QFETCH(QStringList, options);
+        QFETCH(QSize, grid);
+        QFETCH(double, ratio);
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("magenta.jpg"));
+        QImage magenta(400, 400, QImage::Format_RGB32);
+        magenta.fill(qRgb(220, 0, 220));
+        QVERIFY(magenta.save(image, "JPEG", 95));
+        const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        QCOMPARE(RunCli(QStringList{"export", image, "--margins", "0.25", "--format", "pdf",
+                                    "--no-marks", "--out", pdf} +
+                        options)
+                     .status,
+                 0);
+        QCOMPARE(Tool("pdftoppm", {"-f", "1", "-l", "1", "-r", "72", "-png", "-singlefile", pdf,
+                                   dir.filePath("page")}),
+                 QString());
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        QRect picture;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (const QRgb c = page.pixel(x, y);
+                    qRed(c) > 120 && qGreen(c) < 90 && qBlue(c) > 120)
+                    picture |= QRect(x, y, 1, 1);
+        QVERIFY(page.rect().contains(picture) && picture.width() > 50);
+        QVERIFY2(qAbs(double(picture.width()) / picture.height() - ratio) < 0.03 * ratio,
+                 qPrintable(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())));
+        const QRectF inside = QRectF(picture).adjusted(-1, -1, 1, 1);
+        int names = 0;
+        for (const auto& [box, word] : Words(pdf, 1)) {
+            if (box.height() <= 12) { // the texts around the picture
+                QVERIFY2(!inside.intersects(box), qPrintable(word));
+                continue;
+            }
+            const int row = word[0].unicode() - 'A', column = word.mid(1).toInt() - 1;
+            const QPointF middle(inside.left() + (column + 0.5) * inside.width() / grid.width(),
+                                 inside.top() + (row + 0.5) * inside.height() / grid.height());
+            QVERIFY2(QLineF(box.center(), middle).length() < 3, qPrintable(word));
+            ++names;
+        }
+        QCOMPARE(names, grid.width() * grid.height());
+    }
+
+    // Only with --overview, whatever the tiles' type: a JPEG named after the tiles with
+    // "overview", the poster picture 1600 pixels wide, the sheets' edge dark between them.
+    void overviewImage_data() {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("jpg") << "jpg";
+        QTest::newRow("tif") << "tif";
+        QTest::newRow("bmp") << "bmp";
+    }
     void overviewImage() {
+        QFETCH(QString, type);
         QTemporaryDir dir;
         const QString image = dir.filePath(QStringLiteral("photo.jpg"));
         QVERIFY(PatternImage(200, 100).SaveImageFile(image, ImageFormat::Jpeg));
-        const QStringList args{"export",         image, "--tiles", "2x1", "--custom", "4x4",
-                               "--margins",      "0",   "--base",  "p",   "--yes",    "--out",
-                               dir.filePath("t")};
+        const QStringList args{"export", image,       "--tiles", "2x1",    "--custom",
+                               "4x4",    "--margins", "0",       "--base", "p",
+                               "--yes",  "--format",  type,      "--out",  dir.filePath("t")};
         QCOMPARE(RunCli(args).status, 0);
-        QCOMPARE(FilesIn(dir.filePath("t")), (QStringList{"p001.jpg", "p002.jpg"}));
+        const QStringList tiles{"p001." + type, "p002." + type};
+        QCOMPARE(FilesIn(dir.filePath("t")), tiles);
         QCOMPARE(RunCli(args + QStringList{"--overview"}).status, 0);
-        const QImage got(dir.filePath(QStringLiteral("t/poverview.jpg")));
+        QCOMPARE(FilesIn(dir.filePath("t")), tiles + QStringList{"poverview.jpg"});
+        QVERIFY(
+            ReadAll(dir.filePath(QStringLiteral("t/poverview.jpg"))).startsWith("\xff\xd8\xff"));
+        const QImage got(dir.filePath(QStringLiteral("t/poverview.jpg")), "JPEG");
         const QImage want =
             QImage(image).scaled(1600, 800, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(got.size(), want.size());
@@ -493,13 +560,15 @@ private slots:
         QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) <
                 40);
         QVERIFY(qGray(got.pixel(800, 600)) < 60 && qGray(got.pixel(801, 600)) > 200);
+        if (type != u"jpg")
+            return;
         // A folder in the overview's place: the save fails with the reason, the tiles stay.
         QVERIFY(QFile::remove(dir.filePath("t/poverview.jpg")));
         QVERIFY(QDir(dir.path()).mkdir("t/poverview.jpg"));
         const CliRun failed = RunCli(args + QStringList{"--overview"});
         QCOMPARE(failed.status, 1);
         QVERIFY2(failed.err.contains("Reason: "), qPrintable(failed.err));
-        QCOMPARE(FilesIn(dir.filePath("t")), (QStringList{"p001.jpg", "p002.jpg"}));
+        QCOMPARE(FilesIn(dir.filePath("t")), tiles);
     }
 };
 
