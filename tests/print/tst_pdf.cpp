@@ -418,6 +418,35 @@ private slots:
         QTEST(layout.Labels().front().text.baseline, "firstLabel");
     }
 
+    // A step too long for its line goes on under its text, not under its number, and no line
+    // passes the page's margin. Every character is 4 pt wide, "2. " 12 pt.
+    void overviewStepWraps() {
+        PosterOverview overview;
+        overview.geometry = PosterGeometryInput{1, 1, 10, 10, 0};
+        overview.heading = QStringLiteral("H");
+        QStringList words;
+        for (int i = 0; i < 40; ++i)
+            words << QStringLiteral("w%1").arg(i, 3, 10, QChar(u'0'));
+        overview.steps = QStringList{QStringLiteral("first"), words.join(u' ')};
+        const auto width = [](const QString& t, double) { return 4.0 * t.size(); };
+        const OverviewPageLayout layout(QSizeF(300, 400), overview, width);
+        const std::vector<PlacedText> texts = layout.Texts();
+        QCOMPARE(texts[1].text, QStringLiteral("1. first"));
+        QVERIFY(texts[2].text.startsWith(QStringLiteral("2. w000 ")));
+        QStringList again{texts[2].text.mid(3)};
+        for (size_t i = 3; i < texts.size(); ++i) {
+            QCOMPARE(texts[i].baseline.x(), texts[2].baseline.x() + 12);
+            QCOMPARE(texts[i].baseline.y() - texts[i - 1].baseline.y(),
+                     texts[2].baseline.y() - texts[1].baseline.y());
+            again << texts[i].text;
+        }
+        QVERIFY(texts.size() > 3);
+        QCOMPARE(again.join(u' '), words.join(u' '));
+        // The page's margins are alike on both sides: the heading starts at the left one.
+        for (const PlacedText& t : texts)
+            QVERIFY(t.baseline.x() + width(t.text, 0) <= 300 - texts[0].baseline.x());
+    }
+
     void overviewPage_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("pages");
