@@ -142,7 +142,9 @@ QString CliApp::HelpText() {
         "  --help               Show this text.\n"
         "  --version            Show the program's version.\n"
         "\n"
-        "Bad input prints one line on stderr and exits with status 2.\n");
+        "Bad input prints one line on stderr and exits with status 2. An image file that\n"
+        "cannot be read (missing, damaged, not a regular file) exits with status 1, from\n"
+        "info and export alike.\n");
 }
 
 bool CliApp::StderrIsTerminal() {
@@ -190,9 +192,11 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
     } else {
         // The header as the main window reads it: upright, checked the same way.
         const auto size = ImageObject::ReadFileInfo(imageOrSize);
+        // The same status as export gives for the file.
         if (!size)
             return Failure{
-                QStringLiteral("Cannot read image file %1: %2").arg(imageOrSize, size.error())};
+                QStringLiteral("Cannot read image file %1: %2").arg(imageOrSize, size.error()),
+                kExitFailed};
         if (!ImageLoader::IsLargeEnough(*size))
             return Failure{ImageLoader::TooSmallText().trimmed()};
         w = size->width();
@@ -311,7 +315,7 @@ int CliApp::Info(const QStringList& args) {
 
     PosterState poster;
     if (const auto failure = BuildPoster(p, pos[0], poster))
-        return Fail(failure->message);
+        return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
         return Fail(*failure);

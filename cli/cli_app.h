@@ -32,6 +32,7 @@ public:
 
     struct Failure {
         QString message;
+        int status = kExitUsage;
     };
     // The options every poster command shares (--tiles, --units, --custom, --margins, ...).
     static void AddPosterOptions(QCommandLineParser& parser);

@@ -92,7 +92,8 @@ QString ExportCommand::HelpText() {
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
         "Prints the info lines, then the folder or PDF. Exit status 0 on success, 1 when the\n"
-        "save fails, 2 for bad input or an existing folder or file without --yes.\n");
+        "image cannot be read or the save fails, 2 for bad input or an existing folder or\n"
+        "file without --yes.\n");
 }
 
 int ExportCommand::Run(const QStringList& args) {
@@ -179,7 +180,7 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
                     kExitFailed);
     PosterState poster;
     if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
-        return Fail(failure->message);
+        return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const auto failure = CliProfiles::Apply(p, poster, settings_, profiles, err_))
         return Fail(*failure);

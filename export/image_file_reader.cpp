@@ -2,6 +2,7 @@
 
 #include "export/stoppable_jpeg_decoder.h"
 
+#include "common/file_kind.h"
 #include "export/cmyk_converter.h"
 #include "export/jpeg_codec.h"
 #include "export/pixel_array.h"
@@ -218,16 +219,20 @@ ImagingResult Upright(ImageObject& img, int orientation) {
 // Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
 // one runs up to its end-of-picture code at its last row.
 bool BmpIsComplete(const QByteArray& b, qint64 fileSize, bool whole) {
-    if (b.size() < 34)
+    if (b.size() < 26)
         return false;
     const quint32 headerSize = Get(b, 14, 4, false);
-    if (headerSize < 40)
-        return true; // the old core header: Qt checks those itself
     const qint64 offset = Get(b, 10, 4, false);
-    const qint64 width = static_cast<qint32>(Get(b, 18, 4, false));
-    const qint64 height = std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
-    const int bits = static_cast<int>(Get(b, 28, 2, false));
-    const quint32 compression = Get(b, 30, 4, false);
+    // OS/2's old core header: 16-bit sizes, never compressed. Qt reads a cut one as black.
+    const bool core = headerSize < 40;
+    if (!core && b.size() < 34)
+        return false;
+    const qint64 width = core ? Get(b, 18, 2, false) : static_cast<qint32>(Get(b, 18, 4, false));
+    const qint64 height =
+        core ? Get(b, 20, 2, false)
+             : std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
+    const int bits = static_cast<int>(Get(b, core ? 24 : 28, 2, false));
+    const quint32 compression = core ? 0 : Get(b, 30, 4, false);
     if (compression == 0 || compression == 3) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
         return fileSize >= offset + rowBytes * height;
@@ -307,13 +312,21 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
 
 ImagingValue<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
     const QFileInfo info(path);
-    if (!info.exists())
-        return ImagingResult::Fail(Tr("The file does not exist."));
     if (info.isDir())
         return ImagingResult::Fail(Tr("This is a folder, not an image file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ImagingResult::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
+    // Only a regular file is read: a named pipe would hold the reading up for ever, a device
+    // (a link to /dev/zero) never ends.
+    const FileKind::Opened opened = FileKind::OpenRegular(path);
+    if (opened.missing && path.contains(QChar::ReplacementCharacter))
+        return ImagingResult::Fail(Tr("The file does not exist.") + u' ' +
+                                   Tr("Its name holds bytes that are not UTF-8 text, so it "
+                                      "cannot be named exactly; rename the file."));
+    if (opened.missing)
+        return ImagingResult::Fail(Tr("The file does not exist."));
+    QFile file;
+    if (opened.fd < 0 || !file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return ImagingResult::Fail(Tr("The file could not be opened: %1")
+                                       .arg(opened.fd < 0 ? opened.why : file.errorString()));
     ImageFileReader r;
     r.path_ = path;
     r.fileSize_ = file.size();
@@ -460,6 +473,9 @@ ImagingResult ImageFileReader::ReadQtHeader() {
                                  .arg(QLatin1String(InfoOf(type_)->name)),
                              reader));
     stored_ = reader.size();
+    // A BMP stored top down gives its height as a negative number; its rows are read upright.
+    if (type_ == ImageFileType::Bmp)
+        stored_.setHeight(std::abs(stored_.height()));
     if (!stored_.isValid() || stored_.isEmpty())
         return ImagingResult::Fail(
             WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
@@ -468,6 +484,11 @@ ImagingResult ImageFileReader::ReadQtHeader() {
             return ImagingResult::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
                                           "converts for JPEG files only. Convert it to RGB in an "
                                           "image editor first."));
+        // libtiff only warns about a palette image without its colours and gives the indices
+        // as grey levels.
+        if (TiffTag(bytes_, 0, 262) == 3u && !TiffTag(bytes_, 0, 320))
+            return ImagingResult::Fail(
+                Tr("The image is damaged: its colour table (palette) is missing."));
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {

@@ -234,6 +234,18 @@ ImagingValue<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLea
     return out;
 }
 
+bool JpegCodec::FitsEncoder(QSize pixels) {
+    if (pixels.isEmpty())
+        return true;
+    const unsigned long bound = tjBufSize(pixels.width(), pixels.height(), TJSAMP_420);
+    return bound != static_cast<unsigned long>(-1) && bound <= 0x7fffffffUL;
+}
+
+int JpegCodec::MaxMegapixels() {
+    // 4:2:0 needs three bytes per pixel at worst.
+    return static_cast<int>(0x7fffffffLL / 3 / 1000000);
+}
+
 ImagingValue<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution,
                                            int quality, const QByteArray& icc) {
     return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality,
@@ -251,9 +263,9 @@ ImagingValue<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const
         return ImagingResult::Fail(Tr("The JPEG encoder could not be started"));
     // Encode straight into the result, sized for the worst case: only the pages the encoder
     // writes are ever touched, and nothing is copied afterwards.
-    const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
-    if (bound == static_cast<unsigned long>(-1) || bound > 0x7fffffffUL)
+    if (!FitsEncoder(region.size()))
         return ImagingResult::Fail(Tr("The image is too large to encode"));
+    const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
     QByteArray jpeg(static_cast<qsizetype>(bound), Qt::Uninitialized);
     if (jpeg.size() != static_cast<qsizetype>(bound))
         return ImagingResult::Fail(Tr("Not enough memory for the encoded image"));

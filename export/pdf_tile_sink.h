@@ -56,9 +56,11 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
-    bool WriteOverview();
+    ImagingResult WriteOverview();
     // The labels and marks of the sheet of tile `index` that the request asks for.
-    bool DrawAssemblyAids(int index);
+    ImagingResult DrawAssemblyAids(int index);
+    // The document could not be written, for the reason `why`.
+    static SaveMessage SaveFailed(const QString& why);
 
     SaveTilesRequest request_;
     PdfSheetLayout layout_;

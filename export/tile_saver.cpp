@@ -60,8 +60,9 @@ TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
     return TileMargins{px(trims[0]), px(trims[1]), px(trims[2]), px(trims[3])};
 }
 
-// Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
-qint64 TileWorkBytes(const TileSaver::TileJob& job) {
+// The pixels of a finished tile, at most (resampled to 64 pixels per inch and padded by the
+// trims when the edges are compensated), width x height as cut, before any turn.
+std::pair<double, double> TileOutputPixels(const TileSaver::TileJob& job) {
     double w = job.rect.Width(), h = job.rect.Height();
     if (job.compensate && job.resolution > 0 && job.resolution < 64) {
         w *= 64 / job.resolution;
@@ -72,6 +73,12 @@ qint64 TileWorkBytes(const TileSaver::TileJob& job) {
         w += ppi * (job.trims[1] + job.trims[3]);
         h += ppi * (job.trims[0] + job.trims[2]);
     }
+    return {w, h};
+}
+
+// Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
+qint64 TileWorkBytes(const TileSaver::TileJob& job) {
+    const auto [w, h] = TileOutputPixels(job);
     return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
 }
 
@@ -303,6 +310,32 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     return outcome;
 }
 
+std::optional<SaveMessage> TileSaver::TooLargeForEncoder(const PosterState& poster,
+                                                         const TileCoordTable& table,
+                                                         ImageFormat format) {
+    // Told before anything is written, not after the tiles before it.
+    if (FormatTable::Row(format).tileEncoding != ImageFormat::Jpeg)
+        return std::nullopt;
+    TileJob job;
+    job.compensate = poster.PrinterClips();
+    job.resolution =
+        TileResolutionFor(table.tiles.front(), poster.bTileRotated, poster.CheckTileSizes().dW)
+            .exact;
+    for (int e = 0; e < 4; ++e)
+        job.trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
+    for (int i = 0; i < table.count; ++i) {
+        job.rect = table.tiles[static_cast<size_t>(i)];
+        const auto [w, h] = TileOutputPixels(job);
+        const QSize pixels(static_cast<int>(std::min(std::ceil(w), 2e9)),
+                           static_cast<int>(std::min(std::ceil(h), 2e9)));
+        if (!JpegCodec::FitsEncoder(pixels))
+            return SaveMessage{SaveTilesTexts::ErrorTitle(),
+                               SaveTilesTexts::TileTooLargeForJpeg(pixels.width(), pixels.height(),
+                                                                   JpegCodec::MaxMegapixels())};
+    }
+    return std::nullopt;
+}
+
 SaveOutcome TileSaver::Save(const PosterState& poster, const ImageObject& img,
                             const SaveTilesRequest& request, OverwritePolicy policy) {
     SaveOutcome outcome;
@@ -347,6 +380,8 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         outcome.text = question->text;
         return outcome;
     }
+    if (const auto problem = TooLargeForEncoder(poster, table, *request.format))
+        return Fail(outcome, *problem, false);
     if (const auto problem = sink->Open())
         return Fail(outcome, *problem, false);
     // From here on, an early end abandons the output.

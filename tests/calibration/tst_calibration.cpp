@@ -110,7 +110,14 @@ private slots:
         RecordingMessageService messages;
         QVERIFY(store.CreateProfile(QStringLiteral("Mine"), messages));
         QCOMPARE(store.Count(), 4);
-        QVERIFY(messages.Messages().isEmpty());
+        // The user is told, with the system's reason.
+        QCOMPARE(messages.Messages().size(), 1);
+        QCOMPARE(
+            messages.Messages().front().text,
+            QStringLiteral(
+                "Your change to the edge calibration profiles could not be saved "
+                "in:\n%1\nIt is kept until Tessellon is closed.\nReason: No such file or directory")
+                .arg(path));
         QVERIFY(!store.SaveBorderPrefs().written);
         QVERIFY(!QFileInfo::exists(path));
     }

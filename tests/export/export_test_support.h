@@ -4,6 +4,7 @@
 // progress window that records what it is told.
 
 #include "../calibration/profile_test_support.h" // ReadAll, WriteAll
+#include "../cli/cli_run.h"
 #include "cli/cli_app.h"
 #include "export/imaging.h"
 #include "export/save_progress.h"
@@ -12,11 +13,13 @@
 #include <QCommandLineParser>
 #include <QImage>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tessellon::testing {
@@ -71,6 +74,25 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     if (CliApp::BuildPoster(p, size, poster))
         return std::nullopt;
     return poster;
+}
+
+// Runs the built command-line tool with `args`; `inChild` runs in the child before the
+// program starts (a limit, a mount namespace). The tool is killed after `ms` milliseconds, and
+// then the status is -1.
+inline CliRun RunCliProcess(const QStringList& args, const std::function<void()>& inChild = {},
+                            int ms = 60000) {
+    QProcess cli;
+    if (inChild)
+        cli.setChildProcessModifier(inChild);
+    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/tessellon-cli"), args);
+    const bool ended = cli.waitForFinished(ms);
+    if (!ended) {
+        cli.kill();
+        cli.waitForFinished();
+    }
+    return {ended && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
 }
 
 // Records every call; reports the cancel button pressed from the `cancelAtCheck`-th question

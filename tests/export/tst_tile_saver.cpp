@@ -299,14 +299,11 @@ private slots:
         row("disk full", {"noSpace", "Out of disk space"},
             "Not enough space on selected drive.  Can not save images.", false);
         row("file cannot be written", {"blocked", "Error"},
-            "Can not continue.\nReason: The file could not be created: Filename refers to a "
-            "directory",
-            true);
+            "Can not continue.\nReason: The file could not be created: it is a folder", true);
         row("no space read, but the file is blocked", {"noSpaceBlocked", "Error"},
             "Can not continue.\nReason: Filename refers to a directory", true);
         row("name too long", {"longName", "Error"},
-            "Can not continue.\nReason: The file could not be completed: File name too long",
-            false);
+            "Can not continue.\nReason: The file could not be created: File name too long", false);
         row("image does not match the poster", {"wrongImage", "Error"},
             "Error reading the source image", false);
     }
