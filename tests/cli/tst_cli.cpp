@@ -258,6 +258,8 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("missing file") << QStringList{"profiles", "--profiles", "FILE"} << "-"
                                       << "Profile file not found: FILE";
+        QTest::newRow("a folder") << QStringList{"profiles", "--profiles", "FILE"} << "<folder>"
+                                  << "Profile file not found: FILE (it is a folder)";
         QTest::newRow("file without profiles")
             << QStringList{"profiles", "--profiles", "FILE"} << "no tab on this line\r\n"
             << "No edge calibration profile in FILE";
@@ -275,7 +277,9 @@ private slots:
         QFETCH(QString, error);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("profiles.txt"));
-        if (fileContent != u"-")
+        if (fileContent == u"<folder>")
+            QVERIFY(QDir().mkdir(file));
+        else if (fileContent != u"-")
             QVERIFY(WriteAll(file, fileContent.toUtf8()));
         args.replaceInStrings(QStringLiteral("FILE"), file);
         const CliRun r = RunIn(dir.path(), args);
@@ -284,7 +288,7 @@ private slots:
         QCOMPARE(r.err, error.replace(QStringLiteral("FILE"), file) + u'\n');
         // A named file is never created or rewritten.
         QCOMPARE(QFileInfo::exists(file), fileContent != u"-");
-        if (fileContent != u"-")
+        if (QFileInfo(file).isFile())
             QCOMPARE(QString::fromUtf8(ReadAll(file)), fileContent);
     }
 
