@@ -240,8 +240,10 @@ private slots:
             target = dir.filePath(QStringLiteral("missing/poster.pdf"));
         }
         const QFileInfo before(target);
-        const CliRun r = RunCliProcess({"export", image, "--format", "pdf", "--out", target,
-                                        "--yes", "--tiles", "1x1", "--custom", "3x2"},
+        // Only a link is to be replaced; anything else is refused before the question.
+        const CliRun r = RunCliProcess(QStringList{"export", image, "--format", "pdf", "--out",
+                                                   target, "--tiles", "1x1", "--custom", "3x2"} +
+                                           (kind == u"link" ? QStringList{"--yes"} : QStringList{}),
                                        inChild);
         if (r.status == 99)
             QSKIP("No mount namespace of its own for the program here");
