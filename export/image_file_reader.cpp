@@ -216,17 +216,20 @@ ImagingResult Upright(ImageObject& img, int orientation) {
     return u.turn ? img.Rotate(90) : ImagingResult::Ok();
 }
 
+enum class BmpData { Complete, Missing, Overrun };
+
 // Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
-// one runs up to its end-of-picture code at its last row.
-bool BmpIsComplete(const QByteArray& b, qint64 fileSize, bool whole) {
+// one runs up to its end-of-picture code at its last row without a run past a row's end
+// (which decoders place differently: the picture would not be the one written).
+BmpData CheckBmpData(const QByteArray& b, qint64 fileSize, bool whole) {
     if (b.size() < 26)
-        return false;
+        return BmpData::Missing;
     const quint32 headerSize = Get(b, 14, 4, false);
     const qint64 offset = Get(b, 10, 4, false);
     // OS/2's old core header: 16-bit sizes, never compressed. Qt reads a cut one as black.
     const bool core = headerSize < 40;
     if (!core && b.size() < 34)
-        return false;
+        return BmpData::Missing;
     const qint64 width = core ? Get(b, 18, 2, false) : static_cast<qint32>(Get(b, 18, 4, false));
     const qint64 height =
         core ? Get(b, 20, 2, false)
@@ -235,34 +238,39 @@ bool BmpIsComplete(const QByteArray& b, qint64 fileSize, bool whole) {
     const quint32 compression = core ? 0 : Get(b, 30, 4, false);
     if (compression == 0 || compression == 3) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        return fileSize >= offset + rowBytes * height;
+        return fileSize >= offset + rowBytes * height ? BmpData::Complete : BmpData::Missing;
     }
     if ((compression != 1 && compression != 2) || !whole)
-        return true;
+        return BmpData::Complete;
     const bool rle8 = compression == 1;
-    qint64 row = 0;
+    qint64 row = 0, column = 0;
     qsizetype p = offset;
     while (p + 2 <= b.size()) {
         const int count = static_cast<uchar>(b[p]);
         const int code = static_cast<uchar>(b[p + 1]);
         p += 2;
-        if (count > 0)
-            continue; // a run of one value
-        if (code == 0) {
+        if (count > 0) { // a run of one value
+            column += count;
+        } else if (code == 0) {
             ++row;
+            column = 0;
         } else if (code == 1) {
-            return row >= height - 1;
+            return row >= height - 1 ? BmpData::Complete : BmpData::Missing;
         } else if (code == 2) {
             if (p + 2 > b.size())
-                return false;
+                return BmpData::Missing;
+            column += static_cast<uchar>(b[p]);
             row += static_cast<uchar>(b[p + 1]);
             p += 2;
         } else {
+            column += code;
             qsizetype bytes = rle8 ? code : (code + 1) / 2;
             p += bytes + (bytes & 1);
         }
+        if (column > width)
+            return BmpData::Overrun;
     }
-    return false;
+    return BmpData::Missing;
 }
 
 // Qt's readers refuse images above 256 MB by default; photos for posters are larger. The limit
@@ -432,9 +440,16 @@ ImagingResult ImageFileReader::ReadHeader() {
                                        .arg((fileSize_ + 1023) / 1024)
                                        .arg(w)
                                        .arg(h));
-    if (type_ == ImageFileType::Bmp && !BmpIsComplete(bytes_, fileSize_, whole_))
-        return ImagingResult::Fail(
-            Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+    if (type_ == ImageFileType::Bmp) {
+        const BmpData data = CheckBmpData(bytes_, fileSize_, whole_);
+        if (data == BmpData::Missing)
+            return ImagingResult::Fail(
+                Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+        if (data == BmpData::Overrun)
+            return ImagingResult::Fail(
+                Tr("The image is damaged: a run of the BMP file's pixels goes past the end of "
+                   "its row."));
+    }
     return ImagingResult::Ok();
 }
 

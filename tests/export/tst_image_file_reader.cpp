@@ -210,12 +210,14 @@ private slots:
         row("corrupt.jpg", corrupt, "damaged");
         row("huge.jpg", huge, "far too small (1 KB) for the 60000 x 60000 pixels");
         row("vast.tif", vast, "200000 x 150000 pixels need");
-        // A run-length BMP of 64 x 48 (RLE8, 256 colours) whose pixel data stops after one run.
-        row("rle.bmp",
+        // A run-length BMP of 64 x 48 (RLE8, 256 colours) whose pixel data stops after one run,
+        // and one whose first run of 100 pixels goes past its row.
+        const QByteArray rle =
             QByteArray::fromHex("424d3a0400000000000036040000280000004000000030000000010008000100"
                                 "00000000000000000000000000000001000000000000") +
-                QByteArray(1024, '\0') + QByteArray("\x10\x05\x00\x00", 4),
-            "pixel data is missing");
+            QByteArray(1024, '\0');
+        row("rle.bmp", rle + QByteArray("\x10\x05\x00\x00", 4), "pixel data is missing");
+        row("overrun rle.bmp", rle + QByteArray("\x64\x05\x00\x01", 4), "past the end of its row");
         row("no profile.jpg", CmykJpeg(false), "CMYK");
         row("png.jpg", Encode(Marked(), "PNG"), ".png");
         row("notes.jpg", "just words", "not an image");
