@@ -413,8 +413,11 @@ void frmBtm::UpdateEdgeDescriptions() {
 void frmBtm::ProcessFormChange() {
     if (bIgnoreEvents)
         return;
-    // StoreEdgeSelections writes the file.
-    profiles_.StoreEdgeSelections(lstConfigurations->currentRow(), EdgeSelections());
+    // StoreEdgeSelections writes the file, with the profiles another window added meanwhile.
+    const int row = lstConfigurations->currentRow();
+    profiles_.StoreEdgeSelections(row, EdgeSelections());
+    if (lstConfigurations->count() != profiles_.Count())
+        FillProfileList(row);
     UpdateEdgeDescriptions();
 }
 

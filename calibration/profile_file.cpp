@@ -1,5 +1,6 @@
 #include "calibration/profile_file.h"
 
+#include "common/file_kind.h"
 #include "common/number_format.h"
 
 #include <QCoreApplication>
@@ -97,11 +98,12 @@ ProfileFile::ReadResult ProfileFile::Read(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return {kNoFile, {}, false, {}};
-    QFile file(path);
-    if (info.isDir())
-        return {
-            kUnreadable, {}, false, QCoreApplication::translate("ProfileFile", "Is a directory")};
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file: a named pipe of that name would hold the program up.
+    const FileKind::Opened opened = FileKind::OpenRegular(path);
+    QFile file;
+    if (opened.fd < 0)
+        return {kUnreadable, {}, false, opened.why};
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return {kUnreadable, {}, false, file.errorString()};
     const QByteArray bytes = file.read(kMaxFileBytes);
     if (file.error() != QFileDevice::NoError)
@@ -130,16 +132,21 @@ ProfileFile::ReadResult ProfileFile::Read(const QString& path) {
     return {kRead, std::move(profiles), whole, {}};
 }
 
-bool ProfileFile::Write(const QString& path, const QList<EdgeProfile>& profiles) {
+ProfileFile::WriteResult ProfileFile::Write(const QString& path,
+                                            const QList<EdgeProfile>& profiles) {
+    // A link of the file's name is replaced itself, never written through.
+    if (QString why = FileKind::PrepareReplace(path); !why.isEmpty())
+        return {why};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {file.errorString()};
     const QByteArray bytes = Encode(profiles);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return {why.isEmpty() ? QCoreApplication::translate("ProfileFile", "Unknown error") : why};
     }
-    return file.commit();
+    return {};
 }
 
 } // namespace tessellon

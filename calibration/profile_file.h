@@ -51,9 +51,14 @@ public:
     // their byte order mark, UTF-16 and UTF-32 files are read as such; other bytes in the
     // system's 8-bit code page.
     static ReadResult Read(const QString& path);
+    struct WriteResult {
+        QString error; // why the file could not be written; empty when it was
+        explicit operator bool() const { return error.isEmpty(); }
+    };
     // Replaces the file atomically: either the complete new table is there or the old file
-    // is left untouched. False when it could not be written.
-    static bool Write(const QString& path, const QList<EdgeProfile>& profiles);
+    // is left untouched. A symbolic link of that name is replaced itself, not followed; a
+    // folder, device or pipe of that name is refused.
+    static WriteResult Write(const QString& path, const QList<EdgeProfile>& profiles);
 };
 
 } // namespace tessellon

@@ -13,6 +13,38 @@
 #include <algorithm>
 
 namespace tessellon {
+namespace {
+
+// The table after both changes: `ours` made from `base` here, `theirs` what another window
+// or program wrote over `base` meanwhile. Profiles are matched by name; a profile only one side
+// changed takes that side's values, one only the other side added or deleted is added or
+// deleted here too, and where both changed one, ours wins.
+QList<EdgeProfile> MergeByName(const QList<EdgeProfile>& base, const QList<EdgeProfile>& ours,
+                               const QList<EdgeProfile>& theirs) {
+    const auto find = [](const QList<EdgeProfile>& list, const QString& name) {
+        return std::find_if(list.begin(), list.end(),
+                            [&name](const EdgeProfile& p) { return p.name == name; });
+    };
+    QList<EdgeProfile> out;
+    for (const EdgeProfile& mine : ours) {
+        const auto was = find(base, mine.name);
+        const auto now = find(theirs, mine.name);
+        if (was == base.end() || *was != mine)
+            out.append(mine); // ours is new or changed here
+        else if (now != theirs.end())
+            out.append(*now); // unchanged here: theirs, as it is now
+        // else: unchanged here and deleted there
+    }
+    for (const EdgeProfile& other : theirs)
+        if (find(base, other.name) == base.end() && find(out, other.name) == out.end())
+            out.append(other);
+    if (out.size() > ProfileFile::kMaxProfiles)
+        out.resize(ProfileFile::kMaxProfiles);
+    return out;
+}
+
+} // namespace
+
 ProfileStore::ProfileStore(const SettingsStore& settings, MessageService* notices)
     : settings_(&settings), notices_(notices) {}
 
@@ -76,9 +108,9 @@ QString ProfileStore::FreeBackupPath(const QString& path) {
 
 ProfileStore::SaveResult ProfileStore::Save(bool userChange) {
     if (synced_ && *synced_ == table_.Profiles())
-        return {true, false, {}};
+        return {true, false, {}, {}};
     if (holdUnreadable_ && !userChange)
-        return {false, true, {}};
+        return {false, true, {}, {}};
     SaveResult result;
     const Locations where = CurrentLocations();
     const QString path = where.fallback.isEmpty() ? where.file : where.fallback;
@@ -87,16 +119,28 @@ ProfileStore::SaveResult ProfileStore::Save(bool userChange) {
         const QString backup = FreeBackupPath(path);
         // What cannot be read is moved aside; what could be read is copied, byte for byte.
         const bool kept = holdUnreadable_ ? QDir().rename(path, backup) : QFile::copy(path, backup);
-        if (!kept)
-            return {false, true, {}}; // the table stays in memory only
+        if (!kept) // the table stays in memory only
+            return {false,
+                    true,
+                    {},
+                    QCoreApplication::translate("ProfileStore", "the old file cannot be kept")};
         result.backupPath = backup;
         result.held = true;
     }
     holdUnreadable_ = false;
     backupFirst_ = false;
+    // Another window or program may have written the file since it was read here: its
+    // profiles are merged in rather than written over.
+    if (synced_ && path == readPath_) {
+        const ProfileFile::ReadResult now = ProfileFile::Read(path);
+        if (now.result == ProfileFile::kRead && now.profiles != *synced_)
+            table_.SetProfiles(MergeByName(*synced_, table_.Profiles(), now.profiles));
+    }
     if (!where.fallback.isEmpty())
         QDir().mkpath(QFileInfo(path).absolutePath());
-    result.written = ProfileFile::Write(path, table_.Profiles());
+    const ProfileFile::WriteResult write = ProfileFile::Write(path, table_.Profiles());
+    result.written = static_cast<bool>(write);
+    result.error = write.error;
     if (notices_ && !result.backupPath.isEmpty())
         notices_->Information(NoticeTitle(), BackupNotice(result.backupPath, lastReason_));
     if (result.written) {
@@ -136,6 +180,12 @@ QString ProfileStore::CheckProfileName(const QString& name) {
     return {};
 }
 
+void ProfileStore::SaveUserChange(MessageService* messages) {
+    const SaveResult saved = Save(true);
+    if (!saved.written && messages)
+        messages->Critical(NoticeTitle(), NotSavedText(GetProfileFilePath(), saved.error));
+}
+
 bool ProfileStore::CreateProfile(const QString& name, MessageService& messages) {
     if (name.isEmpty())
         return false;
@@ -149,7 +199,7 @@ bool ProfileStore::CreateProfile(const QString& name, MessageService& messages) 
         return false;
     }
     table_.Append({name, {0, 0, 0, 0}});
-    SaveUserChange();
+    SaveUserChange(&messages);
     return true;
 }
 
@@ -163,7 +213,7 @@ bool ProfileStore::RenameProfile(qsizetype index, const QString& newName,
         return false;
     }
     table_[index].name = newName;
-    SaveUserChange();
+    SaveUserChange(&messages);
     return true;
 }
 
@@ -178,7 +228,7 @@ bool ProfileStore::DeleteProfile(qsizetype index, MessageService& messages) {
         MessageService::Answer::Yes)
         return false;
     table_.RemoveAt(index);
-    SaveUserChange();
+    SaveUserChange(&messages);
     return true;
 }
 
@@ -188,7 +238,7 @@ bool ProfileStore::StoreEdgeSelections(qsizetype index, const std::array<int, 4>
     auto& clip = table_[index].clip;
     for (size_t i = 0; i < clip.size(); ++i)
         clip[i] = std::clamp(positions[i], 0, kMaxClipValue);
-    SaveUserChange();
+    SaveUserChange(notices_);
     return true;
 }
 
@@ -260,6 +310,17 @@ QString ProfileStore::BackupNotice(const QString& backupPath, const QString& rea
                        "Your edge calibration profile file could not be read exactly as it was "
                        "written.  The original file has been kept as:\n%1")
                        .arg(backupPath);
+    if (!reason.isEmpty())
+        text += u'\n' + QCoreApplication::translate("ProfileStore", "Reason: %1").arg(reason);
+    return text;
+}
+
+QString ProfileStore::NotSavedText(const QString& filePath, const QString& reason) {
+    QString text = QCoreApplication::translate(
+                       "ProfileStore",
+                       "Your change to the edge calibration profiles could not be saved in:\n%1\n"
+                       "It is kept until Tessellon is closed.")
+                       .arg(filePath);
     if (!reason.isEmpty())
         text += u'\n' + QCoreApplication::translate("ProfileStore", "Reason: %1").arg(reason);
     return text;

@@ -15,7 +15,10 @@ class MessageService;
 class SettingsStore;
 
 // The edge calibration profiles of the run and their file. Every change of the table is
-// written to the file at once; a write that would not change the file is left out.
+// written to the file at once; a write that would not change the file is left out. When the
+// file changed since it was read (another window wrote it), the two tables are merged by
+// profile name before writing, so neither side's profiles are lost. A change the user made
+// that cannot be written is told through the message service.
 //
 // The user's file is never lost without a trace. A file the reader could not take over exactly
 // (lines skipped or cut off, values changed, an encoding it had to guess) is copied to
@@ -31,6 +34,7 @@ public:
         // kept as backupPath first.
         bool held = false;
         QString backupPath;
+        QString error; // why the file was not written
     };
 
     // Where the file lives. `file` is in the application folder; `fallback`, when set, is the
@@ -65,8 +69,9 @@ public:
     // Whether the last read took the file over exactly, and why a file could not be read.
     bool LastReadWhole() const { return lastWhole_; }
     const QString& LastReadReason() const { return lastReason_; }
-    // Writes the whole table; failures leave the old file and keep the table in memory. While
-    // an unreadable file is held, nothing is written.
+    // Writes the whole table, merged with what another instance wrote meanwhile; failures
+    // leave the old file and keep the table in memory. While an unreadable file is held,
+    // nothing is written.
     SaveResult SaveBorderPrefs();
     // Replaces the table by the three shipped profiles.
     void SetDefaultProfiles();
@@ -114,10 +119,12 @@ public:
     static QString NoticeTitle();
     static QString BackupNotice(const QString& backupPath, const QString& reason);
     static QString MovedNotice(const QString& filePath);
+    static QString NotSavedText(const QString& filePath, const QString& reason);
 
 private:
     SaveResult Save(bool userChange);
-    SaveResult SaveUserChange() { return Save(true); }
+    // Saves a change the user made and tells `messages` (when given) when it cannot be saved.
+    void SaveUserChange(MessageService* messages);
     static QString FreeBackupPath(const QString& path);
 
     const SettingsStore* settings_ = nullptr;

@@ -80,17 +80,18 @@ void CliApp::AddOverlapOption(QCommandLineParser& p) {
                  QStringLiteral("LENGTH"), QStringLiteral("0")});
 }
 
-Result<> CliApp::ApplyOverlap(const QCommandLineParser& p, PosterState& poster) {
+std::optional<CliApp::Failure> CliApp::ApplyOverlap(const QCommandLineParser& p,
+                                                    PosterState& poster) {
     const QString text = p.value(QStringLiteral("overlap"));
     const auto v = ParseNumber(text);
     if (v && *v >= 0) {
         poster.dOverlap = poster.ToInches(*v);
         if (poster.GetFinalImgWhRatio() > 0)
-            return Result<>::Ok();
+            return std::nullopt;
     }
     poster.dOverlap = 0;
-    return Result<>::Fail(
-        QStringLiteral("Invalid --overlap value (0 up to half the tile print size): %1").arg(text));
+    return Failure{
+        QStringLiteral("Invalid --overlap value (0 up to half the tile print size): %1").arg(text)};
 }
 
 QString CliApp::HelpText() {
@@ -141,7 +142,9 @@ QString CliApp::HelpText() {
         "  --help               Show this text.\n"
         "  --version            Show the program's version.\n"
         "\n"
-        "Bad input prints one line on stderr and exits with status 2.\n");
+        "Bad input prints one line on stderr and exits with status 2. An image file that\n"
+        "cannot be read (missing, damaged, not a regular file) exits with status 1, from\n"
+        "info and export alike.\n");
 }
 
 bool CliApp::StderrIsTerminal() {
@@ -174,8 +177,9 @@ int CliApp::Run(const QStringList& args) {
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
 }
 
-Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOrSize,
-                             PosterState& poster, bool sizeOnly) {
+std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
+                                                   const QString& imageOrSize, PosterState& poster,
+                                                   bool sizeOnly) {
     // Image size: a WxH text or the header of an image file.
     static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
     const auto m = sizeRe.match(imageOrSize);
@@ -184,15 +188,17 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
         w = m.captured(1).toLongLong();
         h = m.captured(2).toLongLong();
         if (w < 1 || h < 1 || w > 2147483647 || h > 2147483647)
-            return Result<>::Fail(QStringLiteral("Invalid image size: %1").arg(imageOrSize));
+            return Failure{QStringLiteral("Invalid image size: %1").arg(imageOrSize)};
     } else {
         // The header as the main window reads it: upright, checked the same way.
         const auto size = ImageObject::ReadFileInfo(imageOrSize);
+        // The same status as export gives for the file.
         if (!size)
-            return Result<>::Fail(
-                QStringLiteral("Cannot read image file %1: %2").arg(imageOrSize, size.error()));
+            return Failure{
+                QStringLiteral("Cannot read image file %1: %2").arg(imageOrSize, size.error()),
+                kExitFailed};
         if (!ImageLoader::IsLargeEnough(*size))
-            return Result<>::Fail(ImageLoader::TooSmallText().trimmed());
+            return Failure{ImageLoader::TooSmallText().trimmed()};
         w = size->width();
         h = size->height();
     }
@@ -200,12 +206,12 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
     const auto tiles = ParseSizePair(p.value(QStringLiteral("tiles")));
     if (!tiles || tiles->w != std::floor(tiles->w) || tiles->h != std::floor(tiles->h) ||
         tiles->w < 1 || tiles->w > 25 || tiles->h < 1 || tiles->h > 25)
-        return Result<>::Fail(QStringLiteral("Invalid --tiles value (WxH, 1..25 each): %1")
-                                  .arg(p.value(QStringLiteral("tiles"))));
+        return Failure{QStringLiteral("Invalid --tiles value (WxH, 1..25 each): %1")
+                           .arg(p.value(QStringLiteral("tiles")))};
 
     const QString units = p.value(QStringLiteral("units"));
     if (units != u"in" && units != u"mm")
-        return Result<>::Fail(QStringLiteral("Invalid --units value (in or mm): %1").arg(units));
+        return Failure{QStringLiteral("Invalid --units value (in or mm): %1").arg(units)};
     std::optional<UnitCode> askedUnit;
     if (p.isSet(QStringLiteral("units")))
         askedUnit = units == u"mm" ? kUnitMillimeters : kUnitInches;
@@ -222,7 +228,7 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
         const auto lookup =
             PaperNames(paperModel).Find(p.value(QStringLiteral("paper")), askedUnit);
         if (!lookup.found)
-            return Result<>::Fail(lookup.error);
+            return Failure{lookup.error};
         unit = lookup.found->units;
         position = lookup.found->position;
         customSize = lookup.found->size;
@@ -231,12 +237,12 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
     if (p.isSet(QStringLiteral("custom"))) {
         const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
         if (!custom || !(custom->w > 0) || !(custom->h > 0))
-            return Result<>::Fail(QStringLiteral("Invalid --custom value (WxH): %1")
-                                      .arg(p.value(QStringLiteral("custom"))));
+            return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
+                               .arg(p.value(QStringLiteral("custom")))};
         if (p.isSet(QStringLiteral("paper")) &&
             (!PaperModel::IsCustom(unit, position) || customSize))
-            return Result<>::Fail(QStringLiteral("--custom needs the custom paper entry, not %1")
-                                      .arg(p.value(QStringLiteral("paper"))));
+            return Failure{QStringLiteral("--custom needs the custom paper entry, not %1")
+                               .arg(p.value(QStringLiteral("paper")))};
         position = PaperModel::LastPreset(unit);
         customSize = PaperSize{custom->w, custom->h};
     }
@@ -244,16 +250,14 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
     if (p.isSet(QStringLiteral("margins"))) {
         const QStringList parts = p.value(QStringLiteral("margins")).split(u',');
         if (parts.size() != 1 && parts.size() != 4)
-            return Result<>::Fail(
-                QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
-                    .arg(p.value(QStringLiteral("margins"))));
+            return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
+                               .arg(p.value(QStringLiteral("margins")))};
         margins.emplace();
         for (int i = 0; i < kMarginCount; ++i) {
             const auto v = ParseNumber(parts[parts.size() == 1 ? 0 : i]);
             if (!v || *v < 0)
-                return Result<>::Fail(
-                    QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
-                        .arg(p.value(QStringLiteral("margins"))));
+                return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
+                                   .arg(p.value(QStringLiteral("margins")))};
             (*margins)[static_cast<size_t>(i)] = *v;
         }
     }
@@ -261,28 +265,28 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
         margins = paperMargins;
     if (const PaperValidation v = paperModel.EnterPaper(unit, position, customSize, margins);
         !v.ok())
-        return Result<>::Fail(v.sMsg);
+        return Failure{v.sMsg};
 
     const auto zoom = ParseInt(p.value(QStringLiteral("zoom")), 0, PosterState::kMaxZoom);
     if (!zoom)
-        return Result<>::Fail(QStringLiteral("Invalid --zoom value (0..400): %1")
-                                  .arg(p.value(QStringLiteral("zoom"))));
+        return Failure{QStringLiteral("Invalid --zoom value (0..400): %1")
+                           .arg(p.value(QStringLiteral("zoom")))};
     const auto hc = ParseInt(p.value(QStringLiteral("hcenter")), 0, 200);
     if (!hc)
-        return Result<>::Fail(QStringLiteral("Invalid --hcenter value (0..200): %1")
-                                  .arg(p.value(QStringLiteral("hcenter"))));
+        return Failure{QStringLiteral("Invalid --hcenter value (0..200): %1")
+                           .arg(p.value(QStringLiteral("hcenter")))};
     const auto vc = ParseInt(p.value(QStringLiteral("vcenter")), 0, 200);
     if (!vc)
-        return Result<>::Fail(QStringLiteral("Invalid --vcenter value (0..200): %1")
-                                  .arg(p.value(QStringLiteral("vcenter"))));
+        return Failure{QStringLiteral("Invalid --vcenter value (0..200): %1")
+                           .arg(p.value(QStringLiteral("vcenter")))};
     const auto rot = ParseInt(p.value(QStringLiteral("rotate")), 0, 270);
     if (!rot || *rot % 90 != 0)
-        return Result<>::Fail(QStringLiteral("Invalid --rotate value (0, 90, 180 or 270): %1")
-                                  .arg(p.value(QStringLiteral("rotate"))));
+        return Failure{QStringLiteral("Invalid --rotate value (0, 90, 180 or 270): %1")
+                           .arg(p.value(QStringLiteral("rotate")))};
 
     poster.ApplyPaper(paperModel.ApplyPaperValues());
     if (!poster.CheckTileSizesNoTrim().ok)
-        return Result<>::Fail(poster.InvalidTileSizeText());
+        return Failure{poster.InvalidTileSizeText()};
 
     const bool turned = *rot == 90 || *rot == 270;
     poster.lImgWidth = static_cast<std::int32_t>(turned ? h : w);
@@ -295,7 +299,7 @@ Result<> CliApp::BuildPoster(const QCommandLineParser& p, const QString& imageOr
     poster.iHorzCenter = static_cast<short>(*hc);
     poster.iVertCenter = static_cast<short>(*vc);
     poster.bTileRotated = p.isSet(QStringLiteral("rotate-tiles"));
-    return Result<>::Ok();
+    return std::nullopt;
 }
 
 int CliApp::Info(const QStringList& args) {
@@ -310,16 +314,16 @@ int CliApp::Info(const QStringList& args) {
         return Fail(QStringLiteral("info needs exactly one IMAGE_OR_SIZE (see --help)"));
 
     PosterState poster;
-    if (const Result<> built = BuildPoster(p, pos[0], poster); !built)
-        return Fail(built.error());
+    if (const auto failure = BuildPoster(p, pos[0], poster))
+        return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
         return Fail(applied.error());
-    if (const Result<> overlap = ApplyOverlap(p, poster); !overlap)
-        return Fail(overlap.error());
+    if (const auto failure = ApplyOverlap(p, poster))
+        return Fail(failure->message);
 
-    if (const Result<> printed = PrintInfo(poster, out_); !printed)
-        return Fail(printed.error());
+    if (const auto failure = PrintInfo(poster, out_))
+        return Fail(failure->message);
     return kExitOk;
 }
 
@@ -373,11 +377,11 @@ int CliApp::Profiles(const QStringList& args) {
     return kExitOk;
 }
 
-Result<> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
+std::optional<CliApp::Failure> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
     const auto labels = poster.UpdateOutputSize();
     const TileCoordTable table = poster.CalcTileCoord();
     if (!labels || !table.IsValid())
-        return Result<>::Fail(poster.InvalidTileSizeText());
+        return Failure{poster.InvalidTileSizeText()};
     out << "Size: " << labels->finalSize << '\n'
         << "Resolution: " << labels->resolution << '\n'
         << "MegaPixels: " << labels->megaPixels << '\n'
@@ -388,7 +392,7 @@ Result<> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
             << r.bottom << '\n';
     }
     out.flush();
-    return Result<>::Ok();
+    return std::nullopt;
 }
 
 } // namespace tessellon

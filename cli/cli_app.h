@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cli/cli_command.h"
-#include "common/result.h"
 #include "layout/poster_state.h"
 
 #include <QString>
@@ -31,20 +30,26 @@ public:
 
     static QString HelpText();
 
+    struct Failure {
+        QString message;
+        int status = kExitUsage;
+    };
     // The options every poster command shares (--tiles, --units, --custom, --margins, ...).
     static void AddPosterOptions(QCommandLineParser& parser);
     // Builds the poster state from the shared options; a failure message otherwise.
     // `imageOrSize` is an image file or a WxH pixel size; with `sizeOnly` it is always a size,
     // even when a file of that name exists.
-    static Result<> BuildPoster(const QCommandLineParser& parser, const QString& imageOrSize,
-                                PosterState& poster, bool sizeOnly = false);
+    static std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
+                                              const QString& imageOrSize, PosterState& poster,
+                                              bool sizeOnly = false);
     // --overlap LENGTH, for the commands that cut the poster (info and export).
     static void AddOverlapOption(QCommandLineParser& parser);
     // Sets the overlap from --overlap, in the poster's unit; run after the edge trims are set,
     // as the strip may be at most half the (trimmed) tile print size.
-    static Result<> ApplyOverlap(const QCommandLineParser& parser, PosterState& poster);
+    static std::optional<Failure> ApplyOverlap(const QCommandLineParser& parser,
+                                               PosterState& poster);
     // Writes the four labels and the tile table exactly as `info` prints them.
-    static Result<> PrintInfo(const PosterState& poster, QTextStream& out);
+    static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
 
 private:
     static bool StderrIsTerminal();

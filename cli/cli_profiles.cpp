@@ -1,5 +1,6 @@
 #include "cli/cli_profiles.h"
 
+#include "common/file_kind.h"
 #include "layout/poster_state.h"
 #include "settings/qsettings_store.h"
 
@@ -25,8 +26,11 @@ CliProfiles::Opened CliProfiles::Open(const QCommandLineParser& p, const Setting
         const QString path = p.value(QStringLiteral("profiles"));
         // A file the user names is read as it is: a typing mistake must not create a file, and
         // a file without profiles must not be replaced by the shipped ones.
-        if (!QFileInfo(path).isFile()) {
+        if (const QString why = FileKind::WhyNotRegular(path); !why.isEmpty()) {
             opened.error = QStringLiteral("Profile file not found: %1").arg(path);
+            // Something of that name that is no file says what it is.
+            if (QFileInfo(path).exists())
+                opened.error += QStringLiteral(" (%1)").arg(why);
             return opened;
         }
         auto store = std::make_unique<ProfileStore>(path);

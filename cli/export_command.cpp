@@ -92,7 +92,8 @@ QString ExportCommand::HelpText() {
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
         "Prints the info lines, then the folder or PDF. Exit status 0 on success, 1 when the\n"
-        "save fails, 2 for bad input or an existing folder or file without --yes.\n");
+        "image cannot be read or the save fails, 2 for bad input or an existing folder or\n"
+        "file without --yes.\n");
 }
 
 int ExportCommand::Run(const QStringList& args) {
@@ -178,15 +179,15 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
                     kExitFailed);
     PosterState poster;
-    if (const Result<> built = CliApp::BuildPoster(p, imagePath, poster); !built)
-        return Fail(built.error());
+    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
+        return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
         return Fail(applied.error());
-    if (const Result<> overlap = CliApp::ApplyOverlap(p, poster); !overlap)
-        return Fail(overlap.error());
-    if (const Result<> printed = CliApp::PrintInfo(poster, out_); !printed)
-        return Fail(printed.error());
+    if (const auto failure = CliApp::ApplyOverlap(p, poster))
+        return Fail(failure->message);
+    if (const auto failure = CliApp::PrintInfo(poster, out_))
+        return Fail(failure->message);
 
     ImageObject img;
     if (const auto loaded = img.LoadImageFile(imagePath); !loaded)

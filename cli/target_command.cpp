@@ -35,9 +35,8 @@ int TargetCommand::Run(const QStringList& args) {
 
     // The paper options alone decide the print size; the image size does not matter.
     PosterState poster;
-    if (const Result<> built = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster, true);
-        !built)
-        return Fail(built.error());
+    if (const auto failure = CliApp::BuildPoster(p, QStringLiteral("1000x1000"), poster, true))
+        return Fail(failure->message);
     const auto size = EdgeTestTargetFlow::PrintSize(poster);
     if (!size)
         return Fail(size.error());

@@ -1,5 +1,6 @@
 #include "export/pdf_tile_sink.h"
 
+#include "common/file_kind.h"
 #include "common/units.h"
 #include "export/save_tiles_texts.h"
 #include "imaging/format_table.h"
@@ -86,6 +87,12 @@ std::optional<UserMessage> PdfTileSink::CheckNames() const {
         request_.documentName.isEmpty() ? request_.baseFileName : request_.documentName;
     if (name.contains(u'/') || name.contains(u'\\'))
         return problem(SaveTilesTexts::BaseNameHasSeparator());
+    // Refused before anyone is asked to replace it: the rename would put the document in the
+    // place of a device or pipe, and cannot replace a folder.
+    const QString path = DocumentPath();
+    if (const QString why = FileKind::WhyNotReplaceable(path); !why.isEmpty())
+        return UserMessage{SaveTilesTexts::CreateFolderTitle(),
+                           SaveTilesTexts::WithReason(SaveTilesTexts::CreateFileError(path), why)};
     return std::nullopt;
 }
 
@@ -98,24 +105,34 @@ std::optional<UserMessage> PdfTileSink::ExistingTarget() const {
 
 std::optional<UserMessage> PdfTileSink::Open() {
     const QString path = DocumentPath();
-    // One file needs no folder of its own: the chosen folder must exist.
-    if (!QFileInfo(request_.folder).isDir() || QFileInfo(path).isDir() || !writer_.Open(path))
+    const auto cannotCreate = [&path](const QString& why) {
         return UserMessage{SaveTilesTexts::CreateFolderTitle(),
-                           SaveTilesTexts::CreateFileError(path)};
+                           SaveTilesTexts::WithReason(SaveTilesTexts::CreateFileError(path), why)};
+    };
+    // One file needs no folder of its own: the chosen folder must exist.
+    if (const QString why = FileKind::WhyNotFolder(request_.folder); !why.isEmpty())
+        return cannotCreate(request_.folder + QStringLiteral(": ") + why);
+    // A link of the document's name is replaced itself, as a tile's is, never written through.
+    if (const QString why = FileKind::PrepareReplace(path); !why.isEmpty())
+        return cannotCreate(why);
+    if (const auto opened = writer_.Open(path); !opened)
+        return cannotCreate(opened.error());
     // The pictures are RGB; a profile of another colour space cannot describe them.
-    if (PdfPosterWriter::IsRgbProfile(colourProfile_) && !writer_.SetColourProfile(colourProfile_))
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
-    if (overview_ && !WriteOverview())
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    if (PdfPosterWriter::IsRgbProfile(colourProfile_))
+        if (const auto set = writer_.SetColourProfile(colourProfile_); !set)
+            return SaveFailed(set.error());
+    if (overview_)
+        if (const auto written = WriteOverview(); !written)
+            return SaveFailed(written.error());
     return std::nullopt;
 }
 
-bool PdfTileSink::WriteOverview() {
+Result<> PdfTileSink::WriteOverview() {
     const OverviewPageLayout page(
         layout_.page, *overview_,
         [this](const QString& text, double size) { return writer_.TextWidth(text, size); });
-    if (!writer_.BeginPage(layout_.page))
-        return false;
+    if (auto begun = writer_.BeginPage(layout_.page); !begun)
+        return begun;
     const QRectF picture = page.Picture();
     const int longSide =
         std::min(static_cast<int>(std::lround(std::max(picture.width(), picture.height()) /
@@ -126,68 +143,97 @@ bool PdfTileSink::WriteOverview() {
         !image.isNull()) {
         const auto jpeg = JpegCodec::Encode(
             PixelArray::FromImage(image), {kOverviewPpi, kOverviewPpi}, ImageObject::kJpegQuality);
-        if (!jpeg || !writer_.DrawJpeg(*jpeg, image.size(), picture))
-            return false;
+        if (!jpeg)
+            return jpeg.status();
+        if (auto drawn = writer_.DrawJpeg(*jpeg, image.size(), picture); !drawn)
+            return drawn;
     }
     // The shared strips under a light screen; the sheets' edges dark on a light line, seen on
-    // any picture; the names on light boxes.
+    // any picture; the names on light boxes. The first failure ends the page.
+    Result<> ok = Result<>::Ok();
+    const auto then = [&ok](const auto& step) {
+        if (ok)
+            ok = step();
+    };
     for (const QRectF& strip : page.Strips())
-        if (!writer_.StrokeLines(SheetAids::Hatch(strip, 2.5), 0.6, 1, strip))
-            return false;
+        then([&] { return writer_.StrokeLines(SheetAids::Hatch(strip, 2.5), 0.6, 1, strip); });
     std::vector<QLineF> edges;
     for (const SheetBox& sheet : page.Sheets())
         for (const QLineF& line : Outline(sheet.box))
             edges.push_back(line);
-    if (!writer_.StrokeLines(edges, 1.6, 1) || !writer_.StrokeLines(edges, 0.6, 0))
-        return false;
-    for (const SheetLabel& label : page.Labels())
-        if (!writer_.FillRect(label.background, 1) ||
-            !writer_.DrawText(label.text.text, label.text.baseline, label.text.size))
-            return false;
+    then([&] { return writer_.StrokeLines(edges, 1.6, 1); });
+    then([&] { return writer_.StrokeLines(edges, 0.6, 0); });
+    for (const SheetLabel& label : page.Labels()) {
+        then([&] { return writer_.FillRect(label.background, 1); });
+        then([&] {
+            return writer_.DrawText(label.text.text, label.text.baseline, label.text.size);
+        });
+    }
     for (const PlacedText& line : page.Texts())
-        if (!writer_.DrawText(line.text, line.baseline, line.size))
-            return false;
-    return static_cast<bool>(writer_.EndPage());
+        then([&] { return writer_.DrawText(line.text, line.baseline, line.size); });
+    then([&] { return writer_.EndPage(); });
+    return ok;
+}
+
+UserMessage PdfTileSink::SaveFailed(const QString& why) {
+    return UserMessage{SaveTilesTexts::ErrorTitle(),
+                       SaveTilesTexts::WithReason(SaveTilesTexts::DocumentSaveFailed(), why)};
 }
 
 std::optional<UserMessage> PdfTileSink::Add(int index, const QByteArray& encoded, QSize pixels) {
-    if (!writer_.BeginPage(layout_.page) || !writer_.DrawJpeg(encoded, pixels, layout_.picture) ||
-        !DrawAssemblyAids(index) || !writer_.EndPage())
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    Result<> ok = writer_.BeginPage(layout_.page);
+    if (ok)
+        ok = writer_.DrawJpeg(encoded, pixels, layout_.picture);
+    if (ok)
+        ok = DrawAssemblyAids(index);
+    if (ok)
+        ok = writer_.EndPage();
+    if (!ok)
+        return SaveFailed(ok.error());
     return std::nullopt;
 }
 
-bool PdfTileSink::DrawAssemblyAids(int index) {
+Result<> PdfTileSink::DrawAssemblyAids(int index) {
     const AssemblyAids& aids = request_.aids;
     if ((!aids.labels && !aids.marks) || layout_.tilesWide < 1)
-        return true;
+        return Result<>::Ok();
     const SheetAidsPlan plan = SheetAids::Plan(
         layout_, index / layout_.tilesWide, index % layout_.tilesWide,
         [this](const QString& text, double size) { return writer_.TextWidth(text, size); });
     // Glue areas under the labels' white ground, cut lines over it, the texts last.
-    bool ok = true;
+    Result<> ok = Result<>::Ok();
+    const auto then = [&ok](const auto& step) {
+        if (ok)
+            ok = step();
+    };
     if (aids.marks)
         for (const AidLines& hatch : plan.glue)
-            ok = ok && writer_.StrokeLines(hatch.lines, SheetAids::kHatchWidth,
+            then([&] {
+                return writer_.StrokeLines(hatch.lines, SheetAids::kHatchWidth,
                                            SheetAids::kHatchGrey, hatch.clip);
+            });
     if (aids.labels)
         for (const AidText& label : plan.labels)
-            ok = ok && writer_.FillRect(label.box, 1);
+            then([&] { return writer_.FillRect(label.box, 1); });
     if (aids.marks)
         for (const AidLines& cut : plan.cuts)
-            ok = ok && writer_.StrokeLines(cut.lines, SheetAids::kLineWidth, 0, cut.clip);
+            then(
+                [&] { return writer_.StrokeLines(cut.lines, SheetAids::kLineWidth, 0, cut.clip); });
     if (aids.labels) {
         for (const AidLines& arrow : plan.arrows)
-            ok = ok && writer_.StrokeLines(arrow.lines, SheetAids::kLineWidth, 0, arrow.clip);
+            then([&] {
+                return writer_.StrokeLines(arrow.lines, SheetAids::kLineWidth, 0, arrow.clip);
+            });
         for (const AidText& label : plan.labels)
-            ok = ok && writer_.DrawText(label.text, label.baseline, SheetAids::kTextSize);
+            then(
+                [&] { return writer_.DrawText(label.text, label.baseline, SheetAids::kTextSize); });
     }
     return ok;
 }
 
 std::optional<UserMessage> PdfTileSink::Finish() {
-    if (!writer_.Commit())
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::DocumentSaveFailed()};
+    if (const auto committed = writer_.Commit(); !committed)
+        return SaveFailed(committed.error());
     return std::nullopt;
 }
 

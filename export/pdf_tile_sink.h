@@ -44,9 +44,11 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
-    bool WriteOverview();
+    Result<> WriteOverview();
     // The labels and marks of the sheet of tile `index` that the request asks for.
-    bool DrawAssemblyAids(int index);
+    Result<> DrawAssemblyAids(int index);
+    // The document could not be written, for the reason `why`.
+    static UserMessage SaveFailed(const QString& why);
 
     SaveTilesRequest request_;
     SheetLayout layout_;

@@ -70,6 +70,14 @@ public:
                   "lower zoom or a larger image.");
     }
     static QString NotEnoughMemory() { return tr("Not enough memory"); }
+    // A tile beyond what one JPEG can hold.
+    static QString TileTooLargeForJpeg(int width, int height, int maxMegapixels) {
+        return tr("A tile of %1 x %2 pixels is too large for one JPEG picture (at most about "
+                  "%3 megapixels).  Use more tiles, or TIFF or BMP files.")
+            .arg(width)
+            .arg(height)
+            .arg(maxMegapixels);
+    }
     // `text` and, on a second line, "Reason: " and what the system said; `text` alone when
     // the system said nothing useful.
     static QString WithReason(const QString& text, const QString& reason);

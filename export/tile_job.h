@@ -5,8 +5,10 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace tessellon {
@@ -22,6 +24,22 @@ struct TileJob {
     std::array<double, 4> trims{};
     ImageFormat format = ImageFormat::Jpeg;
     QByteArray iccProfile; // the source's colour profile, carried into every tile
+
+    // The pixels of the finished tile, at most (resampled to 64 pixels per inch and padded by
+    // the trims when the edges are compensated), width x height as cut, before any turn.
+    QSizeF OutputPixels() const {
+        double w = rect.Width(), h = rect.Height();
+        if (compensate && resolution > 0 && resolution < 64) {
+            w *= 64 / resolution;
+            h *= 64 / resolution;
+        }
+        const double ppi = std::max(resolution, 64.0);
+        if (compensate) {
+            w += ppi * (trims[1] + trims[3]);
+            h += ppi * (trims[0] + trims[2]);
+        }
+        return {w, h};
+    }
 };
 
 // A tile as made from its job.

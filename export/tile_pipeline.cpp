@@ -13,17 +13,9 @@ namespace {
 
 // Memory a tile needs while it is being made (its pixels once or twice, and its bytes).
 qint64 TileWorkBytes(const TileJob& job) {
-    double w = job.rect.Width(), h = job.rect.Height();
-    if (job.compensate && job.resolution > 0 && job.resolution < 64) {
-        w *= 64 / job.resolution;
-        h *= 64 / job.resolution;
-    }
-    const double ppi = std::max(job.resolution, 64.0);
-    if (job.compensate) {
-        w += ppi * (job.trims[1] + job.trims[3]);
-        h += ppi * (job.trims[0] + job.trims[2]);
-    }
-    return static_cast<qint64>(std::min(w * h * PixelArray::kChannels * 2, 1e15));
+    const QSizeF pixels = job.OutputPixels();
+    return static_cast<qint64>(
+        std::min(pixels.width() * pixels.height() * PixelArray::kChannels * 2, 1e15));
 }
 
 // The tile, or why there is none: nothing a worker throws leaves it.

@@ -268,6 +268,32 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     return outcome;
 }
 
+std::optional<UserMessage> TileSaver::TooLargeForEncoder(const PosterState& poster,
+                                                         const TileCoordTable& table,
+                                                         ImageFormat format) {
+    // Told before anything is written, not after the tiles before it.
+    if (FormatTable::Row(format).tileEncoding != ImageFormat::Jpeg)
+        return std::nullopt;
+    TileJob job;
+    job.compensate = poster.PrinterClips();
+    job.resolution =
+        TileResolutionFor(table.tiles.front(), poster.bTileRotated, poster.CheckTileSizes().dW)
+            .exact;
+    for (int e = 0; e < 4; ++e)
+        job.trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
+    for (int i = 0; i < table.count; ++i) {
+        job.rect = table.tiles[static_cast<size_t>(i)];
+        const QSizeF out = job.OutputPixels();
+        const QSize pixels(static_cast<int>(std::min(std::ceil(out.width()), 2e9)),
+                           static_cast<int>(std::min(std::ceil(out.height()), 2e9)));
+        if (!JpegCodec::FitsEncoder(pixels))
+            return UserMessage{SaveTilesTexts::ErrorTitle(),
+                               SaveTilesTexts::TileTooLargeForJpeg(pixels.width(), pixels.height(),
+                                                                   JpegCodec::MaxMegapixels())};
+    }
+    return std::nullopt;
+}
+
 SaveOutcome TileSaver::Save(const PosterState& poster, const ImageObject& img,
                             const SaveTilesRequest& request, OverwritePolicy policy) {
     SaveOutcome outcome;
@@ -312,6 +338,8 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         outcome.text = question->text;
         return outcome;
     }
+    if (const auto problem = TooLargeForEncoder(poster, table, *request.format))
+        return Fail(outcome, *problem, false);
     if (const auto problem = sink->Open())
         return Fail(outcome, *problem, false);
     // From here on, an early end abandons the output.

@@ -108,6 +108,9 @@ private:
     SaveOutcome Run(const PosterState& poster, const ImageObject& img,
                     const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
     SaveOutcome Fail(SaveOutcome outcome, const UserMessage& message, bool closeProgress);
+    // Why the tiles cannot be encoded as `format`: one is beyond the JPEG encoder's limit.
+    static std::optional<UserMessage>
+    TooLargeForEncoder(const PosterState& poster, const TileCoordTable& table, ImageFormat format);
     std::unique_ptr<TileSink> MakeSink(const PosterState& poster, const ImageObject& img,
                                        const SaveTilesRequest& request) const;
 

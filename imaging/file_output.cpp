@@ -1,5 +1,7 @@
 #include "imaging/file_output.h"
 
+#include "common/file_kind.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -9,12 +11,11 @@ namespace tessellon {
 
 Result<> WriteFileReplacing(const QString& path, const QByteArray& bytes) {
     // A symbolic link of that name is replaced itself; writing through it would change a file
-    // somewhere else.
-    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
+    // somewhere else. A device, pipe or folder of that name is never replaced.
+    if (const QString why = FileKind::PrepareReplace(path); !why.isEmpty())
         return Result<>::Fail(
             QCoreApplication::translate("ImageObject", "The file could not be created: %1")
-                .arg(QCoreApplication::translate("ImageObject",
-                                                 "a link of that name cannot be removed")));
+                .arg(why));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Result<>::Fail(

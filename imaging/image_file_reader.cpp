@@ -2,6 +2,7 @@
 
 #include "imaging/stoppable_jpeg_decoder.h"
 
+#include "common/file_kind.h"
 #include "imaging/cmyk_converter.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/pixel_array.h"
@@ -190,49 +191,61 @@ Result<> Upright(ImageObject& img, int orientation) {
     return u.turn ? img.Rotate(90) : Result<>::Ok();
 }
 
+enum class BmpData { Complete, Missing, Overrun };
+
 // Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
-// one runs up to its end-of-picture code at its last row.
-bool BmpIsComplete(const QByteArray& b, qint64 fileSize, bool whole) {
-    if (b.size() < 34)
-        return false;
+// one runs up to its end-of-picture code at its last row without a run past a row's end
+// (which decoders place differently: the picture would not be the one written).
+BmpData CheckBmpData(const QByteArray& b, qint64 fileSize, bool whole) {
+    if (b.size() < 26)
+        return BmpData::Missing;
     const quint32 headerSize = Get(b, 14, 4, false);
-    if (headerSize < 40)
-        return true; // the old core header: Qt checks those itself
     const qint64 offset = Get(b, 10, 4, false);
-    const qint64 width = static_cast<qint32>(Get(b, 18, 4, false));
-    const qint64 height = std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
-    const int bits = static_cast<int>(Get(b, 28, 2, false));
-    const quint32 compression = Get(b, 30, 4, false);
+    // OS/2's old core header: 16-bit sizes, never compressed. Qt reads a cut one as black.
+    const bool core = headerSize < 40;
+    if (!core && b.size() < 34)
+        return BmpData::Missing;
+    const qint64 width = core ? Get(b, 18, 2, false) : static_cast<qint32>(Get(b, 18, 4, false));
+    const qint64 height =
+        core ? Get(b, 20, 2, false)
+             : std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
+    const int bits = static_cast<int>(Get(b, core ? 24 : 28, 2, false));
+    const quint32 compression = core ? 0 : Get(b, 30, 4, false);
     if (compression == 0 || compression == 3) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        return fileSize >= offset + rowBytes * height;
+        return fileSize >= offset + rowBytes * height ? BmpData::Complete : BmpData::Missing;
     }
     if ((compression != 1 && compression != 2) || !whole)
-        return true;
+        return BmpData::Complete;
     const bool rle8 = compression == 1;
-    qint64 row = 0;
+    qint64 row = 0, column = 0;
     qsizetype p = offset;
     while (p + 2 <= b.size()) {
         const int count = static_cast<uchar>(b[p]);
         const int code = static_cast<uchar>(b[p + 1]);
         p += 2;
-        if (count > 0)
-            continue; // a run of one value
-        if (code == 0) {
+        if (count > 0) { // a run of one value
+            column += count;
+        } else if (code == 0) {
             ++row;
+            column = 0;
         } else if (code == 1) {
-            return row >= height - 1;
+            return row >= height - 1 ? BmpData::Complete : BmpData::Missing;
         } else if (code == 2) {
             if (p + 2 > b.size())
-                return false;
+                return BmpData::Missing;
+            column += static_cast<uchar>(b[p]);
             row += static_cast<uchar>(b[p + 1]);
             p += 2;
         } else {
+            column += code;
             qsizetype bytes = rle8 ? code : (code + 1) / 2;
             p += bytes + (bytes & 1);
         }
+        if (column > width)
+            return BmpData::Overrun;
     }
-    return false;
+    return BmpData::Missing;
 }
 
 // Qt's readers refuse images above 256 MB by default; photos for posters are larger. The limit
@@ -275,13 +288,21 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
 
 Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
     const QFileInfo info(path);
-    if (!info.exists())
-        return Result<>::Fail(Tr("The file does not exist."));
     if (info.isDir())
         return Result<>::Fail(Tr("This is a folder, not an image file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<>::Fail(Tr("The file could not be opened: %1").arg(file.errorString()));
+    // Only a regular file is read: a named pipe would hold the reading up for ever, a device
+    // (a link to /dev/zero) never ends.
+    const FileKind::Opened opened = FileKind::OpenRegular(path);
+    if (opened.missing && path.contains(QChar::ReplacementCharacter))
+        return Result<>::Fail(Tr("The file does not exist.") + u' ' +
+                              Tr("Its name holds bytes that are not UTF-8 text, so it "
+                                 "cannot be named exactly; rename the file."));
+    if (opened.missing)
+        return Result<>::Fail(Tr("The file does not exist."));
+    QFile file;
+    if (opened.fd < 0 || !file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return Result<>::Fail(Tr("The file could not be opened: %1")
+                                  .arg(opened.fd < 0 ? opened.why : file.errorString()));
     ImageFileReader r;
     r.path_ = path;
     r.fileSize_ = file.size();
@@ -387,9 +408,16 @@ Result<> ImageFileReader::ReadHeader() {
                                   .arg((fileSize_ + 1023) / 1024)
                                   .arg(w)
                                   .arg(h));
-    if (type_ == ImageFileType::Bmp && !BmpIsComplete(bytes_, fileSize_, whole_))
-        return Result<>::Fail(
-            Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+    if (type_ == ImageFileType::Bmp) {
+        const BmpData data = CheckBmpData(bytes_, fileSize_, whole_);
+        if (data == BmpData::Missing)
+            return Result<>::Fail(
+                Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+        if (data == BmpData::Overrun)
+            return Result<>::Fail(
+                Tr("The image is damaged: a run of the BMP file's pixels goes past the end of "
+                   "its row."));
+    }
     return Result<>::Ok();
 }
 
@@ -428,6 +456,9 @@ Result<> ImageFileReader::ReadQtHeader() {
                                  .arg(QLatin1String(InputTypeTable::Row(type_)->name)),
                              reader));
     stored_ = reader.size();
+    // A BMP stored top down gives its height as a negative number; its rows are read upright.
+    if (type_ == ImageFileType::Bmp)
+        stored_.setHeight(std::abs(stored_.height()));
     if (!stored_.isValid() || stored_.isEmpty())
         return Result<>::Fail(
             WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
@@ -436,6 +467,11 @@ Result<> ImageFileReader::ReadQtHeader() {
             return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
                                      "converts for JPEG files only. Convert it to RGB in an "
                                      "image editor first."));
+        // libtiff only warns about a palette image without its colours and gives the indices
+        // as grey levels.
+        if (TiffTag(bytes_, 0, 262) == 3u && !TiffTag(bytes_, 0, 320))
+            return Result<>::Fail(
+                Tr("The image is damaged: its colour table (palette) is missing."));
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {

@@ -233,6 +233,18 @@ Result<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
     return out;
 }
 
+bool JpegCodec::FitsEncoder(QSize pixels) {
+    if (pixels.isEmpty())
+        return true;
+    const unsigned long bound = tjBufSize(pixels.width(), pixels.height(), TJSAMP_420);
+    return bound != static_cast<unsigned long>(-1) && bound <= 0x7fffffffUL;
+}
+
+int JpegCodec::MaxMegapixels() {
+    // 4:2:0 needs three bytes per pixel at worst.
+    return static_cast<int>(0x7fffffffLL / 3 / 1000000);
+}
+
 Result<QByteArray> JpegCodec::Encode(const PixelArray& pixels, Resolution resolution, int quality,
                                      const QByteArray& icc) {
     return EncodeRegion(pixels, QRect(0, 0, pixels.Width(), pixels.Height()), resolution, quality,
@@ -250,9 +262,9 @@ Result<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect
         return Result<>::Fail(Tr("The JPEG encoder could not be started"));
     // Encode straight into the result, sized for the worst case: only the pages the encoder
     // writes are ever touched, and nothing is copied afterwards.
-    const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
-    if (bound == static_cast<unsigned long>(-1) || bound > 0x7fffffffUL)
+    if (!FitsEncoder(region.size()))
         return Result<>::Fail(Tr("The image is too large to encode"));
+    const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
     QByteArray jpeg(static_cast<qsizetype>(bound), Qt::Uninitialized);
     if (jpeg.size() != static_cast<qsizetype>(bound))
         return Result<>::Fail(Tr("Not enough memory for the encoded image"));

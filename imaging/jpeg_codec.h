@@ -50,6 +50,12 @@ public:
                                            Resolution resolution, int quality,
                                            const QByteArray& icc = {});
 
+    // Whether a picture of `pixels` can be encoded at all: the encoder writes into one buffer
+    // of at most 2 GiB, which holds the worst case of about 715 megapixels.
+    static bool FitsEncoder(QSize pixels);
+    // The largest picture that fits, in whole megapixels (for messages).
+    static int MaxMegapixels();
+
     // The resolution a JPEG file's JFIF header stores, in dots per inch; empty when it has no
     // JFIF header or stores only an aspect ratio.
     static std::optional<Resolution> ReadResolution(const QByteArray& data);

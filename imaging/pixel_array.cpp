@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #if defined(__linux__)
+#include <QFile>
+
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -21,19 +25,74 @@ void FreeBuffer(void* data) {
     std::free(data);
 }
 
+#if defined(__linux__)
+// The first number of a small text file (a /proc or /sys entry); empty when there is none.
+std::optional<qint64> FirstNumber(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 v = file.readLine(64).trimmed().split(' ').value(0).toLongLong(&ok);
+    return ok ? std::optional<qint64>(v) : std::nullopt;
+}
+
+// What the process may still take beyond what it uses, where a limit is set: the address space
+// (ulimit -v) less the address space in use, and its control group's memory.max less its
+// memory.current (cgroup v2).
+std::optional<qint64> ProcessMemoryRoom() {
+    std::optional<qint64> room;
+    const auto take = [&room](qint64 v) { room = std::min(room.value_or(v), v); };
+    rlimit as{};
+    if (getrlimit(RLIMIT_AS, &as) == 0 && as.rlim_cur != RLIM_INFINITY) {
+        const auto pages = FirstNumber(QStringLiteral("/proc/self/statm"));
+        take(qint64(as.rlim_cur) - pages.value_or(0) * sysconf(_SC_PAGESIZE));
+    }
+    QFile cgroup(QStringLiteral("/proc/self/cgroup"));
+    if (cgroup.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : cgroup.readAll().split('\n')) {
+            const QList<QByteArray> f = line.split(':'); // id:controllers:path
+            if (f.size() < 3)
+                continue;
+            const QString path = QString::fromUtf8(f[2]).trimmed();
+            std::optional<qint64> max, used;
+            if (f[0] == "0" && f[1].isEmpty()) { // version 2; "max" is no limit
+                max = FirstNumber(QStringLiteral("/sys/fs/cgroup") + path + "/memory.max");
+                used = FirstNumber(QStringLiteral("/sys/fs/cgroup") + path + "/memory.current");
+            } else if (f[1] == "memory") { // version 1
+                const QString dir = QStringLiteral("/sys/fs/cgroup/memory") + path;
+                max = FirstNumber(dir + QStringLiteral("/memory.limit_in_bytes"));
+                used = FirstNumber(dir + QStringLiteral("/memory.usage_in_bytes"));
+            }
+            if (max && *max < (qint64(1) << 60))
+                take(*max - used.value_or(0));
+        }
+    }
+    return room;
+}
+#endif
+
 } // namespace
 
 qint64 PixelArray::MaxImageBytes() {
     static const qint64 limit = [] {
         qint64 physical = 0;
+        std::optional<qint64> room;
 #if defined(__linux__)
         const long pages = sysconf(_SC_PHYS_PAGES);
         const long pageSize = sysconf(_SC_PAGESIZE);
         if (pages > 0 && pageSize > 0)
             physical = qint64(pages) * pageSize;
+        room = ProcessMemoryRoom();
 #endif
         const qint64 floor = qint64(1) << 30;
-        return physical > 0 ? std::max(floor, physical / 4 * 3) : qint64(8) << 30;
+        const qint64 machine = physical > 0 ? std::max(floor, physical / 4 * 3) : qint64(8) << 30;
+        if (!room)
+            return machine;
+        // Under a process limit the image must leave room to be cut as well: while it is
+        // decoded and cut the program holds it, a decoder's copy or tiles of up to half of it,
+        // and the file; and the libraries, threads and their stacks need their share.
+        constexpr qint64 kReserve = qint64(256) << 20;
+        return std::clamp((*room - kReserve) * 2 / 5, std::min(qint64(16) << 20, machine), machine);
     }();
     return limit;
 }

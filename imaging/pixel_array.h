@@ -51,7 +51,9 @@ public:
     // Whether width x height x 3 bytes may be allocated on this machine.
     static bool SizeAllowed(qint64 width, qint64 height);
     // The largest image, in bytes, the program allocates: three quarters of the machine's
-    // physical memory (at least 1 GiB).
+    // physical memory (at least 1 GiB), or less where the process may use less (an
+    // address-space or control-group limit): then two fifths of what it may still take beyond
+    // a reserve, so that the image can also be cut.
     static qint64 MaxImageBytes();
 
     bool operator==(const PixelArray& other) const;

@@ -60,8 +60,10 @@ std::optional<QStringList> FileBrowser::FillFileList(const QString& folder, int 
     if (!dir.exists() || !dir.isReadable())
         return std::nullopt;
     QStringList names;
+    // Regular files and links to them only: pipes, sockets and devices (QDir::System) cannot
+    // be read as pictures, and a pipe would hold the reading up.
     for (const QString& name :
-         dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase)) {
+         dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
         if (name.size() > 4 && MatchesFileFilter(name, filterIndex))
             names.append(name);
     }

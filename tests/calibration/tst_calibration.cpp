@@ -92,14 +92,40 @@ private slots:
 
     // Writing replaces the file whole, names in UTF-8, with no temporary file left beside it.
     void writeReplacesTheFile() {
-        QVERIFY(WriteAll(path_, "old\t01,01,01,01,\r\n"));
+        // Through a link of the file's name: the link is replaced, the file it names kept.
+        const QString other =
+            dir_->filePath(QStringLiteral("elsewhere/") + ProfileFile::FileName());
+        QVERIFY(QDir().mkpath(QFileInfo(other).path()));
+        QVERIFY(WriteAll(other, "old\t01,01,01,01,\r\n"));
+        QVERIFY(QFile::link(other, path_));
         const QString name = QString::fromUtf8("Épson Überdruck ✓");
         QVERIFY(ProfileFile::Write(path_, {{name, {1, 2, 3, 4}}}));
         QCOMPARE(ReadAll(path_), name.toUtf8() + "\t01,02,03,04,\r\n");
         QCOMPARE(ProfileFile::Read(path_).profiles, (QList<EdgeProfile>{{name, {1, 2, 3, 4}}}));
+        QVERIFY(!QFileInfo(path_).isSymLink());
+        QCOMPARE(ReadAll(other), QByteArray("old\t01,01,01,01,\r\n"));
         QCOMPARE(
             QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList{ProfileFile::FileName()});
+            (QStringList{"elsewhere", ProfileFile::FileName()}));
+    }
+
+    // Two windows change the same file in turn: each keeps what the other wrote meanwhile.
+    void twoStoresMergeByName() {
+        ProfileStore a(path_), b(path_);
+        a.LoadProfiles();
+        b.LoadProfiles();
+        RecordingMessageService messages;
+        QVERIFY(a.CreateProfile(QStringLiteral("ProfA2"), messages));
+        QVERIFY(b.CreateProfile(QStringLiteral("ProfB"), messages));
+        QVERIFY(a.StoreEdgeSelections(1, {1, 2, 3, 4})); // Kodak's values, changed in A
+        messages.QueueAnswer(MessageService::Answer::Yes);
+        QVERIFY(b.DeleteProfile(2, messages)); // Fuji, deleted in B
+        QCOMPARE(ReadAll(path_), QByteArray("default\t00,00,00,00,\r\n"
+                                            "Kodak photo lab default\t01,02,03,04,\r\n"
+                                            "ProfB\t00,00,00,00,\r\n"
+                                            "ProfA2\t00,00,00,00,\r\n"));
+        QCOMPARE(b.Count(), 4);
+        QVERIFY(messages.Messages().size() == 1); // the question only
     }
 
     void failedWriteKeepsTable() {
@@ -110,7 +136,14 @@ private slots:
         RecordingMessageService messages;
         QVERIFY(store.CreateProfile(QStringLiteral("Mine"), messages));
         QCOMPARE(store.Count(), 4);
-        QVERIFY(messages.Messages().isEmpty());
+        // The user is told, with the system's reason.
+        QCOMPARE(messages.Messages().size(), 1);
+        QCOMPARE(
+            messages.Messages().front().text,
+            QStringLiteral(
+                "Your change to the edge calibration profiles could not be saved "
+                "in:\n%1\nIt is kept until Tessellon is closed.\nReason: No such file or directory")
+                .arg(path));
         QVERIFY(!store.SaveBorderPrefs().written);
         QVERIFY(!QFileInfo::exists(path));
     }

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
+#include <sys/stat.h>
+
 using namespace tessellon;
 using namespace tessellon::testing;
 
@@ -43,7 +47,6 @@ private slots:
         Row("hcenter", "info|10x10|--hcenter|-1", "--hcenter");
         Row("units", "info|10x10|--units|cm", "--units");
         Row("margins", "info|10x10|--margins|1,2", "--margins");
-        Row("missing file", "info|/nonexistent/x.jpg", "x.jpg");
         Row("unknown command", "frobnicate", "frobnicate");
         Row("tile too small", "info|10x10|--custom|1x1|--margins|0.2", "Paper/Margins too small");
         Row("tile too large mm", "info|10x10|--units|mm|--custom|1300x100|--margins|0",
@@ -137,7 +140,7 @@ private slots:
                                   << "";
         // libtiff would report the damage on its own; one line of ours says it with the reason.
         QTest::newRow("damaged image")
-            << "tessellon-cli" << QStringList{"info", "CUT"} << 2 << "^$"
+            << "tessellon-cli" << QStringList{"info", "CUT"} << 1 << "^$"
             << "Cannot read image file CUT: The image is damaged: its header cannot be read.\n";
     }
     void ownLinesOnly() {
@@ -166,6 +169,61 @@ private slots:
                  err.replace(QStringLiteral("CUT"), cut));
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
         QVERIFY2(QRegularExpression(stdoutPattern).match(out).hasMatch(), qPrintable(out));
+    }
+
+    // A file that cannot be read ends `info` and `export` alike, at once (the program is
+    // killed after ten seconds: a pipe must not hold it up), with status 1 and the reason.
+    void unreadableImage_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing"
+                                 << "The file does not exist.";
+        QTest::newRow("damaged") << "damaged"
+                                 << "The image is damaged: its header gives no picture size";
+        QTest::newRow("named pipe") << "fifo"
+                                    << "named pipe (FIFO), not a regular file";
+        QTest::newRow("link to the zero device") << "zero"
+                                                 << "device, not a regular file";
+        QTest::newRow("name too long") << "long"
+                                       << "File name too long";
+        QTest::newRow("name not UTF-8") << "latin1"
+                                        << "not UTF-8";
+    }
+    void unreadableImage() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("photo.jpg")));
+        if (kind == u"damaged")
+            QVERIFY(WriteAll(path, QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF", 10)));
+        else if (kind == u"fifo")
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else if (kind == u"zero")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == u"long")
+            path = QFile::encodeName(dir.filePath(QString(300, u'n') + QStringLiteral(".jpg")));
+        if (kind == u"latin1") { // "café.jpg" in Latin-1: a byte that is no UTF-8
+            QVERIFY(WriteAll(QFile::decodeName(path), "x"));
+            const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.jpg";
+            QCOMPARE(std::rename(path.constData(), latin1.constData()), 0);
+            path = latin1; // reaches the program as Qt decodes it, with a replacement character
+        }
+        for (const QString command : {"info", "export"}) {
+            QProcess cli;
+            cli.setProgram(QStringLiteral(TESSELLON_BUILD_DIR "/tessellon-cli"));
+            QStringList args{command, QString::fromLocal8Bit(path)};
+            if (command == u"export")
+                args << QStringLiteral("--out") << dir.filePath(QStringLiteral("t"));
+            cli.setArguments(args);
+            cli.start();
+            const bool ended = cli.waitForFinished(10000);
+            if (!ended)
+                cli.kill(), cli.waitForFinished();
+            QVERIFY2(ended, qPrintable(command));
+            QCOMPARE(cli.exitCode(), 1);
+            const QString err = QString::fromUtf8(cli.readAllStandardError());
+            QVERIFY2(err.contains(reason), qPrintable(err));
+        }
     }
 
     // Listing only reads: the default file is not made, a hand-edited or named one is listed
@@ -200,6 +258,8 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("missing file") << QStringList{"profiles", "--profiles", "FILE"} << "-"
                                       << "Profile file not found: FILE";
+        QTest::newRow("a folder") << QStringList{"profiles", "--profiles", "FILE"} << "<folder>"
+                                  << "Profile file not found: FILE (it is a folder)";
         QTest::newRow("file without profiles")
             << QStringList{"profiles", "--profiles", "FILE"} << "no tab on this line\r\n"
             << "No edge calibration profile in FILE";
@@ -217,7 +277,9 @@ private slots:
         QFETCH(QString, error);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("profiles.txt"));
-        if (fileContent != u"-")
+        if (fileContent == u"<folder>")
+            QVERIFY(QDir().mkdir(file));
+        else if (fileContent != u"-")
             QVERIFY(WriteAll(file, fileContent.toUtf8()));
         args.replaceInStrings(QStringLiteral("FILE"), file);
         const CliRun r = RunIn(dir.path(), args);
@@ -226,7 +288,7 @@ private slots:
         QCOMPARE(r.err, error.replace(QStringLiteral("FILE"), file) + u'\n');
         // A named file is never created or rewritten.
         QCOMPARE(QFileInfo::exists(file), fileContent != u"-");
-        if (fileContent != u"-")
+        if (QFileInfo(file).isFile())
             QCOMPARE(QString::fromUtf8(ReadAll(file)), fileContent);
     }
 

@@ -2,6 +2,7 @@
 
 #include "../cli/cli_run.h"
 #include "cli/export_command.h"
+#include "imaging/jpeg_codec.h"
 #include "tests/support/memory_settings_store.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -187,6 +190,29 @@ private slots:
         const QDir out(dir.filePath(QStringLiteral("out")));
         QCOMPARE(out.entryList(QDir::Files), (QStringList{"in_001.bmp", "in_002.bmp"}));
         QCOMPARE(QImage(out.filePath(QStringLiteral("in_002.bmp"))).size(), QSize(20, 20));
+    }
+
+    // Under an address-space limit a photo that could not be cut is refused before any tile,
+    // naming the memory it needs (4000 x 4000 x 3 bytes: 46 MB); with room it is cut.
+    void addressSpaceLimit() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("The sanitizer's shadow memory needs an unlimited address space");
+#endif
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("big.jpg"));
+        const auto jpeg = JpegCodec::Encode(PixelArray(4000, 4000), {72, 72}, 90);
+        QVERIFY(jpeg && WriteAll(image, *jpeg));
+        for (const rlim_t mb : {384, 1024}) {
+            const QString out = dir.filePath(QStringLiteral("tiles%1").arg(mb));
+            const CliRun r = RunCliProcess({"export", image, "--out", out}, [mb] {
+                const rlimit limit{mb << 20, mb << 20};
+                setrlimit(RLIMIT_AS, &limit);
+            });
+            QCOMPARE(r.status, mb < 1024 ? 1 : 0);
+            QVERIFY2(r.err.contains(QStringLiteral("4000 x 4000 pixels need 46 MB")) == (mb < 1024),
+                     qPrintable(r.err));
+            QCOMPARE(Files(out).size(), mb < 1024 ? 0 : 4);
+        }
     }
 
     void linkNamedLikeTileIsReplaced() {

@@ -348,13 +348,15 @@ private slots:
         row("disk full", {"noSpace", "Out of disk space"},
             "Not enough space on selected drive.  Can not save images.", false);
         row("file cannot be written", {"blocked", "Error"},
-            "Can not continue.\nReason: The file could not be created: Filename refers to a "
-            "directory",
-            true);
+            "Can not continue.\nReason: The file could not be created: it is a folder", true);
         row("no space read, but the file is blocked", {"noSpaceBlocked", "Error"},
             "Can not continue.\nReason: Filename refers to a directory", true);
         row("name too long", {"longName", "Error"},
-            "Can not continue.\nReason: The file could not be completed: File name too long",
+            "Can not continue.\nReason: The file could not be created: File name too long", false);
+        // 120000 x 80000 pixels on 24 x 20 inches: 4000 pixels per inch, tiles of 8 x 10 inches.
+        row("tile beyond one JPEG", {"hugeJpeg", "Error"},
+            "A tile of 32000 x 40000 pixels is too large for one JPEG picture (at most about 715 "
+            "megapixels).  Use more tiles, or TIFF or BMP files.",
             false);
         row("image does not match the poster", {"wrongImage", "Error"},
             "Error reading the source image", false);
@@ -390,6 +392,10 @@ private slots:
             img = PatternImage(1, 1);
         } else if (what == u"longName") {
             request.baseFileName = QString(300, u'n');
+        } else if (what == u"hugeJpeg") {
+            poster->lImgWidth = 120000;
+            poster->lImgHeight = 80000;
+            request.format = ImageFormat::Jpeg;
         } else if (what == u"wrongImage") {
             img = PatternImage(50, 40);
         }

@@ -12,6 +12,14 @@
 #include <lcms2.h>
 #include <turbojpeg.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tessellon;
 using namespace tessellon::testing;
 
@@ -82,6 +90,68 @@ QByteArray CmykJpeg(bool withProfile) {
     return withProfile ? bytes.insert(2, Segment('\xe2', icc)) : bytes;
 }
 
+// Opens `path`, and fails the test instead of hanging when the opening waits on a pipe: the
+// pipe's writing end is opened and closed after five seconds, which ends the wait.
+Result<ImageFileReader> OpenGuarded(const QString& path) {
+    std::atomic_bool done{false};
+    std::thread guard([&done, name = QFile::encodeName(path)] {
+        for (int i = 0; i < 50 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (const int fd = done ? -1 : ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+            ::close(fd);
+    });
+    QElapsedTimer time;
+    time.start();
+    auto file = ImageFileReader::Open(path);
+    done = true;
+    guard.join();
+    if (time.elapsed() > 4000)
+        return Result<>::Fail(QStringLiteral("The opening waited"));
+    return file;
+}
+
+// A 24-bit BMP of `img` with OS/2's old 12-byte core header, rows bottom up.
+QByteArray Os2Bmp(const QImage& img) {
+    const int row = (img.width() * 3 + 3) / 4 * 4;
+    QByteArray b(26 + row * img.height(), '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<quint32>(quint32(b.size()), b.data() + 2);
+    qToLittleEndian<quint32>(26, b.data() + 10);
+    const quint16 core[] = {12, 0, quint16(img.width()), quint16(img.height()), 1, 24};
+    for (int i = 0; i < 6; ++i)
+        qToLittleEndian<quint16>(core[i], b.data() + 14 + 2 * i);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            char* p = b.data() + 26 + (img.height() - 1 - y) * row + 3 * x;
+            const QRgb c = img.pixel(x, y);
+            p[0] = char(qBlue(c)), p[1] = char(qGreen(c)), p[2] = char(qRed(c));
+        }
+    return b;
+}
+
+// The BMP stored top down: negative height, rows in reading order.
+QByteArray TopDown(const QByteArray& bmp) {
+    const qint32 h = qFromLittleEndian<qint32>(bmp.constData() + 22);
+    const quint32 offset = qFromLittleEndian<quint32>(bmp.constData() + 10);
+    const qsizetype row = (bmp.size() - offset) / h;
+    QByteArray out = bmp.left(offset);
+    qToLittleEndian<qint32>(-h, out.data() + 22);
+    for (int y = h - 1; y >= 0; --y)
+        out += bmp.mid(offset + y * row, row);
+    return out;
+}
+
+// A palette TIFF whose colour table tag (320) is renamed to an unknown private tag.
+QByteArray PaletteWithoutTable() {
+    QByteArray tif = Encode(Marked().convertToFormat(QImage::Format_Indexed8), "TIFF");
+    const char colorMap[] = {0x40, 0x01, 0x03, 0x00}; // tag 320, SHORT, little-endian
+    const qsizetype at = tif.indexOf(QByteArray(colorMap, 4));
+    if (at > 0)
+        qToLittleEndian<quint16>(65000, tif.data() + at);
+    return tif;
+}
+
 } // namespace
 
 class TestImageFileReader : public QObject {
@@ -129,12 +199,14 @@ private slots:
         row("corrupt.jpg", corrupt, "damaged");
         row("huge.jpg", huge, "far too small (1 KB) for the 60000 x 60000 pixels");
         row("vast.tif", vast, "200000 x 150000 pixels need");
-        // A run-length BMP of 64 x 48 (RLE8, 256 colours) whose pixel data stops after one run.
-        row("rle.bmp",
+        // A run-length BMP of 64 x 48 (RLE8, 256 colours) whose pixel data stops after one run,
+        // and one whose first run of 100 pixels goes past its row.
+        const QByteArray rle =
             QByteArray::fromHex("424d3a0400000000000036040000280000004000000030000000010008000100"
                                 "00000000000000000000000000000001000000000000") +
-                QByteArray(1024, '\0') + QByteArray("\x10\x05\x00\x00", 4),
-            "pixel data is missing");
+            QByteArray(1024, '\0');
+        row("rle.bmp", rle + QByteArray("\x10\x05\x00\x00", 4), "pixel data is missing");
+        row("overrun rle.bmp", rle + QByteArray("\x64\x05\x00\x01", 4), "past the end of its row");
         row("no profile.jpg", CmykJpeg(false), "CMYK");
         row("png.jpg", Encode(Marked(), "PNG"), ".png");
         row("notes.jpg", "just words", "not an image");
@@ -144,6 +216,15 @@ private slots:
         const QByteArray bmp = Encode(Marked(), "BMP"), tif = Encode(Marked(), "TIFF");
         row("cut.bmp", bmp.left(bmp.size() / 2), "missing");
         row("cut.tif", tif.left(tif.size() / 2), "damaged");
+        row("top down.bmp", TopDown(bmp), "");
+        row("os2.bmp", Os2Bmp(Marked()), "");
+        row("cut os2.bmp", Os2Bmp(Marked()).chopped(4000), "missing");
+        row("palette.tif", Encode(Marked().convertToFormat(QImage::Format_Indexed8), "TIFF"), "");
+        row("palette without colours.tif", PaletteWithoutTable(), "colour table");
+        // Not regular files: refused at once (a pipe would block the opening for ever).
+        row("pipe.jpg", "<fifo>", "named pipe (FIFO), not a regular file");
+        row("zero.jpg", "</dev/zero>", "device, not a regular file");
+        row("folder.jpg", "<folder>", "folder");
     }
     void read() {
         QFETCH(QString, name);
@@ -156,8 +237,15 @@ private slots:
             return std::abs(qRed(c) - qRed(colour)) + std::abs(qBlue(c) - qBlue(colour)) < 50;
         };
         const QString path = dir.filePath(name);
-        QVERIFY(bytes.isNull() || WriteAll(path, bytes));
-        const auto file = ImageFileReader::Open(path);
+        if (bytes == "<fifo>")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (bytes == "<folder>")
+            QVERIFY(QDir().mkpath(path));
+        else if (bytes.startsWith("</"))
+            QVERIFY(QFile::link(QString::fromLatin1(bytes.mid(1).chopped(1)), path));
+        else
+            QVERIFY(bytes.isNull() || WriteAll(path, bytes));
+        const auto file = OpenGuarded(path);
         const std::atomic_bool go{false};
         for (const std::atomic_bool* stop : {(const std::atomic_bool*)nullptr, &go}) {
             const auto img = file ? file->Decode(stop) : Result<ImageObject>(file.status());

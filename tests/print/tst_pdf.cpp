@@ -16,6 +16,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace tessellon;
 using namespace tessellon::testing;
 
@@ -163,6 +172,97 @@ private slots:
             QCOMPARE(ReadAll(dir.filePath(QStringLiteral("x-%1.jpg").arg(i, 3, 10, QChar(u'0')))),
                      ReadAll(dir.filePath(
                          QStringLiteral("tiles/p_%1.jpg").arg(i + 1, 3, 10, QChar(u'0')))));
+    }
+
+    // A document goes only where a regular file is or nothing: a pipe, socket or folder of its
+    // name is refused and left as it is, a link is replaced itself (the file it points to
+    // stays), and every refusal names the system's reason.
+    void target_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason"); // empty: written
+        QTest::newRow("named pipe") << "fifo"
+                                    << "named pipe (FIFO), not a regular file";
+        QTest::newRow("socket") << "socket"
+                                << "socket, not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder";
+        QTest::newRow("link") << "link"
+                              << "";
+        QTest::newRow("read-only folder")
+            << "readonly" << (geteuid() == 0 ? "Read-only file system" : "Permission denied");
+        QTest::newRow("name too long") << "long"
+                                       << "File name too long";
+        QTest::newRow("no folder") << "nofolder"
+                                   << "No such file or directory";
+    }
+    void target() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternImage(240, 160).SaveImageFile(image, ImageFormat::Jpeg));
+        const QString folder = dir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkdir(folder));
+        QString target = folder + QStringLiteral("/poster.pdf");
+        const QByteArray name = QFile::encodeName(target);
+        const QString outside = dir.filePath(QStringLiteral("outside.pdf"));
+        std::function<void()> inChild;
+        if (kind == u"fifo") {
+            QCOMPARE(mkfifo(name.constData(), 0600), 0);
+        } else if (kind == u"socket") {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+            const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            close(s);
+        } else if (kind == u"folder") {
+            QVERIFY(QDir().mkdir(target));
+        } else if (kind == u"link") {
+            QVERIFY(WriteAll(outside, "someone else's"));
+            QVERIFY(QFile::link(outside, target));
+        } else if (kind == u"readonly") {
+            // The superuser writes past permissions: a read-only mount of the folder, in a
+            // mount namespace of the program's own.
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            inChild = [ro = QFile::encodeName(folder)] {
+                if (geteuid() == 0 &&
+                    (unshare(CLONE_NEWNS) ||
+                     mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+                     mount(ro.constData(), ro.constData(), nullptr, MS_BIND, nullptr) ||
+                     mount(nullptr, ro.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY,
+                           nullptr)))
+                    _exit(99);
+            };
+        } else if (kind == u"long") {
+            target = folder + u'/' + QString(300, u'n') + QStringLiteral(".pdf");
+        } else if (kind == u"nofolder") {
+            target = dir.filePath(QStringLiteral("missing/poster.pdf"));
+        }
+        const QFileInfo before(target);
+        // Only a link is to be replaced; anything else is refused before the question.
+        const CliRun r = RunCliProcess(QStringList{"export", image, "--format", "pdf", "--out",
+                                                   target, "--tiles", "1x1", "--custom", "3x2"} +
+                                           (kind == u"link" ? QStringList{"--yes"} : QStringList{}),
+                                       inChild);
+        if (r.status == 99)
+            QSKIP("No mount namespace of its own for the program here");
+        QCOMPARE(r.status, reason.isEmpty() ? 0 : 1);
+        QVERIFY2(reason.isEmpty()
+                     ? r.err.isEmpty()
+                     : r.err.startsWith(QStringLiteral("Could not create the file")) &&
+                           r.err.contains(QStringLiteral(" Reason: ")) && r.err.contains(reason),
+                 qPrintable(r.err));
+        // What was there is still there, of the same kind; the file a link pointed to too.
+        if (kind == u"link") {
+            QCOMPARE(ReadAll(outside), QByteArray("someone else's"));
+            QVERIFY(!QFileInfo(target).isSymLink());
+            QVERIFY(ReadAll(target).startsWith("%PDF-"));
+        } else if (before.exists()) {
+            QCOMPARE(QFileInfo(target).isDir(), before.isDir());
+            QCOMPARE(QFileInfo(target).isFile(), false);
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // A cancel at the first or the last page leaves no file.

@@ -13,6 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tessellon;
 using tessellon::testing::WriteAll;
 
@@ -203,12 +211,34 @@ private slots:
         for (const char* n : {"b.TIF", "a.jpg", ".jpg", "c.bmp", "d.png", "notes.txt"})
             QVERIFY(WriteAll(dir.filePath(QString::fromLatin1(n)), "x"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.jpg")));
+        // A named pipe is no file to show: opening it would wait for a writer.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.jpg"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 0),
                  (QStringList{"a.jpg", "b.TIF", "c.bmp"}));
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 1), (QStringList{"a.jpg"}));
         QCOMPARE(*FileBrowser::FillFileList(dir.path(), 4),
                  (QStringList{"a.jpg", "b.TIF", "c.bmp", "d.png", "notes.txt"}));
         QVERIFY(!FileBrowser::FillFileList(dir.filePath(QStringLiteral("missing")), 0));
+        // Opened all the same (dropped, typed), it is refused at once. Should the opening wait,
+        // the pipe's writing end is opened after five seconds to end the wait.
+        std::atomic_bool done{false};
+        std::thread guard([&done, name = QFile::encodeName(pipe)] {
+            for (int i = 0; i < 50 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (const int fd = done ? -1 : ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                ::close(fd);
+        });
+        QElapsedTimer time;
+        time.start();
+        SourceImage source;
+        const bool opened = source.Open(pipe, QSize(100, 100));
+        done = true;
+        guard.join();
+        QVERIFY(time.elapsed() < 4000);
+        QVERIFY(!opened);
+        QVERIFY2(source.Error().contains(QStringLiteral("named pipe (FIFO), not a regular file")),
+                 qPrintable(source.Error()));
         const QList<Volume> volumes = FileBrowser::Volumes();
         QVERIFY(std::any_of(volumes.begin(), volumes.end(),
                             [](const Volume& v) { return v.rootPath == QDir::rootPath(); }));

@@ -8,15 +8,18 @@
 #include "imaging/imaging.h"
 #include "layout/poster_state.h"
 #include "tests/calibration/profile_test_support.h" // ReadAll, WriteAll
+#include "tests/cli/cli_run.h"
 
 #include <QCommandLineParser>
 #include <QImage>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tessellon::testing {
@@ -68,9 +71,28 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     if (!p.parse(QStringList{QStringLiteral("test")} + options))
         return std::nullopt;
     PosterState poster;
-    if (!CliApp::BuildPoster(p, size, poster))
+    if (CliApp::BuildPoster(p, size, poster))
         return std::nullopt;
     return poster;
+}
+
+// Runs the built command-line tool with `args`; `inChild` runs in the child before the
+// program starts (a limit, a mount namespace). The tool is killed after `ms` milliseconds, and
+// then the status is -1.
+inline CliRun RunCliProcess(const QStringList& args, const std::function<void()>& inChild = {},
+                            int ms = 60000) {
+    QProcess cli;
+    if (inChild)
+        cli.setChildProcessModifier(inChild);
+    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/tessellon-cli"), args);
+    const bool ended = cli.waitForFinished(ms);
+    if (!ended) {
+        cli.kill();
+        cli.waitForFinished();
+    }
+    return {ended && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
 }
 
 // Records every call; reports the cancel button pressed from the `cancelAtCheck`-th question
