@@ -22,6 +22,7 @@
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -184,6 +185,9 @@ private slots:
                                     << "named pipe (FIFO), not a regular file";
         QTest::newRow("socket") << "socket"
                                 << "socket, not a regular file";
+        // A node of the null device made here (by the superuser only): it stays a device.
+        QTest::newRow("device") << "device"
+                                << "device, not a regular file";
         QTest::newRow("folder") << "folder"
                                 << "it is a folder";
         QTest::newRow("link") << "link"
@@ -216,6 +220,9 @@ private slots:
             const int s = socket(AF_UNIX, SOCK_STREAM, 0);
             QCOMPARE(bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
             close(s);
+        } else if (kind == u"device") {
+            if (mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("Only the superuser makes a device node");
         } else if (kind == u"folder") {
             QVERIFY(QDir().mkdir(target));
         } else if (kind == u"link") {
@@ -261,6 +268,8 @@ private slots:
         } else if (before.exists()) {
             QCOMPARE(QFileInfo(target).isDir(), before.isDir());
             QCOMPARE(QFileInfo(target).isFile(), false);
+            struct stat st {};
+            QVERIFY(kind != u"device" || (stat(name.constData(), &st) == 0 && S_ISCHR(st.st_mode)));
         }
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
