@@ -58,16 +58,17 @@ inline QStringList Titles(const RecordingMessageService& messages) {
 // Gives up after a few seconds and closes whatever modal window is open, so a missing
 // window fails the test instead of hanging it.
 template <typename W> void WhenModal(std::function<void(W*)> act, bool* seen = nullptr) {
-    auto tries = std::make_shared<int>(0);
+    // Long enough for a machine busy with other work; it is only used up when the test fails.
+    const QDeadlineTimer deadline(30000);
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, seen, tries, poll] {
+    *poll = [act, seen, deadline, poll] {
         if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
             if (seen)
                 *seen = true;
             act(w);
             return;
         }
-        if (++*tries > 300) {
+        if (deadline.hasExpired()) {
             if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
                 other->reject();
             return;

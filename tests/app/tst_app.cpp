@@ -406,7 +406,7 @@ private slots:
         QCOMPARE(w->Image().Size(), QSize(400, 1200));
         const QSize shown = QSize(400, 1200).scaled(Picture()->size(), Qt::KeepAspectRatio);
         QVERIFY(w->Image().PreviewSource().height() >= shown.height());
-        QTRY_COMPARE(w->Image().Full().size(), QSize(400, 1200));
+        QTRY_COMPARE_WITH_TIMEOUT(w->Image().Full().size(), QSize(400, 1200), 30000);
     }
 
     // `tessellon FILE`, File > Open and a drop: the file's folder becomes current, the file is
@@ -452,8 +452,9 @@ private slots:
         QCOMPARE(atPictures.CurrentFolder(), Path("Pictures"));
         QVERIFY(QTest::qWaitForWindowExposed(&atPictures));
         auto* tree = Find<QTreeView>(atPictures, "Dir1");
-        QTRY_VERIFY(
-            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()),
+            30000);
     }
 
     // Folders read above the shown one push it down: the tree keeps it in sight, until the
@@ -476,15 +477,21 @@ private slots:
             return tree->viewport()->rect().contains(
                 tree->visualRect(tree->currentIndex()).center());
         };
+        // Waits for the rows of a folder read in the background, not for a time that a busy
+        // machine may overrun.
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        const auto expandAndRead = [tree, model](const QString& folder) {
+            tree->expand(model->index(folder));
+            QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(model->index(folder)), 150, 30000);
+            QCoreApplication::processEvents();
+        };
         folders.ShowPath(Path("b/shown"));
         QTRY_VERIFY(inSight());
-        tree->expand(static_cast<QFileSystemModel*>(tree->model())->index(Path("a"))); // above
-        QTest::qWait(300);
+        expandAndRead(Path("a")); // above
         QTRY_VERIFY(inSight());
         QTest::keyClick(tree, Qt::Key_Shift);
         tree->scrollToTop();
-        tree->expand(static_cast<QFileSystemModel*>(tree->model())->index(Path("c"))); // below
-        QTest::qWait(300);
+        expandAndRead(Path("c")); // below
         QVERIFY(!inSight());
     }
 
@@ -633,7 +640,7 @@ private slots:
             byMenu ? C<QAction>("mnuExit")->trigger() : Click("cmdQuit");
             QTimer guard; // ends the run with a failure should the window not end it
             connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-            guard.start(5000);
+            guard.start(30000);
             QCOMPARE(QCoreApplication::exec(), 0);
         }
         QVERIFY(store.WriteLog().isEmpty());
