@@ -496,70 +496,157 @@ private slots:
     }
 
     // A change brings the outputs it affects up to date: they are blanked first, so one that
-    // is not recomputed stays blank. Preference writes are counted exactly. Where given, the
-    // texts of size, resolution, megapixels, placement and zoom are exact.
+    // is not recomputed stays blank. The texts (size, resolution, megapixels, placement, zoom)
+    // and the grid's shape on the preview (the poster's width over its height; 0: no grid) are
+    // worked out by hand for the 600 x 400 photo, 2 x 2 tiles of 6 x 4 inches. Preference
+    // writes are counted exactly. Changes before a ';' set the scene.
     void eachChangeRefreshesItsOutputs_data() {
         // The control, then the item or scroll value to choose; buttons are clicked.
         QTest::addColumn<QString>("change");
-        QTest::addColumn<bool>("metrics");
-        QTest::addColumn<bool>("picture");
-        QTest::addColumn<bool>("placement");
-        QTest::addColumn<int>("saves");
         QTest::addColumn<QStringList>("texts");
-        const auto row = [](const char* tag, const char* change, bool metrics, bool picture,
-                            bool placement, int saves, const QStringList& texts = {}) {
-            QTest::newRow(tag) << change << metrics << picture << placement << saves << texts;
-        };
-        row("tile count", "cmbTilesWide 3", true, true, true, 1);
-        row("lock", "chkLockWh", false, false, false, 1);
-        // 2 x 2 tiles of 4 x 6 inches: 8 x 12, narrower than the 600 x 400 image.
-        row("rotate tiles", "chkRotateTiles", true, true, true, 0,
-            {"8.00 x 12.00 inches", "33.3 dpi", "0.11", "(center)", "(full height)", "(0%)"});
-        row("rotate image", "cmbRotate CW Rotate", true, true, true, 0);
-        row("zoom", "scrZoom 100", true, true, true, 0,
-            {"12.00 x 8.00 inches", "25.0 dpi", "0.06", "(center)", "(center)", "(100%)"});
-        row("adjust edges", "chkPrinterClips", true, true, true, 1);
-        row("edge profile", "cmbCurBtm Kodak photo lab default", true, true, false, 1);
-        row("show tiles", "chkPreviewTiles", false, true, false, 1);
-        row("placement", "tmrImg", false, true, true, 0);
-        row("load", "lstFiles Big.JPG", true, true, true, 0);
-        row("failed load", "lstFiles broken.jpg", true, true, true, 0);
-        row("paper accepted", "setNewTileVals", true, true, true, 1);
+        QTest::addColumn<double>("shape");
+        QTest::addColumn<int>("saves");
+        const auto row = [](const char* tag, const char* change, const QStringList& texts,
+                            double shape,
+                            int saves) { QTest::newRow(tag) << change << texts << shape << saves; };
+        const QStringList none{"", "", "", "", "", ""};
+        // 3 x 2 tiles: 18 x 8 in over the full width, 600 x 267 pixels.
+        row("tile count", "cmbTilesWide 3",
+            {"18.00 x 8.00 inches", "33.3 dpi", "0.16", "(full width)", "(center)", ""}, 18.0 / 8,
+            1);
+        row("lock", "chkLockWh", none, 0, 1);
+        // 8 x 12 in, narrower than the photo: 267 x 400 pixels.
+        row("rotate tiles", "chkRotateTiles",
+            {"8.00 x 12.00 inches", "33.3 dpi", "0.11", "(center)", "(full height)", ""}, 8.0 / 12,
+            0);
+        // The photo turned to 400 x 600: 400 x 267 pixels of it.
+        row("rotate image", "cmbRotate CW Rotate",
+            {"12.00 x 8.00 inches", "33.3 dpi", "0.11", "(full width)", "(center)", ""}, 1.5, 0);
+        row("zoom", "scrZoom 100",
+            {"12.00 x 8.00 inches", "25.0 dpi", "0.06", "(center)", "(center)", "(100%)"}, 1.5, 0);
+        // "default" clips nothing.
+        row("adjust edges", "chkPrinterClips",
+            {"12.00 x 8.00 inches", "50.0 dpi", "0.24", "(full width)", "(full height)", ""}, 1.5,
+            1);
+        // Kodak clips 3, 4, 3, 2 / 64 in: 11.8125 x 7.8125 in over 600 x 397 pixels.
+        row("edge profile", "chkPrinterClips;cmbCurBtm Kodak photo lab default",
+            {"11.81 x 7.81 inches", "50.8 dpi", "0.24", "", "", ""}, 11.8125 / 7.8125, 1);
+        // A quarter inch off the top instead: 11.8125 x 7.40625 in over 600 x 376 pixels.
+        row("edge values", "chkPrinterClips;cmbCurBtm Kodak photo lab default;edge dialog",
+            {"11.81 x 7.41 inches", "50.8 dpi", "0.23", "(full width)", "(center)", ""},
+            11.8125 / 7.40625, 2); // the selector refilled as the dialog opens and as it saves
+        row("show tiles", "chkPreviewTiles", none, 0, 1);
+        row("placement", "tmrImg", {"", "", "", "(full width)", "(full height)", ""}, 1.5, 0);
+        row("load", "lstFiles Big.JPG",
+            {"12.00 x 8.00 inches", "100.0 dpi", "0.96", "(full width)", "(full height)", ""}, 1.5,
+            0);
+        row("failed load", "lstFiles broken.jpg",
+            {"12.00 x 8.00 inches", "---", "---", "---", "---", ""}, 0, 0);
+        // A4 sheets without margins overlapping by 0.5 in: 2 x 210 - 12.7 by 2 x 297 - 12.7 mm,
+        // the full height of the photo and 280 columns of it.
+        row("paper accepted", "paper",
+            {"40.7 x 58.1 cm", "6.9 dots/cm", "0.11", "(center)", "(full height)", ""},
+            407.3 / 581.3, 1);
     }
     void eachChangeRefreshesItsOutputs() {
         QFETCH(QString, change);
-        QFETCH(bool, metrics);
-        QFETCH(bool, picture);
-        QFETCH(bool, placement);
+        QFETCH(double, shape);
         QFETCH(int, saves);
-        QFETCH(QStringList, texts);
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
         LoadPhoto();
-        C<QLabel>("lblFinalSize")->clear();
-        C<QLabel>("lblLrValue")->clear();
-        Picture()->Clear();
-        store.ClearWriteLog();
-        QObject* c = w->findChild<QObject*>(change.section(u' ', 0, 0));
-        const QString choice = change.section(u' ', 1);
-        if (auto* combo = qobject_cast<QComboBox*>(c))
-            combo->setCurrentText(choice);
-        else if (auto* bar = qobject_cast<QScrollBar*>(c))
-            bar->setValue(choice.toInt());
-        else if (auto* list = qobject_cast<QListWidget*>(c))
-            list->setCurrentItem(list->findItems(choice, Qt::MatchExactly).value(0));
-        else if (auto* button = qobject_cast<QAbstractButton*>(c))
-            button->click();
-        else if (c)
-            QVERIFY(QMetaObject::invokeMethod(c, "timeout"));
-        else
-            w->setNewTileVals(QStringLiteral("A4"), kUnitMillimeters, 210, 297, 210, 297, {});
-        QVERIFY(!metrics || !Text("lblFinalSize").isEmpty());
-        QVERIFY(!picture || !Picture()->Image().isNull());
-        QVERIFY(!placement || !Text("lblLrValue").isEmpty());
+        QStringList steps = change.split(u';');
+        const QString last = steps.takeLast();
+        for (const QString& step : steps + QStringList{last}) {
+            if (step == last) {
+                for (const char* label : {"lblFinalSize", "lblResolution", "lblMPixVal",
+                                          "lblLrValue", "lblTbValue", "lblZoomAmount"})
+                    C<QLabel>(label)->clear();
+                Picture()->Clear();
+                store.ClearWriteLog();
+            }
+            QObject* c = w->findChild<QObject*>(step.section(u' ', 0, 0));
+            const QString choice = step.section(u' ', 1);
+            if (auto* combo = qobject_cast<QComboBox*>(c))
+                combo->setCurrentText(choice);
+            else if (auto* bar = qobject_cast<QScrollBar*>(c))
+                bar->setValue(choice.toInt());
+            else if (auto* list = qobject_cast<QListWidget*>(c))
+                list->setCurrentItem(list->findItems(choice, Qt::MatchExactly).value(0));
+            else if (auto* button = qobject_cast<QAbstractButton*>(c))
+                button->click();
+            else if (c)
+                QVERIFY(QMetaObject::invokeMethod(c, "timeout"));
+            else if (step == u"paper")
+                w->ApplyPaper(
+                    PaperChoice{"A4 - 210 x 297", kUnitMillimeters, 210, 297, {}, false, 0.5, {}});
+            else if (step == u"edge dialog") {
+                WhenModal<frmBtm>([](frmBtm* d) {
+                    Find<QComboBox>(*d, "cmbTopEdge")->setCurrentIndex(16); // 16 / 64 in
+                    d->reject();
+                });
+                Click("cmdConfig");
+            }
+        }
+        QTEST(Texts({"lblFinalSize", "lblResolution", "lblMPixVal", "lblLrValue", "lblTbValue",
+                     "lblZoomAmount"}),
+              "texts");
         QCOMPARE(Saves(), saves);
-        if (!texts.isEmpty())
-            QCOMPARE(Texts({"lblFinalSize", "lblResolution", "lblMPixVal", "lblLrValue",
-                            "lblTbValue", "lblZoomAmount"}),
-                     texts);
+        // The grid's outline: the extent of its red pixels.
+        QRect grid;
+        const QImage shown = Picture()->Image();
+        for (int y = 0; y < shown.height(); ++y)
+            for (const int x : RedColumns(shown, y))
+                grid |= QRect(x, y, 1, 1);
+        if (shape == 0)
+            QVERIFY(grid.isEmpty());
+        else
+            QVERIFY2(qAbs(double(grid.width() - 1) / (grid.height() - 1) / shape - 1) < 0.015,
+                     qPrintable(QStringLiteral("%1 x %2").arg(grid.width()).arg(grid.height())));
+    }
+
+    // An overlap accepted with the paper is stored on its own, comes back after a restart, and
+    // both previews lighten the strips neighbouring sheets share; the picture elsewhere stays.
+    void overlapStoredAndShown() {
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
+        LoadPhoto();
+        // 2 x 2 sheets of 6 x 4 in sharing 1 in: 11 x 7 in over 600 x 382 pixels; the strip
+        // between the columns is 1 / 11 of the width, from 5 / 11 on.
+        w->ApplyPaper(PaperChoice{"Photo 4\" x 6\"", kUnitInches, 6, 4, {}, false, 1, {}});
+        QCOMPARE(store.GetPref(PrefValue::Overlap), "10000");
+        const auto check = [](const QImage& shown) {
+            QRect grid;
+            for (int y = 0; y < shown.height(); ++y)
+                for (const int x : RedColumns(shown, y))
+                    grid |= QRect(x, y, 1, 1);
+            const int y = grid.top() + grid.height() / 4; // in the upper row of sheets only
+            const auto at = [&](double part) {
+                return shown.pixel(grid.left() + qRound(part * (grid.width() - 1)), y);
+            };
+            const QRgb photo = qRgb(90, 140, 200);
+            QCOMPARE(at(2.0 / 11), photo);
+            QCOMPARE(at(8.5 / 11), photo);
+            const QRgb strip = at(5.5 / 11);
+            QVERIFY2(strip != photo && qGray(strip) > qGray(photo),
+                     qPrintable(QString::number(strip, 16)));
+        };
+        check(Picture()->Image());
+        Click("cmdLargePreview");
+        frmPreview* preview = w->PreviewWindow();
+        QVERIFY(preview);
+        auto* large = Find<PictureBox>(*preview, "picPreview");
+        check(large->Image());
+        const QSize before = large->Image().size();
+        preview->showNormal(); // drawn anew at its new size
+        preview->resize(preview->size() + QSize(120, 90));
+        QTRY_VERIFY(large->Image().size() != before);
+        // Drawn anew at once rather than after the pause in resizing it waits for.
+        QVERIFY(QMetaObject::invokeMethod(preview->findChild<QTimer*>(), "timeout"));
+        check(large->Image());
+        w->close();
+        host.reset();
+        w = std::make_unique<TestMain>(store, messages);
+        w->Form_Load();
+        QCOMPARE(w->State().dOverlap, 1.0);
     }
 
     void adjustEdges() {
