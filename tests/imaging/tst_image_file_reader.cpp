@@ -264,20 +264,6 @@ private slots:
         }
     }
 
-    // An embedded profile is read with the pixels and travels into JPEG and TIFF tiles.
-    void colourProfileCarriedIntoTiles() {
-        QImage adobe = Marked();
-        adobe.setColorSpace(QColorSpace::AdobeRgb);
-        const QString path = dir.filePath(QStringLiteral("adobe.jpg"));
-        QVERIFY(WriteAll(path, Encode(adobe, "JPEG")));
-        for (const QString format : {"jpg", "tif"}) {
-            const QStringList args{"export", path, "--tiles", "2x1", "--yes", "--format", format};
-            QCOMPARE(RunCli(args + QStringList{"--out", dir.filePath("tiles")}).status, 0);
-            QCOMPARE(QImageReader(dir.filePath("tiles/adobe_002.") + format).read().colorSpace(),
-                     QColorSpace::AdobeRgb);
-        }
-    }
-
     // Every orientation in both byte orders, tagged by exiftool; the picture expected is what
     // ImageMagick turns it to. Checked through the header, the full and the reduced decode.
     void orientation_data() {
@@ -333,8 +319,9 @@ private slots:
         QVERIFY(same(file->DecodeReduced(expected.size() / 2).value()));
     }
 
-    // A profile too large for one JPEG segment is split over numbered APP2 chunks that another
-    // program reads back whole, in the tiles and in the overview picture.
+    // An embedded profile travels into TIFF and JPEG tiles and the overview picture, where
+    // another program reads it back whole; one too large for a JPEG segment is split over
+    // APP2 chunks numbered as JPEG files number them.
     void largeProfileInTiles() {
         cmsHPROFILE p = cmsCreate_sRGBProfile();
         const QByteArray filler(150000, 'p'); // a private tag: three segments' worth
@@ -354,14 +341,19 @@ private slots:
                                "-icc_profile<=" + dir.filePath(QStringLiteral("big.icc")), photo}),
             0);
         const QString out = dir.filePath(QStringLiteral("profiled_tiles"));
-        QCOMPARE(
-            RunCli({"export", photo, "--tiles", "2x1", "--yes", "--overview", "--out", out}).status,
-            0);
-        for (const QString file : {"/profiled_001.jpg", "/profiled_overview.jpg"}) {
+        for (const QString type : {"tif", "jpg"})
+            QCOMPARE(RunCli({"export", photo, "--tiles", "2x1", "--yes", "--overview", "--format",
+                             type, "--out", out})
+                         .status,
+                     0);
+        for (const QString file :
+             {"/profiled_001.tif", "/profiled_001.jpg", "/profiled_overview.jpg"}) {
             QProcess read;
             read.start(QStringLiteral("exiftool"), {"-b", "-icc_profile", out + file});
             QVERIFY(read.waitForFinished());
             QVERIFY2(read.readAllStandardOutput() == icc, qPrintable(file));
+            if (file.endsWith(u".tif"))
+                continue;
             // The chunks are numbered from 1 and each names the count.
             QList<int> numbers;
             const QByteArray jpeg = ReadAll(out + file);
