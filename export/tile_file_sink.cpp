@@ -21,8 +21,8 @@ QString TileFileSink::Folder() const {
 }
 
 std::optional<UserMessage> TileFileSink::CheckNames() const {
-    if (const auto first = TileSaver::MakeTileFilePath(request_, 1); first.result < 1)
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.message)};
+    if (const auto first = TileSaver::MakeTileFilePath(request_, 1); !first)
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(first.error())};
     return std::nullopt;
 }
 
@@ -48,11 +48,11 @@ std::optional<UserMessage> TileFileSink::Open() {
 
 QString TileFileSink::CannotWrite(int index) const {
     const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
-    if (path.result < 1)
-        return path.message;
-    if (QFileInfo(path.path).isSymLink())
+    if (!path)
+        return path.error();
+    if (QFileInfo(*path).isSymLink())
         return {}; // replaced by the write, so only the room counts
-    QSaveFile probe(path.path);
+    QSaveFile probe(*path);
     if (!probe.open(QIODevice::WriteOnly))
         return probe.errorString();
     probe.cancelWriting();
@@ -66,9 +66,9 @@ void TileFileSink::Abandon() {
 
 std::optional<UserMessage> TileFileSink::Add(int index, const QByteArray& encoded, QSize) {
     const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
-    if (path.result < 1)
-        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.message)};
-    if (const Result<> written = WriteFileReplacing(path.path, encoded); !written)
+    if (!path)
+        return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.error())};
+    if (const Result<> written = WriteFileReplacing(*path, encoded); !written)
         return UserMessage{
             SaveTilesTexts::ErrorTitle(),
             SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), written.error())};

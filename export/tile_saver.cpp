@@ -85,21 +85,14 @@ QString TileSaver::TargetFolderPath(const SaveTilesRequest& request) {
     return path + request.newFolderName;
 }
 
-TileSaver::TilePath TileSaver::MakeTileFilePath(const SaveTilesRequest& request, short n) {
-    TilePath out;
-    if (!request.format) {
-        out.message = SaveTilesTexts::ExtensionNotSelected();
-        return out;
-    }
-    if (request.folder.isEmpty()) {
-        out.message = SaveTilesTexts::NoLocation();
-        return out;
-    }
+Result<QString> TileSaver::MakeTileFilePath(const SaveTilesRequest& request, short n) {
+    if (!request.format)
+        return Result<>::Fail(SaveTilesTexts::ExtensionNotSelected());
+    if (request.folder.isEmpty())
+        return Result<>::Fail(SaveTilesTexts::NoLocation());
     // A separator in the base name would put the tiles somewhere else than the new folder.
-    if (request.baseFileName.contains(u'/') || request.baseFileName.contains(u'\\')) {
-        out.message = SaveTilesTexts::BaseNameHasSeparator();
-        return out;
-    }
+    if (request.baseFileName.contains(u'/') || request.baseFileName.contains(u'\\'))
+        return Result<>::Fail(SaveTilesTexts::BaseNameHasSeparator());
     QString path = request.folder;
     if (!EndsInSeparator(path))
         path += u'/';
@@ -108,9 +101,7 @@ TileSaver::TilePath TileSaver::MakeTileFilePath(const SaveTilesRequest& request,
         path += u'/';
     path += request.baseFileName + QString::number(n).rightJustified(3, u'0') +
             FormatExtension(*request.format);
-    out.result = 1;
-    out.path = path;
-    return out;
+    return path;
 }
 
 Result<> TileSaver::RotateTileCcw(ImageObject& tile) {

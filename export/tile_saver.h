@@ -62,14 +62,9 @@ public:
     // The folder the tiles go into: folder, a separator unless it ends in one, new folder name.
     static QString TargetFolderPath(const SaveTilesRequest& request);
 
-    struct TilePath {
-        short result = -1; // 1 on success, -1 on failure
-        QString path;      // on success
-        QString message;   // on failure
-    };
     // The file of tile number n (1-based): folder, new folder, base name, the number with at
-    // least three digits, extension.
-    static TilePath MakeTileFilePath(const SaveTilesRequest& request, short n);
+    // least three digits, extension; or why there is none.
+    static Result<QString> MakeTileFilePath(const SaveTilesRequest& request, short n);
 
     // Turns the tile 90 degrees counter-clockwise: the old right column becomes the top row.
     static Result<> RotateTileCcw(ImageObject& tile);

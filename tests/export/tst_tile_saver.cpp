@@ -76,10 +76,9 @@ private slots:
             {{"/Pics", "P", "a\\b"}, 1, 1, separator}};
         for (const auto& [names, format, n, expected] : cases) {
             const SaveTilesRequest request{names[0], names[1], names[2], FormatFromCode(format)};
-            const TileSaver::TilePath p = TileSaver::MakeTileFilePath(request, short(n));
-            const bool ok = expected.startsWith(u'/');
-            QCOMPARE(p.result, short(ok ? 1 : -1));
-            QCOMPARE(ok ? p.path : p.message, expected);
+            const Result<QString> p = TileSaver::MakeTileFilePath(request, short(n));
+            QCOMPARE(p.ok(), expected.startsWith(u'/'));
+            QCOMPARE(p ? *p : p.error(), expected);
         }
     }
 
