@@ -105,11 +105,11 @@ void FilePanel::SetFileType(int index) {
     cmbFileType->setCurrentIndex(index);
 }
 
-void FilePanel::ShowFiles(const QStringList& names) {
+void FilePanel::ShowFiles(const QStringList& names, const QString& keep) {
     const QSignalBlocker block(lstFiles);
     lstFiles->clear();
     lstFiles->addItems(names);
-    lstFiles->setCurrentRow(-1);
+    lstFiles->setCurrentRow(keep.isEmpty() ? -1 : static_cast<int>(names.indexOf(keep)));
 }
 
 QString FilePanel::SelectedFile() const {

@@ -400,6 +400,8 @@ private slots:
                            "trim off any margin"};
         QTest::newRow("overlap, marks")
             << QStringList{"--overlap", "0.5"} << 7 << QStringList{"along its cut line"};
+        QTest::newRow("turned") << QStringList{"--rotate-tiles"} << 7
+                                << QStringList{"the top of the poster is at each sheet's left"};
         QTest::newRow("no overview") << QStringList{"--no-overview"} << 6 << QStringList{};
     }
 
