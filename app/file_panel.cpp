@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -74,6 +75,10 @@ void FilePanel::AssignTexts() {
     cmbFileType->clear();
     cmbFileType->addItems(FileBrowser::FileTypeItems());
     cmbFileType->setCurrentIndex(-1);
+    // The open list shows the long entries whole, wider than the panel if need be.
+    cmbFileType->view()->setMinimumWidth(
+        cmbFileType->view()->sizeHintForColumn(0) +
+        cmbFileType->view()->verticalScrollBar()->sizeHint().width());
 }
 
 void FilePanel::FillDriveList() {

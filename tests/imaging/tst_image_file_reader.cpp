@@ -202,6 +202,7 @@ private slots:
         row("cut.heic", heic.left(heic.size() * 2 / 3), "damaged");
         row("vast.heic", ClaimingSize(heic, 30000, 30000), "far too small (1 KB) for the 30000 x");
         row("huge.heic", ClaimingSize(heic, 60000, 60000), "too large");
+        row("lying.heic", ClaimingSize(heic, 96, 64), "do not match its size");
         row("heic.avif", heic,
             "holds a HEIC image, but its name ends in \".avif\". Rename it "
             "to end in .heic, .heif, .hif");

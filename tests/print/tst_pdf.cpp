@@ -401,7 +401,7 @@ private slots:
         QTest::newRow("overlap, marks")
             << QStringList{"--overlap", "0.5"} << 7 << QStringList{"along its cut line"};
         QTest::newRow("turned") << QStringList{"--rotate-tiles"} << 7
-                                << QStringList{"the top of the poster is at each sheet's left"};
+                                << QStringList{"The sheets print turned: the top of the poster"};
         QTest::newRow("no overview") << QStringList{"--no-overview"} << 6 << QStringList{};
     }
 

@@ -29,7 +29,7 @@ inline QString HeifToolsMissing() {
 inline bool RunHeifTool(const QString& tool, const QStringList& args) {
     QProcess p;
     p.start(tool, args);
-    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // `image` written to `path` by heif-enc, as AVIF when the name ends in .avif, else HEIC (the
