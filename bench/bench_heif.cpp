@@ -3,11 +3,13 @@
 // is, and the peak memory of the process. Each file is opened in a process of its own, so that
 // each peak is its own (goal: HEIC peak <= 1.2 x the JPEG peak).
 //
-//   build/bench_heif [WIDTHxHEIGHT]      (default 8000x6000; needs heif-enc)
+//   build/bench_heif [WIDTHxHEIGHT [FOLDER]]   (default 8000x6000; needs heif-enc)
+// The photos are made once in FOLDER (default: a temporary one) and used again from there.
 #include "source/source_image.h"
 #include "tests/support/heif_test_support.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -74,14 +76,19 @@ int main(int argc, char** argv) {
     }
     const QStringList size = (args.size() > 1 ? args[1] : QStringLiteral("8000x6000")).split(u'x');
     const int w = size.value(0).toInt(), h = size.value(1).toInt();
-    QTemporaryDir dir;
-    std::printf("making a %d x %d photo as JPEG and HEIC...\n", w, h);
-    const QImage photo = PhotoLike(w, h);
-    const QString jpeg = dir.filePath(QStringLiteral("photo.jpg"));
-    const QString heic = dir.filePath(QStringLiteral("photo.heic"));
-    if (!photo.save(jpeg, "JPEG", 90) ||
-        !testing::HeifEncode(photo, heic, {"-p", "preset=ultrafast"}))
-        return 1;
+    QTemporaryDir temporary;
+    const QDir dir(args.size() > 2 ? args[2] : temporary.path());
+    const QString jpeg = dir.filePath(QStringLiteral("photo_%1x%2.jpg").arg(w).arg(h));
+    const QString heic = dir.filePath(QStringLiteral("photo_%1x%2.heic").arg(w).arg(h));
+    if (!QFileInfo::exists(jpeg) || !QFileInfo::exists(heic)) {
+        std::printf("making a %d x %d photo as JPEG and HEIC...\n", w, h);
+        std::fflush(stdout);
+        // JPEG at quality 90; HEIC at a quality that makes a file about as large, as phones do.
+        const QImage photo = PhotoLike(w, h);
+        if (!QDir().mkpath(dir.path()) || !photo.save(jpeg, "JPEG", 90) ||
+            !testing::HeifEncode(photo, heic, {"-p", "preset=ultrafast", "-q", "60"}))
+            return 1;
+    }
     std::printf("%-6s %9s %10s %10s %9s\n", "file", "MB", "preview ms", "full ms", "peak MB");
     long jpegPeak = 0;
     for (const QString& path : {jpeg, heic}) {

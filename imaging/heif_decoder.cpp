@@ -101,10 +101,11 @@ Result<ImageObject> HeifDecoder::Decode(const QByteArray& bytes, ImageFileType t
             Tr("No decoder for %1 images is installed.").arg(InputTypeTable::Row(type)->Name()));
 
     HeifPtr<heif_decoding_options> options(heif_decoding_options_alloc());
-    options->convert_hdr_to_8bit = 1;
+    // Faults the decoder would only note as warnings fail the decode.
     options->strict_decoding = 1;
     const bool alpha = heif_image_handle_has_alpha_channel(handle);
     heif_image* decoded = nullptr;
+    // Interleaved 8-bit channels: deeper images (10, 12 bits) come converted.
     if (const heif_error e = heif_decode_image(
             handle, &decoded, heif_colorspace_RGB,
             alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());

@@ -467,7 +467,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(w.get(), Qt::Key_F5);
         QVERIFY(names().contains("copy.jpg"));
-        QCOMPARE(list->currentItem()->text(), "IMG_0001.HEIC");
+        QCOMPARE(list->currentRow(), names().indexOf("IMG_0001.HEIC"));
         QVERIFY(w->State().bImgSelected);
         QVERIFY(WriteAll(Path("cut.heic"), ReadAll(Path("IMG_0001.HEIC")).left(300)));
         QTRY_VERIFY(names().contains("cut.heic"));

@@ -33,15 +33,16 @@ inline bool RunHeifTool(const QString& tool, const QStringList& args) {
 }
 
 // `image` written to `path` by heif-enc, as AVIF when the name ends in .avif, else HEIC (the
-// tool goes by the name, so it writes to a name it knows and the file is renamed).
-inline bool HeifEncode(const QImage& image, const QString& path, QStringList options = {}) {
+// tool goes by the name, so it writes to a name it knows and the file is renamed); `options`
+// come after the quality of 95 and may change it.
+inline bool HeifEncode(const QImage& image, const QString& path, const QStringList& options = {}) {
     const QString png = path + QStringLiteral(".src.png");
     const QString out = path + (path.endsWith(QLatin1String(".avif")) ? QStringLiteral(".avif")
                                                                       : QStringLiteral(".heic"));
     const bool ok = image.save(png, "PNG") &&
                     RunHeifTool(QStringLiteral("heif-enc"),
-                                options << QStringLiteral("-q") << QStringLiteral("95")
-                                        << QStringLiteral("-o") << out << png);
+                                QStringList{QStringLiteral("-q"), QStringLiteral("95")} + options +
+                                    QStringList{QStringLiteral("-o"), out, png});
     QFile::remove(png);
     QFile::remove(path);
     return ok && QFile::rename(out, path);
