@@ -55,7 +55,7 @@ public:
     // Every extension, in table order.
     static QStringList AllExtensions();
     // The types' names in table order, joined by commas and `lastJoin` before the last:
-    // "JPEG, TIFF, BMP, PNG or WebP".
+    // "JPEG, TIFF, BMP, PNG, WebP, HEIC or AVIF".
     static QString NameList(const QString& lastJoin);
     // The MIME types, in table order.
     static QStringList MimeTypes();
