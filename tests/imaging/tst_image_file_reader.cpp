@@ -166,6 +166,10 @@ private slots:
         const QByteArray grid = Heif(Marked().copy(0, 0, 65, 49), QStringLiteral("grid.heic"));
         QVERIFY(grid.contains("grid"));
         row("grid.hif", grid, "", {65, 49});
+        QImage clear = Marked().convertToFormat(QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        row("clear.heic", Heif(clear, QStringLiteral("clear.heic")), "", {64, 48}, {24, 8},
+            qRgb(255, 255, 255)); // transparent parts print as white paper
         row("half turn (3).heic", Turned(3), "", {64, 48}, {39, 39});
         row("phone (6).heic", Turned(6), "", {48, 64}, {39, 24});
         row("transposed (5).heic", Turned(5), "", {48, 64}, {8, 24});

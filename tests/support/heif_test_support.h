@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -84,13 +85,17 @@ inline bool HeicWithOrientation(const QImage& image, int orientation, const QStr
     return ok;
 }
 
-// The file as heif-convert decodes it (transformations applied), in RGB888; null on failure.
+// The file as heif-convert decodes it (transformations applied), over white paper, in RGB888;
+// null on failure.
 inline QImage HeifReference(const QString& path) {
     const QString png = path + QStringLiteral(".ref.png");
     if (!RunHeifTool(QStringLiteral("heif-convert"), {path, png}))
         return {};
-    QImage out = QImage(png).convertToFormat(QImage::Format_RGB888);
+    const QImage decoded(png);
     QFile::remove(png);
+    QImage out(decoded.size(), QImage::Format_RGB888);
+    out.fill(Qt::white);
+    QPainter(&out).drawImage(0, 0, decoded);
     return out;
 }
 
