@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -74,6 +75,10 @@ void FilePanel::AssignTexts() {
     cmbFileType->clear();
     cmbFileType->addItems(FileBrowser::FileTypeItems());
     cmbFileType->setCurrentIndex(-1);
+    // The open list shows the long entries whole, wider than the panel if need be.
+    cmbFileType->view()->setMinimumWidth(
+        cmbFileType->view()->sizeHintForColumn(0) +
+        cmbFileType->view()->verticalScrollBar()->sizeHint().width());
 }
 
 void FilePanel::FillDriveList() {
@@ -105,11 +110,11 @@ void FilePanel::SetFileType(int index) {
     cmbFileType->setCurrentIndex(index);
 }
 
-void FilePanel::ShowFiles(const QStringList& names) {
+void FilePanel::ShowFiles(const QStringList& names, const QString& keep) {
     const QSignalBlocker block(lstFiles);
     lstFiles->clear();
     lstFiles->addItems(names);
-    lstFiles->setCurrentRow(-1);
+    lstFiles->setCurrentRow(keep.isEmpty() ? -1 : static_cast<int>(names.indexOf(keep)));
 }
 
 QString FilePanel::SelectedFile() const {

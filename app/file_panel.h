@@ -36,8 +36,9 @@ public:
     // Chooses a file type entry as the user would: announced by fileTypeChanged.
     void SetFileType(int index);
 
-    // Lists `names`, none of them selected.
-    void ShowFiles(const QStringList& names);
+    // Lists `names`, none of them selected but `keep` when it is among them (announced by
+    // nothing).
+    void ShowFiles(const QStringList& names, const QString& keep = {});
     // The selected file's name; empty when none is selected.
     QString SelectedFile() const;
     // The file list's current file; empty when there is none.

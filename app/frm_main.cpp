@@ -22,6 +22,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMimeData>
@@ -102,10 +103,16 @@ void frmMain::BuildUi() {
     picResizeTimer_ = new QTimer(this);
     picResizeTimer_->setSingleShot(true);
     picResizeTimer_->setInterval(80);
+    folderWatch_ = new QFileSystemWatcher(this);
+    folderChanged_ = new QTimer(this);
+    folderChanged_->setSingleShot(true);
+    folderChanged_->setInterval(150);
 
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
     mnuOpen = Named(mnuFile->addAction(QString()), "mnuOpen");
     mnuOpen->setShortcut(QKeySequence::Open);
+    mnuReload = Named(mnuFile->addAction(QString()), "mnuReload");
+    mnuReload->setShortcut(QKeySequence(Qt::Key_F5));
     mnuFile->addSeparator();
     mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
     mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
@@ -148,6 +155,7 @@ void frmMain::AssignTexts() {
     cmdQuit->setToolTip(T(str::QuitTip));
     mnuFile->setTitle(T(str::MenuFile));
     mnuOpen->setText(QCoreApplication::translate("frmMain", "&Open..."));
+    mnuReload->setText(QCoreApplication::translate("frmMain", "&Reload File List"));
     mnuExit->setText(T(str::MenuExit));
     mnuTools->setTitle(T(str::MenuTools));
     mnuPaperSize->setText(T(str::MenuPaperSize));
@@ -201,6 +209,10 @@ void frmMain::ConnectHandlers() {
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::EndProcess);
     connect(mnuExit, &QAction::triggered, this, &frmMain::EndProcess);
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(mnuReload, &QAction::triggered, this, &frmMain::ReloadFileList);
+    connect(folderWatch_, &QFileSystemWatcher::directoryChanged, folderChanged_,
+            qOverload<>(&QTimer::start));
+    connect(folderChanged_, &QTimer::timeout, this, &frmMain::ReloadFileList);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
     connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
@@ -230,7 +242,8 @@ void frmMain::Form_Load() {
 
 void frmMain::InitFromPrefs() {
     state_.bApplyingPrefs = true;
-    files_->ShowFileType(0);
+    // Every type that opens; the fixed entries keep their places in the list.
+    files_->ShowFileType(kEveryType);
     files_->FillDriveList();
     QString folder = settings_.GetPref(PrefValue::LastFolder);
     QString drive = FileBrowser::DriveOf(folder);
@@ -662,12 +675,30 @@ void frmMain::FillFileList(bool bNoSave) {
     if (!names)
         return;
     files_->ShowFiles(*names);
+    if (const QStringList watched = folderWatch_->directories();
+        watched != QStringList{dir1Path_}) {
+        if (!watched.isEmpty())
+            folderWatch_->removePaths(watched);
+        folderWatch_->addPath(dir1Path_);
+    }
     // While an image is shown (a changed filter) the preview stays.
     if (!state_.bImgSelected)
         ShowStatusPicture(names->isEmpty() ? StatusPictures::kPickFolder
                                            : StatusPictures::kPickImage);
     if (!bNoSave)
         settings_.SavePref(PrefValue::LastFolder, QDir::toNativeSeparators(dir1Path_));
+}
+
+void frmMain::ReloadFileList() {
+    const auto names = FileBrowser::FillFileList(dir1Path_, files_->FileType());
+    if (!names)
+        return;
+    // The chosen file stays chosen, without loading it again; one that is gone is no longer.
+    files_->ShowFiles(*names, files_->SelectedFile());
+    if (!state_.bImgSelected &&
+        (statusKind_ == StatusPictures::kPickFolder || statusKind_ == StatusPictures::kPickImage))
+        ShowStatusPicture(names->isEmpty() ? StatusPictures::kPickFolder
+                                           : StatusPictures::kPickImage);
 }
 
 void frmMain::cmbFileType_Click(int index) {

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+class QFileSystemWatcher;
+
 namespace tessellon {
 
 class FilePanel;
@@ -156,6 +158,7 @@ private:
     // Menus
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QAction* mnuReload = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuPaperSize = nullptr;
@@ -205,6 +208,8 @@ private:
     void SwapImageSize();
     void LoadErrorPath(const QString& reason = {});
     void mnuOpen_Click();
+    // Lists the current folder anew, keeping the chosen file chosen (F5, the folder watch).
+    void ReloadFileList();
     void SavePrefs();
     void LoadPrefs();
     void LoadProfiles();
@@ -219,6 +224,10 @@ private:
     SpecialFolders folders_;
     QPointer<frmPreview> frmPreview_;
     QTimer* picResizeTimer_ = nullptr;
+    // The current folder, watched so that the file list follows files added, removed or
+    // renamed there; changes are taken together once they pause.
+    QFileSystemWatcher* folderWatch_ = nullptr;
+    QTimer* folderChanged_ = nullptr;
 
     QString sImgPath;
     QString loadError_;

@@ -4,6 +4,8 @@
 #include "common/string_table.h"
 #include "layout/preview_renderer.h"
 
+#include <QKeyEvent>
+
 namespace tessellon {
 
 frmPreview::frmPreview(MessageService& messages, QWidget* parent)
@@ -31,6 +33,14 @@ frmPreview::frmPreview(MessageService& messages, QWidget* parent)
 
 void frmPreview::cmdClose_Click() {
     close();
+}
+
+void frmPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool frmPreview::FitToNewSizeForPic(double R) {

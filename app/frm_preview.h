@@ -31,6 +31,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Escape closes the window, as its button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     PictureBox* picPreview = nullptr;

@@ -67,17 +67,20 @@ QString ExportCommand::HelpText() {
     return QStringLiteral(
         "Usage: tessellon-cli export IMAGE [poster options] --out FOLDER [--base NAME]\n"
         "                            [--format jpg|tif|bmp] [--yes]\n"
-        "       tessellon-cli export IMAGE [poster options] --format pdf --out FILE.pdf [--yes]\n"
+        "       tessellon-cli export IMAGE [poster options] --out FILE.pdf [--yes]\n"
         "\n"
         "Writes one image file per poster tile into FOLDER, exactly as \"Save Images Now\",\n"
         "or the whole poster as one PDF with one page per sheet at the paper's exact size:\n"
         "  --out FOLDER         The folder to create for the tiles (its parent must exist).\n"
-        "  --out FILE.pdf       With --format pdf: the PDF to write (its folder must exist).\n"
+        "  --out FILE.pdf       The PDF to write (its folder must exist); a name ending in\n"
+        "                       .pdf writes the PDF without --format.\n"
         "  --base NAME          Base file name (default: the image's file name less its last\n"
         "                       four characters, then \"_\"). Files are NAME001.jpg, ...\n"
         "                       No folder separator, no leading dot.\n"
         "  --format jpg|tif|bmp|pdf\n"
-        "                       File type (default: from the image's extension).\n"
+        "                       File type (default: pdf for --out FILE.pdf, else from the\n"
+        "                       image's extension). A --format that disagrees with the\n"
+        "                       extension --out ends in is refused.\n"
         "  --yes                Write into FOLDER, or replace FILE.pdf, when it exists already.\n"
         "  --overlap LENGTH     Strip neighbouring sheets share, in the current units; the\n"
         "                       tiles are cut with it (default 0).\n"
@@ -145,12 +148,22 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     } else {
         request.baseFileName = defaults.baseFileName;
     }
+    // A name ending in a type's extension names that type: FILE.pdf is the PDF.
+    const QString outName = QFileInfo(p.value(QStringLiteral("out"))).fileName();
+    const std::optional<ImageFormat> named = FormatTable::FromExtension(outName);
     if (p.isSet(QStringLiteral("format"))) {
         request.format = FormatTable::FromCliName(p.value(QStringLiteral("format")));
         if (!request.format)
             return Fail(QStringLiteral("Invalid --format value (%1): %2")
                             .arg(FormatTable::CliNames(QStringLiteral(", ")),
                                  p.value(QStringLiteral("format"))));
+        if (named && *named != *request.format)
+            return Fail(QStringLiteral("--format %1 disagrees with --out %2, which names a %3 "
+                                       "file; leave out --format or change one of them")
+                            .arg(p.value(QStringLiteral("format")), outName,
+                                 FormatTable::Row(*named).CliName()));
+    } else if (named && !FormatTable::Row(*named).IsImage()) {
+        request.format = named;
     } else if (defaults.formatProblem) {
         return Fail(defaults.formatProblem->text);
     } else {

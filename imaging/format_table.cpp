@@ -67,6 +67,14 @@ std::optional<ImageFormat> FormatTable::ImageFormatFromFileName(const QString& f
     return std::nullopt;
 }
 
+std::optional<ImageFormat> FormatTable::FromExtension(const QString& fileName) {
+    for (const FormatRow& row : kRows)
+        if (fileName.size() > row.Extension().size() &&
+            fileName.endsWith(row.Extension(), Qt::CaseInsensitive))
+            return row.code;
+    return std::nullopt;
+}
+
 QStringList FormatTable::ImageFilters() {
     QStringList filters;
     for (const FormatRow& row : kRows)

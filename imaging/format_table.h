@@ -50,6 +50,9 @@ public:
     // The image format a file name's last three characters name (any letter case); documents
     // are not image files, so ".pdf" gives none.
     static std::optional<ImageFormat> ImageFormatFromFileName(const QString& fileName);
+    // The format whose extension ends `fileName` (any letter case; documents too); empty when
+    // the name ends in no extension of the table.
+    static std::optional<ImageFormat> FromExtension(const QString& fileName);
     // The file dialog filters of the image formats.
     static QStringList ImageFilters();
 };

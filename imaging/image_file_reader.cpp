@@ -4,6 +4,7 @@
 
 #include "common/file_kind.h"
 #include "imaging/cmyk_converter.h"
+#include "imaging/heif_decoder.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/pixel_array.h"
 
@@ -283,7 +284,7 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
         return ImageFileType::Png;
     if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
         return ImageFileType::Webp;
-    return ImageFileType::Unknown;
+    return HeifDecoder::TypeFromContent(head);
 }
 
 Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
@@ -349,7 +350,7 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
                                      "it is complete."));
     }
 
-    r.type_ = TypeFromContent(r.bytes_.left(16));
+    r.type_ = TypeFromContent(r.bytes_.left(64)); // HEIF names its brands in the first box
     if (r.type_ == ImageFileType::Unknown)
         return Result<>::Fail(Tr("This is not an image file that Tessellon can open (%1).")
                                   .arg(InputTypeTable::NameList(Tr(" or "))));
@@ -382,7 +383,9 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
 }
 
 Result<> ImageFileReader::ReadHeader() {
-    const Result<> read = type_ == ImageFileType::Jpeg ? ReadJpegHeader() : ReadQtHeader();
+    const Result<> read = type_ == ImageFileType::Jpeg ? ReadJpegHeader()
+                          : HeifDecoder::Reads(type_)  ? ReadHeifHeader()
+                                                       : ReadQtHeader();
     if (!read)
         return read;
     const Uprighting u = UprightingFor(orientation_);
@@ -441,6 +444,15 @@ Result<> ImageFileReader::ReadJpegHeader() {
         return Result<>::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
                                  "profile to convert it by. Convert it to RGB in an image "
                                  "editor first."));
+    return Result<>::Ok();
+}
+
+Result<> ImageFileReader::ReadHeifHeader() {
+    // The size is upright already: the decoder applies the file's transformations.
+    const auto size = HeifDecoder::ReadSize(bytes_);
+    if (!size)
+        return size.status();
+    stored_ = *size;
     return Result<>::Ok();
 }
 
@@ -579,6 +591,12 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
         return img;
     }
 
+    if (HeifDecoder::Reads(type_)) {
+        auto heif = HeifDecoder::Decode(bytes_, type_);
+        if (heif && QSize(heif->ImageWidth(), heif->ImageHeight()) != size_)
+            return Result<>::Fail(Tr("The image is damaged: its pixels do not match its size."));
+        return heif;
+    }
     RaiseReaderLimit();
     QBuffer buffer;
     buffer.setData(bytes_);

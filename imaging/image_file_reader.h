@@ -55,6 +55,7 @@ private:
     Result<> ReadHeader();
     Result<> ReadJpegHeader();
     Result<> ReadQtHeader();
+    Result<> ReadHeifHeader();
 
     QString path_;
     QByteArray bytes_;

@@ -31,7 +31,7 @@ public:
     int ImageHeight() const { return pixels_.Height(); }
 
     // Replaces the content by an image file's pixels, resolution and colour profile, upright
-    // (ImageFileReader: JPEG, TIFF, BMP, PNG, WebP). Damaged files are failures.
+    // (ImageFileReader: JPEG, TIFF, BMP, PNG, WebP, HEIC, AVIF). Damaged files are failures.
     Result<> LoadImageFile(const QString& path);
     // The file's upright pixel size, read from its header only.
     static Result<QSize> ReadFileInfo(const QString& path);

@@ -22,9 +22,9 @@ constexpr std::array kRows{
                  true},
     InputTypeRow{
         ImageFileType::Bmp, "BMP", "bmp", {"bmp"}, "image/bmp", ImageFormat::Bmp, kBmpOnly, true},
-    // Lossless PNG stays lossless in TIFF tiles; WebP photos become JPEG tiles.
+    // Photos of the newer types become JPEG tiles, which every printer and lab takes.
     InputTypeRow{
-        ImageFileType::Png, "PNG", "png", {"png"}, "image/png", ImageFormat::Tiff, kPngWebp, false},
+        ImageFileType::Png, "PNG", "png", {"png"}, "image/png", ImageFormat::Jpeg, kPngWebp, false},
     InputTypeRow{ImageFileType::Webp,
                  "WebP",
                  "webp",
@@ -32,6 +32,23 @@ constexpr std::array kRows{
                  "image/webp",
                  ImageFormat::Jpeg,
                  kPngWebp,
+                 false},
+    // Decoded through libheif (HeifDecoder), not Qt.
+    InputTypeRow{ImageFileType::Heif,
+                 "HEIC",
+                 nullptr,
+                 {"heic", "heif", "hif"},
+                 "image/heif",
+                 ImageFormat::Jpeg,
+                 kEveryType,
+                 false},
+    InputTypeRow{ImageFileType::Avif,
+                 "AVIF",
+                 nullptr,
+                 {"avif"},
+                 "image/avif",
+                 ImageFormat::Jpeg,
+                 kEveryType,
                  false},
 };
 
@@ -74,6 +91,8 @@ bool InputTypeTable::Lists(FileListEntry entry, ImageFileType type) {
     const InputTypeRow* row = Row(type);
     if (!row)
         return false;
+    if (entry == kEveryType)
+        return true;
     return entry == kAllImages ? row->inAllImages : row->listEntry == entry;
 }
 

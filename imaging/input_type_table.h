@@ -11,10 +11,11 @@
 namespace tessellon {
 
 // The kinds of image file the program reads.
-enum class ImageFileType : short { Unknown, Jpeg, Tiff, Bmp, Png, Webp };
+enum class ImageFileType : short { Unknown, Jpeg, Tiff, Bmp, Png, Webp, Heif, Avif };
 
 // The entries of the file list's type filter, in list order. Each input type is listed by one
-// entry of its own kind (or shared with others); kAllImages lists the types marked for it.
+// entry of its own kind (or shared with others); kAllImages lists the types marked for it,
+// kEveryType every type that opens (the list's default).
 enum FileListEntry : int {
     kAllImages = 0,
     kJpegOnly = 1,
@@ -22,6 +23,7 @@ enum FileListEntry : int {
     kBmpOnly = 3,
     kAllFiles = 4,
     kPngWebp = 5,
+    kEveryType = 6,
 };
 
 // Everything the program knows about one input type, in one place: the reader, the file
@@ -53,7 +55,7 @@ public:
     // Every extension, in table order.
     static QStringList AllExtensions();
     // The types' names in table order, joined by commas and `lastJoin` before the last:
-    // "JPEG, TIFF, BMP, PNG or WebP".
+    // "JPEG, TIFF, BMP, PNG, WebP, HEIC or AVIF".
     static QString NameList(const QString& lastJoin);
     // The MIME types, in table order.
     static QStringList MimeTypes();

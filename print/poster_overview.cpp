@@ -36,6 +36,10 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     o.steps << tr("Print the sheets at 100% (actual size) on this paper; this page is not part of "
                   "the poster.")
             << tr("Lay the sheets out as shown: A1 at the top left, A2 to its right, B1 below it.");
+    // Turned tiles hold the poster's top at the sheet's left edge.
+    if (poster.bTileRotated)
+        o.steps << tr("The sheets print turned: the top of the poster is at each sheet's left "
+                      "edge. Turn every sheet a quarter turn clockwise before laying it out.");
     if (overlap && marks)
         o.steps << tr("Sheets to the right and below lie on top: cut each along its cut line, lay "
                       "it over the glue area of its neighbour so that the pictures match, and "

@@ -18,11 +18,20 @@ QStringList FileBrowser::FileTypeItems() {
             StringTable::Text(str::FilterTiff),
             StringTable::Text(str::FilterBmp),
             StringTable::Text(str::FilterAllFiles),
-            QCoreApplication::translate("FileBrowser", "PNG and WebP Files (*.png, *.webp)")};
+            QCoreApplication::translate("FileBrowser", "PNG and WebP Files (*.png, *.webp)"),
+            EveryTypeItem()};
+}
+
+QString FileBrowser::EveryTypeItem() {
+    QStringList patterns;
+    for (const InputTypeRow& row : InputTypeTable::Rows())
+        patterns << QStringLiteral("*.") + row.Extensions().constFirst();
+    return QCoreApplication::translate("FileBrowser", "All Supported Images (%1)")
+        .arg(patterns.join(QStringLiteral(", ")));
 }
 
 bool FileBrowser::MatchesFileFilter(const QString& name, int filterIndex) {
-    if (filterIndex < kAllImages || filterIndex > kPngWebp)
+    if (filterIndex < kAllImages || filterIndex > kEveryType)
         return false;
     return InputTypeTable::Lists(static_cast<FileListEntry>(filterIndex),
                                  InputTypeTable::FromFileName(name));
@@ -48,8 +57,9 @@ QStringList FileBrowser::OpenDialogFilters() {
             patterns << QStringLiteral("*");
         filters << item.left(open).trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
-    // The image entry first, all files last, as the list shows them.
+    // Every type first (the dialog's default), all files last.
     filters.move(kAllFiles, filters.size() - 1);
+    filters.move(filters.size() - 2, 0);
     return filters;
 }
 

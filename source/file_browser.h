@@ -32,6 +32,8 @@ class FileBrowser {
 public:
     // Items of the file-type filter list, in list order (FileListEntry).
     static QStringList FileTypeItems();
+    // The entry listing every type that opens, with each type's usual extension.
+    static QString EveryTypeItem();
     // Whether `name` passes filter `filterIndex`: its extension, in any letter case, against
     // the filter's types (.jpg, .jpeg and .jpe for JPEG; .tif and .tiff for TIFF). Any other
     // index accepts nothing.
@@ -39,7 +41,8 @@ public:
     // The entry that shows a file the current filter hides: its type's own entry for a type
     // outside "Image Files", else all files.
     static FileListEntry EntryShowing(const QString& name);
-    // The filter list as the file dialog's name filters, with every extension they accept.
+    // The filter list as the file dialog's name filters, with every extension they accept:
+    // every type first, then the list's order, all files last.
     static QStringList OpenDialogFilters();
     // The names of the files in `folder` that are longer than four characters and pass the
     // filter, sorted by name; empty when the folder cannot be listed.

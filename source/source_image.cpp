@@ -1,6 +1,7 @@
 #include "source/source_image.h"
 
 #include "imaging/image_file_reader.h"
+#include "imaging/image_reducer.h"
 #include "source/image_loader.h"
 
 #include <QEventLoop>
@@ -49,7 +50,8 @@ Opened OpenFile(const QString& path, QSize box) {
         out.file = std::move(file).value();
         return out;
     }
-    out.full = DecodeFull(*file);
+    // The file's bytes go once decoded, before the preview copy is made.
+    out.full = [reader = std::move(file).value()] { return DecodeFull(reader); }();
     if (out.full.image.isNull()) {
         out.error = out.full.error;
         return out;
@@ -57,7 +59,7 @@ Opened OpenFile(const QString& path, QSize box) {
     const QSize fit = out.size.scaled(box, Qt::KeepAspectRatio);
     out.preview = box.isEmpty() || fit.width() >= out.size.width()
                       ? out.full.image
-                      : out.full.image.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                      : ImageReducer::Fitted(out.full.image, out.full.image.rect(), fit);
     return out;
 }
 

@@ -12,6 +12,7 @@
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
 #include "tests/calibration/profile_test_support.h"
+#include "tests/support/heif_test_support.h"
 #include "tests/support/memory_settings_store.h"
 
 using namespace tessellon;
@@ -98,10 +99,11 @@ QList<int> RedColumns(const QImage& img, int y) {
 class TestMain : public frmMain {
 public:
     using frmMain::frmMain;
-    QString chosen; // what File > Open chooses
+    QString chosen;          // what File > Open chooses
+    bool realDialog = false; // File > Open shows its dialog instead
 
 protected:
-    QString ChooseImageFile() override { return chosen; }
+    QString ChooseImageFile() override { return realDialog ? frmMain::ChooseImageFile() : chosen; }
 };
 
 } // namespace
@@ -435,6 +437,65 @@ private slots:
         QVERIFY(w->State().bImgSelected);
     }
 
+    // Every type that opens is listed at start (the fixed entries still hide the newer ones),
+    // phones' photos load, and the list follows the folder and F5; File > Open offers every
+    // type first.
+    void everyTypeListedAndTheListFollowsTheFolder() {
+        const QString missing = HeifToolsMissing();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        auto* list = C<QListWidget>("lstFiles");
+        const auto names = [list] {
+            QStringList n;
+            for (int i = 0; i < list->count(); ++i)
+                n << list->item(i)->text();
+            return n;
+        };
+        QCOMPARE(Box("cmbFileType")->currentText(),
+                 "All Supported Images (*.jpg, *.tif, *.bmp, *.png, *.webp, *.heic, *.avif)");
+        QImage shot(64, 48, QImage::Format_RGB32);
+        shot.fill(QColor(200, 60, 30));
+        QVERIFY(HeifEncode(shot, Path("IMG_0001.HEIC")) && HeifEncode(shot, Path("web.avif")));
+        QVERIFY(shot.save(Path("scan.png")));
+        QTRY_VERIFY(names().contains("IMG_0001.HEIC") && names().contains("web.avif") &&
+                    names().contains("scan.png"));
+        ClickFile("IMG_0001.HEIC");
+        QVERIFY(w->State().bImgSelected);
+        QVERIFY(MaxChannelDifference(w->Image().Full(), HeifReference(Path("IMG_0001.HEIC"))) <= 2);
+        // F5 lists the folder at once, keeping the chosen file and its picture.
+        QVERIFY(QFile::copy(Path("Big.JPG"), Path("copy.jpg")));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_F5);
+        QVERIFY(names().contains("copy.jpg"));
+        QCOMPARE(list->currentRow(), names().indexOf("IMG_0001.HEIC"));
+        QVERIFY(w->State().bImgSelected);
+        QVERIFY(WriteAll(Path("cut.heic"), ReadAll(Path("IMG_0001.HEIC")).left(300)));
+        QTRY_VERIFY(names().contains("cut.heic"));
+        ClickFile("cut.heic");
+        QCOMPARE(w->StatusPicture(), int(StatusPictures::kError));
+        QVERIFY2(w->LoadErrorText().contains("damaged"), qPrintable(w->LoadErrorText()));
+        QVERIFY(QFile::remove(Path("scan.png")) && QFile::rename(Path("web.avif"), Path("w.avif")));
+        QTRY_VERIFY(!names().contains("scan.png") && !names().contains("web.avif") &&
+                    names().contains("w.avif"));
+        Box("cmbFileType")->setCurrentIndex(0);
+        QCOMPARE(names(), (QStringList{"Big.JPG", "broken.jpg", "copy.jpg", "edge.bmp",
+                                       "narrow.bmp", "photo.bmp"}));
+        w->realDialog = true;
+        QStringList filters;
+        QTimer::singleShot(300, [&filters] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                filters = d->nameFilters();
+                d->reject();
+            }
+        });
+        C<QAction>("mnuOpen")->trigger();
+        QCOMPARE(filters.size(), 7);
+        QVERIFY2(filters.first().startsWith("All Supported Images (*.jpg *.JPG *.jpeg"),
+                 qPrintable(filters.first()));
+        QVERIFY(filters.first().contains("*.heic *.HEIC *.heif *.HEIF *.hif *.HIF *.avif *.AVIF)"));
+        QCOMPARE(filters.last(), "Show All Files (*)");
+    }
+
     // Without a stored folder the browser starts in Pictures, or home; the tree shows it.
     void startFolder() {
         const QByteArray home = qgetenv("HOME");
@@ -709,6 +770,10 @@ private slots:
         QTRY_COMPARE(pic->Image().size(), pic->size());
         QTRY_COMPARE(redInRow(), 3);
         testing::Click(*p, "cmdClose");
+        QTRY_VERIFY(!w->PreviewWindow());
+        Click("cmdLargePreview");
+        QTRY_VERIFY(w->PreviewWindow());
+        QTest::keyClick(w->PreviewWindow(), Qt::Key_Escape);
         QTRY_VERIFY(!w->PreviewWindow());
         Click("chkPreviewTiles"); // "Show Tiles" off: the plain picture
         QVERIFY(RedColumns(Picture()->Image(), MiddleRow()).isEmpty());

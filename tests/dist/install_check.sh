@@ -23,6 +23,9 @@ ls "$prefix"/share/tessellon/tessellon_help_images/*.png >/dev/null || fail "hel
 desktop-file-validate "$prefix/share/applications/com.quillmarksoftware.Tessellon.desktop"
 # The whole tree: the metainfo file, and the desktop entry it names as its launcher.
 appstreamcli validate-tree --no-net "$prefix"
+# With the network the validator visits every address: none may be a placeholder.
+! grep -rEq 'https?://[^<" ]*\.example' "$prefix/share/metainfo" "$prefix/share/applications" \
+  "$prefix/share/doc" 2>/dev/null || fail "placeholder web address in the installed metadata"
 for page in tessellon tessellon-cli; do
   man -l --warnings "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>"$root/man.err" || true
   [ ! -s "$root/man.err" ] || fail "man page $page: $(cat "$root/man.err")"

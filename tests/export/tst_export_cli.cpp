@@ -147,6 +147,10 @@ private slots:
         row("short name", "shortName", {}, 2, "Invalid file chosen.  Can not continue.");
         row("separator in --base", "", {"--base", "a/b"}, 2, "Invalid --base value");
         row("hidden --base", "", {"--base", ".tile"}, 2, "Invalid --base value");
+        row("--format against .pdf", "pdfOut", {"--format", "jpg"}, 2,
+            "--format jpg disagrees with --out poster.PDF, which names a pdf file");
+        row("pdf against .jpg", "jpgOut", {"--format", "pdf"}, 2,
+            "--format pdf disagrees with --out poster.jpg, which names a jpg file");
     }
     void badInput() {
         QFETCH(QString, setup);
@@ -155,7 +159,9 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         QString image = SavePattern(dir, QStringLiteral("photo.jpg"), ImageFormat::Jpeg);
-        const QString out = dir.filePath(QStringLiteral("tiles"));
+        const QString out = dir.filePath(setup == u"pdfOut"   ? QStringLiteral("poster.PDF")
+                                         : setup == u"jpgOut" ? QStringLiteral("poster.jpg")
+                                                              : QStringLiteral("tiles"));
         if (setup == u"empty") {
             QVERIFY(WriteAll(image, QByteArray()));
         } else if (setup == u"tiny") {
@@ -172,6 +178,17 @@ private slots:
         QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
         QCOMPARE(r.err.count(u'\n'), 1);
         QVERIFY(!QFileInfo::exists(out));
+    }
+
+    // A name ending in .pdf is the PDF, without --format.
+    void outNamedPdfWritesThePdf() {
+        QTemporaryDir dir;
+        const QString image = SavePattern(dir, QStringLiteral("photo.jpg"), ImageFormat::Jpeg);
+        const QString pdf = dir.filePath(QStringLiteral("poster.Pdf"));
+        QCOMPARE(RunCli(QStringList{"export", image, "--out", pdf} + kPoster).status, 0);
+        QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 (QStringList{"photo.jpg", "poster.Pdf"}));
     }
 
     void outOfMemoryEndsTheSave() {

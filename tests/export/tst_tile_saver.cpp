@@ -495,7 +495,11 @@ private slots:
         row("four characters", ".jpg", 0, S::InvalidFile,
             "Problem|Invalid file chosen.  Can not continue.");
         row("long ending", "Holiday.jpeg", 0, S::Ok, "Holiday_|1");
-        row("png gives tif", "shot.PNG", 0, S::Ok, "shot_|3");
+        row("png gives jpg", "shot.PNG", 0, S::Ok, "shot_|1");
+        row("webp gives jpg", "web.webp", 0, S::Ok, "web_|1");
+        row("heic gives jpg", "IMG_0001.HEIC", 0, S::Ok, "IMG_0001_|1");
+        row("hif gives jpg", "cam.hif", 0, S::Ok, "cam_|1");
+        row("avif gives jpg", "pic.avif", 0, S::Ok, "pic_|1");
         row("other type", "photo.gif", 0, S::InvalidType,
             "Error|Unable to save - invalid image file type");
         row("no tiles", "a.jpg", 1, S::NoTiles,

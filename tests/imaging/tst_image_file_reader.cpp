@@ -1,7 +1,9 @@
 // Reading image files: what is refused and why; the upright size, pixels and profile of the rest.
 #include "../cli/cli_run.h"
+#include "imaging/heif_decoder.h"
 #include "imaging/image_file_reader.h"
 #include "tests/support/export_test_support.h"
+#include "tests/support/heif_test_support.h"
 
 #include <QColorSpace>
 #include <QImageReader>
@@ -152,13 +154,40 @@ QByteArray PaletteWithoutTable() {
     return tif;
 }
 
+// Each "ispe" box (the stored size of a coded image) made to claim w x h.
+QByteArray ClaimingSize(QByteArray heif, quint32 w, quint32 h) {
+    for (qsizetype at = heif.indexOf("ispe"); at >= 0; at = heif.indexOf("ispe", at + 4)) {
+        qToBigEndian(w, heif.data() + at + 8);
+        qToBigEndian(h, heif.data() + at + 12);
+    }
+    return heif;
+}
+
 } // namespace
 
 class TestImageFileReader : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
+    // `image` as heif-enc writes it under `name`, with `options`.
+    QByteArray Heif(const QImage& image, const QString& name, const QStringList& options = {}) {
+        const QString path = dir.filePath(QStringLiteral("made/") + name);
+        return QDir().mkpath(dir.filePath(QStringLiteral("made"))) &&
+                       HeifEncode(image, path, options)
+                   ? ReadAll(path)
+                   : QByteArray();
+    }
+    QByteArray Turned(int orientation) {
+        const QString path = dir.filePath(QStringLiteral("turned.heic"));
+        return HeicWithOrientation(Marked(), orientation, path) ? ReadAll(path) : QByteArray();
+    }
+
 private slots:
+    void initTestCase() {
+        const QString missing = HeifToolsMissing();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
     // Each type, whatever the case of its name, read upright: the header's size, the full
     // decode (plain and in stoppable bands) and the reduced one, and where a pixel ends up.
     // Damaged, hostile and unsupported files are refused, by opening or decoding, saying why.
@@ -184,6 +213,24 @@ private slots:
         const QImage big = Marked().scaled(6000, 6000);
         row("big.bmp", Encode(big, "BMP"), "", {6000, 6000}, {5999, 5999}, qRgb(0, 0, 255));
         row("big.jpg", Encode(big, "JPEG"), "", {6000, 6000}, {5999, 5999}, qRgb(0, 0, 255));
+        // HEIC and AVIF, also checked against libheif's own tool below.
+        const QByteArray heic = Heif(Marked(), QStringLiteral("phone.heic"));
+        row("IMG_0001.HEIC", heic, "");
+        row("web.Avif", Heif(Marked(), QStringLiteral("web.avif")), "");
+        // From 16 bits per channel, stored with 10.
+        row("deep.heif",
+            Heif(Marked().convertToFormat(QImage::Format_RGBX64), "deep", {"-b", "10"}), "");
+        // heif-enc stores an odd size as a grid of one coded image, cropped.
+        const QByteArray grid = Heif(Marked().copy(0, 0, 65, 49), QStringLiteral("grid.heic"));
+        QVERIFY(grid.contains("grid"));
+        row("grid.hif", grid, "", {65, 49});
+        QImage clear = Marked().convertToFormat(QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        row("clear.heic", Heif(clear, QStringLiteral("clear.heic")), "", {64, 48}, {24, 8},
+            qRgb(255, 255, 255)); // transparent parts print as white paper
+        row("half turn (3).heic", Turned(3), "", {64, 48}, {39, 39});
+        row("phone (6).heic", Turned(6), "", {48, 64}, {39, 24});
+        row("transposed (5).heic", Turned(5), "", {48, 64}, {8, 24});
 
         QByteArray corrupt = jpeg, huge = jpeg, vast = Encode(Marked(), "TIFF");
         corrupt.replace(jpeg.size() / 2, 64, QByteArray(64, '\x00'));
@@ -225,6 +272,13 @@ private slots:
         row("pipe.jpg", "<fifo>", "named pipe (FIFO), not a regular file");
         row("zero.jpg", "</dev/zero>", "device, not a regular file");
         row("folder.jpg", "<folder>", "folder");
+        row("cut.heic", heic.left(heic.size() * 2 / 3), "damaged");
+        row("vast.heic", ClaimingSize(heic, 30000, 30000), "far too small (1 KB) for the 30000 x");
+        row("huge.heic", ClaimingSize(heic, 60000, 60000), "too large");
+        row("lying.heic", ClaimingSize(heic, 96, 64), "do not match its size");
+        row("heic.avif", heic,
+            "holds a HEIC image, but its name ends in \".avif\". Rename it "
+            "to end in .heic, .heif, .hif");
     }
     void read() {
         QFETCH(QString, name);
@@ -257,6 +311,8 @@ private slots:
         if (!reason.isEmpty())
             return;
         QCOMPARE(ImageFileReader::Open(path, ImageFileReader::Extent::HeaderOnly)->Size(), size);
+        if (HeifDecoder::Reads(file->Type()))
+            QVERIFY(MaxChannelDifference(file->Decode()->GetPicture(), HeifReference(path)) <= 2);
         if (file->HasReducedDecode()) {
             const auto small = file->DecodeReduced(size / 4);
             QCOMPARE(small->size(), size / 4);
@@ -364,6 +420,35 @@ private slots:
                     numbers << uchar(jpeg[at + 16]) << uchar(jpeg[at + 17]);
             QCOMPARE(numbers, (QList<int>{1, 3, 2, 3, 3, 3}));
         }
+    }
+
+    // An embedded profile is read with the pixels and travels into JPEG and TIFF tiles.
+    void colourProfileCarriedIntoTiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("JPEG") << "adobe.jpg";
+        QTest::newRow("HEIC") << "adobe.heic";
+    }
+    void colourProfileCarriedIntoTiles() {
+        QFETCH(QString, name);
+        QImage adobe = Marked();
+        adobe.setColorSpace(QColorSpace::AdobeRgb);
+        const QString path = dir.filePath(name);
+        QVERIFY(name.endsWith(u"jpg") ? WriteAll(path, Encode(adobe, "JPEG"))
+                                      : HeifEncode(adobe, path));
+        for (const QString format : {"jpg", "tif"}) {
+            const QStringList args{"export", path, "--tiles", "2x1", "--yes", "--format", format};
+            QCOMPARE(RunCli(args + QStringList{"--out", dir.filePath("tiles")}).status, 0);
+            QCOMPARE(QImageReader(dir.filePath("tiles/adobe_002.") + format).read().colorSpace(),
+                     QColorSpace::AdobeRgb);
+            QVERIFY(QDir(dir.filePath("tiles")).removeRecursively());
+        }
+        // The PDF's sheets are drawn in it too.
+        const QString pdf = dir.filePath(QStringLiteral("poster.pdf"));
+        QCOMPARE(RunCli({"export", path, "--tiles", "2x1", "--yes", "--out", pdf}).status, 0);
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY(images.waitForFinished());
+        QCOMPARE(images.readAllStandardOutput().count(" icc "), 3); // the overview and two sheets
     }
 
     // The input types as the desktop entry offers them and as the system's MIME database

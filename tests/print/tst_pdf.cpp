@@ -571,6 +571,8 @@ private slots:
                            "trim off any margin"};
         QTest::newRow("overlap, marks")
             << QStringList{"--overlap", "0.5"} << 7 << QStringList{"along its cut line"};
+        QTest::newRow("turned") << QStringList{"--rotate-tiles"} << 7
+                                << QStringList{"The sheets print turned: the top of the poster"};
         QTest::newRow("no overview") << QStringList{"--no-overview"} << 6 << QStringList{};
     }
 

@@ -198,9 +198,11 @@ private slots:
 
     void fileFilter() {
         const QList<std::tuple<const char*, int, bool>> cases{
-            {"X.JPG", 0, true},  {"d.JPEG", 1, true}, {"d.tiff", 2, true}, {"c.PNG", 5, true},
-            {"c.jpg", 5, false}, {"a.tif", 1, false}, {"a.bmp", 3, true},  {"d.jpe", 1, true},
-            {"c.webp", 5, true}, {"a.jpg", -1, false}};
+            {"X.JPG", 0, true},  {"d.JPEG", 1, true},  {"d.tiff", 2, true}, {"c.PNG", 5, true},
+            {"c.jpg", 5, false}, {"a.tif", 1, false},  {"a.bmp", 3, true},  {"d.jpe", 1, true},
+            {"c.webp", 5, true}, {"a.jpg", -1, false}, {"I.HEIC", 6, true}, {"a.Avif", 6, true},
+            {"a.hif", 6, true},  {"x.heif", 0, false}, {"a.PNG", 6, true},  {"a.txt", 6, false},
+            {"a.jpg", 7, false}};
         for (const auto& [name, filter, match] : cases)
             QVERIFY2(FileBrowser::MatchesFileFilter(QLatin1String(name), filter) == match, name);
     }
