@@ -81,7 +81,13 @@ void frmMain::BuildUi() {
     QFont bold = cmdSaveNow->font();
     bold.setBold(true);
     cmdSaveNow->setFont(bold);
-    rightLayout->addWidget(cmdSaveNow);
+    // Printing sits beside saving: the same sheets, straight to a printer.
+    cmdPrint = Named(new QPushButton(right), "cmdPrint");
+    cmdPrint->setMinimumHeight(34);
+    auto* outputRow = new QHBoxLayout;
+    outputRow->addWidget(cmdSaveNow, 1);
+    outputRow->addWidget(cmdPrint);
+    rightLayout->addLayout(outputRow);
     rightLayout->addSpacing(8);
     cmdQuit = Named(new QPushButton(right), "cmdQuit");
     auto* quitRow = new QHBoxLayout;
@@ -106,6 +112,8 @@ void frmMain::BuildUi() {
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
     mnuOpen = Named(mnuFile->addAction(QString()), "mnuOpen");
     mnuOpen->setShortcut(QKeySequence::Open);
+    mnuPrint = Named(mnuFile->addAction(QString()), "mnuPrint");
+    mnuPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
     mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
@@ -148,6 +156,10 @@ void frmMain::AssignTexts() {
     cmdQuit->setToolTip(T(str::QuitTip));
     mnuFile->setTitle(T(str::MenuFile));
     mnuOpen->setText(QCoreApplication::translate("frmMain", "&Open..."));
+    mnuPrint->setText(QCoreApplication::translate("frmMain", "&Print..."));
+    cmdPrint->setText(QCoreApplication::translate("frmMain", "Print..."));
+    cmdPrint->setToolTip(QCoreApplication::translate(
+        "frmMain", "Print the poster's sheets, each at its exact size"));
     mnuExit->setText(T(str::MenuExit));
     mnuTools->setTitle(T(str::MenuTools));
     mnuPaperSize->setText(T(str::MenuPaperSize));
@@ -201,6 +213,8 @@ void frmMain::ConnectHandlers() {
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::EndProcess);
     connect(mnuExit, &QAction::triggered, this, &frmMain::EndProcess);
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::printRequested);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::printRequested);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
     connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
@@ -379,6 +393,8 @@ void frmMain::UpdateOutputSize() {
 void frmMain::EnableOutputButtons() {
     const bool on = state_.OutputButtonsEnabled();
     cmdSaveNow->setEnabled(on);
+    cmdPrint->setEnabled(on);
+    mnuPrint->setEnabled(on);
     previewOptions_->EnablePreview(on);
 }
 

@@ -116,6 +116,8 @@ signals:
     // true from the Edit button, false from the Tools menu.
     void edgeDialogRequested(bool fromEditButton);
     void saveDialogRequested();
+    // File > Print and the print button.
+    void printRequested();
     void closeSaveDialogRequested();
     void helpContentsRequested();
     void aboutRequested();
@@ -148,6 +150,7 @@ private:
     // Step (4)
     QLabel* lblStep4 = nullptr;
     QPushButton* cmdSaveNow = nullptr;
+    QPushButton* cmdPrint = nullptr; // beside the save button, enabled with it
     QPushButton* cmdQuit = nullptr;
     // Timers
     QTimer* tmrLoadingImg = nullptr;
@@ -156,6 +159,7 @@ private:
     // Menus
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuPaperSize = nullptr;
