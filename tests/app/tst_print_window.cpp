@@ -1,0 +1,126 @@
+#include "app_test_support.h"
+
+#include "../printing/private_cups.h"
+#include "app/dialog_host.h"
+#include "app/frm_main.h"
+#include "app/print_dialog_service.h"
+#include "imaging/image_object.h"
+#include "printing/printer_catalog.h"
+#include "tests/support/memory_settings_store.h"
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+// The print dialog's stand-in: it records what it was set up with and answers from a queue
+// (cancel when the queue is empty).
+class RecordingPrintDialog : public PrintDialogService {
+public:
+    std::optional<PrintChoice> Ask(QWidget*, const PrintSetup& setup) override {
+        asked.append(setup);
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+    QList<std::optional<PrintChoice>> answers;
+    QList<PrintSetup> asked;
+};
+
+} // namespace
+
+class TstPrintWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PrivateCups> cups_;
+    QTemporaryDir dir_;
+    RecordingMessageService messages_;
+    MemorySettingsStore store_;
+    std::unique_ptr<frmMain> w_;
+    std::unique_ptr<DialogHost> host_;
+    RecordingPrintDialog dialog_;
+
+    PrintChoice A4(const QString& sheets) const {
+        const auto printer = PrinterCatalog::Find(QStringLiteral("tess_a4"));
+        return PrintChoice{QStringLiteral("tess_a4"),
+                           PrinterCatalog::ByKey(*printer, QStringLiteral("A4")), 1, sheets};
+    }
+
+private slots:
+    void initTestCase() {
+        cups_ = std::make_unique<PrivateCups>();
+        if (!cups_->Unavailable().isEmpty())
+            QSKIP(qPrintable(cups_->Unavailable()));
+        ImageObject photo;
+        QVERIFY(photo.CreateBlankImage(600, 400, QColor(200, 30, 30)));
+        QVERIFY(photo.SaveImageFile(dir_.filePath(QStringLiteral("photo.jpg")), ImageFormat::Jpeg));
+        store_.SavePref(PrefValue::AppDir, dir_.path());
+        store_.SavePref(PrefValue::LastFolder, dir_.path());
+        w_ = std::make_unique<frmMain>(store_, messages_);
+        w_->Form_Load();
+        host_ = std::make_unique<DialogHost>(*w_, store_, messages_);
+        host_->SetPrintDialog(dialog_);
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    }
+    void init() {
+        messages_.Clear();
+        dialog_.asked.clear();
+        dialog_.answers.clear();
+    }
+
+    // The print button and File > Print are there exactly when saving is.
+    void enabledWithSaving() {
+        auto* print = Find<QPushButton>(*w_, "cmdPrint");
+        auto* menu = Find<QAction>(*w_, "mnuPrint");
+        QCOMPARE(menu->shortcut(), QKeySequence(QKeySequence::Print));
+        QVERIFY(!print->isEnabled() && !menu->isEnabled());
+        QVERIFY(!Find<QPushButton>(*w_, "cmdSaveNow")->isEnabled());
+        QVERIFY(w_->OpenImageFile(dir_.filePath(QStringLiteral("photo.jpg"))));
+        QTRY_VERIFY(w_->Image().IsFullReady());
+        QVERIFY(Find<QPushButton>(*w_, "cmdSaveNow")->isEnabled());
+        QVERIFY(print->isEnabled() && menu->isEnabled());
+        Shot(w_.get(), QStringLiteral("main_window_print"));
+    }
+
+    // The poster's 6 x 4 inch sheets on the printer's A4: said with both sizes before anything
+    // is sent; No goes back to the dialog, which is cancelled there.
+    void mismatchGoesBack() {
+        const int jobs = cups_->JobCount(QStringLiteral("tess_a4"));
+        dialog_.answers = {A4({})};
+        messages_.QueueAnswer(MessageService::Answer::No);
+        Find<QAction>(*w_, "mnuPrint")->trigger();
+        QCOMPARE(dialog_.asked.size(), 2);
+        QCOMPARE(dialog_.asked[0].sheet, QSizeF(432, 288)); // 6 x 4 inches, landscape
+        QCOMPARE(dialog_.asked[0].tilesWide, 2);
+        QCOMPARE(Titles(messages_), QStringList{QStringLiteral("Paper Differs")});
+        const QString text = messages_.Messages()[0].text;
+        QVERIFY2(text.contains(QStringLiteral("(152.4 x 101.6 mm, 6.00 x 4.00 in)")) &&
+                     text.contains(QStringLiteral("A4 (209.9 x 297.0 mm")),
+                 qPrintable(text));
+        QCOMPARE(cups_->JobCount(QStringLiteral("tess_a4")), jobs);
+    }
+
+    // A sheet the poster has not is said and the dialog comes back; "B1" then prints one page
+    // once the other paper is accepted.
+    void sheetRange() {
+        dialog_.answers = {A4(QStringLiteral("C1")), A4(QStringLiteral("B1"))};
+        messages_.QueueAnswer(MessageService::Answer::Yes);
+        Find<QPushButton>(*w_, "cmdPrint")->click();
+        QCOMPARE(dialog_.asked.size(), 2);
+        QCOMPARE(Titles(messages_), (QStringList{"Sheets", "Paper Differs", "Printed"}));
+        QCOMPARE(messages_.Messages().last().text, QStringLiteral("1 page(s) sent to tess_a4."));
+        const QString pdf = cups_->WaitForPdf(QStringLiteral("tess_a4"), dir_.filePath("b1.pdf"));
+        QVERIFY(!pdf.isEmpty());
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
+    }
+
+    void cleanupTestCase() {
+        host_.reset();
+        w_.reset();
+        cups_.reset();
+    }
+};
+
+QTEST_MAIN(TstPrintWindow)
+#include "tst_print_window.moc"
