@@ -39,12 +39,14 @@ std::optional<PrintChoice> QtPrintDialogService::Ask(QWidget* parent, const Prin
         auto* tab = new QWidget(&dialog);
         tab->setWindowTitle(Tr("Sheets"));
         auto* layout = new QVBoxLayout(tab);
-        layout->addWidget(new QLabel(
+        auto* hint = new QLabel(
             Tr("Sheets to print, named as they are labelled (A1 to %1) or numbered 1 to %2, "
                "such as B2 or 4-6. Empty: the whole poster, after its overview page.")
                 .arg(SheetNames::Name(setup.tilesHigh - 1, setup.tilesWide - 1))
                 .arg(setup.tilesWide * setup.tilesHigh),
-            tab));
+            tab);
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
         sheets = new QLineEdit(tab);
         sheets->setObjectName(QStringLiteral("txtSheets"));
         layout->addWidget(sheets);
