@@ -59,6 +59,7 @@ void DialogHost::ShowEdgeDialog(bool fromEditButton) {
         // The dialog read the table while it was being built: the selector follows it.
         window_.fillMainDialog();
     }
+    edgeDialog_->SetPrintDialog(*printDialog_);
     const int current = window_.CurrentProfileIndex();
     if (fromEditButton)
         edgeDialog_->OpenFromEditButton(current);

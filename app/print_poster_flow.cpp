@@ -96,4 +96,17 @@ PrintPosterFlow::PrintPicture(QWidget* parent, const SheetLayout& layout, const 
     });
 }
 
+std::optional<PrintOutcome> PrintPosterFlow::PrintTestTarget(QWidget* parent,
+                                                             const PosterState& poster,
+                                                             const QImage& target,
+                                                             const QString& title) {
+    SheetLayout layout = PdfTileSink::LayoutFor(poster);
+    // One page with the picture alone: no neighbours, no aids.
+    layout.trims.reset();
+    layout.overlap = 0;
+    layout.tilesWide = layout.tilesHigh = 1;
+    return PrintPicture(parent, layout, poster.Paper() ? poster.Paper()->name : QString(), target,
+                        title);
+}
+
 } // namespace tessellon

@@ -37,6 +37,10 @@ public:
     std::optional<PrintOutcome> PrintPicture(QWidget* parent, const SheetLayout& layout,
                                              const QString& sheetName, const QImage& picture,
                                              const QString& title);
+    // Prints the edge test target at the poster's tile print size, where a tile's picture
+    // sits on its sheet.
+    std::optional<PrintOutcome> PrintTestTarget(QWidget* parent, const PosterState& poster,
+                                                const QImage& target, const QString& title);
 
 private:
     using Job =

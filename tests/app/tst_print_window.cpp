@@ -2,6 +2,7 @@
 
 #include "../printing/private_cups.h"
 #include "app/dialog_host.h"
+#include "app/frm_btm.h"
 #include "app/frm_main.h"
 #include "app/print_dialog_service.h"
 #include "imaging/image_object.h"
@@ -24,6 +25,22 @@ public:
     QList<std::optional<PrintChoice>> answers;
     QList<PrintSetup> asked;
 };
+
+// Where the brown outer frame of the edge test target lies on page 1, in points, read from a
+// rendering at 288 dpi (a quarter point per pixel).
+QRectF BrownBox(const QString& pdf, const QString& stem) {
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {"-r", "288", "-f", "1", "-l", "1", "-singlefile", "-png", pdf, stem});
+    const QImage img = QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (qRed(c) > 130 && qGreen(c) > 70 && qGreen(c) < 170 && qBlue(c) < 60)
+                box |= QRect(x, y, 1, 1);
+        }
+    return QRectF(box.x() / 4.0, box.y() / 4.0, box.width() / 4.0, box.height() / 4.0);
+}
 
 } // namespace
 
@@ -113,6 +130,50 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished());
         QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
+    }
+
+    void testTargetPrinted_data() {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<bool>("sent");
+        // The poster's 6 x 4 inch sheets, so A4 is another paper: No goes back to the dialog.
+        QTest::newRow("paper differs, back") << "tess_a4" << QStringList{"Paper Differs"} << false;
+        QTest::newRow("actual size")
+            << "tess_a4" << QStringList{"Paper Differs", "Printed"} << true;
+        QTest::newRow("stopped queue") << "tess_stopped" << QStringList{"Print Error"} << false;
+    }
+    // "Print..." of the edge calibration window: the target at the tile print size, with the
+    // poster's paper question and failure messages.
+    void testTargetPrinted() {
+        QFETCH(QString, printer);
+        QFETCH(QStringList, titles);
+        QFETCH(bool, sent);
+        const int jobs = cups_->JobCount(printer);
+        PrintChoice choice = A4({});
+        choice.printer = printer;
+        dialog_.answers = {choice};
+        messages_.QueueAnswer(sent ? MessageService::Answer::Yes : MessageService::Answer::No);
+        QFile::remove(cups_->Output(printer));
+        WhenModal<frmBtm>([](frmBtm* edge) {
+            Click(*edge, "cmdPrintTest");
+            edge->reject();
+        });
+        Find<QAction>(*w_, "mnuEdgeClip")->trigger();
+        QCOMPARE(Titles(messages_), titles);
+        QCOMPARE(dialog_.asked[0].sheet, QSizeF(432, 288));
+        QCOMPARE(dialog_.asked[0].tilesWide, 0);
+        QCOMPARE(cups_->JobCount(printer), jobs + (sent ? 1 : 0));
+        if (printer == u"tess_stopped")
+            QVERIFY(messages_.Messages()[0].text.contains(QStringLiteral("is stopped")));
+        if (!sent)
+            return;
+        QCOMPARE(messages_.Messages().last().text, QStringLiteral("1 page(s) sent to tess_a4."));
+        const QString pdf = cups_->WaitForPdf(printer, dir_.filePath("target.pdf"));
+        QVERIFY(!pdf.isEmpty());
+        // The tile print size of the poster: 6 x 4 inches less nothing, 432 x 288 pt.
+        const QRectF box = BrownBox(pdf, dir_.filePath("target"));
+        QVERIFY2(std::abs(box.width() - 432) <= 0.5 && std::abs(box.height() - 288) <= 0.5,
+                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
     }
 
     void cleanupTestCase() {
