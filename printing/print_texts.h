@@ -17,6 +17,10 @@ public:
     static QString UnknownPrinter(const QString& name) {
         return tr("There is no printer named \"%1\".").arg(name);
     }
+    static QString NoSuchPaper(const QString& printer, const QString& paper) {
+        return tr("The printer \"%1\" has no paper of %2.").arg(printer, paper);
+    }
+    static QString PrinterMarginsTitle() { return tr("Printer Margins"); }
     static QString Stopped(const QString& name) {
         return tr("The printer \"%1\" is stopped or has an error; start it again (or choose "
                   "another printer) and print once more. Nothing was sent.")

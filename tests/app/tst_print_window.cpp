@@ -4,6 +4,7 @@
 #include "app/dialog_host.h"
 #include "app/frm_btm.h"
 #include "app/frm_main.h"
+#include "app/frm_tile_size.h"
 #include "app/print_dialog_service.h"
 #include "imaging/image_object.h"
 #include "printing/printer_catalog.h"
@@ -176,6 +177,66 @@ private slots:
                  qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
     }
 
+    void printerMargins_data() {
+        QTest::addColumn<bool>("mm");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("customWidth");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QList<double>>("margins"); // top, right, bottom, left; empty: refused
+        // From the queue's PPD: Letter (612 x 792 pt) prints on 9 36 594 765, so 27, 18, 36 and
+        // 9 pt stay blank at the top, right, bottom and left: 3/8, 1/4, 1/2 and 1/8 inch.
+        QTest::newRow("Letter") << false << 3 << "" << false << QList<double>{.375, .25, .5, .125};
+        QTest::newRow("Letter, locked")
+            << false << 3 << "" << true << QList<double>{.5, .25, .5, .25};
+        // Turned either way, top and bottom take the larger of left and right (18 pt), the
+        // sides the larger of top and bottom (36 pt).
+        QTest::newRow("Letter turned, custom")
+            << false << 6 << "11" << false << QList<double>{.25, .5, .25, .5};
+        // A4 prints on 12 12 583 830 of 595 x 842: 12 pt = 4.2333 mm all round.
+        const double a4 = 12 / 72.0 * 25.4;
+        QTest::newRow("A4, mm") << true << 4 << "" << false << QList<double>{a4, a4, a4, a4};
+        QTest::newRow("4 x 6, no such paper") << false << 0 << "" << false << QList<double>{};
+    }
+    // "Printer Margins" of the paper window: the default printer's unprintable margins.
+    void printerMargins() {
+        QFETCH(bool, mm);
+        QFETCH(int, row);
+        QFETCH(QString, customWidth);
+        QFETCH(bool, locked);
+        QFETCH(QList<double>, margins);
+        PosterState poster;
+        frmTileSize dlg(poster, messages_);
+        dlg.LoadFromPoster();
+        dlg.show();
+        auto* button = Find<QPushButton>(dlg, "cmdPrinterMargins");
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->text(), QStringLiteral("Printer Margins"));
+        Click(dlg, mm ? "opbMm" : "opbInches");
+        Find<QListWidget>(dlg, "lstPaperSize")->setCurrentRow(row);
+        if (!customWidth.isEmpty()) {
+            for (const auto& [box, text] : {std::pair{"txtWidth", customWidth},
+                                            std::pair{"txtHeight", QStringLiteral("8.5")}}) {
+                Find<QLineEdit>(dlg, box)->clear();
+                QTest::keyClicks(Find<QLineEdit>(dlg, box), text);
+            }
+        }
+        Find<QCheckBox>(dlg, "chkLock")->setChecked(locked);
+        const MarginValues before = dlg.Model().CurrentPreset().CurrentMargins();
+        button->click();
+        const MarginValues got = dlg.Model().CurrentPreset().CurrentMargins();
+        if (margins.isEmpty()) {
+            QCOMPARE(Titles(messages_), QStringList{"Printer Margins"});
+            QCOMPARE(messages_.Messages()[0].text,
+                     QStringLiteral("The printer \"tess_a4\" has no paper of 152.4 x 101.6 mm, "
+                                    "6.00 x 4.00 in."));
+            QVERIFY(got == before);
+            return;
+        }
+        QVERIFY2(messages_.Messages().isEmpty(), qPrintable(messages_.Messages().value(0).text));
+        for (int side = 0; side < kMarginCount; ++side)
+            QVERIFY2(std::abs(got[side] - margins[side]) < 1e-6,
+                     qPrintable(QStringLiteral("side %1: %2").arg(side).arg(got[side])));
+    }
     void cleanupTestCase() {
         host_.reset();
         w_.reset();
