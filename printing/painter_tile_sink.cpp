@@ -4,6 +4,7 @@
 #include "print/helvetica_metrics.h"
 #include "print/overview_page_layout.h"
 #include "print/sheet_painter.h"
+#include "printing/cups_queue.h"
 #include "printing/print_texts.h"
 
 #include <QPrinter>
@@ -31,6 +32,10 @@ void PainterTileSink::SetOverview(PosterOverview overview, const ImageObject& im
     image_ = &img;
 }
 
+void PainterTileSink::SpoolThroughCups(QString media) {
+    spoolMedia_ = std::move(media);
+}
+
 std::optional<UserMessage> PainterTileSink::NextPage() {
     if (pageStarted_ && !printer_.newPage())
         return Failure(PrintTexts::NotFinished());
@@ -41,6 +46,11 @@ std::optional<UserMessage> PainterTileSink::NextPage() {
 }
 
 std::optional<UserMessage> PainterTileSink::Open() {
+    if (spoolMedia_) {
+        // Not named .pdf: the printer keeps its driver's papers and writes its PDF there.
+        spoolFile_ = folder_ + QStringLiteral("/painted.spool");
+        printer_.setOutputFileName(spoolFile_);
+    }
     if (!painter_.begin(&printer_))
         return Failure(PrintTexts::NotStarted(printer_.printerName()));
     if (!overview_)
@@ -74,12 +84,21 @@ std::optional<UserMessage> PainterTileSink::Add(int index, const QByteArray& enc
 std::optional<UserMessage> PainterTileSink::Finish() {
     if (!painter_.end() || printer_.printerState() == QPrinter::Error)
         return Failure(PrintTexts::NotFinished());
+    if (spoolMedia_) {
+        const Result<int> job =
+            CupsQueue::SubmitPdf(printer_.printerName(), spoolFile_, printer_.docName(),
+                                 std::max(1, printer_.copyCount()), *spoolMedia_);
+        if (!job)
+            return Failure(job.error());
+    }
     return std::nullopt;
 }
 
 void PainterTileSink::Abandon() {
     if (painter_.isActive()) {
-        printer_.abort();
+        // A spooled job just stays in the folder, which goes away with the job.
+        if (!spoolMedia_)
+            printer_.abort();
         painter_.end();
     }
 }

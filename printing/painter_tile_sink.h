@@ -26,6 +26,9 @@ public:
 
     // Puts the overview page first, its picture cut from `img` (which must outlive the sink).
     void SetOverview(PosterOverview overview, const ImageObject& img);
+    // Qt's CUPS printer cannot abort a started job (ending it sends it), so the pages go to a
+    // file in the folder and only a finished job is handed to the queue, on paper `media`.
+    void SpoolThroughCups(QString media);
 
     QString Folder() const override { return folder_; }
     std::optional<UserMessage> CheckNames() const override { return std::nullopt; }
@@ -51,6 +54,8 @@ private:
     std::optional<PosterOverview> overview_;
     const ImageObject* image_ = nullptr;
     bool pageStarted_ = false;
+    std::optional<QString> spoolMedia_; // set: the pages go to spoolFile_ first
+    QString spoolFile_;
 };
 
 } // namespace tessellon

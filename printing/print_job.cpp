@@ -152,6 +152,8 @@ PrintOutcome PrintJob::Print(const PosterState& poster, const ImageObject& img,
             pages = TileSaver::StandardSink(p, i, r);
         } else {
             auto painter = std::make_unique<PainterTileSink>(printer, layout, r.aids, r.folder);
+            if (CupsQueue::Available())
+                painter->SpoolThroughCups(target->paper ? target->paper->key : QString());
             if (plan)
                 painter->SetOverview(std::move(*plan), i);
             pages = std::move(painter);

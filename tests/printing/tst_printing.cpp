@@ -1,8 +1,13 @@
 #include "private_cups.h"
 
 #include "../cli/cli_run.h"
+#include "cli/cli_app.h"
+#include "export/save_progress.h"
+#include "imaging/image_object.h"
+#include "layout/poster_state.h"
 #include "print/helvetica_metrics.h"
 #include "print/pdf_poster_writer.h"
+#include "printing/print_job.h"
 #include "printing/sheet_range.h"
 
 #include <QImage>
@@ -82,6 +87,20 @@ bool Near(const QRectF& a, const QRectF& b, double tolerance) {
 QString Describe(const QRectF& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
 }
+
+// The progress window with its cancel button pressed once `steps` progress steps are shown.
+class CancelingProgress : public SaveProgress {
+public:
+    explicit CancelingProgress(int steps) : steps_(steps) {}
+    void ShowProgressBar(const QString&) override {}
+    void SetProgressVal(double) override { --steps_; }
+    bool Canceled() const override { return steps_ < 0; }
+    void CloseProgress() override {}
+    void ShowSaveOkMsg(const QString&) override {}
+
+private:
+    int steps_;
+};
 
 } // namespace
 
@@ -244,6 +263,39 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(cups_->JobCount("tess_a4") + cups_->JobCount("tess_stopped"), before);
+    }
+
+    void canceledSendsNothing_data() {
+        QTest::addColumn<PrintPath>("path");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("pdf, at once") << PrintPath::Document << 0;
+        QTest::newRow("pdf, after a sheet") << PrintPath::Document << 2;
+        QTest::newRow("painter, at once") << PrintPath::Painter << 0;
+        QTest::newRow("painter, after a sheet") << PrintPath::Painter << 2;
+    }
+    // Cancel pressed while the sheets are made: the queue gets no job and prints nothing.
+    void canceledSendsNothing() {
+        QFETCH(PrintPath, path);
+        QFETCH(int, steps);
+        QCommandLineParser options;
+        CliApp::AddPosterOptions(options);
+        QVERIFY(options.parse({"print", "--tiles", "2x2", "--paper", "a4"}));
+        PosterState poster;
+        QVERIFY(CliApp::BuildPoster(options, image_, poster).ok());
+        ImageObject img;
+        QVERIFY(img.LoadImageFile(image_).ok());
+        QFile::remove(cups_->Output("tess_a4"));
+        const int before = cups_->JobCount("tess_a4");
+        CancelingProgress progress(steps);
+        PrintRequest request;
+        request.printer = QStringLiteral("tess_a4");
+        request.path = path;
+        const PrintOutcome out = PrintJob(progress).Print(poster, img, request);
+        QCOMPARE(out.status, PrintOutcome::Status::Canceled);
+        QCOMPARE(out.text, QStringLiteral("Printing canceled; nothing was sent to the printer."));
+        QTest::qWait(1000); // time for a job that should not be there to show up
+        QCOMPARE(cups_->JobCount("tess_a4"), before);
+        QVERIFY(!QFileInfo::exists(cups_->Output("tess_a4")));
     }
 
     void cleanupTestCase() { cups_.reset(); }
