@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-image-formats-plugins libgl1-mesa-dev libturbojpeg0-dev libjpeg62-turbo-dev
       liblcms2-dev libpodofo-dev libheif-dev libheif-examples fonts-dejavu-core xvfb xauth poppler-utils qpdf desktop-file-utils appstream man-db
-      dpkg-dev imagemagick libimage-exiftool-perl)
+      dpkg-dev imagemagick libimage-exiftool-perl cups cups-client cups-filters ghostscript libcups2-dev)
 missing=()
 for p in "${PKGS[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -3,10 +3,16 @@
 #include "app/frm_about.h"
 #include "app/frm_btm.h"
 #include "app/frm_main.h"
+#include "app/frm_msg.h"
 #include "app/frm_save_tiles.h"
+#include "app/frm_simple_msg.h"
 #include "app/frm_tile_size.h"
 #include "app/help_locator.h"
 #include "app/help_window.h"
+#include "app/print_poster_flow.h"
+#include "app/qt_print_dialog_service.h"
+#include "app/save_progress_windows.h"
+#include "app/save_tiles_opening.h"
 #include "app/sys_info_window.h"
 #include "settings/settings_store.h"
 
@@ -14,7 +20,10 @@ namespace tessellon {
 
 DialogHost::DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages)
     : QObject(&window), window_(window), messages_(messages),
-      helpFilePath_(HelpLocator::GetHelpFilePath(settings.GetPref(PrefValue::AppDir))) {
+      helpFilePath_(HelpLocator::GetHelpFilePath(settings.GetPref(PrefValue::AppDir))),
+      systemPrintDialog_(std::make_unique<QtPrintDialogService>()),
+      printDialog_(systemPrintDialog_.get()) {
+    connect(&window, &frmMain::printRequested, this, &DialogHost::ShowPrintDialog);
     connect(&window, &frmMain::paperDialogRequested, this, &DialogHost::ShowPaperDialog);
     connect(&window, &frmMain::edgeDialogRequested, this, &DialogHost::ShowEdgeDialog);
     connect(&window, &frmMain::saveDialogRequested, this, &DialogHost::ShowSaveDialog);
@@ -50,6 +59,7 @@ void DialogHost::ShowEdgeDialog(bool fromEditButton) {
         // The dialog read the table while it was being built: the selector follows it.
         window_.fillMainDialog();
     }
+    edgeDialog_->SetPrintDialog(*printDialog_);
     const int current = window_.CurrentProfileIndex();
     if (fromEditButton)
         edgeDialog_->OpenFromEditButton(current);
@@ -66,6 +76,29 @@ void DialogHost::ShowSaveDialog() {
         saveDialog_ = new frmSaveTiles(messages_, &window_);
     saveDialog_->OpenFor(window_.State(), window_.Image(), window_.CurrentFolder(),
                          window_.ChosenFileName());
+}
+
+void DialogHost::ShowPrintDialog() {
+    // The checks of the save button: a print is the same sheets.
+    if (!SaveTilesOpening::Check(window_.State(), window_.ChosenFileName(), messages_).ok())
+        return;
+    if (!printProgress_)
+        printProgress_ = new frmMsg(&window_);
+    if (!printDone_)
+        printDone_ = new frmSimpleMsg(&window_);
+    SaveProgressWindows progress(*printProgress_, *printDone_);
+    // The job works on the poster as it is now; the window stays usable while it runs.
+    const PosterState poster = window_.State();
+    SourceImage& source = window_.Image();
+    PrintPosterFlow(messages_, *printDialog_, progress)
+        .PrintPoster(
+            &window_, poster,
+            [&source] {
+                ImageObject img = ImageObject::FromImage(source.Full());
+                img.SetIccProfile(source.IccProfile());
+                return img;
+            },
+            window_.ChosenFileName());
 }
 
 void DialogHost::CloseSaveDialog() {

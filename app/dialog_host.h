@@ -4,14 +4,19 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 namespace tessellon {
 
 class frmAbout;
 class frmBtm;
 class frmMain;
+class frmMsg;
 class frmSaveTiles;
+class frmSimpleMsg;
 class HelpWindow;
 class MessageService;
+class PrintDialogService;
 class SettingsStore;
 
 // Opens the windows the main window's commands ask for: the paper dialog, the edge calibration
@@ -31,6 +36,11 @@ public:
     // entry only when it is closed with its Close button.
     void ShowEdgeDialog(bool fromEditButton);
     void ShowSaveDialog();
+    // File > Print: the print dialog, then the print job with the progress window.
+    void ShowPrintDialog();
+    // Replaces the system's print dialog (tests); the host's own one by default.
+    void SetPrintDialog(PrintDialogService& dialog) { printDialog_ = &dialog; }
+    PrintDialogService& PrintDialog() { return *printDialog_; }
     void CloseSaveDialog();
     void OpenHelpFile();
     void ShowAbout();
@@ -50,6 +60,10 @@ private:
     QPointer<frmSaveTiles> saveDialog_;
     QPointer<HelpWindow> help_;
     QPointer<frmAbout> about_;
+    std::unique_ptr<PrintDialogService> systemPrintDialog_;
+    PrintDialogService* printDialog_ = nullptr;
+    QPointer<frmMsg> printProgress_;
+    QPointer<frmSimpleMsg> printDone_;
 };
 
 } // namespace tessellon

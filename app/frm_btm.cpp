@@ -2,6 +2,11 @@
 
 #include "app/form_widgets.h"
 #include "app/frm_input_box.h"
+#include "app/frm_msg.h"
+#include "app/frm_simple_msg.h"
+#include "app/print_poster_flow.h"
+#include "app/qt_print_dialog_service.h"
+#include "app/save_progress_windows.h"
 #include "calibration/clip_amount.h"
 #include "calibration/profile_store.h"
 #include "common/message_service.h"
@@ -65,6 +70,8 @@ frmBtm::frmBtm(ProfileStore& profiles, const PosterState& poster, MessageService
     const QScopedValueRollback ignore(bIgnoreEvents, true);
     initControls();
 }
+
+frmBtm::~frmBtm() = default;
 
 // --- Opening ---
 
@@ -161,6 +168,7 @@ void frmBtm::BuildTestPrintStep(QVBoxLayout* steps) {
     lblStep1Desc = Label(this, QStringLiteral("lblStep1Desc"));
     lblStep1Desc->setWordWrap(true);
     cmdGenerateTest = Button(this, QStringLiteral("cmdGenerateTest"));
+    cmdPrintTest = Button(this, QStringLiteral("cmdPrintTest"));
     picTestPrint = Label(this, QStringLiteral("picTestPrint"));
     picTestPrint->setPixmap(TestPrintSample(QSize(150, 100)));
     picTestPrint->setFixedSize(150, 100);
@@ -190,7 +198,11 @@ void frmBtm::BuildTestPrintStep(QVBoxLayout* steps) {
 
     auto* step1Text = new QVBoxLayout;
     step1Text->addWidget(lblStep1Desc);
-    step1Text->addWidget(cmdGenerateTest, 0, Qt::AlignLeft);
+    auto* step1Buttons = new QHBoxLayout;
+    step1Buttons->addWidget(cmdGenerateTest);
+    step1Buttons->addWidget(cmdPrintTest);
+    step1Buttons->addStretch();
+    step1Text->addLayout(step1Buttons);
     step1Text->addStretch();
     auto* step1 = new QHBoxLayout;
     step1->setContentsMargins(18, 2, 0, 6);
@@ -274,6 +286,9 @@ void frmBtm::SetEdgeDialogTexts() {
     lblStep1Desc->setText(T(str::Step1EdgeDesc));
     cmdGenerateTest->setText(tr("Create Edge Calibration Test Image"));
     cmdGenerateTest->setToolTip(tr("Create Edge Calibration Test Image"));
+    cmdPrintTest->setText(tr("Print..."));
+    cmdPrintTest->setToolTip(
+        tr("Print the Edge Calibration test image at the tile print size on a printer"));
     lblPicTopEdge->setText(tr("top edge") + u':');
     lblPicRightEdge->setText(tr("right edge") + u':');
     lblPicBottomEdge->setText(tr("bottom edge") + u':');
@@ -306,6 +321,7 @@ void frmBtm::ConnectEvents() {
     connect(cmdDel, &QPushButton::clicked, this, &frmBtm::cmdDel_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmBtm::cmdOk_Click);
     connect(cmdGenerateTest, &QPushButton::clicked, this, &frmBtm::cmdGenerateTest_Click);
+    connect(cmdPrintTest, &QPushButton::clicked, this, &frmBtm::cmdPrintTest_Click);
 }
 
 void frmBtm::showEvent(QShowEvent* event) {
@@ -552,6 +568,33 @@ void frmBtm::cmdGenerateTest_Click() {
     }
     messages_.Information(EdgeTestTargetTexts::CompletedTitle(),
                           EdgeTestTargetTexts::Completed(QDir::toNativeSeparators(path)));
+}
+
+void frmBtm::cmdPrintTest_Click() {
+    // The same checks and messages as saving the target; the print dialog then asks the rest.
+    const auto size = EdgeTestTargetFlow::PrintSize(poster_);
+    if (!size) {
+        messages_.Critical(EdgeTestTargetTexts::InvalidPrintSizeTitle(), size.error());
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    const auto target = EdgeTestTargetFlow::Build(*size);
+    unsetCursor();
+    if (!target) {
+        messages_.Critical(EdgeTestTargetTexts::ErrorTitle(), target.error());
+        return;
+    }
+    if (!printDialog_) {
+        systemPrintDialog_ = std::make_unique<QtPrintDialogService>();
+        printDialog_ = systemPrintDialog_.get();
+    }
+    // One page: the progress windows are never shown, but the flow wants them.
+    frmMsg progress(this);
+    frmSimpleMsg done(this);
+    SaveProgressWindows windows(progress, done);
+    PrintPosterFlow(messages_, *printDialog_, windows)
+        .PrintTestTarget(this, poster_, target->GetPicture(),
+                         EdgeTestTargetTexts::DefaultFileName());
 }
 
 } // namespace tessellon

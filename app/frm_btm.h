@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -19,6 +20,7 @@ namespace tessellon {
 
 class MessageService;
 class PosterState;
+class PrintDialogService;
 class ProfileStore;
 
 // "Edge Calibration": the modal window in which the user manages the edge calibration profiles
@@ -32,6 +34,7 @@ public:
     // Sets the texts, fills the selectors and loads the profiles (initControls).
     frmBtm(ProfileStore& profiles, const PosterState& poster, MessageService& messages,
            QWidget* parent = nullptr);
+    ~frmBtm() override;
 
     // --- Opening from the main window; both wait until the window is closed ---
     // The Edit button beside the profile selector: reloads the profiles, selects the main
@@ -69,6 +72,11 @@ public:
     void SetStep1DescUnits();
     // Explains, builds and saves the edge test target.
     void cmdGenerateTest_Click();
+    // Builds the edge test target and prints it at the tile print size on the printer chosen
+    // in the print dialog.
+    void cmdPrintTest_Click();
+    // Replaces the system's print dialog (tests; the main window's host passes its own).
+    void SetPrintDialog(PrintDialogService& dialog) { printDialog_ = &dialog; }
 
     // The save question for the test target; returns the chosen path or empty text.
     QString ShowSaveTestTargetDialog(const QString& fileName = QStringLiteral("edge_clipping_test"),
@@ -110,6 +118,7 @@ private:
     QLabel* lblStep1 = nullptr;
     QLabel* lblStep1Desc = nullptr;
     QPushButton* cmdGenerateTest = nullptr;
+    QPushButton* cmdPrintTest = nullptr; // beside cmdGenerateTest: the target straight to paper
     QLabel* picTestPrint = nullptr;
     QLabel* lblPicTopEdge = nullptr;
     QLabel* lblPicRightEdge = nullptr;
@@ -157,6 +166,8 @@ private:
     MessageService& messages_;
     SavePathQuestion savePathQuestion_;
     InputQuestion inputQuestion_;
+    std::unique_ptr<PrintDialogService> systemPrintDialog_;
+    PrintDialogService* printDialog_ = nullptr;
     QVBoxLayout* edgesColumn_ = nullptr;
     bool edgeRowsAligned_ = false;
 };

@@ -82,7 +82,13 @@ void frmMain::BuildUi() {
     QFont bold = cmdSaveNow->font();
     bold.setBold(true);
     cmdSaveNow->setFont(bold);
-    rightLayout->addWidget(cmdSaveNow);
+    // Printing sits beside saving: the same sheets, straight to a printer.
+    cmdPrint = Named(new QPushButton(right), "cmdPrint");
+    cmdPrint->setMinimumHeight(34);
+    auto* outputRow = new QHBoxLayout;
+    outputRow->addWidget(cmdSaveNow, 1);
+    outputRow->addWidget(cmdPrint);
+    rightLayout->addLayout(outputRow);
     rightLayout->addSpacing(8);
     cmdQuit = Named(new QPushButton(right), "cmdQuit");
     auto* quitRow = new QHBoxLayout;
@@ -113,6 +119,8 @@ void frmMain::BuildUi() {
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuReload = Named(mnuFile->addAction(QString()), "mnuReload");
     mnuReload->setShortcut(QKeySequence(Qt::Key_F5));
+    mnuPrint = Named(mnuFile->addAction(QString()), "mnuPrint");
+    mnuPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
     mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
@@ -156,6 +164,10 @@ void frmMain::AssignTexts() {
     mnuFile->setTitle(T(str::MenuFile));
     mnuOpen->setText(QCoreApplication::translate("frmMain", "&Open..."));
     mnuReload->setText(QCoreApplication::translate("frmMain", "&Reload File List"));
+    mnuPrint->setText(QCoreApplication::translate("frmMain", "&Print..."));
+    cmdPrint->setText(QCoreApplication::translate("frmMain", "Print..."));
+    cmdPrint->setToolTip(QCoreApplication::translate(
+        "frmMain", "Print the poster's sheets, each at its exact size"));
     mnuExit->setText(T(str::MenuExit));
     mnuTools->setTitle(T(str::MenuTools));
     mnuPaperSize->setText(T(str::MenuPaperSize));
@@ -213,6 +225,8 @@ void frmMain::ConnectHandlers() {
     connect(folderWatch_, &QFileSystemWatcher::directoryChanged, folderChanged_,
             qOverload<>(&QTimer::start));
     connect(folderChanged_, &QTimer::timeout, this, &frmMain::ReloadFileList);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::printRequested);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::printRequested);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
     connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
@@ -392,6 +406,8 @@ void frmMain::UpdateOutputSize() {
 void frmMain::EnableOutputButtons() {
     const bool on = state_.OutputButtonsEnabled();
     cmdSaveNow->setEnabled(on);
+    cmdPrint->setEnabled(on);
+    mnuPrint->setEnabled(on);
     previewOptions_->EnablePreview(on);
 }
 

@@ -118,6 +118,8 @@ signals:
     // true from the Edit button, false from the Tools menu.
     void edgeDialogRequested(bool fromEditButton);
     void saveDialogRequested();
+    // File > Print and the print button.
+    void printRequested();
     void closeSaveDialogRequested();
     void helpContentsRequested();
     void aboutRequested();
@@ -150,6 +152,7 @@ private:
     // Step (4)
     QLabel* lblStep4 = nullptr;
     QPushButton* cmdSaveNow = nullptr;
+    QPushButton* cmdPrint = nullptr; // beside the save button, enabled with it
     QPushButton* cmdQuit = nullptr;
     // Timers
     QTimer* tmrLoadingImg = nullptr;
@@ -159,6 +162,7 @@ private:
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuReload = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuPaperSize = nullptr;

@@ -5,6 +5,8 @@
 #include "common/string_table.h"
 #include "layout/poster_state.h"
 #include "paper/paper_dialog_texts.h"
+#include "printing/print_texts.h"
+#include "printing/printer_margins.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -46,7 +48,8 @@ QPushButton* Button(QWidget* parent, const QString& name) {
 } // namespace
 
 frmTileSize::frmTileSize(PosterState& poster, MessageService& messages, QWidget* parent)
-    : QDialog(parent), poster_(poster), messages_(messages) {
+    : QDialog(parent), poster_(poster), messages_(messages),
+      printer_(PrinterMargins::PrinterName()) {
     setObjectName(QStringLiteral("frmTileSize"));
     setModal(true);
     BuildControls();
@@ -169,6 +172,8 @@ void frmTileSize::BuildMargins(QVBoxLayout* steps) {
     chkLock = Named(new QCheckBox(this), QStringLiteral("chkLock"));
     cmdBorderless = Button(this, QStringLiteral("cmdBorderless"));
     cmdReset = Button(this, QStringLiteral("cmdReset"));
+    cmdPrinterMargins = Button(this, QStringLiteral("cmdPrinterMargins"));
+    cmdPrinterMargins->setVisible(!printer_.isEmpty());
 
     auto* marginHead = new QHBoxLayout;
     marginHead->addWidget(Label3);
@@ -193,6 +198,7 @@ void frmTileSize::BuildMargins(QVBoxLayout* steps) {
     auto* marginButtons = new QHBoxLayout;
     marginButtons->addWidget(cmdBorderless);
     marginButtons->addWidget(cmdReset);
+    marginButtons->addWidget(cmdPrinterMargins);
     marginButtons->addStretch();
     auto* marginBlock = new QVBoxLayout;
     marginBlock->setSpacing(8);
@@ -271,6 +277,8 @@ void frmTileSize::SetPaperDialogTexts() {
     cmdBorderless->setToolTip(t.borderlessTip);
     cmdReset->setText(t.resetCaption);
     cmdReset->setToolTip(t.resetTip);
+    cmdPrinterMargins->setText(t.printerMarginsCaption);
+    cmdPrinterMargins->setToolTip(t.printerMarginsTip.arg(printer_));
     Label8->setText(t.resultsLabel);
     Label9->setText(t.sizeWithBordersLabel);
     lblSizeWithBorders->setToolTip(t.sizeWithBordersTip);
@@ -309,6 +317,7 @@ void frmTileSize::ConnectEvents() {
     connect(chkLock, &QCheckBox::toggled, this, &frmTileSize::chkLock_Click);
     connect(cmdBorderless, &QPushButton::clicked, this, &frmTileSize::cmdBorderless_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmTileSize::cmdReset_Click);
+    connect(cmdPrinterMargins, &QPushButton::clicked, this, &frmTileSize::cmdPrinterMargins_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmTileSize::cmdApply_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmTileSize::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -423,6 +432,18 @@ void frmTileSize::cmdBorderless_Click() {
 
 void frmTileSize::cmdReset_Click() {
     model_.ResetMargins();
+    ShowCurrentPaper();
+}
+
+void frmTileSize::cmdPrinterMargins_Click() {
+    const PaperPreset& paper = model_.CurrentPreset();
+    const auto margins =
+        PrinterMargins::For(printer_, {paper.dWidth, paper.dHeight}, model_.Units());
+    if (!margins) {
+        messages_.Critical(PrintTexts::PrinterMarginsTitle(), margins.error());
+        return;
+    }
+    model_.SetMargins(*margins);
     ShowCurrentPaper();
 }
 

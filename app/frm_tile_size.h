@@ -76,6 +76,7 @@ private:
     QCheckBox* chkLock = nullptr;
     QPushButton* cmdBorderless = nullptr;
     QPushButton* cmdReset = nullptr;
+    QPushButton* cmdPrinterMargins = nullptr; // hidden without a printer
     QLabel* lblOverlap = nullptr;
     QLineEdit* txtOverlap = nullptr;
     QLabel* Label8 = nullptr;
@@ -107,6 +108,7 @@ private:
     void chkLock_Click(bool checked);
     void cmdBorderless_Click();
     void cmdReset_Click();
+    void cmdPrinterMargins_Click();
     void cmdApply_Click();
     void cmdOk_Click();
 
@@ -116,6 +118,7 @@ private:
     MessageService& messages_;
     PaperModel model_;
     QStringList shownMarginItems_;
+    QString printer_; // whose margins cmdPrinterMargins offers
 };
 
 } // namespace tessellon

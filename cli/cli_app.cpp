@@ -2,6 +2,8 @@
 #include "cli/cli_profiles.h"
 #include "cli/export_command.h"
 #include "cli/paper_names.h"
+#include "cli/print_command.h"
+#include "cli/printers_command.h"
 #include "cli/target_command.h"
 
 #include "imaging/image_object.h"
@@ -109,6 +111,11 @@ QString CliApp::HelpText() {
         "                       whole poster as one print-ready PDF.\n"
         "  target --out FILE.bmp|.tif|.jpg\n"
         "                       Write the edge calibration test print for the tile print size.\n"
+        "  print IMAGE [--printer NAME] [--sheets LIST] [--copies N]\n"
+        "                       Print the poster, every sheet at its exact size, after the\n"
+        "                       overview page; --sheets B2 reprints one sheet (see print\n"
+        "                       --help).\n"
+        "  printers             List the printers (the default marked *) and their papers.\n"
         "  profiles [--profiles FILE]\n"
         "                       List the edge calibration profiles, one per line: name, TAB,\n"
         "                       the clipped amounts top right bottom left in 1/64 inch.\n"
@@ -174,6 +181,10 @@ int CliApp::Run(const QStringList& args) {
         return ExportCommand(out_, err_, errIsTerminal_, settings_).Run(rest);
     if (command == u"target")
         return TargetCommand(out_, err_).Run(rest);
+    if (command == u"print")
+        return PrintCommand(out_, err_, settings_).Run(rest);
+    if (command == u"printers")
+        return PrintersCommand(out_, err_).Run(rest);
     return Fail(QStringLiteral("Unknown command: %1 (see --help)").arg(command));
 }
 

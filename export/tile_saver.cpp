@@ -209,6 +209,11 @@ SaveOutcome TileSaver::Fail(SaveOutcome outcome, const UserMessage& message, boo
 
 std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const ImageObject& img,
                                               const SaveTilesRequest& request) const {
+    return sinkFactory_ ? sinkFactory_(poster, img, request) : StandardSink(poster, img, request);
+}
+
+std::unique_ptr<TileSink> TileSaver::StandardSink(const PosterState& poster, const ImageObject& img,
+                                                  const SaveTilesRequest& request) {
     const AssemblyAids& aids = request.aids;
     if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument) {
         const SheetLayout layout = PdfTileSink::LayoutFor(poster);

@@ -99,6 +99,15 @@ public:
     using RenderFunction = std::function<RenderedTile(const PixelArray&, const TileJob&)>;
     void SetRenderFunction(RenderFunction render);
 
+    // What the tiles go into; default StandardSink. Printing puts its own sinks here.
+    using SinkFactory = std::function<std::unique_ptr<TileSink>(
+        const PosterState&, const ImageObject&, const SaveTilesRequest&)>;
+    void SetSinkFactory(SinkFactory factory) { sinkFactory_ = std::move(factory); }
+    // The sink "Save Images Now" writes into: the PDF document or the image files, with the
+    // overview the request's aids ask for.
+    static std::unique_ptr<TileSink> StandardSink(const PosterState& poster, const ImageObject& img,
+                                                  const SaveTilesRequest& request);
+
 private:
     SaveOutcome Run(const PosterState& poster, const ImageObject& img,
                     const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
@@ -114,6 +123,7 @@ private:
     int threads_;
     FreeSpaceQuery freeSpace_;
     RenderFunction render_;
+    SinkFactory sinkFactory_;
 };
 
 } // namespace tessellon

@@ -27,6 +27,9 @@ PaperDialogTexts PaperDialogTexts::SetPaperDialogTexts() {
     t.borderlessTip = tr("Set all border sizes to zero (use this for borderless prints)");
     t.resetCaption = tr("Reset to default margins");
     t.resetTip = tr("Reset margin sizes to default values for selected paper size");
+    t.printerMarginsCaption = tr("Printer Margins");
+    t.printerMarginsTip =
+        tr("Set the margins to what the printer \"%1\" cannot print at the edges of this paper");
     t.resultsLabel = tr("(4) Results:");
     t.sizeWithBordersLabel = tr("Size BEFORE margins trimmed:");
     t.sizeWithBordersTip = tr("This is the full paper size, including margins");

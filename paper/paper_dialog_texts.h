@@ -32,6 +32,8 @@ public:
     QString borderlessTip;
     QString resetCaption; // cmdReset
     QString resetTip;
+    QString printerMarginsCaption;   // cmdPrinterMargins, shown when a printer is installed
+    QString printerMarginsTip;       // %1: the printer
     QString resultsLabel;            // Label8
     QString sizeWithBordersLabel;    // Label9
     QString sizeWithBordersTip;      // lblSizeWithBorders

@@ -386,6 +386,17 @@ void PaperModel::ResetMargins() {
         ProcessMarginChange(side, ShownValue(defaults[static_cast<size_t>(side)]));
 }
 
+void PaperModel::SetMargins(const MarginValues& margins) {
+    MarginValues m = margins;
+    if (locked_) {
+        // Either box of a locked pair would carry its value to the other: keep the larger.
+        m[kMarginTop] = m[kMarginBottom] = std::max(m[kMarginTop], m[kMarginBottom]);
+        m[kMarginLeft] = m[kMarginRight] = std::max(m[kMarginLeft], m[kMarginRight]);
+    }
+    for (int side = 0; side < kMarginCount; ++side)
+        ProcessMarginChange(side, ShownValue(m[static_cast<size_t>(side)]));
+}
+
 PaperValidation PaperModel::SelectPaper(int position, MessageService& messages) {
     if (position < 0 || position > LastPreset(iUnits_) || position == Selection(iUnits_))
         return last_;

@@ -90,6 +90,9 @@ public:
     void SetLocked(bool locked);
     void SetBorderless();
     void ResetMargins();
+    // Sets the four margins (in the current unit), as if typed; with the lock on, each pair
+    // takes the larger of its two values.
+    void SetMargins(const MarginValues& margins);
     // A click on the paper list. Moves only when the shown values are valid; otherwise
     // `messages` shows why and the selection stays.
     PaperValidation SelectPaper(int position, MessageService& messages);
