@@ -288,10 +288,7 @@ private slots:
         QCOMPARE(bar.size(), Find<QWidget>(msg, "picProgressBar")->size());
         QCOMPARE(bar.pixel(bar.width() / 2 - 2, bar.height() / 2), qRgb(0, 0, 255));
         QVERIFY(bar.pixel(bar.width() / 2 + 2, bar.height() / 2) != qRgb(0, 0, 255));
-        Click(msg, "cmdCancel");
-        QVERIFY(msg.bCanceled);
-        QCOMPARE(Text(msg, "lblMsg"), "canceling...");
-        msg.close();
+        msg.close(); // the cancel button is tried in a save
         QTest::keyClick(&msg, Qt::Key_Escape);
         QVERIFY(msg.isVisible());
         msg.Unload();
@@ -325,25 +322,20 @@ private slots:
 
     // The program's question window answers through the message service; its close box is
     // Cancel.
-    void askYesNoCancel_data() {
-        QTest::addColumn<QString>("button"); // none: the close box
-        QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << "cmdYes" << int(Answer::Yes);
-        QTest::newRow("no") << "cmdNo" << int(Answer::No);
-        QTest::newRow("cancel") << "cmdCancel" << int(Answer::Cancel);
-        QTest::newRow("close box") << "" << int(Answer::Cancel);
-    }
     void askYesNoCancel() {
-        QFETCH(QString, button);
-        QFETCH(int, answer);
-        QStringList shown;
-        WhenModal<frmMsgboxYesNo>([&](frmMsgboxYesNo* box) {
-            shown = QStringList{box->windowTitle(), Text(*box, "lblMsg")};
-            button.isEmpty() ? void(box->close()) : Click(*box, qPrintable(button));
-        });
-        QCOMPARE(int(QtMessageService().YesNoCancel(QStringLiteral("Q"), QStringLiteral("Go?"))),
-                 answer);
-        QCOMPARE(shown, (QStringList{"Q", "Go?"}));
+        for (const auto& [button, answer] : {std::pair{"cmdYes", Answer::Yes},
+                                             {"cmdNo", Answer::No},
+                                             {"cmdCancel", Answer::Cancel},
+                                             {"", Answer::Cancel}}) { // "": the close box
+            QStringList shown;
+            WhenModal<frmMsgboxYesNo>([&, button = QLatin1String(button)](frmMsgboxYesNo* box) {
+                shown = QStringList{box->windowTitle(), Text(*box, "lblMsg")};
+                button.isEmpty() ? void(box->close()) : Click(*box, button.data());
+            });
+            QCOMPARE(QtMessageService().YesNoCancel(QStringLiteral("Q"), QStringLiteral("Go?")),
+                     answer);
+            QCOMPARE(shown, (QStringList{"Q", "Go?"}));
+        }
     }
 };
 

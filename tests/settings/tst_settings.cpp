@@ -147,9 +147,8 @@ private slots:
     }
 
     void loadPrefs() {
+        // The paper line is read back in the main window.
         MemorySettingsStore store;
-        const QString paper = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
-        store.SavePref(PrefValue::PaperRegLine, paper);
         store.SavePref(PrefValue::NumTiles, QStringLiteral("w05h03"));
         store.SavePref(PrefValue::EdgeAdjust, QStringLiteral("1_02"));
         store.SavePref(PrefValue::ShowTiles, 1);
@@ -163,7 +162,6 @@ private slots:
             clipsAndGuardInHook = state.PrinterClips() && state.bSkipOutputUpdate;
             state.SetProfileTable(&kThreeProfiles);
         });
-        QCOMPARE(state.sPaperRegLine, paper);
         QVERIFY(state.LockWh() && state.ShowTiles() && clipsAndGuardInHook);
         QCOMPARE(QPoint(state.TilesWideIndex(), state.TilesHighIndex()), QPoint(5, 3));
         QVERIFY(!state.bSkipOutputUpdate);

@@ -15,14 +15,6 @@ void MemorySettingsStore::SetRaw(PrefValue value, const QVariant& raw) {
     values_.insert(PrefValueName(value), raw);
 }
 
-void MemorySettingsStore::Remove(PrefValue value) {
-    values_.remove(PrefValueName(value));
-}
-
-void MemorySettingsStore::Clear() {
-    values_.clear();
-}
-
 QVariant MemorySettingsStore::ReadValue(const QString& name) const {
     return values_.value(name);
 }

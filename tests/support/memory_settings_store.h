@@ -18,9 +18,7 @@ public:
     std::optional<StoredPref> Stored(PrefValue value) const;
     // Puts a raw value in place (any type, e.g. a text with a NUL), bypassing the type rule.
     void SetRaw(PrefValue value, const QVariant& raw);
-    void Remove(PrefValue value);
-    void Clear();
-    qsizetype Count() const { return values_.size(); }
+    void Clear() { values_.clear(); }
 
     // Names of all writes in order, refused ones included.
     const QStringList& WriteLog() const { return writeLog_; }
