@@ -107,6 +107,7 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
     CliApp::AddPosterOptions(p);
     CliApp::AddOverlapOption(p);
+    CliApp::AddArrangementOptions(p);
     CliProfiles::AddOptions(p);
     p.addOptions({
         {QStringLiteral("out"), QStringLiteral("Folder to create for the tiles."),
@@ -185,6 +186,8 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(applied.error());
     if (const Result<> overlap = CliApp::ApplyOverlap(p, poster); !overlap)
         return Fail(overlap.error());
+    if (const Result<> arranged = CliApp::ApplyArrangement(p, poster, err_); !arranged)
+        return Fail(arranged.error());
     if (const Result<> printed = CliApp::PrintInfo(poster, out_); !printed)
         return Fail(printed.error());
 
