@@ -10,7 +10,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -114,21 +113,19 @@ QWidget* TilesPanel::BuildTileCounts() {
     lblTilesWide = NamedLabel(fraNumberTiles, "lblTilesWide");
     lblTilesHigh = NamedLabel(fraNumberTiles, "lblTilesHigh");
     chkLockWh = Named(new QCheckBox(fraNumberTiles), "chkLockWh");
+    // The commands that choose the counts for the user stand at the right of them.
+    cmdPosterSize = Named(new QPushButton(fraNumberTiles), "cmdPosterSize");
+    cmdFitPhoto = Named(new QPushButton(fraNumberTiles), "cmdFitPhoto");
+    cmdFitPhoto->setEnabled(false);
     n->addWidget(cmbTilesWide, 0, 0);
     n->addWidget(lblTilesWide, 0, 1);
     n->addWidget(new QLabel(QStringLiteral("x"), fraNumberTiles), 0, 2);
     n->addWidget(cmbTilesHigh, 0, 3);
     n->addWidget(lblTilesHigh, 0, 4);
     n->setColumnStretch(5, 1);
+    n->addWidget(cmdPosterSize, 0, 6);
     n->addWidget(chkLockWh, 1, 0, 1, 6);
-    cmdPosterSize = Named(new QPushButton(fraNumberTiles), "cmdPosterSize");
-    cmdFitPhoto = Named(new QPushButton(fraNumberTiles), "cmdFitPhoto");
-    cmdFitPhoto->setEnabled(false);
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(cmdPosterSize);
-    commands->addWidget(cmdFitPhoto);
-    commands->addStretch(1);
-    n->addLayout(commands, 2, 0, 1, 6);
+    n->addWidget(cmdFitPhoto, 1, 6);
     return fraNumberTiles;
 }
 
@@ -203,6 +200,8 @@ QWidget* TilesPanel::BuildPosterSize() {
     f->addRow(lblResolutionCaption, lblResolution);
     f->addRow(lblMPixCaption, lblMPixVal);
     f->addRow(lblQualityCaption, lblQuality);
+    // The share takes two lines in the column's width.
+    lblPhotoShare->setMinimumHeight(lblPhotoShare->fontMetrics().lineSpacing() * 2);
     f->addRow(lblPhotoShareCaption, lblPhotoShare);
     return fraPosterSize;
 }
