@@ -66,10 +66,9 @@ void frmPosterSize::BuildControls() {
     chkWholePhoto = Named(new QCheckBox(this), "chkWholePhoto");
     // Without a photo there is nothing to keep whole.
     chkWholePhoto->setEnabled(poster_.bImgSelected);
-    for (QLabel* l : {lblWidth, lblHeight, lblMaxSheets})
-        l->setBuddy(l == lblWidth ? static_cast<QWidget*>(txtWidth)
-                    : l == lblHeight ? static_cast<QWidget*>(txtHeight)
-                                     : static_cast<QWidget*>(spnMaxSheets));
+    lblWidth->setBuddy(txtWidth);
+    lblHeight->setBuddy(txtHeight);
+    lblMaxSheets->setBuddy(spnMaxSheets);
 
     auto* fields = new QGridLayout;
     fields->addWidget(lblWidth, 0, 0);

@@ -32,20 +32,6 @@ LengthUnit LengthUnitOf(UnitCode units) {
     return IsMillimeters(units) ? LengthUnit::Millimetre : LengthUnit::Inch;
 }
 
-QString LengthUnitSymbol(LengthUnit unit) {
-    switch (unit) {
-    case LengthUnit::Inch:
-        return QStringLiteral("in");
-    case LengthUnit::Millimetre:
-        return QStringLiteral("mm");
-    case LengthUnit::Centimetre:
-        return QStringLiteral("cm");
-    case LengthUnit::Metre:
-        return QStringLiteral("m");
-    }
-    return {};
-}
-
 QString LengthUnitName(LengthUnit unit) {
     switch (unit) {
     case LengthUnit::Inch:

@@ -26,8 +26,6 @@ enum class LengthUnit { Inch, Millimetre, Centimetre, Metre };
 
 // The unit of a poster's lengths: inches or millimetres.
 LengthUnit LengthUnitOf(UnitCode units);
-// "in", "mm", "cm", "m".
-QString LengthUnitSymbol(LengthUnit unit);
 // "inches", "millimetres", "centimetres", "metres".
 QString LengthUnitName(LengthUnit unit);
 // A length as written: a number with a unit, "120cm", "1.2 m", "1200mm", "47in", "47inch",
