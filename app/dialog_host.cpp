@@ -4,6 +4,7 @@
 #include "app/frm_btm.h"
 #include "app/frm_main.h"
 #include "app/frm_msg.h"
+#include "app/frm_poster_size.h"
 #include "app/frm_save_tiles.h"
 #include "app/frm_simple_msg.h"
 #include "app/frm_tile_size.h"
@@ -18,13 +19,14 @@
 
 namespace tessellon {
 
-DialogHost::DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages)
-    : QObject(&window), window_(window), messages_(messages),
+DialogHost::DialogHost(frmMain& window, SettingsStore& settings, MessageService& messages)
+    : QObject(&window), window_(window), settings_(settings), messages_(messages),
       helpFilePath_(HelpLocator::GetHelpFilePath(settings.GetPref(PrefValue::AppDir))),
       systemPrintDialog_(std::make_unique<QtPrintDialogService>()),
       printDialog_(systemPrintDialog_.get()) {
     connect(&window, &frmMain::printRequested, this, &DialogHost::ShowPrintDialog);
     connect(&window, &frmMain::paperDialogRequested, this, &DialogHost::ShowPaperDialog);
+    connect(&window, &frmMain::posterSizeDialogRequested, this, &DialogHost::ShowPosterSizeDialog);
     connect(&window, &frmMain::edgeDialogRequested, this, &DialogHost::ShowEdgeDialog);
     connect(&window, &frmMain::saveDialogRequested, this, &DialogHost::ShowSaveDialog);
     connect(&window, &frmMain::closeSaveDialogRequested, this, &DialogHost::CloseSaveDialog);
@@ -47,6 +49,12 @@ frmAbout* DialogHost::About() const {
 void DialogHost::ShowPaperDialog() {
     frmTileSize::ShowPaperDialog(window_.State(), messages_, &window_,
                                  [this](const PaperChoice& paper) { window_.ApplyPaper(paper); });
+}
+
+void DialogHost::ShowPosterSizeDialog() {
+    frmPosterSize::ShowPosterSizeDialog(
+        window_.State(), &window_,
+        [this](const Arrangement& arrangement) { window_.ApplyArrangement(arrangement); });
 }
 
 void DialogHost::ShowEdgeDialog(bool fromEditButton) {
@@ -73,7 +81,7 @@ void DialogHost::RefreshAfterEdgeChange() {
 
 void DialogHost::ShowSaveDialog() {
     if (!saveDialog_)
-        saveDialog_ = new frmSaveTiles(messages_, &window_);
+        saveDialog_ = new frmSaveTiles(messages_, &window_, &settings_);
     saveDialog_->OpenFor(window_.State(), window_.Image(), window_.CurrentFolder(),
                          window_.ChosenFileName());
 }

@@ -25,13 +25,16 @@ class SettingsStore;
 class DialogHost : public QObject {
     Q_OBJECT
 public:
-    DialogHost(frmMain& window, const SettingsStore& settings, MessageService& messages);
+    // `settings` keeps the save window's file type and assembly aids.
+    DialogHost(frmMain& window, SettingsStore& settings, MessageService& messages);
     ~DialogHost() override;
 
     // The help file found at start-up; empty when there is none.
     const QString& HelpFilePath() const { return helpFilePath_; }
 
     void ShowPaperDialog();
+    // The arrangement chosen in the poster size window goes to the main window's controls.
+    void ShowPosterSizeDialog();
     // The Edit button recomputes the main window whatever way the dialog is closed; the menu
     // entry only when it is closed with its Close button.
     void ShowEdgeDialog(bool fromEditButton);
@@ -54,6 +57,7 @@ private:
     void RefreshAfterEdgeChange();
 
     frmMain& window_;
+    SettingsStore& settings_;
     MessageService& messages_;
     QString helpFilePath_;
     QPointer<frmBtm> edgeDialog_;

@@ -125,6 +125,7 @@ void frmMain::BuildUi() {
     mnuExit = Named(mnuFile->addAction(QString()), "mnuExit");
     mnuTools = Named(menuBar()->addMenu(QString()), "mnuTools");
     mnuPaperSize = Named(mnuTools->addAction(QString()), "mnuPaperSize");
+    mnuPosterSize = Named(mnuTools->addAction(QString()), "mnuPosterSize");
     mnuEdgeClip = Named(mnuTools->addAction(QString()), "mnuEdgeClip");
     mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
     mnuContent = Named(mnuHelp->addAction(QString()), "mnuContent");
@@ -171,6 +172,7 @@ void frmMain::AssignTexts() {
     mnuExit->setText(T(str::MenuExit));
     mnuTools->setTitle(T(str::MenuTools));
     mnuPaperSize->setText(T(str::MenuPaperSize));
+    mnuPosterSize->setText(T(str::PosterSizeCommand));
     mnuEdgeClip->setText(T(str::MenuEdgeClip));
     mnuHelp->setTitle(T(str::MenuHelp));
     mnuContent->setText(T(str::MenuContent));
@@ -202,6 +204,8 @@ void frmMain::ConnectHandlers() {
     connect(tiles_, &TilesPanel::lockToggled, this, &frmMain::chkLockWh_Click);
     connect(tiles_, &TilesPanel::zoomChanged, this, &frmMain::scrZoom_Change);
     connect(tiles_, &TilesPanel::arrowHeld, this, &frmMain::ArrowHeld);
+    connect(tiles_, &TilesPanel::posterSizeRequested, this, &frmMain::posterSizeDialogRequested);
+    connect(tiles_, &TilesPanel::fitPhotoRequested, this, &frmMain::cmdFitPhoto_Click);
     connect(tmrImg, &QTimer::timeout, this, &frmMain::tmrImg_Timer);
     connect(tmrLoadingImg, &QTimer::timeout, this, &frmMain::tmrLoadingImg_Timer);
     connect(tmrAppEnd, &QTimer::timeout, this, [] { QCoreApplication::exit(0); });
@@ -228,6 +232,7 @@ void frmMain::ConnectHandlers() {
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::printRequested);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::printRequested);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::paperDialogRequested);
+    connect(mnuPosterSize, &QAction::triggered, this, &frmMain::posterSizeDialogRequested);
     connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
@@ -241,10 +246,10 @@ void frmMain::Form_Load() {
     AssignTexts();
     state_.bSkipSettingWrite = true;
     InitFromPrefs();
-    // The image objects live in source_ and previewCopy_ for the whole run.
-    state_.bTileRotated = false;
+    // The image objects live in source_ and previewCopy_ for the whole run. The sheet turn is
+    // the stored one (off unless stored).
     state_.iRotateAngle = 0;
-    previewOptions_->ShowTilesRotated(false);
+    previewOptions_->ShowTilesRotated(state_.bTileRotated);
     previewOptions_->SetRotation(0); // no image yet: the handler does nothing
     FillFileList(false);
     setWindowTitle(T(str::AppTitle) + QStringLiteral(" v") + GetAppVersionString());
@@ -283,6 +288,7 @@ void frmMain::InitFromPrefs() {
     paper_->SetProfile(ParseEdgeAdjustProfile(edge, paper_->ProfileCount()));
     state_.SetCurrentProfile(paper_->CurrentProfile());
     UpdateOutputSize();
+    UpdatePhotoShare();
 }
 
 void frmMain::ApplyStateToControls() {
@@ -361,6 +367,9 @@ void frmMain::Refresh(PosterChange change) {
         case RefreshStep::OutputSize:
             UpdateOutputSize();
             break;
+        case RefreshStep::PhotoShare:
+            UpdatePhotoShare();
+            break;
         case RefreshStep::TileGrid:
             DrawTileGrid();
             break;
@@ -383,6 +392,9 @@ void frmMain::Refresh(PosterChange change) {
         case RefreshStep::SaveOverlap:
             tessellon::SaveOverlapPref(settings_, state_);
             break;
+        case RefreshStep::SaveTileTurn:
+            tessellon::SaveTileTurnPref(settings_, state_);
+            break;
         case RefreshStep::EdgeHint:
             if (state_.PrinterClips() && IsInitialProfile())
                 messages_.Information(T(str::EdgeIntroTitle), T(str::EdgeIntroText));
@@ -403,12 +415,18 @@ void frmMain::UpdateOutputSize() {
     EnableOutputButtons();
 }
 
+void frmMain::UpdatePhotoShare() {
+    if (const auto text = state_.UpdatePhotoShare())
+        tiles_->ShowPhotoShare(*text);
+}
+
 void frmMain::EnableOutputButtons() {
     const bool on = state_.OutputButtonsEnabled();
     cmdSaveNow->setEnabled(on);
     cmdPrint->setEnabled(on);
     mnuPrint->setEnabled(on);
     previewOptions_->EnablePreview(on);
+    tiles_->EnableFitPhoto(on);
 }
 
 void frmMain::UpdatePlacementLabels() {
@@ -542,6 +560,22 @@ int frmMain::CurrentProfileIndex() const {
 void frmMain::scrZoom_Change(int value) {
     state_.SetZoom(value);
     Refresh(PosterChange::Zoom);
+}
+
+void frmMain::cmdFitPhoto_Click() {
+    const auto base = state_.UprightGeometryInput();
+    if (!state_.bImgSelected || !base)
+        return;
+    if (const auto fit = PosterArrangements::FitPhoto(*base, state_.CurrentArrangement().Sheets()))
+        ApplyArrangement(fit->arrangement);
+}
+
+void frmMain::ApplyArrangement(const Arrangement& arrangement) {
+    if (state_.LockWh() && arrangement.tilesWide != arrangement.tilesHigh)
+        tiles_->UntickLock();
+    tiles_->SetTilesWide(arrangement.tilesWide - 1);
+    tiles_->SetTilesHigh(arrangement.tilesHigh - 1);
+    previewOptions_->SetTilesRotated(arrangement.turned);
 }
 
 void frmMain::ArrowHeld(ArrowDirection d) {

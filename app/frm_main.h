@@ -72,11 +72,17 @@ public:
     short GetNumTilesHigh() const { return state_.GetNumTilesHigh(); }
     double GetFinalImgWhRatio() const { return state_.GetFinalImgWhRatio(); }
 
+    // Sets the tile counts and the sheet turn of `arrangement` as the user would with the
+    // controls (a lock that would keep the counts equal is unticked first), so that everything
+    // that follows such a change follows; zoom and centring stay.
+    void ApplyArrangement(const Arrangement& arrangement);
+
     // Runs the recomputations that follow `change`, in their order, as the refresh table
     // lists them.
     void Refresh(PosterChange change);
     void UpdateOutputSize();
     void UpdatePaperLabels();
+    void UpdatePhotoShare();
     void UpdatePlacementLabels();
     void EnableOutputButtons();
     void DrawTileGrid();
@@ -115,6 +121,7 @@ public:
 signals:
     // Commands served by the dialogs.
     void paperDialogRequested();
+    void posterSizeDialogRequested();
     // true from the Edit button, false from the Tools menu.
     void edgeDialogRequested(bool fromEditButton);
     void saveDialogRequested();
@@ -166,6 +173,7 @@ private:
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuPaperSize = nullptr;
+    QAction* mnuPosterSize = nullptr;
     QAction* mnuEdgeClip = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuContent = nullptr;
@@ -188,6 +196,7 @@ private:
     void cmbCurBtm_Click(int index);
     void cmbRotate_Click(int index);
     void scrZoom_Change(int value);
+    void cmdFitPhoto_Click();
     // Starts or (kArrowNone) stops the steps of a held placement arrow.
     void ArrowHeld(ArrowDirection d);
     void tmrImg_Timer();

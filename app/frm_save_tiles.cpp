@@ -12,6 +12,8 @@
 #include "export/pdf_tile_sink.h"
 #include "imaging/format_table.h"
 #include "layout/poster_state.h"
+#include "settings/pref_formats.h"
+#include "settings/settings_store.h"
 #include "source/file_browser.h"
 #include "source/source_image.h"
 
@@ -47,14 +49,15 @@ QString LabelLines(QString text) {
 
 } // namespace
 
-frmSaveTiles::frmSaveTiles(MessageService& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages) {
+frmSaveTiles::frmSaveTiles(MessageService& messages, QWidget* parent, SettingsStore* settings)
+    : QDialog(parent), messages_(messages), settings_(settings) {
     setObjectName(QStringLiteral("frmSaveTiles"));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     BuildControls();
     SetTexts();
     ConnectEvents();
+    RestoreAndKeepChoices();
     UpdateAidSwitches();
     folderTree_->FillDriveList();
     frmMsg_ = new frmMsg(this);
@@ -254,6 +257,9 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const Q
     if (!SetDirTilePath(folder))
         dirTilePath_ = QDir::cleanPath(folder);
     SelectFormat(*opening.defaults.format);
+    if (settings_)
+        if (const auto kept = FormatTable::FromCliName(settings_->GetPref(PrefValue::OutputType)))
+            SelectFormat(*kept);
     UpdateSaveFolderLabel();
     show();
     raise();
@@ -278,6 +284,29 @@ std::vector<std::pair<QRadioButton*, ImageFormat>> frmSaveTiles::FormatButtons()
             {opbTif, ImageFormat::Tiff},
             {opbJpg, ImageFormat::Jpeg},
             {opbPdf, ImageFormat::Pdf}};
+}
+
+std::vector<std::pair<QCheckBox*, int>> frmSaveTiles::AidSwitches() const {
+    return {{chkLabels_, static_cast<int>(PrefValue::AidLabels)},
+            {chkMarks_, static_cast<int>(PrefValue::AidMarks)},
+            {chkOverview_, static_cast<int>(PrefValue::AidOverviewPage)},
+            {chkOverviewImage_, static_cast<int>(PrefValue::AidOverviewImage)}};
+}
+
+void frmSaveTiles::RestoreAndKeepChoices() {
+    if (!settings_)
+        return;
+    for (const auto& [box, pref] : AidSwitches()) {
+        const auto value = static_cast<PrefValue>(pref);
+        box->setChecked(ParseSwitchOr(settings_->GetPref(value), box->isChecked()));
+        // Only the user's clicks are stored, not what the window sets itself.
+        connect(box, &QCheckBox::clicked, this,
+                [this, value](bool on) { settings_->SavePref(value, on ? 1 : 0); });
+    }
+    for (const auto& [button, format] : FormatButtons())
+        connect(button, &QRadioButton::clicked, this, [this, format = format] {
+            settings_->SavePref(PrefValue::OutputType, FormatTable::Row(format).CliName());
+        });
 }
 
 bool frmSaveTiles::SavesDocument() const {

@@ -27,6 +27,7 @@ namespace tessellon {
 
 class MessageService;
 class PosterState;
+class SettingsStore;
 class SourceImage;
 class FolderTree;
 class frmMsg;
@@ -41,7 +42,11 @@ public:
     // The loaded source image as the poster turns it, taken when the save starts.
     using ImageSource = std::function<ImageObject()>;
 
-    explicit frmSaveTiles(MessageService& messages, QWidget* parent = nullptr);
+    // With `settings`, the file type and the assembly aids the user chooses are kept there
+    // (prefs_outputType, prefs_aid...) and offered again: the stored type replaces the one
+    // proposed for the source file, the stored aids their defaults.
+    explicit frmSaveTiles(MessageService& messages, QWidget* parent = nullptr,
+                          SettingsStore* settings = nullptr);
     ~frmSaveTiles() override;
 
     // The main window's save button: checks the poster and the source file name (showing one
@@ -104,6 +109,10 @@ private:
     void SetTexts();
     void ConnectEvents();
     void SelectFormat(ImageFormat format);
+    // The assembly aid switches with the preference each is kept in.
+    std::vector<std::pair<QCheckBox*, int>> AidSwitches() const;
+    // The stored aids in place of the defaults; the user's choices stored as they are made.
+    void RestoreAndKeepChoices();
     // The file type option buttons in order of precedence, with their formats.
     std::vector<std::pair<QRadioButton*, ImageFormat>> FormatButtons() const;
 
@@ -112,6 +121,7 @@ private:
     void cmdSaveNow_Click();
 
     MessageService& messages_;
+    SettingsStore* settings_ = nullptr;
     FolderTree* folderTree_ = nullptr;
     // Assembly aids: labels, marks and overview page for a document, the overview image for
     // image files.

@@ -31,6 +31,10 @@ void SaveOverlapPref(SettingsStore& settings, const PosterState& state) {
     settings.SavePref(PrefValue::Overlap, FormatOverlapPref(state.dOverlap));
 }
 
+void SaveTileTurnPref(SettingsStore& settings, const PosterState& state) {
+    settings.SavePref(PrefValue::RotateTiles, state.bTileRotated ? 1 : 0);
+}
+
 void LoadPrefs(const SettingsStore& settings, PosterState& state,
                const std::function<void(const QString& paperLine)>& loadPaperLine,
                const std::function<void()>& afterEdgeSwitch) {
@@ -63,6 +67,7 @@ void LoadPrefs(const SettingsStore& settings, PosterState& state,
     // A strip the stored paper cannot take (its line fell back) would leave no valid poster.
     if (state.GetFinalImgWhRatio() <= 0)
         state.dOverlap = 0;
+    state.bTileRotated = ParseSwitch(settings.GetPref(PrefValue::RotateTiles)) == 1;
 
     state.bSkipSettingWrite = false;
 }

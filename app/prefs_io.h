@@ -21,6 +21,10 @@ void SavePrefs(SettingsStore& settings, PosterState& state);
 // as it is, and from the group above; it changes only when the paper dialog hands on values.
 void SaveOverlapPref(SettingsStore& settings, const PosterState& state);
 
+// Writes "Rotate" (prefs_rotateTiles), kept apart from the group above like the overlap; it
+// changes when the sheets are turned.
+void SaveTileTurnPref(SettingsStore& settings, const PosterState& state);
+
 // Reads and applies the six grouped values with bSkipSettingWrite set; every value falls back
 // to its default on its own, and bSkipSettingWrite is cleared at the end.
 //  1. paperRegLine becomes sPaperRegLine unchanged, then `loadPaperLine` runs with it: the
@@ -30,7 +34,8 @@ void SaveOverlapPref(SettingsStore& settings, const PosterState& state);
 //     bSkipOutputUpdate is set (the window sets its check box and the edge dialog's unit
 //     wording there, and may load the profile table); the profile position is then checked
 //     against the poster's profile table (no table: position 0),
-//  5. Show Tiles, 6. margin lock, 7. overlap (anything unusable is 0).
+//  5. Show Tiles, 6. margin lock, 7. overlap (anything unusable is 0), 8. "Rotate" (off unless
+//  stored as 1).
 void LoadPrefs(const SettingsStore& settings, PosterState& state,
                const std::function<void(const QString& paperLine)>& loadPaperLine,
                const std::function<void()>& afterEdgeSwitch = {});

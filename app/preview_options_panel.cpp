@@ -73,6 +73,10 @@ void PreviewOptionsPanel::ShowTilesRotated(bool on) {
     chkRotateTiles->setChecked(on);
 }
 
+void PreviewOptionsPanel::SetTilesRotated(bool on) {
+    chkRotateTiles->setChecked(on);
+}
+
 int PreviewOptionsPanel::Rotation() const {
     return cmbRotate->currentIndex();
 }

@@ -24,6 +24,9 @@ public:
     // Unticks the grid switch as the user would: announced by tilesShownToggled when it was on.
     void UntickTilesShown();
     void ShowTilesRotated(bool on);
+    // Ticks or unticks "Rotate" as the user would: announced by tilesRotatedToggled when it
+    // changes.
+    void SetTilesRotated(bool on);
     // The image rotation list's entry (-1 for none).
     int Rotation() const;
     // Chooses an image rotation entry as the user would: announced by rotationChosen.

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -90,6 +91,8 @@ TilesPanel::TilesPanel(QWidget* parent) : QWidget(parent) {
     connect(cmbTilesWide, &QComboBox::currentIndexChanged, this, &TilesPanel::tilesWideChosen);
     connect(cmbTilesHigh, &QComboBox::currentIndexChanged, this, &TilesPanel::tilesHighChosen);
     connect(chkLockWh, &QCheckBox::toggled, this, &TilesPanel::lockToggled);
+    connect(cmdPosterSize, &QPushButton::clicked, this, &TilesPanel::posterSizeRequested);
+    connect(cmdFitPhoto, &QPushButton::clicked, this, &TilesPanel::fitPhotoRequested);
     connect(scrZoom, &QScrollBar::valueChanged, this, [this](int value) {
         lblZoomAmount->setText(TilePlacement::ZoomLabel(value));
         emit zoomChanged(value);
@@ -110,13 +113,19 @@ QWidget* TilesPanel::BuildTileCounts() {
     lblTilesWide = NamedLabel(fraNumberTiles, "lblTilesWide");
     lblTilesHigh = NamedLabel(fraNumberTiles, "lblTilesHigh");
     chkLockWh = Named(new QCheckBox(fraNumberTiles), "chkLockWh");
+    // The commands that choose the counts for the user stand at the right of them.
+    cmdPosterSize = Named(new QPushButton(fraNumberTiles), "cmdPosterSize");
+    cmdFitPhoto = Named(new QPushButton(fraNumberTiles), "cmdFitPhoto");
+    cmdFitPhoto->setEnabled(false);
     n->addWidget(cmbTilesWide, 0, 0);
     n->addWidget(lblTilesWide, 0, 1);
     n->addWidget(new QLabel(QStringLiteral("x"), fraNumberTiles), 0, 2);
     n->addWidget(cmbTilesHigh, 0, 3);
     n->addWidget(lblTilesHigh, 0, 4);
     n->setColumnStretch(5, 1);
+    n->addWidget(cmdPosterSize, 0, 6);
     n->addWidget(chkLockWh, 1, 0, 1, 6);
+    n->addWidget(cmdFitPhoto, 1, 6);
     return fraNumberTiles;
 }
 
@@ -178,7 +187,11 @@ QWidget* TilesPanel::BuildPosterSize() {
     lblResolution = NamedLabel(fraPosterSize, "lblResolution");
     lblMPixVal = NamedLabel(fraPosterSize, "lblMPixVal");
     lblQuality = NamedLabel(fraPosterSize, "lblQuality");
-    for (QLabel* l : {lblFinalSize, lblResolution, lblMPixVal, lblQuality}) {
+    lblPhotoShareCaption = NamedLabel(fraPosterSize, "lblPhotoShareCaption");
+    lblPhotoShare = NamedLabel(fraPosterSize, "lblPhotoShare");
+    lblPhotoShare->setWordWrap(true);
+    lblPhotoShare->setText(QStringLiteral("---"));
+    for (QLabel* l : {lblFinalSize, lblResolution, lblMPixVal, lblQuality, lblPhotoShare}) {
         QFont bf = l->font();
         bf.setBold(true);
         l->setFont(bf);
@@ -187,6 +200,9 @@ QWidget* TilesPanel::BuildPosterSize() {
     f->addRow(lblResolutionCaption, lblResolution);
     f->addRow(lblMPixCaption, lblMPixVal);
     f->addRow(lblQualityCaption, lblQuality);
+    // The share takes two lines in the column's width.
+    lblPhotoShare->setMinimumHeight(lblPhotoShare->fontMetrics().lineSpacing() * 2);
+    f->addRow(lblPhotoShareCaption, lblPhotoShare);
     return fraPosterSize;
 }
 
@@ -203,6 +219,13 @@ void TilesPanel::AssignTexts() {
     lblResolution->setToolTip(T(str::ResolutionValueTip));
     lblQualityCaption->setText(T(str::QualityCaption));
     lblQuality->setToolTip(T(str::QualityTip));
+    lblPhotoShareCaption->setText(T(str::PhotoShareCaption));
+    lblPhotoShareCaption->setToolTip(T(str::PhotoShareTip));
+    lblPhotoShare->setToolTip(T(str::PhotoShareTip));
+    cmdPosterSize->setText(T(str::PosterSizeCommand));
+    cmdPosterSize->setToolTip(T(str::PosterSizeTip));
+    cmdFitPhoto->setText(T(str::FitPhotoCaption));
+    cmdFitPhoto->setToolTip(T(str::FitPhotoTip));
     fraTilePlacement->setTitle(T(str::TilePlacement));
     for (QWidget* w : {static_cast<QWidget*>(arrowPad), static_cast<QWidget*>(imgArrow),
                        static_cast<QWidget*>(imgArrow_Up), static_cast<QWidget*>(imgArrow_right),
@@ -245,6 +268,18 @@ void TilesPanel::SetTilesWide(int index) {
 void TilesPanel::SetTilesHigh(int index) {
     if (cmbTilesHigh->currentIndex() != index)
         cmbTilesHigh->setCurrentIndex(index);
+}
+
+void TilesPanel::UntickLock() {
+    chkLockWh->setChecked(false);
+}
+
+void TilesPanel::ShowPhotoShare(const QString& text) {
+    lblPhotoShare->setText(text);
+}
+
+void TilesPanel::EnableFitPhoto(bool on) {
+    cmdFitPhoto->setEnabled(on);
 }
 
 void TilesPanel::ShowOutputMetrics(const OutputLabels& labels) {

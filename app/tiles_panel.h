@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 
 namespace tessellon {
@@ -30,8 +31,15 @@ public:
     // tilesWideChosen or tilesHighChosen.
     void SetTilesWide(int index);
     void SetTilesHigh(int index);
+    // Unticks "Lock tiles high = tiles wide" as the user would: announced by lockToggled when it
+    // was ticked.
+    void UntickLock();
 
     void ShowOutputMetrics(const OutputLabels& labels);
+    // "Photo shown": how much of the photo the poster keeps.
+    void ShowPhotoShare(const QString& text);
+    // "Fit Photo" needs a photo and a valid tile print size.
+    void EnableFitPhoto(bool on);
     void ShowPlacement(const PlacementLabels& labels);
 
 signals:
@@ -39,6 +47,9 @@ signals:
     void tilesHighChosen(int index);
     void lockToggled(bool on);
     void zoomChanged(int value);
+    // "Poster Size..." and "Fit Photo" beside the tile counts.
+    void posterSizeRequested();
+    void fitPhotoRequested();
     // An arrow of the pad is held down; kArrowNone when it is let go.
     void arrowHeld(tessellon::ArrowDirection direction);
 
@@ -59,6 +70,8 @@ private:
     QCheckBox* chkLockWh = nullptr;
     QLabel* lblTilesWide = nullptr;
     QLabel* lblTilesHigh = nullptr;
+    QPushButton* cmdPosterSize = nullptr;
+    QPushButton* cmdFitPhoto = nullptr;
     QGroupBox* fraTilePlacement = nullptr;
     QScrollBar* scrZoom = nullptr;
     QLabel* lblZoom = nullptr;
@@ -82,6 +95,8 @@ private:
     QLabel* lblFinalSize = nullptr;
     QLabel* lblResolution = nullptr;
     QLabel* lblQuality = nullptr;
+    QLabel* lblPhotoShareCaption = nullptr;
+    QLabel* lblPhotoShare = nullptr;
 };
 
 } // namespace tessellon

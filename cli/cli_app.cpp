@@ -40,6 +40,25 @@ std::optional<SizePair> ParseSizePair(const QString& text) {
     return SizePair{*w, *h};
 }
 
+// Two lengths joined by "x", each with a unit or bare (in `bare`), in `target`.
+std::optional<SizePair> ParseLengthPair(const QString& text, LengthUnit bare, LengthUnit target) {
+    const QStringList parts = text.split(u'x', Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto w = ParseLength(parts[0], bare, target);
+    const auto h = ParseLength(parts[1], bare, target);
+    if (!w || !h)
+        return std::nullopt;
+    return SizePair{*w, *h};
+}
+
+// "Invalid --OPTION value (WHAT; a length such as ...): TEXT".
+QString InvalidLength(const QString& option, const QString& what, LengthUnit bare,
+                      const QString& text) {
+    return QStringLiteral("Invalid --%1 value (%2; %3): %4")
+        .arg(option, what, LengthFormatHint(bare), text);
+}
+
 std::optional<int> ParseInt(const QString& text, int lo, int hi) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
@@ -82,18 +101,99 @@ void CliApp::AddOverlapOption(QCommandLineParser& p) {
                  QStringLiteral("LENGTH"), QStringLiteral("0")});
 }
 
-std::optional<CliApp::Failure> CliApp::ApplyOverlap(const QCommandLineParser& p,
-                                                    PosterState& poster) {
+Result<> CliApp::ApplyOverlap(const QCommandLineParser& p, PosterState& poster) {
     const QString text = p.value(QStringLiteral("overlap"));
-    const auto v = ParseNumber(text);
+    const LengthUnit bare = LengthUnitOf(poster.iCurUnits);
+    const auto v = ParseLength(text, bare, LengthUnit::Inch);
     if (v && *v >= 0) {
-        poster.dOverlap = poster.ToInches(*v);
+        poster.dOverlap = *v;
         if (poster.GetFinalImgWhRatio() > 0)
-            return std::nullopt;
+            return Result<>::Ok();
     }
     poster.dOverlap = 0;
-    return Failure{
-        QStringLiteral("Invalid --overlap value (0 up to half the tile print size): %1").arg(text)};
+    return Result<>::Fail(InvalidLength(
+        QStringLiteral("overlap"), QStringLiteral("0 up to half the tile print size"), bare, text));
+}
+
+void CliApp::AddArrangementOptions(QCommandLineParser& p) {
+    p.addOptions({
+        {QStringLiteral("size"), QStringLiteral("Poster size to reach."), QStringLiteral("WxH")},
+        {QStringLiteral("width"), QStringLiteral("Poster width to reach."),
+         QStringLiteral("LENGTH")},
+        {QStringLiteral("height"), QStringLiteral("Poster height to reach."),
+         QStringLiteral("LENGTH")},
+        {QStringLiteral("max-sheets"), QStringLiteral("At most this many sheets."),
+         QStringLiteral("N")},
+        {QStringLiteral("whole-photo"), QStringLiteral("The whole photo must show.")},
+        {QStringLiteral("fit"), QStringLiteral("The arrangement that keeps most of the photo.")},
+    });
+}
+
+Result<> CliApp::ApplyArrangement(const QCommandLineParser& p, PosterState& poster,
+                                  QTextStream& err) {
+    const auto set = [&p](const char* name) { return p.isSet(QLatin1String(name)); };
+    const bool sized = set("size") || set("width") || set("height");
+    if (!sized && !set("max-sheets") && !set("fit") && !set("whole-photo"))
+        return Result<>::Ok();
+    if (set("fit") && (sized || set("whole-photo")))
+        return Result<>::Fail(QStringLiteral(
+            "--fit chooses by the photo alone: use it without --size, --width, --height and "
+            "--whole-photo"));
+    if (set("size") && (set("width") || set("height")))
+        return Result<>::Fail(QStringLiteral("Give --size, or --width and --height, not both"));
+
+    const LengthUnit bare = LengthUnitOf(poster.iCurUnits);
+    PosterSizeRequest request;
+    request.wholePhoto = set("whole-photo");
+    if (set("size")) {
+        const QString text = p.value(QStringLiteral("size"));
+        const auto size = ParseLengthPair(text, bare, LengthUnit::Inch);
+        if (!size || !(size->w > 0) || !(size->h > 0))
+            return Result<>::Fail(
+                InvalidLength(QStringLiteral("size"), QStringLiteral("WxH"), bare, text));
+        request.width = size->w;
+        request.height = size->h;
+    }
+    for (const char* name : {"width", "height"}) {
+        if (!set(name))
+            continue;
+        const QString text = p.value(QLatin1String(name));
+        const auto v = ParseLength(text, bare, LengthUnit::Inch);
+        if (!v || !(*v > 0))
+            return Result<>::Fail(
+                InvalidLength(QLatin1String(name), QStringLiteral("above 0"), bare, text));
+        (qstrcmp(name, "width") == 0 ? request.width : request.height) = *v;
+    }
+    if (set("max-sheets")) {
+        const auto n = ParseInt(p.value(QStringLiteral("max-sheets")), 1,
+                                PosterState::kMaxTiles * PosterState::kMaxTiles);
+        if (!n)
+            return Result<>::Fail(QStringLiteral("Invalid --max-sheets value (1..625): %1")
+                                      .arg(p.value(QStringLiteral("max-sheets"))));
+        request.maxSheets = *n;
+    }
+
+    const auto base = poster.UprightGeometryInput();
+    if (!base)
+        return Result<>::Fail(poster.InvalidTileSizeText());
+    std::optional<ArrangementResult> chosen;
+    if (set("fit")) {
+        chosen = PosterArrangements::FitPhoto(
+            *base, request.maxSheets.value_or(poster.CurrentArrangement().Sheets()));
+    } else {
+        const auto found = PosterArrangements::Reaching(*base, request);
+        if (!found.empty())
+            chosen = found.front();
+    }
+    if (!chosen)
+        return Result<>::Fail(PosterArrangements::NothingReachesText(request, poster.iCurUnits));
+    poster.SelectTilesWide(chosen->arrangement.tilesWide - 1);
+    poster.SelectTilesHigh(chosen->arrangement.tilesHigh - 1);
+    poster.bTileRotated = chosen->arrangement.turned;
+    err << "Arrangement: " << PosterArrangements::ArrangementText(chosen->arrangement) << ", "
+        << PosterState::FinalSizeText(chosen->posterWidth, chosen->posterHeight, poster.iCurUnits)
+        << Qt::endl;
+    return Result<>::Ok();
 }
 
 QString CliApp::HelpText() {
@@ -101,9 +201,10 @@ QString CliApp::HelpText() {
         "Usage: tessellon-cli COMMAND [options]\n"
         "\n"
         "Commands:\n"
-        "  info IMAGE_OR_SIZE   Print the final poster size, resolution, megapixels, quality\n"
-        "                       and every tile's source rectangle (left top right bottom,\n"
-        "                       inclusive pixels). IMAGE_OR_SIZE is an image file (only its\n"
+        "  info IMAGE_OR_SIZE   Print the final poster size, resolution, megapixels, quality,\n"
+        "                       every tile's source rectangle (left top right bottom,\n"
+        "                       inclusive pixels) and, last, how much of the photo the\n"
+        "                       poster shows. IMAGE_OR_SIZE is an image file (only its\n"
         "                       header is read) or a pixel size such as 3000x2000.\n"
         "  export IMAGE --out FOLDER [--base NAME] [--format jpg|tif|bmp|pdf] [--yes]\n"
         "                       Cut IMAGE into the poster's tiles and write them into FOLDER\n"
@@ -131,21 +232,43 @@ QString CliApp::HelpText() {
         "                       name as `papers` lists it. The paper's list decides the\n"
         "                       unit; --units measures the sheet in the other (default:\n"
         "                       4x6).\n"
-        "  --custom WxH         Custom paper size in the current units.\n"
-        "  --margins T,R,B,L    Margins in the current units, or one value for all four\n"
-        "                       (default: the paper's own margins).\n"
+        "  --custom WxH         Custom paper size.\n"
+        "  --margins T,R,B,L    Margins, or one value for all four (default: the paper's own\n"
+        "                       margins).\n"
         "  --zoom N             Zoom 0..400 percent (default 0).\n"
         "  --hcenter N          Horizontal centring 0..200, 100 = centred (default 100).\n"
         "  --vcenter N          Vertical centring 0..200, 100 = centred (default 100).\n"
         "  --rotate DEG         Turn the image by 0, 90, 180 or 270 degrees (default 0).\n"
         "  --rotate-tiles       Print the tiles turned by 90 degrees.\n"
         "  --overlap LENGTH     Strip of the picture that neighbouring sheets share, for\n"
-        "                       gluing, in the current units; at most half the tile print\n"
-        "                       size (info and export; default 0, sheets edge to edge).\n"
+        "                       gluing; at most half the tile print size (info and export;\n"
+        "                       default 0, sheets edge to edge).\n"
         "  --edge-profile NAME  Enlarge every tile by what this edge calibration profile\n"
         "                       says the printer clips off (info and export).\n"
         "  --profiles FILE      The profile file to read (default: the application's own,\n"
         "                       printer_edge_config; only read).\n"
+        "\n"
+        "Lengths take a unit: 120cm, 1.2m, 1200mm, 47in or 47\" (two lengths WxH each with\n"
+        "its own); a bare number is in the current units (inches, or millimetres with a\n"
+        "millimetre paper or --units mm).\n"
+        "\n"
+        "Poster size (info and export; they choose --tiles and --rotate-tiles):\n"
+        "  --size WxH           The poster at least this wide and high.\n"
+        "  --width LENGTH       The poster at least this wide.\n"
+        "  --height LENGTH      The poster at least this high.\n"
+        "  --max-sheets N       At most N sheets (1..625).\n"
+        "  --whole-photo        Only arrangements that show the whole photo (at most 1 % of\n"
+        "                       a side cut off).\n"
+        "                       Of the tile counts 1..25 x 1..25, sheets upright or turned,\n"
+        "                       with the paper, margins, overlap and edge profile given, the\n"
+        "                       one closest to the size asked is taken, then the one that\n"
+        "                       keeps most of the photo, then the one with fewest sheets.\n"
+        "                       The choice is named on stderr; when none reaches the\n"
+        "                       request: \"No arrangement reaches ...\" and exit status 2.\n"
+        "  --fit                Like \"Fit Photo\": of the arrangements of at most as many\n"
+        "                       sheets as --tiles (or --max-sheets), the one that keeps most\n"
+        "                       of the photo; of equals, the larger poster.\n"
+        "\n"
         "  --help               Show this text.\n"
         "  --version            Show the program's version.\n"
         "\n"
@@ -246,10 +369,11 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
         paperMargins = lookup.found->margins;
     }
     if (p.isSet(QStringLiteral("custom"))) {
-        const auto custom = ParseSizePair(p.value(QStringLiteral("custom")));
+        const LengthUnit bare = LengthUnitOf(unit);
+        const auto custom = ParseLengthPair(p.value(QStringLiteral("custom")), bare, bare);
         if (!custom || !(custom->w > 0) || !(custom->h > 0))
-            return Failure{QStringLiteral("Invalid --custom value (WxH): %1")
-                               .arg(p.value(QStringLiteral("custom")))};
+            return Failure{InvalidLength(QStringLiteral("custom"), QStringLiteral("WxH"), bare,
+                                         p.value(QStringLiteral("custom")))};
         if (p.isSet(QStringLiteral("paper")) &&
             (!PaperModel::IsCustom(unit, position) || customSize))
             return Failure{QStringLiteral("--custom needs the custom paper entry, not %1")
@@ -260,15 +384,17 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
     std::optional<MarginValues> margins;
     if (p.isSet(QStringLiteral("margins"))) {
         const QStringList parts = p.value(QStringLiteral("margins")).split(u',');
+        const LengthUnit bare = LengthUnitOf(unit);
+        const QString invalid =
+            InvalidLength(QStringLiteral("margins"), QStringLiteral("T,R,B,L or one value"), bare,
+                          p.value(QStringLiteral("margins")));
         if (parts.size() != 1 && parts.size() != 4)
-            return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
-                               .arg(p.value(QStringLiteral("margins")))};
+            return Failure{invalid};
         margins.emplace();
         for (int i = 0; i < kMarginCount; ++i) {
-            const auto v = ParseNumber(parts[parts.size() == 1 ? 0 : i]);
+            const auto v = ParseLength(parts[parts.size() == 1 ? 0 : i], bare, bare);
             if (!v || *v < 0)
-                return Failure{QStringLiteral("Invalid --margins value (T,R,B,L or one value): %1")
-                                   .arg(p.value(QStringLiteral("margins")))};
+                return Failure{invalid};
             (*margins)[static_cast<size_t>(i)] = *v;
         }
     }
@@ -317,6 +443,7 @@ int CliApp::Info(const QStringList& args) {
     QCommandLineParser p;
     AddPosterOptions(p);
     AddOverlapOption(p);
+    AddArrangementOptions(p);
     CliProfiles::AddOptions(p);
     if (const auto done = Parse(p, args, HelpText()))
         return *done;
@@ -330,11 +457,13 @@ int CliApp::Info(const QStringList& args) {
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
         return Fail(applied.error());
-    if (const auto failure = ApplyOverlap(p, poster))
-        return Fail(failure->message);
+    if (const Result<> overlap = ApplyOverlap(p, poster); !overlap)
+        return Fail(overlap.error());
+    if (const Result<> arranged = ApplyArrangement(p, poster, err_); !arranged)
+        return Fail(arranged.error());
 
-    if (const auto failure = PrintInfo(poster, out_))
-        return Fail(failure->message);
+    if (const Result<> printed = PrintInfo(poster, out_); !printed)
+        return Fail(printed.error());
     return kExitOk;
 }
 
@@ -388,11 +517,11 @@ int CliApp::Profiles(const QStringList& args) {
     return kExitOk;
 }
 
-std::optional<CliApp::Failure> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
+Result<> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
     const auto labels = poster.UpdateOutputSize();
     const TileCoordTable table = poster.CalcTileCoord();
     if (!labels || !table.IsValid())
-        return Failure{poster.InvalidTileSizeText()};
+        return Result<>::Fail(poster.InvalidTileSizeText());
     out << "Size: " << labels->finalSize << '\n'
         << "Resolution: " << labels->resolution << '\n'
         << "MegaPixels: " << labels->megaPixels << '\n'
@@ -402,8 +531,10 @@ std::optional<CliApp::Failure> CliApp::PrintInfo(const PosterState& poster, QTex
         out << "tile " << (t + 1) << ": " << r.left << ' ' << r.top << ' ' << r.right << ' '
             << r.bottom << '\n';
     }
+    if (const auto share = poster.UpdatePhotoShare())
+        out << "Photo shown: " << *share << '\n';
     out.flush();
-    return std::nullopt;
+    return Result<>::Ok();
 }
 
 } // namespace tessellon

@@ -46,10 +46,17 @@ public:
     static void AddOverlapOption(QCommandLineParser& parser);
     // Sets the overlap from --overlap, in the poster's unit; run after the edge trims are set,
     // as the strip may be at most half the (trimmed) tile print size.
-    static std::optional<Failure> ApplyOverlap(const QCommandLineParser& parser,
-                                               PosterState& poster);
-    // Writes the four labels and the tile table exactly as `info` prints them.
-    static std::optional<Failure> PrintInfo(const PosterState& poster, QTextStream& out);
+    static Result<> ApplyOverlap(const QCommandLineParser& parser, PosterState& poster);
+    // --size, --width, --height, --max-sheets, --whole-photo and --fit (info and export).
+    static void AddArrangementOptions(QCommandLineParser& parser);
+    // Chooses the tile counts and the sheet turn from those options, as the poster size window
+    // and "Fit Photo" do, and names the choice on `err`; nothing without them. Run after the
+    // overlap and the edge trims are set. Fails when no arrangement reaches the request.
+    static Result<> ApplyArrangement(const QCommandLineParser& parser, PosterState& poster,
+                                     QTextStream& err);
+    // Writes the four labels, the tile table and the photo shown exactly as `info` prints
+    // them.
+    static Result<> PrintInfo(const PosterState& poster, QTextStream& out);
 
 private:
     static bool StderrIsTerminal();

@@ -111,6 +111,7 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     QCommandLineParser p;
     CliApp::AddPosterOptions(p);
     CliApp::AddOverlapOption(p);
+    CliApp::AddArrangementOptions(p);
     CliProfiles::AddOptions(p);
     p.addOptions({
         {QStringLiteral("out"), QStringLiteral("Folder to create for the tiles."),
@@ -197,10 +198,12 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
         return Fail(applied.error());
-    if (const auto failure = CliApp::ApplyOverlap(p, poster))
-        return Fail(failure->message);
-    if (const auto failure = CliApp::PrintInfo(poster, out_))
-        return Fail(failure->message);
+    if (const Result<> overlap = CliApp::ApplyOverlap(p, poster); !overlap)
+        return Fail(overlap.error());
+    if (const Result<> arranged = CliApp::ApplyArrangement(p, poster, err_); !arranged)
+        return Fail(arranged.error());
+    if (const Result<> printed = CliApp::PrintInfo(poster, out_); !printed)
+        return Fail(printed.error());
 
     ImageObject img;
     if (const auto loaded = img.LoadImageFile(imagePath); !loaded)

@@ -108,8 +108,8 @@ int PrintCommand::Run(const QStringList& args) {
         if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_);
             !applied)
             return Fail(applied.error());
-        if (const auto failure = CliApp::ApplyOverlap(p, poster))
-            return Fail(failure->message);
+        if (const Result<> overlap = CliApp::ApplyOverlap(p, poster); !overlap)
+            return Fail(overlap.error());
         const auto sheets = SheetRange::Parse(p.value(QStringLiteral("sheets")),
                                               poster.GetNumTilesWide(), poster.GetNumTilesHigh());
         if (!sheets)

@@ -203,6 +203,17 @@ constexpr std::array kEntries = {
     Entry{602, QT_TRANSLATE_NOOP("StringTable", "Invalid overlap.  It must lie between 0 and")},
     Entry{603, QT_TRANSLATE_NOOP("StringTable", "half the tile print size")},
     Entry{604, QT_TRANSLATE_NOOP("StringTable", "Overlap")},
+    Entry{605, QT_TRANSLATE_NOOP("StringTable", "Photo shown")},
+    Entry{606, QT_TRANSLATE_NOOP("StringTable", "%1 % of the width, %2 % of the height")},
+    Entry{607, QT_TRANSLATE_NOOP("StringTable", "How much of your photo the poster keeps; the "
+                                                "poster's shape and the zoom cut off the rest")},
+    Entry{608, QT_TRANSLATE_NOOP("StringTable", "Poster Size...")},
+    Entry{609, QT_TRANSLATE_NOOP("StringTable", "Find the tile counts and sheet turn for a "
+                                                "poster size or a number of sheets")},
+    Entry{610, QT_TRANSLATE_NOOP("StringTable", "Fit Photo")},
+    Entry{611, QT_TRANSLATE_NOOP("StringTable", "With at most as many sheets as now, choose the "
+                                                "tile counts and sheet turn that keep the most "
+                                                "of the photo")},
 };
 
 static_assert(std::is_sorted(kEntries.begin(), kEntries.end(),

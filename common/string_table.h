@@ -158,6 +158,13 @@ inline constexpr int OverlapTip = 601;
 inline constexpr int InvalidOverlap = 602;
 inline constexpr int HalfTileSize = 603;
 inline constexpr int OverlapStepCaption = 604;
+inline constexpr int PhotoShareCaption = 605;
+inline constexpr int PhotoShareValue = 606;
+inline constexpr int PhotoShareTip = 607;
+inline constexpr int PosterSizeCommand = 608;
+inline constexpr int PosterSizeTip = 609;
+inline constexpr int FitPhotoCaption = 610;
+inline constexpr int FitPhotoTip = 611;
 } // namespace str
 
 } // namespace tessellon

@@ -46,6 +46,18 @@ std::optional<FittedCrop> PosterGeometry::Crop() const {
     return crop;
 }
 
+std::optional<PhotoShare> PosterGeometry::Share() const {
+    const auto crop = Crop();
+    if (!crop)
+        return std::nullopt;
+    // Rounded as the tiles' window is.
+    const auto W = Nearest(crop->ZoomedWidth());
+    const auto H = Nearest(crop->ZoomedHeight());
+    if (!W || !H)
+        return std::nullopt;
+    return PhotoShare{*W, *H, in_.imageWidth, in_.imageHeight};
+}
+
 double PosterGeometry::Resolution() const {
     const auto crop = Crop();
     return crop ? crop->ZoomedWidth() / PosterWidth() : 0;

@@ -35,6 +35,28 @@ struct FittedCrop {
     double ZoomedHeight() const { return height * zoomFactor; }
 };
 
+// How much of the photo the poster keeps: the crop window, in whole source pixels as the tiles
+// are cut from it, against the image.
+struct PhotoShare {
+    std::int32_t windowWidth = 0;
+    std::int32_t windowHeight = 0;
+    std::int32_t imageWidth = 1;
+    std::int32_t imageHeight = 1;
+
+    double Width() const { return static_cast<double>(windowWidth) / imageWidth; }
+    double Height() const { return static_cast<double>(windowHeight) / imageHeight; }
+    // The share of the photo's area.
+    double Area() const { return Width() * Height(); }
+    // Whole percent rounded down, so that 100 means every column (row) is kept.
+    int WidthPercent() const { return Percent(windowWidth, imageWidth); }
+    int HeightPercent() const { return Percent(windowHeight, imageHeight); }
+
+private:
+    static int Percent(std::int32_t part, std::int32_t whole) {
+        return static_cast<int>(std::int64_t{100} * part / whole);
+    }
+};
+
 // The one place that turns the poster's inputs into its printed size, the part of the image it
 // shows and every tile's rectangle in source pixels. With overlap o and n tiles of print size t
 // along an axis, the poster is n*t - (n - 1)*o long and tile k starts (t - o)*k after the first.
@@ -54,6 +76,8 @@ public:
     double Ratio() const;
     // Empty when invalid or without an image.
     std::optional<FittedCrop> Crop() const;
+    // The crop window against the image; empty when invalid or without an image.
+    std::optional<PhotoShare> Share() const;
     // Source pixels per printed inch, the same across and down; 0 when there is no window.
     double Resolution() const;
     // Sheet `row`, `column`'s part of the printed poster, in inches from the poster's top-left

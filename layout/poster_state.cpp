@@ -195,6 +195,17 @@ std::optional<PosterGeometryInput> PosterState::GeometryInput() const {
     return in;
 }
 
+std::optional<PosterGeometryInput> PosterState::UprightGeometryInput() const {
+    auto in = GeometryInput();
+    if (in && bTileRotated)
+        std::swap(in->tileWidth, in->tileHeight);
+    return in;
+}
+
+Arrangement PosterState::CurrentArrangement() const {
+    return Arrangement{GetNumTilesWide(), GetNumTilesHigh(), bTileRotated};
+}
+
 TileCoordTable PosterState::CalcTileCoord() const {
     if (const auto in = GeometryInput())
         return PosterGeometry(*in).Tiles();
@@ -244,17 +255,7 @@ std::optional<OutputLabels> PosterState::UpdateOutputSize() const {
 
     const bool mm = IsMillimeters(iCurUnits);
     OutputLabels out;
-    if (mm) {
-        out.finalSize = FormatNumber(posterW * kCmPerInch, QStringLiteral("##0.0")).trimmed() +
-                        QStringLiteral(" x ") +
-                        FormatNumber(posterH * kCmPerInch, QStringLiteral("##0.0")).trimmed() +
-                        u' ' + StringTable::Text(str::Cm);
-    } else {
-        out.finalSize = FormatNumber(posterW, QStringLiteral("##0.00")).trimmed() +
-                        QStringLiteral(" x ") +
-                        FormatNumber(posterH, QStringLiteral("##0.00")).trimmed() + u' ' +
-                        StringTable::Text(str::InchesLower);
-    }
+    out.finalSize = FinalSizeText(posterW, posterH, iCurUnits);
     if (haveImage) {
         if (mm) {
             out.resolution =
@@ -274,6 +275,48 @@ std::optional<OutputLabels> PosterState::UpdateOutputSize() const {
         out.resolution = out.quality = out.megaPixels = QStringLiteral("---");
     }
     return out;
+}
+
+std::optional<QString> PosterState::UpdatePhotoShare() const {
+    if (bApplyingPrefs)
+        return std::nullopt;
+    const auto in = GeometryInput();
+    if (!in || !PosterGeometry(*in).IsValid())
+        return std::nullopt;
+    const auto share = PosterGeometry(*in).Share();
+    if (!bImgSelected || !share)
+        return QStringLiteral("---");
+    return PhotoShareText(*share);
+}
+
+namespace {
+
+// A length in a size label's number form, without its unit word.
+QString SizeNumber(double inches, UnitCode units) {
+    return IsMillimeters(units)
+               ? FormatNumber(inches * kCmPerInch, QStringLiteral("##0.0")).trimmed()
+               : FormatNumber(inches, QStringLiteral("##0.00")).trimmed();
+}
+
+QString SizeUnitWord(UnitCode units) {
+    return StringTable::Text(IsMillimeters(units) ? str::Cm : str::InchesLower);
+}
+
+} // namespace
+
+QString PosterState::FinalSizeText(double widthInches, double heightInches, UnitCode units) {
+    return SizeNumber(widthInches, units) + QStringLiteral(" x ") +
+           SizeNumber(heightInches, units) + u' ' + SizeUnitWord(units);
+}
+
+QString PosterState::LengthText(double inches, UnitCode units) {
+    return SizeNumber(inches, units) + u' ' + SizeUnitWord(units);
+}
+
+QString PosterState::PhotoShareText(const PhotoShare& share) {
+    return StringTable::Text(str::PhotoShareValue)
+        .arg(share.WidthPercent())
+        .arg(share.HeightPercent());
 }
 
 bool PosterState::OutputButtonsEnabled() const {

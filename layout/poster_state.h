@@ -5,6 +5,7 @@
 #include "layout/output_labels.h"
 #include "layout/paper_choice.h"
 #include "layout/paper_labels.h"
+#include "layout/poster_arrangement.h"
 #include "layout/poster_geometry.h"
 #include "layout/tile_coord_table.h"
 #include "layout/tile_size_result.h"
@@ -121,6 +122,11 @@ public:
     // --- Tile coordinates ---
     // The geometry's inputs; empty when the tile print size is invalid.
     std::optional<PosterGeometryInput> GeometryInput() const;
+    // The same with the tile print size of sheets that are not turned, whatever "Rotate" says:
+    // the base from which the sheet arrangements are worked out.
+    std::optional<PosterGeometryInput> UprightGeometryInput() const;
+    // The tile counts and the turn as they are now.
+    Arrangement CurrentArrangement() const;
     TileCoordTable CalcTileCoord() const;
     double GetFinalImgWhRatio() const;
 
@@ -129,6 +135,16 @@ public:
     // The "Final Poster Size" texts; empty when the labels are to stay as they are.
     std::optional<OutputLabels> UpdateOutputSize() const;
     bool OutputButtonsEnabled() const;
+    // How much of the photo the poster keeps, as the "Photo shown" label says it; "---" without
+    // an image, empty when the label is to stay as it is (as the output metrics).
+    std::optional<QString> UpdatePhotoShare() const;
+    // "42 % of the width, 100 % of the height".
+    static QString PhotoShareText(const PhotoShare& share);
+    // A printed size as the size label writes it: "24.00 x 20.00 inches", in millimetres
+    // "61.0 x 50.8 cm".
+    static QString FinalSizeText(double widthInches, double heightInches, UnitCode units);
+    // One length the same way: "24.00 inches", "61.0 cm".
+    static QString LengthText(double inches, UnitCode units);
 
 private:
     // Selects `index` in one list (`chosen`); with the lock on, `other` follows.

@@ -9,7 +9,7 @@
 namespace tessellon {
 namespace {
 
-constexpr std::size_t kMaxSteps = 7;
+constexpr std::size_t kMaxSteps = 8;
 
 struct RefreshRow {
     PosterChange change;
@@ -34,31 +34,36 @@ constexpr std::uint8_t kO = kUnlessSkipOutputUpdate;
 // Most changes end in the output metrics, the preview with its grid, the placement labels and
 // a preference write; the rows keep the order each change has always had.
 constexpr std::array kRows{
-    Row(TileCount, {{OutputSize}, {TileGrid}, {SavePrefs, kW}, {PlacementLabels}}),
+    Row(TileCount, {{OutputSize}, {PhotoShare}, {TileGrid}, {SavePrefs, kW}, {PlacementLabels}}),
     Row(Lock, {{SavePrefs, kW}}),
     Row(PaperAccepted, {{PaperLabels},
                         {OutputSize},
+                        {PhotoShare},
                         {SaveOverlap, kW},
                         {SavePrefs, kW},
                         {OutputButtons, kW},
                         {TileGrid, kW},
                         {PlacementLabels, kW}}),
-    Row(RotateTiles, {{TileGrid}, {OutputSize}, {PlacementLabels}}),
+    Row(RotateTiles,
+        {{TileGrid}, {OutputSize}, {PhotoShare}, {PlacementLabels}, {SaveTileTurn, kW}}),
     // Turning the image rebuilt the preview copy (PreviewBuilt) before the angle was stored.
-    Row(ImageRotation, {{OutputSize}}),
-    Row(Zoom, {{TileGrid}, {OutputSize}, {PlacementLabels}}),
+    Row(ImageRotation, {{OutputSize}, {PhotoShare}}),
+    Row(Zoom, {{TileGrid}, {OutputSize}, {PhotoShare}, {PlacementLabels}}),
     Row(AdjustEdges, {{OutputSize, kO},
+                      {PhotoShare, kO},
                       {TileGrid, kO},
                       {PlacementLabels, kO},
                       {SavePrefs, kO | kW},
                       {EdgeHint, kO | kW}}),
-    Row(EdgeProfile, {{OutputSize}, {TileGrid}, {SavePrefs, kW}}),
-    Row(EdgeValues, {{OutputSize}, {TileGrid}, {PlacementLabels}}),
+    Row(EdgeProfile, {{OutputSize}, {PhotoShare}, {TileGrid}, {SavePrefs, kW}}),
+    Row(EdgeValues, {{OutputSize}, {PhotoShare}, {TileGrid}, {PlacementLabels}}),
     Row(ShowTiles, {{CheckShownTiles, kW}, {TileGrid, kW}, {SavePrefs, kW}}),
+    // Moving the window keeps its size: the photo share stays.
     Row(Placement, {{PlacementLabels}, {TileGrid}}),
-    Row(PreviewBuilt, {{TileGrid}, {OutputSize}, {PlacementLabels}, {OutputButtons}}),
-    Row(FolderChanged, {{TileGrid}, {OutputButtons}, {OutputSize}, {PlacementLabels}}),
-    Row(ImageUnloaded, {{OutputSize}, {PlacementLabels}}),
+    Row(PreviewBuilt, {{TileGrid}, {OutputSize}, {PhotoShare}, {PlacementLabels}, {OutputButtons}}),
+    Row(FolderChanged,
+        {{TileGrid}, {OutputButtons}, {OutputSize}, {PhotoShare}, {PlacementLabels}}),
+    Row(ImageUnloaded, {{OutputSize}, {PhotoShare}, {PlacementLabels}}),
     // The buttons follow the load, also where the output metrics stopped at an invalid size.
     Row(ImageChosen, {{OutputButtons}}),
 };

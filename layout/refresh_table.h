@@ -31,6 +31,8 @@ enum class PosterChange : std::uint8_t {
 enum class RefreshStep : std::uint8_t {
     PaperLabels,
     OutputSize,
+    // How much of the photo the poster keeps: follows every change of the crop window's size.
+    PhotoShare,
     TileGrid,
     PlacementLabels,
     OutputButtons,
@@ -39,6 +41,8 @@ enum class RefreshStep : std::uint8_t {
     CheckShownTiles,
     SavePrefs,
     SaveOverlap,
+    // "Rotate" kept for the next run, apart from the grouped preferences.
+    SaveTileTurn,
     // The introduction to edge calibration when edges are adjusted with the initial profile.
     EdgeHint,
 };

@@ -32,6 +32,8 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     const bool overlap = in->overlap > 0;
     if (overlap)
         o.facts << tr("Overlap: %1 %2").arg(paper.overlap.trimmed(), paper.units.toLower());
+    if (const auto share = poster.UpdatePhotoShare(); share && poster.bImgSelected)
+        o.facts << tr("Photo shown: %1").arg(*share);
 
     o.steps << tr("Print the sheets at 100% (actual size) on this paper; this page is not part of "
                   "the poster.")

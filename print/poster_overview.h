@@ -24,7 +24,7 @@ public:
     PosterGeometryInput geometry;
     QRect window; // the poster's crop window in source pixels
     QString heading;
-    QStringList facts; // final size, paper, sheets, overlap
+    QStringList facts; // final size, paper, sheets, overlap, photo shown
     QStringList steps; // how to trim and join the sheets, in order
 
     // Empty when the poster has no valid tile table. `marks`: the sheets carry cut and glue

@@ -80,4 +80,8 @@ int ParseSwitch(const QString& text) {
     return n && *n == 1 ? 1 : 0;
 }
 
+bool ParseSwitchOr(const QString& text, bool fallback) {
+    return text.isEmpty() ? fallback : ParseSwitch(text) == 1;
+}
+
 } // namespace tessellon

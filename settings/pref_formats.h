@@ -38,6 +38,9 @@ int ParseEdgeAdjustProfile(const QString& text, int profileCount);
 // A stored 0/1 switch: the text as a whole number; anything but 1 (missing, not a number,
 // 2, ...) counts as 0.
 int ParseSwitch(const QString& text);
+// A stored switch whose default may be on: `fallback` when nothing is stored, else as
+// ParseSwitch.
+bool ParseSwitchOr(const QString& text, bool fallback);
 
 // The overlap in inches as a whole number of ten-thousandths of an inch (the store keeps whole
 // numbers only), e.g. 0.5 -> 5000.

@@ -57,6 +57,18 @@ QString PrefValueName(PrefValue value) {
         return QStringLiteral("cmbMarginLocked");
     case PrefValue::Overlap:
         return QStringLiteral("prefs_overlap");
+    case PrefValue::RotateTiles:
+        return QStringLiteral("prefs_rotateTiles");
+    case PrefValue::OutputType:
+        return QStringLiteral("prefs_outputType");
+    case PrefValue::AidLabels:
+        return QStringLiteral("prefs_aidLabels");
+    case PrefValue::AidMarks:
+        return QStringLiteral("prefs_aidMarks");
+    case PrefValue::AidOverviewPage:
+        return QStringLiteral("prefs_aidOverviewPage");
+    case PrefValue::AidOverviewImage:
+        return QStringLiteral("prefs_aidOverviewImage");
     }
     return {};
 }

@@ -19,6 +19,13 @@ enum class PrefValue {
     Overlap,           // prefs_overlap, ten-thousandths of an inch
     PaperRegLine,      // paperRegLine
     MarginLocked,      // cmbMarginLocked, 0 or 1
+    // Kept beside the values above, each under a key of its own:
+    RotateTiles,      // prefs_rotateTiles: "Rotate" (the sheets turned), 0 or 1
+    OutputType,       // prefs_outputType: the save window's last file type, jpg, tif, bmp or pdf
+    AidLabels,        // prefs_aidLabels: the save window's assembly aids, 0 or 1 each
+    AidMarks,         // prefs_aidMarks
+    AidOverviewPage,  // prefs_aidOverviewPage
+    AidOverviewImage, // prefs_aidOverviewImage
 };
 
 // The stored name of a value.

@@ -3,12 +3,14 @@
 #include "app/frm_about.h"
 #include "app/frm_btm.h"
 #include "app/frm_main.h"
+#include "app/frm_poster_size.h"
 #include "app/frm_save_tiles.h"
 #include "app/frm_tile_size.h"
 #include "app/help_locator.h"
 #include "app/help_window.h"
 #include "app/sys_info_window.h"
 #include "app/system_info.h"
+#include "settings/pref_formats.h"
 #include "source/status_pictures.h"
 #include "tests/app/app_test_support.h"
 #include "tests/calibration/profile_test_support.h"
@@ -157,6 +159,32 @@ class TstApp : public QObject {
         QVERIFY(w->State().bImgSelected);
     }
     int MiddleRow() const { return (w->Geometry().iWinTop + w->Geometry().iWinBottom) / 2; }
+    // What the window shows and stores of the tile counts and the sheet turn.
+    QVariantList Outcome() const {
+        QVariantList out{Texts({"lblFinalSize", "lblResolution", "lblMPixVal", "lblQuality",
+                                "lblPhotoShare", "lblLrValue", "lblTbValue", "lblZoomAmount"}),
+                         Box("cmbTilesWide")->currentIndex(),
+                         Box("cmbTilesHigh")->currentIndex(),
+                         Checked("chkRotateTiles"),
+                         Checked("chkLockWh"),
+                         C("cmdSaveNow")->isEnabled(),
+                         Picture()->Image()};
+        for (const PrefValue v : {PrefValue::NumTiles, PrefValue::HeightEqualsWidth,
+                                  PrefValue::ShowTiles, PrefValue::PaperRegLine})
+            out << store.GetPref(v);
+        out << ParseSwitch(store.GetPref(PrefValue::RotateTiles)); // off when never stored
+        return out;
+    }
+    // Starts the window anew on the same store, as the next run would.
+    void RunAgain() {
+        host.reset();
+        w = std::make_unique<TestMain>(store, messages);
+        w->Form_Load();
+        host = std::make_unique<DialogHost>(*w, store, messages);
+        w->resize(1180, 760);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
 
 private slots:
     void init() {
@@ -340,6 +368,121 @@ private slots:
         Box("cmbTilesWide")->setCurrentIndex(0);
         QCOMPARE(Box("cmbTilesHigh")->currentIndex(), 6);
         QCOMPARE(store.GetPref(PrefValue::NumTiles), "w00h06");
+    }
+
+    // The poster size window lists what reaches 32 in wide on 6 x 4 in sheets over the 3:2
+    // photo: turned sheets (4 in across) reach it exactly with 8 across; 8 x 4 turned is
+    // 32 x 24 and keeps 400 * 32 / 24 = 533 columns. Choosing it sets the counts and the turn
+    // (unticking the lock) exactly as the user would by hand.
+    void posterSizeWindowSetsTheControls() {
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
+        LoadPhoto();
+        Click("chkLockWh");
+        const QVariantList start = Outcome();
+        QStringList firstRow;
+        bool seen = false;
+        WhenModal<frmPosterSize>(
+            [&](frmPosterSize* d) {
+                QVERIFY(d->Listed().empty());
+                QCOMPARE(testing::Text(*d, "lblStatus"),
+                         "Give a width, a height or a number of sheets.");
+                Type(Find<QLineEdit>(*d, "txtWidth"), QStringLiteral("3ft"));
+                QVERIFY(testing::Text(*d, "lblStatus").contains("a bare number is in inches"));
+                Type(Find<QLineEdit>(*d, "txtWidth"), QStringLiteral("32"));
+                auto* list = Find<QTreeWidget>(*d, "lstArrangements");
+                for (int c = 0; c < 4; ++c)
+                    firstRow << list->topLevelItem(0)->text(c);
+                Shot(d, QStringLiteral("poster_size"));
+                testing::Click(*d, "cmdUse");
+            },
+            &seen);
+        Click("cmdPosterSize");
+        QVERIFY(seen);
+        QCOMPARE(firstRow, (QStringList{"8 x 4", "32, turned", "32.00 x 24.00 inches",
+                                        "88 % of the width, 100 % of the height"}));
+        const QVariantList chosen = Outcome();
+        QCOMPARE(Texts({"lblFinalSize", "lblPhotoShare"}),
+                 (QStringList{"32.00 x 24.00 inches", "88 % of the width, 100 % of the height"}));
+        QCOMPARE(store.GetPref(PrefValue::NumTiles), "w07h03");
+        QCOMPARE(store.GetPref(PrefValue::RotateTiles), "1");
+        QCOMPARE(store.GetPref(PrefValue::HeightEqualsWidth), "0");
+        // The same by hand from the same start.
+        Click("chkRotateTiles");
+        Box("cmbTilesWide")->setCurrentIndex(1);
+        Box("cmbTilesHigh")->setCurrentIndex(1);
+        Click("chkLockWh");
+        QCOMPARE(Outcome(), start);
+        Click("chkLockWh");
+        Box("cmbTilesWide")->setCurrentIndex(7);
+        Box("cmbTilesHigh")->setCurrentIndex(3);
+        Click("chkRotateTiles");
+        QCOMPARE(Outcome(), chosen);
+        // From the menu; closing the window changes nothing. A size out of reach says so.
+        QString status;
+        WhenModal<frmPosterSize>([&](frmPosterSize* d) {
+            Type(Find<QLineEdit>(*d, "txtHeight"), QStringLiteral("4m"));
+            status = testing::Text(*d, "lblStatus");
+            QVERIFY(!Find<QWidget>(*d, "cmdUse")->isEnabled());
+            testing::Click(*d, "cmdClose");
+        });
+        C<QAction>("mnuPosterSize")->trigger();
+        QCOMPARE(status, Loc("No arrangement reaches 157.48 inches high."));
+        QCOMPARE(Outcome(), chosen);
+    }
+
+    // "Fit Photo" needs a photo. Over turned 2 x 2 sheets (8 x 12, 267 of 600 columns) it
+    // finds 2 x 2 upright (12 x 8, the whole photo; 1 x 1 keeps it too but is smaller), as
+    // unticking "Rotate" by hand does.
+    void fitPhotoAsByHand() {
+        QVERIFY(!C("cmdFitPhoto")->isEnabled());
+        C<QCheckBox>("chkPreviewTiles")->setChecked(true);
+        LoadPhoto();
+        QCOMPARE(Text("lblPhotoShare"), "100 % of the width, 100 % of the height");
+        Click("chkRotateTiles");
+        QCOMPARE(Text("lblPhotoShare"), "44 % of the width, 100 % of the height");
+        QCOMPARE(store.GetPref(PrefValue::RotateTiles), "1");
+        const QVariantList turned = Outcome();
+        Click("cmdFitPhoto");
+        const QVariantList fitted = Outcome();
+        QVERIFY(!Checked("chkRotateTiles"));
+        QCOMPARE(Texts({"lblFinalSize", "lblPhotoShare"}),
+                 (QStringList{"12.00 x 8.00 inches", "100 % of the width, 100 % of the height"}));
+        QCOMPARE(store.GetPref(PrefValue::RotateTiles), "0");
+        Click("chkRotateTiles");
+        QCOMPARE(Outcome(), turned);
+        Click("chkRotateTiles");
+        QCOMPARE(Outcome(), fitted);
+        // The zoom stays the user's and the share follows it.
+        C<QScrollBar>("scrZoom")->setValue(100);
+        QCOMPARE(Text("lblPhotoShare"), "50 % of the width, 50 % of the height");
+        Click("cmdFitPhoto");
+        QCOMPARE(C<QScrollBar>("scrZoom")->value(), 100);
+    }
+
+    // "Rotate", the save window's file type and its assembly aids are there again on the next
+    // run; without them stored, the window proposes as before.
+    void turnTypeAndAidsRemembered() {
+        ClickFile("photo.bmp");
+        Click("cmdSaveNow");
+        frmSaveTiles* save = host->SaveDialog();
+        QVERIFY(Find<QRadioButton>(*save, "opbBmp")->isChecked());
+        QVERIFY(Find<QCheckBox>(*save, "chkMarks")->isChecked());
+        testing::Click(*save, "opbPdf");
+        testing::Click(*save, "chkMarks");
+        save->close();
+        Click("chkRotateTiles");
+        QCOMPARE(store.GetPref(PrefValue::OutputType), "pdf");
+        QCOMPARE(store.GetPref(PrefValue::AidMarks), "0");
+        RunAgain();
+        QVERIFY(Checked("chkRotateTiles") && w->State().bTileRotated);
+        QCOMPARE(Text("lblFinalSize"), "8.00 x 12.00 inches");
+        ClickFile("photo.bmp");
+        Click("cmdSaveNow");
+        save = host->SaveDialog();
+        QVERIFY(Find<QRadioButton>(*save, "opbPdf")->isChecked());
+        QVERIFY(!Find<QCheckBox>(*save, "chkMarks")->isChecked());
+        QVERIFY(Find<QCheckBox>(*save, "chkLabels")->isChecked());
+        QVERIFY(!save->Request().aids.marks);
     }
 
     void holdingAnArrowStepsEveryQuarterSecond() {

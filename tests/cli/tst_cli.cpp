@@ -117,6 +117,83 @@ private slots:
         QCOMPARE(r.out.split(u'\n').mid(0, expected.count(u'|') + 1).join(u'|'), expected);
     }
 
+    // The arrangement options choose --tiles and --rotate-tiles as the poster size window does
+    // and name the choice on stderr; info's last line says how much of the photo shows. 3000 x
+    // 2000 on 8 x 10 in sheets: turned sheets reach 30 in (or 76.2 cm) wide exactly with 3
+    // across; 3 x 3 (30 x 24) keeps 2500 x 2000.
+    void arrangementOptions_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("chosen"); // stderr
+        QTest::addColumn<QString>("first");  // info's first line
+        QTest::addColumn<QString>("last");   // and its last
+        const auto row = [](const char* tag, const char* args, const char* chosen,
+                            const char* first, const char* last) {
+            QTest::newRow(tag) << QString::fromUtf8(args).split(u'|') << QString::fromUtf8(chosen)
+                               << QString::fromUtf8(first) << QString::fromUtf8(last);
+        };
+        row("no arrangement option", "--tiles|3x2", "", "Size: 24.00 x 20.00 inches",
+            "Photo shown: 80 % of the width, 100 % of the height");
+        row("width", "--width|30", "Arrangement: 3 x 3 sheets, turned, 30.00 x 24.00 inches\n",
+            "Size: 30.00 x 24.00 inches", "Photo shown: 83 % of the width, 100 % of the height");
+        row("width in cm", "--width|76.2cm",
+            "Arrangement: 3 x 3 sheets, turned, 30.00 x 24.00 "
+            "inches\n",
+            "Size: 30.00 x 24.00 inches", "Photo shown: 83 % of the width, 100 % of the height");
+        row("whole photo", "--width|30|--whole-photo",
+            "Arrangement: 6 x 5 sheets, turned, 60.00 x 40.00 inches\n",
+            "Size: 60.00 x 40.00 inches", "Photo shown: 100 % of the width, 100 % of the height");
+        // Inches paper, a size in metres and centimetres: 40 x 40 in is 1.016 m; 2000 of 3000
+        // columns is 66 % (rounded down).
+        row("size", "--size|1.016mx101.6cm",
+            "Arrangement: 5 x 4 sheets, upright, 40.00 x 40.00 inches\n",
+            "Size: 40.00 x 40.00 inches", "Photo shown: 66 % of the width, 100 % of the height");
+        // --fit within the 4 sheets of --tiles 2x2: upright 2 x 1 keeps 3000 x 1875.
+        row("fit", "--tiles|2x2|--fit",
+            "Arrangement: 2 x 1 sheets, upright, 16.00 x 10.00 "
+            "inches\n",
+            "Size: 16.00 x 10.00 inches", "Photo shown: 100 % of the width, 93 % of the height");
+        row("fit, max sheets", "--fit|--max-sheets|1",
+            "Arrangement: 1 x 1 sheets, turned, 10.00 x 8.00 inches\n", "Size: 10.00 x 8.00 inches",
+            "Photo shown: 83 % of the width, 100 % of the height");
+    }
+    void arrangementOptions() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, chosen);
+        const CliRun r =
+            RunCli(QStringList{"info", "3000x2000", "--custom", "8x10", "--margins", "0"} + args);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, chosen);
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QTEST(lines.first(), "first");
+        QTEST(lines.last(), "last");
+    }
+
+    void arrangementRefused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("err");
+        Row("out of reach", "--width|251", "No arrangement reaches 251.00 inches wide");
+        Row("out of reach, mm paper", "--units|mm|--custom|203.2x254|--height|7m|--max-sheets|4",
+            "No arrangement reaches 700.0 cm high, at most 4 sheets");
+        Row("bad length", "--width|3ft",
+            "Invalid --width value (above 0; a length such as 120cm, 1.2m, 1200mm or 47in; a bare "
+            "number is in inches): 3ft");
+        Row("bad size, mm", "--units|mm|--custom|203.2x254|--size|1m",
+            "a bare number is in millimetres): 1m");
+        Row("bad margin", "--margins|1yd", "Invalid --margins value");
+        Row("fit with a size", "--fit|--width|30", "--fit");
+        Row("max sheets", "--max-sheets|626", "--max-sheets");
+    }
+    void arrangementRefused() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, err);
+        if (!args.contains(QStringLiteral("--custom")))
+            args << QStringList{"--custom", "8x10"};
+        const CliRun r = RunCli(QStringList{"info", "3000x2000", "--margins", "0"} + args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+    }
+
     void ownLinesOnly_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("args"); // CUT: a TIFF whose directory is cut off; IMG: a BMP

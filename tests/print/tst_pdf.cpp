@@ -669,6 +669,23 @@ private slots:
         QCOMPARE(names, grid.width() * grid.height());
     }
 
+    // The overview page says how much of the photo the poster keeps: 2 x 2 sheets of 5.5 x 3.5 in
+    // (11 x 7) over 330 x 140 pixels keep 220 of the 330 columns.
+    void overviewSaysThePhotoShown() {
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternImage(330, 140).SaveImageFile(image, ImageFormat::Jpeg));
+        const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        QCOMPARE(RunCli({"export", image, "--tiles", "2x2", "--margins", "0.25", "--format", "pdf",
+                         "--out", pdf})
+                     .status,
+                 0);
+        const QString first = Tool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"});
+        QVERIFY2(first.simplified().contains(
+                     QStringLiteral("Photo shown: 66 % of the width, 100 % of the height")),
+                 qPrintable(first));
+    }
+
     // Only with --overview, whatever the tiles' type: a JPEG named after the tiles with
     // "overview", the poster picture 1600 pixels wide, the sheets' edge dark between them.
     void overviewImage_data() {

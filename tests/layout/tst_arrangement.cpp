@@ -1,0 +1,261 @@
+#include "common/number_format.h"
+#include "layout/poster_arrangement.h"
+#include "layout/poster_state.h"
+#include "layout/refresh_table.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace tessellon;
+
+Q_DECLARE_METATYPE(Arrangement)
+Q_DECLARE_METATYPE(PosterGeometryInput)
+Q_DECLARE_METATYPE(PosterSizeRequest)
+
+namespace {
+
+// A poster of upright sheets printing `w` x `h` inches, sharing `overlap`, over a photo.
+PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int imgH, int zoom = 0) {
+    PosterGeometryInput in;
+    in.tileWidth = w;
+    in.tileHeight = h;
+    in.overlap = overlap;
+    in.imageWidth = imgW;
+    in.imageHeight = imgH;
+    in.zoom = zoom;
+    return in;
+}
+
+QList<Arrangement> First(const std::vector<ArrangementResult>& found, int n) {
+    QList<Arrangement> out;
+    for (int i = 0; i < n && i < int(found.size()); ++i)
+        out << found[size_t(i)].arrangement;
+    return out;
+}
+
+// Texts written with the system decimal separator; expectations are written with a point.
+QString Loc(QString s) {
+    return s.replace(u'.', SystemDecimalPoint());
+}
+
+} // namespace
+
+class TestArrangement : public QObject {
+    Q_OBJECT
+private slots:
+    // Arrangements worked out by hand. 8 x 10 in sheets upright print 8n wide and 10m high,
+    // turned 10n x 8m; the photo keeps the part of the poster's shape that fits it.
+    void reaching_data() {
+        QTest::addColumn<PosterGeometryInput>("poster");
+        QTest::addColumn<PosterSizeRequest>("request");
+        QTest::addColumn<QList<Arrangement>>("first");
+        QTest::addColumn<QSizeF>("size");        // of the first, inches
+        QTest::addColumn<QList<int>>("percent"); // of the first: width, height
+        // 3000 x 2000 (3:2) photo, 30 in wide: turned 3 across is exactly 30, upright needs 4
+        // (32). Turned 3 x 3 is 30 x 24 (keeps 2500 x 2000 = 83 %), 3 x 2 30 x 16 (3000 x 1600,
+        // 80 %), 3 x 4 30 x 32 (1875 x 2000, 62.5 %).
+        QTest::newRow("landscape photo, portrait paper")
+            << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{30, {}, {}, false}
+            << QList<Arrangement>{{3, 3, true}, {3, 2, true}, {3, 4, true}} << QSizeF(30, 24)
+            << QList<int>{83, 100};
+        // The whole photo: 3:2 needs turned 6 x 5 (60 x 40) or upright 15 x 8 (120 x 80); the
+        // nearer to 30 wide wins.
+        QTest::newRow("whole photo")
+            << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{30, {}, {}, true}
+            << QList<Arrangement>{{6, 5, true}} << QSizeF(60, 40) << QList<int>{100, 100};
+        // 4:1 panorama 10 in high: upright one row is exactly 10; 5 x 1 (40 x 10) is 4:1, then
+        // 6 x 1 keeps 4000 x 833 and 4 x 1 3200 x 1000.
+        QTest::newRow("panorama, height exactly reached")
+            << Upright(8, 10, 0, 4000, 1000) << PosterSizeRequest{{}, 10, {}, false}
+            << QList<Arrangement>{{5, 1, false}, {6, 1, false}, {4, 1, false}} << QSizeF(40, 10)
+            << QList<int>{100, 100};
+        // A square photo at 40 x 40: upright 5 x 4 and turned 4 x 5 both are; 20 sheets each,
+        // so upright comes first. Nothing smaller than 40 either way reaches both.
+        QTest::newRow("square photo, both sides")
+            << Upright(8, 10, 0, 2000, 2000) << PosterSizeRequest{40, 40, {}, false}
+            << QList<Arrangement>{{5, 4, false}, {4, 5, true}} << QSizeF(40, 40)
+            << QList<int>{100, 100};
+        // At most 3 sheets, no size: least crop first. 16 x 10 keeps 3000 x 1875 (93.75 %),
+        // turned 1 x 1 2500 x 2000 (83 %).
+        QTest::newRow("sheets only")
+            << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{{}, {}, 3, false}
+            << QList<Arrangement>{{2, 1, false}, {1, 1, true}} << QSizeF(16, 10)
+            << QList<int>{100, 93};
+        // Overlap 1 in and edge trims of 3/16 in across (7.8125 x 10 sheets): turned sheets
+        // advance 9 in, so 3 across make 28 exactly; 3 x 3 is 6.8125 * 3 + 1 = 21.4375 high,
+        // keeping 2000 * 28 / 21.4375 = 2612 columns (87 %); 3 x 2 (14.625 high) keeps
+        // 3000 / (28 / 14.625) = 1567 rows, 3 x 4 (28.25) 1982 columns.
+        QTest::newRow("overlap and edge trims")
+            << Upright(7.8125, 10, 1, 3000, 2000) << PosterSizeRequest{28, {}, {}, false}
+            << QList<Arrangement>{{3, 3, true}, {3, 2, true}, {3, 4, true}} << QSizeF(28, 21.4375)
+            << QList<int>{87, 100};
+    }
+    void reaching() {
+        QFETCH(PosterGeometryInput, poster);
+        QFETCH(PosterSizeRequest, request);
+        QFETCH(QList<Arrangement>, first);
+        const auto found = PosterArrangements::Reaching(poster, request);
+        QCOMPARE(First(found, int(first.size())), first);
+        QTEST(QSizeF(found[0].posterWidth, found[0].posterHeight), "size");
+        QTEST((QList<int>{found[0].share->WidthPercent(), found[0].share->HeightPercent()}),
+              "percent");
+        // Every one listed reaches the request, and the order never goes back on its first
+        // rule.
+        for (size_t i = 0; i < found.size(); ++i) {
+            const ArrangementResult& r = found[i];
+            QVERIFY(!request.width || r.posterWidth >= *request.width - 1e-9);
+            QVERIFY(!request.height || r.posterHeight >= *request.height - 1e-9);
+            QVERIFY(!request.maxSheets || r.arrangement.Sheets() <= *request.maxSheets);
+            QVERIFY(!request.wholePhoto || (r.share->Width() >= 0.99 && r.share->Height() >= 0.99));
+            if (i > 0 && request.width && !request.height)
+                QVERIFY(found[i - 1].posterWidth <= r.posterWidth + 0.001);
+        }
+    }
+
+    // A size no arrangement reaches: wider than 25 sheets, or than the sheets allowed.
+    void unreachable() {
+        const PosterGeometryInput poster = Upright(8, 10, 0, 3000, 2000);
+        QVERIFY(PosterArrangements::Reaching(poster, {251, {}, {}, false}).empty());
+        QCOMPARE(PosterArrangements::Reaching(poster, {250, {}, {}, false}).size(), size_t(25));
+        QVERIFY(PosterArrangements::Reaching(poster, {41, {}, 4, false}).empty());
+        // A hair short of the asked size still reaches it; a millimetre short does not.
+        QCOMPARE(
+            PosterArrangements::Reaching(poster, {{}, 10.0005, {}, false}).front().posterHeight,
+            10.0);
+        QCOMPARE(PosterArrangements::Reaching(poster, {{}, 10.04, {}, false}).front().posterHeight,
+                 16.0);
+        QCOMPARE(PosterArrangements::NothingReachesText({251, {}, 4, true}, kUnitMillimeters),
+                 Loc("No arrangement reaches 637.5 cm wide, at most 4 sheets, the whole photo"));
+    }
+
+    void fitPhoto_data() {
+        QTest::addColumn<PosterGeometryInput>("poster");
+        QTest::addColumn<int>("maxSheets");
+        QTest::addColumn<Arrangement>("expected");
+        // 3:2 photo on 8 x 10 sheets: upright 2 x 1 (16 x 10) keeps 93.75 %, the most of four.
+        QTest::newRow("landscape, 4 sheets")
+            << Upright(8, 10, 0, 3000, 2000) << 4 << Arrangement{2, 1, false};
+        // One sheet: turned (10 x 8, 83 %) beats upright (8 x 10, 53 %).
+        QTest::newRow("landscape, 1 sheet")
+            << Upright(8, 10, 0, 3000, 2000) << 1 << Arrangement{1, 1, true};
+        // Square photo, 4 sheets: 1 x 1 and 2 x 2, upright or turned, all keep 80 %; the larger
+        // poster (2 x 2) wins, upright before turned.
+        QTest::newRow("square, ties")
+            << Upright(8, 10, 0, 2000, 2000) << 4 << Arrangement{2, 2, false};
+        // 4:1 panorama: 5 x 1 upright is exactly 4:1.
+        QTest::newRow("panorama") << Upright(8, 10, 0, 4000, 1000) << 9 << Arrangement{5, 1, false};
+        // With a 2 in overlap upright 5 x 1 is 32 x 10 (3.2:1); turned 4 x 1 is 34 x 8 (4.25:1,
+        // keeps 94 %) and upright 6 x 1 38 x 10 (3.8:1, 95 %) is closest.
+        QTest::newRow("panorama, overlap")
+            << Upright(8, 10, 2, 4000, 1000) << 9 << Arrangement{6, 1, false};
+    }
+    void fitPhoto() {
+        QFETCH(PosterGeometryInput, poster);
+        QFETCH(int, maxSheets);
+        const auto fit = PosterArrangements::FitPhoto(poster, maxSheets);
+        QVERIFY(fit);
+        QTEST(fit->arrangement, "expected");
+        QVERIFY(!PosterArrangements::FitPhoto(Upright(8, 10, 0, 0, 0), maxSheets));
+    }
+
+    // The poster's own state gives the base: trimmed sheets, overlap and zoom, upright whatever
+    // "Rotate" says; the label's percentages are those of the crop window, rounded down.
+    void photoShareFromThePoster() {
+        PosterState s;
+        s.setNewTileVals(QString(), kUnitInches, 8, 10, 8, 10, QString());
+        s.bImgSelected = true;
+        s.lImgWidth = 3000;
+        s.lImgHeight = 2000;
+        s.SelectTilesWide(2);
+        s.SelectTilesHigh(1);
+        // 3 x 2 of 8 x 10: window 2400 x 2000; zoom 100 halves it.
+        QCOMPARE(*s.UpdatePhotoShare(), "80 % of the width, 100 % of the height");
+        s.SetZoom(100);
+        QCOMPARE(*s.UpdatePhotoShare(), "40 % of the width, 50 % of the height");
+        s.SetZoom(0);
+        // Edge trims 4/64 right, 8/64 left (7.8125 in) and a 1 in overlap, sheets turned.
+        const ProfileTable profiles({{QStringLiteral("LeftRight"), {0, 4, 0, 8}}});
+        s.SetProfileTable(&profiles);
+        s.SetPrinterClips(true);
+        s.dOverlap = 1;
+        s.bTileRotated = true;
+        const auto base = s.UprightGeometryInput();
+        QCOMPARE(QSizeF(base->tileWidth, base->tileHeight), QSizeF(7.8125, 10));
+        QCOMPARE(base->overlap, 1.0);
+        QCOMPARE(s.CurrentArrangement(), (Arrangement{3, 2, true}));
+        // Turned 3 x 2: 28 x 14.625, 1567 rows of 2000.
+        QCOMPARE(*s.UpdatePhotoShare(), "100 % of the width, 78 % of the height");
+        // 100 % only when every column is kept: 2998 of 2999 is 99 %.
+        s.SetPrinterClips(false);
+        s.dOverlap = 0;
+        s.bTileRotated = false;
+        s.setNewTileVals(QString(), kUnitInches, 14.99, 10, 14.99, 10, QString());
+        s.SelectTilesWide(0);
+        s.SelectTilesHigh(0);
+        s.lImgWidth = 2999;
+        QCOMPARE(*s.UpdatePhotoShare(), "99 % of the width, 100 % of the height");
+        // 2560 x 1600 on 3 x 3 A4 sheets without margins, 1 cm overlap: 610 x 871 mm keeps
+        // 1600 * 610 / 871 = 1121 columns.
+        s.setNewTileVals(QString(), kUnitMillimeters, 210, 297, 210, 297, QString());
+        s.dOverlap = 10 / 25.4;
+        s.SelectTilesWide(2);
+        s.SelectTilesHigh(2);
+        s.lImgWidth = 2560;
+        s.lImgHeight = 1600;
+        QCOMPARE(*s.UpdatePhotoShare(), "43 % of the width, 100 % of the height");
+        s.bImgSelected = false;
+        QCOMPARE(*s.UpdatePhotoShare(), "---");
+        s.bApplyingPrefs = true;
+        QVERIFY(!s.UpdatePhotoShare());
+    }
+
+    // Every change that recomputes the output metrics recomputes the photo share right after,
+    // under the same guards; moving the window (same size) does not.
+    void photoShareFollowsTheCropWindow() {
+        for (int c = 0; c <= int(PosterChange::ImageChosen); ++c) {
+            const auto steps = RefreshTable::Steps(PosterChange(c));
+            const auto output = std::find_if(steps.begin(), steps.end(), [](const auto& e) {
+                return e.step == RefreshStep::OutputSize;
+            });
+            const bool share = std::any_of(steps.begin(), steps.end(), [](const auto& e) {
+                return e.step == RefreshStep::PhotoShare;
+            });
+            QCOMPARE(share, output != steps.end());
+            if (output != steps.end()) {
+                QCOMPARE(output[1].step, RefreshStep::PhotoShare);
+                QCOMPARE(output[1].guards, output->guards);
+            }
+        }
+    }
+
+    void lengths_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bare");     // LengthUnit
+        QTest::addColumn<int>("target");   // LengthUnit
+        QTest::addColumn<double>("value"); // -1: refused
+        const int in = int(LengthUnit::Inch), mm = int(LengthUnit::Millimetre),
+                  cm = int(LengthUnit::Centimetre);
+        QTest::newRow("cm") << "120cm" << in << mm << 1200.0;
+        QTest::newRow("m") << "1.2 m" << in << cm << 120.0;
+        QTest::newRow("mm in inches") << "254MM" << mm << in << 10.0;
+        QTest::newRow("in") << "47in" << mm << in << 47.0;
+        QTest::newRow("quote") << "47\"" << mm << in << 47.0;
+        QTest::newRow("inches") << "2 inches" << mm << mm << 50.8;
+        QTest::newRow("bare keeps its unit") << "210" << mm << mm << 210.0;
+        QTest::newRow("bare inches") << "8.5" << in << in << 8.5;
+        QTest::newRow("feet") << "4ft" << in << in << -1.0;
+        QTest::newRow("unit alone") << "cm" << in << in << -1.0;
+    }
+    void lengths() {
+        QFETCH(QString, text);
+        QFETCH(int, bare);
+        QFETCH(int, target);
+        QFETCH(double, value);
+        const auto got = ParseLength(text, LengthUnit(bare), LengthUnit(target));
+        QCOMPARE(got.value_or(-1), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArrangement)
+#include "tst_arrangement.moc"
