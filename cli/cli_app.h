@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_command.h"
+#include "common/result.h"
 #include "layout/poster_state.h"
 
 #include <QString>
