@@ -1,6 +1,7 @@
 #include "tests/support/export_test_support.h"
 
 #include "common/string_table.h"
+#include "imaging/batched_file_writer.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/page_prefetcher.h"
 #include "imaging/stoppable_jpeg_decoder.h"
@@ -8,6 +9,7 @@
 #include "print/edge_test_target.h"
 #include "print/edge_test_target_texts.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +18,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -53,6 +59,58 @@ QRect CaptionRect(const EdgeTestTarget::CaptionLayout& c) {
 class TestImaging : public QObject {
     Q_OBJECT
 private slots:
+    void batchedWrites_data() {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("killed"); // before Finish, by SIGKILL
+        QTest::newRow("complete") << 5 << false;
+        QTest::newRow("killed") << 5 << true;
+    }
+    // Batches of two: after Finish every file is there with its bytes (a link of its name
+    // replaced, a replaced file keeping its permissions, nothing hidden left over); a kill
+    // leaves the handed-over batches complete and the last file, never handed over, absent.
+    void batchedWrites() {
+        QFETCH(int, files);
+        QFETCH(bool, killed);
+        QTemporaryDir dir;
+        const auto name = [&](int i) { return dir.filePath(QStringLiteral("t%1").arg(i)); };
+        const auto bytes = [](int i) { return QByteArray(100000 * (i + 1), char('a' + i)); };
+        QVERIFY(WriteAll(name(0), "old"));
+        QVERIFY(QFile::setPermissions(name(0), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(WriteAll(dir.filePath(QStringLiteral("outside")), "outside"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")), name(1)));
+        const auto write = [&] {
+            BatchedFileWriter writer(2);
+            for (int i = 0; i < files; ++i)
+                if (!writer.Write(name(i), bytes(i)))
+                    return false;
+            if (killed)
+                raise(SIGKILL);
+            return bool(writer.Finish());
+        };
+        if (killed) {
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(write() ? 0 : 1);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        } else {
+            QVERIFY(write());
+        }
+        for (int i = 0; i < files; ++i) {
+            const bool present = QFileInfo::exists(name(i));
+            QVERIFY(!present || ReadAll(name(i)) == bytes(i)); // complete or absent
+            if (!killed || i < 2)
+                QVERIFY(present);
+        }
+        QCOMPARE(QFileInfo::exists(name(files - 1)), !killed);
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("outside"))), QByteArray("outside"));
+        QCOMPARE(QFile::permissions(name(0)) & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner); // not the user bits
+        if (!killed)
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), files + 1);
+    }
+
     void pixelArrayLayout() {
         PixelArray p(5, 3);
         QVERIFY(!p.IsNull());
