@@ -48,6 +48,10 @@ std::optional<qint64> FileSystemFreeSpace(const QString& folder) {
     return free >= 0 ? std::optional<qint64>(free) : std::nullopt;
 }
 
+// Below this much free space (as counted down from the last answer) the file system is asked
+// again before each tile.
+constexpr qint64 kRecheckRoomBelow = qint64(64) << 20;
+
 TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
     const auto px = [&](double trim) {
         const double v = std::floor(resolution * trim);
@@ -389,6 +393,20 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return job;
     };
 
+    // The free space is asked once, then counted down by what is written; it is asked again
+    // only near the limit, where other writers on the same disk may have changed it.
+    std::optional<qint64> room = freeSpace_ ? freeSpace_(folder) : std::nullopt;
+    const auto hasRoom = [&](const QByteArray& bytes) {
+        if (room && *room < bytes.size() + kRecheckRoomBelow)
+            room = freeSpace_(folder);
+        if (!room)
+            return true;
+        if (*room < bytes.size())
+            return false;
+        *room -= bytes.size();
+        return true;
+    };
+
     TilePipeline tiles(source, count, jobFor, render_, threads_);
     for (int i = 0; i < count; ++i) {
         const RenderedTile tile = tiles.Next();
@@ -401,7 +419,7 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         QString failure;
         if (tile.bytes.isEmpty()) {
             failure = tile.error;
-        } else if (!HasRoomForTile(folder, tile.bytes)) {
+        } else if (!hasRoom(tile.bytes)) {
             // A file system that fails for another reason may also report no free space.
             failure = sink->CannotWrite(i);
             if (failure.isEmpty()) {
