@@ -5,10 +5,11 @@
 #include "export/save_tiles_texts.h"
 #include "export/tile_file_sink.h"
 #include "export/tile_pipeline.h"
-#include "imaging/file_output.h"
+#include "imaging/bmp_codec.h"
 #include "imaging/format_table.h"
 #include "imaging/imaging.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/tiff_codec.h"
 #include "imaging/tile_renderer.h"
 
 #include "common/message_service.h"
@@ -166,18 +167,26 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     RenderedTile out;
     const auto turn = job.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
     const QRect inside(job.rect.left, job.rect.top, job.rect.Width(), job.rect.Height());
-    if (job.format == ImageFormat::Jpeg && !job.rotate && !job.compensate &&
+    if (!job.rotate && !job.compensate &&
         QRect(0, 0, source.Width(), source.Height()).contains(inside)) {
         // The tile is a plain rectangle of the source: encoded where it lies, no copy.
-        auto bytes =
-            JpegCodec::EncodeRegion(source, inside, {job.roundedResolution, job.roundedResolution},
-                                    ImageObject::kJpegQuality, job.iccProfile);
-        if (bytes)
-            out.bytes = std::move(bytes).value();
-        else
-            out.error = bytes.error();
-        out.pixels = inside.size();
-        return out;
+        const int dpi = job.roundedResolution;
+        std::optional<Result<QByteArray>> bytes;
+        if (job.format == ImageFormat::Jpeg)
+            bytes = JpegCodec::EncodeRegion(source, inside, {dpi, dpi}, ImageObject::kJpegQuality,
+                                            job.iccProfile);
+        else if (job.format == ImageFormat::Tiff)
+            bytes = TiffCodec::EncodeRegion(source, inside, dpi, dpi, job.iccProfile);
+        else if (job.format == ImageFormat::Bmp)
+            bytes = BmpCodec::EncodeRegion(source, inside, dpi, dpi);
+        if (bytes) {
+            if (*bytes)
+                out.bytes = std::move(*bytes).value();
+            else
+                out.error = bytes->error();
+            out.pixels = inside.size();
+            return out;
+        }
     }
     ImageObject tile;
     if (job.compensate && job.resolution >= 64) {

@@ -1,6 +1,8 @@
 #include "imaging/image_file_reader.h"
 
+#include "imaging/bmp_codec.h"
 #include "imaging/stoppable_jpeg_decoder.h"
+#include "imaging/tiff_codec.h"
 
 #include "common/file_kind.h"
 #include "imaging/cmyk_converter.h"
@@ -286,6 +288,18 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
     return ImageFileType::Unknown;
 }
 
+Result<> ImageFileReader::CheckTiffColours(int photometric, bool hasColourMap) {
+    if (photometric == 5)
+        return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
+                                 "converts for JPEG files only. Convert it to RGB in an "
+                                 "image editor first."));
+    // libtiff only warns about a palette image without its colours and gives the indices
+    // as grey levels.
+    if (photometric == 3 && !hasColourMap)
+        return Result<>::Fail(Tr("The image is damaged: its colour table (palette) is missing."));
+    return Result<>::Ok();
+}
+
 Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
     const QFileInfo info(path);
     if (info.isDir())
@@ -365,9 +379,13 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
                                          .arg(QLatin1String(t->name), suffix)) +
                               u' ' + Tr("Rename it to end in %1.").arg(extensions));
     }
-    // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file.
+    // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file,
+    // so libtiff reads just the directory from the file; what it does not read plainly is
+    // read whole, for Qt's reader.
     if (!r.whole_ && r.type_ == ImageFileType::Tiff) {
-        if (const auto read = readUpTo(r.fileSize_); !read)
+        if (auto header = TiffCodec::ReadHeader(file))
+            r.tiffHeader_ = *header;
+        else if (const auto read = readUpTo(r.fileSize_); !read)
             return read;
     }
     auto header = r.ReadHeader();
@@ -445,6 +463,11 @@ Result<> ImageFileReader::ReadJpegHeader() {
 }
 
 Result<> ImageFileReader::ReadQtHeader() {
+    if (type_ == ImageFileType::Tiff && tiffHeader_) {
+        stored_ = tiffHeader_->size;
+        orientation_ = tiffHeader_->orientation;
+        return CheckTiffColours(tiffHeader_->photometric, tiffHeader_->hasColourMap);
+    }
     RaiseReaderLimit();
     QBuffer buffer;
     buffer.setData(bytes_);
@@ -463,15 +486,11 @@ Result<> ImageFileReader::ReadQtHeader() {
         return Result<>::Fail(
             WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
     if (type_ == ImageFileType::Tiff) {
-        if (TiffTag(bytes_, 0, 262) == 5u)
-            return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                     "converts for JPEG files only. Convert it to RGB in an "
-                                     "image editor first."));
-        // libtiff only warns about a palette image without its colours and gives the indices
-        // as grey levels.
-        if (TiffTag(bytes_, 0, 262) == 3u && !TiffTag(bytes_, 0, 320))
-            return Result<>::Fail(
-                Tr("The image is damaged: its colour table (palette) is missing."));
+        const auto photometric = TiffTag(bytes_, 0, 262);
+        if (const auto r = CheckTiffColours(photometric ? int(*photometric) : -1,
+                                            TiffTag(bytes_, 0, 320).has_value());
+            !r)
+            return r;
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {
@@ -579,6 +598,16 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
         return img;
     }
 
+    // Plain 8-bit RGB TIFF and BMP straight into the pixel array, without Qt's 32-bit copy.
+    if ((type_ == ImageFileType::Tiff || type_ == ImageFileType::Bmp) && orientation_ == 1) {
+        const QImage plain = type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(bytes_)
+                                                          : BmpCodec::DecodeRgb(bytes_);
+        if (plain.size() == size_) {
+            img = ImageObject::FromImage(plain);
+            if (!img.IsNull())
+                return img;
+        }
+    }
     RaiseReaderLimit();
     QBuffer buffer;
     buffer.setData(bytes_);

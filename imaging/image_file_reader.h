@@ -3,6 +3,7 @@
 #include "common/result.h"
 #include "imaging/image_object.h"
 #include "imaging/input_type_table.h"
+#include "imaging/tiff_codec.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <atomic>
+#include <optional>
 
 namespace tessellon {
 
@@ -55,6 +57,7 @@ private:
     Result<> ReadHeader();
     Result<> ReadJpegHeader();
     Result<> ReadQtHeader();
+    static Result<> CheckTiffColours(int photometric, bool hasColourMap);
 
     QString path_;
     QByteArray bytes_;
@@ -67,6 +70,7 @@ private:
     QByteArray icc_;        // JPEG: from the header; other types carry theirs in the decoded image
     bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
     bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
+    std::optional<TiffCodec::Header> tiffHeader_; // a TIFF's directory, read from the file
 };
 
 } // namespace tessellon
