@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <set>
 
 namespace tessellon {
 namespace {
@@ -75,6 +74,8 @@ Result<> BatchedFileWriter::Write(const QString& path, const QByteArray& bytes) 
         ::unlink(file.temp.constData());
         return Failed("The file could not be written: %1", error);
     }
+    const qsizetype slash = file.path.lastIndexOf('/');
+    folders_.insert(slash < 0 ? QByteArray(".") : file.path.left(std::max<qsizetype>(1, slash)));
     pending_.push_back(std::move(file));
     pendingBytes_ += bytes.size();
     if (static_cast<int>(pending_.size()) >= batchFiles_ || pendingBytes_ >= batchBytes_)
@@ -96,20 +97,36 @@ Result<> BatchedFileWriter::Flush() {
 Result<> BatchedFileWriter::Finish() {
     const Result<> before = Flush();
     const Result<> last = running_.valid() ? running_.get() : Result<>::Ok();
+    // The new names are on the disk only once their folder is; a batch's flush carries the
+    // names of the batches before it, so the folders are flushed once, at the end.
+    for (const QByteArray& folder : folders_) {
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+    folders_.clear();
     return before ? last : before;
 }
 
 Result<> BatchedFileWriter::Complete(std::vector<Pending> batch) {
-    // Writeback of every file starts at once, so that the waits below overlap instead of
-    // queueing one behind the other.
+    Result<> outcome = Result<>::Ok();
+    if (batch.empty())
+        return outcome;
 #if defined(__linux__)
+    // Writeback of every file starts at once; then one flush of the file system puts them all
+    // on the disk, where a flush per file would wait for the disk's cache once per file.
     for (const Pending& file : batch)
         ::sync_file_range(file.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    const int synced = ::syncfs(batch.front().fd) == 0 ? 0 : errno;
 #endif
-    Result<> outcome = Result<>::Ok();
-    std::set<QByteArray> folders;
     for (const Pending& file : batch) {
+#if defined(__linux__)
+        int error = synced;
+#else
         int error = ::fdatasync(file.fd) == 0 ? 0 : errno;
+#endif
         if (::close(file.fd) != 0 && !error)
             error = errno;
         if (!error && ::rename(file.temp.constData(), file.path.constData()) != 0)
@@ -118,17 +135,6 @@ Result<> BatchedFileWriter::Complete(std::vector<Pending> batch) {
             ::unlink(file.temp.constData());
             if (outcome)
                 outcome = Failed("The file could not be completed: %1", error);
-            continue;
-        }
-        const qsizetype slash = file.path.lastIndexOf('/');
-        folders.insert(slash < 0 ? QByteArray(".") : file.path.left(std::max<qsizetype>(1, slash)));
-    }
-    // The new names are on the disk only once their folder is.
-    for (const QByteArray& folder : folders) {
-        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0) {
-            ::fsync(fd);
-            ::close(fd);
         }
     }
     return outcome;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <future>
+#include <set>
 #include <vector>
 
 namespace tessellon {
@@ -18,7 +19,7 @@ namespace tessellon {
 class BatchedFileWriter {
 public:
     // A batch is handed to the disk when it holds `batchFiles` files or `batchBytes` bytes.
-    explicit BatchedFileWriter(int batchFiles = 64, qint64 batchBytes = qint64(64) << 20);
+    explicit BatchedFileWriter(int batchFiles = 256, qint64 batchBytes = qint64(64) << 20);
     // Completes whatever was written (as Finish).
     ~BatchedFileWriter();
     BatchedFileWriter(const BatchedFileWriter&) = delete;
@@ -45,6 +46,7 @@ private:
     std::vector<Pending> pending_;
     qint64 pendingBytes_ = 0;
     std::future<Result<>> running_;
+    std::set<QByteArray> folders_; // of the files written, flushed by Finish
 };
 
 } // namespace tessellon
