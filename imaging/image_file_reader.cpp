@@ -301,6 +301,11 @@ Result<> ImageFileReader::CheckTiffColours(int photometric, bool hasColourMap) {
 }
 
 Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
+    return OpenAs(path, extent, true);
+}
+
+Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent extent,
+                                                bool mayStream) {
     const QFileInfo info(path);
     if (info.isDir())
         return Result<>::Fail(Tr("This is a folder, not an image file."));
@@ -332,6 +337,9 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
     // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
     const auto readUpTo = [&](qint64 want) -> Result<> {
         const qint64 have = r.bytes_.size();
+        // libtiff's header reading may have moved the position.
+        if (!file.seek(have))
+            return Result<>::Fail(file.errorString());
         r.bytes_.resize(want);
         if (r.bytes_.size() != want)
             return Result<>::Fail(Tr("Not enough memory to read the file."));
@@ -349,10 +357,20 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
         r.whole_ = want == r.fileSize_;
         return Result<>::Ok();
     };
-    if (const auto read = readUpTo(
-            extent == Extent::WholeFile ? r.fileSize_ : std::min(r.fileSize_, kHeaderBytes));
-        !read)
+    // The start first: a plain TIFF is decoded from the file itself, never held in memory.
+    if (const auto read = readUpTo(std::min(r.fileSize_, kHeaderBytes)); !read)
         return read;
+    if (mayStream && extent == Extent::WholeFile && !r.whole_ &&
+        TypeFromContent(r.bytes_.left(16)) == ImageFileType::Tiff) {
+        if (auto header = TiffCodec::ReadHeader(file); header && header->plainRgb) {
+            r.tiffHeader_ = *header;
+            r.streamed_ = true;
+            r.modified_ = modified;
+        }
+    }
+    if (extent == Extent::WholeFile && !r.whole_ && !r.streamed_)
+        if (const auto read = readUpTo(r.fileSize_); !read)
+            return read;
     if (r.whole_) {
         char extra;
         const QFileInfo after(path);
@@ -382,7 +400,7 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
     // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file,
     // so libtiff reads just the directory from the file; what it does not read plainly is
     // read whole, for Qt's reader.
-    if (!r.whole_ && r.type_ == ImageFileType::Tiff) {
+    if (!r.whole_ && r.type_ == ImageFileType::Tiff && !r.tiffHeader_) {
         if (auto header = TiffCodec::ReadHeader(file))
             r.tiffHeader_ = *header;
         else if (const auto read = readUpTo(r.fileSize_); !read)
@@ -522,6 +540,29 @@ Result<> ImageFileReader::ReadQtHeader() {
     return Result<>::Ok();
 }
 
+Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop) const {
+    const FileKind::Opened opened = FileKind::OpenRegular(path_);
+    QFile file;
+    QImage plain;
+    if (opened.fd >= 0 && file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        plain = TiffCodec::DecodeRgb(file);
+    const QFileInfo after(path_);
+    if (opened.fd >= 0 && (after.size() != fileSize_ || after.lastModified() != modified_))
+        return Result<>::Fail(Tr("The file changed while it was being read (it may "
+                                 "still be being written or copied). Try again when "
+                                 "it is complete."));
+    if (plain.size() == size_) {
+        ImageObject img = ImageObject::FromImage(plain);
+        if (!img.IsNull())
+            return img;
+    }
+    // Anything else is read whole the general way, which names the fault.
+    auto whole = OpenAs(path_, Extent::WholeFile, false);
+    if (!whole)
+        return whole.status();
+    return whole->Decode(stop);
+}
+
 Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
     if (!HasReducedDecode() || !whole_)
         return Result<>::Fail(Tr("This image cannot be decoded at a reduced size."));
@@ -534,6 +575,8 @@ Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
 }
 
 Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const {
+    if (streamed_)
+        return DecodeStreamed(stop);
     if (!whole_)
         return Result<>::Fail(Tr("Only the header of the file was read."));
     ImageObject img;

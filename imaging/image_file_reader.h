@@ -6,6 +6,7 @@
 #include "imaging/tiff_codec.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -54,6 +55,8 @@ public:
     Result<ImageObject> Decode(const std::atomic_bool* stop = nullptr) const;
 
 private:
+    static Result<ImageFileReader> OpenAs(const QString& path, Extent extent, bool mayStream);
+    Result<ImageObject> DecodeStreamed(const std::atomic_bool* stop) const;
     Result<> ReadHeader();
     Result<> ReadJpegHeader();
     Result<> ReadQtHeader();
@@ -71,6 +74,8 @@ private:
     bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
     bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
     std::optional<TiffCodec::Header> tiffHeader_; // a TIFF's directory, read from the file
+    bool streamed_ = false; // a plain TIFF, decoded from the file (checked unchanged) by Decode
+    QDateTime modified_;
 };
 
 } // namespace tessellon

@@ -103,6 +103,25 @@ TiffHandle Open(const char* mode, Io& io) {
     return TiffHandle(t);
 }
 
+// Whether the directory is the kind DecodeRgb reads: 8-bit RGB, interleaved, upright, no alpha.
+bool PlainRgb(TIFF* tif) {
+    uint16_t spp = 0, bps = 0, photometric = 0, planar = 0, orientation = 0, format = 0, extra = 0;
+    uint16_t* extraKinds = nullptr;
+    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric))
+        return false;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &spp);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bps);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &format);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extra, &extraKinds);
+    return spp == 3 && bps == 8 && photometric == PHOTOMETRIC_RGB &&
+           planar == PLANARCONFIG_CONTIG && orientation == ORIENTATION_TOPLEFT &&
+           format == SAMPLEFORMAT_UINT && extra == 0;
+}
+
+QImage DecodeOpened(TIFF* tif);
+
 int Dpm(int dpi) {
     return static_cast<int>(std::lround(dpi / 0.0254)); // as ImageObject stamps it
 }
@@ -137,6 +156,7 @@ Result<TiffCodec::Header> TiffCodec::ReadHeader(QIODevice& device) {
         header.photometric = photometric;
     uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
     header.hasColourMap = TIFFGetField(t.get(), TIFFTAG_COLORMAP, &red, &green, &blue) == 1;
+    header.plainRgb = PlainRgb(t.get());
     return header;
 }
 
@@ -145,25 +165,24 @@ QImage TiffCodec::DecodeRgb(const QByteArray& data) {
     io.data = data.constData();
     io.size = data.size();
     const TiffHandle t = Open("r", io);
-    if (!t)
+    return t ? DecodeOpened(t.get()) : QImage();
+}
+
+QImage TiffCodec::DecodeRgb(QIODevice& device) {
+    Io io;
+    io.device = &device;
+    if (!device.seek(0))
         return {};
-    TIFF* tif = t.get();
+    const TiffHandle t = Open("rm", io);
+    return t ? DecodeOpened(t.get()) : QImage();
+}
+
+namespace {
+
+QImage DecodeOpened(TIFF* tif) {
     uint32_t w = 0, h = 0;
-    uint16_t spp = 0, bps = 0, photometric = 0, planar = 0, orientation = 0, format = 0;
-    uint16_t extra = 0;
-    uint16_t* extraKinds = nullptr;
-    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h) ||
-        !TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric) || w < 1 || h < 1 || w > INT_MAX ||
-        h > INT_MAX)
-        return {};
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &spp);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bps);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &format);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extra, &extraKinds);
-    if (spp != 3 || bps != 8 || photometric != PHOTOMETRIC_RGB || planar != PLANARCONFIG_CONTIG ||
-        orientation != ORIENTATION_TOPLEFT || format != SAMPLEFORMAT_UINT || extra != 0)
+    if (!PlainRgb(tif) || !TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w) ||
+        !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h) || w < 1 || h < 1 || w > INT_MAX || h > INT_MAX)
         return {};
     QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB888);
     if (image.isNull())
@@ -214,6 +233,8 @@ QImage TiffCodec::DecodeRgb(const QByteArray& data) {
             QByteArray(static_cast<const char*>(icc), static_cast<qsizetype>(iccBytes))));
     return image;
 }
+
+} // namespace
 
 Result<QByteArray> TiffCodec::EncodeRegion(const PixelArray& pixels, const QRect& region, int dpiX,
                                            int dpiY, const QByteArray& icc) {

@@ -22,6 +22,7 @@ public:
         int orientation = 1; // as stored, 1 to 8
         int photometric = -1;
         bool hasColourMap = false;
+        bool plainRgb = false; // what DecodeRgb decodes
     };
     // The first directory of the TIFF file `device` holds, read from the device as needed
     // (never mapped): a header costs the bytes of its directory, not the file.
@@ -32,6 +33,8 @@ public:
     // them. Null when the file is of another kind or does not decode cleanly: the caller then
     // takes the general way, which also names the fault.
     static QImage DecodeRgb(const QByteArray& data);
+    // The same read from `device` strip by strip (never mapped), without the file in memory.
+    static QImage DecodeRgb(QIODevice& device);
 
     // Encodes `region` of `pixels` (which must lie inside it) uncompressed, with the tags,
     // strips and resolution stamp Qt's plugin writes for the same picture.
