@@ -22,36 +22,85 @@ template <class T> void Put(char*& p, T value) {
 
 } // namespace
 
-QImage BmpCodec::DecodeRgb(const QByteArray& data) {
-    if (data.size() < kFileHeader + kInfoHeader || !data.startsWith("BM") ||
-        Get<quint32>(data, 14) != kInfoHeader || Get<quint16>(data, 26) != 1 ||
-        Get<quint16>(data, 28) != 24 || Get<quint32>(data, 30) != 0)
+namespace {
+
+// The layout of a plain BMP from its first 54 bytes; null when it is another kind or its rows
+// do not all lie within `size` bytes.
+struct Layout {
+    qint64 w = 0, h = 0, offset = 0, stride = 0;
+    bool bottomUp = true;
+    int dpmX = 0, dpmY = 0;
+    bool valid = false;
+};
+
+Layout LayoutOf(const QByteArray& head, qint64 size) {
+    Layout l;
+    if (head.size() < kFileHeader + kInfoHeader || !head.startsWith("BM") ||
+        Get<quint32>(head, 14) != kInfoHeader || Get<quint16>(head, 26) != 1 ||
+        Get<quint16>(head, 28) != 24 || Get<quint32>(head, 30) != 0)
+        return l;
+    l.w = Get<qint32>(head, 18);
+    const qint64 signedH = Get<qint32>(head, 22);
+    l.h = std::abs(signedH);
+    l.bottomUp = signedH > 0;
+    l.offset = Get<quint32>(head, 10);
+    l.stride = (l.w * 3 + 3) / 4 * 4;
+    l.dpmX = Get<qint32>(head, 38);
+    l.dpmY = Get<qint32>(head, 42);
+    l.valid = l.w >= 1 && l.h >= 1 && l.w <= INT_MAX / 3 && l.h <= INT_MAX &&
+              l.offset >= kFileHeader + kInfoHeader && l.offset + l.stride * l.h <= size;
+    return l;
+}
+
+// Rows from `rowAt(i)` (the i-th stored row, or null when it cannot be had).
+template <class RowAt> QImage Decode(const Layout& l, RowAt rowAt) {
+    if (!l.valid)
         return {};
-    const qint64 w = Get<qint32>(data, 18);
-    const qint64 signedH = Get<qint32>(data, 22);
-    const qint64 h = std::abs(signedH);
-    const qint64 offset = Get<quint32>(data, 10);
-    const qint64 stride = (w * 3 + 3) / 4 * 4;
-    if (w < 1 || h < 1 || w > INT_MAX / 3 || h > INT_MAX || offset < kFileHeader + kInfoHeader ||
-        offset + stride * h > data.size())
-        return {};
-    QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB888);
+    QImage image(static_cast<int>(l.w), static_cast<int>(l.h), QImage::Format_RGB888);
     if (image.isNull())
         return {};
-    const bool bottomUp = signedH > 0;
-    for (qint64 row = 0; row < h; ++row) {
-        const auto* src = reinterpret_cast<const uchar*>(data.constData() + offset + row * stride);
-        uchar* dst = image.scanLine(static_cast<int>(bottomUp ? h - 1 - row : row));
-        for (qint64 x = 0; x < w; ++x, src += 3, dst += 3) {
+    for (qint64 row = 0; row < l.h; ++row) {
+        const uchar* src = rowAt(row);
+        if (!src)
+            return {};
+        uchar* dst = image.scanLine(static_cast<int>(l.bottomUp ? l.h - 1 - row : row));
+        for (qint64 x = 0; x < l.w; ++x, src += 3, dst += 3) {
             dst[0] = src[2];
             dst[1] = src[1];
             dst[2] = src[0];
         }
     }
     // As Qt's plugin: the header's values as they are (0 keeps the default).
-    image.setDotsPerMeterX(Get<qint32>(data, 38));
-    image.setDotsPerMeterY(Get<qint32>(data, 42));
+    image.setDotsPerMeterX(l.dpmX);
+    image.setDotsPerMeterY(l.dpmY);
     return image;
+}
+
+} // namespace
+
+bool BmpCodec::IsPlain(const QByteArray& head, qint64 fileSize) {
+    return LayoutOf(head, fileSize).valid;
+}
+
+QImage BmpCodec::DecodeRgb(const QByteArray& data) {
+    const Layout l = LayoutOf(data, data.size());
+    return Decode(l, [&](qint64 row) {
+        return reinterpret_cast<const uchar*>(data.constData() + l.offset + row * l.stride);
+    });
+}
+
+QImage BmpCodec::DecodeRgb(QIODevice& device) {
+    if (!device.seek(0))
+        return {};
+    const Layout l = LayoutOf(device.read(kFileHeader + kInfoHeader), device.size());
+    if (!l.valid || !device.seek(l.offset))
+        return {};
+    QByteArray buffer(static_cast<qsizetype>(l.stride), Qt::Uninitialized);
+    return Decode(l, [&](qint64) -> const uchar* {
+        return device.read(buffer.data(), l.stride) == l.stride
+                   ? reinterpret_cast<const uchar*>(buffer.constData())
+                   : nullptr;
+    });
 }
 
 Result<QByteArray> BmpCodec::EncodeRegion(const PixelArray& pixels, const QRect& region, int dpiX,

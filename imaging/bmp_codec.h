@@ -4,6 +4,7 @@
 #include "imaging/pixel_array.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QRect>
 
@@ -17,6 +18,10 @@ public:
     // with the resolution Qt's plugin reads. Null for any other kind or for missing rows: the
     // caller then takes the general way, which also names the fault.
     static QImage DecodeRgb(const QByteArray& data);
+    // The same read row by row from `device`, without the file in memory.
+    static QImage DecodeRgb(QIODevice& device);
+    // Whether a file of `fileSize` bytes starting with `head` is of the kind DecodeRgb reads.
+    static bool IsPlain(const QByteArray& head, qint64 fileSize);
 
     // Encodes `region` of `pixels` (which must lie inside it) byte for byte as Qt's plugin
     // writes the same picture: bottom row first, stamped with `dpiX` x `dpiY`.

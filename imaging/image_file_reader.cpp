@@ -357,16 +357,20 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
         r.whole_ = want == r.fileSize_;
         return Result<>::Ok();
     };
-    // The start first: a plain TIFF is decoded from the file itself, never held in memory.
+    // The start first: a plain TIFF or BMP is decoded from the file itself, never held whole.
     if (const auto read = readUpTo(std::min(r.fileSize_, kHeaderBytes)); !read)
         return read;
-    if (mayStream && extent == Extent::WholeFile && !r.whole_ &&
-        TypeFromContent(r.bytes_.left(16)) == ImageFileType::Tiff) {
-        if (auto header = TiffCodec::ReadHeader(file); header && header->plainRgb) {
-            r.tiffHeader_ = *header;
-            r.streamed_ = true;
-            r.modified_ = modified;
+    if (mayStream && extent == Extent::WholeFile && !r.whole_) {
+        const ImageFileType type = TypeFromContent(r.bytes_.left(16));
+        if (type == ImageFileType::Tiff) {
+            if (auto header = TiffCodec::ReadHeader(file); header && header->plainRgb) {
+                r.tiffHeader_ = *header;
+                r.streamed_ = true;
+            }
+        } else if (type == ImageFileType::Bmp) {
+            r.streamed_ = BmpCodec::IsPlain(r.bytes_, r.fileSize_);
         }
+        r.modified_ = modified;
     }
     if (extent == Extent::WholeFile && !r.whole_ && !r.streamed_)
         if (const auto read = readUpTo(r.fileSize_); !read)
@@ -545,7 +549,8 @@ Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop
     QFile file;
     QImage plain;
     if (opened.fd >= 0 && file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        plain = TiffCodec::DecodeRgb(file);
+        plain =
+            type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(file) : BmpCodec::DecodeRgb(file);
     const QFileInfo after(path_);
     if (opened.fd >= 0 && (after.size() != fileSize_ || after.lastModified() != modified_))
         return Result<>::Fail(Tr("The file changed while it was being read (it may "

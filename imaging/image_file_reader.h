@@ -74,7 +74,7 @@ private:
     bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
     bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
     std::optional<TiffCodec::Header> tiffHeader_; // a TIFF's directory, read from the file
-    bool streamed_ = false; // a plain TIFF, decoded from the file (checked unchanged) by Decode
+    bool streamed_ = false; // plain TIFF or BMP, decoded from the file (checked unchanged)
     QDateTime modified_;
 };
 

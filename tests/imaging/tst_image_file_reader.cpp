@@ -268,13 +268,19 @@ private slots:
         }
     }
 
-    // A plain TIFF beyond the first megabyte read is decoded from the file, not from a copy
-    // taken when it was opened: a file changed in between is refused like one that changes
-    // while it is read.
-    void tiffChangedAfterOpening() {
-        const QString path = dir.filePath(QStringLiteral("changing.tif"));
+    void changedAfterOpening_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("tiff") << QByteArray("TIFF");
+        QTest::newRow("bmp") << QByteArray("BMP");
+    }
+    // A plain TIFF or BMP beyond the first megabyte read is decoded from the file, not from a
+    // copy taken when it was opened: a file changed in between is refused like one that
+    // changes while it is read.
+    void changedAfterOpening() {
+        QFETCH(QByteArray, format);
+        const QString path = dir.filePath(QStringLiteral("changing.") + format.toLower());
         const QImage rgb = Marked().scaled(700, 600).convertToFormat(QImage::Format_RGB888);
-        QVERIFY(WriteAll(path, Encode(rgb, "TIFF")));
+        QVERIFY(WriteAll(path, Encode(rgb, format.constData())));
         const auto file = ImageFileReader::Open(path);
         QVERIFY(file);
         QCOMPARE(file->Decode()->GetPicture().convertToFormat(QImage::Format_RGB32),
