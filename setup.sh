@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-image-formats-plugins libgl1-mesa-dev libturbojpeg0-dev libjpeg62-turbo-dev
-      liblcms2-dev libpodofo-dev libheif-dev libheif-examples fonts-dejavu-core xvfb xauth poppler-utils qpdf desktop-file-utils appstream man-db
+      libtiff-dev liblcms2-dev libpodofo-dev libheif-dev libheif-examples fonts-dejavu-core xvfb xauth poppler-utils qpdf desktop-file-utils appstream man-db
       dpkg-dev imagemagick libimage-exiftool-perl cups cups-client cups-filters ghostscript libcups2-dev)
 missing=()
 for p in "${PKGS[@]}"; do

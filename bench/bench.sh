@@ -4,8 +4,15 @@
 # PDF against the JPEG tiles of the same poster, 5x5 and 25x25 (PDF goal: <= 1.2 x the time and
 # <= the JPEG peak + 64 MB), with its assembly aids (the default) and without them.
 #
+# Then, for the 24-megapixel photo, the tile formats against their floor (bench/bench_floor: one
+# decode, one encode per tile with the same library, no syncing): TIFF and BMP 5x5 tiles (and
+# libvips for TIFF), 25x25 JPEG tiles; medians of RUNS runs, the highest peak memory. OLD_CLI
+# names another build of tessellon-cli to time beside this one (e.g. main's, which synced every
+# tile).
+#
 #   bench/bench.sh            # both sizes, 3 runs each (best wall time is reported)
 #   RUNS=1 SIZES=24 bench/bench.sh
+#   PARTS=formats RUNS=5 OLD_CLI=/tmp/main/build/tessellon-cli bench/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,8 +34,12 @@ if [ ${#need[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${need[@]}"
 fi
 ./build.sh >/dev/null
+cmake --build build --target bench_floor >/dev/null
+PARTS=${PARTS:-"peers formats"}
+OLD_CLI=${OLD_CLI:-}
 
 CLI=$PWD/build/tessellon-cli
+FLOOR=$PWD/build/bench_floor
 CONVERT=/usr/bin/convert
 VIPS=/usr/bin/vips
 
@@ -82,7 +93,20 @@ best() { # runs the measurement RUNS times, keeps the fastest wall time and the 
     echo "$bw $br"
 }
 
+median() { # runs the measurement RUNS times; prints the median wall time and the highest RSS
+    local walls=() br=0 w r
+    for ((i = 0; i < RUNS; i++)); do
+        read -r w r < <(measure "$@")
+        walls+=("$w")
+        [ "$r" -gt "$br" ] && br=$r
+    done
+    printf '%s\n' "${walls[@]}" | sort -g | awk -v rss="$br" '{ v[NR] = $1 }
+        END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.3f %d\n", m, rss }'
+}
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 printf '%-6s %-12s %9s %10s %9s\n' "source" "program" "wall s" "peak MB" "vs tess"
+[[ " $PARTS " == *" peers "* ]] || SIZES=""
 for mp in $SIZES; do
     case $mp in
     24) w=6000 h=4000 ;;
@@ -122,4 +146,49 @@ for mp in $SIZES; do
         echo "        PDF goals: <= 1.2 x jpg tiles; peak <= $((jr / 1024 + 64)) MB"
     done
 done
+formats() {
+    local src=$WORK/photo_24mp.jpg tif=$WORK/photo_24mp.tif bmp=$WORK/photo_24mp.bmp
+    make_source 6000 4000 "$src"
+    [ -f "$tif" ] || $CONVERT "$src" -compress none "$tif"
+    [ -f "$bmp" ] || $CONVERT "$src" BMP3:"$bmp"
+    local poster=(--custom 6x4 --margins 0 --yes)
+    echo "24 MP, medians of $RUNS (wall s, peak MB, ratio to the floor)"
+    row() { # label floor_seconds measurement...
+        local label=$1 fw=$2 w r
+        shift 2
+        read -r w r < <(median "$@")
+        printf '  %-34s %8s %8d %8s\n' "${label/$OLD_CLI/old}" "$w" $((r / 1024)) \
+            "$(awk "BEGIN{ if ($fw > 0) printf \"%.2f\", $w / $fw; else print \"-\" }")"
+    }
+    local fw fr
+    for kind in tiff bmp; do
+        local in=$tif ext=tif
+        [ $kind = bmp ] && in=$bmp ext=bmp
+        read -r fw fr < <(median "$WORK/floor" "$FLOOR" $kind "$in" "$WORK/floor" 5x5)
+        printf '  %-34s %8s %8d %8s\n' "$kind 5x5 floor" "$fw" $((fr / 1024)) "1.00"
+        row "$kind 5x5 tessellon" "$fw" "$WORK/tess" "$CLI" export "$in" --tiles 5x5 \
+            --format $ext --out "$WORK/tess/tiles" "${poster[@]}"
+        [ -n "$OLD_CLI" ] && row "$kind 5x5 tessellon ($OLD_CLI)" "$fw" "$WORK/tess" "$OLD_CLI" \
+            export "$in" --tiles 5x5 --format $ext --out "$WORK/tess/tiles" "${poster[@]}"
+        [ $kind = tiff ] && row "tiff 5x5 libvips" "$fw" "$WORK/vips" $VIPS dzsave "$in" \
+            "$WORK/vips/out" --depth one --tile-size 1200 --overlap 0 --suffix .tif
+    done
+    read -r fw fr < <(median "$WORK/floor" "$FLOOR" jpeg "$src" "$WORK/floor" 25x25)
+    printf '  %-34s %8s %8d %8s\n' "jpeg 25x25 floor (no sync)" "$fw" $((fr / 1024)) "1.00"
+    row "jpeg 25x25 tessellon (batched sync)" "$fw" "$WORK/tess" "$CLI" export "$src" \
+        --tiles 25x25 --format jpg --out "$WORK/tess/tiles" "${poster[@]}"
+    [ -n "$OLD_CLI" ] && row "jpeg 25x25 ($OLD_CLI)" "$fw" "$WORK/tess" "$OLD_CLI" export \
+        "$src" --tiles 25x25 --format jpg --out "$WORK/tess/tiles" "${poster[@]}"
+    # The PDF with all its aids against the JPEG tiles of the same 3 x 3 A4 poster (goal <= 1.2).
+    read -r fw fr < <(median "$WORK/tess" "$CLI" export "$src" --tiles 3x3 --paper a4 \
+        --format jpg --out "$WORK/tess/tiles" --yes)
+    printf '  %-34s %8s %8d %8s\n' "jpeg 3x3 a4 tiles" "$fw" $((fr / 1024)) "1.00"
+    row "pdf 3x3 a4, all aids" "$fw" "$WORK/tess" "$CLI" export "$src" --tiles 3x3 --paper a4 \
+        --format pdf --out "$WORK/tess/poster.pdf" --yes
+    [ -n "$OLD_CLI" ] && row "pdf 3x3 a4 ($OLD_CLI)" "$fw" "$WORK/tess" "$OLD_CLI" export "$src" \
+        --tiles 3x3 --paper a4 --format pdf --out "$WORK/tess/poster.pdf" --yes
+    return 0
+}
+[[ " $PARTS " == *" formats "* ]] && formats
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "work folder: $WORK"

@@ -313,7 +313,7 @@ int CliApp::Run(const QStringList& args) {
 
 std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
                                                    const QString& imageOrSize, PosterState& poster,
-                                                   bool sizeOnly) {
+                                                   bool sizeOnly, std::optional<QSize> imageSize) {
     // Image size: a WxH text or the header of an image file.
     static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
     const auto m = sizeRe.match(imageOrSize);
@@ -325,7 +325,8 @@ std::optional<CliApp::Failure> CliApp::BuildPoster(const QCommandLineParser& p,
             return Failure{QStringLiteral("Invalid image size: %1").arg(imageOrSize)};
     } else {
         // The header as the main window reads it: upright, checked the same way.
-        const auto size = ImageObject::ReadFileInfo(imageOrSize);
+        const auto size =
+            imageSize ? Result<QSize>(*imageSize) : ImageObject::ReadFileInfo(imageOrSize);
         // The same status as export gives for the file.
         if (!size)
             return Failure{

@@ -4,6 +4,7 @@
 #include "common/result.h"
 #include "layout/poster_state.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -39,10 +40,12 @@ public:
     static void AddPosterOptions(QCommandLineParser& parser);
     // Builds the poster state from the shared options; a failure message otherwise.
     // `imageOrSize` is an image file or a WxH pixel size; with `sizeOnly` it is always a size,
-    // even when a file of that name exists.
+    // even when a file of that name exists. `imageSize`, when given, is the image file's upright
+    // size as its header was read already, so that the header is not read again.
     static std::optional<Failure> BuildPoster(const QCommandLineParser& parser,
                                               const QString& imageOrSize, PosterState& poster,
-                                              bool sizeOnly = false);
+                                              bool sizeOnly = false,
+                                              std::optional<QSize> imageSize = std::nullopt);
     // --overlap LENGTH, for the commands that cut the poster (info and export).
     static void AddOverlapOption(QCommandLineParser& parser);
     // Sets the overlap from --overlap, in the poster's unit; run after the edge trims are set,

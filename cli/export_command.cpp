@@ -189,11 +189,12 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         (document ? request.documentName : request.newFolderName) = targetInfo.fileName();
     }
 
-    if (const auto header = ImageObject::ReadFileInfo(imagePath); !header)
+    const auto header = ImageObject::ReadFileInfo(imagePath);
+    if (!header)
         return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
                     kExitFailed);
     PosterState poster;
-    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
+    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster, false, *header))
         return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)

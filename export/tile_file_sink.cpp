@@ -2,7 +2,6 @@
 
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
-#include "imaging/file_output.h"
 #include "print/overview_image.h"
 
 #include <QDir>
@@ -60,6 +59,7 @@ QString TileFileSink::CannotWrite(int index) const {
 }
 
 void TileFileSink::Abandon() {
+    (void)files_.Finish();
     if (createdFolder_ && !wroteAny_)
         QDir().rmdir(Folder());
 }
@@ -68,7 +68,7 @@ std::optional<UserMessage> TileFileSink::Add(int index, const QByteArray& encode
     const auto path = TileSaver::MakeTileFilePath(request_, static_cast<short>(index + 1));
     if (!path)
         return UserMessage{SaveTilesTexts::ErrorTitle(), SaveTilesTexts::Problem(path.error())};
-    if (const Result<> written = WriteFileReplacing(*path, encoded); !written)
+    if (const Result<> written = files_.Write(*path, encoded); !written)
         return UserMessage{
             SaveTilesTexts::ErrorTitle(),
             SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), written.error())};
@@ -91,20 +91,25 @@ QString TileFileSink::OverviewFilePath() const {
 }
 
 std::optional<UserMessage> TileFileSink::Finish() {
-    if (!overview_ || !image_)
-        return std::nullopt;
     const auto failed = [](const QString& reason) {
         return UserMessage{SaveTilesTexts::ErrorTitle(),
                            SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), reason)};
     };
+    if (!overview_ || !image_) {
+        if (const Result<> done = files_.Finish(); !done)
+            return failed(done.error());
+        return std::nullopt;
+    }
     const ImageObject picture = OverviewImage::Render(*overview_, *image_);
     if (picture.IsNull())
         return failed(SaveTilesTexts::SourceUnreadable());
     const auto bytes = picture.EncodeToMemory(ImageFormat::Jpeg);
     if (!bytes)
         return failed(bytes.error());
-    if (const Result<> written = WriteFileReplacing(OverviewFilePath(), *bytes); !written)
+    if (const Result<> written = files_.Write(OverviewFilePath(), *bytes); !written)
         return failed(written.error());
+    if (const Result<> done = files_.Finish(); !done)
+        return failed(done.error());
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
+#include "imaging/batched_file_writer.h"
 #include "print/poster_overview.h"
 
 namespace tessellon {
@@ -24,7 +25,8 @@ public:
     std::optional<UserMessage> Add(int index, const QByteArray& encoded, QSize pixels) override;
     QString CannotWrite(int index) const override;
     std::optional<UserMessage> Finish() override;
-    // A folder made for a save that wrote nothing is not left behind.
+    // The tiles written so far are completed; a folder made for a save that wrote nothing is
+    // not left behind.
     void Abandon() override;
 
 private:
@@ -33,6 +35,8 @@ private:
     bool wroteAny_ = false;
     std::optional<PosterOverview> overview_;
     const ImageObject* image_ = nullptr;
+    // The tiles reach the disk in batches, not one wait per tile.
+    BatchedFileWriter files_;
 };
 
 } // namespace tessellon

@@ -5,10 +5,11 @@
 #include "export/save_tiles_texts.h"
 #include "export/tile_file_sink.h"
 #include "export/tile_pipeline.h"
-#include "imaging/file_output.h"
+#include "imaging/bmp_codec.h"
 #include "imaging/format_table.h"
 #include "imaging/imaging.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/tiff_codec.h"
 #include "imaging/tile_renderer.h"
 
 #include "common/message_service.h"
@@ -47,6 +48,10 @@ std::optional<qint64> FileSystemFreeSpace(const QString& folder) {
     const qint64 free = storage.bytesAvailable();
     return free >= 0 ? std::optional<qint64>(free) : std::nullopt;
 }
+
+// Below this much free space (as counted down from the last answer) the file system is asked
+// again before each tile.
+constexpr qint64 kRecheckRoomBelow = qint64(64) << 20;
 
 TileMargins TrimPixels(double resolution, const std::array<double, 4>& trims) {
     const auto px = [&](double trim) {
@@ -153,18 +158,26 @@ TileSaver::RenderedTile TileSaver::RenderTile(const PixelArray& source, const Ti
     RenderedTile out;
     const auto turn = job.rotate ? TileRenderer::Turn::CounterClockwise : TileRenderer::Turn::None;
     const QRect inside(job.rect.left, job.rect.top, job.rect.Width(), job.rect.Height());
-    if (job.format == ImageFormat::Jpeg && !job.rotate && !job.compensate &&
+    if (!job.rotate && !job.compensate &&
         QRect(0, 0, source.Width(), source.Height()).contains(inside)) {
         // The tile is a plain rectangle of the source: encoded where it lies, no copy.
-        auto bytes =
-            JpegCodec::EncodeRegion(source, inside, {job.roundedResolution, job.roundedResolution},
-                                    ImageObject::kJpegQuality, job.iccProfile);
-        if (bytes)
-            out.bytes = std::move(bytes).value();
-        else
-            out.error = bytes.error();
-        out.pixels = inside.size();
-        return out;
+        const int dpi = job.roundedResolution;
+        std::optional<Result<QByteArray>> bytes;
+        if (job.format == ImageFormat::Jpeg)
+            bytes = JpegCodec::EncodeRegion(source, inside, {dpi, dpi}, ImageObject::kJpegQuality,
+                                            job.iccProfile);
+        else if (job.format == ImageFormat::Tiff)
+            bytes = TiffCodec::EncodeRegion(source, inside, dpi, dpi, job.iccProfile);
+        else if (job.format == ImageFormat::Bmp)
+            bytes = BmpCodec::EncodeRegion(source, inside, dpi, dpi);
+        if (bytes) {
+            if (*bytes)
+                out.bytes = std::move(*bytes).value();
+            else
+                out.error = bytes->error();
+            out.pixels = inside.size();
+            return out;
+        }
     }
     ImageObject tile;
     if (job.compensate && job.resolution >= 64) {
@@ -385,6 +398,20 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return job;
     };
 
+    // The free space is asked once, then counted down by what is written; it is asked again
+    // only near the limit, where other writers on the same disk may have changed it.
+    std::optional<qint64> room = freeSpace_ ? freeSpace_(folder) : std::nullopt;
+    const auto hasRoom = [&](const QByteArray& bytes) {
+        if (room && *room < bytes.size() + kRecheckRoomBelow)
+            room = freeSpace_(folder);
+        if (!room)
+            return true;
+        if (*room < bytes.size())
+            return false;
+        *room -= bytes.size();
+        return true;
+    };
+
     TilePipeline tiles(source, count, jobFor, render_, threads_);
     for (int i = 0; i < count; ++i) {
         const RenderedTile tile = tiles.Next();
@@ -397,7 +424,7 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         QString failure;
         if (tile.bytes.isEmpty()) {
             failure = tile.error;
-        } else if (!HasRoomForTile(folder, tile.bytes)) {
+        } else if (!hasRoom(tile.bytes)) {
             // A file system that fails for another reason may also report no free space.
             failure = sink->CannotWrite(i);
             if (failure.isEmpty()) {

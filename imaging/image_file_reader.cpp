@@ -1,6 +1,8 @@
 #include "imaging/image_file_reader.h"
 
+#include "imaging/bmp_codec.h"
 #include "imaging/stoppable_jpeg_decoder.h"
+#include "imaging/tiff_codec.h"
 
 #include "common/file_kind.h"
 #include "imaging/cmyk_converter.h"
@@ -287,7 +289,24 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
     return HeifDecoder::TypeFromContent(head);
 }
 
+Result<> ImageFileReader::CheckTiffColours(int photometric, bool hasColourMap) {
+    if (photometric == 5)
+        return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
+                                 "converts for JPEG files only. Convert it to RGB in an "
+                                 "image editor first."));
+    // libtiff only warns about a palette image without its colours and gives the indices
+    // as grey levels.
+    if (photometric == 3 && !hasColourMap)
+        return Result<>::Fail(Tr("The image is damaged: its colour table (palette) is missing."));
+    return Result<>::Ok();
+}
+
 Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent) {
+    return OpenAs(path, extent, true);
+}
+
+Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent extent,
+                                                bool mayStream) {
     const QFileInfo info(path);
     if (info.isDir())
         return Result<>::Fail(Tr("This is a folder, not an image file."));
@@ -319,6 +338,9 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
     // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
     const auto readUpTo = [&](qint64 want) -> Result<> {
         const qint64 have = r.bytes_.size();
+        // libtiff's header reading may have moved the position.
+        if (!file.seek(have))
+            return Result<>::Fail(file.errorString());
         r.bytes_.resize(want);
         if (r.bytes_.size() != want)
             return Result<>::Fail(Tr("Not enough memory to read the file."));
@@ -336,10 +358,24 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
         r.whole_ = want == r.fileSize_;
         return Result<>::Ok();
     };
-    if (const auto read = readUpTo(
-            extent == Extent::WholeFile ? r.fileSize_ : std::min(r.fileSize_, kHeaderBytes));
-        !read)
+    // The start first: a plain TIFF or BMP is decoded from the file itself, never held whole.
+    if (const auto read = readUpTo(std::min(r.fileSize_, kHeaderBytes)); !read)
         return read;
+    if (mayStream && extent == Extent::WholeFile && !r.whole_) {
+        const ImageFileType type = TypeFromContent(r.bytes_.left(16));
+        if (type == ImageFileType::Tiff) {
+            if (auto header = TiffCodec::ReadHeader(file); header && header->plainRgb) {
+                r.tiffHeader_ = *header;
+                r.streamed_ = true;
+            }
+        } else if (type == ImageFileType::Bmp) {
+            r.streamed_ = BmpCodec::IsPlain(r.bytes_, r.fileSize_);
+        }
+        r.modified_ = modified;
+    }
+    if (extent == Extent::WholeFile && !r.whole_ && !r.streamed_)
+        if (const auto read = readUpTo(r.fileSize_); !read)
+            return read;
     if (r.whole_) {
         char extra;
         const QFileInfo after(path);
@@ -366,9 +402,13 @@ Result<ImageFileReader> ImageFileReader::Open(const QString& path, Extent extent
                                          .arg(QLatin1String(t->name), suffix)) +
                               u' ' + Tr("Rename it to end in %1.").arg(extensions));
     }
-    // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file.
-    if (!r.whole_ && r.type_ == ImageFileType::Tiff) {
-        if (const auto read = readUpTo(r.fileSize_); !read)
+    // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file,
+    // so libtiff reads just the directory from the file; what it does not read plainly is
+    // read whole, for Qt's reader.
+    if (!r.whole_ && r.type_ == ImageFileType::Tiff && !r.tiffHeader_) {
+        if (auto header = TiffCodec::ReadHeader(file))
+            r.tiffHeader_ = *header;
+        else if (const auto read = readUpTo(r.fileSize_); !read)
             return read;
     }
     auto header = r.ReadHeader();
@@ -457,6 +497,11 @@ Result<> ImageFileReader::ReadHeifHeader() {
 }
 
 Result<> ImageFileReader::ReadQtHeader() {
+    if (type_ == ImageFileType::Tiff && tiffHeader_) {
+        stored_ = tiffHeader_->size;
+        orientation_ = tiffHeader_->orientation;
+        return CheckTiffColours(tiffHeader_->photometric, tiffHeader_->hasColourMap);
+    }
     RaiseReaderLimit();
     QBuffer buffer;
     buffer.setData(bytes_);
@@ -475,15 +520,11 @@ Result<> ImageFileReader::ReadQtHeader() {
         return Result<>::Fail(
             WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
     if (type_ == ImageFileType::Tiff) {
-        if (TiffTag(bytes_, 0, 262) == 5u)
-            return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                     "converts for JPEG files only. Convert it to RGB in an "
-                                     "image editor first."));
-        // libtiff only warns about a palette image without its colours and gives the indices
-        // as grey levels.
-        if (TiffTag(bytes_, 0, 262) == 3u && !TiffTag(bytes_, 0, 320))
-            return Result<>::Fail(
-                Tr("The image is damaged: its colour table (palette) is missing."));
+        const auto photometric = TiffTag(bytes_, 0, 262);
+        if (const auto r = CheckTiffColours(photometric ? int(*photometric) : -1,
+                                            TiffTag(bytes_, 0, 320).has_value());
+            !r)
+            return r;
     }
     // Qt's readers apply the orientation they find (TIFF's tag among them) when decoding.
     switch (reader.transformation()) {
@@ -515,6 +556,30 @@ Result<> ImageFileReader::ReadQtHeader() {
     return Result<>::Ok();
 }
 
+Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop) const {
+    const FileKind::Opened opened = FileKind::OpenRegular(path_);
+    QFile file;
+    QImage plain;
+    if (opened.fd >= 0 && file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        plain =
+            type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(file) : BmpCodec::DecodeRgb(file);
+    const QFileInfo after(path_);
+    if (opened.fd >= 0 && (after.size() != fileSize_ || after.lastModified() != modified_))
+        return Result<>::Fail(Tr("The file changed while it was being read (it may "
+                                 "still be being written or copied). Try again when "
+                                 "it is complete."));
+    if (plain.size() == size_) {
+        ImageObject img = ImageObject::FromImage(plain);
+        if (!img.IsNull())
+            return img;
+    }
+    // Anything else is read whole the general way, which names the fault.
+    auto whole = OpenAs(path_, Extent::WholeFile, false);
+    if (!whole)
+        return whole.status();
+    return whole->Decode(stop);
+}
+
 Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
     if (!HasReducedDecode() || !whole_)
         return Result<>::Fail(Tr("This image cannot be decoded at a reduced size."));
@@ -527,6 +592,8 @@ Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
 }
 
 Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const {
+    if (streamed_)
+        return DecodeStreamed(stop);
     if (!whole_)
         return Result<>::Fail(Tr("Only the header of the file was read."));
     ImageObject img;
@@ -596,6 +663,16 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
         if (heif && QSize(heif->ImageWidth(), heif->ImageHeight()) != size_)
             return Result<>::Fail(Tr("The image is damaged: its pixels do not match its size."));
         return heif;
+    }
+    // Plain 8-bit RGB TIFF and BMP straight into the pixel array, without Qt's 32-bit copy.
+    if ((type_ == ImageFileType::Tiff || type_ == ImageFileType::Bmp) && orientation_ == 1) {
+        const QImage plain = type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(bytes_)
+                                                          : BmpCodec::DecodeRgb(bytes_);
+        if (plain.size() == size_) {
+            img = ImageObject::FromImage(plain);
+            if (!img.IsNull())
+                return img;
+        }
     }
     RaiseReaderLimit();
     QBuffer buffer;

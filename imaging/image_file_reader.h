@@ -3,13 +3,16 @@
 #include "common/result.h"
 #include "imaging/image_object.h"
 #include "imaging/input_type_table.h"
+#include "imaging/tiff_codec.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
 #include <atomic>
+#include <optional>
 
 namespace tessellon {
 
@@ -52,10 +55,13 @@ public:
     Result<ImageObject> Decode(const std::atomic_bool* stop = nullptr) const;
 
 private:
+    static Result<ImageFileReader> OpenAs(const QString& path, Extent extent, bool mayStream);
+    Result<ImageObject> DecodeStreamed(const std::atomic_bool* stop) const;
     Result<> ReadHeader();
     Result<> ReadJpegHeader();
     Result<> ReadQtHeader();
     Result<> ReadHeifHeader();
+    static Result<> CheckTiffColours(int photometric, bool hasColourMap);
 
     QString path_;
     QByteArray bytes_;
@@ -68,6 +74,9 @@ private:
     QByteArray icc_;        // JPEG: from the header; other types carry theirs in the decoded image
     bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
     bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
+    std::optional<TiffCodec::Header> tiffHeader_; // a TIFF's directory, read from the file
+    bool streamed_ = false; // plain TIFF or BMP, decoded from the file (checked unchanged)
+    QDateTime modified_;
 };
 
 } // namespace tessellon

@@ -1,9 +1,11 @@
 #include "imaging/image_object.h"
 
+#include "imaging/bmp_codec.h"
 #include "imaging/file_output.h"
 #include "imaging/format_table.h"
 #include "imaging/image_file_reader.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/tiff_codec.h"
 #include "imaging/tile_renderer.h"
 
 #include <QBuffer>
@@ -209,6 +211,12 @@ Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     case FormatWriter::Jpeg:
         return JpegCodec::Encode(pixels_, {dpiX_, dpiY_}, kJpegQuality, icc_);
     case FormatWriter::QtImage:
+        if (format == ImageFormat::Tiff)
+            return TiffCodec::EncodeRegion(pixels_, QRect(0, 0, ImageWidth(), ImageHeight()), dpiX_,
+                                           dpiY_, icc_);
+        if (format == ImageFormat::Bmp)
+            return BmpCodec::EncodeRegion(pixels_, QRect(0, 0, ImageWidth(), ImageHeight()), dpiX_,
+                                          dpiY_);
         break;
     case FormatWriter::PdfDocument:
         return Result<>::Fail(Tr("%1 is not an image file format").arg(row.CliName()));

@@ -102,8 +102,11 @@ QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
     const double scale = static_cast<double>(longSide) / std::max(window.width(), window.height());
     const int w = std::max(1, static_cast<int>(std::lround(window.width() * scale)));
     const int h = std::max(1, static_cast<int>(std::lround(window.height() * scale)));
-    // At least twice the final size is kept for the smooth scaling to finish from.
-    const int factor = std::max(1, std::min(inside.width() / w, inside.height() / h) / 2);
+    // About twice the final size (at least once) is kept for the smooth scaling to finish from;
+    // a photo less than four times the final size is halved all the same, as smooth-scaling
+    // the whole photo costs more than the rest of the page.
+    const int ratio = std::min(inside.width() / w, inside.height() / h);
+    const int factor = ratio >= 2 ? std::max(2, ratio / 2) : 1;
     QImage part =
         factor > 1
             ? BoxReduced(source, inside, factor)

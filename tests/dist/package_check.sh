@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 deb=$(ls "$out"/tessellon_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libturbojpeg0 libjpeg62-turbo 'libpodofo[0-9.]*' \
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libturbojpeg0 libjpeg62-turbo libtiff6 'libpodofo[0-9.]*' \
          libheif1 qt6-image-formats-plugins; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done

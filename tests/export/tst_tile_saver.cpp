@@ -161,6 +161,30 @@ private slots:
         }
     }
 
+    void freeSpaceAskedOncePerSave_data() {
+        QTest::addColumn<qint64>("free");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("plenty") << (qint64(1) << 40) << 1;
+        QTest::newRow("near the limit") << (qint64(64) << 20) << 7; // and before each of 6 tiles
+    }
+    void freeSpaceAskedOncePerSave() {
+        QFETCH(qint64, free);
+        QFETCH(int, asked);
+        auto poster = Poster(kSixTiles, QStringLiteral("60x40"));
+        QVERIFY(poster);
+        QTemporaryDir dir;
+        RecordingProgress progress;
+        TileSaver saver(progress);
+        int calls = 0;
+        saver.SetFreeSpaceQuery(
+            [&](const QString&) { return ++calls, std::optional<qint64>(free); });
+        QCOMPARE(
+            saver.Save(*poster, PatternImage(60, 40), Request(dir.path()), OverwritePolicy::Refuse)
+                .status,
+            SaveOutcome::Status::Saved);
+        QCOMPARE(calls, asked);
+    }
+
     void tilesEqualSourceRectangles_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("size");

@@ -266,6 +266,10 @@ private slots:
         row("top down.bmp", TopDown(bmp), "");
         row("os2.bmp", Os2Bmp(Marked()), "");
         row("cut os2.bmp", Os2Bmp(Marked()).chopped(4000), "missing");
+        // Beyond the first megabyte read, and not plain RGB: read whole after its directory.
+        row("large rgba.tif",
+            Encode(Marked().scaled(700, 600).convertToFormat(QImage::Format_ARGB32), "TIFF"), "",
+            {700, 600}, {262, 100});
         row("palette.tif", Encode(Marked().convertToFormat(QImage::Format_Indexed8), "TIFF"), "");
         row("palette without colours.tif", PaletteWithoutTable(), "colour table");
         // Not regular files: refused at once (a pipe would block the opening for ever).
@@ -318,6 +322,30 @@ private slots:
             QCOMPARE(small->size(), size / 4);
             QVERIFY(near(small->pixel(at.x() / 4, at.y() / 4)));
         }
+    }
+
+    void changedAfterOpening_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("tiff") << QByteArray("TIFF");
+        QTest::newRow("bmp") << QByteArray("BMP");
+    }
+    // A plain TIFF or BMP beyond the first megabyte read is decoded from the file, not from a
+    // copy taken when it was opened: a file changed in between is refused like one that
+    // changes while it is read.
+    void changedAfterOpening() {
+        QFETCH(QByteArray, format);
+        const QString path = dir.filePath(QStringLiteral("changing.") + format.toLower());
+        const QImage rgb = Marked().scaled(700, 600).convertToFormat(QImage::Format_RGB888);
+        QVERIFY(WriteAll(path, Encode(rgb, format.constData())));
+        const auto file = ImageFileReader::Open(path);
+        QVERIFY(file);
+        QCOMPARE(file->Decode()->GetPicture().convertToFormat(QImage::Format_RGB32),
+                 rgb.convertToFormat(QImage::Format_RGB32));
+        QFile grown(path);
+        QVERIFY(grown.open(QIODevice::Append) && grown.write("x") == 1);
+        grown.close();
+        const auto img = file->Decode();
+        QVERIFY(!img && img.error().contains(QStringLiteral("changed while it was being read")));
     }
 
     // Every orientation in both byte orders, tagged by exiftool; the picture expected is what

@@ -1,14 +1,21 @@
 #include "tests/support/export_test_support.h"
 
 #include "common/string_table.h"
+#include "imaging/batched_file_writer.h"
+#include "imaging/bmp_codec.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/page_prefetcher.h"
 #include "imaging/stoppable_jpeg_decoder.h"
+#include "imaging/tiff_codec.h"
 #include "imaging/tile_renderer.h"
 #include "print/edge_test_target.h"
 #include "print/edge_test_target_texts.h"
 
+#include <QBuffer>
+#include <QColorSpace>
+#include <QDir>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +23,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tessellon;
 using namespace tessellon::testing;
@@ -53,6 +64,114 @@ QRect CaptionRect(const EdgeTestTarget::CaptionLayout& c) {
 class TestImaging : public QObject {
     Q_OBJECT
 private slots:
+    void batchedWrites_data() {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("killed"); // before Finish, by SIGKILL
+        QTest::newRow("complete") << 5 << false;
+        QTest::newRow("killed") << 5 << true;
+    }
+    // Batches of two: after Finish every file is there with its bytes (a link of its name
+    // replaced, a replaced file keeping its permissions, nothing hidden left over); a kill
+    // leaves the handed-over batches complete and the last file, never handed over, absent.
+    void batchedWrites() {
+        QFETCH(int, files);
+        QFETCH(bool, killed);
+        QTemporaryDir dir;
+        const auto name = [&](int i) { return dir.filePath(QStringLiteral("t%1").arg(i)); };
+        const auto bytes = [](int i) { return QByteArray(100000 * (i + 1), char('a' + i)); };
+        QVERIFY(WriteAll(name(0), "old"));
+        QVERIFY(QFile::setPermissions(name(0), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(WriteAll(dir.filePath(QStringLiteral("outside")), "outside"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")), name(1)));
+        const auto write = [&] {
+            BatchedFileWriter writer(2);
+            for (int i = 0; i < files; ++i)
+                if (!writer.Write(name(i), bytes(i)))
+                    return false;
+            if (killed)
+                raise(SIGKILL);
+            return bool(writer.Finish());
+        };
+        if (killed) {
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(write() ? 0 : 1);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        } else {
+            QVERIFY(write());
+        }
+        for (int i = 0; i < files; ++i) {
+            const bool present = QFileInfo::exists(name(i));
+            QVERIFY(!present || ReadAll(name(i)) == bytes(i)); // complete or absent
+            if (!killed || i < 2)
+                QVERIFY(present);
+        }
+        QCOMPARE(QFileInfo::exists(name(files - 1)), !killed);
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("outside"))), QByteArray("outside"));
+        QCOMPARE(QFile::permissions(name(0)) & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner); // not the user bits
+        if (!killed)
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), files + 1);
+    }
+
+    void codecsMatchQt_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<int>("dpi"); // 254 is a whole number of dots per centimetre
+        QTest::addColumn<bool>("profile");
+        QTest::addColumn<bool>("lzw"); // written by Qt compressed: read only
+        QTest::newRow("tiff") << QByteArray("tiff") << QRect(0, 0, 61, 40) << 300 << false << false;
+        QTest::newRow("tiff part, per cm, profile")
+            << QByteArray("tiff") << QRect(5, 3, 33, 21) << 254 << true << false;
+        QTest::newRow("tiff of two strips")
+            << QByteArray("tiff") << QRect(0, 0, 1300, 1200) << 150 << false << false;
+        QTest::newRow("tiff lzw") << QByteArray("tiff") << QRect(0, 0, 61, 40) << 72 << true
+                                  << true;
+        QTest::newRow("bmp odd width")
+            << QByteArray("bmp") << QRect(1, 2, 61, 40) << 173 << false << false;
+        QTest::newRow("bmp per cm")
+            << QByteArray("bmp") << QRect(0, 0, 64, 40) << 254 << false << false;
+    }
+    // The direct writers give byte for byte what Qt's plugins write for the same picture, and
+    // the direct readers read Qt's files as Qt does.
+    void codecsMatchQt() {
+        QFETCH(QByteArray, format);
+        QFETCH(QRect, region);
+        QFETCH(int, dpi);
+        QFETCH(bool, profile);
+        QFETCH(bool, lzw);
+        const PixelArray source = PatternPixels(1300, 1200);
+        const QByteArray icc = profile ? QColorSpace(QColorSpace::SRgb).iccProfile() : QByteArray();
+        QImage picture = source.Image().copy(region);
+        picture.setDotsPerMeterX(qRound(dpi / 0.0254));
+        picture.setDotsPerMeterY(qRound(dpi / 0.0254));
+        if (profile)
+            picture.setColorSpace(QColorSpace::fromIccProfile(icc));
+        QByteArray qt;
+        QBuffer buffer(&qt);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QImageWriter writer(&buffer, format);
+        writer.setCompression(lzw ? 1 : 0);
+        QVERIFY(writer.write(picture));
+        if (!lzw) {
+            const auto mine = format == "tiff"
+                                  ? TiffCodec::EncodeRegion(source, region, dpi, dpi, icc)
+                                  : BmpCodec::EncodeRegion(source, region, dpi, dpi);
+            QVERIFY(mine);
+            QCOMPARE(mine->size(), qt.size());
+            QVERIFY(*mine == qt);
+        }
+        const QImage expected = QImage::fromData(qt, format);
+        const QImage read = format == "tiff" ? TiffCodec::DecodeRgb(qt) : BmpCodec::DecodeRgb(qt);
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(read.dotsPerMeterX(), expected.dotsPerMeterX());
+        QCOMPARE(read.dotsPerMeterY(), expected.dotsPerMeterY());
+        QCOMPARE(read.colorSpace().iccProfile(), expected.colorSpace().iccProfile());
+    }
+
     void pixelArrayLayout() {
         PixelArray p(5, 3);
         QVERIFY(!p.IsNull());
