@@ -1,5 +1,7 @@
 #include "print/poster_overview.h"
 
+#include "imaging/image_reducer.h"
+
 #include "layout/poster_state.h"
 
 #include <algorithm>
@@ -63,36 +65,6 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     return o;
 }
 
-namespace {
-
-// The average of each factor x factor block of `rect` in an RGB888 image. Qt's smooth scaling
-// works on a 32-bit copy of its whole input, which for a large photo costs more memory than the
-// photo; shrinking by a whole factor first keeps that copy small.
-QImage BoxReduced(const QImage& source, const QRect& rect, int factor) {
-    QImage out(rect.width() / factor, rect.height() / factor, QImage::Format_RGB888);
-    std::vector<quint32> sums(static_cast<size_t>(out.width()) * 3);
-    const quint32 area = static_cast<quint32>(factor * factor);
-    for (int y = 0; y < out.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        for (int dy = 0; dy < factor; ++dy) {
-            const uchar* row = source.constScanLine(rect.top() + y * factor + dy) + rect.left() * 3;
-            quint32* sum = sums.data();
-            for (int x = 0; x < out.width(); ++x, sum += 3)
-                for (int dx = 0; dx < factor; ++dx, row += 3) {
-                    sum[0] += row[0];
-                    sum[1] += row[1];
-                    sum[2] += row[2];
-                }
-        }
-        uchar* dst = out.scanLine(y);
-        for (size_t i = 0; i < sums.size(); ++i)
-            dst[i] = static_cast<uchar>((sums[i] + area / 2) / area);
-    }
-    return out;
-}
-
-} // namespace
-
 QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
     const PixelArray pixels = img.ReadPixels();
     const QImage& source = pixels.Image();
@@ -109,7 +81,7 @@ QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
     const int factor = ratio >= 2 ? std::max(2, ratio / 2) : 1;
     QImage part =
         factor > 1
-            ? BoxReduced(source, inside, factor)
+            ? ImageReducer::BoxReduced(source, inside, factor)
             // The window read in place: no copy of the photo.
             : QImage(source.constBits() + inside.top() * source.bytesPerLine() + inside.left() * 3,
                      inside.width(), inside.height(), source.bytesPerLine(), source.format());
