@@ -194,7 +194,29 @@ Result<> Upright(ImageObject& img, int orientation) {
     return u.turn ? img.Rotate(90) : Result<>::Ok();
 }
 
-enum class BmpData { Complete, Missing, Overrun };
+enum class BmpData { Complete, Missing, Overrun, BadMasks };
+
+// Whether the colour masks of a bit-field BMP pick out red, green and blue (and alpha where it
+// has one) as separate unbroken runs of bits. Other masks are damage that decoders read each
+// in their own way.
+bool BmpMasksValid(const QByteArray& b, quint32 headerSize) {
+    const qsizetype at = 14 + 40;
+    if (b.size() < at + 16)
+        return false;
+    const auto run = [](quint32 m) {
+        if (m == 0)
+            return false;
+        while (!(m & 1))
+            m >>= 1;
+        return (m & (m + 1)) == 0;
+    };
+    const quint32 r = Get(b, at, 4, false), g = Get(b, at + 4, 4, false),
+                  bl = Get(b, at + 8, 4, false);
+    // Only the larger headers carry an alpha mask.
+    const quint32 a = headerSize >= 56 ? Get(b, at + 12, 4, false) : 0;
+    return run(r) && run(g) && run(bl) && (a == 0 || run(a)) && !(r & g) && !(r & bl) &&
+           !(g & bl) && !(a & (r | g | bl));
+}
 
 // Whether an uncompressed BMP holds all the rows its header promises, and a run-length coded
 // one runs up to its end-of-picture code at its last row without a run past a row's end
@@ -214,6 +236,8 @@ BmpData CheckBmpData(const QByteArray& b, qint64 fileSize, bool whole) {
              : std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
     const int bits = static_cast<int>(Get(b, core ? 24 : 28, 2, false));
     const quint32 compression = core ? 0 : Get(b, 30, 4, false);
+    if (compression == 3 && !BmpMasksValid(b, headerSize))
+        return BmpData::BadMasks;
     if (compression == 0 || compression == 3) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
         return fileSize >= offset + rowBytes * height ? BmpData::Complete : BmpData::Missing;
@@ -456,6 +480,9 @@ Result<> ImageFileReader::ReadHeader() {
         if (data == BmpData::Missing)
             return Result<>::Fail(
                 Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+        if (data == BmpData::BadMasks)
+            return Result<>::Fail(
+                Tr("The image is damaged: the BMP file's colour masks are not valid."));
         if (data == BmpData::Overrun)
             return Result<>::Fail(
                 Tr("The image is damaged: a run of the BMP file's pixels goes past the end of "

@@ -132,6 +132,36 @@ QByteArray Os2Bmp(const QImage& img) {
     return b;
 }
 
+// A 32-bit bit-field BMP of `img` (40-byte header, then the red, green and blue masks).
+QByteArray BitfieldBmp(const QImage& img, quint32 r, quint32 g, quint32 b) {
+    QByteArray out(66 + 4 * img.width() * img.height(), '\0');
+    const quint32 head[] = {quint32(out.size()),
+                            0,
+                            66,
+                            40,
+                            quint32(img.width()),
+                            quint32(img.height()),
+                            1 | 32 << 16,
+                            3,
+                            0,
+                            0,
+                            0,
+                            0,
+                            0,
+                            r,
+                            g,
+                            b};
+    for (int i = 0; i < 16; ++i)
+        qToLittleEndian<quint32>(head[i], out.data() + 2 + 4 * i);
+    out[0] = 'B', out[1] = 'M';
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            qToLittleEndian<quint32>(img.pixel(x, y) & 0xffffff,
+                                     out.data() + 66 +
+                                         4 * ((img.height() - 1 - y) * img.width() + x));
+    return out;
+}
+
 // The BMP stored top down: negative height, rows in reading order.
 QByteArray TopDown(const QByteArray& bmp) {
     const qint32 h = qFromLittleEndian<qint32>(bmp.constData() + 22);
@@ -264,6 +294,9 @@ private slots:
         row("cut.bmp", bmp.left(bmp.size() / 2), "missing");
         row("cut.tif", tif.left(tif.size() / 2), "damaged");
         row("top down.bmp", TopDown(bmp), "");
+        row("bit fields.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xff), "");
+        row("broken masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xfeff), "colour masks");
+        row("no mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0, 0xff), "colour masks");
         row("os2.bmp", Os2Bmp(Marked()), "");
         row("cut os2.bmp", Os2Bmp(Marked()).chopped(4000), "missing");
         // Beyond the first megabyte read, and not plain RGB: read whole after its directory.
