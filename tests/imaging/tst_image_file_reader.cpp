@@ -295,7 +295,9 @@ private slots:
         row("cut.tif", tif.left(tif.size() / 2), "damaged");
         row("top down.bmp", TopDown(bmp), "");
         row("bit fields.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xff), "");
-        row("broken masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xfeff), "colour masks");
+        row("broken mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xf5), "colour masks");
+        row("overlapping masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xfeff),
+            "colour masks");
         row("no mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0, 0xff), "colour masks");
         row("os2.bmp", Os2Bmp(Marked()), "");
         row("cut os2.bmp", Os2Bmp(Marked()).chopped(4000), "missing");
