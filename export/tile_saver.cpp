@@ -277,19 +277,28 @@ SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObje
     return outcome;
 }
 
+TileSaver::TileJob TileSaver::JobTemplate(const PosterState& poster, const TileCoordTable& table,
+                                          ImageFormat format) {
+    TileJob job;
+    job.rotate = poster.bTileRotated;
+    job.compensate = poster.PrinterClips();
+    const TileResolution resolution =
+        TileResolutionFor(table.tiles.front(), poster.bTileRotated, poster.CheckTileSizes().dW);
+    job.resolution = resolution.exact;
+    job.roundedResolution = resolution.rounded;
+    for (int e = 0; e < 4; ++e)
+        job.trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
+    job.format = FormatTable::Row(format).tileEncoding;
+    return job;
+}
+
 std::optional<UserMessage> TileSaver::TooLargeForEncoder(const PosterState& poster,
                                                          const TileCoordTable& table,
                                                          ImageFormat format) {
     // Told before anything is written, not after the tiles before it.
     if (FormatTable::Row(format).tileEncoding != ImageFormat::Jpeg)
         return std::nullopt;
-    TileJob job;
-    job.compensate = poster.PrinterClips();
-    job.resolution =
-        TileResolutionFor(table.tiles.front(), poster.bTileRotated, poster.CheckTileSizes().dW)
-            .exact;
-    for (int e = 0; e < 4; ++e)
-        job.trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
+    TileJob job = JobTemplate(poster, table, format);
     for (int i = 0; i < table.count; ++i) {
         job.rect = table.tiles[static_cast<size_t>(i)];
         const QSizeF out = job.OutputPixels();
@@ -376,25 +385,11 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::InvalidTileSizes()},
                     true);
 
-    std::array<double, 4> trims{};
-    for (int e = 0; e < 4; ++e)
-        trims[static_cast<size_t>(e)] = poster.GetCurEdgeTrimInches(e + 1).value_or(0);
-    const bool compensate = poster.PrinterClips();
-    const double dW = poster.CheckTileSizes().dW;
-    const TileResolution resolution =
-        TileResolutionFor(table.tiles.front(), poster.bTileRotated, dW);
-    const ImageFormat encoding = FormatTable::Row(*request.format).tileEncoding;
-
+    TileJob shared = JobTemplate(poster, table, *request.format);
+    shared.iccProfile = img.IccProfile();
     const auto jobFor = [&](int i) {
-        TileJob job;
+        TileJob job = shared;
         job.rect = table.tiles[static_cast<size_t>(i)];
-        job.rotate = poster.bTileRotated;
-        job.compensate = compensate;
-        job.resolution = resolution.exact;
-        job.roundedResolution = resolution.rounded;
-        job.trims = trims;
-        job.format = encoding;
-        job.iccProfile = img.IccProfile();
         return job;
     };
 

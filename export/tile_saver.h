@@ -112,6 +112,10 @@ private:
     SaveOutcome Run(const PosterState& poster, const ImageObject& img,
                     const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
     SaveOutcome Fail(SaveOutcome outcome, const UserMessage& message, bool closeProgress);
+    // What every tile of the poster's table shares when written as `format`: turn, edge
+    // compensation, resolution and encoding; the rectangle is each tile's own.
+    static TileJob JobTemplate(const PosterState& poster, const TileCoordTable& table,
+                               ImageFormat format);
     // Why the tiles cannot be encoded as `format`: one is beyond the JPEG encoder's limit.
     static std::optional<UserMessage>
     TooLargeForEncoder(const PosterState& poster, const TileCoordTable& table, ImageFormat format);
