@@ -98,6 +98,15 @@ QList<int> RedColumns(const QImage& img, int y) {
     return xs;
 }
 
+// The grid's outline: the extent of the image's red pixels; empty without a grid.
+QRect RedExtent(const QImage& img) {
+    QRect extent;
+    for (int y = 0; y < img.height(); ++y)
+        for (const int x : RedColumns(img, y))
+            extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
 class TestMain : public frmMain {
 public:
     using frmMain::frmMain;
@@ -795,12 +804,7 @@ private slots:
                      "lblZoomAmount"}),
               "texts");
         QCOMPARE(Saves(), saves);
-        // The grid's outline: the extent of its red pixels.
-        QRect grid;
-        const QImage shown = Picture()->Image();
-        for (int y = 0; y < shown.height(); ++y)
-            for (const int x : RedColumns(shown, y))
-                grid |= QRect(x, y, 1, 1);
+        const QRect grid = RedExtent(Picture()->Image());
         if (shape == 0)
             QVERIFY(grid.isEmpty());
         else
@@ -818,10 +822,7 @@ private slots:
         w->ApplyPaper(PaperChoice{"Photo 4\" x 6\"", kUnitInches, 6, 4, {}, false, 1, {}});
         QCOMPARE(store.GetPref(PrefValue::Overlap), "10000");
         const auto check = [](const QImage& shown) {
-            QRect grid;
-            for (int y = 0; y < shown.height(); ++y)
-                for (const int x : RedColumns(shown, y))
-                    grid |= QRect(x, y, 1, 1);
+            const QRect grid = RedExtent(shown);
             const int y = grid.top() + grid.height() / 4; // in the upper row of sheets only
             const auto at = [&](double part) {
                 return shown.pixel(grid.left() + qRound(part * (grid.width() - 1)), y);

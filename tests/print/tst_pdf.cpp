@@ -31,15 +31,6 @@ using namespace tessellon::testing;
 
 namespace {
 
-// Runs one of poppler's or qpdf's tools; its standard output.
-QString Tool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // The number of pages, or -1 where one of them is not `mediaBox` (as pdfinfo prints it).
 int Pages(const QString& pdf, const QString& mediaBox) {
     const QString info = Tool(QStringLiteral("pdfinfo"), {"-box", "-l", "99", pdf});

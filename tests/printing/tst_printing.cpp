@@ -9,6 +9,7 @@
 #include "print/pdf_poster_writer.h"
 #include "printing/print_job.h"
 #include "printing/sheet_range.h"
+#include "tests/support/export_test_support.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -21,18 +22,11 @@ using namespace tessellon::testing;
 
 namespace {
 
-QString Run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
 // The page sizes pdfinfo reports, in points.
 QList<QSizeF> PageSizes(const QString& pdf) {
     QList<QSizeF> sizes;
     static const QRegularExpression re(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-    auto it = re.globalMatch(Run("pdfinfo", {"-f", "1", "-l", "99", pdf}));
+    auto it = re.globalMatch(Tool("pdfinfo", {"-f", "1", "-l", "99", pdf}));
     while (it.hasNext()) {
         const auto m = it.next();
         sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -43,8 +37,8 @@ QList<QSizeF> PageSizes(const QString& pdf) {
 // Dark pixels (labels, marks) outside the picture's box on page `page` at 72 dpi.
 int DarkOutside(const QString& pdf, int page, const QRectF& picture, const QString& dir) {
     const QString stem = dir + QStringLiteral("/aids");
-    Run("pdftoppm", {"-r", "72", "-gray", "-f", QString::number(page), "-l", QString::number(page),
-                     "-singlefile", "-png", pdf, stem});
+    Tool("pdftoppm", {"-r", "72", "-gray", "-f", QString::number(page), "-l", QString::number(page),
+                      "-singlefile", "-png", pdf, stem});
     const QImage img =
         QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
     int dark = 0;
@@ -59,8 +53,8 @@ int DarkOutside(const QString& pdf, int page, const QRectF& picture, const QStri
 // rendering at 288 dpi (a quarter point per pixel).
 QRectF RedBox(const QString& pdf, int page, const QString& dir) {
     const QString stem = dir + QStringLiteral("/page");
-    Run("pdftoppm", {"-r", "288", "-f", QString::number(page), "-l", QString::number(page),
-                     "-singlefile", "-png", pdf, stem});
+    Tool("pdftoppm", {"-r", "288", "-f", QString::number(page), "-l", QString::number(page),
+                      "-singlefile", "-png", pdf, stem});
     const QImage img(stem + QStringLiteral(".png"));
     int left = img.width(), top = img.height(), right = -1, bottom = -1;
     const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
@@ -220,7 +214,7 @@ private slots:
         }
         if (via == u"painter")
             return; // Qt's subset fonts lose their text on the way through PostScript
-        const QString text = Run("pdftotext", {printed, "-"});
+        const QString text = Tool("pdftotext", {printed, "-"});
         for (const char* label : {"Poster overview", "A1 of 2 \u00d7 1", "A2 of 2 \u00d7 1"})
             QVERIFY2(text.contains(QString::fromUtf8(label)), qPrintable(text));
     }
@@ -231,7 +225,7 @@ private slots:
             {"--tiles", "2x2", "--paper", "a4", "--sheets", "A2,B1", "--copies", "1"}, "range.pdf");
         QVERIFY(!printed.isEmpty());
         QCOMPARE(PageSizes(printed).size(), 2);
-        const QString text = Run("pdftotext", {printed, "-"});
+        const QString text = Tool("pdftotext", {printed, "-"});
         QVERIFY(text.indexOf(QStringLiteral("A2 of 2 \u00d7 2")) <
                 text.indexOf(QStringLiteral("B1 of 2 \u00d7 2")));
         QVERIFY(text.indexOf(QStringLiteral("A2 of 2")) >= 0);

@@ -24,6 +24,15 @@
 
 namespace tessellon::testing {
 
+// Runs a tool (poppler's, qpdf, exiftool ...); its standard output, empty when it fails.
+inline QString Tool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Every pixel different from its neighbours: red = x, green = y, blue = x * 7 + y * 13.
 inline PixelArray PatternPixels(int w, int h) {
     PixelArray p(w, h);
