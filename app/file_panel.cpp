@@ -17,14 +17,6 @@
 #include <QVBoxLayout>
 
 namespace tessellon {
-namespace {
-
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
-} // namespace
-
 FilePanel::FilePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("step1"));
     auto* v = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/string_table.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -15,6 +17,11 @@ template <typename W> W* Named(W* widget, const QString& name) {
 
 template <typename W> W* Named(W* widget, const char* name) {
     return Named(widget, QString::fromLatin1(name));
+}
+
+// A text of the string table, as the windows set their captions.
+inline QString T(int id) {
+    return StringTable::Text(id);
 }
 
 // A named label in bold, as the windows' headings and step titles are.

@@ -49,10 +49,6 @@ QPushButton* Button(QWidget* parent, const QString& name) {
     return b;
 }
 
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
 } // namespace
 
 frmBtm::frmBtm(ProfileStore& profiles, const PosterState& poster, MessageService& messages,

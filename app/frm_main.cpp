@@ -29,14 +29,6 @@
 #include <QVBoxLayout>
 
 namespace tessellon {
-namespace {
-
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
-} // namespace
-
 frmMain::frmMain(SettingsStore& settings, MessageService& messages, QWidget* parent)
     : QMainWindow(parent), settings_(settings), messages_(messages),
       profileStore_(std::make_unique<ProfileStore>(settings, &messages)) {

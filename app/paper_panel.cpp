@@ -17,14 +17,6 @@
 #include <QVBoxLayout>
 
 namespace tessellon {
-namespace {
-
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
-} // namespace
-
 PaperPanel::PaperPanel(QWidget* parent) : QWidget(parent) {
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);

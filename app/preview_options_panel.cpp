@@ -11,14 +11,6 @@
 #include <QSignalBlocker>
 
 namespace tessellon {
-namespace {
-
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
-} // namespace
-
 PreviewOptionsPanel::PreviewOptionsPanel(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

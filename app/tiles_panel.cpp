@@ -24,10 +24,6 @@
 namespace tessellon {
 namespace {
 
-QString T(int id) {
-    return StringTable::Text(id);
-}
-
 constexpr int kArrowPadSize = 72;
 
 // The four-way arrow: a rounded pad with four triangles; `pressed` (0 none) is highlighted.
