@@ -75,12 +75,9 @@ void PosterState::ApplyPaper(const PaperChoice& paper) {
 }
 
 void PosterState::RestorePaper(const PaperChoice& paper) {
-    dTileWidth = paper.TileWidth();
-    dTileHeight = paper.TileHeight();
-    dPaperWidth = paper.paperWidth;
-    dPaperHeight = paper.paperHeight;
-    iCurUnits = paper.units;
-    sPaperName = paper.name;
+    // The stored line stays as it was read, even where the paper fell back to a default.
+    setNewTileVals(paper.name, paper.units, paper.TileWidth(), paper.TileHeight(), paper.paperWidth,
+                   paper.paperHeight, sPaperRegLine);
     paper_ = paper;
 }
 
