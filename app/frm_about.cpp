@@ -19,10 +19,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frmAbout", text);
-}
-
 QString Link(const QString& url, const QString& caption) {
     return QStringLiteral("<a href=\"%1\">%2</a>")
         .arg(url.toHtmlEscaped(), caption.toHtmlEscaped());
@@ -111,20 +107,26 @@ frmAbout::frmAbout(MessageService& messages, QWidget* parent)
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(380);
 
-    lblMaker = new QLabel(Tr("Quillmark Software"), this);
+    lblMaker = new QLabel(QCoreApplication::translate("frmAbout", "Quillmark Software"), this);
     lblMaker->setObjectName(QStringLiteral("lblMaker"));
     QFont makerFont = lblMaker->font();
     makerFont.setBold(true);
     lblMaker->setFont(makerFont);
 
-    lblHomePage = LinkLabel(this, "lblHomePage", HomePageUrl(), Tr("Home page"),
-                            Tr("Visit the Tessellon home page"));
-    lblSupport = LinkLabel(this, "lblSupport", SupportUrl(), Tr("Support"),
-                           Tr("Questions, answers and help with Tessellon"));
-    lblPurchase = LinkLabel(this, "lblPurchase", PurchaseUrl(), Tr("Purchase"),
-                            Tr("Buy a license for Tessellon"));
+    lblHomePage = LinkLabel(
+        this, "lblHomePage", HomePageUrl(), QCoreApplication::translate("frmAbout", "Home page"),
+        QCoreApplication::translate("frmAbout", "Visit the Tessellon home page"));
+    lblSupport = LinkLabel(
+        this, "lblSupport", SupportUrl(), QCoreApplication::translate("frmAbout", "Support"),
+        QCoreApplication::translate("frmAbout", "Questions, answers and help with Tessellon"));
+    lblPurchase = LinkLabel(this, "lblPurchase", PurchaseUrl(),
+                            QCoreApplication::translate("frmAbout", "Purchase"),
+                            QCoreApplication::translate("frmAbout", "Buy a license for Tessellon"));
 
-    lblRights = new QLabel(Tr("Copyright \u00a9 Quillmark Software. All rights reserved."), this);
+    lblRights =
+        new QLabel(QCoreApplication::translate(
+                       "frmAbout", "Copyright \u00a9 Quillmark Software. All rights reserved."),
+                   this);
     lblRights->setObjectName(QStringLiteral("lblRights"));
     lblRights->setWordWrap(true);
     QFont smallFont = lblRights->font();
@@ -205,7 +207,8 @@ bool frmAbout::StartSysInfo() {
 bool frmAbout::StartSysInfo(const SystemInfo& info) {
     if (!info.IsAvailable()) {
         messages_.Information(StringTable::Text(str::AppTitle),
-                              Tr("System Information Is Unavailable At This Time"));
+                              QCoreApplication::translate(
+                                  "frmAbout", "System Information Is Unavailable At This Time"));
         return false;
     }
     if (!sysInfo_)

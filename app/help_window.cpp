@@ -12,29 +12,22 @@
 #include <QVBoxLayout>
 
 namespace tessellon {
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("HelpWindow", text);
-}
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(StringTable::Text(str::AppTitle) + Tr(" Help"));
+    setWindowTitle(StringTable::Text(str::AppTitle) +
+                   QCoreApplication::translate("HelpWindow", " Help"));
 
     cmdBack = new QToolButton(this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setText(Tr("Back"));
+    cmdBack->setText(QCoreApplication::translate("HelpWindow", "Back"));
     cmdBack->setEnabled(false);
     cmdForward = new QToolButton(this);
     cmdForward->setObjectName(QStringLiteral("cmdForward"));
-    cmdForward->setText(Tr("Forward"));
+    cmdForward->setText(QCoreApplication::translate("HelpWindow", "Forward"));
     cmdForward->setEnabled(false);
     cmdContents = new QToolButton(this);
     cmdContents->setObjectName(QStringLiteral("cmdContents"));
-    cmdContents->setText(Tr("Contents"));
+    cmdContents->setText(QCoreApplication::translate("HelpWindow", "Contents"));
 
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));

@@ -11,14 +11,6 @@
 #include <QVBoxLayout>
 
 namespace tessellon {
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("QtPrintDialogService", text);
-}
-
-} // namespace
-
 std::optional<PrintChoice> QtPrintDialogService::Ask(QWidget* parent, const PrintSetup& setup) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
@@ -37,11 +29,13 @@ std::optional<PrintChoice> QtPrintDialogService::Ask(QWidget* parent, const Prin
     QLineEdit* sheets = nullptr;
     if (setup.tilesWide > 0) {
         auto* tab = new QWidget(&dialog);
-        tab->setWindowTitle(Tr("Sheets"));
+        tab->setWindowTitle(QCoreApplication::translate("QtPrintDialogService", "Sheets"));
         auto* layout = new QVBoxLayout(tab);
         auto* hint = new QLabel(
-            Tr("Sheets to print, named as they are labelled (A1 to %1) or numbered 1 to %2, "
-               "such as B2 or 4-6. Empty: the whole poster, after its overview page.")
+            QCoreApplication::translate(
+                "QtPrintDialogService",
+                "Sheets to print, named as they are labelled (A1 to %1) or numbered 1 to %2, "
+                "such as B2 or 4-6. Empty: the whole poster, after its overview page.")
                 .arg(SheetNames::Name(setup.tilesHigh - 1, setup.tilesWide - 1))
                 .arg(setup.tilesWide * setup.tilesHigh),
             tab);

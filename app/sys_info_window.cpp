@@ -16,17 +16,11 @@
 #include <algorithm>
 
 namespace tessellon {
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SysInfoWindow", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 SysInfoWindow::SysInfoWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSysInfo"));
-    setWindowTitle(Tr("System Information"));
+    setWindowTitle(QCoreApplication::translate("SysInfoWindow", "System Information"));
 
     txtInfo = new QPlainTextEdit(this);
     txtInfo->setObjectName(QStringLiteral("txtInfo"));
@@ -34,11 +28,12 @@ SysInfoWindow::SysInfoWindow(QWidget* parent) : QDialog(parent) {
     txtInfo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    cmdCopy = new QPushButton(Tr("Copy"), this);
+    cmdCopy = new QPushButton(QCoreApplication::translate("SysInfoWindow", "Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setToolTip(Tr("Copy the system information to the clipboard"));
+    cmdCopy->setToolTip(QCoreApplication::translate(
+        "SysInfoWindow", "Copy the system information to the clipboard"));
     cmdCopy->setAutoDefault(false);
-    cmdClose = new QPushButton(Tr("Close"), this);
+    cmdClose = new QPushButton(QCoreApplication::translate("SysInfoWindow", "Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
 

@@ -7,10 +7,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SystemInfo", text);
-}
-
 bool Known(const QString& value) {
     return !value.trimmed().isEmpty() && value.compare(u"unknown", Qt::CaseInsensitive) != 0;
 }
@@ -35,15 +31,18 @@ bool SystemInfo::IsAvailable() const {
 }
 
 QString SystemInfo::Report() const {
-    const auto value = [](const QString& v) { return Known(v) ? v : Tr("(unknown)"); };
+    const auto value = [](const QString& v) {
+        return Known(v) ? v : QCoreApplication::translate("SystemInfo", "(unknown)");
+    };
     QStringList lines;
-    lines << Tr("Operating system: ") + value(productName);
-    lines << Tr("Kernel: ") + value(kernelType) + u' ' + value(kernelVersion);
-    lines << Tr("CPU architecture: ") + value(cpuArch);
-    lines << Tr("Built for: ") + value(buildCpuArch) + QStringLiteral(" (") + value(buildAbi) +
-                 u')';
-    lines << Tr("Qt version: ") + value(qtRuntime) + QStringLiteral(" (built with ") +
-                 value(qtBuild) + u')';
+    lines << QCoreApplication::translate("SystemInfo", "Operating system: ") + value(productName);
+    lines << QCoreApplication::translate("SystemInfo", "Kernel: ") + value(kernelType) + u' ' +
+                 value(kernelVersion);
+    lines << QCoreApplication::translate("SystemInfo", "CPU architecture: ") + value(cpuArch);
+    lines << QCoreApplication::translate("SystemInfo", "Built for: ") + value(buildCpuArch) +
+                 QStringLiteral(" (") + value(buildAbi) + u')';
+    lines << QCoreApplication::translate("SystemInfo", "Qt version: ") + value(qtRuntime) +
+                 QStringLiteral(" (built with ") + value(qtBuild) + u')';
     return lines.join(u'\n') + u'\n';
 }
 

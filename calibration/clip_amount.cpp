@@ -9,10 +9,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ClipAmount", text);
-}
-
 const QString kStripeMm = QStringLiteral("1.59 mm");
 
 QString StripeInches() {
@@ -40,19 +36,21 @@ QString FormatClipAmount(int v, UnitCode units) {
 
 QString EdgeClipDescription(int v, UnitCode units) {
     if (v <= 0)
-        return Tr("None of the image is clipped");
-    return Tr("Printer cuts off") + FormatClipAmount(v, units) + Tr("of image");
+        return QCoreApplication::translate("ClipAmount", "None of the image is clipped");
+    return QCoreApplication::translate("ClipAmount", "Printer cuts off") +
+           FormatClipAmount(v, units) + QCoreApplication::translate("ClipAmount", "of image");
 }
 
 QStringList EdgeSelectorItems() {
     QStringList items;
     items.reserve(kMaxClipValue + 1);
-    items.append(Tr("See all 4 lines"));
+    items.append(QCoreApplication::translate("ClipAmount", "See all 4 lines"));
     // Quarter stripes counted in integers, so the steps do not drift.
     for (int quarters = 15; quarters >= 1; --quarters)
-        items.append(Tr("See") + u' ' + FormatNumber(quarters / 4.0, QStringLiteral("0.00")) +
-                     u' ' + Tr("lines"));
-    items.append(Tr("See no lines"));
+        items.append(QCoreApplication::translate("ClipAmount", "See") + u' ' +
+                     FormatNumber(quarters / 4.0, QStringLiteral("0.00")) + u' ' +
+                     QCoreApplication::translate("ClipAmount", "lines"));
+    items.append(QCoreApplication::translate("ClipAmount", "See no lines"));
     return items;
 }
 

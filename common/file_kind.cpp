@@ -13,21 +13,18 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("FileKind", text);
-}
-
 // The kind of a file that is neither regular nor a link, for the user.
 QString KindName(mode_t mode) {
     if (S_ISDIR(mode))
-        return Tr("it is a folder");
+        return QCoreApplication::translate("FileKind", "it is a folder");
     if (S_ISFIFO(mode))
-        return Tr("it is a named pipe (FIFO), not a regular file");
+        return QCoreApplication::translate("FileKind",
+                                           "it is a named pipe (FIFO), not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Tr("it is a device, not a regular file");
+        return QCoreApplication::translate("FileKind", "it is a device, not a regular file");
     if (S_ISSOCK(mode))
-        return Tr("it is a socket, not a regular file");
-    return Tr("it is not a regular file");
+        return QCoreApplication::translate("FileKind", "it is a socket, not a regular file");
+    return QCoreApplication::translate("FileKind", "it is not a regular file");
 }
 
 } // namespace
@@ -49,7 +46,8 @@ QString FileKind::WhyNotFolder(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return SystemError(errno);
-    return S_ISDIR(st.st_mode) ? QString() : Tr("it is not a folder");
+    return S_ISDIR(st.st_mode) ? QString()
+                               : QCoreApplication::translate("FileKind", "it is not a folder");
 }
 
 FileKind::Opened FileKind::OpenRegular(const QString& path) {
@@ -86,7 +84,8 @@ QString FileKind::PrepareReplace(const QString& path) {
     struct stat st {};
     const QByteArray name = QFile::encodeName(path);
     if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::unlink(name.constData()))
-        return Tr("a link of that name cannot be removed (%1)").arg(SystemError(errno));
+        return QCoreApplication::translate("FileKind", "a link of that name cannot be removed (%1)")
+            .arg(SystemError(errno));
     return {};
 }
 

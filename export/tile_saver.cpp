@@ -16,6 +16,7 @@
 #include "common/rounding.h"
 #include "layout/poster_state.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -113,7 +114,8 @@ Result<> TileSaver::RotateTileCcw(ImageObject& tile) {
     PixelArray turned =
         TileRenderer::Turned(tile.ReadPixels(), TileRenderer::Turn::CounterClockwise);
     if (turned.IsNull())
-        return Result<>::Fail(QStringLiteral("The tile could not be turned"));
+        return Result<>::Fail(
+            QCoreApplication::translate("TileSaver", "The tile could not be turned"));
     return tile.LoadPixels(turned);
 }
 

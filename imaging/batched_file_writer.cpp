@@ -16,12 +16,9 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ImageObject", text);
-}
-
 Result<> Failed(const char* text, int error) {
-    return Result<>::Fail(Tr(text).arg(qt_error_string(error)));
+    return Result<>::Fail(
+        QCoreApplication::translate("ImageObject", text).arg(qt_error_string(error)));
 }
 
 bool WriteAll(int fd, const char* data, qint64 size) {
@@ -54,7 +51,9 @@ Result<> BatchedFileWriter::Write(const QString& path, const QByteArray& bytes) 
     // A symbolic link of that name is replaced itself; writing through it would change a file
     // somewhere else. A device, pipe or folder of that name is never replaced.
     if (const QString why = FileKind::PrepareReplace(path); !why.isEmpty())
-        return Result<>::Fail(Tr("The file could not be created: %1").arg(why));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "The file could not be created: %1")
+                .arg(why));
     const QFileInfo info(path);
     Pending file;
     file.path = QFile::encodeName(path);
@@ -62,7 +61,7 @@ Result<> BatchedFileWriter::Write(const QString& path, const QByteArray& bytes) 
     file.temp = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
     file.fd = ::mkostemp(file.temp.data(), O_CLOEXEC);
     if (file.fd < 0)
-        return Failed("The file could not be created: %1", errno);
+        return Failed(QT_TRANSLATE_NOOP("ImageObject", "The file could not be created: %1"), errno);
     // As QSaveFile: a new file gets the usual permissions, a replaced one keeps its own.
     struct stat old {};
     const mode_t mode = ::stat(file.path.constData(), &old) == 0 && S_ISREG(old.st_mode)
@@ -72,7 +71,7 @@ Result<> BatchedFileWriter::Write(const QString& path, const QByteArray& bytes) 
         const int error = errno;
         ::close(file.fd);
         ::unlink(file.temp.constData());
-        return Failed("The file could not be written: %1", error);
+        return Failed(QT_TRANSLATE_NOOP("ImageObject", "The file could not be written: %1"), error);
     }
     const qsizetype slash = file.path.lastIndexOf('/');
     folders_.insert(slash < 0 ? QByteArray(".") : file.path.left(std::max<qsizetype>(1, slash)));
@@ -134,7 +133,8 @@ Result<> BatchedFileWriter::Complete(std::vector<Pending> batch) {
         if (error) {
             ::unlink(file.temp.constData());
             if (outcome)
-                outcome = Failed("The file could not be completed: %1", error);
+                outcome = Failed(
+                    QT_TRANSLATE_NOOP("ImageObject", "The file could not be completed: %1"), error);
         }
     }
     return outcome;

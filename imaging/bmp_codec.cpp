@@ -1,5 +1,6 @@
 #include "imaging/bmp_codec.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cmath>
@@ -107,15 +108,18 @@ Result<QByteArray> BmpCodec::EncodeRegion(const PixelArray& pixels, const QRect&
                                           int dpiY) {
     if (pixels.IsNull() || region.isEmpty() ||
         !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))
-        return Result<>::Fail(QStringLiteral("The BMP file could not be written"));
+        return Result<>::Fail(
+            QCoreApplication::translate("BmpCodec", "The BMP file could not be written"));
     const qint64 w = region.width(), h = region.height();
     const qint64 stride = (w * 24 + 31) / 32 * 4;
     const qint64 total = kFileHeader + kInfoHeader + stride * h;
     if (total > std::numeric_limits<quint32>::max())
-        return Result<>::Fail(QStringLiteral("The picture is too large for a BMP file"));
+        return Result<>::Fail(
+            QCoreApplication::translate("BmpCodec", "The picture is too large for a BMP file"));
     QByteArray out(static_cast<qsizetype>(total), Qt::Uninitialized);
     if (out.size() != total)
-        return Result<>::Fail(QStringLiteral("Not enough memory for the encoded image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("BmpCodec", "Not enough memory for the encoded image"));
     char* p = out.data();
     const auto dpm = [](int dpi) { return static_cast<qint32>(std::lround(dpi / 0.0254)); };
     *p++ = 'B';

@@ -41,9 +41,6 @@ bool CmykConverter::IsCmykProfile(const QByteArray& icc) {
 
 Result<PixelArray> CmykConverter::ToRgb(const std::uint8_t* cmyk, int width, int height,
                                         const QByteArray& icc, bool inverted) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("CmykConverter", text);
-    };
     Profile in = OpenCmykProfile(icc);
     Profile out(cmsCreate_sRGBProfile());
     if (!in || !out)

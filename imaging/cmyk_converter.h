@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "common/result.h"
 #include "imaging/pixel_array.h"
 
@@ -12,6 +14,8 @@ namespace tessellon {
 // Converts CMYK pixels to sRGB through the colour profile that came with them (Little CMS).
 // Without a CMYK profile there is no conversion that prints true, so there is none at all.
 class CmykConverter {
+    Q_DECLARE_TR_FUNCTIONS(CmykConverter)
+
 public:
     // Whether `icc` is a profile a CMYK image can be converted through.
     static bool IsCmykProfile(const QByteArray& icc);

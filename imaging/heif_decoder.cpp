@@ -14,10 +14,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ImageFileReader", text);
-}
-
 struct HeifFree {
     void operator()(heif_context* c) const { heif_context_free(c); }
     void operator()(const heif_image_handle* h) const { heif_image_handle_release(h); }
@@ -29,10 +25,16 @@ template <class T> using HeifPtr = std::unique_ptr<T, HeifFree>;
 QString Why(const heif_error& e) {
     const QString detail = QString::fromUtf8(e.message).trimmed();
     if (e.code == heif_error_Unsupported_feature && e.subcode == heif_suberror_Unsupported_codec)
-        return Tr("No decoder for this file's images is installed (libheif: %1).").arg(detail);
+        return QCoreApplication::translate(
+                   "ImageFileReader",
+                   "No decoder for this file's images is installed (libheif: %1).")
+            .arg(detail);
     if (e.subcode == heif_suberror_Security_limit_exceeded)
-        return Tr("The image is too large for the HEIF decoder (%1).").arg(detail);
-    return Tr("The image is damaged or incomplete: %1.").arg(detail);
+        return QCoreApplication::translate("ImageFileReader",
+                                           "The image is too large for the HEIF decoder (%1).")
+            .arg(detail);
+    return QCoreApplication::translate("ImageFileReader", "The image is damaged or incomplete: %1.")
+        .arg(detail);
 }
 
 // The file's container and its primary image. The context reads `bytes` without copying them.
@@ -45,7 +47,8 @@ Result<Primary> OpenPrimary(const QByteArray& bytes) {
     Primary p;
     p.context.reset(heif_context_alloc());
     if (!p.context)
-        return Result<>::Fail(Tr("Not enough memory to read the file."));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader", "Not enough memory to read the file."));
     if (const heif_error e = heif_context_read_from_memory_without_copy(
             p.context.get(), bytes.constData(), static_cast<size_t>(bytes.size()), nullptr);
         e.code != heif_error_Ok)
@@ -98,7 +101,8 @@ Result<ImageObject> HeifDecoder::Decode(const QByteArray& bytes, ImageFileType t
         type == ImageFileType::Avif ? heif_compression_AV1 : heif_compression_HEVC;
     if (!heif_have_decoder_for_format(codec))
         return Result<>::Fail(
-            Tr("No decoder for %1 images is installed.").arg(InputTypeTable::Row(type)->Name()));
+            QCoreApplication::translate("ImageFileReader", "No decoder for %1 images is installed.")
+                .arg(InputTypeTable::Row(type)->Name()));
 
     HeifPtr<heif_decoding_options> options(heif_decoding_options_alloc());
     // Faults the decoder would only note as warnings fail the decode.
@@ -119,7 +123,8 @@ Result<ImageObject> HeifDecoder::Decode(const QByteArray& bytes, ImageFileType t
     const int h = heif_image_get_height(decoded, heif_channel_interleaved);
     if (!data || w < 1 || h < 1) {
         heif_image_release(decoded);
-        return Result<>::Fail(Tr("The image is damaged: it decodes to no pixels."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The image is damaged: it decodes to no pixels."));
     }
     // The decoder's own buffer becomes the image's pixels, without a copy: a photo of 48
     // megapixels would otherwise be held twice.

@@ -41,10 +41,6 @@ QString WithReaderDetail(const QString& what, const QImageReader& reader) {
     return what + QStringLiteral(": ") + detail;
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ImageFileReader", text);
-}
-
 // Enough for the header of nearly every JPEG, BMP, PNG and WebP; the rest is read only when
 // the header goes on beyond it.
 constexpr qint64 kHeaderBytes = qint64(1) << 20;
@@ -187,7 +183,8 @@ Result<> Upright(ImageObject& img, int orientation) {
         PixelArray mirrored =
             PixelArray::FromImage(img.ReadPixels().Image().mirrored(u.mirror, u.flip));
         if (mirrored.IsNull())
-            return Result<>::Fail(Tr("Not enough memory to turn the image upright"));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader", "Not enough memory to turn the image upright"));
         if (const auto r = img.LoadPixels(mirrored); !r)
             return r;
     }
@@ -315,13 +312,15 @@ ImageFileType ImageFileReader::TypeFromContent(const QByteArray& head) {
 
 Result<> ImageFileReader::CheckTiffColours(int photometric, bool hasColourMap) {
     if (photometric == 5)
-        return Result<>::Fail(Tr("The image uses the CMYK colour model, which Tessellon "
-                                 "converts for JPEG files only. Convert it to RGB in an "
-                                 "image editor first."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The image uses the CMYK colour model, which Tessellon "
+                               "converts for JPEG files only. Convert it to RGB in an "
+                               "image editor first."));
     // libtiff only warns about a palette image without its colours and gives the indices
     // as grey levels.
     if (photometric == 3 && !hasColourMap)
-        return Result<>::Fail(Tr("The image is damaged: its colour table (palette) is missing."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The image is damaged: its colour table (palette) is missing."));
     return Result<>::Ok();
 }
 
@@ -333,30 +332,37 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
                                                 bool mayStream) {
     const QFileInfo info(path);
     if (info.isDir())
-        return Result<>::Fail(Tr("This is a folder, not an image file."));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader", "This is a folder, not an image file."));
     // Only a regular file is read: a named pipe would hold the reading up for ever, a device
     // (a link to /dev/zero) never ends.
     const FileKind::Opened opened = FileKind::OpenRegular(path);
     if (opened.missing && path.contains(QChar::ReplacementCharacter))
-        return Result<>::Fail(Tr("The file does not exist.") + u' ' +
-                              Tr("Its name holds bytes that are not UTF-8 text, so it "
-                                 "cannot be named exactly; rename the file."));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader", "The file does not exist.") + u' ' +
+            QCoreApplication::translate("ImageFileReader",
+                                        "Its name holds bytes that are not UTF-8 text, so it "
+                                        "cannot be named exactly; rename the file."));
     if (opened.missing)
-        return Result<>::Fail(Tr("The file does not exist."));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader", "The file does not exist."));
     QFile file;
     if (opened.fd < 0 || !file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return Result<>::Fail(Tr("The file could not be opened: %1")
-                                  .arg(opened.fd < 0 ? opened.why : file.errorString()));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader", "The file could not be opened: %1")
+                .arg(opened.fd < 0 ? opened.why : file.errorString()));
     ImageFileReader r;
     r.path_ = path;
     r.fileSize_ = file.size();
     if (r.fileSize_ == 0)
-        return Result<>::Fail(Tr("The file is empty."));
+        return Result<>::Fail(QCoreApplication::translate("ImageFileReader", "The file is empty."));
     if (extent == Extent::WholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
-        return Result<>::Fail(Tr("The file is too large for this computer's memory (%1 MB; "
-                                 "Tessellon uses at most %2 MB for one image).")
-                                  .arg(r.fileSize_ >> 20)
-                                  .arg(PixelArray::MaxImageBytes() >> 20));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "The file is too large for this computer's memory (%1 MB; "
+                                        "Tessellon uses at most %2 MB for one image).")
+                .arg(r.fileSize_ >> 20)
+                .arg(PixelArray::MaxImageBytes() >> 20));
     const QDateTime modified = info.lastModified();
 
     // Reads up to `want` bytes in all; fewer than the file's size said means it shrank.
@@ -367,7 +373,8 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
             return Result<>::Fail(file.errorString());
         r.bytes_.resize(want);
         if (r.bytes_.size() != want)
-            return Result<>::Fail(Tr("Not enough memory to read the file."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader", "Not enough memory to read the file."));
         qint64 got = have;
         while (got < want) {
             const qint64 n = file.read(r.bytes_.data() + got, want - got);
@@ -376,9 +383,10 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
             got += n;
         }
         if (got < want)
-            return Result<>::Fail(Tr("The file became shorter while it was being read (it "
-                                     "may still be being written or copied). Try again "
-                                     "when it is complete."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader", "The file became shorter while it was being read (it "
+                                   "may still be being written or copied). Try again "
+                                   "when it is complete."));
         r.whole_ = want == r.fileSize_;
         return Result<>::Ok();
     };
@@ -405,26 +413,36 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
         const QFileInfo after(path);
         if (file.read(&extra, 1) > 0 || after.size() != r.fileSize_ ||
             after.lastModified() != modified)
-            return Result<>::Fail(Tr("The file changed while it was being read (it may "
-                                     "still be being written or copied). Try again when "
-                                     "it is complete."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader", "The file changed while it was being read (it may "
+                                   "still be being written or copied). Try again when "
+                                   "it is complete."));
     }
 
     r.type_ = TypeFromContent(r.bytes_.left(64)); // HEIF names its brands in the first box
     if (r.type_ == ImageFileType::Unknown)
-        return Result<>::Fail(Tr("This is not an image file that Tessellon can open (%1).")
-                                  .arg(InputTypeTable::NameList(Tr(" or "))));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "This is not an image file that Tessellon can open (%1).")
+                .arg(InputTypeTable::NameList(
+                    QCoreApplication::translate("ImageFileReader", " or "))));
     const ImageFileType named = TypeFromName(info.fileName());
     if (named != r.type_) {
         const InputTypeRow* t = InputTypeTable::Row(r.type_);
         const QString extensions = u'.' + t->Extensions().join(QStringLiteral(", ."));
         const QString suffix = info.suffix();
-        return Result<>::Fail((suffix.isEmpty()
-                                   ? Tr("The file holds a %1 image, but its name has no extension.")
-                                         .arg(QLatin1String(t->name))
-                                   : Tr("The file holds a %1 image, but its name ends in \".%2\".")
-                                         .arg(QLatin1String(t->name), suffix)) +
-                              u' ' + Tr("Rename it to end in %1.").arg(extensions));
+        return Result<>::Fail(
+            (suffix.isEmpty() ? QCoreApplication::translate(
+                                    "ImageFileReader",
+                                    "The file holds a %1 image, but its name has no extension.")
+                                    .arg(QLatin1String(t->name))
+                              : QCoreApplication::translate(
+                                    "ImageFileReader",
+                                    "The file holds a %1 image, but its name ends in \".%2\".")
+                                    .arg(QLatin1String(t->name), suffix)) +
+            u' ' +
+            QCoreApplication::translate("ImageFileReader", "Rename it to end in %1.")
+                .arg(extensions));
     }
     // Headers that go on beyond the part read: TIFF keeps its directory anywhere in the file,
     // so libtiff reads just the directory from the file; what it does not read plainly is
@@ -457,36 +475,44 @@ Result<> ImageFileReader::ReadHeader() {
     const qint64 w = size_.width(), h = size_.height();
     // A header cut off before its size (a JPEG of its start bytes alone) gives no size at all.
     if (w < 1 || h < 1)
-        return Result<>::Fail(Tr("The image is damaged: its header gives no picture size."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The image is damaged: its header gives no picture size."));
     if (!PixelArray::SizeAllowed(w, h)) {
         const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
-        return Result<>::Fail(Tr("The image is too large for this computer's memory: %1 x "
-                                 "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
-                                 "for one image.")
-                                  .arg(w)
-                                  .arg(h)
-                                  .arg(needMb)
-                                  .arg(PixelArray::MaxImageBytes() >> 20));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "The image is too large for this computer's memory: %1 x "
+                                        "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
+                                        "for one image.")
+                .arg(w)
+                .arg(h)
+                .arg(needMb)
+                .arg(PixelArray::MaxImageBytes() >> 20));
     }
     const qint64 decoded = w * h * PixelArray::kChannels;
     if (decoded > kRatioCheckFrom && decoded / fileSize_ > kMaxCompressionRatio)
-        return Result<>::Fail(Tr("The image is damaged: the file is far too small (%1 KB) "
-                                 "for the %2 x %3 pixels it claims.")
-                                  .arg((fileSize_ + 1023) / 1024)
-                                  .arg(w)
-                                  .arg(h));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "The image is damaged: the file is far too small (%1 KB) "
+                                        "for the %2 x %3 pixels it claims.")
+                .arg((fileSize_ + 1023) / 1024)
+                .arg(w)
+                .arg(h));
     if (type_ == ImageFileType::Bmp) {
         const BmpData data = CheckBmpData(bytes_, fileSize_, whole_);
         if (data == BmpData::Missing)
-            return Result<>::Fail(
-                Tr("The image is damaged: part of the BMP file's pixel data is missing."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader",
+                "The image is damaged: part of the BMP file's pixel data is missing."));
         if (data == BmpData::BadMasks)
-            return Result<>::Fail(
-                Tr("The image is damaged: the BMP file's colour masks are not valid."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader",
+                "The image is damaged: the BMP file's colour masks are not valid."));
         if (data == BmpData::Overrun)
-            return Result<>::Fail(
-                Tr("The image is damaged: a run of the BMP file's pixels goes past the end of "
-                   "its row."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader",
+                "The image is damaged: a run of the BMP file's pixels goes past the end of "
+                "its row."));
     }
     return Result<>::Ok();
 }
@@ -494,13 +520,16 @@ Result<> ImageFileReader::ReadHeader() {
 Result<> ImageFileReader::ReadJpegHeader() {
     std::unique_ptr<void, TjCloser> handle(tjInitDecompress());
     if (!handle)
-        return Result<>::Fail(Tr("The JPEG decoder could not be started."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The JPEG decoder could not be started."));
     int width = 0, height = 0, subsamp = 0, colorspace = 0;
     if (tjDecompressHeader3(
             handle.get(), reinterpret_cast<const unsigned char*>(bytes_.constData()),
             static_cast<unsigned long>(bytes_.size()), &width, &height, &subsamp, &colorspace) != 0)
-        return Result<>::Fail(Tr("The image is damaged: its header cannot be read (%1).")
-                                  .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "The image is damaged: its header cannot be read (%1).")
+                .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
     stored_ = QSize(width, height);
     const JpegSegments segments = ReadJpegSegments(bytes_);
     orientation_ = segments.orientation;
@@ -508,9 +537,10 @@ Result<> ImageFileReader::ReadJpegHeader() {
     cmyk_ = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
     inverted_ = segments.adobe;
     if (cmyk_ && !CmykConverter::IsCmykProfile(icc_))
-        return Result<>::Fail(Tr("The image uses the CMYK colour model without a CMYK colour "
-                                 "profile to convert it by. Convert it to RGB in an image "
-                                 "editor first."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The image uses the CMYK colour model without a CMYK colour "
+                               "profile to convert it by. Convert it to RGB in an image "
+                               "editor first."));
     return Result<>::Ok();
 }
 
@@ -535,17 +565,20 @@ Result<> ImageFileReader::ReadQtHeader() {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, InputTypeTable::Row(type_)->qtFormat);
     if (!reader.canRead())
-        return Result<>::Fail(
-            WithReaderDetail(Tr("The image is damaged, or no decoder for %1 images is installed")
-                                 .arg(QLatin1String(InputTypeTable::Row(type_)->name)),
-                             reader));
+        return Result<>::Fail(WithReaderDetail(
+            QCoreApplication::translate(
+                "ImageFileReader", "The image is damaged, or no decoder for %1 images is installed")
+                .arg(QLatin1String(InputTypeTable::Row(type_)->name)),
+            reader));
     stored_ = reader.size();
     // A BMP stored top down gives its height as a negative number; its rows are read upright.
     if (type_ == ImageFileType::Bmp)
         stored_.setHeight(std::abs(stored_.height()));
     if (!stored_.isValid() || stored_.isEmpty())
-        return Result<>::Fail(
-            WithReaderDetail(Tr("The image is damaged: its header cannot be read"), reader));
+        return Result<>::Fail(WithReaderDetail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "The image is damaged: its header cannot be read"),
+            reader));
     if (type_ == ImageFileType::Tiff) {
         const auto photometric = TiffTag(bytes_, 0, 262);
         if (const auto r = CheckTiffColours(photometric ? int(*photometric) : -1,
@@ -592,9 +625,10 @@ Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop
             type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(file) : BmpCodec::DecodeRgb(file);
     const QFileInfo after(path_);
     if (opened.fd >= 0 && (after.size() != fileSize_ || after.lastModified() != modified_))
-        return Result<>::Fail(Tr("The file changed while it was being read (it may "
-                                 "still be being written or copied). Try again when "
-                                 "it is complete."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "The file changed while it was being read (it may "
+                               "still be being written or copied). Try again when "
+                               "it is complete."));
     if (plain.size() == size_) {
         ImageObject img = ImageObject::FromImage(plain);
         if (!img.IsNull())
@@ -609,7 +643,8 @@ Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop
 
 Result<QImage> ImageFileReader::DecodeReduced(QSize atLeast) const {
     if (!HasReducedDecode() || !whole_)
-        return Result<>::Fail(Tr("This image cannot be decoded at a reduced size."));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageFileReader", "This image cannot be decoded at a reduced size."));
     if (UprightingFor(orientation_).turn)
         atLeast.transpose();
     auto reduced = JpegCodec::DecodeScaled(bytes_, atLeast);
@@ -622,7 +657,8 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
     if (streamed_)
         return DecodeStreamed(stop);
     if (!whole_)
-        return Result<>::Fail(Tr("Only the header of the file was read."));
+        return Result<>::Fail(QCoreApplication::translate("ImageFileReader",
+                                                          "Only the header of the file was read."));
     ImageObject img;
     if (cmyk_) {
         {
@@ -654,7 +690,8 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
             // decode cleanly goes the general way, which names the fault.
             auto banded = StoppableJpegDecoder::DecodeData(bytes_, *stop);
             if (banded.outcome == StoppableJpegDecoder::Outcome::Stopped)
-                return Result<>::Fail(Tr("The decode was stopped"));
+                return Result<>::Fail(
+                    QCoreApplication::translate("ImageFileReader", "The decode was stopped"));
             if (banded.outcome == StoppableJpegDecoder::Outcome::Decoded) {
                 if (const auto r = img.LoadPixels(PixelArray::FromImage(banded.image)); !r)
                     return r;
@@ -688,7 +725,8 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
     if (HeifDecoder::Reads(type_)) {
         auto heif = HeifDecoder::Decode(bytes_, type_);
         if (heif && QSize(heif->ImageWidth(), heif->ImageHeight()) != size_)
-            return Result<>::Fail(Tr("The image is damaged: its pixels do not match its size."));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageFileReader", "The image is damaged: its pixels do not match its size."));
         return heif;
     }
     // Plain 8-bit RGB TIFF and BMP straight into the pixel array, without Qt's 32-bit copy.
@@ -709,7 +747,9 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull() || image.size() != size_)
-        return Result<>::Fail(WithReaderDetail(Tr("The image is damaged or incomplete"), reader));
+        return Result<>::Fail(WithReaderDetail(
+            QCoreApplication::translate("ImageFileReader", "The image is damaged or incomplete"),
+            reader));
     if (image.hasAlphaChannel()) {
         // Transparent parts print as white paper.
         QImage flat(image.size(), QImage::Format_RGB32);
@@ -722,9 +762,11 @@ Result<ImageObject> ImageFileReader::Decode(const std::atomic_bool* stop) const 
     }
     img = ImageObject::FromImage(image);
     if (img.IsNull())
-        return Result<>::Fail(Tr("Not enough memory to load the image (%1 x %2 pixels).")
-                                  .arg(size_.width())
-                                  .arg(size_.height()));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageFileReader",
+                                        "Not enough memory to load the image (%1 x %2 pixels).")
+                .arg(size_.width())
+                .arg(size_.height()));
     return img;
 }
 

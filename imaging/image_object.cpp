@@ -30,10 +30,6 @@ namespace {
 
 constexpr double kInchesPerMeter = 1 / 0.0254;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ImageObject", text);
-}
-
 int DpiFromDpm(int dpm) {
     return dpm > 0 ? static_cast<int>(std::lround(dpm * 0.0254)) : ImageObject::kDefaultDpi;
 }
@@ -68,9 +64,11 @@ QString FontFamily() {
 
 Result<QFont> ProgramFont(int fontSize) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Result<>::Fail(Tr("Text can only be drawn by the graphical application"));
+        return Result<>::Fail(QCoreApplication::translate(
+            "ImageObject", "Text can only be drawn by the graphical application"));
     if (fontSize < 1)
-        return Result<>::Fail(Tr("Invalid font size %1").arg(fontSize));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Invalid font size %1").arg(fontSize));
     QFont font(FontFamily());
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize * 96.0 / 72.0))));
     return font;
@@ -114,7 +112,8 @@ Result<> ImageObject::LoadImageFile(const QString& path) {
 
 Result<> ImageObject::LoadPixels(const PixelArray& pixels) {
     if (pixels.IsNull())
-        return Result<>::Fail(Tr("The pixel array is empty"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "The pixel array is empty"));
     pixels_ = pixels;
     return Result<>::Ok();
 }
@@ -122,8 +121,10 @@ Result<> ImageObject::LoadPixels(const PixelArray& pixels) {
 Result<> ImageObject::CreateBlankImage(int width, int height, QColor colour) {
     PixelArray pixels = PixelArray::Uninitialized(width, height);
     if (pixels.IsNull())
-        return Result<>::Fail(
-            Tr("An image of %1 x %2 pixels cannot be created").arg(width).arg(height));
+        return Result<>::Fail(QCoreApplication::translate(
+                                  "ImageObject", "An image of %1 x %2 pixels cannot be created")
+                                  .arg(width)
+                                  .arg(height));
     const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(colour.red()),
                                  static_cast<std::uint8_t>(colour.green()),
                                  static_cast<std::uint8_t>(colour.blue())};
@@ -138,21 +139,27 @@ Result<> ImageObject::CreateBlankImage(int width, int height, QColor colour) {
 
 Result<> ImageObject::Resample(int width, int height) {
     if (IsNull())
-        return Result<>::Fail(Tr("There is no image to resample"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "There is no image to resample"));
     if (width < 1 || height < 1 || !PixelArray::SizeAllowed(width, height))
-        return Result<>::Fail(Tr("Invalid image size %1 x %2").arg(width).arg(height));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Invalid image size %1 x %2")
+                .arg(width)
+                .arg(height));
     const QImage scaled =
         pixels_.Image().scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     PixelArray pixels = PixelArray::FromImage(scaled);
     if (pixels.IsNull() || pixels.Width() != width || pixels.Height() != height)
-        return Result<>::Fail(Tr("Not enough memory to resample the image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Not enough memory to resample the image"));
     pixels_ = std::move(pixels);
     return Result<>::Ok();
 }
 
 Result<> ImageObject::Rotate(int degrees) {
     if (IsNull())
-        return Result<>::Fail(Tr("There is no image to rotate"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "There is no image to rotate"));
     TileRenderer::Turn turn;
     switch (degrees) {
     case 90:
@@ -165,11 +172,13 @@ Result<> ImageObject::Rotate(int degrees) {
         turn = TileRenderer::Turn::CounterClockwise;
         break;
     default:
-        return Result<>::Fail(Tr("Invalid rotation angle %1").arg(degrees));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Invalid rotation angle %1").arg(degrees));
     }
     PixelArray turned = TileRenderer::Turned(pixels_, turn);
     if (turned.IsNull())
-        return Result<>::Fail(Tr("Not enough memory to rotate the image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Not enough memory to rotate the image"));
     pixels_ = std::move(turned);
     if (degrees != 180)
         std::swap(dpiX_, dpiY_);
@@ -178,7 +187,8 @@ Result<> ImageObject::Rotate(int degrees) {
 
 Result<> ImageObject::SetImageInfo(ImageAttribute attribute, int value) {
     if (value < 1)
-        return Result<>::Fail(Tr("Invalid resolution %1").arg(value));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Invalid resolution %1").arg(value));
     switch (attribute) {
     case ImageAttribute::HorizontalResolution:
         dpiX_ = value;
@@ -187,7 +197,7 @@ Result<> ImageObject::SetImageInfo(ImageAttribute attribute, int value) {
         dpiY_ = value;
         return Result<>::Ok();
     }
-    return Result<>::Fail(Tr("Unknown image attribute"));
+    return Result<>::Fail(QCoreApplication::translate("ImageObject", "Unknown image attribute"));
 }
 
 int ImageObject::ImageInfo(ImageAttribute attribute) const {
@@ -205,7 +215,8 @@ QImage ImageObject::GetPicture() const {
 
 Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     if (IsNull())
-        return Result<>::Fail(Tr("There is no image to save"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "There is no image to save"));
     const FormatRow& row = FormatTable::Row(format);
     switch (row.writer) {
     case FormatWriter::Jpeg:
@@ -219,7 +230,9 @@ Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
                                           dpiY_);
         break;
     case FormatWriter::PdfDocument:
-        return Result<>::Fail(Tr("%1 is not an image file format").arg(row.CliName()));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "%1 is not an image file format")
+                .arg(row.CliName()));
     }
     const char* qtFormat = row.qtFormat;
     QImage picture = GetPicture();
@@ -231,7 +244,8 @@ Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
     bytes.reserve(static_cast<qsizetype>(ImageWidth() * 4 + 4) * ImageHeight() + 4096);
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
-        return Result<>::Fail(Tr("Not enough memory for the encoded image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "Not enough memory for the encoded image"));
     QImageWriter writer(&buffer, qtFormat);
     if (format == ImageFormat::Tiff) {
         // Qt's TIFF writer copies the image in slices of up to 16 MB and never ends when a
@@ -240,10 +254,13 @@ Result<QByteArray> ImageObject::EncodeToMemory(ImageFormat format) const {
         const qsizetype slice = std::min<qsizetype>(picture.sizeInBytes(), qsizetype(16) << 20) +
                                 picture.bytesPerLine();
         if (!std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(slice)]))
-            return Result<>::Fail(Tr("Not enough memory for the encoded image"));
+            return Result<>::Fail(QCoreApplication::translate(
+                "ImageObject", "Not enough memory for the encoded image"));
     }
     if (!writer.write(picture))
-        return Result<>::Fail(Tr("The image could not be encoded: %1").arg(writer.errorString()));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "The image could not be encoded: %1")
+                .arg(writer.errorString()));
     buffer.close();
     return bytes;
 }
@@ -265,14 +282,16 @@ Result<QSize> ImageObject::MeasureText(const QString& text, int fontSize) {
 Result<> ImageObject::DrawText(int x, int y, const QString& text, int fontSize, QColor colour,
                                int opacityPercent) {
     if (IsNull())
-        return Result<>::Fail(Tr("There is no image to draw on"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "There is no image to draw on"));
     const auto font = ProgramFont(fontSize);
     if (!font)
         return font.status();
     QImage& target = pixels_.MutableImage();
     QPainter painter;
     if (!painter.begin(&target))
-        return Result<>::Fail(Tr("The image cannot be drawn on"));
+        return Result<>::Fail(
+            QCoreApplication::translate("ImageObject", "The image cannot be drawn on"));
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setOpacity(std::clamp(opacityPercent, 0, 100) / 100.0);
     painter.setFont(*font);

@@ -26,10 +26,6 @@ QString TjError(tjhandle handle) {
     return QString::fromLocal8Bit(tjGetErrorStr2(handle));
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("JpegCodec", text);
-}
-
 int ClampDensity(int dpi) {
     return std::clamp(dpi, 1, 65535);
 }
@@ -94,17 +90,21 @@ struct Decoder {
 
 Result<Decoder> OpenDecoder(const QByteArray& data) {
     if (!JpegCodec::LooksLikeJpeg(data))
-        return Result<>::Fail(Tr("The file is not a JPEG image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "The file is not a JPEG image"));
     Decoder dec;
     dec.handle.reset(tjInitDecompress());
     if (!dec.handle)
-        return Result<>::Fail(Tr("The JPEG decoder could not be started"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "The JPEG decoder could not be started"));
     dec.src = reinterpret_cast<const unsigned char*>(data.constData());
     dec.size = static_cast<unsigned long>(data.size());
     int subsamp = 0;
     if (tjDecompressHeader3(dec.handle.get(), dec.src, dec.size, &dec.width, &dec.height, &subsamp,
                             &dec.colorspace) != 0)
-        return Result<>::Fail(Tr("The JPEG header is damaged: %1").arg(TjError(dec.handle.get())));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "The JPEG header is damaged: %1")
+                .arg(TjError(dec.handle.get())));
     return dec;
 }
 
@@ -161,23 +161,30 @@ Result<JpegCodec::Decoded> JpegCodec::Decode(const QByteArray& data, bool* unsup
     if (colorspace == TJCS_CMYK || colorspace == TJCS_YCCK) {
         if (unsupported)
             *unsupported = true;
-        return Result<>::Fail(Tr("CMYK JPEG images are not supported by this decoder"));
+        return Result<>::Fail(QCoreApplication::translate(
+            "JpegCodec", "CMYK JPEG images are not supported by this decoder"));
     }
     if (!PixelArray::SizeAllowed(width, height))
-        return Result<>::Fail(
-            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+        return Result<>::Fail(QCoreApplication::translate(
+                                  "JpegCodec", "The image is too large to load (%1 x %2 pixels)")
+                                  .arg(width)
+                                  .arg(height));
     Decoded out;
     out.pixels = PixelArray::Uninitialized(width, height);
     if (out.pixels.IsNull())
         return Result<>::Fail(
-            Tr("Not enough memory to load the image (%1 x %2 pixels)").arg(width).arg(height));
+            QCoreApplication::translate("JpegCodec",
+                                        "Not enough memory to load the image (%1 x %2 pixels)")
+                .arg(width)
+                .arg(height));
     // Stop at the first warning: libjpeg would otherwise fill a truncated file with grey.
     const int pitch = static_cast<int>(out.pixels.BytesPerLine());
     PagePrefetcher prefetch(out.pixels.MutableBits(), static_cast<size_t>(pitch) * height);
     if (tjDecompress2(handle.get(), src, size, out.pixels.MutableBits(), width, pitch, height,
                       TJPF_RGB, TJFLAG_STOPONWARNING) != 0)
         return Result<>::Fail(
-            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+            QCoreApplication::translate("JpegCodec", "The JPEG image is damaged or incomplete: %1")
+                .arg(TjError(handle.get())));
     out.resolution = ReadResolution(data);
     return out;
 }
@@ -189,16 +196,20 @@ Result<QByteArray> JpegCodec::DecodeCmyk(const QByteArray& data) {
     const auto& [handle, src, size, width, height, colorspace] = *opened;
     const qint64 bytes = qint64(width) * height * 4;
     if (bytes > PixelArray::MaxImageBytes())
-        return Result<>::Fail(
-            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+        return Result<>::Fail(QCoreApplication::translate(
+                                  "JpegCodec", "The image is too large to load (%1 x %2 pixels)")
+                                  .arg(width)
+                                  .arg(height));
     QByteArray out;
     out.resize(static_cast<qsizetype>(bytes));
     if (out.size() != bytes)
-        return Result<>::Fail(Tr("Not enough memory to load the image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "Not enough memory to load the image"));
     if (tjDecompress2(handle.get(), src, size, reinterpret_cast<unsigned char*>(out.data()), width,
                       width * 4, height, TJPF_CMYK, TJFLAG_STOPONWARNING) != 0)
         return Result<>::Fail(
-            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+            QCoreApplication::translate("JpegCodec", "The JPEG image is damaged or incomplete: %1")
+                .arg(TjError(handle.get())));
     return out;
 }
 
@@ -220,16 +231,20 @@ Result<QImage> JpegCodec::DecodeScaled(const QByteArray& data, QSize atLeast) {
         }
     }
     if (!PixelArray::SizeAllowed(w, h))
-        return Result<>::Fail(
-            Tr("The image is too large to load (%1 x %2 pixels)").arg(width).arg(height));
+        return Result<>::Fail(QCoreApplication::translate(
+                                  "JpegCodec", "The image is too large to load (%1 x %2 pixels)")
+                                  .arg(width)
+                                  .arg(height));
     QImage out(w, h, QImage::Format_RGB888);
     if (out.isNull())
-        return Result<>::Fail(Tr("Not enough memory to load the image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "Not enough memory to load the image"));
     if (tjDecompress2(handle.get(), src, size, out.bits(), w, static_cast<int>(out.bytesPerLine()),
                       h, TJPF_RGB,
                       TJFLAG_STOPONWARNING | TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) != 0)
         return Result<>::Fail(
-            Tr("The JPEG image is damaged or incomplete: %1").arg(TjError(handle.get())));
+            QCoreApplication::translate("JpegCodec", "The JPEG image is damaged or incomplete: %1")
+                .arg(TjError(handle.get())));
     return out;
 }
 
@@ -256,25 +271,30 @@ Result<QByteArray> JpegCodec::EncodeRegion(const PixelArray& pixels, const QRect
                                            const QByteArray& icc) {
     if (pixels.IsNull() || region.isEmpty() ||
         !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))
-        return Result<>::Fail(Tr("There is no image to encode"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "There is no image to encode"));
     Handle handle(tjInitCompress());
     if (!handle)
-        return Result<>::Fail(Tr("The JPEG encoder could not be started"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "The JPEG encoder could not be started"));
     // Encode straight into the result, sized for the worst case: only the pages the encoder
     // writes are ever touched, and nothing is copied afterwards.
     if (!FitsEncoder(region.size()))
-        return Result<>::Fail(Tr("The image is too large to encode"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "The image is too large to encode"));
     const unsigned long bound = tjBufSize(region.width(), region.height(), TJSAMP_420);
     QByteArray jpeg(static_cast<qsizetype>(bound), Qt::Uninitialized);
     if (jpeg.size() != static_cast<qsizetype>(bound))
-        return Result<>::Fail(Tr("Not enough memory for the encoded image"));
+        return Result<>::Fail(
+            QCoreApplication::translate("JpegCodec", "Not enough memory for the encoded image"));
     auto* buffer = reinterpret_cast<unsigned char*>(jpeg.data());
     unsigned long size = bound;
     const unsigned char* first = pixels.Row(region.top()) + qsizetype(region.left()) * 3;
     if (tjCompress2(handle.get(), first, region.width(), static_cast<int>(pixels.BytesPerLine()),
                     region.height(), TJPF_RGB, &buffer, &size, TJSAMP_420, quality,
                     TJFLAG_NOREALLOC) != 0)
-        return Result<>::Fail(Tr("JPEG encoding failed: %1").arg(TjError(handle.get())));
+        return Result<>::Fail(QCoreApplication::translate("JpegCodec", "JPEG encoding failed: %1")
+                                  .arg(TjError(handle.get())));
     jpeg.truncate(static_cast<qsizetype>(size));
     StoreDensity(jpeg, resolution);
     StoreIccProfile(jpeg, icc);

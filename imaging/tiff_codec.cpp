@@ -1,6 +1,7 @@
 #include "imaging/tiff_codec.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 
 #include <tiffio.h>
 
@@ -239,7 +240,8 @@ QImage DecodeOpened(TIFF* tif) {
 Result<QByteArray> TiffCodec::EncodeRegion(const PixelArray& pixels, const QRect& region, int dpiX,
                                            int dpiY, const QByteArray& icc) {
     const auto fail = [] {
-        return Result<>::Fail(QStringLiteral("The TIFF file could not be written"));
+        return Result<>::Fail(
+            QCoreApplication::translate("TiffCodec", "The TIFF file could not be written"));
     };
     if (pixels.IsNull() || region.isEmpty() ||
         !QRect(0, 0, pixels.Width(), pixels.Height()).contains(region))

@@ -13,10 +13,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("PdfPosterWriter", text);
-}
-
 // A std::ostream's buffer over a Qt device, so that the PDF library writes into a QSaveFile.
 class DeviceStreamBuf : public std::streambuf {
 public:
@@ -159,7 +155,9 @@ PdfPosterWriter::~PdfPosterWriter() {
 Result<> PdfPosterWriter::Open(const QString& path) {
     d_->file.setFileName(path);
     if (!d_->file.open(QIODevice::WriteOnly))
-        return d_->Failure(Tr("The file could not be created: %1").arg(d_->file.errorString()));
+        return d_->Failure(
+            QCoreApplication::translate("PdfPosterWriter", "The file could not be created: %1")
+                .arg(d_->file.errorString()));
     try {
         d_->buffer = std::make_unique<DeviceStreamBuf>(d_->file);
         d_->stream = std::make_unique<std::ostream>(d_->buffer.get());
@@ -172,7 +170,7 @@ Result<> PdfPosterWriter::Open(const QString& path) {
         d_->document->GetInfo()->SetCreator(PoDoFo::PdfString("Tessellon"));
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The PDF could not be started (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The PDF could not be started (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     return Result<>::Ok();
@@ -185,9 +183,11 @@ bool PdfPosterWriter::IsRgbProfile(const QByteArray& icc) {
 
 Result<> PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
     if (!d_->document)
-        return Result<>::Fail(Tr("The PDF is not open"));
+        return Result<>::Fail(
+            QCoreApplication::translate("PdfPosterWriter", "The PDF is not open"));
     if (!IsRgbProfile(icc))
-        return Result<>::Fail(Tr("The colour profile is not an RGB profile"));
+        return Result<>::Fail(QCoreApplication::translate(
+            "PdfPosterWriter", "The colour profile is not an RGB profile"));
     try {
         PoDoFo::PdfObject* profile = d_->document->GetObjects()->CreateObject();
         profile->GetDictionary().AddKey(PoDoFo::PdfName("N"), static_cast<PoDoFo::pdf_int64>(3));
@@ -199,7 +199,8 @@ Result<> PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
         d_->colourSpace.emplace(space);
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The colour profile could not be written (%1)")
+            QCoreApplication::translate("PdfPosterWriter",
+                                        "The colour profile could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     return Result<>::Ok();
@@ -207,12 +208,13 @@ Result<> PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
 
 Result<> PdfPosterWriter::BeginPage(QSizeF size) {
     if (!d_->document || d_->page)
-        return Result<>::Fail(Tr("A page cannot be started here"));
+        return Result<>::Fail(
+            QCoreApplication::translate("PdfPosterWriter", "A page cannot be started here"));
     try {
         d_->page = d_->document->CreatePage(PoDoFo::PdfRect(0, 0, size.width(), size.height()));
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The page could not be made (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The page could not be made (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     d_->pageHeight = size.height();
@@ -223,9 +225,9 @@ Result<> PdfPosterWriter::BeginPage(QSizeF size) {
 
 Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box) {
     if (!d_->page)
-        return Result<>::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
     if (pixels.isEmpty() || jpeg.isEmpty())
-        return d_->Failure(Tr("The picture is empty"));
+        return d_->Failure(QCoreApplication::translate("PdfPosterWriter", "The picture is empty"));
     try {
         PoDoFo::PdfImage image(d_->document.get(), "Im");
         PoDoFo::PdfDictionary& dict = image.GetObject()->GetDictionary();
@@ -246,7 +248,7 @@ Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const Q
                        QByteArray::fromStdString(image.GetIdentifier().GetName()) + " Do Q\n";
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The picture could not be written (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     if (d_->buffer->Failed())
@@ -257,10 +259,11 @@ Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const Q
 Result<> PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, double size,
                                    double grey) {
     if (!d_->page)
-        return Result<>::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
     try {
         if (!d_->Font())
-            return d_->Failure(Tr("The text font is missing"));
+            return d_->Failure(
+                QCoreApplication::translate("PdfPosterWriter", "The text font is missing"));
         if (!d_->pageHasFont) {
             d_->page->AddResource(d_->font->GetIdentifier(), d_->font->GetObject()->Reference(),
                                   PoDoFo::PdfName("Font"));
@@ -268,7 +271,7 @@ Result<> PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, d
         }
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The text could not be written (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The text could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     d_->content += "q " + Number(grey) + " g BT /" +
@@ -292,7 +295,7 @@ double PdfPosterWriter::TextWidth(const QString& text, double size) const {
 Result<> PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double width, double grey,
                                       std::optional<QRectF> clip) {
     if (!d_->page)
-        return Result<>::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
     QByteArray ops = "q ";
     if (clip)
         ops += d_->Rect(*clip) + " W n ";
@@ -305,14 +308,14 @@ Result<> PdfPosterWriter::StrokeLines(const std::vector<QLineF>& lines, double w
 
 Result<> PdfPosterWriter::FillRect(const QRectF& box, double grey) {
     if (!d_->page)
-        return Result<>::Fail(Tr("No page to draw on"));
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
     d_->content += "q " + Number(grey) + " g " + d_->Rect(box) + " f Q\n";
     return Result<>::Ok();
 }
 
 Result<> PdfPosterWriter::EndPage() {
     if (!d_->page)
-        return Result<>::Fail(Tr("No page to end"));
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to end"));
     try {
         PoDoFo::PdfStream* stream = d_->page->GetContentsForAppending()->GetStream();
         stream->BeginAppend(false);
@@ -320,7 +323,7 @@ Result<> PdfPosterWriter::EndPage() {
         stream->EndAppend();
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The page could not be written (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The page could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     d_->page = nullptr;
@@ -332,12 +335,13 @@ Result<> PdfPosterWriter::EndPage() {
 
 Result<> PdfPosterWriter::Commit() {
     if (!d_->document || d_->page)
-        return Result<>::Fail(Tr("The PDF is not complete"));
+        return Result<>::Fail(
+            QCoreApplication::translate("PdfPosterWriter", "The PDF is not complete"));
     try {
         d_->document->Close();
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
-            Tr("The PDF could not be completed (%1)")
+            QCoreApplication::translate("PdfPosterWriter", "The PDF could not be completed (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     d_->document.reset();
@@ -349,7 +353,9 @@ Result<> PdfPosterWriter::Commit() {
     if (!written)
         return d_->Failure(d_->file.errorString());
     if (!d_->file.commit())
-        return Result<>::Fail(Tr("The PDF could not be saved: %1").arg(d_->file.errorString()));
+        return Result<>::Fail(
+            QCoreApplication::translate("PdfPosterWriter", "The PDF could not be saved: %1")
+                .arg(d_->file.errorString()));
     return Result<>::Ok();
 }
 

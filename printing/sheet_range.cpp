@@ -12,10 +12,6 @@
 namespace tessellon {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SheetRange", text);
-}
-
 // One end of a range: a sheet's name or number, as its tile index.
 std::optional<int> Sheet(const QString& text, int wide, int high) {
     static const QRegularExpression name(QStringLiteral("^([A-Za-z])(\\d{1,2})$"));
@@ -44,9 +40,11 @@ Result<std::vector<int>> SheetRange::Parse(const QString& text, int tilesWide, i
         const auto first = Sheet(ends.front().trimmed(), tilesWide, tilesHigh);
         const auto last = Sheet(ends.back().trimmed(), tilesWide, tilesHigh);
         if (ends.size() > 2 || !first || !last || *last < *first)
-            return Result<>::Fail(Tr("No such sheet or range on a poster of %1 \u00d7 %2 sheets: "
-                                     "%3 (name sheets as they are labelled, A1 to %4, or number "
-                                     "them 1 to %5)")
+            return Result<>::Fail(QCoreApplication::translate(
+                                      "SheetRange",
+                                      "No such sheet or range on a poster of %1 \u00d7 %2 sheets: "
+                                      "%3 (name sheets as they are labelled, A1 to %4, or number "
+                                      "them 1 to %5)")
                                       .arg(tilesWide)
                                       .arg(tilesHigh)
                                       .arg(piece, SheetNames::Name(tilesHigh - 1, tilesWide - 1))

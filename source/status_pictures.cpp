@@ -119,7 +119,6 @@ QImage StatusPictures::Draw(int kind, QSize size, const QString& detail) {
     const QRectF icon(QPointF((size.width() - side) / 2, size.height() * 0.42 - side / 2),
                       QSizeF(side, side));
     const QRectF text(0, icon.bottom() + side * 0.15, size.width(), size.height() - icon.bottom());
-    auto tr = [](const char* s) { return QCoreApplication::translate("StatusPictures", s); };
     switch (kind) {
     case kPickFolder:
         DrawFolder(p, icon.adjusted(0, side * 0.1, 0, -side * 0.1));

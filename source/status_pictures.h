@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -9,6 +11,8 @@ namespace tessellon {
 // The pictures the preview box shows while no image is shown: pick a folder, pick an image,
 // error, and the four frames of the loading animation.
 class StatusPictures {
+    Q_DECLARE_TR_FUNCTIONS(StatusPictures)
+
 public:
     enum Kind {
         kPickFolder = 1,
