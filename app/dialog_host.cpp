@@ -10,6 +10,7 @@
 #include "app/frm_tile_size.h"
 #include "app/help_locator.h"
 #include "app/help_window.h"
+#include "app/language_switcher.h"
 #include "app/print_poster_flow.h"
 #include "app/qt_print_dialog_service.h"
 #include "app/save_progress_windows.h"
@@ -32,6 +33,20 @@ DialogHost::DialogHost(frmMain& window, SettingsStore& settings, MessageService&
     connect(&window, &frmMain::closeSaveDialogRequested, this, &DialogHost::CloseSaveDialog);
     connect(&window, &frmMain::helpContentsRequested, this, &DialogHost::OpenHelpFile);
     connect(&window, &frmMain::aboutRequested, this, &DialogHost::ShowAbout);
+    connect(&window, &frmMain::languageChosen, this, &DialogHost::ChooseLanguage);
+}
+
+void DialogHost::SetLanguages(LanguageSwitcher& languages) {
+    languages_ = &languages;
+    window_.ShowLanguageChoice(settings_.GetPref(PrefValue::Language));
+}
+
+void DialogHost::ChooseLanguage(const QString& code) {
+    if (!languages_)
+        return;
+    settings_.SavePref(PrefValue::Language, code);
+    languages_->Apply(code);
+    window_.ShowLanguageChoice(code);
 }
 
 DialogHost::~DialogHost() = default;

@@ -15,6 +15,7 @@ class frmMsg;
 class frmSaveTiles;
 class frmSimpleMsg;
 class HelpWindow;
+class LanguageSwitcher;
 class MessageService;
 class PrintDialogService;
 class SettingsStore;
@@ -44,6 +45,10 @@ public:
     // Replaces the system's print dialog (tests); the host's own one by default.
     void SetPrintDialog(PrintDialogService& dialog) { printDialog_ = &dialog; }
     PrintDialogService& PrintDialog() { return *printDialog_; }
+    // View > Language stores the choice and installs it through `languages`, which outlives
+    // the host. Without it the menu does nothing.
+    void SetLanguages(LanguageSwitcher& languages);
+    void ChooseLanguage(const QString& code);
     void CloseSaveDialog();
     void OpenHelpFile();
     void ShowAbout();
@@ -66,6 +71,7 @@ private:
     QPointer<frmAbout> about_;
     std::unique_ptr<PrintDialogService> systemPrintDialog_;
     PrintDialogService* printDialog_ = nullptr;
+    LanguageSwitcher* languages_ = nullptr;
     QPointer<frmMsg> printProgress_;
     QPointer<frmSimpleMsg> printDone_;
 };

@@ -3,6 +3,7 @@
 #include "app/app_version.h"
 #include "app/file_panel.h"
 #include "app/form_widgets.h"
+#include "app/language_switcher.h"
 #include "app/paper_panel.h"
 #include "app/prefs_io.h"
 #include "app/preview_options_panel.h"
@@ -15,6 +16,7 @@
 #include "source/image_loader.h"
 #include "source/status_pictures.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -119,11 +121,64 @@ void frmMain::BuildUi() {
     mnuPaperSize = Named(mnuTools->addAction(QString()), "mnuPaperSize");
     mnuPosterSize = Named(mnuTools->addAction(QString()), "mnuPosterSize");
     mnuEdgeClip = Named(mnuTools->addAction(QString()), "mnuEdgeClip");
+    BuildLanguageMenu();
     mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
     mnuContent = Named(mnuHelp->addAction(QString()), "mnuContent");
     mnuAbout = Named(mnuHelp->addAction(QString()), "mnuAbout");
 
     AssignTexts();
+}
+
+void frmMain::BuildLanguageMenu() {
+    mnuView = Named(menuBar()->addMenu(QString()), "mnuView");
+    mnuLanguage = Named(mnuView->addMenu(QString()), "mnuLanguage");
+    languages_ = new QActionGroup(this);
+    mnuSystemLanguage = Named(mnuLanguage->addAction(QString()), "mnuSystemLanguage");
+    mnuSystemLanguage->setData(QString());
+    mnuLanguage->addSeparator();
+    // Each language by its own name, so that it can be found whatever the current one.
+    QList<QAction*> choices{mnuSystemLanguage};
+    for (const auto& language : LanguageSwitcher::Available()) {
+        QAction* a = mnuLanguage->addAction(language.name);
+        a->setObjectName(QStringLiteral("mnuLanguage_") + language.code);
+        a->setData(language.code);
+        choices.append(a);
+    }
+    for (QAction* a : choices) {
+        a->setCheckable(true);
+        languages_->addAction(a);
+    }
+    mnuSystemLanguage->setChecked(true);
+    connect(languages_, &QActionGroup::triggered, this,
+            [this](QAction* a) { emit languageChosen(a->data().toString()); });
+}
+
+void frmMain::ShowLanguageChoice(const QString& code) {
+    for (QAction* a : languages_->actions())
+        a->setChecked(a->data().toString() == code);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && mnuFile)
+        RetranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::RetranslateUi() {
+    // The lists are filled anew with the texts; the choices in them stay.
+    const int fileType = files_->FileType();
+    const int rotation = previewOptions_->Rotation();
+    AssignTexts();
+    files_->ShowFileType(fileType);
+    previewOptions_->ShowRotation(rotation);
+    setWindowTitle(T(str::AppTitle) + QStringLiteral(" v") + GetAppVersionString());
+    UpdatePaperLabels();
+    UpdateOutputSize();
+    UpdatePhotoShare();
+    if (state_.bImgSelected)
+        UpdatePlacementLabels();
+    if (statusKind_ != 0)
+        ShowStatusPicture(statusKind_);
 }
 
 QWidget* frmMain::BuildPreviewColumn() {
@@ -166,6 +221,9 @@ void frmMain::AssignTexts() {
     mnuPaperSize->setText(T(str::MenuPaperSize));
     mnuPosterSize->setText(T(str::PosterSizeCommand));
     mnuEdgeClip->setText(T(str::MenuEdgeClip));
+    mnuView->setTitle(QCoreApplication::translate("frmMain", "&View"));
+    mnuLanguage->setTitle(QCoreApplication::translate("frmMain", "&Language"));
+    mnuSystemLanguage->setText(QCoreApplication::translate("frmMain", "&System Language"));
     mnuHelp->setTitle(T(str::MenuHelp));
     mnuContent->setText(T(str::MenuContent));
     mnuAbout->setText(T(str::MenuAbout));

@@ -19,6 +19,7 @@
 
 #include <memory>
 
+class QActionGroup;
 class QFileSystemWatcher;
 
 namespace tessellon {
@@ -105,6 +106,8 @@ public:
     const QString& LoadErrorText() const { return loadError_; }
     void SetMousePointerMode(int mode);
     void ShowStatusPicture(int kind);
+    // Ticks the language in View > Language ("" for the system's).
+    void ShowLanguageChoice(const QString& code);
 
     // The edge calibration profiles and their file, kept for the whole run; the edge
     // calibration dialog edits them here and calls fillMainDialog afterwards.
@@ -130,6 +133,8 @@ signals:
     void closeSaveDialogRequested();
     void helpContentsRequested();
     void aboutRequested();
+    // View > Language: a language code, "" for the system's.
+    void languageChosen(const QString& code);
     // The window was closed with its close box (after the preferences were written).
     void unloaded();
 
@@ -140,6 +145,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void showEvent(QShowEvent* event) override;
+    // A new language: every text anew, the shown numbers with its separator.
+    void changeEvent(QEvent* event) override;
 
     // Ends the program at once, writing nothing (Exit button and menu).
     virtual void EndProcess();
@@ -175,6 +182,10 @@ private:
     QAction* mnuPaperSize = nullptr;
     QAction* mnuPosterSize = nullptr;
     QAction* mnuEdgeClip = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuLanguage = nullptr;
+    QAction* mnuSystemLanguage = nullptr;
+    QActionGroup* languages_ = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuContent = nullptr;
     QAction* mnuAbout = nullptr;
@@ -185,6 +196,8 @@ private:
     void ApplyStateToControls();
     void ConnectHandlers();
     QWidget* BuildPreviewColumn();
+    void BuildLanguageMenu();
+    void RetranslateUi();
 
     // Handlers, reached through the panels' signals and the window's own controls
     void cmbTilesWide_Click(int index);

@@ -1,5 +1,6 @@
 #include "app/dialog_host.h"
 #include "app/frm_main.h"
+#include "app/language_switcher.h"
 #include "app/qt_message_service.h"
 #include "common/qt_message_filter.h"
 #include "settings/qsettings_store.h"
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("tessellon"), QIcon(QStringLiteral(":/icons/256x256/tessellon.png"))));
     tessellon::QSettingsStore settings;
+    // The language is in place before the first window is built.
+    tessellon::LanguageSwitcher languages;
+    languages.Apply(settings.GetPref(tessellon::PrefValue::Language));
     tessellon::QtMessageService messages;
     tessellon::frmMain window(settings, messages);
     messages.SetParent(&window);
@@ -61,6 +65,7 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     window.Form_Load();
     tessellon::DialogHost dialogs(window, settings, messages);
+    dialogs.SetLanguages(languages);
     window.resize(1180, 760);
     window.show();
     // `tessellon FILE` (also a desktop's "Open with") opens FILE at once.

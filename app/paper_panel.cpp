@@ -4,6 +4,7 @@
 #include "calibration/profile_store.h"
 #include "common/string_table.h"
 #include "layout/paper_labels.h"
+#include "paper/paper_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,7 +100,7 @@ void PaperPanel::AssignTexts() {
 void PaperPanel::ShowPaperLabels(const PaperLabels& labels) {
     lblPaperSize->setText(labels.paperSize);
     lblTileSize->setText(labels.tileSize);
-    lblPaperName->setText(labels.paperName);
+    lblPaperName->setText(PaperModel::ShownName(labels.paperName));
     lblUnits->setText(labels.units);
     lblOverlap->setText(labels.overlap);
 }

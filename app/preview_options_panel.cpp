@@ -77,6 +77,11 @@ void PreviewOptionsPanel::SetRotation(int index) {
     cmbRotate->setCurrentIndex(index);
 }
 
+void PreviewOptionsPanel::ShowRotation(int index) {
+    const QSignalBlocker block(cmbRotate);
+    cmbRotate->setCurrentIndex(index);
+}
+
 void PreviewOptionsPanel::EnablePreview(bool on) {
     cmdLargePreview->setEnabled(on);
 }

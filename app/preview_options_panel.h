@@ -31,6 +31,8 @@ public:
     int Rotation() const;
     // Chooses an image rotation entry as the user would: announced by rotationChosen.
     void SetRotation(int index);
+    // Shows a rotation without announcing it.
+    void ShowRotation(int index);
     void EnablePreview(bool on);
 
 signals:

@@ -9,7 +9,10 @@
 namespace tessellon {
 namespace {
 
-const QString kStripeMm = QStringLiteral("1.59 mm");
+// A stripe of the test target, 1/16 inch, in millimetres as the window shows numbers.
+QString StripeMm() {
+    return FormatNumber(1.59, QStringLiteral("0.00")) + QStringLiteral(" mm");
+}
 
 QString StripeInches() {
     return QStringLiteral("1/16 ") + StringTable::Text(str::InchStripe);
@@ -57,9 +60,9 @@ QStringList EdgeSelectorItems() {
 QString Step1DescForUnits(const QString& text, UnitCode units) {
     QString result = text;
     if (IsMillimeters(units))
-        result.replace(StripeInches(), kStripeMm);
+        result.replace(StripeInches(), StripeMm());
     else
-        result.replace(kStripeMm, StripeInches());
+        result.replace(StripeMm(), StripeInches());
     return result;
 }
 

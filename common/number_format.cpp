@@ -11,6 +11,10 @@ QString SystemDecimalPoint() {
     return QLocale::system().decimalPoint();
 }
 
+QString ShownDecimalPoint() {
+    return QLocale().decimalPoint();
+}
+
 QString FormatNumber(double value, const QString& pattern, const QString& decimalPoint) {
     const qsizetype point = pattern.indexOf(u'.');
     const QString intPart = point < 0 ? pattern : pattern.left(point);
@@ -53,6 +57,14 @@ std::optional<double> ParseNumber(const QString& text) {
     if (ok && std::isfinite(c))
         return c;
     return std::nullopt;
+}
+
+std::optional<double> ParseShownNumber(const QString& text) {
+    bool ok = false;
+    const double v = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok && std::isfinite(v))
+        return v;
+    return ParseNumber(text);
 }
 
 } // namespace tessellon

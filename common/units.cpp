@@ -2,6 +2,8 @@
 
 #include "common/number_format.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -35,13 +37,13 @@ LengthUnit LengthUnitOf(UnitCode units) {
 QString LengthUnitName(LengthUnit unit) {
     switch (unit) {
     case LengthUnit::Inch:
-        return QStringLiteral("inches");
+        return QCoreApplication::translate("Units", "inches");
     case LengthUnit::Millimetre:
-        return QStringLiteral("millimetres");
+        return QCoreApplication::translate("Units", "millimetres");
     case LengthUnit::Centimetre:
-        return QStringLiteral("centimetres");
+        return QCoreApplication::translate("Units", "centimetres");
     case LengthUnit::Metre:
-        return QStringLiteral("metres");
+        return QCoreApplication::translate("Units", "metres");
     }
     return {};
 }
@@ -66,15 +68,18 @@ std::optional<double> ParseLength(const QString& text, LengthUnit bare, LengthUn
             break;
         }
     }
-    const auto value = ParseNumber(number);
+    const auto value = ParseShownNumber(number);
     if (!value)
         return std::nullopt;
     return unit == target ? *value : *value * MillimetresPer(unit) / MillimetresPer(target);
 }
 
 QString LengthFormatHint(LengthUnit bare) {
-    return QStringLiteral("a length such as 120cm, 1.2m, 1200mm or 47in; a bare number is in ") +
-           LengthUnitName(bare);
+    // The examples in the window's numbers: "1,2m" where the language writes a decimal comma.
+    return QCoreApplication::translate("Units",
+                                       "a length such as 120cm, %1m, 1200mm or 47in; a bare "
+                                       "number is in %2")
+        .arg(FormatNumber(1.2, QStringLiteral("0.0")), LengthUnitName(bare));
 }
 
 } // namespace tessellon

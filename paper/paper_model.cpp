@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+#include <array>
+
 #include <algorithm>
 #include <cmath>
 
@@ -66,12 +68,35 @@ void PaperModel::AddPaperPreset(QList<PaperPreset>& list, const QString& name, d
     list.append(p);
 }
 
+namespace {
+
+// The words of the presets' names. The names are stored (in the paper line) and looked up in
+// English; the lists and labels show them in the window's language.
+constexpr std::array<const char*, 4> kPaperWords{
+    QT_TRANSLATE_NOOP("PaperModel", "Photo"), QT_TRANSLATE_NOOP("PaperModel", "Letter"),
+    QT_TRANSLATE_NOOP("PaperModel", "Legal"), QT_TRANSLATE_NOOP("PaperModel", "Canvas")};
+const char* const kCustom = QT_TRANSLATE_NOOP("PaperModel", "Custom");
+const char* const kCustomInches = QT_TRANSLATE_NOOP("PaperModel", " (inches)");
+const char* const kCustomMm = QT_TRANSLATE_NOOP("PaperModel", " (mm)");
+
+} // namespace
+
+QString PaperModel::ShownName(const QString& name) {
+    for (const char* word : kPaperWords)
+        if (name.startsWith(QLatin1String(word) + u' '))
+            return tr(word) + name.mid(qstrlen(word));
+    for (const char* suffix : {kCustomInches, kCustomMm})
+        if (name == QLatin1String(kCustom) + QLatin1String(suffix))
+            return tr(kCustom) + tr(suffix);
+    return name;
+}
+
 void PaperModel::BuildPaperPresets() {
-    const auto inchName = [](const QString& word, const char* first, const char* second) {
-        return word + u' ' + QLatin1String(first) + kInchMark + QStringLiteral(" x ") +
-               QLatin1String(second) + kInchMark;
+    const auto inchName = [](const char* word, const char* first, const char* second) {
+        return QLatin1String(word) + u' ' + QLatin1String(first) + kInchMark +
+               QStringLiteral(" x ") + QLatin1String(second) + kInchMark;
     };
-    const QString photo = tr("Photo");
+    const char* photo = kPaperWords[0];
 
     inchPresets_.clear();
     inchPresets_.reserve(iLastInchPreset + 1);
@@ -79,10 +104,10 @@ void PaperModel::BuildPaperPresets() {
     AddPaperPreset(inchPresets_, inchName(photo, "4", "6"), 6, 4, 0);
     AddPaperPreset(inchPresets_, inchName(photo, "5", "7"), 7, 5, 0.5);
     AddPaperPreset(inchPresets_, inchName(photo, "8", "10"), 8, 10, 0.5);
-    AddPaperPreset(inchPresets_, inchName(tr("Letter"), "8.5", "11"), 8.5, 11, 0.5);
-    AddPaperPreset(inchPresets_, inchName(tr("Legal"), "8.5", "14"), 8.5, 14, 0.5);
-    AddPaperPreset(inchPresets_, inchName(tr("Canvas"), "11", "17"), 11, 17, 0.5);
-    AddPaperPreset(inchPresets_, tr("Custom") + tr(" (inches)"), 4, 6, 0.5);
+    AddPaperPreset(inchPresets_, inchName(kPaperWords[1], "8.5", "11"), 8.5, 11, 0.5);
+    AddPaperPreset(inchPresets_, inchName(kPaperWords[2], "8.5", "14"), 8.5, 14, 0.5);
+    AddPaperPreset(inchPresets_, inchName(kPaperWords[3], "11", "17"), 11, 17, 0.5);
+    AddPaperPreset(inchPresets_, QLatin1String(kCustom) + QLatin1String(kCustomInches), 4, 6, 0.5);
 
     mmPresets_.clear();
     mmPresets_.reserve(iLastMmPreset + 1);
@@ -93,7 +118,7 @@ void PaperModel::BuildPaperPresets() {
     AddPaperPreset(mmPresets_, QStringLiteral("A4 - 210 x 297"), 210, 297, 12);
     AddPaperPreset(mmPresets_, QStringLiteral("A3 - 297 x 420"), 297, 420, 12);
     AddPaperPreset(mmPresets_, QStringLiteral("A2 - 420 x 594"), 420, 594, 12);
-    AddPaperPreset(mmPresets_, tr("Custom") + tr(" (mm)"), 148, 210, 12);
+    AddPaperPreset(mmPresets_, QLatin1String(kCustom) + QLatin1String(kCustomMm), 148, 210, 12);
 
     for (QList<PaperPreset>* list : {&inchPresets_, &mmPresets_})
         for (PaperPreset& p : *list)
@@ -162,7 +187,7 @@ QString PaperModel::BuildPaperRegLine() const {
     line += p.sName + u'|';
     for (double v : {p.dWidth, p.dHeight, p.dDefTop, p.dDefRight, p.dDefBottom, p.dDefLeft, p.dTop,
                      p.dRight, p.dBottom, p.dLeft})
-        line += NumberToText(v) + u'|';
+        line += NumberToText(v, SystemDecimalPoint()) + u'|';
     return line;
 }
 
@@ -277,7 +302,8 @@ PaperView PaperModel::View() const {
     const bool mm = IsMillimeters(iUnits_);
     PaperView v;
     v.iUnits = iUnits_;
-    v.paperNames = PresetNames(iUnits_);
+    for (const QString& name : PresetNames(iUnits_))
+        v.paperNames.append(ShownName(name));
     v.paperSelection = Selection(iUnits_);
     v.unitWord = mm ? tr("mm") : StringTable::Text(str::InchesWord);
     v.marginUnitsLabel = mm ? tr("(Margin sizes in MILLIMETERS)") : tr("(Margin sizes in INCHES)");
@@ -309,7 +335,7 @@ PaperModel::Shown PaperModel::ShownValue(double value) const {
 std::optional<double> PaperModel::ReadShown(const Shown& shown) {
     if (shown.exact)
         return std::isfinite(*shown.exact) ? shown.exact : std::nullopt;
-    return ParseNumber(shown.text);
+    return ParseShownNumber(shown.text);
 }
 
 // --- Dialog events ---
@@ -546,7 +572,7 @@ QString PaperModel::OverlapText() const {
 }
 
 std::optional<double> PaperModel::TypedOverlapInches(const QString& text) const {
-    const auto v = ParseNumber(text);
+    const auto v = ParseShownNumber(text);
     if (!v || !(*v >= 0))
         return std::nullopt;
     const double inches = tessellon::ToInches(*v, iUnits_);

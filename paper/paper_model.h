@@ -36,7 +36,10 @@ public:
 
     // --- Presets ---
     const QList<PaperPreset>& Presets(UnitCode units) const;
+    // Stored in English, shown in the window's language.
     QStringList PresetNames(UnitCode units) const;
+    // A preset's name as the lists and labels show it ("Foto 4\" x 6\"" for "Photo 4\" x 6\"").
+    static QString ShownName(const QString& name);
     // The position of the first preset of that unit whose name is exactly `name`.
     std::optional<int> FindPreset(UnitCode units, const QString& name) const;
     // Precondition: 0 <= position <= LastPreset(units).

@@ -26,7 +26,7 @@ QString EdgeTestTargetTexts::Confirm(double heightInches, double widthInches, Un
     const QString pattern = mm ? QStringLiteral("##0.0") : QStringLiteral("##0.00");
     const double factor = mm ? kMmPerInch : 1;
     const QString unitWord = mm ? QStringLiteral("mm") : StringTable::Text(str::InchSingular);
-    const QString stripe = mm ? QStringLiteral("1.6 mm")
+    const QString stripe = mm ? FormatNumber(1.6, QStringLiteral("0.0")) + QStringLiteral(" mm")
                               : QStringLiteral("1/16 ") + StringTable::Text(str::InchSingular);
     return tr("A") + u' ' + FormatNumber(heightInches * factor, pattern).trimmed() + u' ' +
            unitWord + u' ' + tr("high") + QStringLiteral(" x ") +

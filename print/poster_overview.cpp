@@ -3,6 +3,7 @@
 #include "imaging/image_reducer.h"
 
 #include "layout/poster_state.h"
+#include "paper/paper_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,16 +25,18 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     o.window = QRect(table.x0, table.y0, table.windowWidth, table.windowHeight);
     const PaperLabels paper = poster.UpdatePaperLabels();
     o.heading = tr("Poster overview");
+    // The unit as a word inside a sentence.
+    const QString unitWord = IsMillimeters(poster.getCurUnits()) ? tr("millimeters") : tr("inches");
     o.facts << tr("Final size: %1").arg(output->finalSize)
             << tr("Paper: %1, %2 %3")
-                   .arg(paper.paperName, paper.paperSize.trimmed(), paper.units.toLower())
+                   .arg(PaperModel::ShownName(paper.paperName), paper.paperSize.trimmed(), unitWord)
             << tr("Sheets: %1, %2 across and %3 down")
                    .arg(in->tilesWide * in->tilesHigh)
                    .arg(in->tilesWide)
                    .arg(in->tilesHigh);
     const bool overlap = in->overlap > 0;
     if (overlap)
-        o.facts << tr("Overlap: %1 %2").arg(paper.overlap.trimmed(), paper.units.toLower());
+        o.facts << tr("Overlap: %1 %2").arg(paper.overlap.trimmed(), unitWord);
     if (const auto share = poster.UpdatePhotoShare(); share && poster.bImgSelected)
         o.facts << tr("Photo shown: %1").arg(*share);
 

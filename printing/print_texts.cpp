@@ -1,5 +1,7 @@
 #include "printing/print_texts.h"
 
+#include "common/number_format.h"
+
 namespace tessellon {
 
 QString PrintTexts::Mismatch(const QString& sheet, const QString& paper) {
@@ -10,8 +12,8 @@ QString PrintTexts::Mismatch(const QString& sheet, const QString& paper) {
 }
 
 QString PrintTexts::PaperText(const QString& name, QSizeF points) {
-    const auto mm = [](double pt) { return QString::number(pt / 72 * 25.4, 'f', 1); };
-    const auto in = [](double pt) { return QString::number(pt / 72, 'f', 2); };
+    const auto mm = [](double pt) { return FormatNumber(pt / 72 * 25.4, QStringLiteral("0.0")); };
+    const auto in = [](double pt) { return FormatNumber(pt / 72, QStringLiteral("0.00")); };
     const QString size =
         tr("%1 x %2 mm, %3 x %4 in")
             .arg(mm(points.width()), mm(points.height()), in(points.width()), in(points.height()));

@@ -69,6 +69,8 @@ QString PrefValueName(PrefValue value) {
         return QStringLiteral("prefs_aidOverviewPage");
     case PrefValue::AidOverviewImage:
         return QStringLiteral("prefs_aidOverviewImage");
+    case PrefValue::Language:
+        return QStringLiteral("prefs_language");
     }
     return {};
 }

@@ -26,6 +26,7 @@ enum class PrefValue {
     AidMarks,         // prefs_aidMarks
     AidOverviewPage,  // prefs_aidOverviewPage
     AidOverviewImage, // prefs_aidOverviewImage
+    Language,         // prefs_language: the windows' language ("de", "pt_BR"), "" for the system's
 };
 
 // The stored name of a value.

@@ -159,11 +159,11 @@ QString SpecialFolders::StartFolder() {
 }
 
 FolderJump SpecialFolders::JumpToDesktop() const {
-    return Jump(desktop_, QStringLiteral("Desktop"));
+    return Jump(desktop_, StringTable::Text(str::DesktopCaption));
 }
 
 FolderJump SpecialFolders::JumpToMyDocuments() const {
-    return Jump(myDocuments_, QStringLiteral("My Documents"));
+    return Jump(myDocuments_, StringTable::Text(str::MyDocCaption));
 }
 
 } // namespace tessellon

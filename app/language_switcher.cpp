@@ -1,0 +1,90 @@
+#include "app/language_switcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace tessellon {
+namespace {
+
+const QString kFolder = QStringLiteral(":/i18n");
+const QString kPrefix = QStringLiteral("tessellon_");
+
+QString NameOf(const QString& code) {
+    const QLocale locale(code);
+    QString name = locale.nativeLanguageName();
+    // Brazilian Portuguese is told apart from the European one by its country.
+    if (locale.territory() != QLocale::AnyTerritory && code.contains(u'_'))
+        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+} // namespace
+
+QList<LanguageSwitcher::Language> LanguageSwitcher::Available() {
+    QList<Language> list{{QStringLiteral("en"), QStringLiteral("English")}};
+    const QStringList files =
+        QDir(kFolder).entryList({kPrefix + QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString& file : files) {
+        const QString code = file.mid(kPrefix.size()).chopped(3);
+        list.append({code, NameOf(code)});
+    }
+    std::sort(list.begin(), list.end(), [](const Language& a, const Language& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    return list;
+}
+
+LanguageSwitcher::~LanguageSwitcher() {
+    Remove();
+}
+
+void LanguageSwitcher::Remove() {
+    if (!installed_)
+        return;
+    QCoreApplication::removeTranslator(&own_);
+    QCoreApplication::removeTranslator(&qt_);
+    installed_ = false;
+}
+
+QString LanguageSwitcher::Apply(const QString& code) {
+    Remove();
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    bool loaded = false;
+    QLocale locale = QLocale::system();
+    if (code.isEmpty()) {
+        // The first of the system's languages the program has, as QTranslator searches them.
+        loaded = own_.load(locale, QStringLiteral("tessellon"), QStringLiteral("_"), kFolder);
+        if (loaded)
+            (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
+    } else {
+        locale = QLocale(code);
+        loaded = code != u"en" && own_.load(kPrefix + code, kFolder);
+        // Qt's own texts where Qt has the language (a missing one leaves its English).
+        if (loaded && !qt_.load(QStringLiteral("qtbase_") + code, qtFolder))
+            (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
+    }
+    QLocale::setDefault(locale);
+    if (loaded) {
+        // The file found names the language: ":/i18n/tessellon_de.qm".
+        current_ = QFileInfo(own_.filePath()).completeBaseName().mid(kPrefix.size());
+        // Qt's translation first, so the program's own texts win where both have one.
+        QCoreApplication::installTranslator(&qt_);
+        QCoreApplication::installTranslator(&own_);
+        installed_ = true;
+    } else {
+        current_ = QStringLiteral("en");
+        // Without a translation the widgets still learn of the change (e.g. back to English).
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
+    return current_;
+}
+
+} // namespace tessellon
