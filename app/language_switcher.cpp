@@ -80,10 +80,11 @@ QString LanguageSwitcher::Apply(const QString& code) {
         installed_ = true;
     } else {
         current_ = QStringLiteral("en");
-        // Without a translation the widgets still learn of the change (e.g. back to English).
-        QEvent change(QEvent::LanguageChange);
-        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
     }
+    // Qt announces a new translator only once its event loop runs; the windows built before
+    // (and a change back to English, which installs nothing) learn of it here.
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
     return current_;
 }
 
