@@ -46,6 +46,8 @@ inline QLabel* StepTitle(QWidget* parent, const char* name) {
     f.setPointSizeF(f.pointSizeF() * 1.1);
     label->setFont(f);
     label->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
+    // Longer languages take a second line rather than widen the column.
+    label->setWordWrap(true);
     return label;
 }
 

@@ -89,7 +89,7 @@ void frmMain::BuildUi() {
     quitRow->addStretch(1);
     quitRow->addWidget(cmdQuit);
     rightLayout->addLayout(quitRow);
-    right->setFixedWidth(std::max(340, right->minimumSizeHint().width()));
+    rightColumn_ = right;
     columns->addWidget(right, 0);
     setCentralWidget(central);
 
@@ -227,6 +227,9 @@ void frmMain::AssignTexts() {
     mnuHelp->setTitle(T(str::MenuHelp));
     mnuContent->setText(T(str::MenuContent));
     mnuAbout->setText(T(str::MenuAbout));
+    // The column keeps its width while the picture is resized, but is as wide as the texts of
+    // the language need.
+    rightColumn_->setFixedWidth(std::max(340, rightColumn_->minimumSizeHint().width()));
 }
 
 void frmMain::ConnectHandlers() {

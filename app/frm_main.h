@@ -168,6 +168,7 @@ private:
     QPushButton* cmdSaveNow = nullptr;
     QPushButton* cmdPrint = nullptr; // beside the save button, enabled with it
     QPushButton* cmdQuit = nullptr;
+    QWidget* rightColumn_ = nullptr; // steps (2) to (4)
     // Timers
     QTimer* tmrLoadingImg = nullptr;
     QTimer* tmrImg = nullptr;

@@ -109,6 +109,36 @@ QStringList Unmarked(QWidget* root) {
     return found;
 }
 
+// The labels, buttons and group titles under `root` whose text does not fit the room the
+// window gives them (a layout sized for a shorter text cuts the rest off).
+QStringList CutOff(QWidget* root) {
+    QStringList found;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(root) || w->width() <= 0)
+            continue;
+        QString text;
+        bool fits = true;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+            if (text.isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
+                continue;
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : label->sizeHint().width() <= label->width();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            text = button->text();
+            fits = text.isEmpty() || button->sizeHint().width() <= button->width();
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            text = group->title();
+            fits = group->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 16 <=
+                   group->width();
+        }
+        if (!fits)
+            found.append(root->objectName() + u'/' + w->objectName() + QStringLiteral(": ") + text);
+    }
+    return found;
+}
+
 QStringList Unmarked(const RecordingMessageService& messages) {
     QStringList found;
     for (const auto& m : messages.Messages())
@@ -298,6 +328,53 @@ private slots:
         QVERIFY(!w->OpenImageFile(dir->filePath(QStringLiteral("tiny.bmp"))));
         QFETCH(QString, invalidTitle);
         QVERIFY2(Titles(messages).contains(invalidTitle), qPrintable(Titles(messages).join(u'|')));
+    }
+
+    // Every language's texts fit their windows: the windows are sized by their layouts, not by
+    // the English texts. (Run again at 200 % scaling by the test list.)
+    void nothingCutOff_data() {
+        QTest::addColumn<QString>("code");
+        for (const auto& language : LanguageSwitcher::Available())
+            QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+    void nothingCutOff() {
+        QFETCH(QString, code);
+        LanguageSwitcher languages;
+        QCOMPARE(languages.Apply(code), code);
+        auto back = qScopeGuard([&] { languages.Apply(QStringLiteral("en")); });
+        Start();
+        Work();
+        QCoreApplication::processEvents();
+        Shot(w.get(), QStringLiteral("main_") + code);
+        QStringList cut = CutOff(w.get());
+        const auto look = [&](QWidget* d, const QString& name) {
+            QCoreApplication::processEvents();
+            Shot(d, name + u'_' + code);
+            cut += CutOff(d);
+        };
+        WhenModal<frmTileSize>([&](frmTileSize* d) {
+            look(d, QStringLiteral("paper"));
+            d->reject();
+        });
+        host->ShowPaperDialog();
+        WhenModal<frmPosterSize>([&](frmPosterSize* d) {
+            look(d, QStringLiteral("poster_size"));
+            d->reject();
+        });
+        host->ShowPosterSizeDialog();
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            look(d, QStringLiteral("edge"));
+            d->close();
+        });
+        host->ShowEdgeDialog(false);
+        host->ShowSaveDialog();
+        QTRY_VERIFY(host->SaveDialog());
+        look(host->SaveDialog(), QStringLiteral("save"));
+        host->CloseSaveDialog();
+        host->ShowAbout();
+        QTRY_VERIFY(host->About());
+        look(host->About(), QStringLiteral("about"));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     // View > Language turns the open window at once, is stored as a preference of its own and
