@@ -281,18 +281,21 @@ private slots:
         QTest::addColumn<QString>("invalidTitle"); // "Invalid Image File Selected"
         QTest::addColumn<QString>("saveTitle");    // "Save Poster Image Files"
         QTest::addColumn<QString>("aidsTitle");    // "Assembly Aids"
+        QTest::addColumn<QString>("qtCancel");     // Qt's own "Cancel" button
         QTest::newRow("German") << "de"
                                 << "Größe"
                                 << "Zoll"
                                 << "Ungültige Bilddatei ausgewählt"
                                 << "Posterbilddateien speichern"
-                                << "Montagehilfen";
+                                << "Montagehilfen"
+                                << "Abbrechen";
         QTest::newRow("Polish") << "pl"
                                 << "Rozmiar"
                                 << "cala"
                                 << "Wybrano nieprawidłowy plik obrazu"
                                 << "Zapisz pliki obrazów plakatu"
-                                << "Pomoce do składania";
+                                << "Pomoce do składania"
+                                << "Anuluj";
     }
     void languageRuns() {
         QFETCH(QString, code);
@@ -310,6 +313,10 @@ private slots:
         Work();
         QFETCH(QString, sizeCaption);
         QCOMPARE(Text(*w, "lblSizeCaption"), sizeCaption);
+        // Qt's dialogs and standard buttons speak the language too.
+        QFETCH(QString, qtCancel);
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), qtCancel);
         QFETCH(QString, inchesWord);
         QCOMPARE(
             Text(*w, "lblFinalSize"),
