@@ -3,7 +3,9 @@
 //     every pointer move of a drag redraws), and for comparison on the full-size image;
 //  2. loading 24 and 100 MP JPEGs and 40 MP BMP and TIFF files until the preview shows, through
 //     the window's own handlers, the time until the full image has been decoded, and how many
-//     frames of the loading animation were shown meanwhile (the window kept painting).
+//     frames of the loading animation were shown meanwhile (the window kept painting);
+//  3. the window's start-up until its first paint;
+//  4. with --gigapixel, loading a 1-gigapixel JPEG (40000 x 25000) until the preview shows.
 #include "app/frm_main.h"
 #include "layout/preview_renderer.h"
 #include "source/source_image.h"
@@ -23,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 using namespace tessellon;
@@ -63,12 +66,61 @@ PosterState Poster(int w, int h) {
     return s;
 }
 
+// Paints of a widget, counted.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A w x h photo made of one PhotoLike picture repeated, quick to make at any size.
+QImage Repeated(int w, int h) {
+    const QImage piece = PhotoLike(2000, 1250).convertToFormat(QImage::Format_RGB888);
+    QImage img(w, h, QImage::Format_RGB888);
+    if (img.isNull())
+        return img;
+    for (int y = 0; y < h; ++y) {
+        const uchar* from = piece.constScanLine(y % piece.height());
+        uchar* to = img.scanLine(y);
+        for (int x = 0; x < w; x += piece.width())
+            std::memcpy(to + 3 * x, from, 3 * size_t(std::min(piece.width(), w - x)));
+    }
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool gigapixel = app.arguments().contains(QStringLiteral("--gigapixel"));
+    {
+        // --- 3. Start-up: the window as main() builds it, until it has painted once ---
+        QTemporaryDir startDir;
+        MemorySettingsStore settings;
+        settings.SavePref(PrefValue::AppDir, startDir.path());
+        RecordingMessageService messages;
+        QElapsedTimer t;
+        t.start();
+        frmMain window(settings, messages);
+        PaintWatch watch;
+        window.installEventFilter(&watch);
+        window.Form_Load();
+        window.resize(1180, 760);
+        window.show();
+        while (watch.paints == 0 && t.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        std::printf("start-up until the first paint: %.1f ms (%.1f ms since the process "
+                    "started)\n",
+                    t.nsecsElapsed() / 1e6, sinceStart.nsecsElapsed() / 1e6);
+    }
     constexpr int W = 6000, H = 4000;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo24.jpg"));
@@ -188,6 +240,16 @@ int main(int argc, char** argv) {
         if (!big.save(file))
             return 1;
         if (const int r = timeLoads(file, format, 3))
+            return r;
+    }
+    if (gigapixel) {
+        QDir(dir.path()).mkdir(QStringLiteral("gp"));
+        const QString pathGp = dir.filePath(QStringLiteral("gp/photo1000.jpg"));
+        std::printf("making a 40000 x 25000 JPEG...\n");
+        if (!Repeated(40000, 25000).save(pathGp, "JPEG", 90))
+            return 1;
+        std::printf("  %.1f MB on disk\n", QFileInfo(pathGp).size() / 1048576.0);
+        if (const int r = timeLoads(pathGp, "1 GP JPEG", 2))
             return r;
     }
     return 0;
