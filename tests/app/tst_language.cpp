@@ -204,6 +204,32 @@ class TstLanguage : public QObject {
         QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(QStringLiteral("|Letter 8.5")));
         QCOMPARE(store.GetPref(PrefValue::Overlap), QStringLiteral("2500"));
     }
+    // Opens each window over the main window in turn and hands it to `visit` with its name.
+    void EachWindow(const std::function<void(QWidget*, const QString&)>& visit) {
+        visit(w.get(), QStringLiteral("main"));
+        WhenModal<frmTileSize>([&](frmTileSize* d) {
+            visit(d, QStringLiteral("paper"));
+            d->reject();
+        });
+        host->ShowPaperDialog();
+        WhenModal<frmPosterSize>([&](frmPosterSize* d) {
+            visit(d, QStringLiteral("poster_size"));
+            d->reject();
+        });
+        host->ShowPosterSizeDialog();
+        WhenModal<frmBtm>([&](frmBtm* d) {
+            visit(d, QStringLiteral("edge"));
+            d->close();
+        });
+        host->ShowEdgeDialog(false);
+        host->ShowSaveDialog();
+        QTRY_VERIFY(host->SaveDialog());
+        visit(host->SaveDialog(), QStringLiteral("save"));
+        host->CloseSaveDialog();
+        host->ShowAbout();
+        QTRY_VERIFY(host->About());
+        visit(host->About(), QStringLiteral("about"));
+    }
     QMap<QString, QString> StoredValues() const {
         QMap<QString, QString> values;
         for (int v = int(PrefValue::LastFolder); v <= int(PrefValue::Language); ++v)
@@ -228,29 +254,7 @@ private slots:
         Start();
         QStringList unmarked = Unmarked(w.get());
         Work();
-        unmarked += Unmarked(w.get());
-        WhenModal<frmTileSize>([&](frmTileSize* d) {
-            unmarked += Unmarked(d);
-            d->reject();
-        });
-        host->ShowPaperDialog();
-        WhenModal<frmPosterSize>([&](frmPosterSize* d) {
-            unmarked += Unmarked(d);
-            d->reject();
-        });
-        host->ShowPosterSizeDialog();
-        WhenModal<frmBtm>([&](frmBtm* d) {
-            unmarked += Unmarked(d);
-            d->close();
-        });
-        host->ShowEdgeDialog(false);
-        host->ShowSaveDialog();
-        QTRY_VERIFY(host->SaveDialog());
-        unmarked += Unmarked(host->SaveDialog());
-        host->CloseSaveDialog();
-        host->ShowAbout();
-        QTRY_VERIFY(host->About());
-        unmarked += Unmarked(host->About());
+        EachWindow([&](QWidget* window, const QString&) { unmarked += Unmarked(window); });
         // A message: an image too small for a poster.
         SaveImage(dir->filePath(QStringLiteral("tiny.bmp")), 10, 10);
         QVERIFY(!w->OpenImageFile(dir->filePath(QStringLiteral("tiny.bmp"))));
@@ -351,36 +355,12 @@ private slots:
         auto back = qScopeGuard([&] { languages.Apply(QStringLiteral("en")); });
         Start();
         Work();
-        QCoreApplication::processEvents();
-        Shot(w.get(), QStringLiteral("main_") + code);
-        QStringList cut = CutOff(w.get());
-        const auto look = [&](QWidget* d, const QString& name) {
+        QStringList cut;
+        EachWindow([&](QWidget* window, const QString& name) {
             QCoreApplication::processEvents();
-            Shot(d, name + u'_' + code);
-            cut += CutOff(d);
-        };
-        WhenModal<frmTileSize>([&](frmTileSize* d) {
-            look(d, QStringLiteral("paper"));
-            d->reject();
+            Shot(window, name + u'_' + code);
+            cut += CutOff(window);
         });
-        host->ShowPaperDialog();
-        WhenModal<frmPosterSize>([&](frmPosterSize* d) {
-            look(d, QStringLiteral("poster_size"));
-            d->reject();
-        });
-        host->ShowPosterSizeDialog();
-        WhenModal<frmBtm>([&](frmBtm* d) {
-            look(d, QStringLiteral("edge"));
-            d->close();
-        });
-        host->ShowEdgeDialog(false);
-        host->ShowSaveDialog();
-        QTRY_VERIFY(host->SaveDialog());
-        look(host->SaveDialog(), QStringLiteral("save"));
-        host->CloseSaveDialog();
-        host->ShowAbout();
-        QTRY_VERIFY(host->About());
-        look(host->About(), QStringLiteral("about"));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
