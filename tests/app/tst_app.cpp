@@ -190,13 +190,10 @@ class TstApp : public QObject {
     // What the window shows and stores of the tile counts and the sheet turn.
     QVariantList Outcome() const {
         QVariantList out{Texts({"lblFinalSize", "lblResolution", "lblMPixVal", "lblQuality",
-                                "lblPhotoShare", "lblLrValue", "lblTbValue", "lblZoomAmount"}),
-                         Box("cmbTilesWide")->currentIndex(),
-                         Box("cmbTilesHigh")->currentIndex(),
-                         Checked("chkRotateTiles"),
-                         Checked("chkLockWh"),
-                         C("cmdSaveNow")->isEnabled(),
-                         Picture()->Image()};
+                                "lblPhotoShare", "lblLrValue", "lblTbValue", "lblZoomAmount"})};
+        out << Box("cmbTilesWide")->currentIndex() << Box("cmbTilesHigh")->currentIndex()
+            << Checked("chkRotateTiles") << Checked("chkLockWh") << C("cmdSaveNow")->isEnabled()
+            << Picture()->Image();
         for (const PrefValue v : {PrefValue::NumTiles, PrefValue::HeightEqualsWidth,
                                   PrefValue::ShowTiles, PrefValue::PaperRegLine})
             out << store.GetPref(v);
