@@ -59,13 +59,8 @@ struct EdgeFixture {
 class TestEdgeDialog : public QObject {
     Q_OBJECT
 private slots:
-    void wiredToItsTexts() {
-        EdgeFixture f;
-        f.OpenByEdit(1);
-        QCOMPARE(f.dlg->windowTitle(), "Edge Calibration");
-        QCOMPARE(f.Edge("cmbLeftEdge")->itemText(16), "See no lines");
-        Shot(f.dlg.get(), QStringLiteral("frm_btm"));
-        // The sample picture: four frames from the outside in, then white.
+    // The sample picture: four frames from the outside in, then white.
+    void samplePicture() {
         const QImage img = frmBtm::TestPrintSample(QSize(150, 100)).toImage();
         QCOMPARE(img.pixelColor(0, 50), QColor(180, 120, 0));
         QCOMPARE(img.pixelColor(149 - 16, 50), QColor(255, 0, 0));
@@ -90,6 +85,8 @@ private slots:
         QCOMPARE(ReadAll(f.path), kShippedBytes);
         f.poster.iCurUnits = mm ? kUnitMillimeters : kUnitInches;
         f.OpenByEdit(1);
+        QCOMPARE(f.dlg->windowTitle(), "Edge Calibration");
+        QCOMPARE(f.Edge("cmbLeftEdge")->itemText(16), "See no lines");
         QCOMPARE(f.List()->currentRow(), 1);
         QCOMPARE(f.Edge("cmbRightEdge")->currentText(), Loc("See 3.00 lines"));
         QVERIFY(Text(*f.dlg, "lblStep1Desc").contains(Loc(texts[0])));
@@ -127,8 +124,9 @@ private slots:
         QCOMPARE(ReadAll(f.path), before);
     }
 
-    // New asks in the input window; Cancel adds nothing. Rename offers the old name.
-    void newAndRenamedProfiles() {
+    // New asks in the input window; Cancel adds nothing. Rename offers the old name. Delete
+    // asks about the selected profile (the answers and the last profile are the store's rules).
+    void newRenamedAndDeletedProfiles() {
         EdgeFixture f;
         f.OpenByEdit(1);
         QStringList seen;
@@ -165,19 +163,14 @@ private slots:
         QCOMPARE(f.List()->currentRow(), 0);
         QCOMPARE(f.dlg->EdgeSelections(), (Clips{0, 0, 0, 0}));
         QVERIFY(ReadAll(f.path).contains("My lab\t02,06,03,06,\r\n"));
-    }
-
-    void deleteProfile() {
-        EdgeFixture f;
-        f.OpenByEdit(2);
-        // The answers and the last profile are the store's rules; here the selected one is asked
-        // about and deleted.
+        f.ClickProfile(2);
         f.messages.QueueAnswer(Answer::Yes);
         Click(*f.dlg, "cmdDel");
-        QVERIFY(f.messages.Messages().at(0).text.endsWith(u"(Fuji photo lab default)?"));
+        QVERIFY(f.messages.Messages().at(0).text.endsWith(u"(My lab)?"));
         QCOMPARE(f.List()->currentRow(), 0);
         QCOMPARE(ReadAll(f.path), QByteArray("default\t00,00,00,00,\r\n"
-                                             "Kodak photo lab default\t03,04,03,02,\r\n"));
+                                             "Kodak photo lab default\t03,04,03,02,\r\n"
+                                             "Epson\t00,00,00,00,\r\n"));
     }
 
     // The Edit button recomputes the main window however the window is closed (once more on
