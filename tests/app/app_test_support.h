@@ -14,6 +14,15 @@
 
 namespace tessellon::testing {
 
+// Saves a picture of `w` for a person to look at when TESSELLON_SHOTS names a folder.
+inline void Shot(QWidget* w, const QString& name) {
+    if (const QByteArray shots = qgetenv("TESSELLON_SHOTS"); !shots.isEmpty()) {
+        // Pending layout requests first, so the picture shows the settled window.
+        QCoreApplication::processEvents();
+        w->grab().save(QString::fromLocal8Bit(shots) + u'/' + name + QStringLiteral(".png"));
+    }
+}
+
 // Texts written with the system decimal separator; expectations are written with a point.
 inline QString Loc(QString s) {
     return s.replace(u'.', SystemDecimalPoint());
