@@ -273,7 +273,7 @@ private slots:
         row("top down.bmp", TopDown(bmp), "");
         row("bit fields.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xff), "");
         row("broken mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xf5), "colour masks");
-        row("overlapping masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xfeff),
+        row("overlapping masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xffff),
             "colour masks");
         row("no mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0, 0xff), "colour masks");
         row("os2.bmp", Os2Bmp(Marked()), "");
