@@ -459,7 +459,7 @@ private slots:
         // The save window's limits: 60 characters without a blank, then a separator, break
         // after it; 100 without a separator, after 78.
         const QString x59(59, u'x'), y22(22, u'y'), y78(78, u'y');
-        row("long part", u'/' + x59 + "/tail", 55, 78, u'/' + x59 + "/|tail");
+        row("60 without a blank", u'/' + x59 + "/tail", 55, 78, u'/' + x59 + "/|tail");
         row("no separator", y78 + y22, 55, 78, y78 + u'|' + y22);
         // The other notation's separator is an ordinary character.
         const QString foreign = QDir::separator() == u'/' ? "abcd\\efg" : "abcd/efg";
