@@ -43,15 +43,6 @@ QString N(QString s) {
     return s.replace(u'|', QStringLiteral("\r\n"));
 }
 
-// Two-by-two tiles of 6 x 4 inches over a 120 x 80 image.
-PosterState GoodPoster() {
-    PosterState p;
-    p.lImgWidth = 120;
-    p.lImgHeight = 80;
-    p.bImgSelected = true;
-    return p;
-}
-
 } // namespace
 
 class TestTileSaver : public QObject {
@@ -108,20 +99,19 @@ private slots:
         QTest::addColumn<QList<double>>("trims"); // top, right, bottom, left
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("stamp");
-        QTest::newRow("32 ppi") << QSize(20, 10) << 32.0 << QList<double>{0.25, 0.125, 0, 0.0625}
-                                << QSize(40 + 8 + 4, 20 + 16) << 64;
-        QTest::newRow("30 ppi") << QSize(20, 10) << 30.0 << QList<double>{0, 0, 0, 0}
-                                << QSize(43, 21) << 64;
+        const auto row = [](const char* tag, QSize tile, double ppi, const QList<double>& trims,
+                            QSize size, int stamp) {
+            QTest::newRow(tag) << tile << ppi << trims << size << stamp;
+        };
+        const QList<double> none{0, 0, 0, 0};
+        row("32 ppi", {20, 10}, 32, {0.25, 0.125, 0, 0.0625}, {40 + 8 + 4, 20 + 16}, 64);
+        row("30 ppi", {20, 10}, 30, none, {43, 21}, 64);
         // 1000 x 64 / 63.9 = 1001.6, 1000 x 64 / 63.4 = 1009.5 (stamped 64, not its own 63);
         // at 64 nothing is resampled.
-        QTest::newRow("63.4 ppi") << QSize(1000, 10) << 63.4 << QList<double>{0, 0, 0, 0}
-                                  << QSize(1009, 10) << 64;
-        QTest::newRow("63.9 ppi") << QSize(1000, 10) << 63.9 << QList<double>{0, 0, 0, 0}
-                                  << QSize(1002, 10) << 64;
-        QTest::newRow("64 ppi") << QSize(1000, 10) << 64.0 << QList<double>{0, 0, 0, 0}
-                                << QSize(1000, 10) << 64;
-        QTest::newRow("100 ppi") << QSize(1000, 10) << 100.0
-                                 << QList<double>{0.01, 0.02, 0.03, 0.05} << QSize(1007, 14) << 100;
+        row("63.4 ppi", {1000, 10}, 63.4, none, {1009, 10}, 64);
+        row("63.9 ppi", {1000, 10}, 63.9, none, {1002, 10}, 64);
+        row("64 ppi", {1000, 10}, 64, none, {1000, 10}, 64);
+        row("100 ppi", {1000, 10}, 100, {0.01, 0.02, 0.03, 0.05}, {1007, 14}, 100);
     }
     void edgeCompensation() {
         QFETCH(QSize, tile);
@@ -451,21 +441,26 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("end");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("short path unchanged")
-            << N("/home/pics/P1/") << 55 << 78 << N("/home/pics/P1/");
-        QTest::newRow("empty") << QString() << 55 << 78 << QString();
-        QTest::newRow("separator past start") << N("abcd/efg") << 3 << 100 << N("abcd/|efg");
-        QTest::newRow("separator at start count") << N("abc/de") << 4 << 100 << N("abc/de");
-        QTest::newRow("only first separator past start")
-            << N("abcd/e/fghij/k") << 3 << 100 << N("abcd/|e/fghij/|k");
-        QTest::newRow("blank resets count") << N("ab cd/ef") << 3 << 100 << N("ab cd/ef");
-        QTest::newRow("end window repeats") << N("abcdefghij") << 55 << 4 << N("abcd|efgh|ij");
-        QTest::newRow("end window at last char") << N("abcdefgh") << 55 << 4 << N("abcd|efgh|");
-        QTest::newRow("blank restarts end window") << N("abc defgh") << 55 << 4 << N("abc defg|h");
-        QTest::newRow("separator break resets end window")
-            << N("abcd/efgh") << 2 << 5 << N("abcd/|efgh");
-        QTest::newRow("one break when both meet") << N("abcd/") << 2 << 5 << N("abcd/|");
+        const auto row = [](const char* tag, const QString& orig, int start, int end,
+                            const QString& expected) {
+            QTest::newRow(tag) << N(orig) << start << end << N(expected);
+        };
+        row("short path unchanged", "/home/pics/P1/", 55, 78, "/home/pics/P1/");
+        row("empty", "", 55, 78, "");
+        row("separator past start", "abcd/efg", 3, 100, "abcd/|efg");
+        row("separator at start count", "abc/de", 4, 100, "abc/de");
+        row("only first separator past start", "abcd/e/fghij/k", 3, 100, "abcd/|e/fghij/|k");
+        row("blank resets count", "ab cd/ef", 3, 100, "ab cd/ef");
+        row("end window repeats", "abcdefghij", 55, 4, "abcd|efgh|ij");
+        row("end window at last char", "abcdefgh", 55, 4, "abcd|efgh|");
+        row("blank restarts end window", "abc defgh", 55, 4, "abc defg|h");
+        row("separator break resets end window", "abcd/efgh", 2, 5, "abcd/|efgh");
+        row("one break when both meet", "abcd/", 2, 5, "abcd/|");
+        // The save window's limits: 60 characters without a blank, then a separator, break
+        // after it; 100 without a separator, after 78.
+        const QString x59(59, u'x'), y22(22, u'y'), y78(78, u'y');
+        row("60 without a blank", u'/' + x59 + "/tail", 55, 78, u'/' + x59 + "/|tail");
+        row("no separator", y78 + y22, 55, 78, y78 + u'|' + y22);
         // The other notation's separator is an ordinary character.
         const QString foreign = QDir::separator() == u'/' ? "abcd\\efg" : "abcd/efg";
         QTest::newRow("foreign separator") << foreign << 3 << 100 << foreign;
@@ -476,17 +471,6 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, end);
         QTEST(SplitPathLabel(orig, short(start), short(end)), "expected");
-    }
-
-    void splitLongPathAtWindows() {
-        // 60 characters without a blank, then a separator: the break follows it.
-        const QString longPart = QString(59, u'x');
-        const QString path = N(u'/' + longPart + QStringLiteral("/tail"));
-        QCOMPARE(SplitPathLabel(path, 55, 78), N(u'/' + longPart + QStringLiteral("/|tail")));
-        // 100 characters without a separator: a break after 78.
-        const QString plain(100, u'y');
-        QCOMPARE(SplitPathLabel(plain, 55, 78),
-                 QString(78, u'y') + QStringLiteral("\r\n") + QString(22, u'y'));
     }
 
     void folderText() {
@@ -540,8 +524,10 @@ private slots:
         QFETCH(int, fault);
         QFETCH(int, status);
         QFETCH(QString, shown);
-        PosterState poster = GoodPoster();
-        poster.lImgWidth *= fault == 0;
+        PosterState poster; // two by two tiles of 6 x 4 inches over a 120 x 80 image
+        poster.lImgWidth = fault == 0 ? 120 : 0;
+        poster.lImgHeight = 80;
+        poster.bImgSelected = true;
         poster.dTileWidth = fault == 2 ? 0.5 : poster.dTileWidth;
         RecordingMessageService messages;
         const SaveTilesOpening o = SaveTilesOpening::Check(poster, fileName, messages);

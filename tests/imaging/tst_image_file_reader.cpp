@@ -112,53 +112,30 @@ Result<ImageFileReader> OpenGuarded(const QString& path) {
     return file;
 }
 
-// A 24-bit BMP of `img` with OS/2's old 12-byte core header, rows bottom up.
+// Qt's 24-bit BMP of `img` with OS/2's old 12-byte core header in place of its own.
 QByteArray Os2Bmp(const QImage& img) {
-    const int row = (img.width() * 3 + 3) / 4 * 4;
-    QByteArray b(26 + row * img.height(), '\0');
-    b[0] = 'B';
-    b[1] = 'M';
-    qToLittleEndian<quint32>(quint32(b.size()), b.data() + 2);
-    qToLittleEndian<quint32>(26, b.data() + 10);
+    const QByteArray bmp = Encode(img, "BMP");
+    QByteArray b = bmp.left(26) + bmp.mid(qFromLittleEndian<quint32>(bmp.constData() + 10));
     const quint16 core[] = {12, 0, quint16(img.width()), quint16(img.height()), 1, 24};
     for (int i = 0; i < 6; ++i)
         qToLittleEndian<quint16>(core[i], b.data() + 14 + 2 * i);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            char* p = b.data() + 26 + (img.height() - 1 - y) * row + 3 * x;
-            const QRgb c = img.pixel(x, y);
-            p[0] = char(qBlue(c)), p[1] = char(qGreen(c)), p[2] = char(qRed(c));
-        }
+    qToLittleEndian<quint32>(quint32(b.size()), b.data() + 2);
+    qToLittleEndian<quint32>(26, b.data() + 10);
     return b;
 }
 
 // A 32-bit bit-field BMP of `img` (40-byte header, then the red, green and blue masks).
 QByteArray BitfieldBmp(const QImage& img, quint32 r, quint32 g, quint32 b) {
-    QByteArray out(66 + 4 * img.width() * img.height(), '\0');
-    const quint32 head[] = {quint32(out.size()),
-                            0,
-                            66,
-                            40,
-                            quint32(img.width()),
-                            quint32(img.height()),
-                            1 | 32 << 16,
-                            3,
-                            0,
-                            0,
-                            0,
-                            0,
-                            0,
-                            r,
-                            g,
-                            b};
+    const quint32 w = img.width(), h = img.height(), size = 66 + 4 * w * h;
+    QByteArray out(size, '\0');
+    const quint32 head[] = {size, 0, 66, 40, w, h, 1 | 32 << 16, 3, 0, 0, 0, 0, 0, r, g, b};
     for (int i = 0; i < 16; ++i)
         qToLittleEndian<quint32>(head[i], out.data() + 2 + 4 * i);
     out[0] = 'B', out[1] = 'M';
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
+    for (quint32 y = 0; y < h; ++y)
+        for (quint32 x = 0; x < w; ++x)
             qToLittleEndian<quint32>(img.pixel(x, y) & 0xffffff,
-                                     out.data() + 66 +
-                                         4 * ((img.height() - 1 - y) * img.width() + x));
+                                     out.data() + 66 + 4 * ((h - 1 - y) * w + x));
     return out;
 }
 
@@ -296,7 +273,7 @@ private slots:
         row("top down.bmp", TopDown(bmp), "");
         row("bit fields.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xff), "");
         row("broken mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xf5), "colour masks");
-        row("overlapping masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xfeff),
+        row("overlapping masks.bmp", BitfieldBmp(Marked(), 0xff0000, 0xff00, 0xffff),
             "colour masks");
         row("no mask.bmp", BitfieldBmp(Marked(), 0xff0000, 0, 0xff), "colour masks");
         row("os2.bmp", Os2Bmp(Marked()), "");
@@ -438,10 +415,14 @@ private slots:
         QVERIFY(same(file->DecodeReduced(expected.size() / 2).value()));
     }
 
-    // An embedded profile travels into TIFF and JPEG tiles and the overview picture, where
-    // another program reads it back whole; one too large for a JPEG segment is split over
-    // APP2 chunks numbered as JPEG files number them.
-    void largeProfileInTiles() {
+    // An embedded profile is read with the pixels, from a JPEG (one too large for a segment,
+    // split over APP2 chunks) and from a HEIC, and travels whole into TIFF and JPEG tiles and
+    // the overview picture, read back by exiftool, and into the PDF's pictures. A JPEG's chunks
+    // are numbered as JPEG files number them: each its number from 1, then the count.
+    void profileCarriedIntoTiles_data() {
+        QTest::addColumn<QString>("photo");
+        QTest::addColumn<QByteArray>("icc");
+        QTest::addColumn<QList<int>>("chunks");
         cmsHPROFILE p = cmsCreate_sRGBProfile();
         const QByteArray filler(150000, 'p'); // a private tag: three segments' worth
         cmsWriteRawTag(p, cmsTagSignature(0x74657374), filler.constData(),
@@ -451,29 +432,38 @@ private slots:
         QByteArray icc(size, '\0');
         cmsSaveProfileToMem(p, icc.data(), &size);
         cmsCloseProfile(p);
-        QVERIFY(WriteAll(dir.filePath(QStringLiteral("big.icc")), icc));
-        const QString photo = dir.filePath(QStringLiteral("profiled.jpg"));
-        QVERIFY(Marked().save(photo, "JPEG", 90));
+        const QString jpeg = dir.filePath(QStringLiteral("profiled.jpg"));
+        QVERIFY(WriteAll(dir.filePath(QStringLiteral("big.icc")), icc) &&
+                Marked().save(jpeg, "JPEG", 90));
         QCOMPARE(
             QProcess::execute(QStringLiteral("exiftool"),
                               {"-q", "-overwrite_original",
-                               "-icc_profile<=" + dir.filePath(QStringLiteral("big.icc")), photo}),
+                               "-icc_profile<=" + dir.filePath(QStringLiteral("big.icc")), jpeg}),
             0);
-        const QString out = dir.filePath(QStringLiteral("profiled_tiles"));
-        for (const QString type : {"tif", "jpg"})
+        QTest::newRow("large, JPEG") << jpeg << icc << QList<int>{1, 3, 2, 3, 3, 3};
+        QImage adobe = Marked();
+        adobe.setColorSpace(QColorSpace::AdobeRgb);
+        const QString heic = dir.filePath(QStringLiteral("adobe.heic"));
+        QVERIFY(HeifEncode(adobe, heic));
+        QTest::newRow("HEIC") << heic << adobe.colorSpace().iccProfile() << QList<int>{1, 1};
+    }
+    void profileCarriedIntoTiles() {
+        QFETCH(QString, photo);
+        QFETCH(QByteArray, icc);
+        const QString folder = dir.filePath(QStringLiteral("profiled_tiles"));
+        const QString out = folder + u'/' + QFileInfo(photo).completeBaseName();
+        for (const QString type : {"tif", "jpg", "pdf"})
             QCOMPARE(RunCli({"export", photo, "--tiles", "2x1", "--yes", "--overview", "--format",
-                             type, "--out", out})
+                             type, "--out", type == u"pdf" ? out + ".pdf" : folder})
                          .status,
                      0);
-        for (const QString file :
-             {"/profiled_001.tif", "/profiled_001.jpg", "/profiled_overview.jpg"}) {
+        for (const QString file : {"_001.tif", "_002.jpg", "_overview.jpg"}) {
             QProcess read;
             read.start(QStringLiteral("exiftool"), {"-b", "-icc_profile", out + file});
             QVERIFY(read.waitForFinished());
             QVERIFY2(read.readAllStandardOutput() == icc, qPrintable(file));
             if (file.endsWith(u".tif"))
                 continue;
-            // The chunks are numbered from 1 and each names the count.
             QList<int> numbers;
             const QByteArray jpeg = ReadAll(out + file);
             for (qsizetype at = 2; at + 4 < jpeg.size() && uchar(jpeg[at + 1]) != 0xda;
@@ -481,37 +471,12 @@ private slots:
                 if (uchar(jpeg[at + 1]) == 0xe2 &&
                     jpeg.mid(at + 4, 12) == QByteArray("ICC_PROFILE\0", 12))
                     numbers << uchar(jpeg[at + 16]) << uchar(jpeg[at + 17]);
-            QCOMPARE(numbers, (QList<int>{1, 3, 2, 3, 3, 3}));
+            QTEST(numbers, "chunks");
         }
-    }
-
-    // An embedded profile is read with the pixels and travels into JPEG and TIFF tiles.
-    void colourProfileCarriedIntoTiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("JPEG") << "adobe.jpg";
-        QTest::newRow("HEIC") << "adobe.heic";
-    }
-    void colourProfileCarriedIntoTiles() {
-        QFETCH(QString, name);
-        QImage adobe = Marked();
-        adobe.setColorSpace(QColorSpace::AdobeRgb);
-        const QString path = dir.filePath(name);
-        QVERIFY(name.endsWith(u"jpg") ? WriteAll(path, Encode(adobe, "JPEG"))
-                                      : HeifEncode(adobe, path));
-        for (const QString format : {"jpg", "tif"}) {
-            const QStringList args{"export", path, "--tiles", "2x1", "--yes", "--format", format};
-            QCOMPARE(RunCli(args + QStringList{"--out", dir.filePath("tiles")}).status, 0);
-            QCOMPARE(QImageReader(dir.filePath("tiles/adobe_002.") + format).read().colorSpace(),
-                     QColorSpace::AdobeRgb);
-            QVERIFY(QDir(dir.filePath("tiles")).removeRecursively());
-        }
-        // The PDF's sheets are drawn in it too.
-        const QString pdf = dir.filePath(QStringLiteral("poster.pdf"));
-        QCOMPARE(RunCli({"export", path, "--tiles", "2x1", "--yes", "--out", pdf}).status, 0);
-        QProcess images;
-        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QProcess images; // the overview page and two sheets
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out + ".pdf"});
         QVERIFY(images.waitForFinished());
-        QCOMPARE(images.readAllStandardOutput().count(" icc "), 3); // the overview and two sheets
+        QCOMPARE(images.readAllStandardOutput().count(" icc "), 3);
     }
 
     // The input types as the desktop entry offers them and as the system's MIME database
