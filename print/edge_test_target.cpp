@@ -120,7 +120,7 @@ Result<ImageObject> EdgeTestTarget::CreateEdgeTestImage(double H, double W) {
         return fail(r.error());
     (void)image.SetImageInfo(ImageAttribute::HorizontalResolution, kDpi);
     (void)image.SetImageInfo(ImageAttribute::VerticalResolution, kDpi);
-    return std::move(image);
+    return image;
 }
 
 } // namespace tessellon
