@@ -39,6 +39,18 @@ QString Loc(QString s) {
     return s.replace(u'.', SystemDecimalPoint());
 }
 
+// `wide` x `high` sheets printing `w` x `h` of `units` over a `imgW` x `imgH` photo.
+PosterState Poster(UnitCode units, double w, double h, int wide, int high, int imgW, int imgH) {
+    PosterState s;
+    s.setNewTileVals(QString(), units, w, h, w, h, QString());
+    s.bImgSelected = true;
+    s.lImgWidth = imgW;
+    s.lImgHeight = imgH;
+    s.SelectTilesWide(wide - 1);
+    s.SelectTilesHigh(high - 1);
+    return s;
+}
+
 } // namespace
 
 class TestArrangement : public QObject {
@@ -162,14 +174,8 @@ private slots:
     // The poster's own state gives the base: trimmed sheets, overlap and zoom, upright whatever
     // "Rotate" says; the label's percentages are those of the crop window, rounded down.
     void photoShareFromThePoster() {
-        PosterState s;
-        s.setNewTileVals(QString(), kUnitInches, 8, 10, 8, 10, QString());
-        s.bImgSelected = true;
-        s.lImgWidth = 3000;
-        s.lImgHeight = 2000;
-        s.SelectTilesWide(2);
-        s.SelectTilesHigh(1);
-        // 3 x 2 of 8 x 10: window 2400 x 2000; zoom 100 halves it.
+        // Window 2400 x 2000; zoom 100 halves it.
+        PosterState s = Poster(kUnitInches, 8, 10, 3, 2, 3000, 2000);
         QCOMPARE(*s.UpdatePhotoShare(), "80 % of the width, 100 % of the height");
         s.SetZoom(100);
         QCOMPARE(*s.UpdatePhotoShare(), "40 % of the width, 50 % of the height");
@@ -187,22 +193,12 @@ private slots:
         // Turned 3 x 2: 28 x 14.625, 1567 rows of 2000.
         QCOMPARE(*s.UpdatePhotoShare(), "100 % of the width, 78 % of the height");
         // 100 % only when every column is kept: 2998 of 2999 is 99 %.
-        s.SetPrinterClips(false);
-        s.dOverlap = 0;
-        s.bTileRotated = false;
-        s.setNewTileVals(QString(), kUnitInches, 14.99, 10, 14.99, 10, QString());
-        s.SelectTilesWide(0);
-        s.SelectTilesHigh(0);
-        s.lImgWidth = 2999;
-        QCOMPARE(*s.UpdatePhotoShare(), "99 % of the width, 100 % of the height");
+        QCOMPARE(*Poster(kUnitInches, 14.99, 10, 1, 1, 2999, 2000).UpdatePhotoShare(),
+                 "99 % of the width, 100 % of the height");
         // 2560 x 1600 on 3 x 3 A4 sheets without margins, 1 cm overlap: 610 x 871 mm keeps
         // 1600 * 610 / 871 = 1121 columns.
-        s.setNewTileVals(QString(), kUnitMillimeters, 210, 297, 210, 297, QString());
+        s = Poster(kUnitMillimeters, 210, 297, 3, 3, 2560, 1600);
         s.dOverlap = 10 / 25.4;
-        s.SelectTilesWide(2);
-        s.SelectTilesHigh(2);
-        s.lImgWidth = 2560;
-        s.lImgHeight = 1600;
         QCOMPARE(*s.UpdatePhotoShare(), "43 % of the width, 100 % of the height");
         s.bImgSelected = false;
         QCOMPARE(*s.UpdatePhotoShare(), "---");

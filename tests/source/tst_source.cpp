@@ -97,7 +97,6 @@ private slots:
         s.SelectTilesHigh(high - 1);
         const PreviewCopy copy =
             PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
-        QCOMPARE(copy.dPreviewScale, 0.1);
         const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
                                                      s.CalcTileCoord(), 3, high);
         QVERIFY(g);
@@ -124,8 +123,7 @@ private slots:
         const PreviewGeometry& g = d->geometry;
         QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
                  (QList<int>{2, 0, 6, 2}));
-        QCOMPARE(d->image.pixel(3, 0), qRgb(255, 0, 0));
-        QCOMPARE(d->image.pixel(3, 1), qRgb(255, 255, 255));
+        QCOMPARE(Red(d->image, 3, true), (QList<int>{0, 2}));
     }
 
     void invalidTableDrawsNothing() {
@@ -252,14 +250,13 @@ private slots:
     void statusPictures() {
         for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
             QCOMPARE(StatusPictures::Draw(k, QSize(320, 240)).size(), QSize(320, 240));
-        QVERIFY(StatusPictures::Draw(0, QSize(160, 120)).isNull());
-        QVERIFY(StatusPictures::Draw(8, QSize(160, 120)).isNull());
+        QVERIFY(StatusPictures::Draw(0, QSize(160, 120)).isNull() &&
+                StatusPictures::Draw(8, QSize(160, 120)).isNull());
         QVERIFY(StatusPictures::Draw(StatusPictures::kLoading1, QSize(160, 120)) !=
                 StatusPictures::Draw(StatusPictures::kLoading2, QSize(160, 120)));
-        QCOMPARE(StatusPictures::NextLoadingFrame(StatusPictures::kLoading4),
-                 int(StatusPictures::kLoading1));
-        QCOMPARE(StatusPictures::NextLoadingFrame(StatusPictures::kLoading2),
-                 int(StatusPictures::kLoading3));
+        QCOMPARE((QList<int>{StatusPictures::NextLoadingFrame(StatusPictures::kLoading4),
+                             StatusPictures::NextLoadingFrame(StatusPictures::kLoading2)}),
+                 (QList<int>{StatusPictures::kLoading1, StatusPictures::kLoading3}));
     }
 };
 
