@@ -107,8 +107,7 @@ private slots:
     // Writing replaces the file whole, names in UTF-8, with no temporary file left beside it.
     void writeReplacesTheFile() {
         // Through a link of the file's name: the link is replaced, the file it names kept.
-        const QString other =
-            dir_->filePath(QStringLiteral("elsewhere/") + ProfileFile::FileName());
+        const QString other = dir_->filePath("elsewhere/" + ProfileFile::FileName());
         QVERIFY(QDir().mkpath(QFileInfo(other).path()));
         QVERIFY(WriteAll(other, "old\t01,01,01,01,\r\n"));
         QVERIFY(QFile::link(other, path_));
@@ -162,9 +161,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
     }
 
-    // Operation, index and name (for a delete: the answer to its question), on the shipped file or
-    // on `count` profiles "p"; whether it is done, and the titles shown ("?": the question). What
-    // is done is written at once.
+    // Operation, index, name (a delete's answer) on the shipped file or `count` profiles "p";
+    // whether it is done and written, and the titles shown ("?": the question).
     void edits() {
         const QString invalid = QStringLiteral("Invalid profile name");
         for (const auto& [action, count, outcome] : QList<std::tuple<QString, int, QString>>{
@@ -214,22 +212,18 @@ private slots:
         }
     }
 
-    void storeEdgeSelectionsClampsAndSaves() {
-        ProfileStore store(path_);
-        store.LoadProfiles();
-        QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
-        QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
-        QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
-        QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
-    }
-
-    // Only the untouched shipped table with its first profile current is the initial one.
-    void isInitialProfile() {
+    // Edge values are clamped and written at once. The initial profile is one that clips nothing
+    // in a table of at most three.
+    void edgeSelectionsAndInitialProfile() {
         ProfileStore store(path_);
         store.LoadProfiles();
         QCOMPARE((QList<bool>{store.IsInitialProfile(0), store.IsInitialProfile(1),
                               store.IsInitialProfile(5), store.IsInitialProfile(-1)}),
                  (QList<bool>{true, false, false, false}));
+        QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
+        QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
+        QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
+        QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
         RecordingMessageService messages;
         store.CreateProfile(QStringLiteral("more"), messages);
         QVERIFY(!store.IsInitialProfile(0));

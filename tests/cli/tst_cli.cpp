@@ -110,8 +110,7 @@ private slots:
             "Size: 20.0 x 40.0 cm");
         Row("full name", "--paper|a5 - 148 X 210", "Size: 24.8 x 37.2 cm");
         Row("letter in mm", "--paper|letter|--units|mm", "Size: 38.1 x 50.8 cm");
-        // 3000 x 2000 image, 3 x 2 tiles. 22 x 19 inch poster (3 x 8 - 2 x 1, 2 x 10 - 1):
-        // 105.26 dpi, window 2316 x 2000 at 342.
+        // 22 x 19 in poster (3 x 8 - 2 x 1, 2 x 10 - 1): 105.26 dpi, window 2316 x 2000 at 342.
         Row("overlap in mm",
             "3000x2000|--tiles|3x2|--margins|0|--units|mm|--custom|203.2x254|--overlap|25.4",
             "Size: 55.9 x 48.3 cm|Resolution: 41.4 dots/cm|MegaPixels: 4.63|Quality: Good|"
@@ -130,10 +129,8 @@ private slots:
         QCOMPARE(r.out.split(u'\n').mid(0, expected.count(u'|') + 1).join(u'|'), expected);
     }
 
-    // The arrangement options choose --tiles and --rotate-tiles as the poster size window does
-    // and name the choice on stderr; info's last line says how much of the photo shows. 3000 x
-    // 2000 on 8 x 10 in sheets: turned sheets reach 30 in (or 76.2 cm) wide exactly with 3
-    // across; 3 x 3 (30 x 24) keeps 2500 x 2000.
+    // The arrangement options choose sheets as the poster size window does, named on stderr. 3000
+    // x 2000 on 8 x 10 in: turned 3 across reach 76.2 cm; 3 x 3 (30 x 24) keeps 2500 x 2000.
     void arrangementOptions_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("chosen"); // the sheets named on stderr
@@ -143,8 +140,7 @@ private slots:
         Row("width in cm", "--width|76.2cm", "3 x 3 sheets, turned", "30.00 x 24.00", "83 %|100 %");
         Row("whole photo", "--width|30|--whole-photo", "6 x 5 sheets, turned", "60.00 x 40.00",
             "100 %|100 %");
-        // Inches paper, a size in metres and centimetres: 40 x 40 in is 1.016 m; 2000 of 3000
-        // columns is 66 % (rounded down).
+        // 40 x 40 in is 1.016 m; 2000 of 3000 columns is 66 % (rounded down).
         Row("size", "--size|1.016mx101.6cm", "5 x 4 sheets, upright", "40.00 x 40.00",
             "66 %|100 %");
         // --fit within the 4 sheets of --tiles 2x2: upright 2 x 1 keeps 3000 x 1875.
@@ -211,9 +207,8 @@ private slots:
         QVERIFY2(QRegularExpression(stdoutPattern).match(out).hasMatch(), qPrintable(out));
     }
 
-    // A file that cannot be read ends `info` and `export` alike, at once (the program is
-    // killed after ten seconds: a pipe must not hold it up), with status 1 and the reason. The
-    // reader's own tests try the other reasons.
+    // A file that cannot be read ends `info` and `export` at once (killed after ten seconds: a
+    // pipe must not hold it up) with status 1 and the reason; the reader's tests try the others.
     void unreadableImage() {
         for (const auto& [kind, reason] :
              {std::pair{"fifo", "named pipe (FIFO), not a regular file"},
@@ -306,18 +301,14 @@ private slots:
 
     void edgeProfile() {
         QTemporaryDir dir;
-        // The printable part of each 6 x 4 inch tile shrinks by what the printer clips:
-        // 6 - (4 + 2)/64 wide and 4 - (3 + 3)/64 high; a profile that clips nothing changes
-        // nothing.
+        // Each 6 x 4 in tile prints 6 - (4 + 2)/64 wide, 4 - (3 + 3)/64 high; "default" clips none.
         const QStringList info{"info", "3000x2000", "--edge-profile"};
         QVERIFY(RunIn(dir.path(), info + QStringList{"Kodak photo lab default"})
                     .out.startsWith(QStringLiteral("Size: 11.81 x 7.81 inches\n")));
         QVERIFY(RunIn(dir.path(), info + QStringList{"default"})
                     .out.startsWith(QStringLiteral("Size: 12.00 x 8.00 inches\n")));
-        // Fuji clips 2, 6, 3, 6 sixty-fourths (top, right, bottom, left). Of a 300 x 200 image
-        // the 3 x 2 inch tile shows columns 4..296 (293 pixels) at about 104.1 dpi, and each
-        // edge is repeated outwards by floor(104.1 x clip / 64) pixels: 9 left and right, 3 top,
-        // 4 bottom.
+        // Fuji clips 2, 6, 3, 6 / 64 in: the 3 x 2 in tile shows columns 4..296 of 300 at 104.1
+        // dpi, each edge repeated by floor(104.1 x clip / 64): 9 left and right, 3 top, 4 bottom.
         QImage source(300, 200, QImage::Format_RGB32);
         source.fill(QColor(10, 200, 30));
         const QString image = dir.filePath(QStringLiteral("p.bmp"));

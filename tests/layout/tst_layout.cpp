@@ -90,16 +90,6 @@ private slots:
         }
     }
 
-    void partialResultsOnFailure() {
-        PosterState s;
-        SetTile(s, kUnitMillimeters, 254, 10);
-        const TileSizeResult r = s.CheckTileSizes();
-        QVERIFY(!r.ok);
-        QCOMPARE(QSizeF(r.dW, r.dH), QSizeF(10, 10)); // the width in inches, the height not yet
-        SetTile(s, kUnitMillimeters, 10, 254);
-        QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
-    }
-
     void trimmedSizes() {
         const auto size = [](const TileSizeResult& r) { return QSizeF(r.dW, r.dH); };
         PosterState s;
@@ -125,7 +115,7 @@ private slots:
     }
 
     // The inch form is checked where saving starts; here the millimetre limits.
-    void invalidSizeMessage() {
+    void refusedSizes() {
         PosterState s;
         SetTile(s, kUnitMillimeters, 0.1, 0.1);
         RecordingMessageService rec;
@@ -136,12 +126,18 @@ private slots:
             QStringLiteral("  The width and height need to be in the range of 19.05 to 1270.00 "
                            "millimeters.")));
         QCOMPARE(Dot(PosterState::GetTileMin()) + u' ' + PosterState::GetTileMax(), "0.75 50");
+        // A refused size still gives the sides it converted: the width in inches, not the height.
+        SetTile(s, kUnitMillimeters, 254, 10);
+        const TileSizeResult r = s.CheckTileSizes();
+        QVERIFY(!r.ok);
+        QCOMPARE(QSizeF(r.dW, r.dH), QSizeF(10, 10));
+        SetTile(s, kUnitMillimeters, 10, 254);
+        QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
     }
 
     void tileTable_data() {
-        // Image width and height, tiles wide and high, tile width and height in inches, zoom,
-        // horizontal and vertical centring, tiles turned; overlap in inches, trimmed by the
-        // profile that clips 1/16 inch on the right and 1/8 on the left.
+        // Image w, h, tiles wide, high, tile w, h (in), zoom, centring h, v, turned; overlap (in),
+        // trimmed by the profile clipping 1/16 in on the right and 1/8 on the left.
         QTest::addColumn<QList<double>>("input");
         QTest::addColumn<QList<int>>("window"); // W, H, x0, y0
         QTest::addColumn<QList<int>>("spots");  // tile number, left, top, right, bottom; repeated
@@ -174,8 +170,7 @@ private slots:
         QTest::newRow("halves to even")
             << D{1002, 1001, 2, 2, 10, 10, 0, 100, 100, 0} << I{1001, 1001, 0, 0}
             << I{0, 0, 0, 500, 500, 1, 500, 0, 1000, 500, 3, 500, 500, 1000, 1000};
-        // 1003 / 2 = 501.5: the first column ends at 500.5 -> 500, the second at 1002.5 -> 1002
-        // (halves away from zero would give 501 and 1003).
+        // 1003 / 2 = 501.5: columns end at 500.5 -> 500 and 1002.5 -> 1002 (not 501 and 1003).
         QTest::newRow("right edges halves to even")
             << D{1004, 1003, 2, 2, 10, 10, 0, 100, 100, 0} << I{1003, 1003, 0, 0}
             << I{0, 0, 0, 500, 500, 1, 502, 0, 1002, 500, 3, 502, 502, 1002, 1002};
@@ -188,16 +183,14 @@ private slots:
         // 2000 at 342, columns from 7/22 and 14/22 of it, 8/22 wide, the second row from 9/19.
         const I overlapSpots{0,    342,  0, 1183, 1052, 1,    1079, 0,
                              1920, 1052, 5, 1816, 947,  2657, 1999};
-        QTest::newRow("overlap 1in") << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 0, 1}
-                                     << I{2316, 2000, 342, 0} << overlapSpots;
+        QTest::newRow("overlap 1in") << example + D{1} << I{2316, 2000, 342, 0} << overlapSpots;
         // Tiles of 8.1875 less 1/16 and 1/8 inch of trims print 8 inches: the same as above.
         QTest::newRow("overlap after trims")
-            << D{3000, 2000, 3, 2, 8.1875, 10, 0, 100, 100, 0, 1, 1} << I{2316, 2000, 342, 0}
-            << overlapSpots;
+            << with(4, 8.1875) + D{1, 1} << I{2316, 2000, 342, 0} << overlapSpots;
         // Turned: 10 x 8 tiles, 28 x 15 poster, window 3000 x 1607 at y 196 (196.5 to even);
         // columns at 9/28 and 18/28 of 3000, the second row at 7/15 of 1607 (750).
         QTest::newRow("overlap rotated")
-            << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 1, 1} << I{3000, 1607, 0, 196}
+            << with(9, 1) + D{1} << I{3000, 1607, 0, 196}
             << I{0, 0, 196, 1070, 1052, 1, 964, 196, 2034, 1052, 5, 1929, 946, 2999, 1802};
         // 2 x 2, 14 x 18 poster; window 1555.56 halved -> 778 x 1000, left edge, bottom edge;
         // the second column at 6/14 of 778 (333), the second row at 8/18 of 1000 (444).
@@ -233,11 +226,9 @@ private slots:
         }
     }
 
-    // Rows share their top and bottom, columns their left and right; neighbours meet within a
-    // pixel, and no tile reaches more than one pixel past the image.
+    // Rows share top and bottom, columns left and right; neighbours meet within a pixel, and no
+    // tile reaches past the image: for 25 x 25 tiles, odd sizes, a tiny image, a tall one.
     void tileTableProperties() {
-        // Image width and height, tiles wide and high, zoom: 25 x 25 tiles, odd sizes, a tiny
-        // image, a tall one.
         for (const auto& [imgW, imgH, wide, high, zoom] :
              QList<std::tuple<int, int, int, int, int>>{{6000, 4000, 25, 25, 0},
                                                         {1001, 777, 7, 3, 37},
@@ -293,9 +284,8 @@ private slots:
         QCOMPARE(strip.GetFinalImgWhRatio(), 0.0);
     }
 
-    // Without overlap the columns start at col / n of the window, exactly: 25 x 25 pixels, 6 x 7
-    // tiles of 186 x 273 mm give a window 15 wide at x 5, and 1/6 of 15 is 2.5, which rounds to 2.
-    // (186 / 1116 of 15 lies a hair above 2.5 and would give 3.)
+    // Columns start at exactly col / n of the window: 6 x 7 tiles of 186 x 273 mm over 25 x 25
+    // give a window 15 wide at x 5, 1/6 of it 2.5 -> 2 (186 / 1116 of it a hair more, 3).
     void buttedTilesKeepTheirRounding() {
         PosterState s = ImageState(25, 25);
         SetTile(s, kUnitMillimeters, 186, 273);
@@ -439,8 +429,7 @@ private slots:
         QCOMPARE(TilePlacement::UpdatePlacementLabels(s, g).vertical,
                  QStringLiteral("(full height)"));
         QCOMPARE(s.iVertCenter, 100);
-        // A 30 x 20 image shown at 4 preview pixels per image pixel: the window spanning it ends
-        // on the first preview column of the last image pixel, 29 x 4.
+        // A 30 x 20 image at 4 preview pixels per pixel: a window over it ends at 29 x 4.
         PosterState small = ImageState(30, 20);
         g = {4, 120, 80, 0, 8, 116, 52}; // 45 of 80 rows high
         l = TilePlacement::UpdatePlacementLabels(small, g);

@@ -16,8 +16,7 @@ QString Loc(QString s) {
 }
 
 const QString kInvalidWh = QStringLiteral("Invalid Paper Width or Height");
-const QString kTooSmallTyped =
-    QStringLiteral("Invalid paper size - size too small.  Minimum size is");
+const QString kTooSmallTyped = "Invalid paper size - size too small.  Minimum size is";
 const QString kBadMargins = QStringLiteral("You entered invalid values for print margins.");
 const QString kNegative = QStringLiteral("Invalid margin value - can't be less than zero");
 const QString kLeftRight =
@@ -77,8 +76,7 @@ private slots:
             QCOMPARE(p.CurrentMargins(), (MarginValues{12, 12, 12, 12}));
         }
         QCOMPARE(m.Preset(kUnitMillimeters, 4).dHeight, 297.0);
-        // Inch sheets: the name gives the size; the two photo sizes lie landscape, and only the
-        // smallest photo has no margins.
+        // Inch sheets: named by size; the two photos lie landscape, the smaller without margins.
         for (int pos = 0; pos < PaperModel::iLastInchPreset; ++pos) {
             const PaperPreset& p = m.Preset(kUnitInches, pos);
             QVERIFY2(p.sName.endsWith(QStringLiteral("%1\" x %2\"")
@@ -100,9 +98,7 @@ private slots:
     }
 
     void initDiscardsEdits() {
-        PaperModel m = Typed(
-            kUnitInches, 6, QStringLiteral("9"), QStringLiteral("12"),
-            {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")});
+        PaperModel m = Typed(kUnitInches, 6, "9", "12", {"1", "1", "1", "1"});
         QCOMPARE(m.CurrentPreset().dWidth, 9.0);
         m.ChangeUnits(kUnitMillimeters, msgs);
         m.SetLocked(true);
@@ -359,8 +355,7 @@ private slots:
         QTEST(p.sName, "name");
         QCOMPARE((QList<double>{p.dWidth, p.dHeight, p.dTop, p.dRight, p.dBottom, p.dLeft}),
                  values);
-        // Default margins always come from the built-in table; the other unit keeps its first
-        // sheet and the custom millimetre sheet its size.
+        // Default margins come from the built-in table; the rest of the other unit stays.
         QCOMPARE(p.dDefTop, units == 0 ? 0.5 : 12.0);
         QCOMPARE(m.Selection(units == 0 ? kUnitMillimeters : kUnitInches), 0);
         QCOMPARE(m.Preset(kUnitMillimeters, 7).dWidth, 148.0);

@@ -110,8 +110,7 @@ private slots:
     }
 
     void gridRoundsHalvesToEven() {
-        // At scale 0.5 the columns 5, 7, 9 and 13 fall on 2.5, 3.5, 4.5 and 6.5, the rows 1 and 5
-        // on 0.5 and 2.5.
+        // At scale 0.5 columns 5, 7, 9, 13 fall on 2.5, 3.5, 4.5, 6.5, rows 1 and 5 on 0.5, 2.5.
         QImage preview(20, 10, QImage::Format_RGB32);
         preview.fill(Qt::white);
         TileCoordTable t;
@@ -165,8 +164,7 @@ private slots:
     }
 
     void fitToNewSizeForPic() {
-        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for the picture. A square poster
-        // stands in the middle, a wide one fills the width.
+        // Client 1000 x 640, button 80 x 40: gap 10, 580 pixels for a square or a wide picture.
         for (const auto& [ratio, picture] : QList<std::pair<double, QRect>>{
                  {1.0, {210, 0, 580, 580}}, {4.0, {0, 165, 1000, 250}}}) {
             const auto l =
