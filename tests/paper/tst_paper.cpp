@@ -186,8 +186,7 @@ private slots:
     }
 
     void validValuesAreStoredFailedOnesNot() {
-        PaperModel m = Typed(kUnitInches, 6, QStringLiteral("5"), QStringLiteral("7"),
-                             {Loc("0.25"), QStringLiteral("1"), QStringLiteral("0"), Loc("0.75")});
+        PaperModel m = Typed(kUnitInches, 6, "5", "7", {Loc("0.25"), "1", "0", Loc("0.75")});
         QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.25, 1, 0, 0.75}));
         QCOMPARE(m.CurrentPreset().DefaultMargins(), (MarginValues{0.5, 0.5, 0.5, 0.5}));
         QCOMPARE(m.SizeWithoutBordersText(), Loc("3.25 x 6.75 Inches"));
