@@ -226,38 +226,6 @@ private slots:
         }
     }
 
-    // Rows share top and bottom, columns left and right; neighbours meet within a pixel, and no
-    // tile reaches past the image: for 25 x 25 tiles, odd sizes, a tiny image, a tall one.
-    void tileTableProperties() {
-        for (const auto& [imgW, imgH, wide, high, zoom] :
-             QList<std::tuple<int, int, int, int, int>>{{6000, 4000, 25, 25, 0},
-                                                        {1001, 777, 7, 3, 37},
-                                                        {25, 25, 25, 25, 0},
-                                                        {500, 3000, 4, 2, 250}}) {
-            PosterState s = Example();
-            s.lImgWidth = imgW;
-            s.lImgHeight = imgH;
-            s.SelectTilesWide(wide - 1);
-            s.SelectTilesHigh(high - 1);
-            s.SetZoom(zoom);
-            const TileCoordTable t = s.CalcTileCoord();
-            QCOMPARE(int(t.tiles.size()), wide * high);
-            QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
-            QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
-            const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
-            for (int row = 0; row < high; ++row)
-                for (int col = 0; col < wide; ++col) {
-                    const TileRect r = at(row, col);
-                    QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
-                             (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
-                                         at(0, col).right}));
-                    if (col + 1 < wide)
-                        QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
-                    QVERIFY(r.right <= imgW && r.bottom <= imgH);
-                }
-        }
-    }
-
     void ratioAndInvalidInputs() {
         PosterState s = Example();
         QCOMPARE(s.GetFinalImgWhRatio(), 1.2);
