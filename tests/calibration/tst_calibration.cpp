@@ -29,6 +29,20 @@ const ProfileTable kTable({{QStringLiteral("No clipping"), {0, 0, 0, 0}},
                            {QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
                            {QStringLiteral("Wide"), {16, 0, 8, 1}}});
 
+const QList<EdgeProfile> kShipped{{"default", {0, 0, 0, 0}},
+                                  {"Kodak photo lab default", {3, 4, 3, 2}},
+                                  {"Fuji photo lab default", {2, 6, 3, 6}}};
+
+// The bytes of a profile file holding `profiles`.
+QByteArray Bytes(const QList<EdgeProfile>& profiles) {
+    QByteArray out;
+    for (const EdgeProfile& p : profiles)
+        out += p.name.toUtf8() + QString::asprintf("\t%02d,%02d,%02d,%02d,\r\n", p.clip[0],
+                                                   p.clip[1], p.clip[2], p.clip[3])
+                                     .toLatin1();
+    return out;
+}
+
 // Texts written with the system decimal separator; expectations are written with a point.
 QString Loc(QString s) {
     return s.replace(u'.', SystemDecimalPoint());
@@ -93,8 +107,7 @@ private slots:
     // Writing replaces the file whole, names in UTF-8, with no temporary file left beside it.
     void writeReplacesTheFile() {
         // Through a link of the file's name: the link is replaced, the file it names kept.
-        const QString other =
-            dir_->filePath(QStringLiteral("elsewhere/") + ProfileFile::FileName());
+        const QString other = dir_->filePath("elsewhere/" + ProfileFile::FileName());
         QVERIFY(QDir().mkpath(QFileInfo(other).path()));
         QVERIFY(WriteAll(other, "old\t01,01,01,01,\r\n"));
         QVERIFY(QFile::link(other, path_));
@@ -148,103 +161,69 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
     }
 
-    // A new profile is added at the end and written; an empty name, names with a tab or a line
-    // break and a 200th profile are refused.
-    void createProfile() {
+    // Operation, index, name (a delete's answer) on the shipped file or `count` profiles "p";
+    // whether it is done and written, and the titles shown ("?": the question).
+    void edits() {
         const QString invalid = QStringLiteral("Invalid profile name");
-        for (const auto& [name, existing, title] : QList<std::tuple<QString, int, QString>>{
-                 {" Epson R800 ", 0, "added"},
-                 {"", 0, ""},
-                 {"a\tb", 0, invalid},
-                 {"a\nb", 0, invalid},
-                 {"a\rb", 0, invalid},
-                 {"one more", 199, "Can not create profile"}}) {
-            QByteArray bytes = existing ? QByteArray() : kShippedBytes;
-            for (int i = 0; i < existing; ++i)
-                bytes += "p\t00,00,00,00,\r\n";
-            QVERIFY(WriteAll(path_, bytes));
+        for (const auto& [action, count, outcome] : QList<std::tuple<QString, int, QString>>{
+                 {"create 0  Epson R800 ", 0, "done"},
+                 {"create 0 ", 0, ""},
+                 {"create 0 a\tb", 0, invalid},
+                 {"create 0 a\nb", 0, invalid},
+                 {"create 0 a\rb", 0, invalid},
+                 {"create 0 one more", 199, "Can not create profile"},
+                 {"rename 2 Fuji renamed", 0, "done"},
+                 {"rename 2 Fuji photo lab default", 0, ""},
+                 {"rename 0 Default", 0, "done"}, // the case differs
+                 {"rename 1 two\nlines", 0, invalid},
+                 {"rename 1 ", 0, ""},
+                 {"rename 3 x", 0, ""},
+                 {"delete 1 Yes", 0, "done|?"},
+                 {"delete 1 No", 0, "?"},
+                 {"delete 1 Cancel", 0, "?"},
+                 {"delete 0 Yes", 1, "Can not remove profile"}}) {
+            const QString op = action.section(u' ', 0, 0), name = action.section(u' ', 2);
+            const int index = action.section(u' ', 1, 1).toInt();
+            QList<EdgeProfile> expected = count ? QList<EdgeProfile>(count, {"p", {}}) : kShipped;
+            QVERIFY(WriteAll(path_, count ? Bytes(expected) : kShippedBytes));
             ProfileStore store(path_);
             QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
             RecordingMessageService messages;
-            const bool added = title == u"added";
-            QCOMPARE(store.CreateProfile(name, messages), added);
-            if (added)
-                bytes += name.toUtf8() + "\t00,00,00,00,\r\n";
-            QCOMPARE(store.Count(), (existing ? existing : 3) + added);
-            QCOMPARE(ReadAll(path_), bytes);
-            QCOMPARE(messages.Messages().size(), title.isEmpty() || added ? 0 : 1);
-            if (!messages.Messages().isEmpty()) {
-                QCOMPARE(messages.Messages().at(0).kind, Kind::Critical);
-                QCOMPARE(messages.Messages().at(0).title, title);
-            }
-        }
-    }
-
-    // Index, new name, whether it is renamed, messages shown.
-    void renameProfile() {
-        for (const auto& [index, name, renamed, shown] :
-             QList<std::tuple<int, QString, bool, int>>{{2, "Fuji renamed", true, 0},
-                                                        {2, "Fuji photo lab default", false, 0},
-                                                        {0, "Default", true, 0}, // case differs
-                                                        {1, "two\nlines", false, 1},
-                                                        {1, "", false, 0},
-                                                        {3, "x", false, 0}}) {
-            QVERIFY(WriteAll(path_, kShippedBytes));
-            ProfileStore store(path_);
-            store.LoadProfiles();
-            RecordingMessageService box;
-            QCOMPARE(store.RenameProfile(index, name, box), renamed);
-            QCOMPARE(int(box.Messages().size()), shown);
-            QList<EdgeProfile> expected = ProfileStore::ShippedProfiles();
-            if (renamed)
+            messages.QueueAnswer(name == u"Yes"  ? Answer::Yes
+                                 : name == u"No" ? Answer::No
+                                                 : Answer::Cancel);
+            const bool done = op == u"create"   ? store.CreateProfile(name, messages)
+                              : op == u"rename" ? store.RenameProfile(index, name, messages)
+                                                : store.DeleteProfile(index, messages);
+            QStringList shown(done ? 1 : 0, QStringLiteral("done"));
+            for (const auto& m : messages.Messages())
+                shown << (m.kind == Kind::YesNoCancel ? QStringLiteral("?")
+                          : m.kind == Kind::Critical  ? m.title
+                                                      : QString());
+            QCOMPARE(shown.join(u'|'), outcome);
+            if (done && op == u"create")
+                expected.append({name, {}});
+            else if (done && op == u"rename")
                 expected[index].name = name;
+            else if (done)
+                expected.removeAt(index);
             QCOMPARE(store.Table().Profiles(), expected);
-            QCOMPARE(ProfileFile::Read(path_).profiles, expected);
+            QCOMPARE(ReadAll(path_), Bytes(expected));
         }
     }
 
-    void deleteAsks() {
-        for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
-            const bool deleted = answer == Answer::Yes;
-            QVERIFY(WriteAll(path_, kShippedBytes));
-            ProfileStore store(path_);
-            store.LoadProfiles();
-            RecordingMessageService messages;
-            messages.QueueAnswer(answer);
-            QCOMPARE(store.DeleteProfile(1, messages), deleted);
-            QCOMPARE(messages.Messages().size(), 1);
-            QCOMPARE(messages.Messages().at(0).kind, Kind::YesNoCancel); // its text: the dialog's
-            QCOMPARE(store.Table().Names().contains(QStringLiteral("Kodak photo lab default")),
-                     !deleted);
-            QCOMPARE(ProfileFile::Read(path_).profiles.size(), deleted ? 2 : 3);
-        }
-        // The last profile is never deleted.
-        QVERIFY(WriteAll(path_, "only\t01,01,01,01,\r\n"));
-        ProfileStore one(path_);
-        one.LoadProfiles();
-        RecordingMessageService messages;
-        QVERIFY(!one.DeleteProfile(0, messages));
-        QCOMPARE(one.Count(), 1);
-        QCOMPARE(messages.Messages().size(), 1);
-        QCOMPARE(messages.Messages().at(0).title, QStringLiteral("Can not remove profile"));
-    }
-
-    void storeEdgeSelectionsClampsAndSaves() {
-        ProfileStore store(path_);
-        store.LoadProfiles();
-        QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
-        QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
-        QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
-        QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
-    }
-
-    // Only the untouched shipped table with its first profile current is the initial one.
-    void isInitialProfile() {
+    // Edge values are clamped and written at once. The initial profile is one that clips nothing
+    // in a table of at most three.
+    void edgeSelectionsAndInitialProfile() {
         ProfileStore store(path_);
         store.LoadProfiles();
         QCOMPARE((QList<bool>{store.IsInitialProfile(0), store.IsInitialProfile(1),
                               store.IsInitialProfile(5), store.IsInitialProfile(-1)}),
                  (QList<bool>{true, false, false, false}));
+        QVERIFY(store.StoreEdgeSelections(2, {16, -3, 40, 7}));
+        QCOMPARE(store.Table().At(2).clip, (std::array<int, 4>{16, 0, 16, 7}));
+        QVERIFY(ReadAll(path_).endsWith("Fuji photo lab default\t16,00,16,07,\r\n"));
+        QVERIFY(!store.StoreEdgeSelections(3, {1, 1, 1, 1}));
         RecordingMessageService messages;
         store.CreateProfile(QStringLiteral("more"), messages);
         QVERIFY(!store.IsInitialProfile(0));

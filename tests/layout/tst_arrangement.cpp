@@ -39,6 +39,18 @@ QString Loc(QString s) {
     return s.replace(u'.', SystemDecimalPoint());
 }
 
+// `wide` x `high` sheets printing `w` x `h` of `units` over a `imgW` x `imgH` photo.
+PosterState Poster(UnitCode units, double w, double h, int wide, int high, int imgW, int imgH) {
+    PosterState s;
+    s.setNewTileVals(QString(), units, w, h, w, h, QString());
+    s.bImgSelected = true;
+    s.lImgWidth = imgW;
+    s.lImgHeight = imgH;
+    s.SelectTilesWide(wide - 1);
+    s.SelectTilesHigh(high - 1);
+    return s;
+}
+
 } // namespace
 
 class TestArrangement : public QObject {
@@ -52,40 +64,34 @@ private slots:
         QTest::addColumn<QList<Arrangement>>("first");
         QTest::addColumn<QSizeF>("size");        // of the first, inches
         QTest::addColumn<QList<int>>("percent"); // of the first: width, height
-        // 3000 x 2000 (3:2) photo, 30 in wide: turned 3 across is exactly 30, upright needs 4
-        // (32). Turned 3 x 3 is 30 x 24 (keeps 2500 x 2000 = 83 %), 3 x 2 30 x 16 (3000 x 1600,
-        // 80 %), 3 x 4 30 x 32 (1875 x 2000, 62.5 %).
+        // 30 in: turned 3 across exactly (upright 4, 32). Turned 3 x 3 (30 x 24) keeps 2500 x 2000,
+        // 3 x 2 (30 x 16) 3000 x 1600, 3 x 4 (30 x 32) 1875 x 2000.
         QTest::newRow("landscape photo, portrait paper")
             << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{30, {}, {}, false}
             << QList<Arrangement>{{3, 3, true}, {3, 2, true}, {3, 4, true}} << QSizeF(30, 24)
             << QList<int>{83, 100};
-        // The whole photo: 3:2 needs turned 6 x 5 (60 x 40) or upright 15 x 8 (120 x 80); the
-        // nearer to 30 wide wins.
+        // Turned 6 x 5 (60 x 40) shows all of 3:2 nearer to 30 wide than upright 15 x 8 (120 x 80).
         QTest::newRow("whole photo")
             << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{30, {}, {}, true}
             << QList<Arrangement>{{6, 5, true}} << QSizeF(60, 40) << QList<int>{100, 100};
-        // 4:1 panorama 10 in high: upright one row is exactly 10; 5 x 1 (40 x 10) is 4:1, then
-        // 6 x 1 keeps 4000 x 833 and 4 x 1 3200 x 1000.
+        // Upright one row is 10 high; 5 x 1 (40 x 10) is 4:1, 6 x 1 keeps 4000 x 833, 4 x 1 3200.
         QTest::newRow("panorama, height exactly reached")
             << Upright(8, 10, 0, 4000, 1000) << PosterSizeRequest{{}, 10, {}, false}
             << QList<Arrangement>{{5, 1, false}, {6, 1, false}, {4, 1, false}} << QSizeF(40, 10)
             << QList<int>{100, 100};
-        // A square photo at 40 x 40: upright 5 x 4 and turned 4 x 5 both are; 20 sheets each,
-        // so upright comes first. Nothing smaller than 40 either way reaches both.
+        // Upright 5 x 4 and turned 4 x 5 are both 40 x 40 of 20 sheets: upright first.
         QTest::newRow("square photo, both sides")
             << Upright(8, 10, 0, 2000, 2000) << PosterSizeRequest{40, 40, {}, false}
             << QList<Arrangement>{{5, 4, false}, {4, 5, true}} << QSizeF(40, 40)
             << QList<int>{100, 100};
-        // At most 3 sheets, no size: least crop first. 16 x 10 keeps 3000 x 1875 (93.75 %),
-        // turned 1 x 1 2500 x 2000 (83 %).
+        // No size: least crop first. 16 x 10 keeps 3000 x 1875, turned 1 x 1 2500 x 2000 (83 %).
         QTest::newRow("sheets only")
             << Upright(8, 10, 0, 3000, 2000) << PosterSizeRequest{{}, {}, 3, false}
             << QList<Arrangement>{{2, 1, false}, {1, 1, true}} << QSizeF(16, 10)
             << QList<int>{100, 93};
-        // Overlap 1 in and edge trims of 3/16 in across (7.8125 x 10 sheets): turned sheets
-        // advance 9 in, so 3 across make 28 exactly; 3 x 3 is 6.8125 * 3 + 1 = 21.4375 high,
-        // keeping 2000 * 28 / 21.4375 = 2612 columns (87 %); 3 x 2 (14.625 high) keeps
-        // 3000 / (28 / 14.625) = 1567 rows, 3 x 4 (28.25) 1982 columns.
+        // Overlap 1 in, trims 3/16 in across: turned sheets advance 9 in, 3 across make 28; 3 x 3
+        // is 6.8125 * 3 + 1 = 21.4375 high, keeping 2000 * 28 / 21.4375 = 2612 columns; 3 x 2
+        // (14.625 high) keeps 1567 rows, 3 x 4 (28.25) 1982 columns.
         QTest::newRow("overlap and edge trims")
             << Upright(7.8125, 10, 1, 3000, 2000) << PosterSizeRequest{28, {}, {}, false}
             << QList<Arrangement>{{3, 3, true}, {3, 2, true}, {3, 4, true}} << QSizeF(28, 21.4375)
@@ -100,8 +106,7 @@ private slots:
         QTEST(QSizeF(found[0].posterWidth, found[0].posterHeight), "size");
         QTEST((QList<int>{found[0].share->WidthPercent(), found[0].share->HeightPercent()}),
               "percent");
-        // Every one listed reaches the request, and the order never goes back on its first
-        // rule.
+        // Every one listed reaches the request; widths asked alone never shrink down the list.
         for (size_t i = 0; i < found.size(); ++i) {
             const ArrangementResult& r = found[i];
             QVERIFY(!request.width || r.posterWidth >= *request.width - 1e-9);
@@ -139,8 +144,7 @@ private slots:
         // One sheet: turned (10 x 8, 83 %) beats upright (8 x 10, 53 %).
         QTest::newRow("landscape, 1 sheet")
             << Upright(8, 10, 0, 3000, 2000) << 1 << Arrangement{1, 1, true};
-        // Square photo, 4 sheets: 1 x 1 and 2 x 2, upright or turned, all keep 80 %; the larger
-        // poster (2 x 2) wins, upright before turned.
+        // 1 x 1 and 2 x 2, upright or turned, all keep 80 %: the larger, upright, wins.
         QTest::newRow("square, ties")
             << Upright(8, 10, 0, 2000, 2000) << 4 << Arrangement{2, 2, false};
         // 4:1 panorama: 5 x 1 upright is exactly 4:1.
@@ -162,14 +166,8 @@ private slots:
     // The poster's own state gives the base: trimmed sheets, overlap and zoom, upright whatever
     // "Rotate" says; the label's percentages are those of the crop window, rounded down.
     void photoShareFromThePoster() {
-        PosterState s;
-        s.setNewTileVals(QString(), kUnitInches, 8, 10, 8, 10, QString());
-        s.bImgSelected = true;
-        s.lImgWidth = 3000;
-        s.lImgHeight = 2000;
-        s.SelectTilesWide(2);
-        s.SelectTilesHigh(1);
-        // 3 x 2 of 8 x 10: window 2400 x 2000; zoom 100 halves it.
+        // Window 2400 x 2000; zoom 100 halves it.
+        PosterState s = Poster(kUnitInches, 8, 10, 3, 2, 3000, 2000);
         QCOMPARE(*s.UpdatePhotoShare(), "80 % of the width, 100 % of the height");
         s.SetZoom(100);
         QCOMPARE(*s.UpdatePhotoShare(), "40 % of the width, 50 % of the height");
@@ -187,22 +185,12 @@ private slots:
         // Turned 3 x 2: 28 x 14.625, 1567 rows of 2000.
         QCOMPARE(*s.UpdatePhotoShare(), "100 % of the width, 78 % of the height");
         // 100 % only when every column is kept: 2998 of 2999 is 99 %.
-        s.SetPrinterClips(false);
-        s.dOverlap = 0;
-        s.bTileRotated = false;
-        s.setNewTileVals(QString(), kUnitInches, 14.99, 10, 14.99, 10, QString());
-        s.SelectTilesWide(0);
-        s.SelectTilesHigh(0);
-        s.lImgWidth = 2999;
-        QCOMPARE(*s.UpdatePhotoShare(), "99 % of the width, 100 % of the height");
+        QCOMPARE(*Poster(kUnitInches, 14.99, 10, 1, 1, 2999, 2000).UpdatePhotoShare(),
+                 "99 % of the width, 100 % of the height");
         // 2560 x 1600 on 3 x 3 A4 sheets without margins, 1 cm overlap: 610 x 871 mm keeps
         // 1600 * 610 / 871 = 1121 columns.
-        s.setNewTileVals(QString(), kUnitMillimeters, 210, 297, 210, 297, QString());
+        s = Poster(kUnitMillimeters, 210, 297, 3, 3, 2560, 1600);
         s.dOverlap = 10 / 25.4;
-        s.SelectTilesWide(2);
-        s.SelectTilesHigh(2);
-        s.lImgWidth = 2560;
-        s.lImgHeight = 1600;
         QCOMPARE(*s.UpdatePhotoShare(), "43 % of the width, 100 % of the height");
         s.bImgSelected = false;
         QCOMPARE(*s.UpdatePhotoShare(), "---");

@@ -12,20 +12,25 @@ using namespace tessellon;
 
 namespace {
 
-// The worked example: 3000 x 2000, 3 x 2 tiles of 8 x 10 inches.
-PosterState Example() {
+void SetTile(PosterState& s, UnitCode units, double w, double h) {
+    s.setNewTileVals(QString(), units, w, h, w, h, QString());
+}
+
+PosterState ImageState(int w = 3000, int h = 2000) {
     PosterState s;
-    s.setNewTileVals(QStringLiteral("Custom (inches)"), kUnitInches, 8, 10, 8, 10, QString());
-    s.lImgWidth = 3000;
-    s.lImgHeight = 2000;
     s.bImgSelected = true;
-    s.SelectTilesWide(2);
-    s.SelectTilesHigh(1);
+    s.lImgWidth = w;
+    s.lImgHeight = h;
     return s;
 }
 
-void SetTile(PosterState& s, UnitCode units, double w, double h) {
-    s.setNewTileVals(QString(), units, w, h, w, h, QString());
+// The worked example: 3000 x 2000, 3 x 2 tiles of 8 x 10 inches.
+PosterState Example() {
+    PosterState s = ImageState();
+    SetTile(s, kUnitInches, 8, 10);
+    s.SelectTilesWide(2);
+    s.SelectTilesHigh(1);
+    return s;
 }
 
 const ProfileTable kProfiles({{QStringLiteral("None"), {0, 0, 0, 0}},
@@ -37,13 +42,6 @@ QString Dot(QString s) {
     return s.replace(u',', u'.');
 }
 
-PosterState ImageState(int w = 3000, int h = 2000) {
-    PosterState s;
-    s.bImgSelected = true;
-    s.lImgWidth = w;
-    s.lImgHeight = h;
-    return s;
-}
 // A preview at 0.1 scale whose crop window is 100 x 80 preview pixels at (50, 60).
 PreviewGeometry Geo() {
     PreviewGeometry g;
@@ -92,17 +90,6 @@ private slots:
         }
     }
 
-    void partialResultsOnFailure() {
-        PosterState s;
-        SetTile(s, kUnitMillimeters, 254, 10);
-        const TileSizeResult r = s.CheckTileSizes();
-        QVERIFY(!r.ok);
-        QCOMPARE(r.dW, 10.0); // inches
-        QCOMPARE(r.dH, 10.0); // still millimetres
-        SetTile(s, kUnitMillimeters, 10, 254);
-        QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
-    }
-
     void trimmedSizes() {
         const auto size = [](const TileSizeResult& r) { return QSizeF(r.dW, r.dH); };
         PosterState s;
@@ -128,7 +115,7 @@ private slots:
     }
 
     // The inch form is checked where saving starts; here the millimetre limits.
-    void invalidSizeMessage() {
+    void refusedSizes() {
         PosterState s;
         SetTile(s, kUnitMillimeters, 0.1, 0.1);
         RecordingMessageService rec;
@@ -138,21 +125,25 @@ private slots:
         QVERIFY(rec.Messages().first().text.endsWith(
             QStringLiteral("  The width and height need to be in the range of 19.05 to 1270.00 "
                            "millimeters.")));
-        QCOMPARE(PosterState::GetTileMin().replace(u',', u'.'), QStringLiteral("0.75"));
-        QCOMPARE(PosterState::GetTileMax(), QStringLiteral("50"));
+        QCOMPARE(Dot(PosterState::GetTileMin()) + u' ' + PosterState::GetTileMax(), "0.75 50");
+        // A refused size still gives the sides it converted: the width in inches, not the height.
+        SetTile(s, kUnitMillimeters, 254, 10);
+        const TileSizeResult r = s.CheckTileSizes();
+        QVERIFY(!r.ok);
+        QCOMPARE(QSizeF(r.dW, r.dH), QSizeF(10, 10));
+        SetTile(s, kUnitMillimeters, 10, 254);
+        QCOMPARE(s.CheckTileSizes().dW, 10.0); // untrimmed, current unit
     }
 
     void tileTable_data() {
-        // Image width and height, tiles wide and high, tile width and height in inches, zoom,
-        // horizontal and vertical centring, tiles turned; overlap in inches, trimmed by the
-        // profile that clips 1/16 inch on the right and 1/8 on the left.
+        // Image w, h, tiles wide, high, tile w, h (in), zoom, centring h, v, turned; overlap (in),
+        // trimmed by the profile clipping 1/16 in on the right and 1/8 on the left.
         QTest::addColumn<QList<double>>("input");
         QTest::addColumn<QList<int>>("window"); // W, H, x0, y0
         QTest::addColumn<QList<int>>("spots");  // tile number, left, top, right, bottom; repeated
         using D = QList<double>;
         using I = QList<int>;
-        // The worked example: 3 x 2 tiles of 8 x 10 inches over 3000 x 2000 give a 2400 x 2000
-        // crop.
+        // The worked example: a 2400 x 2000 crop.
         const D example{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 0};
         QTest::newRow("worked example")
             << example << I{2400, 2000, 300, 0}
@@ -174,41 +165,32 @@ private slots:
         QTest::newRow("wide image, square poster")
             << D{3000, 500, 1, 1, 8, 8, 0, 200, 200, 0} << I{500, 500, 2500, 0}
             << I{0, 2500, 0, 2999, 499};
-        // Exact halves decide every rounding: 2 x 2 tiles of 10 x 10 inches over 1002 x 1001 pixels
-        // give a 1001-pixel window with one column to spare. Halves to even: x0 = 0.5 -> 0, the
-        // second column starts at 500.5 -> 500, the first ends at 499.5 -> 500, the second at
-        // 999.5 -> 1000.
+        // A 1001-pixel window with a column to spare, halves to even: x0 = 0.5 -> 0, the second
+        // column starts at 500.5 -> 500, the first ends at 499.5 -> 500, the second at 999.5.
         QTest::newRow("halves to even")
             << D{1002, 1001, 2, 2, 10, 10, 0, 100, 100, 0} << I{1001, 1001, 0, 0}
             << I{0, 0, 0, 500, 500, 1, 500, 0, 1000, 500, 3, 500, 500, 1000, 1000};
-        // 1003 / 2 = 501.5: the first column ends at 500.5 -> 500, the second at 1002.5 -> 1002
-        // (halves away from zero would give 501 and 1003).
+        // 1003 / 2 = 501.5: columns end at 500.5 -> 500 and 1002.5 -> 1002 (not 501 and 1003).
         QTest::newRow("right edges halves to even")
             << D{1004, 1003, 2, 2, 10, 10, 0, 100, 100, 0} << I{1003, 1003, 0, 0}
             << I{0, 0, 0, 500, 500, 1, 502, 0, 1002, 500, 3, 502, 502, 1002, 1002};
-        // 13 x 4 tiles of 7 x 17 inches have the ratio 91 / 68 of a 15015 x 11220 image exactly.
-        // The full height branch gives a window of 11220 x 1.338.. = 15015 pixels (8937.4999..
-        // after zoom 68, so 8937); the full width branch would give 15015 exactly (8937.5, so
-        // 8938). x0 = (15015 - 8937) x 0.42 = 2552.76, y0 = (11220 - 6679) x 0.615 = 2792.7.
+        // Tiles and image both 91 / 68: full height gives 11220 x 1.338.. = 8937.4999.. after zoom
+        // 68 (full width 8937.5, so 8938). x0 = (15015 - 8937) x 0.42, y0 = (11220 - 6679) x 0.615.
         QTest::newRow("equal ratio uses the full height")
             << D{15015, 11220, 13, 4, 7, 17, 68, 84, 123, 0} << I{8937, 6679, 2553, 2793}
             << I{0, 2553, 2793, 3239, 4462, 51, 10803, 7802, 11489, 9471};
-        // With overlap o the poster is n x t - (n - 1) x o and tile k starts (t - o) x k inches
-        // after the first. 22 x 19 poster; window 2315.79 -> 2316 x 2000 at x 342; columns start
-        // at 7/22 and 14/22 of 2316 (737, 1474) and span 8/22 of it (842.18); the second row
-        // starts at 9/19 of 2000.
+        // Overlap o: a poster n x t - (n - 1) x o, tile k from (t - o) x k. 22 x 19: window 2316 x
+        // 2000 at 342, columns from 7/22 and 14/22 of it, 8/22 wide, the second row from 9/19.
         const I overlapSpots{0,    342,  0, 1183, 1052, 1,    1079, 0,
                              1920, 1052, 5, 1816, 947,  2657, 1999};
-        QTest::newRow("overlap 1in") << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 0, 1}
-                                     << I{2316, 2000, 342, 0} << overlapSpots;
+        QTest::newRow("overlap 1in") << example + D{1} << I{2316, 2000, 342, 0} << overlapSpots;
         // Tiles of 8.1875 less 1/16 and 1/8 inch of trims print 8 inches: the same as above.
         QTest::newRow("overlap after trims")
-            << D{3000, 2000, 3, 2, 8.1875, 10, 0, 100, 100, 0, 1, 1} << I{2316, 2000, 342, 0}
-            << overlapSpots;
+            << with(4, 8.1875) + D{1, 1} << I{2316, 2000, 342, 0} << overlapSpots;
         // Turned: 10 x 8 tiles, 28 x 15 poster, window 3000 x 1607 at y 196 (196.5 to even);
         // columns at 9/28 and 18/28 of 3000, the second row at 7/15 of 1607 (750).
         QTest::newRow("overlap rotated")
-            << D{3000, 2000, 3, 2, 8, 10, 0, 100, 100, 1, 1} << I{3000, 1607, 0, 196}
+            << with(9, 1) + D{1} << I{3000, 1607, 0, 196}
             << I{0, 0, 196, 1070, 1052, 1, 964, 196, 2034, 1052, 5, 1929, 946, 2999, 1802};
         // 2 x 2, 14 x 18 poster; window 1555.56 halved -> 778 x 1000, left edge, bottom edge;
         // the second column at 6/14 of 778 (333), the second row at 8/18 of 1000 (444).
@@ -244,40 +226,6 @@ private slots:
         }
     }
 
-    // Rows share their top and bottom, columns their left and right; neighbours meet within a
-    // pixel, and no tile reaches more than one pixel past the image.
-    void tileTableProperties() {
-        // Image width and height, tiles wide and high, zoom: 25 x 25 tiles, odd sizes, a tiny
-        // image, a tall one.
-        for (const auto& [imgW, imgH, wide, high, zoom] :
-             QList<std::tuple<int, int, int, int, int>>{{6000, 4000, 25, 25, 0},
-                                                        {1001, 777, 7, 3, 37},
-                                                        {25, 25, 25, 25, 0},
-                                                        {500, 3000, 4, 2, 250}}) {
-            PosterState s = Example();
-            s.lImgWidth = imgW;
-            s.lImgHeight = imgH;
-            s.SelectTilesWide(wide - 1);
-            s.SelectTilesHigh(high - 1);
-            s.SetZoom(zoom);
-            const TileCoordTable t = s.CalcTileCoord();
-            QCOMPARE(int(t.tiles.size()), wide * high);
-            QVERIFY(t.x0 >= 0 && t.x0 + t.windowWidth <= imgW);
-            QVERIFY(t.y0 >= 0 && t.y0 + t.windowHeight <= imgH);
-            const auto at = [&](int row, int col) { return t.tiles[size_t(row * wide + col)]; };
-            for (int row = 0; row < high; ++row)
-                for (int col = 0; col < wide; ++col) {
-                    const TileRect r = at(row, col);
-                    QCOMPARE((QList<int>{r.top, r.bottom, r.left, r.right}),
-                             (QList<int>{at(row, 0).top, at(row, 0).bottom, at(0, col).left,
-                                         at(0, col).right}));
-                    if (col + 1 < wide)
-                        QVERIFY(std::abs(at(row, col + 1).left - (r.right + 1)) <= 1);
-                    QVERIFY(r.right <= imgW && r.bottom <= imgH);
-                }
-        }
-    }
-
     void ratioAndInvalidInputs() {
         PosterState s = Example();
         QCOMPARE(s.GetFinalImgWhRatio(), 1.2);
@@ -293,20 +241,19 @@ private slots:
         QCOMPARE(int(b.tiles.size()), 6); // resized and zero
         QCOMPARE(b.tiles[5], TileRect{});
         QCOMPARE(bad.GetFinalImgWhRatio(), 0.0);
+        QVERIFY(!bad.UpdateOutputSize() && !bad.OutputButtonsEnabled());
         // An overlap of half the shorter tile side still fits.
         PosterState strip = Example();
         strip.dOverlap = 4;
         QCOMPARE(strip.CalcTileCoord().count, short(6));
         strip.dOverlap = 4.01;
         QCOMPARE(strip.CalcTileCoord().count, short(-1));
-        QVERIFY(!strip.UpdateOutputSize());
+        QVERIFY(!strip.UpdateOutputSize() && !strip.OutputButtonsEnabled());
         QCOMPARE(strip.GetFinalImgWhRatio(), 0.0);
-        QVERIFY(!strip.OutputButtonsEnabled());
     }
 
-    // Without overlap the columns start at col / n of the window, exactly: 25 x 25 pixels, 6 x 7
-    // tiles of 186 x 273 mm give a window 15 wide at x 5, and 1/6 of 15 is 2.5, which rounds to 2.
-    // (186 / 1116 of 15 lies a hair above 2.5 and would give 3.)
+    // Columns start at exactly col / n of the window: 6 x 7 tiles of 186 x 273 mm over 25 x 25
+    // give a window 15 wide at x 5, 1/6 of it 2.5 -> 2 (186 / 1116 of it a hair more, 3).
     void buttedTilesKeepTheirRounding() {
         PosterState s = ImageState(25, 25);
         SetTile(s, kUnitMillimeters, 186, 273);
@@ -317,56 +264,36 @@ private slots:
     }
 
     void outputLabels_data() {
-        QTest::addColumn<int>("units");
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<bool>("rotated");
-        QTest::addColumn<double>("overlap");
+        QTest::addColumn<QList<int>>("input");   // millimetres, zoom, turned, overlap (in)
         QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
-        const auto row = [](const char* tag, int units, int zoom, bool rotated, const char* labels,
-                            double overlap = 0) {
-            QTest::newRow(tag) << units << zoom << rotated << overlap
-                               << QString::fromLatin1(labels).split(u'|');
+        const auto row = [](const char* tag, const QList<int>& input, const char* labels) {
+            QTest::newRow(tag) << input << QString::fromLatin1(labels).split(u'|');
         };
-        row("inches", 0, 0, false, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
-        row("zoom 100", 0, 100, false, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
-        row("millimetres", 1, 0, false, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
-        row("rotated", 0, 0, true, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
+        row("inches", {0, 0, 0, 0}, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
+        row("zoom 100", {0, 100, 0, 0}, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
+        row("millimetres", {1, 0, 0, 0}, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
+        row("rotated", {0, 0, 1, 0}, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
         // 28 x 15 inches; the window 3000 x 1607 of the overlap table above.
-        row("overlap rotated", 0, 0, true, "28.00 x 15.00 inches|107.1 dpi|4.82|Good", 1);
+        row("overlap rotated", {0, 0, 1, 1}, "28.00 x 15.00 inches|107.1 dpi|4.82|Good");
+        row("no image", {0, 0, 0, 0}, "24.00 x 20.00 inches|---|---|---");
     }
 
     void outputLabels() {
-        QFETCH(int, units);
-        QFETCH(int, zoom);
-        QFETCH(bool, rotated);
-        QFETCH(double, overlap);
+        QFETCH(QList<int>, input);
         QFETCH(QStringList, labels);
         PosterState s = Example();
-        if (units)
+        s.bImgSelected = labels[1] != u"---";
+        if (input[0])
             SetTile(s, kUnitMillimeters, 203.2, 254);
-        s.SetZoom(zoom);
-        s.bTileRotated = rotated;
-        s.dOverlap = overlap;
+        s.SetZoom(input[1]);
+        s.bTileRotated = input[2];
+        s.dOverlap = input[3];
         const auto out = s.UpdateOutputSize();
         QVERIFY(out.has_value());
         QCOMPARE(
             (QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels), out->quality}),
             labels);
-        QVERIFY(s.OutputButtonsEnabled());
-    }
-
-    void outputWithoutImageOrValidSize() {
-        PosterState s = Example();
-        s.bImgSelected = false;
-        const auto out = s.UpdateOutputSize();
-        QVERIFY(out.has_value());
-        QCOMPARE((QStringList{out->finalSize, out->resolution, out->megaPixels, out->quality}),
-                 (QStringList{"24.00 x 20.00 inches", "---", "---", "---"}));
-        QVERIFY(!s.OutputButtonsEnabled());
-        SetTile(s, kUnitInches, 60, 10);
-        s.bImgSelected = true;
-        QVERIFY(!s.UpdateOutputSize().has_value());
-        QVERIFY(!s.OutputButtonsEnabled());
+        QCOMPARE(s.OutputButtonsEnabled(), s.bImgSelected);
     }
 
     void qualityRating() {
@@ -462,8 +389,7 @@ private slots:
         QCOMPARE(TilePlacement::UpdatePlacementLabels(s, g).vertical,
                  QStringLiteral("(full height)"));
         QCOMPARE(s.iVertCenter, 100);
-        // A 30 x 20 image shown at 4 preview pixels per image pixel: the window spanning it ends
-        // on the first preview column of the last image pixel, 29 x 4.
+        // A 30 x 20 image at 4 preview pixels per pixel: a window over it ends at 29 x 4.
         PosterState small = ImageState(30, 20);
         g = {4, 120, 80, 0, 8, 116, 52}; // 45 of 80 rows high
         l = TilePlacement::UpdatePlacementLabels(small, g);
@@ -483,24 +409,22 @@ private slots:
         PosterState s = ImageState();
         const PreviewGeometry g = Geo(); // free room 300 - 100 = 200 across, 200 - 80 = 120 down
         const DragStart start = TilePlacement::BeginDrag(s, 100, 100);
-        TilePlacement::DragPosterWindow(s, g, start, 150, 70);
-        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(150, 50));
+        const auto drag = [&](const PreviewGeometry& geo, double x, double y) {
+            TilePlacement::DragPosterWindow(s, geo, start, x, y);
+            return QPoint(s.iHorzCenter, s.iVertCenter);
+        };
+        QCOMPARE(drag(g, 150, 70), QPoint(150, 50));
         // Far beyond the picture the centring pins at its limits.
-        TilePlacement::DragPosterWindow(s, g, start, 5000, -5000);
-        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(200, 0));
-        TilePlacement::DragPosterWindow(s, g, start, -5000, 5000);
-        QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), QPoint(0, 200));
+        QCOMPARE(drag(g, 5000, -5000), QPoint(200, 0));
+        QCOMPARE(drag(g, -5000, 5000), QPoint(0, 200));
         // Half a pixel is half a centring unit here, and halves go to even.
-        TilePlacement::DragPosterWindow(s, g, start, 100.5, 100);
-        QCOMPARE(s.iHorzCenter, 100);
-        TilePlacement::DragPosterWindow(s, g, start, 101.5, 100);
-        QCOMPARE(s.iHorzCenter, 102);
+        QCOMPARE(drag(g, 100.5, 100), QPoint(100, 100));
+        QCOMPARE(drag(g, 101.5, 100), QPoint(102, 100));
         // Without room the window can only sit centred.
         PreviewGeometry full = g;
         full.iWinLeft = 0;
         full.iWinRight = 299;
-        TilePlacement::DragPosterWindow(s, full, start, 200, 100);
-        QCOMPARE(s.iHorzCenter, 100);
+        QCOMPARE(drag(full, 200, 100).x(), 100);
     }
 
     void previewShadesSharedStrips() {
@@ -509,21 +433,19 @@ private slots:
         TileCoordTable t;
         t.count = 2;
         t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
+        const QRgb shade = qRgb(146, 146, 146), plain = qRgb(100, 100, 100), red = qRgb(255, 0, 0);
         const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
         QVERIFY(d);
-        QCOMPARE(d->image.pixel(50, 25), qRgb(146, 146, 146)); // 100 + 155 * 3 / 10
-        QCOMPARE(d->image.pixel(30, 25), qRgb(100, 100, 100));
-        QCOMPARE(d->image.pixel(70, 25), qRgb(100, 100, 100));
-        QCOMPARE(d->image.pixel(59, 25), qRgb(255, 0, 0)); // the strip's far edge
-        QCOMPARE(d->image.pixel(40, 25), qRgb(255, 0, 0));
+        const QImage& i = d->image; // 100 + 155 * 3 / 10 in the strip, its near and far edge red
+        QCOMPARE((QList<QRgb>{i.pixel(50, 25), i.pixel(30, 25), i.pixel(70, 25), i.pixel(59, 25),
+                              i.pixel(40, 25)}),
+                 (QList<QRgb>{shade, plain, plain, red, red}));
         QCOMPARE(PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, false)->image.pixel(50, 25),
-                 qRgb(100, 100, 100));
+                 plain);
         // The large preview follows the tiles too (its picture here is the window, 1:1).
-        const QImage large = PreviewRenderer::FillPreview(grey, t, grey.size(), true, 2, 1, true);
-        QCOMPARE(large.pixel(50, 25), qRgb(146, 146, 146));
-        QCOMPARE(large.pixel(40, 25), qRgb(255, 0, 0));
-        QCOMPARE(large.pixel(60, 25), qRgb(255, 0, 0));
-        QCOMPARE(large.pixel(70, 25), qRgb(100, 100, 100));
+        const QImage l = PreviewRenderer::FillPreview(grey, t, grey.size(), true, 2, 1, true);
+        QCOMPARE((QList<QRgb>{l.pixel(50, 25), l.pixel(40, 25), l.pixel(60, 25), l.pixel(70, 25)}),
+                 (QList<QRgb>{shade, red, red, plain}));
     }
 
     void rotation() {
