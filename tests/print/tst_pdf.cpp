@@ -743,7 +743,7 @@ private slots:
         QTest::newRow("one letter beyond WinAnsi") << QStringLiteral("Lata \u0142") << dejaVu;
     }
     // A text comes back out of the PDF as it went in, as real text in the font it needs
-    // (DejaVu Sans a subset embedded with a map back to Unicode), and is as wide as the writer
+    // (DejaVu Sans as a subset embedded with a map back to Unicode), and is as wide as the writer
     // measured it: poppler places each word by the widths the font gives the reader.
     void textRoundTrip() {
         QFETCH(QString, text);
@@ -819,7 +819,8 @@ private slots:
         const QString dejaVu = QStringLiteral("DejaVuSans CID TrueType Identity-H yes yes yes");
         QTest::newRow("English") << "en" << QString() << helvetica;
         QTest::newRow("German") << "de" << QString() << helvetica;
-        // French puts a no-break space before its colons.
+        // French puts a no-break space before its colons; WinAnsi writes it, and poppler reads
+        // it back as a plain space.
         QTest::newRow("French") << "fr" << QString() << helvetica;
         QTest::newRow("Polish") << "pl" << QString() << dejaVu;
         // The last text measured is the only one beyond WinAnsi: the rest, measured before it,
@@ -840,7 +841,7 @@ private slots:
         const QString image = dir.filePath(QStringLiteral("photo.jpg"));
         QVERIFY(PatternImage(330, 140).SaveImageFile(image, ImageFormat::Jpeg));
         const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
-        // 2 x 2 sheets of A7: a small page, where the steps wrap in a narrow column.
+        // 2 x 2 sheets of A7: a small page, where each step wraps over lines.
         QCOMPARE(RunCli({"export", image, "--tiles", "2x2", "--paper", "a7", "--format", "pdf",
                          "--out", pdf})
                      .status,
