@@ -6,6 +6,7 @@
 #include "imaging/format_table.h"
 #include "imaging/jpeg_codec.h"
 #include "layout/poster_state.h"
+#include "layout/sheet_names.h"
 #include "print/overview_page_layout.h"
 #include "print/sheet_aids.h"
 
@@ -117,6 +118,7 @@ std::optional<UserMessage> PdfTileSink::Open() {
         return cannotCreate(why);
     if (const auto opened = writer_.Open(path); !opened)
         return cannotCreate(opened.error());
+    writer_.ExpectTexts(Texts());
     // The pictures are RGB; a profile of another colour space cannot describe them.
     if (PdfPosterWriter::IsRgbProfile(colourProfile_))
         if (const auto set = writer_.SetColourProfile(colourProfile_); !set)
@@ -125,6 +127,21 @@ std::optional<UserMessage> PdfTileSink::Open() {
         if (const auto written = WriteOverview(); !written)
             return SaveFailed(written.error());
     return std::nullopt;
+}
+
+QStringList PdfTileSink::Texts() const {
+    QStringList texts;
+    if (overview_)
+        texts << overview_->heading << overview_->facts << overview_->steps;
+    // The sheets' names, on the overview and beside the arrows, and the labels in full.
+    for (int row = 0; row < layout_.tilesHigh; ++row)
+        for (int column = 0; column < layout_.tilesWide; ++column) {
+            texts << SheetNames::Name(row, column);
+            if (request_.aids.labels)
+                texts << SheetNames::NameInLayout(row, column, layout_.tilesWide,
+                                                  layout_.tilesHigh);
+        }
+    return texts;
 }
 
 Result<> PdfTileSink::WriteOverview() {

@@ -10,6 +10,7 @@
 #include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
+#include <QStringList>
 
 #include <optional>
 
@@ -44,6 +45,8 @@ public:
     void Abandon() override { writer_.Discard(); }
 
 private:
+    // Every text the document may show: the writer chooses its face by them.
+    QStringList Texts() const;
     Result<> WriteOverview();
     // The labels and marks of the sheet of tile `index` that the request asks for.
     Result<> DrawAssemblyAids(int index);

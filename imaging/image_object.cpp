@@ -1,5 +1,6 @@
 #include "imaging/image_object.h"
 
+#include "common/font_files.h"
 #include "imaging/bmp_codec.h"
 #include "imaging/file_output.h"
 #include "imaging/format_table.h"
@@ -11,7 +12,6 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -41,19 +41,10 @@ int DpmFromDpi(int dpi) {
 // platform reports may be none at all without a display), else the platform's default.
 QString FontFamily() {
     static const QString family = [] {
-        static const char* const candidates[] = {
-            "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-            "/usr/share/fonts/TTF/DejaVuSans.ttf",
-            "/usr/share/fonts/dejavu/DejaVuSans.ttf",
-            "/usr/local/share/fonts/DejaVuSans.ttf",
-        };
-        for (const char* path : candidates) {
-            if (!QFileInfo::exists(QString::fromLatin1(path)))
-                continue;
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
-            if (id < 0)
-                continue;
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (const QString path = FontFiles::DejaVuSans(); !path.isEmpty()) {
+            const int id = QFontDatabase::addApplicationFont(path);
+            const QStringList families =
+                id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
             if (!families.isEmpty())
                 return families.first();
         }

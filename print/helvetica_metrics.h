@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 
 namespace tessellon {
 
-// The advance widths of Helvetica, the font the poster PDF writes its texts in. The PDF and the
+// Helvetica, the font the poster PDF writes its texts in while they all fit its WinAnsi
+// encoding: which texts fit, their bytes in it and their advance widths. The PDF and the
 // painter plan their pages with the same widths, so that both put every text in the same box.
 class HelveticaMetrics {
 public:
@@ -15,8 +17,14 @@ public:
     HelveticaMetrics(const HelveticaMetrics&) = delete;
     HelveticaMetrics& operator=(const HelveticaMetrics&) = delete;
 
-    // The advance width of `text` at `size` points, in points. Characters outside Latin-1
-    // count as '?', as the PDF writes them.
+    // Whether WinAnsi holds every character of `text`.
+    static bool Fits(const QString& text);
+    // `text` as Helvetica shows it: each character WinAnsi does not hold as '?'.
+    static QString Shown(const QString& text);
+    // The WinAnsi bytes of Shown(text).
+    static QByteArray Encoded(const QString& text);
+
+    // The advance width of Shown(text) at `size` points, in points.
     double Width(const QString& text, double size) const;
 
 private:

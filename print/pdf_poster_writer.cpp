@@ -1,14 +1,20 @@
 #include "print/pdf_poster_writer.h"
 
+#include "common/font_files.h"
+#include "print/helvetica_metrics.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QSaveFile>
 
 #include <podofo/podofo.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <ostream>
 #include <streambuf>
+#include <vector>
 
 namespace tessellon {
 namespace {
@@ -81,10 +87,10 @@ QByteArray Number(double v) {
     return text;
 }
 
-// A PDF literal string of the Latin-1 bytes of `text`.
-QByteArray LiteralString(const QString& text) {
+// A PDF literal string of `bytes`.
+QByteArray LiteralString(const QByteArray& bytes) {
     QByteArray out = "(";
-    for (const char c : text.toLatin1()) {
+    for (const char c : bytes) {
         if (c == '(' || c == ')' || c == '\\')
             out += '\\';
         out += c;
@@ -101,22 +107,78 @@ struct PdfPosterWriter::Impl {
     std::unique_ptr<PoDoFo::PdfOutputDevice> device;
     std::unique_ptr<PoDoFo::PdfStreamedDocument> document;
     std::optional<PoDoFo::PdfObject> colourSpace;
-    PoDoFo::PdfFont* font = nullptr; // made on first use: a document without text has none
+    // The fonts are made on first use: a document without text has none.
+    PoDoFo::PdfFont* helvetica = nullptr;
+    PoDoFo::PdfFont* dejaVu = nullptr;
+    bool dejaVuTried = false;
+    bool beyondWinAnsi = false; // a text of the document is one Helvetica cannot write
     PoDoFo::PdfPage* page = nullptr;
     double pageHeight = 0;
     QByteArray content;
-    bool pageHasFont = false;
+    std::vector<PoDoFo::PdfFont*> pageFonts; // in the page's resources
 
-    // Helvetica, made on first use; null when the library cannot make it.
-    PoDoFo::PdfFont* Font() {
-        if (!font && document) {
+    // Takes `text` as one of the document's.
+    void Note(const QString& text) {
+        if (!beyondWinAnsi && !HelveticaMetrics::Fits(text))
+            beyondWinAnsi = true;
+    }
+    // The font `text` is measured and written in; every text goes through here. Helvetica,
+    // which every reader has, needs nothing embedded and keeps the document small, but writes
+    // only what its WinAnsi encoding holds; from the first text beyond that on (Polish, say)
+    // the document writes in DejaVu Sans, embedded with just the glyphs it uses. Where DejaVu
+    // Sans cannot be had, Helvetica writes what it cannot show as '?'. Null when the library
+    // can make no font.
+    PoDoFo::PdfFont* FontFor(const QString& text) {
+        Note(text);
+        if (beyondWinAnsi && DejaVu())
+            return dejaVu;
+        return Helvetica();
+    }
+    PoDoFo::PdfFont* Helvetica() {
+        if (!helvetica && document) {
             try {
-                font = document->CreateFont("Helvetica", false, false);
+                helvetica = document->CreateFont("Helvetica", false, false);
             } catch (const PoDoFo::PdfError&) {
-                font = nullptr;
+                helvetica = nullptr;
             }
         }
-        return font;
+        return helvetica;
+    }
+    PoDoFo::PdfFont* DejaVu() {
+        if (!dejaVu && !dejaVuTried && document) {
+            dejaVuTried = true;
+            const QString path = FontFiles::DejaVuSans();
+            try {
+                // Glyph ids as character codes (Identity-H), which reach every glyph; the
+                // library adds the map back to Unicode that keeps the text searchable.
+                if (!path.isEmpty())
+                    dejaVu = document->CreateFontSubset(
+                        "DejaVu Sans", false, false, false,
+                        PoDoFo::PdfEncodingFactory::GlobalIdentityEncodingInstance(),
+                        QFile::encodeName(path).constData());
+            } catch (const PoDoFo::PdfError&) {
+                dejaVu = nullptr;
+            }
+        }
+        return dejaVu;
+    }
+    // The operand of a text-showing operator writing `text` in `font`.
+    QByteArray Operand(PoDoFo::PdfFont* font, const QString& text) const {
+        if (font == helvetica)
+            return LiteralString(HelveticaMetrics::Encoded(text));
+        const QByteArray utf8 = text.toUtf8();
+        const PoDoFo::PdfString string(reinterpret_cast<const PoDoFo::pdf_utf8*>(utf8.constData()),
+                                       utf8.size());
+        // The subset embedded when the document closes holds the glyphs noted here.
+        font->AddUsedSubsettingGlyphs(string, string.GetCharacterLength());
+        const PoDoFo::PdfRefCountedBuffer codes =
+            font->GetEncoding()->ConvertToEncoding(string, font);
+        return '<' +
+               QByteArray(codes.GetBuffer(), static_cast<qsizetype>(codes.GetSize())).toHex() + '>';
+    }
+    void ForgetFonts() {
+        helvetica = dejaVu = nullptr;
+        dejaVuTried = beyondWinAnsi = false;
     }
 
     // A point of the page (from the top-left corner) in PDF's coordinates (y up).
@@ -132,7 +194,7 @@ struct PdfPosterWriter::Impl {
     }
     void Discard() {
         page = nullptr;
-        font = nullptr;
+        ForgetFonts();
         try {
             document.reset();
         } catch (...) {
@@ -153,6 +215,7 @@ PdfPosterWriter::~PdfPosterWriter() {
 }
 
 Result<> PdfPosterWriter::Open(const QString& path) {
+    d_->ForgetFonts();
     d_->file.setFileName(path);
     if (!d_->file.open(QIODevice::WriteOnly))
         return d_->Failure(
@@ -219,7 +282,7 @@ Result<> PdfPosterWriter::BeginPage(QSizeF size) {
     }
     d_->pageHeight = size.height();
     d_->content.clear();
-    d_->pageHasFont = false;
+    d_->pageFonts.clear();
     return Result<>::Ok();
 }
 
@@ -260,35 +323,52 @@ Result<> PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, d
                                    double grey) {
     if (!d_->page)
         return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
+    PoDoFo::PdfFont* font = nullptr;
+    QByteArray operand;
     try {
-        if (!d_->Font())
+        font = d_->FontFor(text);
+        if (!font)
             return d_->Failure(
                 QCoreApplication::translate("PdfPosterWriter", "The text font is missing"));
-        if (!d_->pageHasFont) {
-            d_->page->AddResource(d_->font->GetIdentifier(), d_->font->GetObject()->Reference(),
+        auto& used = d_->pageFonts;
+        if (std::find(used.begin(), used.end(), font) == used.end()) {
+            d_->page->AddResource(font->GetIdentifier(), font->GetObject()->Reference(),
                                   PoDoFo::PdfName("Font"));
-            d_->pageHasFont = true;
+            used.push_back(font);
         }
+        operand = d_->Operand(font, text);
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The text could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
     d_->content += "q " + Number(grey) + " g BT /" +
-                   QByteArray::fromStdString(d_->font->GetIdentifier().GetName()) + ' ' +
-                   Number(size) + " Tf " + d_->Point(baselineStart) + " Td " + LiteralString(text) +
-                   " Tj ET Q\n";
+                   QByteArray::fromStdString(font->GetIdentifier().GetName()) + ' ' + Number(size) +
+                   " Tf " + d_->Point(baselineStart) + " Td " + operand + " Tj ET Q\n";
     return Result<>::Ok();
 }
 
+void PdfPosterWriter::ExpectTexts(const QStringList& texts) {
+    for (const QString& text : texts)
+        d_->Note(text);
+}
+
 double PdfPosterWriter::TextWidth(const QString& text, double size) const {
-    if (!d_->Font())
+    PoDoFo::PdfFont* font = nullptr;
+    try {
+        font = d_->FontFor(text);
+    } catch (const PoDoFo::PdfError&) {
+        font = nullptr;
+    }
+    if (!font)
         return 0;
-    // The metrics measure at their own size; Helvetica's widths scale with it.
-    const PoDoFo::PdfFontMetrics* metrics = d_->font->GetFontMetrics();
+    // The advance widths of what the font writes; the metrics measure at their own size, and
+    // the widths scale with it.
+    const QString shown = font == d_->helvetica ? HelveticaMetrics::Shown(text) : text;
+    const PoDoFo::PdfFontMetrics* metrics = font->GetFontMetrics();
     double width = 0;
-    for (const QChar c : text)
-        width += metrics->UnicodeCharWidth(c.unicode() < 256 ? c.unicode() : u'?');
+    for (const QChar c : shown)
+        width += metrics->UnicodeCharWidth(c.unicode());
     return width * size / metrics->GetFontSize();
 }
 

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -25,6 +26,12 @@ namespace tessellon {
 // Lengths are in points (1/72 inch); boxes are measured from the page's top-left corner. A
 // page is built between BeginPage and EndPage; further marks on the page (text, lines) belong
 // there too.
+//
+// Texts are written in Helvetica, which needs nothing embedded, while every text of the
+// document fits its WinAnsi encoding (English and the Western European languages); from the
+// first text beyond it on, in DejaVu Sans, embedded as a subset of the glyphs the document
+// uses. So that a document keeps one face throughout, ExpectTexts tells the writer its texts
+// before the first is measured.
 class PdfPosterWriter {
 public:
     PdfPosterWriter();
@@ -41,11 +48,13 @@ public:
     Result<> BeginPage(QSizeF size);
     // Draws a JPEG of `pixels` stretched to `box`.
     Result<> DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
-    // Writes `text` in Helvetica of `size` points starting at `baselineStart`, in `grey` (0
-    // black, 1 white). Characters outside Latin-1 become '?'. The text stays text: readers
-    // can find and select it.
+    // Takes `texts` as texts the document will hold; after Open, before any text is measured.
+    void ExpectTexts(const QStringList& texts);
+    // Writes `text` in the document's face of `size` points starting at `baselineStart`, in
+    // `grey` (0 black, 1 white). The text stays text: readers can find, select and copy it.
     Result<> DrawText(const QString& text, QPointF baselineStart, double size, double grey = 0);
-    // The advance width of `text` in Helvetica of `size` points; 0 before Open.
+    // The advance width of `text` in the document's face of `size` points; 0 before Open. A
+    // text measured counts as one of the document's.
     double TextWidth(const QString& text, double size) const;
     // Strokes each line `width` points wide in `grey`, seen only inside `clip` when given.
     Result<> StrokeLines(const std::vector<QLineF>& lines, double width, double grey,

@@ -37,7 +37,7 @@ void Text(QPainter& painter, const HelveticaMetrics& helvetica, const QString& t
     QFont font(QStringLiteral("Helvetica"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kDrawSize);
-    const QString shown = QString::fromLatin1(text.toLatin1());
+    const QString shown = HelveticaMetrics::Shown(text);
     const double drawn = QFontMetricsF(font).horizontalAdvance(shown);
     const double wanted = helvetica.Width(shown, kDrawSize);
     painter.save();

@@ -5,6 +5,7 @@
 #include "export/pdf_tile_sink.h"
 #include "export/tile_saver.h"
 #include "print/overview_page_layout.h"
+#include "print/pdf_poster_writer.h"
 #include "print/poster_overview.h"
 #include "print/sheet_aids.h"
 #include "tests/support/recording_message_service.h"
@@ -14,6 +15,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <functional>
@@ -53,6 +56,69 @@ QList<std::pair<QRectF, QString>> Words(const QString& pdf, int page) {
                       m.captured(5)});
     return words;
 }
+
+// The fonts pdffonts lists, each as "name type encoding emb sub uni".
+QStringList Fonts(const QString& pdf) {
+    QStringList fonts;
+    const QStringList lines = Tool(QStringLiteral("pdffonts"), {pdf}).split(u'\n');
+    for (const QString& line : lines.mid(2)) {
+        if (line.trimmed().isEmpty())
+            continue;
+        // The object number and generation end the line.
+        QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        fonts << fields.mid(0, fields.size() - 2).join(u' ');
+    }
+    return fonts;
+}
+
+// What a language's translation file holds for `source` in `context`; the source itself for
+// English.
+QString Translated(const QString& language, const QString& context, const QString& source) {
+    if (language == u"en")
+        return source;
+    QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/translations/tessellon_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QString inContext, found;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == u"name")
+            inContext = xml.readElementText();
+        else if (xml.name() == u"source")
+            found = xml.readElementText();
+        else if (xml.name() == u"translation" && inContext == context && found == source)
+            return xml.readElementText();
+    }
+    return {};
+}
+
+// The program's own translation of a language, installed while it lives; with `only`, of
+// that one text alone.
+class Language : public QTranslator {
+public:
+    Language(const QString& code, const QString& only) : only_(only) {
+        if (code != u"en" &&
+            load(QStringLiteral("tessellon_") + code, QStringLiteral(TESSELLON_QM_DIR)))
+            QCoreApplication::installTranslator(this);
+    }
+    ~Language() override { QCoreApplication::removeTranslator(this); }
+    bool Loaded(const QString& code) const { return code == u"en" || !isEmpty(); }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (!only_.isEmpty() && QString::fromUtf8(source) != only_)
+            return {};
+        return QTranslator::translate(context, source, disambiguation, n);
+    }
+
+private:
+    QString only_;
+};
+
+// The overview's last step.
+constexpr char kLastStep[] = "Start at A1 and work to the right and down; tape or glue the sheets "
+                             "to a backing board or the wall.";
 
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -642,6 +708,172 @@ private slots:
             ++names;
         }
         QCOMPARE(names, grid.width() * grid.height());
+    }
+
+    void textRoundTrip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("font"); // as pdffonts lists it
+        const QString helvetica = QStringLiteral("Helvetica Type 1 WinAnsi no no no");
+        const QString dejaVu = QStringLiteral("DejaVuSans CID TrueType Identity-H yes yes yes");
+        QTest::newRow("English") << QStringLiteral("B3 of 5 \u00d7 4, Wg") << helvetica;
+        // Quotes and the euro lie outside Latin-1 but inside WinAnsi.
+        QTest::newRow("German quotes")
+            << QStringLiteral("\u201eBl\u00e4tter\u201c \u2013 gr\u00f6\u00dfer, 5 \u20ac")
+            << helvetica;
+        QTest::newRow("Polish") << QStringLiteral("Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 "
+                                                  "ja\u017a\u0144 \u0104\u0106\u0118\u0141\u0143"
+                                                  "\u015a\u0179\u017b \u00f3\u00d3")
+                                << dejaVu;
+        QTest::newRow("one letter beyond WinAnsi") << QStringLiteral("Lata \u0142") << dejaVu;
+    }
+    // A text comes back out of the PDF as it went in, as real text in the font it needs
+    // (DejaVu Sans as a subset embedded with a map back to Unicode), and is as wide as the writer
+    // measured it: poppler places each word by the widths the font gives the reader.
+    void textRoundTrip() {
+        QFETCH(QString, text);
+        QFETCH(QString, font);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("t.pdf"));
+        PdfPosterWriter writer;
+        QVERIFY(writer.Open(pdf));
+        QVERIFY(writer.BeginPage(QSizeF(400, 100)));
+        QVERIFY(writer.DrawText(text, QPointF(20, 50), 12));
+        const double width = writer.TextWidth(text, 12);
+        QVERIFY(writer.EndPage());
+        QVERIFY(writer.Commit());
+
+        QCOMPARE(Tool(QStringLiteral("pdftotext"), {pdf, "-"}).trimmed(), text);
+        QStringList fonts = Fonts(pdf);
+        // A subset's name starts with six capitals and a plus sign.
+        fonts.replaceInStrings(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+")), QString());
+        QCOMPARE(fonts, QStringList{font});
+        // A subset indeed: the whole font would take hundreds of kilobytes, even compressed.
+        const qint64 fontFile =
+            QFileInfo(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")).size();
+        QVERIFY(fontFile > 0);
+        QVERIFY2(QFileInfo(pdf).size() < fontFile / 10,
+                 qPrintable(QString::number(QFileInfo(pdf).size())));
+        const auto words = Words(pdf, 1);
+        QCOMPARE(words.size(), text.count(u' ') + 1);
+        QVERIFY2(qAbs(words.front().first.left() - 20) < 0.01,
+                 qPrintable(Text(words.front().first)));
+        // The font gives the reader its widths in whole thousandths of the size.
+        QVERIFY2(qAbs(words.back().first.right() - 20 - width) <= text.size() * 12 / 2000.0,
+                 qPrintable(QStringLiteral("%1 measured, %2 read")
+                                .arg(width)
+                                .arg(words.back().first.right() - 20)));
+    }
+
+    // A document the writer is told about first keeps one face: a heading Helvetica could
+    // write comes in DejaVu Sans too when a later text needs it. Untold, each text still comes
+    // out right, in the font it needs from then on.
+    void oneFacePerDocument_data() {
+        QTest::addColumn<bool>("told");
+        QTest::addColumn<QStringList>("fonts");
+        QTest::newRow("told") << true << QStringList{"DejaVuSans"};
+        QTest::newRow("not told") << false << QStringList{"Helvetica", "DejaVuSans"};
+    }
+    void oneFacePerDocument() {
+        QFETCH(bool, told);
+        const QStringList texts{QStringLiteral("Schemat plakatu"),
+                                QStringLiteral("U\u0142\u00f3\u017c arkusze")};
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("t.pdf"));
+        PdfPosterWriter writer;
+        QVERIFY(writer.Open(pdf));
+        if (told)
+            writer.ExpectTexts(texts);
+        QVERIFY(writer.BeginPage(QSizeF(300, 100)));
+        QVERIFY(writer.DrawText(texts[0], QPointF(10, 30), 10));
+        QVERIFY(writer.DrawText(texts[1], QPointF(10, 60), 10));
+        QVERIFY(writer.EndPage());
+        QVERIFY(writer.Commit());
+        QCOMPARE(Tool(QStringLiteral("pdftotext"), {pdf, "-"}).trimmed(), texts.join(u'\n'));
+        QStringList names;
+        for (const QString& font : Fonts(pdf))
+            names << font.section(u' ', 0, 0).section(u'+', -1);
+        QTEST(names, "fonts");
+    }
+
+    void translatedOverview_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("only"); // the one text translated, or all when empty
+        QTest::addColumn<QString>("font"); // as pdffonts lists it, subset prefix aside
+        const QString helvetica = QStringLiteral("Helvetica Type 1 WinAnsi no no no");
+        const QString dejaVu = QStringLiteral("DejaVuSans CID TrueType Identity-H yes yes yes");
+        QTest::newRow("English") << "en" << QString() << helvetica;
+        QTest::newRow("German") << "de" << QString() << helvetica;
+        // French puts a no-break space before its colons; WinAnsi writes it, and poppler reads
+        // it back as a plain space.
+        QTest::newRow("French") << "fr" << QString() << helvetica;
+        QTest::newRow("Polish") << "pl" << QString() << dejaVu;
+        // The last text measured is the only one beyond WinAnsi: the rest, measured before it,
+        // must be measured in DejaVu Sans too.
+        QTest::newRow("English, the last step Polish")
+            << "pl" << QString::fromLatin1(kLastStep) << dejaVu;
+    }
+    // The export's PDF in the program's languages, read back with poppler: the overview's
+    // heading and steps and a sheet's label as the translation file words them, in one font,
+    // and every text of the overview inside the page's margins.
+    void translatedOverview() {
+        QFETCH(QString, language);
+        QFETCH(QString, only);
+        QFETCH(QString, font);
+        const Language translation(language, only);
+        QVERIFY2(translation.Loaded(language), qPrintable(language));
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(PatternImage(330, 140).SaveImageFile(image, ImageFormat::Jpeg));
+        const QString pdf = dir.filePath(QStringLiteral("p.pdf"));
+        // 2 x 2 sheets of A7: a small page, where each step wraps over lines.
+        QCOMPARE(RunCli({"export", image, "--tiles", "2x2", "--paper", "a7", "--format", "pdf",
+                         "--out", pdf})
+                     .status,
+                 0);
+
+        const auto tr = [&](const char* context, const char* source) {
+            const QString text = QString::fromUtf8(source);
+            if (!only.isEmpty() && text != only)
+                return text;
+            return Translated(language, QString::fromLatin1(context), text);
+        };
+        const QString overview =
+            Tool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"});
+        // The steps wrap: their words, in order, whatever the lines.
+        const QStringList wanted{
+            tr("PosterOverview", "Poster overview"),
+            tr("PosterOverview",
+               "Lay the sheets out as shown: A1 at the top left, A2 to its right, B1 below it."),
+            tr("PosterOverview", kLastStep),
+            tr("PosterOverview", "Final size: %1").section(QStringLiteral("%1"), 0, 0).trimmed()};
+        for (const QString& text : wanted) {
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(overview.simplified().contains(text.simplified()),
+                     qPrintable(text + QStringLiteral("\nnot in\n") + overview));
+        }
+        // The first sheet's own label, in the sheet's lower margin.
+        const QString layout = tr("SheetNames", "%1 of %2 \u00d7 %3");
+        QVERIFY(layout.contains(QStringLiteral("%3")));
+        const QString label = layout.arg("A1", "2", "2");
+        const QString sheet = Tool(QStringLiteral("pdftotext"), {"-f", "2", "-l", "2", pdf, "-"});
+        QVERIFY2(sheet.contains(label), qPrintable(label + QStringLiteral(" not in ") + sheet));
+
+        QStringList fonts = Fonts(pdf);
+        fonts.replaceInStrings(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+")), QString());
+        QCOMPARE(fonts, QStringList{font});
+
+        // The page's blank border is 1/4 in (6 % of the shorter side, at least that).
+        static const QRegularExpression pageSize(
+            QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts"));
+        const auto size = pageSize.match(Tool(QStringLiteral("pdfinfo"), {pdf}));
+        QVERIFY(size.hasMatch());
+        const QRectF area = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
+                                .adjusted(18, 18, -18, -18);
+        const auto words = Words(pdf, 1);
+        QVERIFY(words.size() > 40);
+        for (const auto& [box, word] : words)
+            QVERIFY2(area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(box),
+                     qPrintable(word + u' ' + Text(box)));
     }
 
     // Only with --overview, whatever the tiles' type: a JPEG named after the tiles with
