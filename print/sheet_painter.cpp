@@ -37,9 +37,11 @@ void Text(QPainter& painter, const HelveticaMetrics& helvetica, const QString& t
     QFont font(QStringLiteral("Helvetica"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kDrawSize);
-    const QString shown = HelveticaMetrics::Shown(text);
+    // A text beyond WinAnsi (Polish) is drawn as it is, in the system's face, squeezed into
+    // the width the plan gave it: its letters matter more than the exact proportions.
+    const QString shown = HelveticaMetrics::Fits(text) ? HelveticaMetrics::Shown(text) : text;
     const double drawn = QFontMetricsF(font).horizontalAdvance(shown);
-    const double wanted = helvetica.Width(shown, kDrawSize);
+    const double wanted = helvetica.Width(text, kDrawSize);
     painter.save();
     painter.translate(baseline);
     painter.scale(size / kDrawSize * (drawn > 0 ? wanted / drawn : 1), size / kDrawSize);

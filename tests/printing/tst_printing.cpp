@@ -6,11 +6,14 @@
 #include "layout/poster_state.h"
 #include "print/helvetica_metrics.h"
 #include "print/pdf_poster_writer.h"
+#include "print/poster_overview.h"
+#include "print/sheet_painter.h"
 #include "printing/print_job.h"
 #include "printing/sheet_range.h"
 #include "tests/support/export_test_support.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -268,6 +271,27 @@ private slots:
         QTest::qWait(1000); // time for a job that should not be there to show up
         QCOMPARE(cups_->JobCount("tess_a4"), before);
         QVERIFY(!QFileInfo::exists(cups_->Output("tess_a4")));
+    }
+
+    // Printed through the painter, a text beyond WinAnsi (Polish) keeps its own letters: the
+    // page differs from the same text with question marks where those letters are.
+    void lettersBeyondWinAnsiPainted() {
+        PosterState poster;
+        poster.bImgSelected = true;
+        poster.lImgWidth = 600;
+        poster.lImgHeight = 400;
+        auto overview = PosterOverview::For(poster, true, true);
+        QVERIFY(overview);
+        const auto paint = [&](const QString& heading) {
+            overview->heading = heading;
+            QImage page(300, 425, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            SheetPainter::UsePoints(painter, 36);
+            SheetPainter::PaintOverviewPage(painter, QSizeF(595, 842), *overview, QImage());
+            return page;
+        };
+        QVERIFY(paint(QStringLiteral("\u0141\u00f3d\u017a")) != paint(QStringLiteral("?\u00f3d?")));
     }
 
     void cleanupTestCase() { cups_.reset(); }
