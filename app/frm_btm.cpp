@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -440,6 +441,10 @@ void frmBtm::FillProfileList(int selection) {
         lstConfigurations->clear();
         lstConfigurations->addItems(profiles_.Table().Names());
     }
+    // Wide enough for the longest name (the shipped ones are longer in most languages).
+    lstConfigurations->setFixedWidth(std::max(
+        200, lstConfigurations->sizeHintForColumn(0) + 2 * lstConfigurations->frameWidth() +
+                 lstConfigurations->verticalScrollBar()->sizeHint().width()));
     SelectListRow(selection);
     UpdateComboboxes();
     UpdateEdgeDescriptions();

@@ -129,6 +129,8 @@ void frmPosterSize::SetTexts() {
                                  "the photo"));
     lstArrangements->setHeaderLabels(
         {tr("Tiles"), tr("Sheets"), tr("Final size"), tr("Photo shown")});
+    for (int c = 0; c < lstArrangements->columnCount() - 1; ++c)
+        lstArrangements->resizeColumnToContents(c);
     lstArrangements->setToolTip(tr("Best first: the closest to the size asked, then the one that "
                                    "keeps most of the photo, then the fewest sheets"));
     cmdUse->setText(tr("&Use This"));
