@@ -11,6 +11,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include <jpeglib.h>
 // After jpeglib.h, which it needs.
@@ -222,10 +223,21 @@ Result<> JpegRowDecoder::Skip(int count) {
     if (const auto started = Start(); !started)
         return started;
     const int rest = static_cast<int>(d_->cinfo.output_height - d_->cinfo.output_scanline);
-    const auto n = static_cast<JDIMENSION>(std::min(count, rest));
     if (count < 1 || rest < 1)
         return Result<>::Ok();
-    return Guarded([this, n] { jpeg_skip_scanlines(&d_->cinfo, n); });
+    // The library passes over the rest of the picture without reading the file when asked to
+    // skip to its end, and a file cut short would go unnoticed: the last row is read.
+    const auto n = static_cast<JDIMENSION>(std::min(count, rest - 1));
+    if (n > 0)
+        if (const auto skipped = Guarded([this, n] { jpeg_skip_scanlines(&d_->cinfo, n); });
+            !skipped)
+            return skipped;
+    if (count < rest)
+        return Result<>::Ok();
+    std::vector<std::uint8_t> last(static_cast<size_t>(d_->cinfo.output_width) *
+                                   static_cast<size_t>(d_->cinfo.output_components));
+    std::uint8_t* row = last.data();
+    return Read(&row, 1);
 }
 
 Result<> JpegRowDecoder::Read(std::uint8_t* const* rows, int count) {

@@ -386,6 +386,10 @@ private slots:
             << "420" << 0.0 << -1 << bmp << false;
         QTest::newRow("one row of tiles") << photo << "--tiles 3x1 --custom 6x12 --margins 0"
                                           << "420" << 0.0 << -1 << jpg << true;
+        // More than twice the overview's 1600 pixels: its picture is averaged in blocks first.
+        QTest::newRow("overview reduced in blocks")
+            << QSize(4211, 2807) << "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60"
+            << "420" << 0.0 << -1 << jpg << true;
     }
     void tilesMatchWholeDecode() {
         QFETCH(QSize, size);
@@ -454,30 +458,38 @@ private slots:
     // page's picture among them (made from the rows as they passed): the same pages rendered,
     // and the same pictures embedded, byte for byte.
     void pdfMatchesWholeDecode_data() {
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("overlap");
         QTest::addColumn<int>("profile");
         QTest::addColumn<bool>("overviewPage");
+        const QSize photo(733, 541);
         QTest::newRow("overlap, colour profile, overview")
-            << "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70"
+            << photo << "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70"
             << "420 icc" << 0.5 << -1 << true;
         QTest::newRow("turned sheets, compensated, greyscale progressive")
-            << "--tiles 2x3 --paper letter --rotate-tiles"
+            << photo << "--tiles 2x3 --paper letter --rotate-tiles"
             << "grey progressive" << 0.0 << 1 << true;
-        QTest::newRow("no overview page") << "--tiles 2x2 --custom 6x4 --margins 0.25"
+        QTest::newRow("no overview page") << photo << "--tiles 2x2 --custom 6x4 --margins 0.25"
                                           << "444" << 0.0 << -1 << false;
+        // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
+        QTest::newRow("overview reduced in blocks")
+            << QSize(2203, 3307) << "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40"
+            << "420" << 0.3 << -1 << true;
     }
     void pdfMatchesWholeDecode() {
+        QFETCH(QSize, size);
         QFETCH(QString, options);
         QFETCH(QString, kind);
         QFETCH(double, overlap);
         QFETCH(int, profile);
         QFETCH(bool, overviewPage);
         QTemporaryDir dir;
-        const QString path = WriteJpeg(dir, QSize(733, 541), kind);
+        const QString path = WriteJpeg(dir, size, kind);
         QVERIFY(!path.isEmpty());
-        auto poster = Poster(options.split(u' '), QStringLiteral("733x541"));
+        auto poster = Poster(options.split(u' '),
+                             QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
         QVERIFY(poster);
         const ProfileTable table = Profiles();
         poster->SetProfileTable(&table);
@@ -518,16 +530,28 @@ private slots:
                  false);
     }
 
-    // A photo whose data ends early fails the save where its rows are missing, naming the
-    // damage; no PDF is left behind.
+    // A photo whose data ends early fails the save, naming the damage, as its whole decode
+    // refuses it: where the rows a tile needs are missing, and also where only rows below the
+    // poster's window are, which the tiles never read. No PDF is left behind.
+    void truncatedPhotoFails_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("keptPercent"); // of the file's bytes
+        QTest::newRow("rows of the tiles missing") << "--tiles 2x2 --custom 6x4 --margins 0" << 66;
+        QTest::newRow("rows below the window missing")
+            << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97;
+    }
     void truncatedPhotoFails() {
+        QFETCH(QString, options);
+        QFETCH(int, keptPercent);
         QTemporaryDir dir;
         const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
         const QByteArray whole = ReadAll(path);
-        QVERIFY(WriteAll(path, whole.left(whole.size() * 2 / 3)));
-        auto poster = Poster({"--tiles", "2x2", "--custom", "6x4", "--margins", "0"},
-                             QStringLiteral("517x389"));
+        QVERIFY(WriteAll(path, whole.left(whole.size() * keptPercent / 100)));
+        QVERIFY(!ImageObject().LoadImageFile(path));
+        auto poster = Poster(options.split(u' '), QStringLiteral("517x389"));
         QVERIFY(poster);
+        QVERIFY(poster->CalcTileCoord().tiles.back().bottom < 389 * keptPercent / 100 ||
+                keptPercent < 90);
         auto banded = BandedJpegSource::Open(path);
         QVERIFY(banded);
         RecordingProgress progress;
@@ -540,6 +564,30 @@ private slots:
                      "incomplete: ")),
                  qPrintable(outcome.text));
         QVERIFY(!QFileInfo::exists(outcome.file));
+    }
+
+    // A file that changes while its rows are read fails the save, as its whole decode would.
+    void changedFileFails() {
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
+        auto poster = Poster({"--tiles", "2x2", "--custom", "6x4", "--margins", "0"},
+                             QStringLiteral("517x389"));
+        QVERIFY(poster);
+        auto banded = BandedJpegSource::Open(path);
+        QVERIFY(banded);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write("more"), qint64(4));
+        file.close();
+        RecordingProgress progress;
+        TileSaver saver(progress);
+        const SaveOutcome outcome =
+            saver.Save(*poster, **banded,
+                       {dir.path(), QStringLiteral("t"), QStringLiteral("t_"), ImageFormat::Jpeg},
+                       OverwritePolicy::Refuse);
+        QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
+        QVERIFY2(outcome.text.contains(QStringLiteral("The file changed while it was being read")),
+                 qPrintable(outcome.text));
     }
 };
 
