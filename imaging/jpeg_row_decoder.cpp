@@ -244,7 +244,7 @@ Result<> JpegRowDecoder::Read(std::uint8_t* const* rows, int count) {
     if (const auto started = Start(); !started)
         return started;
     if (count > static_cast<int>(d_->cinfo.output_height - d_->cinfo.output_scanline))
-        return Result<>::Fail(Damaged(QStringLiteral("rows asked for past the picture's end")));
+        return Result<>::Fail(QStringLiteral("Rows asked for past the picture's end"));
     return Guarded([this, rows, count] {
         int done = 0;
         while (done < count && d_->error.warning.isEmpty())
