@@ -3,6 +3,7 @@
 #include "app/language_switcher.h"
 #include "app/qt_message_service.h"
 #include "common/qt_message_filter.h"
+#include "imaging/pixel_array.h"
 #include "settings/qsettings_store.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ bool AnswerInfoOption(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv))
         return 0;
+    tessellon::PixelArray::ShareArenasUnderLimit();
     tessellon::QtMessageFilter::Install();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("QuillmarkSoftware"));

@@ -10,9 +10,15 @@
 # names another build of tessellon-cli to time beside this one (e.g. main's, which synced every
 # tile).
 #
+# PARTS=bands (not run by default: it makes a photo of about 400 MB) measures the peak memory of
+# a large JPEG's export read a band of rows at a time against the same export decoded whole
+# (--decode-whole): 5x5 JPEG tiles and a 3x3 A4 PDF of a BAND_SIZE photo (default 24000x16000,
+# 384 megapixels; 38400x25600 is about a gigapixel).
+#
 #   bench/bench.sh            # both sizes, 3 runs each (best wall time is reported)
 #   RUNS=1 SIZES=24 bench/bench.sh
 #   PARTS=formats RUNS=5 OLD_CLI=/tmp/main/build/tessellon-cli bench/bench.sh
+#   PARTS=bands RUNS=1 BAND_SIZE=38400x25600 bench/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -190,5 +196,25 @@ formats() {
     return 0
 }
 [[ " $PARTS " == *" formats "* ]] && formats
+bands() {
+    local size=${BAND_SIZE:-24000x16000}
+    local w=${size%x*} h=${size#*x}
+    local src=$WORK/photo_${size}.jpg
+    make_source "$w" "$h" "$src"
+    echo "$size JPEG ($((w * h / 1000000)) MP, file $(($(stat -c %s "$src") / 1048576)) MB," \
+        "decoded $((w * h * 3 / 1048576)) MB): medians of $RUNS (wall s, peak MB)"
+    local jpg=(--tiles 5x5 --custom 6x4 --margins 0 --format jpg --out "$WORK/tess/tiles" --yes)
+    local pdf=(--tiles 3x3 --paper a4 --format pdf --out "$WORK/tess/poster.pdf" --yes)
+    local label wb rb ww rw args
+    for label in "jpg 5x5" "pdf 3x3 a4"; do
+        if [ "$label" = "jpg 5x5" ]; then args=("${jpg[@]}"); else args=("${pdf[@]}"); fi
+        read -r wb rb < <(median "$WORK/tess" "$CLI" export "$src" "${args[@]}")
+        read -r ww rw < <(median "$WORK/tess" "$CLI" export "$src" "${args[@]}" --decode-whole)
+        printf '  %-28s %8s %8d\n' "$label in bands" "$wb" $((rb / 1024))
+        printf '  %-28s %8s %8d\n' "$label decoded whole" "$ww" $((rw / 1024))
+    done
+    return 0
+}
+[[ " $PARTS " == *" bands "* ]] && bands
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "work folder: $WORK"

@@ -6,6 +6,7 @@
 #include "cli/printers_command.h"
 #include "cli/target_command.h"
 
+#include "export/banded_jpeg_source.h"
 #include "imaging/image_object.h"
 #include "paper/paper_model.h"
 #include "source/image_loader.h"
@@ -536,6 +537,14 @@ Result<> CliApp::PrintInfo(const PosterState& poster, QTextStream& out) {
         out << "Photo shown: " << *share << '\n';
     out.flush();
     return Result<>::Ok();
+}
+
+std::unique_ptr<TileSource> CliApp::BandedSource(const QString& path, const ImageFileReader& header,
+                                                 const PosterState& poster) {
+    if (!header.ReadsInBands() || poster.iRotateAngle != 0)
+        return nullptr;
+    auto source = BandedJpegSource::Open(path);
+    return source ? std::move(source).value() : nullptr;
 }
 
 } // namespace tessellon

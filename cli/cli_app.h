@@ -2,6 +2,8 @@
 
 #include "cli/cli_command.h"
 #include "common/result.h"
+#include "export/tile_source.h"
+#include "imaging/image_file_reader.h"
 #include "layout/poster_state.h"
 
 #include <QSize>
@@ -9,6 +11,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
 #include <optional>
 
 class QCommandLineParser;
@@ -61,6 +64,11 @@ public:
     // Writes the four labels, the tile table and the photo shown exactly as `info` prints
     // them.
     static Result<> PrintInfo(const PosterState& poster, QTextStream& out);
+    // The photo at `path` read a band of rows at a time while its tiles are cut, where it can
+    // be: a JPEG upright as stored (`header` says so) that the poster does not turn. Null when
+    // it is to be decoded whole.
+    static std::unique_ptr<TileSource>
+    BandedSource(const QString& path, const ImageFileReader& header, const PosterState& poster);
 
 private:
     static bool StderrIsTerminal();

@@ -7,6 +7,7 @@
 #include "export/save_tiles_texts.h"
 #include "export/tile_saver.h"
 #include "imaging/format_table.h"
+#include "imaging/image_file_reader.h"
 #include "imaging/imaging.h"
 
 #include <QCommandLineParser>
@@ -92,6 +93,8 @@ QString ExportCommand::HelpText() {
         "                       with its sheets and their names.\n"
         "  --edge-profile NAME  Enlarge the tiles by what this profile says the printer clips.\n"
         "  --profiles FILE      The edge calibration profile file to read.\n"
+        "  --decode-whole       Decode the whole photo before cutting it, also a JPEG that is\n"
+        "                       otherwise read a band of rows at a time (for comparisons).\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
         "Prints the info lines, then the folder or PDF. Exit status 0 on success, 1 when the\n"
@@ -123,6 +126,7 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         {QStringLiteral("no-marks"), QStringLiteral("No cut, glue or crop marks on the sheets.")},
         {QStringLiteral("no-overview"), QStringLiteral("No overview page in the PDF.")},
         {QStringLiteral("overview"), QStringLiteral("An overview picture beside the tiles.")},
+        {QStringLiteral("decode-whole"), QStringLiteral("Decode the whole photo first.")},
     });
     if (const auto done = Parse(p, args, HelpText()))
         return *done;
@@ -189,12 +193,13 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         (document ? request.documentName : request.newFolderName) = targetInfo.fileName();
     }
 
-    const auto header = ImageObject::ReadFileInfo(imagePath);
+    // A photo that reads in bands is not refused here for the memory a whole decode needs.
+    const auto header = ImageFileReader::Open(imagePath, ImageFileReader::Extent::HeaderForBands);
     if (!header)
         return Fail(QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
                     kExitFailed);
     PosterState poster;
-    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster, false, *header))
+    if (const auto failure = CliApp::BuildPoster(p, imagePath, poster, false, header->Size()))
         return Fail(failure->message, failure->status);
     std::unique_ptr<ProfileStore> profiles;
     if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_); !applied)
@@ -203,25 +208,37 @@ int ExportCommand::RunUnguarded(const QStringList& args) {
         return Fail(overlap.error());
     if (const Result<> arranged = CliApp::ApplyArrangement(p, poster, err_); !arranged)
         return Fail(arranged.error());
+    std::unique_ptr<TileSource> banded;
+    if (!p.isSet(QStringLiteral("decode-whole")))
+        banded = CliApp::BandedSource(imagePath, *header, poster);
+    if (!banded)
+        if (const Result<> fits = header->CheckFitsWhole(); !fits)
+            return Fail(
+                QStringLiteral("Cannot read image file %1: %2").arg(imagePath, fits.error()),
+                kExitFailed);
     if (const Result<> printed = CliApp::PrintInfo(poster, out_); !printed)
         return Fail(printed.error());
 
     ImageObject img;
-    if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-        return Fail(QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
-                    kExitFailed);
-    if (poster.iRotateAngle != 0) {
-        if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
-            return Fail(turned.error(), kExitFailed);
+    if (!banded) {
+        if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
+            return Fail(
+                QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                kExitFailed);
+        if (poster.iRotateAngle != 0) {
+            if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
+                return Fail(turned.error(), kExitFailed);
+        }
     }
 
     CliProgress progress(err_, showProgress_);
     TileSaver saver(progress);
     if (render_)
         saver.SetRenderFunction(render_);
-    const SaveOutcome outcome = saver.Save(
-        poster, img, request,
-        p.isSet(QStringLiteral("yes")) ? OverwritePolicy::Replace : OverwritePolicy::Refuse);
+    const OverwritePolicy policy =
+        p.isSet(QStringLiteral("yes")) ? OverwritePolicy::Replace : OverwritePolicy::Refuse;
+    const SaveOutcome outcome = banded ? saver.Save(poster, *banded, request, policy)
+                                       : saver.Save(poster, img, request, policy);
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         out_ << outcome.Target() << '\n';

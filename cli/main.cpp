@@ -1,5 +1,6 @@
 #include "cli/cli_app.h"
 #include "common/qt_message_filter.h"
+#include "imaging/pixel_array.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    tessellon::PixelArray::ShareArenasUnderLimit();
     // Libraries (libtiff, the JPEG decoder, Qt itself) print their own lines on the standard
     // error. The tool's messages go to a copy of it; what the libraries see is /dev/null.
     const int ownErr = dup(STDERR_FILENO);

@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_profiles.h"
 #include "export/save_progress.h"
+#include "imaging/image_file_reader.h"
 #include "imaging/image_object.h"
 #include "printing/print_job.h"
 #include "printing/print_texts.h"
@@ -45,7 +46,8 @@ QString PrintCommand::HelpText() {
         "  --via pdf|painter    How the sheets reach the printer: the export's PDF handed to\n"
         "                       CUPS (the default where there is CUPS), or drawn by Qt.\n"
         "  --no-labels, --no-marks, --no-overview, --overlap LENGTH, --edge-profile NAME,\n"
-        "  --profiles FILE      As for export.\n"
+        "  --profiles FILE, --decode-whole\n"
+        "                       As for export.\n"
         "Poster options as for `info` (see tessellon-cli --help).\n"
         "\n"
         "Exit status 0 when the printer took the job, 1 when printing fails (no printer, the\n"
@@ -68,6 +70,7 @@ int PrintCommand::Run(const QStringList& args) {
             {QStringLiteral("no-labels"), QStringLiteral("No sheet names.")},
             {QStringLiteral("no-marks"), QStringLiteral("No cut, glue or crop marks.")},
             {QStringLiteral("no-overview"), QStringLiteral("No overview page.")},
+            {QStringLiteral("decode-whole"), QStringLiteral("Decode the whole photo first.")},
         });
         if (const auto done = Parse(p, args, HelpText()))
             return *done;
@@ -97,12 +100,15 @@ int PrintCommand::Run(const QStringList& args) {
         const QString imagePath = pos[0];
         request.title = QFileInfo(imagePath).fileName();
 
-        if (const auto header = ImageObject::ReadFileInfo(imagePath); !header)
+        // A photo that reads in bands is not refused here for the memory a whole decode needs.
+        const auto header =
+            ImageFileReader::Open(imagePath, ImageFileReader::Extent::HeaderForBands);
+        if (!header)
             return Fail(
                 QStringLiteral("Cannot read image file %1: %2").arg(imagePath, header.error()),
                 kExitFailed);
         PosterState poster;
-        if (const auto failure = CliApp::BuildPoster(p, imagePath, poster))
+        if (const auto failure = CliApp::BuildPoster(p, imagePath, poster, false, header->Size()))
             return Fail(failure->message, failure->status);
         std::unique_ptr<ProfileStore> profiles;
         if (const Result<> applied = CliProfiles::Apply(p, poster, settings_, profiles, err_);
@@ -116,18 +122,30 @@ int PrintCommand::Run(const QStringList& args) {
             return Fail(sheets.error());
         request.sheets = *sheets;
 
+        // Bands where the sheets go to the printer as the export's document; a painter draws
+        // the overview page first, from the whole photo.
+        std::unique_ptr<TileSource> banded;
+        if (!p.isSet(QStringLiteral("decode-whole")) && request.path == PrintPath::Document)
+            banded = CliApp::BandedSource(imagePath, *header, poster);
         ImageObject img;
-        if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
-            return Fail(
-                QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
-                kExitFailed);
-        if (poster.iRotateAngle != 0)
-            if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
-                return Fail(turned.error(), kExitFailed);
+        if (!banded) {
+            if (const Result<> fits = header->CheckFitsWhole(); !fits)
+                return Fail(
+                    QStringLiteral("Cannot read image file %1: %2").arg(imagePath, fits.error()),
+                    kExitFailed);
+            if (const auto loaded = img.LoadImageFile(imagePath); !loaded)
+                return Fail(
+                    QStringLiteral("Cannot load image file %1: %2").arg(imagePath, loaded.error()),
+                    kExitFailed);
+            if (poster.iRotateAngle != 0)
+                if (const auto turned = img.Rotate(poster.iRotateAngle); !turned)
+                    return Fail(turned.error(), kExitFailed);
+        }
 
         QuietProgress progress;
         PrintJob job(progress);
-        const PrintOutcome outcome = job.Print(poster, img, request);
+        const PrintOutcome outcome =
+            banded ? job.Print(poster, *banded, request) : job.Print(poster, img, request);
         switch (outcome.status) {
         case PrintOutcome::Status::Printed:
             out_ << PrintTexts::Printed(outcome.pages, outcome.printer) << '\n';

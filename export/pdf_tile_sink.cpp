@@ -63,9 +63,9 @@ SheetLayout PdfTileSink::LayoutFor(const PosterState& poster) {
     return layout;
 }
 
-void PdfTileSink::SetOverview(PosterOverview overview, const ImageObject& img) {
+void PdfTileSink::SetOverview(PosterOverview overview, OverviewPictureSource& pictures) {
     overview_ = std::move(overview);
-    image_ = &img;
+    pictures_ = &pictures;
 }
 
 QString PdfTileSink::DocumentFilePath(const SaveTilesRequest& request) {
@@ -151,15 +151,23 @@ Result<> PdfTileSink::WriteOverview() {
     if (auto begun = writer_.BeginPage(layout_.page); !begun)
         return begun;
     const QRectF picture = page.Picture();
-    const int longSide =
+    overviewLongSide_ =
         std::min(static_cast<int>(std::lround(std::max(picture.width(), picture.height()) /
                                               kPointsPerInch * kOverviewPpi)),
                  std::max(overview_->window.width(), overview_->window.height()));
     // Without the image's pixels the page still shows the sheets and their names.
-    if (const QImage image = image_ ? overview_->Picture(*image_, longSide) : QImage();
-        !image.isNull()) {
-        const auto jpeg = JpegCodec::Encode(
-            PixelArray::FromImage(image), {kOverviewPpi, kOverviewPpi}, ImageObject::kJpegQuality);
+    const std::optional<QSize> size =
+        pictures_ ? pictures_->Reserve(*overview_, overviewLongSide_) : std::nullopt;
+    if (size && !pictures_->Immediate()) {
+        // The picture is made from the rows as the tiles are cut; its place is kept.
+        const auto placed = writer_.DrawJpegLater(*size, picture);
+        if (!placed)
+            return placed.status();
+        laterPicture_ = *placed;
+    } else if (const QImage image =
+                   size ? pictures_->Picture(*overview_, overviewLongSide_) : QImage();
+               !image.isNull()) {
+        const auto jpeg = OverviewJpeg(image);
         if (!jpeg)
             return jpeg.status();
         if (auto drawn = writer_.DrawJpeg(*jpeg, image.size(), picture); !drawn)
@@ -248,7 +256,22 @@ Result<> PdfTileSink::DrawAssemblyAids(int index) {
     return ok;
 }
 
+Result<QByteArray> PdfTileSink::OverviewJpeg(const QImage& picture) {
+    return JpegCodec::Encode(PixelArray::FromImage(picture), {kOverviewPpi, kOverviewPpi},
+                             ImageObject::kJpegQuality);
+}
+
 std::optional<UserMessage> PdfTileSink::Finish() {
+    if (laterPicture_) {
+        const QImage image = pictures_->Picture(*overview_, overviewLongSide_);
+        if (image.isNull())
+            return SaveFailed(SaveTilesTexts::SourceUnreadable());
+        const auto jpeg = OverviewJpeg(image);
+        if (!jpeg)
+            return SaveFailed(jpeg.error());
+        if (const auto written = writer_.SupplyJpeg(*laterPicture_, *jpeg); !written)
+            return SaveFailed(written.error());
+    }
     if (const auto committed = writer_.Commit(); !committed)
         return SaveFailed(committed.error());
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
+#include "print/overview_picture_source.h"
 #include "print/pdf_poster_writer.h"
 #include "print/poster_overview.h"
 #include "print/sheet_layout.h"
@@ -31,9 +32,10 @@ public:
     // "poster" and the extension).
     static QString DocumentFilePath(const SaveTilesRequest& request);
 
-    // Puts an overview page first: the poster picture cut from `img` (which must outlive the
-    // sink) with the sheets, their names and how to put them together.
-    void SetOverview(PosterOverview overview, const ImageObject& img);
+    // Puts an overview page first: the poster picture from `pictures` (which must outlive the
+    // sink) with the sheets, their names and how to put them together. A picture that comes
+    // only once the tiles are cut is written into its page's place then.
+    void SetOverview(PosterOverview overview, OverviewPictureSource& pictures);
 
     QString Folder() const override { return request_.folder; }
     QString DocumentPath() const override { return DocumentFilePath(request_); }
@@ -48,6 +50,8 @@ private:
     // Every text the document may show: the writer chooses its face by them.
     QStringList Texts() const;
     Result<> WriteOverview();
+    // The overview's picture as the page embeds it.
+    static Result<QByteArray> OverviewJpeg(const QImage& picture);
     // The labels and marks of the sheet of tile `index` that the request asks for.
     Result<> DrawAssemblyAids(int index);
     // The document could not be written, for the reason `why`.
@@ -58,7 +62,9 @@ private:
     QByteArray colourProfile_;
     PdfPosterWriter writer_;
     std::optional<PosterOverview> overview_;
-    const ImageObject* image_ = nullptr;
+    OverviewPictureSource* pictures_ = nullptr;
+    int overviewLongSide_ = 0;
+    std::optional<int> laterPicture_; // the overview's picture, placed but not written yet
 };
 
 } // namespace tessellon

@@ -32,6 +32,9 @@ std::optional<UserMessage> TileFileSink::ExistingTarget() const {
 }
 
 std::optional<UserMessage> TileFileSink::Open() {
+    // Announced before the first tile: a photo read in bands reduces its rows as they pass.
+    if (overview_ && pictures_)
+        (void)pictures_->Reserve(*overview_, OverviewImage::kLongSide);
     const QString folder = Folder();
     if (QFileInfo(folder).isDir())
         return std::nullopt;
@@ -80,9 +83,9 @@ std::optional<UserMessage> TileFileSink::Add(int index, const QByteArray& encode
 
 namespace tessellon {
 
-void TileFileSink::SetOverview(PosterOverview overview, const ImageObject& img) {
+void TileFileSink::SetOverview(PosterOverview overview, OverviewPictureSource& pictures) {
     overview_ = std::move(overview);
-    image_ = &img;
+    pictures_ = &pictures;
 }
 
 QString TileFileSink::OverviewFilePath() const {
@@ -95,12 +98,12 @@ std::optional<UserMessage> TileFileSink::Finish() {
         return UserMessage{SaveTilesTexts::ErrorTitle(),
                            SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), reason)};
     };
-    if (!overview_ || !image_) {
+    if (!overview_ || !pictures_) {
         if (const Result<> done = files_.Finish(); !done)
             return failed(done.error());
         return std::nullopt;
     }
-    const ImageObject picture = OverviewImage::Render(*overview_, *image_);
+    const ImageObject picture = OverviewImage::Render(*overview_, *pictures_);
     if (picture.IsNull())
         return failed(SaveTilesTexts::SourceUnreadable());
     const auto bytes = picture.EncodeToMemory(ImageFormat::Jpeg);

@@ -3,6 +3,7 @@
 #include "export/save_tiles_request.h"
 #include "export/tile_sink.h"
 #include "imaging/batched_file_writer.h"
+#include "print/overview_picture_source.h"
 #include "print/poster_overview.h"
 
 namespace tessellon {
@@ -13,8 +14,8 @@ public:
     explicit TileFileSink(SaveTilesRequest request);
 
     // After the last tile, writes base name + "overview" + ".jpg" beside the tiles: the poster
-    // picture cut from `img` (which must outlive the sink) with the sheets and their names.
-    void SetOverview(PosterOverview overview, const ImageObject& img);
+    // picture from `pictures` (which must outlive the sink) with the sheets and their names.
+    void SetOverview(PosterOverview overview, OverviewPictureSource& pictures);
     // That file's path.
     QString OverviewFilePath() const;
 
@@ -34,7 +35,7 @@ private:
     bool createdFolder_ = false;
     bool wroteAny_ = false;
     std::optional<PosterOverview> overview_;
-    const ImageObject* image_ = nullptr;
+    OverviewPictureSource* pictures_ = nullptr;
     // The tiles reach the disk in batches, not one wait per tile.
     BatchedFileWriter files_;
 };

@@ -3,8 +3,10 @@
 #include "export/pdf_tile_sink.h"
 #include "export/save_progress.h"
 #include "export/save_tiles_texts.h"
+#include "export/tile_band_plan.h"
 #include "export/tile_file_sink.h"
 #include "export/tile_pipeline.h"
+#include "export/whole_image_source.h"
 #include "imaging/bmp_codec.h"
 #include "imaging/format_table.h"
 #include "imaging/imaging.h"
@@ -222,27 +224,28 @@ SaveOutcome TileSaver::Fail(SaveOutcome outcome, const UserMessage& message, boo
     return outcome;
 }
 
-std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, const ImageObject& img,
+std::unique_ptr<TileSink> TileSaver::MakeSink(const PosterState& poster, TileSource& source,
                                               const SaveTilesRequest& request) const {
-    return sinkFactory_ ? sinkFactory_(poster, img, request) : StandardSink(poster, img, request);
+    return sinkFactory_ ? sinkFactory_(poster, source, request)
+                        : StandardSink(poster, source, request);
 }
 
-std::unique_ptr<TileSink> TileSaver::StandardSink(const PosterState& poster, const ImageObject& img,
+std::unique_ptr<TileSink> TileSaver::StandardSink(const PosterState& poster, TileSource& source,
                                                   const SaveTilesRequest& request) {
     const AssemblyAids& aids = request.aids;
     if (request.format && FormatTable::Row(*request.format).writer == FormatWriter::PdfDocument) {
         const SheetLayout layout = PdfTileSink::LayoutFor(poster);
-        auto sink = std::make_unique<PdfTileSink>(request, layout, img.IccProfile());
+        auto sink = std::make_unique<PdfTileSink>(request, layout, source.Rows().IccProfile());
         const bool margins = layout.picture != QRectF(QPointF(), layout.page);
         if (aids.overviewPage)
             if (auto overview = PosterOverview::For(poster, aids.marks, margins))
-                sink->SetOverview(std::move(*overview), img);
+                sink->SetOverview(std::move(*overview), source.Overview());
         return sink;
     }
     auto sink = std::make_unique<TileFileSink>(request);
     if (aids.overviewImage)
         if (auto overview = PosterOverview::For(poster, aids.marks, true))
-            sink->SetOverview(std::move(*overview), img);
+            sink->SetOverview(std::move(*overview), source.Overview());
     return sink;
 }
 
@@ -316,9 +319,15 @@ std::optional<UserMessage> TileSaver::TooLargeForEncoder(const PosterState& post
 
 SaveOutcome TileSaver::Save(const PosterState& poster, const ImageObject& img,
                             const SaveTilesRequest& request, OverwritePolicy policy) {
+    WholeImageSource source(img);
+    return Save(poster, source, request, policy);
+}
+
+SaveOutcome TileSaver::Save(const PosterState& poster, TileSource& source,
+                            const SaveTilesRequest& request, OverwritePolicy policy) {
     SaveOutcome outcome;
     try {
-        outcome = Run(poster, img, request, policy, outcome);
+        outcome = Run(poster, source, request, policy, outcome);
     } catch (const std::bad_alloc&) {
         outcome = Fail(outcome,
                        {SaveTilesTexts::ErrorTitle(),
@@ -329,7 +338,7 @@ SaveOutcome TileSaver::Save(const PosterState& poster, const ImageObject& img,
     return outcome;
 }
 
-SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
+SaveOutcome TileSaver::Run(const PosterState& poster, TileSource& source,
                            const SaveTilesRequest& request, OverwritePolicy policy,
                            SaveOutcome& outcome) {
     const TileCoordTable table = poster.CalcTileCoord();
@@ -344,7 +353,7 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
 
     // The names are checked before anything is created, so that a missing choice leaves no
     // empty folder behind.
-    const std::unique_ptr<TileSink> sink = MakeSink(poster, img, request);
+    const std::unique_ptr<TileSink> sink = MakeSink(poster, source, request);
     if (const auto problem = sink->CheckNames())
         return Fail(outcome, *problem, false);
 
@@ -377,9 +386,8 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
                     true);
     }
 
-    const PixelArray source = img.ReadPixels();
-    if (source.IsNull() || source.Width() != poster.lImgWidth ||
-        source.Height() != poster.lImgHeight)
+    RowBandSource& rows = source.Rows();
+    if (rows.Size() != QSize(poster.lImgWidth, poster.lImgHeight))
         return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SourceUnreadable()},
                     true);
 
@@ -388,11 +396,12 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
                     true);
 
     TileJob shared = JobTemplate(poster, table, *request.format);
-    shared.iccProfile = img.IccProfile();
-    const auto jobFor = [&](int i) {
-        TileJob job = shared;
-        job.rect = table.tiles[static_cast<size_t>(i)];
-        return job;
+    shared.iccProfile = rows.IccProfile();
+    const auto cannotRead = [&](const QString& why) {
+        return Fail(outcome,
+                    {SaveTilesTexts::ErrorTitle(),
+                     SaveTilesTexts::WithReason(SaveTilesTexts::SourceUnreadable(), why)},
+                    true);
     };
 
     // The free space is asked once, then counted down by what is written; it is asked again
@@ -409,52 +418,87 @@ SaveOutcome TileSaver::Run(const PosterState& poster, const ImageObject& img,
         return true;
     };
 
-    TilePipeline tiles(source, count, jobFor, render_, threads_);
-    for (int i = 0; i < count; ++i) {
-        const RenderedTile tile = tiles.Next();
+    // One row of tiles at a time: its band of rows is read, its tiles are cut from it on the
+    // workers while they are written here, and only then is the next band read.
+    const std::vector<TileBand> bands = TileBandPlan::For(table, poster.lImgHeight);
+    if (const auto reserved = rows.Reserve(TileBandPlan::TallestBand(bands)); !reserved)
+        return cannotRead(reserved.error());
+    for (size_t b = 0; b < bands.size();) {
+        const auto band = rows.Rows(bands[b].firstRow, bands[b].lastRow);
+        if (!band)
+            return cannotRead(band.error());
+        const int top = band->top;
+        const int firstTile = bands[b].firstTile;
+        // The runs whose rows the band holds as well (all of them for a photo decoded whole)
+        // share its workers.
+        int tileCount = 0;
+        for (; b < bands.size() && bands[b].firstRow >= top &&
+               bands[b].lastRow < top + band->pixels.Height();
+             ++b)
+            tileCount += bands[b].tileCount;
+        if (tileCount == 0) // a band without the rows asked for
+            return Fail(outcome, {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::SourceUnreadable()},
+                        true);
+        const auto jobFor = [&](int k) {
+            TileJob job = shared;
+            job.rect = table.tiles[static_cast<size_t>(firstTile + k)];
+            job.rect.top -= top;
+            job.rect.bottom -= top;
+            return job;
+        };
+        TilePipeline tiles(band->pixels, tileCount, jobFor, render_, threads_);
+        for (int k = 0; k < tileCount; ++k) {
+            const int i = firstTile + k;
+            const RenderedTile tile = tiles.Next();
 
-        if (tile.compensation < 1) {
-            tiles.Stop();
-            return Fail(outcome,
-                        {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError()}, true);
-        }
-        QString failure;
-        if (tile.bytes.isEmpty()) {
-            failure = tile.error;
-        } else if (!hasRoom(tile.bytes)) {
-            // A file system that fails for another reason may also report no free space.
-            failure = sink->CannotWrite(i);
-            if (failure.isEmpty()) {
+            if (tile.compensation < 1) {
                 tiles.Stop();
                 return Fail(outcome,
-                            {SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace()},
+                            {SaveTilesTexts::ErrorTitle(), SaveTilesTexts::CompensationError()},
                             true);
             }
+            QString failure;
+            if (tile.bytes.isEmpty()) {
+                failure = tile.error;
+            } else if (!hasRoom(tile.bytes)) {
+                // A file system that fails for another reason may also report no free space.
+                failure = sink->CannotWrite(i);
+                if (failure.isEmpty()) {
+                    tiles.Stop();
+                    return Fail(outcome,
+                                {SaveTilesTexts::OutOfSpaceTitle(), SaveTilesTexts::OutOfSpace()},
+                                true);
+                }
+            }
+            if (tile.bytes.isEmpty() || !failure.isEmpty()) {
+                tiles.Stop();
+                return Fail(outcome,
+                            {SaveTilesTexts::ErrorTitle(),
+                             SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), failure)},
+                            true);
+            }
+            if (const auto problem = sink->Add(i, tile.bytes, tile.pixels)) {
+                tiles.Stop();
+                return Fail(outcome, *problem, true);
+            }
+            outcome.tilesWritten = i + 1;
+            if (progress_.Canceled()) {
+                tiles.Stop();
+                progress_.CloseProgress();
+                outcome.status = SaveOutcome::Status::Canceled;
+                outcome.title = SaveTilesTexts::CanceledTitle();
+                outcome.text = SaveTilesTexts::Canceled();
+                return outcome;
+            }
+            if (i + 1 < count)
+                progress_.SetProgressVal(static_cast<double>(i + 1) / count);
         }
-        if (tile.bytes.isEmpty() || !failure.isEmpty()) {
-            tiles.Stop();
-            return Fail(outcome,
-                        {SaveTilesTexts::ErrorTitle(),
-                         SaveTilesTexts::WithReason(SaveTilesTexts::SaveFailed(), failure)},
-                        true);
-        }
-        if (const auto problem = sink->Add(i, tile.bytes, tile.pixels)) {
-            tiles.Stop();
-            return Fail(outcome, *problem, true);
-        }
-        outcome.tilesWritten = i + 1;
-        if (progress_.Canceled()) {
-            tiles.Stop();
-            progress_.CloseProgress();
-            outcome.status = SaveOutcome::Status::Canceled;
-            outcome.title = SaveTilesTexts::CanceledTitle();
-            outcome.text = SaveTilesTexts::Canceled();
-            return outcome;
-        }
-        if (i + 1 < count)
-            progress_.SetProgressVal(static_cast<double>(i + 1) / count);
+        tiles.Stop();
     }
-    tiles.Stop();
+    // The rest of the photo is read and checked, and the overview takes the rows it still
+    // needs.
+    if (const auto finished = rows.Finish(); !finished)
+        return cannotRead(finished.error());
     // A document is complete only once it is closed and under its name.
     if (const auto problem = sink->Finish())
         return Fail(outcome, *problem, true);

@@ -5,6 +5,7 @@
 #include "export/save_tiles_request.h"
 #include "export/tile_job.h"
 #include "export/tile_sink.h"
+#include "export/tile_source.h"
 #include "imaging/image_object.h"
 #include "layout/tile_coord_table.h"
 
@@ -52,6 +53,10 @@ public:
     // compensation switch and the current profile's trims.
     SaveOutcome Save(const PosterState& poster, const ImageObject& img,
                      const SaveTilesRequest& request, OverwritePolicy policy);
+    // The same from `source`, whose rows are read in bands, one row of tiles at a time, top to
+    // bottom: the tiles and the overview are those of the photo decoded whole.
+    SaveOutcome Save(const PosterState& poster, TileSource& source, const SaveTilesRequest& request,
+                     OverwritePolicy policy);
 
     // "Save Images Now" as the window runs it: Save, asking through the message service
     // before an existing target is used, then telling the outcome (a message, or the success
@@ -94,23 +99,24 @@ public:
     using RenderedTile = tessellon::RenderedTile;
     static RenderedTile RenderTile(const PixelArray& source, const TileJob& job);
 
-    // What makes each tile (default RenderTile). Whatever it throws, running out of memory
-    // above all, ends the save with a message like any other failure.
+    // What makes each tile (default RenderTile), from the band of rows that holds it: the job's
+    // rectangle counts its rows from the band's first. Whatever it throws, running out of
+    // memory above all, ends the save with a message like any other failure.
     using RenderFunction = std::function<RenderedTile(const PixelArray&, const TileJob&)>;
     void SetRenderFunction(RenderFunction render);
 
     // What the tiles go into; default StandardSink. Printing puts its own sinks here.
-    using SinkFactory = std::function<std::unique_ptr<TileSink>(
-        const PosterState&, const ImageObject&, const SaveTilesRequest&)>;
+    using SinkFactory = std::function<std::unique_ptr<TileSink>(const PosterState&, TileSource&,
+                                                                const SaveTilesRequest&)>;
     void SetSinkFactory(SinkFactory factory) { sinkFactory_ = std::move(factory); }
     // The sink "Save Images Now" writes into: the PDF document or the image files, with the
     // overview the request's aids ask for.
-    static std::unique_ptr<TileSink> StandardSink(const PosterState& poster, const ImageObject& img,
+    static std::unique_ptr<TileSink> StandardSink(const PosterState& poster, TileSource& source,
                                                   const SaveTilesRequest& request);
 
 private:
-    SaveOutcome Run(const PosterState& poster, const ImageObject& img,
-                    const SaveTilesRequest& request, OverwritePolicy policy, SaveOutcome& outcome);
+    SaveOutcome Run(const PosterState& poster, TileSource& source, const SaveTilesRequest& request,
+                    OverwritePolicy policy, SaveOutcome& outcome);
     SaveOutcome Fail(SaveOutcome outcome, const UserMessage& message, bool closeProgress);
     // What every tile of the poster's table shares when written as `format`: turn, edge
     // compensation, resolution and encoding; the rectangle is each tile's own.
@@ -119,7 +125,7 @@ private:
     // Why the tiles cannot be encoded as `format`: one is beyond the JPEG encoder's limit.
     static std::optional<UserMessage>
     TooLargeForEncoder(const PosterState& poster, const TileCoordTable& table, ImageFormat format);
-    std::unique_ptr<TileSink> MakeSink(const PosterState& poster, const ImageObject& img,
+    std::unique_ptr<TileSink> MakeSink(const PosterState& poster, TileSource& source,
                                        const SaveTilesRequest& request) const;
 
     MessageService* messages_ = nullptr;

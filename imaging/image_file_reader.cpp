@@ -8,7 +8,9 @@
 #include "imaging/cmyk_converter.h"
 #include "imaging/heif_decoder.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/jpeg_segments.h"
 #include "imaging/pixel_array.h"
+#include "imaging/tiff_tags.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -24,7 +26,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -48,94 +49,6 @@ constexpr qint64 kHeaderBytes = qint64(1) << 20;
 // claims a large image at a better ratio is damaged or made to exhaust memory.
 constexpr qint64 kMaxCompressionRatio = 10000;
 constexpr qint64 kRatioCheckFrom = qint64(64) << 20;
-
-quint32 Get(const QByteArray& b, qsizetype at, int bytes, bool bigEndian) {
-    quint32 v = 0;
-    for (int i = 0; i < bytes; ++i) {
-        const quint32 byte = static_cast<uchar>(b[at + (bigEndian ? i : bytes - 1 - i)]);
-        v = (v << 8) | byte;
-    }
-    return v;
-}
-
-// The value of a SHORT or LONG tag of the first directory of the TIFF structure starting at
-// `base` (a TIFF file, or the EXIF block of a JPEG).
-std::optional<quint32> TiffTag(const QByteArray& b, qsizetype base, quint16 tag) {
-    if (base + 8 > b.size())
-        return std::nullopt;
-    const bool be = b[base] == 'M';
-    if (!be && b[base] != 'I')
-        return std::nullopt;
-    const qsizetype ifd = base + Get(b, base + 4, 4, be);
-    if (ifd + 2 > b.size() || ifd < base)
-        return std::nullopt;
-    const int count = static_cast<int>(Get(b, ifd, 2, be));
-    for (int i = 0; i < count; ++i) {
-        const qsizetype e = ifd + 2 + qsizetype(i) * 12;
-        if (e + 12 > b.size())
-            return std::nullopt;
-        if (Get(b, e, 2, be) != tag)
-            continue;
-        const quint32 type = Get(b, e + 2, 2, be);
-        if (type == 3)
-            return Get(b, e + 8, 2, be);
-        if (type == 4)
-            return Get(b, e + 8, 4, be);
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-// Orientation and colour profile from a JPEG's header segments.
-struct JpegSegments {
-    int orientation = 1;
-    QByteArray icc;
-    bool adobe = false; // Adobe's marker: CMYK values are stored inverted
-};
-
-JpegSegments ReadJpegSegments(const QByteArray& b) {
-    JpegSegments out;
-    std::map<int, QByteArray> iccChunks;
-    int iccCount = 0;
-    qsizetype pos = 2;
-    while (pos + 4 <= b.size()) {
-        if (static_cast<uchar>(b[pos]) != 0xff)
-            break;
-        const int marker = static_cast<uchar>(b[pos + 1]);
-        if (marker == 0xff) {
-            ++pos;
-            continue;
-        }
-        if (marker == 0xda || marker == 0xd9)
-            break;
-        const qsizetype length = static_cast<qsizetype>(Get(b, pos + 2, 2, true));
-        const qsizetype data = pos + 4;
-        const qsizetype end = pos + 2 + length;
-        if (length < 2 || end > b.size())
-            break;
-        if (marker == 0xe1 && length >= 16 &&
-            std::memcmp(b.constData() + data, "Exif\0\0", 6) == 0) {
-            const auto o = TiffTag(b.left(end), data + 6, 0x0112);
-            if (o && *o >= 1 && *o <= 8)
-                out.orientation = static_cast<int>(*o);
-        } else if (marker == 0xee && length >= 7 &&
-                   std::memcmp(b.constData() + data, "Adobe", 5) == 0) {
-            out.adobe = true;
-        } else if (marker == 0xe2 && length >= 16 &&
-                   std::memcmp(b.constData() + data, "ICC_PROFILE\0", 12) == 0) {
-            const int seq = static_cast<uchar>(b[data + 12]);
-            iccCount = static_cast<uchar>(b[data + 13]);
-            iccChunks[seq] = b.mid(data + 14, end - data - 14);
-        }
-        pos = end;
-    }
-    if (iccCount > 0 && static_cast<int>(iccChunks.size()) == iccCount &&
-        iccChunks.begin()->first == 1 && iccChunks.rbegin()->first == iccCount) {
-        for (const auto& [seq, chunk] : iccChunks)
-            out.icc += chunk;
-    }
-    return out;
-}
 
 // Mirror and quarter turn that make an image stored with `orientation` upright, in the order
 // they are applied: mirror (left-right), flip (top-bottom), then a clockwise quarter turn.
@@ -207,10 +120,10 @@ bool BmpMasksValid(const QByteArray& b, quint32 headerSize) {
             m >>= 1;
         return (m & (m + 1)) == 0;
     };
-    const quint32 r = Get(b, at, 4, false), g = Get(b, at + 4, 4, false),
-                  bl = Get(b, at + 8, 4, false);
+    const quint32 r = TiffTags::Get(b, at, 4, false), g = TiffTags::Get(b, at + 4, 4, false),
+                  bl = TiffTags::Get(b, at + 8, 4, false);
     // Only the larger headers carry an alpha mask.
-    const quint32 a = headerSize >= 56 ? Get(b, at + 12, 4, false) : 0;
+    const quint32 a = headerSize >= 56 ? TiffTags::Get(b, at + 12, 4, false) : 0;
     return run(r) && run(g) && run(bl) && (a == 0 || run(a)) && !(r & g) && !(r & bl) &&
            !(g & bl) && !(a & (r | g | bl));
 }
@@ -221,18 +134,19 @@ bool BmpMasksValid(const QByteArray& b, quint32 headerSize) {
 BmpData CheckBmpData(const QByteArray& b, qint64 fileSize, bool whole) {
     if (b.size() < 26)
         return BmpData::Missing;
-    const quint32 headerSize = Get(b, 14, 4, false);
-    const qint64 offset = Get(b, 10, 4, false);
+    const quint32 headerSize = TiffTags::Get(b, 14, 4, false);
+    const qint64 offset = TiffTags::Get(b, 10, 4, false);
     // OS/2's old core header: 16-bit sizes, never compressed. Qt reads a cut one as black.
     const bool core = headerSize < 40;
     if (!core && b.size() < 34)
         return BmpData::Missing;
-    const qint64 width = core ? Get(b, 18, 2, false) : static_cast<qint32>(Get(b, 18, 4, false));
+    const qint64 width =
+        core ? TiffTags::Get(b, 18, 2, false) : static_cast<qint32>(TiffTags::Get(b, 18, 4, false));
     const qint64 height =
-        core ? Get(b, 20, 2, false)
-             : std::abs(static_cast<qint64>(static_cast<qint32>(Get(b, 22, 4, false))));
-    const int bits = static_cast<int>(Get(b, core ? 24 : 28, 2, false));
-    const quint32 compression = core ? 0 : Get(b, 30, 4, false);
+        core ? TiffTags::Get(b, 20, 2, false)
+             : std::abs(static_cast<qint64>(static_cast<qint32>(TiffTags::Get(b, 22, 4, false))));
+    const int bits = static_cast<int>(TiffTags::Get(b, core ? 24 : 28, 2, false));
+    const quint32 compression = core ? 0 : TiffTags::Get(b, 30, 4, false);
     if (compression == 3 && !BmpMasksValid(b, headerSize))
         return BmpData::BadMasks;
     if (compression == 0 || compression == 3) {
@@ -353,6 +267,7 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
                 .arg(opened.fd < 0 ? opened.why : file.errorString()));
     ImageFileReader r;
     r.path_ = path;
+    r.forBands_ = extent == Extent::HeaderForBands;
     r.fileSize_ = file.size();
     if (r.fileSize_ == 0)
         return Result<>::Fail(QCoreApplication::translate("ImageFileReader", "The file is empty."));
@@ -477,18 +392,10 @@ Result<> ImageFileReader::ReadHeader() {
     if (w < 1 || h < 1)
         return Result<>::Fail(QCoreApplication::translate(
             "ImageFileReader", "The image is damaged: its header gives no picture size."));
-    if (!PixelArray::SizeAllowed(w, h)) {
-        const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
-        return Result<>::Fail(
-            QCoreApplication::translate("ImageFileReader",
-                                        "The image is too large for this computer's memory: %1 x "
-                                        "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
-                                        "for one image.")
-                .arg(w)
-                .arg(h)
-                .arg(needMb)
-                .arg(PixelArray::MaxImageBytes() >> 20));
-    }
+    // A photo read in bands never needs all its rows at once.
+    if (!(forBands_ && ReadsInBands()))
+        if (const auto fits = CheckFitsWhole(); !fits)
+            return fits;
     const qint64 decoded = w * h * PixelArray::kChannels;
     if (decoded > kRatioCheckFrom && decoded / fileSize_ > kMaxCompressionRatio)
         return Result<>::Fail(
@@ -517,6 +424,22 @@ Result<> ImageFileReader::ReadHeader() {
     return Result<>::Ok();
 }
 
+Result<> ImageFileReader::CheckFitsWhole() const {
+    const qint64 w = size_.width(), h = size_.height();
+    if (PixelArray::SizeAllowed(w, h))
+        return Result<>::Ok();
+    const qint64 needMb = (w * h * PixelArray::kChannels + (1 << 20) - 1) >> 20;
+    return Result<>::Fail(
+        QCoreApplication::translate("ImageFileReader",
+                                    "The image is too large for this computer's memory: %1 x "
+                                    "%2 pixels need %3 MB, and Tessellon uses at most %4 MB "
+                                    "for one image.")
+            .arg(w)
+            .arg(h)
+            .arg(needMb)
+            .arg(PixelArray::MaxImageBytes() >> 20));
+}
+
 Result<> ImageFileReader::ReadJpegHeader() {
     std::unique_ptr<void, TjCloser> handle(tjInitDecompress());
     if (!handle)
@@ -531,7 +454,7 @@ Result<> ImageFileReader::ReadJpegHeader() {
                                         "The image is damaged: its header cannot be read (%1).")
                 .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
     stored_ = QSize(width, height);
-    const JpegSegments segments = ReadJpegSegments(bytes_);
+    const JpegSegments segments = JpegSegments::Read(bytes_);
     orientation_ = segments.orientation;
     icc_ = segments.icc;
     cmyk_ = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
@@ -580,9 +503,9 @@ Result<> ImageFileReader::ReadQtHeader() {
                                         "The image is damaged: its header cannot be read"),
             reader));
     if (type_ == ImageFileType::Tiff) {
-        const auto photometric = TiffTag(bytes_, 0, 262);
+        const auto photometric = TiffTags::Tag(bytes_, 0, 262);
         if (const auto r = CheckTiffColours(photometric ? int(*photometric) : -1,
-                                            TiffTag(bytes_, 0, 320).has_value());
+                                            TiffTags::Tag(bytes_, 0, 320).has_value());
             !r)
             return r;
     }

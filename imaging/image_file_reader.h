@@ -28,7 +28,9 @@ namespace tessellon {
 // failure is a sentence that says why, for the user.
 class ImageFileReader {
 public:
-    enum class Extent { HeaderOnly, WholeFile };
+    // HeaderForBands reads as HeaderOnly, and does not refuse a photo that ReadsInBands for
+    // the memory all its rows would need (CheckFitsWhole tells that on its own).
+    enum class Extent { HeaderOnly, WholeFile, HeaderForBands };
 
     // Opens `path`. With HeaderOnly only what the header needs is read, and Decode fails.
     static Result<ImageFileReader> Open(const QString& path, Extent extent = Extent::WholeFile);
@@ -43,6 +45,14 @@ public:
     QSize Size() const { return size_; }
     // The stored orientation, 1 to 8 as EXIF and TIFF number them (1 is upright).
     int Orientation() const { return orientation_; }
+    // Whether the photo can be decoded a band of rows at a time, top to bottom, as it is
+    // stored (JpegBandSource): an RGB or greyscale JPEG that is upright as stored.
+    bool ReadsInBands() const {
+        return type_ == ImageFileType::Jpeg && !cmyk_ && orientation_ == 1;
+    }
+    // Whether all the photo's rows at once fit in the memory Tessellon allows for one image;
+    // the failure says how much they need.
+    Result<> CheckFitsWhole() const;
     // Whether DecodeReduced is much cheaper than a full decode (JPEG decodes at 1/2 to 1/8).
     bool HasReducedDecode() const { return type_ == ImageFileType::Jpeg && !cmyk_; }
 
@@ -67,6 +77,7 @@ private:
     QByteArray bytes_;
     qint64 fileSize_ = 0;
     bool whole_ = false;
+    bool forBands_ = false; // opened HeaderForBands
     ImageFileType type_ = ImageFileType::Unknown;
     QSize stored_;
     QSize size_;

@@ -8,6 +8,7 @@
 #if defined(__linux__)
 #include <QFile>
 
+#include <malloc.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -97,6 +98,14 @@ qint64 PixelArray::MaxImageBytes() {
     return limit;
 }
 
+void PixelArray::ShareArenasUnderLimit() {
+#if defined(__linux__) && defined(__GLIBC__)
+    rlimit as{};
+    if (getrlimit(RLIMIT_AS, &as) == 0 && as.rlim_cur != RLIM_INFINITY)
+        mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 bool PixelArray::SizeAllowed(qint64 width, qint64 height) {
     if (width < 1 || height < 1 || width > 0x7fffffff / 4 || height > 0x7fffffff)
         return false;
@@ -169,6 +178,13 @@ PixelArray PixelArray::FromImage(const QImage& image) {
             std::memcpy(out.MutableRow(y0 + y), band.constScanLine(y), rowBytes);
     }
     return out;
+}
+
+PixelArray PixelArray::RowsView(int first, int count) const {
+    if (IsNull() || first < 0 || count < 1 || first + count > Height())
+        return {};
+    return PixelArray(
+        QImage(image_.constScanLine(first), Width(), count, BytesPerLine(), QImage::Format_RGB888));
 }
 
 bool PixelArray::operator==(const PixelArray& other) const {

@@ -43,6 +43,11 @@ public:
     // The first row, writable; rows follow at BytesPerLine() intervals.
     std::uint8_t* MutableBits() { return image_.bits(); }
 
+    // Rows first .. first + count - 1 as an array of their own that reads this one's bytes in
+    // place (no copy), for reading only: it is valid while this array keeps its bytes, and
+    // writing to it copies the rows first.
+    PixelArray RowsView(int first, int count) const;
+
     // The same pixels as an image in QImage::Format_RGB888, sharing the bytes.
     const QImage& Image() const { return image_; }
     // The image for painting on; its size and format must stay as they are.
@@ -55,6 +60,10 @@ public:
     // address-space or control-group limit): then two fifths of what it may still take beyond
     // a reserve, so that the image can also be cut.
     static qint64 MaxImageBytes();
+    // Called once at start: under an address-space limit the threads share one memory arena of
+    // the C library, as each thread's own would take 64 MB of the address space whether used or
+    // not, and a thread started later could find none left.
+    static void ShareArenasUnderLimit();
 
     bool operator==(const PixelArray& other) const;
 

@@ -1,5 +1,7 @@
 #include "print/overview_image.h"
 
+#include "print/image_overview_pictures.h"
+
 #include "layout/sheet_grid.h"
 #include "layout/sheet_names.h"
 
@@ -12,7 +14,12 @@
 namespace tessellon {
 
 ImageObject OverviewImage::Render(const PosterOverview& overview, const ImageObject& img) {
-    QImage picture = overview.Picture(img, kLongSide);
+    return Render(overview, ImageOverviewPictures(img));
+}
+
+ImageObject OverviewImage::Render(const PosterOverview& overview,
+                                  const OverviewPictureSource& pictures) {
+    QImage picture = pictures.Picture(overview, kLongSide);
     if (picture.isNull())
         return {};
     const QRectF whole(0, 0, picture.width(), picture.height());
@@ -59,7 +66,7 @@ ImageObject OverviewImage::Render(const PosterOverview& overview, const ImageObj
     for (const Label& label : labels)
         (void)out.DrawText(label.topLeft.x(), label.topLeft.y(), label.name, label.fontSize,
                            Qt::black);
-    out.SetIccProfile(img.IccProfile());
+    out.SetIccProfile(pictures.IccProfile());
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/image_object.h"
+#include "print/overview_picture_source.h"
 #include "print/poster_overview.h"
 
 namespace tessellon {
@@ -15,6 +16,9 @@ public:
     // A null image object when the poster's window is not inside `img`. The names are left out
     // where no text can be drawn (without the graphical application).
     static ImageObject Render(const PosterOverview& overview, const ImageObject& img);
+    // The same from the poster picture `pictures` gives, meant in its colour profile.
+    static ImageObject Render(const PosterOverview& overview,
+                              const OverviewPictureSource& pictures);
 };
 
 } // namespace tessellon

@@ -114,6 +114,8 @@ struct PdfPosterWriter::Impl {
     bool beyondWinAnsi = false; // a text of the document is one Helvetica cannot write
     PoDoFo::PdfPage* page = nullptr;
     double pageHeight = 0;
+    // Pictures placed on their pages whose bytes come later, with their pixel sizes.
+    std::vector<std::pair<std::unique_ptr<PoDoFo::PdfImage>, QSize>> later;
     QByteArray content;
     std::vector<PoDoFo::PdfFont*> pageFonts; // in the page's resources
 
@@ -192,8 +194,32 @@ struct PdfPosterWriter::Impl {
         Discard();
         return Result<>::Fail(what);
     }
+    // A picture object of the document, coloured as the pictures are and compressed as JPEG,
+    // whose bytes are set by the caller.
+    std::unique_ptr<PoDoFo::PdfImage> NewJpegImage() {
+        auto image = std::make_unique<PoDoFo::PdfImage>(document.get(), "Im");
+        PoDoFo::PdfDictionary& dict = image->GetObject()->GetDictionary();
+        if (colourSpace)
+            dict.AddKey(PoDoFo::PdfName("ColorSpace"), *colourSpace);
+        else
+            image->SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceRGB);
+        dict.AddKey(PoDoFo::PdfName::KeyFilter, PoDoFo::PdfName("DCTDecode"));
+        return image;
+    }
+    // Puts `image` on the page, stretched to `box`.
+    void Place(const PoDoFo::PdfImage& image, const QRectF& box) {
+        page->AddResource(image.GetIdentifier(), image.GetObjectReference(),
+                          PoDoFo::PdfName("XObject"));
+        // The unit square of the picture onto the box; PDF's y axis points up.
+        const double bottom = pageHeight - box.bottom();
+        content += "q " + Number(box.width()) + " 0 0 " + Number(box.height()) + ' ' +
+                   Number(box.left()) + ' ' + Number(bottom) + " cm /" +
+                   QByteArray::fromStdString(image.GetIdentifier().GetName()) + " Do Q\n";
+    }
+
     void Discard() {
         page = nullptr;
+        later.clear();
         ForgetFonts();
         try {
             document.reset();
@@ -292,28 +318,58 @@ Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const Q
     if (pixels.isEmpty() || jpeg.isEmpty())
         return d_->Failure(QCoreApplication::translate("PdfPosterWriter", "The picture is empty"));
     try {
-        PoDoFo::PdfImage image(d_->document.get(), "Im");
-        PoDoFo::PdfDictionary& dict = image.GetObject()->GetDictionary();
-        if (d_->colourSpace)
-            dict.AddKey(PoDoFo::PdfName("ColorSpace"), *d_->colourSpace);
-        else
-            image.SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceRGB);
-        dict.AddKey(PoDoFo::PdfName::KeyFilter, PoDoFo::PdfName("DCTDecode"));
+        const std::unique_ptr<PoDoFo::PdfImage> image = d_->NewJpegImage();
         PoDoFo::PdfMemoryInputStream input(jpeg.constData(), jpeg.size());
-        image.SetImageDataRaw(static_cast<unsigned>(pixels.width()),
-                              static_cast<unsigned>(pixels.height()), 8, &input);
-        d_->page->AddResource(image.GetIdentifier(), image.GetObjectReference(),
-                              PoDoFo::PdfName("XObject"));
-        // The unit square of the picture onto the box; PDF's y axis points up.
-        const double bottom = d_->pageHeight - box.bottom();
-        d_->content += "q " + Number(box.width()) + " 0 0 " + Number(box.height()) + ' ' +
-                       Number(box.left()) + ' ' + Number(bottom) + " cm /" +
-                       QByteArray::fromStdString(image.GetIdentifier().GetName()) + " Do Q\n";
+        image->SetImageDataRaw(static_cast<unsigned>(pixels.width()),
+                               static_cast<unsigned>(pixels.height()), 8, &input);
+        d_->Place(*image, box);
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
                 .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
     }
+    if (d_->buffer->Failed())
+        return d_->Failure(d_->file.errorString());
+    return Result<>::Ok();
+}
+
+Result<int> PdfPosterWriter::DrawJpegLater(QSize pixels, const QRectF& box) {
+    if (!d_->page)
+        return Result<>::Fail(QCoreApplication::translate("PdfPosterWriter", "No page to draw on"));
+    if (pixels.isEmpty())
+        return d_->Failure(QCoreApplication::translate("PdfPosterWriter", "The picture is empty"));
+    try {
+        // The picture object is made now, so that the document's objects are numbered as when
+        // the bytes are at hand; its bytes are written when they come.
+        std::unique_ptr<PoDoFo::PdfImage> image = d_->NewJpegImage();
+        d_->Place(*image, box);
+        d_->later.emplace_back(std::move(image), pixels);
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    return static_cast<int>(d_->later.size()) - 1;
+}
+
+Result<> PdfPosterWriter::SupplyJpeg(int picture, const QByteArray& jpeg) {
+    if (!d_->document || d_->page || picture < 0 || picture >= static_cast<int>(d_->later.size()) ||
+        !d_->later[size_t(picture)].first)
+        return Result<>::Fail(
+            QCoreApplication::translate("PdfPosterWriter", "The PDF is not complete"));
+    if (jpeg.isEmpty())
+        return d_->Failure(QCoreApplication::translate("PdfPosterWriter", "The picture is empty"));
+    auto& [image, pixels] = d_->later[size_t(picture)];
+    try {
+        PoDoFo::PdfMemoryInputStream input(jpeg.constData(), jpeg.size());
+        image->SetImageDataRaw(static_cast<unsigned>(pixels.width()),
+                               static_cast<unsigned>(pixels.height()), 8, &input);
+    } catch (const PoDoFo::PdfError& e) {
+        return d_->Failure(
+            QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
+                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+    }
+    image.reset();
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
     return Result<>::Ok();
@@ -414,7 +470,9 @@ Result<> PdfPosterWriter::EndPage() {
 }
 
 Result<> PdfPosterWriter::Commit() {
-    if (!d_->document || d_->page)
+    const bool waiting = std::any_of(d_->later.begin(), d_->later.end(),
+                                     [](const auto& picture) { return picture.first != nullptr; });
+    if (!d_->document || d_->page || waiting)
         return Result<>::Fail(
             QCoreApplication::translate("PdfPosterWriter", "The PDF is not complete"));
     try {

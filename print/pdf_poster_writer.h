@@ -48,6 +48,12 @@ public:
     Result<> BeginPage(QSizeF size);
     // Draws a JPEG of `pixels` stretched to `box`.
     Result<> DrawJpeg(const QByteArray& jpeg, QSize pixels, const QRectF& box);
+    // Draws a JPEG of `pixels` stretched to `box` whose bytes are not known yet: the page is
+    // made as DrawJpeg makes it, and the picture goes to the file when SupplyJpeg brings it,
+    // which must be before Commit. Returns the number SupplyJpeg takes.
+    Result<int> DrawJpegLater(QSize pixels, const QRectF& box);
+    // The bytes of picture `picture` of DrawJpegLater, of the pixel size given there.
+    Result<> SupplyJpeg(int picture, const QByteArray& jpeg);
     // Takes `texts` as texts the document will hold; after Open, before any text is measured.
     void ExpectTexts(const QStringList& texts);
     // Writes `text` in the document's face of `size` points starting at `baselineStart`, in

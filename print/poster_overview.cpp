@@ -68,12 +68,11 @@ std::optional<PosterOverview> PosterOverview::For(const PosterState& poster, boo
     return o;
 }
 
-QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
-    const PixelArray pixels = img.ReadPixels();
-    const QImage& source = pixels.Image();
-    const QRect inside = window & source.rect();
+std::optional<PosterOverview::PictureSteps> PosterOverview::StepsFor(QSize image,
+                                                                     int longSide) const {
+    const QRect inside = window & QRect(QPoint(0, 0), image);
     if (inside.isEmpty() || longSide < 1)
-        return {};
+        return std::nullopt;
     const double scale = static_cast<double>(longSide) / std::max(window.width(), window.height());
     const int w = std::max(1, static_cast<int>(std::lround(window.width() * scale)));
     const int h = std::max(1, static_cast<int>(std::lround(window.height() * scale)));
@@ -82,14 +81,28 @@ QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
     // the whole photo costs more than the rest of the page.
     const int ratio = std::min(inside.width() / w, inside.height() / h);
     const int factor = ratio >= 2 ? std::max(2, ratio / 2) : 1;
-    QImage part =
-        factor > 1
-            ? ImageReducer::BoxReduced(source, inside, factor)
+    return PictureSteps{inside, factor, QSize(w, h)};
+}
+
+QImage PosterOverview::Finished(const QImage& reduced, QSize size) {
+    return reduced.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+QImage PosterOverview::Picture(const ImageObject& img, int longSide) const {
+    const PixelArray pixels = img.ReadPixels();
+    const QImage& source = pixels.Image();
+    const auto steps = StepsFor(source.size(), longSide);
+    if (!steps)
+        return {};
+    const QRect& inside = steps->inside;
+    return Finished(
+        steps->factor > 1
+            ? ImageReducer::BoxReduced(source, inside, steps->factor)
             // The window read in place: no copy of the photo.
             : QImage(source.constBits() + inside.top() * source.bytesPerLine() + inside.left() * 3,
-                     inside.width(), inside.height(), source.bytesPerLine(), source.format());
-    return part.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB888);
+                     inside.width(), inside.height(), source.bytesPerLine(), source.format()),
+        steps->size);
 }
 
 } // namespace tessellon

@@ -31,6 +31,18 @@ public:
     // marks or crop marks; `margins`: the sheets have margins around the picture.
     static std::optional<PosterOverview> For(const PosterState& poster, bool marks, bool margins);
 
+    // How Picture makes the picture from a photo of `image` pixels: the part of the window
+    // inside the photo, averaged in blocks of factor x factor pixels (1: not at all), then
+    // scaled smoothly to `size`. Empty when the window is not inside the photo.
+    struct PictureSteps {
+        QRect inside;
+        int factor = 1;
+        QSize size;
+    };
+    std::optional<PictureSteps> StepsFor(QSize image, int longSide) const;
+    // The last step: the reduced part scaled to `size`.
+    static QImage Finished(const QImage& reduced, QSize size);
+
     // The window of `img` scaled so that its longer side is `longSide` pixels; null when the
     // window is not inside the image.
     QImage Picture(const ImageObject& img, int longSide) const;

@@ -27,9 +27,9 @@ PainterTileSink::PainterTileSink(QPrinter& printer, SheetLayout layout, Assembly
                                  QString folder)
     : printer_(printer), layout_(layout), aids_(aids), folder_(std::move(folder)) {}
 
-void PainterTileSink::SetOverview(PosterOverview overview, const ImageObject& img) {
+void PainterTileSink::SetOverview(PosterOverview overview, OverviewPictureSource& pictures) {
     overview_ = std::move(overview);
-    image_ = &img;
+    pictures_ = &pictures;
 }
 
 void PainterTileSink::SpoolThroughCups(QString media) {
@@ -65,8 +65,12 @@ std::optional<UserMessage> PainterTileSink::Open() {
     const int longSide = std::min(
         static_cast<int>(std::lround(std::max(box.width(), box.height()) / 72 * kOverviewPpi)),
         std::max(overview_->window.width(), overview_->window.height()));
+    const std::optional<QSize> size =
+        pictures_ ? pictures_->Reserve(*overview_, longSide) : std::nullopt;
+    if (size && !pictures_->Immediate())
+        return Failure(PrintTexts::NotFinished());
     SheetPainter::PaintOverviewPage(painter_, layout_.page, *overview_,
-                                    image_ ? overview_->Picture(*image_, longSide) : QImage());
+                                    size ? pictures_->Picture(*overview_, longSide) : QImage());
     return std::nullopt;
 }
 

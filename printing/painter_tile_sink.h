@@ -2,6 +2,7 @@
 
 #include "export/tile_sink.h"
 #include "print/assembly_aids.h"
+#include "print/overview_picture_source.h"
 #include "print/poster_overview.h"
 #include "print/sheet_layout.h"
 
@@ -24,8 +25,10 @@ public:
     // the print system's own spooling takes room.
     PainterTileSink(QPrinter& printer, SheetLayout layout, AssemblyAids aids, QString folder);
 
-    // Puts the overview page first, its picture cut from `img` (which must outlive the sink).
-    void SetOverview(PosterOverview overview, const ImageObject& img);
+    // Puts the overview page first, its picture from `pictures` (which must outlive the sink).
+    // The pages are drawn in order, so the picture must be at hand before the first tile
+    // (OverviewPictureSource::Immediate).
+    void SetOverview(PosterOverview overview, OverviewPictureSource& pictures);
     // Qt's CUPS printer cannot abort a started job (ending it sends it), so the pages go to a
     // file in the folder and only a finished job is handed to the queue, on paper `media`.
     void SpoolThroughCups(QString media);
@@ -52,7 +55,7 @@ private:
     QString folder_;
     QPainter painter_;
     std::optional<PosterOverview> overview_;
-    const ImageObject* image_ = nullptr;
+    OverviewPictureSource* pictures_ = nullptr;
     bool pageStarted_ = false;
     std::optional<QString> spoolMedia_; // set: the pages go to spoolFile_ first
     QString spoolFile_;

@@ -3,6 +3,7 @@
 #include "export/pdf_tile_sink.h"
 #include "export/save_progress.h"
 #include "export/tile_saver.h"
+#include "export/whole_image_source.h"
 #include "imaging/image_object.h"
 #include "layout/poster_state.h"
 #include "printing/cups_queue.h"
@@ -112,6 +113,12 @@ PrintPath PrintJob::DefaultPath() {
 
 PrintOutcome PrintJob::Print(const PosterState& poster, const ImageObject& img,
                              const PrintRequest& request) {
+    WholeImageSource source(img);
+    return Print(poster, source, request);
+}
+
+PrintOutcome PrintJob::Print(const PosterState& poster, TileSource& source,
+                             const PrintRequest& request) {
     PrintOutcome out;
     const SheetLayout layout = PdfTileSink::LayoutFor(poster);
     const auto target = Choose(request, layout.page, SheetName(poster), out);
@@ -141,7 +148,7 @@ PrintOutcome PrintJob::Print(const PosterState& poster, const ImageObject& img,
     TileSaver saver(progress);
     if (threads_ > 0)
         saver.SetThreadCount(threads_);
-    saver.SetSinkFactory([&](const PosterState& p, const ImageObject& i,
+    saver.SetSinkFactory([&](const PosterState& p, TileSource& s,
                              const SaveTilesRequest& r) -> std::unique_ptr<TileSink> {
         std::unique_ptr<TileSink> pages;
         const bool margins = layout.picture != QRectF(QPointF(), layout.page);
@@ -149,20 +156,20 @@ PrintOutcome PrintJob::Print(const PosterState& poster, const ImageObject& img,
             r.aids.overviewPage ? PosterOverview::For(p, r.aids.marks, margins) : std::nullopt;
         overview = plan.has_value();
         if (request.path == PrintPath::Document) {
-            pages = TileSaver::StandardSink(p, i, r);
+            pages = TileSaver::StandardSink(p, s, r);
         } else {
             auto painter = std::make_unique<PainterTileSink>(printer, layout, r.aids, r.folder);
             if (CupsQueue::Available())
                 painter->SpoolThroughCups(target->paper ? target->paper->key : QString());
             if (plan)
-                painter->SetOverview(std::move(*plan), i);
+                painter->SetOverview(std::move(*plan), s.Overview());
             pages = std::move(painter);
         }
         auto chosen = std::make_unique<SheetSelectionSink>(std::move(pages), sheets);
         selection = chosen.get();
         return chosen;
     });
-    const SaveOutcome saved = saver.Save(poster, img, save, OverwritePolicy::Replace);
+    const SaveOutcome saved = saver.Save(poster, source, save, OverwritePolicy::Replace);
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
         break;

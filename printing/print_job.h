@@ -9,6 +9,7 @@ namespace tessellon {
 
 class ImageObject;
 class PosterState;
+class TileSource;
 class SaveProgress;
 struct SheetLayout;
 
@@ -28,6 +29,9 @@ public:
 
     PrintOutcome Print(const PosterState& poster, const ImageObject& img,
                        const PrintRequest& request);
+    // The same from `source`. A painter draws the overview page first, so on that path the
+    // source's overview picture must be at hand at once (a photo decoded whole).
+    PrintOutcome Print(const PosterState& poster, TileSource& source, const PrintRequest& request);
     // One picture placed as a sheet's tile picture (the edge test target), on the request's
     // printer and paper.
     PrintOutcome PrintPicture(const SheetLayout& layout, const QString& sheetName,

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
 #include <sys/resource.h>
 
 using namespace tessellon;
@@ -23,6 +27,45 @@ const QStringList kPoster{"--tiles", "3x2", "--custom", "1x1.25", "--margins", "
 QString SavePattern(const QTemporaryDir& dir, const QString& name, ImageFormat format) {
     const QString path = dir.filePath(name);
     return PatternImage(240, 160).SaveImageFile(path, format) ? path : QString();
+}
+
+// A JPEG of `size` pixels of one colour, stored with `orientation`, written a row at a time
+// (the photo's pixels are never held whole).
+bool FlatJpeg(const QString& path, QSize size, int orientation) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!file)
+        return false;
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr error{};
+    cinfo.err = jpeg_std_error(&error);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = static_cast<JDIMENSION>(size.width());
+    cinfo.image_height = static_cast<JDIMENSION>(size.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    if (orientation != 1) {
+        // EXIF: a big-endian TIFF directory of one entry, the orientation.
+        QByteArray exif("Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24);
+        exif += char(0) + QByteArray(1, char(orientation)) + QByteArray(6, '\0');
+        jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.constData()),
+                          static_cast<unsigned>(exif.size()));
+    }
+    std::vector<JSAMPLE> row(static_cast<size_t>(size.width()) * 3);
+    for (size_t x = 0; x < row.size(); x += 3) {
+        row[x] = 40;
+        row[x + 1] = 120;
+        row[x + 2] = 200;
+    }
+    JSAMPROW rows[1] = {row.data()};
+    while (cinfo.next_scanline < cinfo.image_height)
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(file) == 0;
 }
 
 QStringList Files(const QString& folder) {
@@ -215,26 +258,73 @@ private slots:
     }
 
     // Under an address-space limit a photo that could not be cut is refused before any tile,
-    // naming the memory it needs (4000 x 4000 x 3 bytes: 46 MB); with room it is cut.
+    // naming the memory it needs (4000 x 4000 x 3 bytes: 46 MB); with room it is cut. An
+    // upright JPEG is read a band of rows at a time: it is cut under a limit below the size of
+    // its decoded pixels (12000 x 8000 x 3 bytes: 275 MB), into the tiles the whole decode
+    // gives, while the same photo turned (by --rotate or its orientation tag) is decoded whole
+    // and refused. The limits were found by running the tool: 25 x 25 tiles of the large photo
+    // are cut from about 170 MB on.
+    void addressSpaceLimit_data() {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("limitMb");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // in stderr; empty: stderr is empty
+        QTest::addColumn<int>("files");
+        const QSize small(4000, 4000), large(12000, 8000);
+        const QStringList many{"--tiles", "25x25", "--custom", "6x4", "--margins", "0"};
+        QTest::newRow("turned, refused") << small << 1 << QStringList{"--rotate", "90"} << 384 << 1
+                                         << "4000 x 4000 pixels need 46 MB" << 0;
+        QTest::newRow("turned, room")
+            << small << 1 << QStringList{"--rotate", "90"} << 1024 << 0 << "" << 4;
+        QTest::newRow("upright, in bands") << small << 1 << QStringList{} << 384 << 0 << "" << 4;
+        QTest::newRow("larger than the limit, in bands")
+            << large << 1 << many << 256 << 0 << "" << 625;
+        QTest::newRow("larger than the limit, turned by --rotate")
+            << large << 1 << QStringList{"--rotate", "180"} + many << 256 << 1
+            << "12000 x 8000 pixels need 275 MB" << 0;
+        QTest::newRow("larger than the limit, turned by its tag")
+            << large << 6 << many << 256 << 1 << "8000 x 12000 pixels need 275 MB" << 0;
+    }
     void addressSpaceLimit() {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("The sanitizer's shadow memory needs an unlimited address space");
 #endif
+        QFETCH(QSize, photo);
+        QFETCH(int, orientation);
+        QFETCH(QStringList, options);
+        QFETCH(int, limitMb);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(int, files);
         QTemporaryDir dir;
         const QString image = dir.filePath(QStringLiteral("big.jpg"));
-        const auto jpeg = JpegCodec::Encode(PixelArray(4000, 4000), {72, 72}, 90);
-        QVERIFY(jpeg && WriteAll(image, *jpeg));
-        for (const rlim_t mb : {384, 1024}) {
-            const QString out = dir.filePath(QStringLiteral("tiles%1").arg(mb));
-            const CliRun r = RunCliProcess({"export", image, "--out", out}, [mb] {
-                const rlimit limit{mb << 20, mb << 20};
-                setrlimit(RLIMIT_AS, &limit);
+        QVERIFY(FlatJpeg(image, photo, orientation));
+        const QString out = dir.filePath(QStringLiteral("tiles"));
+        const rlim_t limit = rlim_t(limitMb) << 20;
+        const CliRun r =
+            RunCliProcess(QStringList{"export", image, "--out", out} + options, [limit] {
+                const rlimit as{limit, limit};
+                setrlimit(RLIMIT_AS, &as);
             });
-            QCOMPARE(r.status, mb < 1024 ? 1 : 0);
-            QVERIFY2(r.err.contains(QStringLiteral("4000 x 4000 pixels need 46 MB")) == (mb < 1024),
-                     qPrintable(r.err));
-            QCOMPARE(Files(out).size(), mb < 1024 ? 0 : 4);
-        }
+        QCOMPARE(r.status, status);
+        if (message.isEmpty())
+            QCOMPARE(r.err, QString());
+        else
+            QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(Files(out).size(), files);
+        if (files == 0 || qint64(photo.width()) * photo.height() * 3 < qint64(limit))
+            return;
+        // The tiles cut within the limit are those of the photo decoded whole, without one.
+        const QString whole = dir.filePath(QStringLiteral("whole"));
+        QCOMPARE(
+            RunCliProcess(QStringList{"export", image, "--out", whole, "--decode-whole"} + options)
+                .status,
+            0);
+        QCOMPARE(Files(whole), Files(out));
+        for (const QString& name : Files(out))
+            QVERIFY2(ReadAll(out + u'/' + name) == ReadAll(whole + u'/' + name), qPrintable(name));
     }
 
     void target() {

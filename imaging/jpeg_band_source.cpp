@@ -1,0 +1,144 @@
+#include "imaging/jpeg_band_source.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tessellon {
+namespace {
+
+// Rows read at a time for the observer alone.
+constexpr int kScratchRows = 16;
+
+QString NoMemory(int width, int height) {
+    return QCoreApplication::translate("JpegCodec",
+                                       "Not enough memory to load the image (%1 x %2 pixels)")
+        .arg(width)
+        .arg(height);
+}
+
+} // namespace
+
+JpegBandSource::JpegBandSource(std::unique_ptr<JpegRowDecoder> decoder)
+    : decoder_(std::move(decoder)), size_(decoder_->Size()), icc_(decoder_->Segments().icc) {}
+
+Result<std::unique_ptr<JpegBandSource>> JpegBandSource::Open(const QString& path) {
+    auto decoder = JpegRowDecoder::Open(path);
+    if (!decoder)
+        return decoder.status();
+    std::unique_ptr<JpegRowDecoder> d = std::move(decoder).value();
+    // Such photos are decoded whole: the reason is for the record, not for the user.
+    if (d->Segments().orientation != 1)
+        return Result<>::Fail(QStringLiteral("The photo is turned by its orientation"));
+    if (d->WholePhotoBytes() > PixelArray::MaxImageBytes())
+        return Result<>::Fail(NoMemory(d->Size().width(), d->Size().height()));
+    return std::unique_ptr<JpegBandSource>(new JpegBandSource(std::move(d)));
+}
+
+std::optional<std::pair<int, int>> JpegBandSource::Wanted() {
+    if (!askedObserver_) {
+        askedObserver_ = true;
+        if (observer_)
+            wanted_ = observer_->RowsWanted();
+    }
+    return wanted_;
+}
+
+Result<> JpegBandSource::Reserve(int rows) {
+    rows = std::clamp(rows, 1, size_.height());
+    if (!buffer_.IsNull() && buffer_.Height() >= rows)
+        return Result<>::Ok();
+    PixelArray larger = PixelArray::Uninitialized(size_.width(), rows);
+    if (larger.IsNull())
+        return Result<>::Fail(NoMemory(size_.width(), rows));
+    if (held_ > 0)
+        std::memcpy(larger.MutableBits(), buffer_.Row(0),
+                    static_cast<size_t>(buffer_.BytesPerLine()) * static_cast<size_t>(held_));
+    buffer_ = std::move(larger);
+    return Result<>::Ok();
+}
+
+void JpegBandSource::Show(int first, int count, const std::uint8_t* const* rows) {
+    const auto wanted = Wanted();
+    if (!wanted || !observer_)
+        return;
+    for (int i = 0; i < count; ++i)
+        if (first + i >= wanted->first && first + i <= wanted->second)
+            observer_->AddRow(first + i, rows[i]);
+}
+
+Result<> JpegBandSource::PassTo(int row) {
+    const auto wanted = Wanted();
+    while (decoder_->NextRow() < row) {
+        const int next = decoder_->NextRow();
+        if (!wanted || next > wanted->second || row <= wanted->first) {
+            // Nothing the observer wants before `row`, or nothing more: passed over.
+            const int until = wanted && next < wanted->first ? std::min(row, wanted->first) : row;
+            if (const auto skipped = decoder_->Skip(until - next); !skipped)
+                return skipped;
+            continue;
+        }
+        if (next < wanted->first) {
+            if (const auto skipped = decoder_->Skip(wanted->first - next); !skipped)
+                return skipped;
+            continue;
+        }
+        const int rowBytes = size_.width() * PixelArray::kChannels;
+        scratch_.resize(static_cast<size_t>(rowBytes) * kScratchRows);
+        const int count = std::min({kScratchRows, row - next, wanted->second + 1 - next});
+        std::uint8_t* rows[kScratchRows];
+        for (int i = 0; i < count; ++i)
+            rows[i] = scratch_.data() + static_cast<size_t>(rowBytes) * static_cast<size_t>(i);
+        if (const auto read = decoder_->Read(rows, count); !read)
+            return read;
+        Show(next, count, rows);
+    }
+    return Result<>::Ok();
+}
+
+Result<RowBandSource::Band> JpegBandSource::Rows(int first, int last) {
+    const int heldEnd = top_ + held_; // one past the last row held
+    if (first < top_ || last < first || last >= size_.height() || (held_ > 0 && last < heldEnd - 1))
+        return Result<>::Fail(QStringLiteral("Rows %1 to %2 asked for after rows %3 to %4")
+                                  .arg(first)
+                                  .arg(last)
+                                  .arg(top_)
+                                  .arg(heldEnd - 1));
+    if (const auto room = Reserve(last - first + 1); !room)
+        return room;
+    const qsizetype bpl = buffer_.BytesPerLine();
+    if (held_ > 0 && first < heldEnd) {
+        // The rows this band shares with the one before move to the top of the buffer.
+        const int keep = heldEnd - first;
+        if (first > top_)
+            std::memmove(buffer_.MutableBits(), buffer_.Row(first - top_),
+                         static_cast<size_t>(bpl) * static_cast<size_t>(keep));
+        held_ = keep;
+    } else {
+        held_ = 0;
+        if (const auto passed = PassTo(first); !passed)
+            return passed;
+    }
+    top_ = first;
+    const int from = top_ + held_;
+    const int count = last + 1 - from;
+    if (count > 0) {
+        std::vector<std::uint8_t*> rows(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            rows[static_cast<size_t>(i)] = buffer_.MutableRow(held_ + i);
+        if (const auto read = decoder_->Read(rows.data(), count); !read)
+            return read;
+        Show(from, count, rows.data());
+        held_ += count;
+    }
+    return Band{buffer_.RowsView(0, held_), top_};
+}
+
+Result<> JpegBandSource::Finish() {
+    if (const auto passed = PassTo(size_.height()); !passed)
+        return passed;
+    return decoder_->Finish();
+}
+
+} // namespace tessellon

@@ -1,0 +1,595 @@
+#include "tests/support/export_test_support.h"
+
+#include "calibration/profile_table.h"
+#include "export/banded_jpeg_source.h"
+#include "export/tile_band_plan.h"
+#include "export/tile_saver.h"
+#include "export/whole_image_source.h"
+#include "imaging/image_reducer.h"
+#include "imaging/jpeg_band_source.h"
+#include "imaging/jpeg_codec.h"
+#include "imaging/row_box_reducer.h"
+
+#include <QColorSpace>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+#include <turbojpeg.h>
+
+using namespace tessellon;
+using namespace tessellon::testing;
+
+namespace {
+
+QByteArray Segment(char marker, const QByteArray& payload) {
+    const qsizetype length = payload.size() + 2;
+    return QByteArray("\xff", 1) + marker + char(length >> 8) + char(length & 0xff) + payload;
+}
+
+// An EXIF block that says nothing but the orientation (big-endian TIFF, one entry).
+QByteArray ExifOrientation(int orientation) {
+    QByteArray tiff("MM\0*\0\0\0\x08\0\x01", 10);
+    tiff += QByteArray("\x01\x12\0\x03\0\0\0\x01", 8) + char(0) + char(orientation) +
+            QByteArray(2, '\0') + QByteArray(4, '\0');
+    return QByteArray("Exif\0\0", 6) + tiff;
+}
+
+// A JPEG of `pixels` encoded by TurboJPEG as `kind` asks: its chroma subsampling (420, 422,
+// 444, or grey), "progressive", "icc" for an embedded colour profile (Adobe RGB), and the EXIF
+// orientation.
+QByteArray MakeJpeg(const PixelArray& pixels, const QString& kind, int orientation = 1) {
+    const int samp = kind.contains(QStringLiteral("grey"))  ? TJSAMP_GRAY
+                     : kind.contains(QStringLiteral("444")) ? TJSAMP_444
+                     : kind.contains(QStringLiteral("422")) ? TJSAMP_422
+                                                            : TJSAMP_420;
+    const int flags = kind.contains(QStringLiteral("progressive")) ? TJFLAG_PROGRESSIVE : 0;
+    tjhandle handle = tjInitCompress();
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    const int failed =
+        tjCompress2(handle, pixels.Row(0), pixels.Width(), static_cast<int>(pixels.BytesPerLine()),
+                    pixels.Height(), TJPF_RGB, &buffer, &size, samp, 88, flags);
+    QByteArray jpeg =
+        failed ? QByteArray() : QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    tjFree(buffer);
+    tjDestroy(handle);
+    if (jpeg.isEmpty())
+        return {};
+    QByteArray segments;
+    if (kind.contains(QStringLiteral("icc")))
+        segments += Segment('\xe2', QByteArray("ICC_PROFILE\0\x01\x01", 14) +
+                                        QColorSpace(QColorSpace::AdobeRgb).iccProfile());
+    if (orientation != 1)
+        segments += Segment('\xe1', ExifOrientation(orientation));
+    // After the JFIF segment TurboJPEG writes first.
+    const int app0 = (uchar(jpeg[4]) << 8) | uchar(jpeg[5]);
+    return jpeg.insert(4 + app0, segments);
+}
+
+// A picture with detail everywhere, so that a row taken from the wrong place shows: smooth
+// gradients crossed by a fine pattern.
+PixelArray PhotoPixels(int w, int h) {
+    PixelArray p(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            p.Set(0, x, y, static_cast<std::uint8_t>(x * 255 / w + ((x * y) % 7) * 3));
+            p.Set(1, x, y, static_cast<std::uint8_t>(y * 255 / h + ((x + 2 * y) % 5) * 4));
+            p.Set(2, x, y, static_cast<std::uint8_t>((x * 3 + y * 5) % 256));
+        }
+    return p;
+}
+
+QString WriteJpeg(const QTemporaryDir& dir, QSize size, const QString& kind, int orientation = 1) {
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    const QByteArray jpeg = MakeJpeg(PhotoPixels(size.width(), size.height()), kind, orientation);
+    return !jpeg.isEmpty() && WriteAll(path, jpeg) ? path : QString();
+}
+
+ProfileTable Profiles() {
+    return ProfileTable({{QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
+                         {QStringLiteral("Wide"), {16, 0, 8, 1}}});
+}
+
+// Every file of a folder by name, with its bytes.
+QMap<QString, QByteArray> Contents(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, ReadAll(folder + u'/' + name));
+    return files;
+}
+
+// The rows a source hands out, passed on unchanged and recorded as first row and height.
+class RecordingSource : public TileSource, public RowBandSource {
+public:
+    explicit RecordingSource(TileSource& inner) : inner_(inner) {}
+    RowBandSource& Rows() override { return *this; }
+    OverviewPictureSource& Overview() override { return inner_.Overview(); }
+
+    QSize Size() const override { return inner_.Rows().Size(); }
+    QByteArray IccProfile() const override { return inner_.Rows().IccProfile(); }
+    Result<> Reserve(int rows) override { return inner_.Rows().Reserve(rows); }
+    Result<Band> Rows(int first, int last) override {
+        auto band = inner_.Rows().Rows(first, last);
+        if (band)
+            bands.append({band->top, band->pixels.Height()});
+        return band;
+    }
+    Result<> Finish() override { return inner_.Rows().Finish(); }
+
+    QList<std::pair<int, int>> bands;
+
+private:
+    TileSource& inner_;
+};
+
+// A row observer that keeps what it is shown.
+class KeptRows : public RowObserver {
+public:
+    KeptRows(int first, int last) : first_(first), last_(last) {}
+    std::optional<std::pair<int, int>> RowsWanted() const override {
+        return std::pair{first_, last_};
+    }
+    void AddRow(int y, const std::uint8_t* row) override {
+        rows.append({y, QByteArray(reinterpret_cast<const char*>(row), width * 3)});
+    }
+    int width = 0;
+    QList<std::pair<int, QByteArray>> rows;
+
+private:
+    int first_, last_;
+};
+
+QByteArray RowBytes(const PixelArray& pixels, int y) {
+    return QByteArray(reinterpret_cast<const char*>(pixels.Row(y)), pixels.Width() * 3);
+}
+
+// The pages of a PDF rendered by poppler at 36 dpi.
+QList<QImage> RenderedPages(const QString& pdf, const QString& folder) {
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    Tool(QStringLiteral("pdftoppm"), {"-r", "36", "-png", pdf, folder + QStringLiteral("/p")});
+    QList<QImage> pages;
+    for (const QString& name :
+         QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name))
+        pages.append(QImage(folder + u'/' + name));
+    return pages;
+}
+
+// The pictures a PDF embeds, as their streams hold them (JPEG files here).
+QList<QByteArray> EmbeddedPictures(const QString& pdf, const QString& folder) {
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    Tool(QStringLiteral("pdfimages"), {"-all", pdf, folder + QStringLiteral("/i")});
+    QList<QByteArray> pictures;
+    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        pictures.append(ReadAll(folder + u'/' + name));
+    return pictures;
+}
+
+} // namespace
+
+class TestBandedExport : public QObject {
+    Q_OBJECT
+private slots:
+    // Tile rectangles as "left,top,right,bottom" for a photo `height` rows high give runs of
+    // tiles, each with the rows it reads: "first tile+count:first row-last row".
+    void bandPlan_data() {
+        QTest::addColumn<QStringList>("tiles");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("bands");
+        QTest::newRow("two rows edge to edge")
+            << QStringList{"0,0,9,49", "10,0,19,49", "0,50,9,99", "10,50,19,99"} << 100
+            << "0+2:0-49 2+2:50-99";
+        QTest::newRow("overlapping rows share rows")
+            << QStringList{"0,0,9,59", "8,0,19,59", "0,40,9,99", "8,40,19,99"} << 100
+            << "0+2:0-59 2+2:40-99";
+        QTest::newRow("past the last row, which is read again")
+            << QStringList{"0,0,9,52", "0,48,9,101"} << 100 << "0+1:0-52 1+1:48-99";
+        QTest::newRow("above the first row")
+            << QStringList{"0,-3,9,20", "0,21,9,40"} << 41 << "0+1:0-20 1+1:21-40";
+        QTest::newRow("one row of tiles")
+            << QStringList{"0,0,9,30", "10,0,19,30", "20,0,29,30"} << 31 << "0+3:0-30";
+        // A row of tiles above the one before would need rows read already: they share a band.
+        QTest::newRow("rows going up join")
+            << QStringList{"0,0,9,9", "0,50,9,99", "0,20,9,60", "0,70,9,99"} << 100
+            << "0+1:0-9 1+2:20-99 3+1:70-99";
+        QTest::newRow("a tile ending higher joins")
+            << QStringList{"0,10,9,60", "10,10,19,50"} << 100 << "0+2:10-60";
+    }
+    void bandPlan() {
+        QFETCH(QStringList, tiles);
+        QFETCH(int, height);
+        QFETCH(QString, bands);
+        TileCoordTable table;
+        table.count = static_cast<short>(tiles.size());
+        for (const QString& t : tiles) {
+            const QStringList v = t.split(u',');
+            table.tiles.push_back({v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt()});
+        }
+        QStringList got;
+        for (const TileBand& b : TileBandPlan::For(table, height))
+            got << QStringLiteral("%1+%2:%3-%4")
+                       .arg(b.firstTile)
+                       .arg(b.tileCount)
+                       .arg(b.firstRow)
+                       .arg(b.lastRow);
+        QCOMPARE(got.join(u' '), bands);
+    }
+
+    // The rows of every band, and those an observer is shown, are the rows of the photo
+    // decoded whole (JpegCodec), whether the bands follow one another, overlap, skip rows or
+    // start and end off the decoder's blocks of 8 or 16 rows.
+    void bandRows_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("bands");    // first-last ...
+        QTest::addColumn<QString>("observed"); // first-last, or empty
+        QTest::newRow("4:2:0, following, observed all") << "420"
+                                                        << "0-15 16-40 41-41 42-100"
+                                                        << "0-100";
+        QTest::newRow("4:2:0, skipped and overlapping, observed inside") << "420"
+                                                                         << "37-60 50-90 131-170"
+                                                                         << "40-150";
+        QTest::newRow("4:2:0, skipping to the last rows") << "420"
+                                                          << "93-120 161-170"
+                                                          << "";
+        QTest::newRow("4:2:2 progressive, overlapping") << "422 progressive"
+                                                        << "3-9 5-77 77-80 100-170"
+                                                        << "0-170";
+        QTest::newRow("4:4:4, skipped") << "444"
+                                        << "17-18 33-64"
+                                        << "20-40";
+        QTest::newRow("grey, observed past the bands") << "grey"
+                                                       << "10-20 20-30"
+                                                       << "15-160";
+    }
+    void bandRows() {
+        QFETCH(QString, kind);
+        QFETCH(QString, bands);
+        QFETCH(QString, observed);
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, QSize(203, 171), kind);
+        QVERIFY(!path.isEmpty());
+        const auto whole = JpegCodec::Decode(ReadAll(path));
+        QVERIFY(whole);
+        auto source = JpegBandSource::Open(path);
+        QVERIFY2(source, qPrintable(source.error()));
+        const std::unique_ptr<JpegBandSource> rows = std::move(source).value();
+        QCOMPARE(rows->Size(), QSize(203, 171));
+        std::optional<KeptRows> kept;
+        if (!observed.isEmpty()) {
+            kept.emplace(observed.section(u'-', 0, 0).toInt(), observed.section(u'-', 1).toInt());
+            kept->width = 203;
+            rows->SetRowObserver(&*kept);
+        }
+        QVERIFY(rows->Reserve(20));
+        for (const QString& band : bands.split(u' ')) {
+            const int first = band.section(u'-', 0, 0).toInt();
+            const int last = band.section(u'-', 1).toInt();
+            const auto got = rows->Rows(first, last);
+            QVERIFY2(got, qPrintable(got.error()));
+            QCOMPARE(got->top, first);
+            QCOMPARE(got->pixels.Height(), last - first + 1);
+            for (int y = first; y <= last; ++y)
+                QVERIFY2(RowBytes(got->pixels, y - first) == RowBytes(whole->pixels, y),
+                         qPrintable(QStringLiteral("row %1").arg(y)));
+        }
+        QVERIFY(rows->Finish());
+        if (kept) {
+            const int first = observed.section(u'-', 0, 0).toInt();
+            const int last = observed.section(u'-', 1).toInt();
+            QCOMPARE(kept->rows.size(), last - first + 1);
+            for (int i = 0; i < kept->rows.size(); ++i) {
+                QCOMPARE(kept->rows[i].first, first + i);
+                QVERIFY(kept->rows[i].second == RowBytes(whole->pixels, first + i));
+            }
+        }
+    }
+
+    // Rows asked for above the band before cannot be had: the photo is read once, downwards.
+    void bandRowsGoDownOnly() {
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, QSize(64, 64), QStringLiteral("420"));
+        auto source = JpegBandSource::Open(path);
+        QVERIFY(source);
+        const std::unique_ptr<JpegBandSource> rows = std::move(source).value();
+        QVERIFY(rows->Rows(10, 20));
+        QVERIFY(!rows->Rows(9, 30));
+        QVERIFY(!rows->Rows(12, 19));
+        QVERIFY(rows->Rows(12, 20));
+    }
+
+    // A photo that is not upright as stored, or not an RGB or grey JPEG, is not read in bands.
+    void notInBands() {
+        QTemporaryDir dir;
+        QVERIFY(!JpegBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 6)));
+        QVERIFY(JpegBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 1)));
+        const QString png = dir.filePath(QStringLiteral("p.png"));
+        QVERIFY(PatternImage(40, 30).GetPicture().save(png));
+        QVERIFY(!JpegBandSource::Open(png));
+    }
+
+    // Reducing the rows as they pass gives ImageReducer::BoxReduced's picture; rows outside the
+    // rectangle change nothing, and a reduction missing rows has no picture.
+    void boxReductionFromRows_data() {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<int>("factor");
+        QTest::newRow("whole, by 2") << QRect(0, 0, 97, 61) << 2;
+        QTest::newRow("inside, by 3, rows left over") << QRect(5, 7, 80, 50) << 3;
+        QTest::newRow("by 7") << QRect(1, 2, 90, 55) << 7;
+        QTest::newRow("not reduced") << QRect(10, 10, 30, 20) << 1;
+    }
+    void boxReductionFromRows() {
+        QFETCH(QRect, rect);
+        QFETCH(int, factor);
+        const PixelArray pixels = PhotoPixels(97, 61);
+        RowBoxReducer rows(rect, factor);
+        QVERIFY(rows.Result().isNull());
+        for (int y = 0; y < pixels.Height(); ++y)
+            rows.AddRow(y, pixels.Row(y));
+        const QImage expected = factor > 1 ? ImageReducer::BoxReduced(pixels.Image(), rect, factor)
+                                           : pixels.Image().copy(rect);
+        QCOMPARE(rows.Result(), expected);
+
+        RowBoxReducer missing(rect, factor);
+        for (int y = 0; y < pixels.Height(); ++y)
+            if (y != rect.top() + 1)
+                missing.AddRow(y, pixels.Row(y));
+        QVERIFY(missing.Result().isNull());
+    }
+
+    // The tiles (and the overview image beside them) of a JPEG read in bands are the very files
+    // the photo decoded whole gives: tile rows on and off the decoder's blocks, overlapping,
+    // reaching past the photo's last row, cropped so that rows above and below are passed over,
+    // sheets turned, edges compensated (also below 64 pixels per inch, resampled), greyscale,
+    // progressive, with a colour profile. And the photo was read in bands: none holds it whole.
+    void tilesMatchWholeDecode_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("overlap"); // inches
+        QTest::addColumn<int>("profile");    // -1: no edge compensation
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("overview");
+        const QSize photo(517, 389);
+        const auto jpg = int(ImageFormat::Jpeg), tif = int(ImageFormat::Tiff),
+                   bmp = int(ImageFormat::Bmp);
+        QTest::newRow("rows off the blocks") << photo << "--tiles 3x2 --custom 6x4 --margins 0"
+                                             << "420" << 0.0 << -1 << jpg << true;
+        QTest::newRow("rows on the blocks")
+            << QSize(512, 384) << "--tiles 4x3 --custom 6x4 --margins 0"
+            << "420" << 0.0 << -1 << jpg << false;
+        QTest::newRow("overlap, cropped above and below")
+            << photo << "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130"
+            << "420" << 0.5 << -1 << jpg << true;
+        QTest::newRow("turned sheets, compensated")
+            << photo << "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles"
+            << "444" << 0.25 << 0 << tif << false;
+        QTest::newRow("unturned, compensated") << photo << "--tiles 2x3 --custom 6x4 --margins 0"
+                                               << "420" << 0.0 << 1 << bmp << false;
+        QTest::newRow("below 64 ppi, resampled and compensated")
+            << photo << "--tiles 12x10 --custom 6x4 --margins 0"
+            << "420" << 0.3 << 0 << bmp << true;
+        QTest::newRow("greyscale, progressive, overlap")
+            << photo << "--tiles 5x4 --custom 6x4 --margins 0 --zoom 40 --hcenter 20"
+            << "grey progressive" << 0.75 << -1 << jpg << true;
+        QTest::newRow("colour profile, 4:2:2 progressive, turned")
+            << photo << "--tiles 3x3 --custom 6x4 --margins 0 --rotate-tiles"
+            << "422 progressive icc" << 0.0 << 1 << jpg << true;
+        QTest::newRow("colour profile, tiff") << photo << "--tiles 2x2 --custom 6x4 --margins 0"
+                                              << "420 icc" << 0.0 << -1 << tif << false;
+        QTest::newRow("a tile past the last row")
+            << QSize(50, 392) << "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200"
+            << "420" << 0.0 << -1 << bmp << false;
+        QTest::newRow("one row of tiles") << photo << "--tiles 3x1 --custom 6x12 --margins 0"
+                                          << "420" << 0.0 << -1 << jpg << true;
+        // More than twice the overview's 1600 pixels: its picture is averaged in blocks first.
+        QTest::newRow("overview reduced in blocks")
+            << QSize(4211, 2807) << "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60"
+            << "420" << 0.0 << -1 << jpg << true;
+    }
+    void tilesMatchWholeDecode() {
+        QFETCH(QSize, size);
+        QFETCH(QString, options);
+        QFETCH(QString, kind);
+        QFETCH(double, overlap);
+        QFETCH(int, profile);
+        QFETCH(int, format);
+        QFETCH(bool, overview);
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, size, kind);
+        QVERIFY(!path.isEmpty());
+        auto poster = Poster(options.split(u' '),
+                             QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        QVERIFY(poster);
+        const ProfileTable table = Profiles();
+        poster->SetProfileTable(&table);
+        if (profile >= 0) {
+            poster->SetCurrentProfile(profile);
+            poster->SetPrinterClips(true);
+        }
+        poster->dOverlap = overlap;
+        const TileCoordTable tiles = poster->CalcTileCoord();
+        QVERIFY(tiles.count > 0);
+
+        const auto save = [&](TileSource& source, const QString& name) {
+            RecordingProgress progress;
+            TileSaver saver(progress);
+            saver.SetThreadCount(3);
+            SaveTilesRequest request{dir.path(), name, QStringLiteral("t_"),
+                                     *FormatFromCode(format)};
+            request.aids.overviewImage = overview;
+            return saver.Save(*poster, source, request, OverwritePolicy::Refuse);
+        };
+        ImageObject img;
+        QVERIFY(img.LoadImageFile(path));
+        WholeImageSource whole(img);
+        const SaveOutcome expected = save(whole, QStringLiteral("whole"));
+        QCOMPARE(expected.status, SaveOutcome::Status::Saved);
+
+        auto opened = BandedJpegSource::Open(path);
+        QVERIFY2(opened, qPrintable(opened.error()));
+        RecordingSource banded(**opened);
+        const SaveOutcome got = save(banded, QStringLiteral("banded"));
+        QVERIFY2(got.status == SaveOutcome::Status::Saved, qPrintable(got.text));
+
+        const QMap<QString, QByteArray> want = Contents(expected.folder);
+        QCOMPARE(want.size(), tiles.count + (overview ? 1 : 0));
+        const QMap<QString, QByteArray> have = Contents(got.folder);
+        QCOMPARE(have.keys(), want.keys());
+        for (const QString& name : want.keys())
+            QVERIFY2(have[name] == want[name], qPrintable(name));
+
+        // One band per row of tiles, each no taller than its row.
+        const int tilesHigh = poster->GetNumTilesHigh();
+        QCOMPARE(banded.bands.size(), tilesHigh);
+        for (int r = 0; r < tilesHigh; ++r) {
+            const TileRect& rect = tiles.tiles[static_cast<size_t>(r * poster->GetNumTilesWide())];
+            QCOMPARE(banded.bands[r].first, std::clamp(rect.top, 0, size.height() - 1));
+            QCOMPARE(banded.bands[r].second,
+                     std::min(rect.bottom, size.height() - 1) - banded.bands[r].first + 1);
+        }
+    }
+
+    // The PDF of a JPEG read in bands shows the pages of the photo decoded whole, the overview
+    // page's picture among them (made from the rows as they passed): the same pages rendered,
+    // and the same pictures embedded, byte for byte.
+    void pdfMatchesWholeDecode_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("overlap");
+        QTest::addColumn<int>("profile");
+        QTest::addColumn<bool>("overviewPage");
+        const QSize photo(733, 541);
+        QTest::newRow("overlap, colour profile, overview")
+            << photo << "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70"
+            << "420 icc" << 0.5 << -1 << true;
+        QTest::newRow("turned sheets, compensated, greyscale progressive")
+            << photo << "--tiles 2x3 --paper letter --rotate-tiles"
+            << "grey progressive" << 0.0 << 1 << true;
+        QTest::newRow("no overview page") << photo << "--tiles 2x2 --custom 6x4 --margins 0.25"
+                                          << "444" << 0.0 << -1 << false;
+        // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
+        QTest::newRow("overview reduced in blocks")
+            << QSize(2203, 3307) << "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40"
+            << "420" << 0.3 << -1 << true;
+    }
+    void pdfMatchesWholeDecode() {
+        QFETCH(QSize, size);
+        QFETCH(QString, options);
+        QFETCH(QString, kind);
+        QFETCH(double, overlap);
+        QFETCH(int, profile);
+        QFETCH(bool, overviewPage);
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, size, kind);
+        QVERIFY(!path.isEmpty());
+        auto poster = Poster(options.split(u' '),
+                             QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        QVERIFY(poster);
+        const ProfileTable table = Profiles();
+        poster->SetProfileTable(&table);
+        if (profile >= 0) {
+            poster->SetCurrentProfile(profile);
+            poster->SetPrinterClips(true);
+        }
+        poster->dOverlap = overlap;
+        const auto save = [&](TileSource& source, const QString& name) {
+            RecordingProgress progress;
+            TileSaver saver(progress);
+            SaveTilesRequest request{dir.path(), {}, QStringLiteral("p_"), ImageFormat::Pdf};
+            request.documentName = name;
+            request.aids.overviewPage = overviewPage;
+            return saver.Save(*poster, source, request, OverwritePolicy::Refuse);
+        };
+        ImageObject img;
+        QVERIFY(img.LoadImageFile(path));
+        WholeImageSource whole(img);
+        const SaveOutcome expected = save(whole, QStringLiteral("whole.pdf"));
+        QCOMPARE(expected.status, SaveOutcome::Status::Saved);
+        auto banded = BandedJpegSource::Open(path);
+        QVERIFY(banded);
+        const SaveOutcome got = save(**banded, QStringLiteral("banded.pdf"));
+        QVERIFY2(got.status == SaveOutcome::Status::Saved, qPrintable(got.text));
+
+        const int sheets = poster->GetNumTilesWide() * poster->GetNumTilesHigh();
+        const QList<QImage> want = RenderedPages(expected.file, dir.filePath("want"));
+        QCOMPARE(want.size(), sheets + (overviewPage ? 1 : 0));
+        const QList<QImage> have = RenderedPages(got.file, dir.filePath("have"));
+        QCOMPARE(have.size(), want.size());
+        for (int i = 0; i < want.size(); ++i)
+            QVERIFY2(have[i] == want[i], qPrintable(QStringLiteral("page %1").arg(i + 1)));
+        const QList<QByteArray> wantPictures = EmbeddedPictures(expected.file, dir.filePath("wi"));
+        QCOMPARE(wantPictures.size(), want.size());
+        QVERIFY(EmbeddedPictures(got.file, dir.filePath("hi")) == wantPictures);
+        QCOMPARE(Tool(QStringLiteral("qpdf"), {QStringLiteral("--check"), got.file}).isEmpty(),
+                 false);
+    }
+
+    // A photo whose data ends early fails the save, naming the damage, as its whole decode
+    // refuses it: where the rows a tile needs are missing, and also where only rows below the
+    // poster's window are, which the tiles never read. No PDF is left behind.
+    void truncatedPhotoFails_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("keptPercent"); // of the file's bytes
+        QTest::newRow("rows of the tiles missing") << "--tiles 2x2 --custom 6x4 --margins 0" << 66;
+        QTest::newRow("rows below the window missing")
+            << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97;
+    }
+    void truncatedPhotoFails() {
+        QFETCH(QString, options);
+        QFETCH(int, keptPercent);
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
+        const QByteArray whole = ReadAll(path);
+        QVERIFY(WriteAll(path, whole.left(whole.size() * keptPercent / 100)));
+        QVERIFY(!ImageObject().LoadImageFile(path));
+        auto poster = Poster(options.split(u' '), QStringLiteral("517x389"));
+        QVERIFY(poster);
+        QVERIFY(poster->CalcTileCoord().tiles.back().bottom < 389 * keptPercent / 100 ||
+                keptPercent < 90);
+        auto banded = BandedJpegSource::Open(path);
+        QVERIFY(banded);
+        RecordingProgress progress;
+        TileSaver saver(progress);
+        SaveTilesRequest request{dir.path(), {}, QStringLiteral("p_"), ImageFormat::Pdf};
+        const SaveOutcome outcome = saver.Save(*poster, **banded, request, OverwritePolicy::Refuse);
+        QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
+        QVERIFY2(outcome.text.startsWith(QStringLiteral(
+                     "Error reading the source image\nReason: The JPEG image is damaged or "
+                     "incomplete: ")),
+                 qPrintable(outcome.text));
+        QVERIFY(!QFileInfo::exists(outcome.file));
+    }
+
+    // A file that changes while its rows are read fails the save, as its whole decode would.
+    void changedFileFails() {
+        QTemporaryDir dir;
+        const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
+        auto poster = Poster({"--tiles", "2x2", "--custom", "6x4", "--margins", "0"},
+                             QStringLiteral("517x389"));
+        QVERIFY(poster);
+        auto banded = BandedJpegSource::Open(path);
+        QVERIFY(banded);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write("more"), qint64(4));
+        file.close();
+        RecordingProgress progress;
+        TileSaver saver(progress);
+        const SaveOutcome outcome =
+            saver.Save(*poster, **banded,
+                       {dir.path(), QStringLiteral("t"), QStringLiteral("t_"), ImageFormat::Jpeg},
+                       OverwritePolicy::Refuse);
+        QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
+        QVERIFY2(outcome.text.contains(QStringLiteral("The file changed while it was being read")),
+                 qPrintable(outcome.text));
+    }
+};
+
+QTEST_MAIN(TestBandedExport)
+#include "tst_banded_export.moc"
