@@ -171,7 +171,6 @@ void frmMain::RetranslateUi() {
     AssignTexts();
     files_->ShowFileType(fileType);
     previewOptions_->ShowRotation(rotation);
-    setWindowTitle(T(str::AppTitle) + QStringLiteral(" v") + GetAppVersionString());
     UpdatePaperLabels();
     UpdateOutputSize();
     UpdatePhotoShare();

@@ -55,37 +55,29 @@ void LanguageSwitcher::Remove() {
 
 QString LanguageSwitcher::Apply(const QString& code) {
     Remove();
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    bool loaded = false;
-    QLocale locale = QLocale::system();
-    if (code.isEmpty()) {
-        // The first of the system's languages the program has, as QTranslator searches them.
-        loaded = own_.load(locale, QStringLiteral("tessellon"), QStringLiteral("_"), kFolder);
-        if (loaded)
-            (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
-    } else {
-        locale = QLocale(code);
-        loaded = code != u"en" && own_.load(kPrefix + code, kFolder);
-        // Qt's own texts where Qt has the language (a missing one leaves its English).
-        if (loaded && !qt_.load(QStringLiteral("qtbase_") + code, qtFolder))
-            (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
-    }
+    // "" searches the system's languages (LANGUAGE may list several) as QTranslator does.
+    const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
+    const bool loaded =
+        own_.load(locale, QStringLiteral("tessellon"), QStringLiteral("_"), kFolder);
+    // Qt's own texts where Qt has the language (a missing one leaves its English).
+    if (loaded)
+        (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QLocale::setDefault(locale);
+    QString current = QStringLiteral("en");
     if (loaded) {
         // The file found names the language: ":/i18n/tessellon_de.qm".
-        current_ = QFileInfo(own_.filePath()).completeBaseName().mid(kPrefix.size());
+        current = QFileInfo(own_.filePath()).completeBaseName().mid(kPrefix.size());
         // Qt's translation first, so the program's own texts win where both have one.
         QCoreApplication::installTranslator(&qt_);
         QCoreApplication::installTranslator(&own_);
         installed_ = true;
-    } else {
-        current_ = QStringLiteral("en");
     }
     // Qt announces a new translator only once its event loop runs; the windows built before
     // (and a change back to English, which installs nothing) learn of it here.
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
-    return current_;
+    return current;
 }
 
 } // namespace tessellon

@@ -28,7 +28,6 @@ public:
     // `code` "" follows the system (QLocale::system()'s languages, LANGUAGE and LANG on Linux).
     // Returns the code of the language now in effect ("en" when none of the system's matched).
     QString Apply(const QString& code);
-    QString Current() const { return current_; }
 
 private:
     void Remove();
@@ -36,7 +35,6 @@ private:
     QTranslator own_;
     QTranslator qt_;
     bool installed_ = false;
-    QString current_ = QStringLiteral("en");
 };
 
 } // namespace tessellon

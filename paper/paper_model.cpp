@@ -8,9 +8,8 @@
 
 #include <QLocale>
 
-#include <array>
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tessellon {
