@@ -87,6 +87,11 @@ QByteArray Number(double v) {
     return text;
 }
 
+// The library's name for what went wrong, for a message's %1.
+QString Why(const PoDoFo::PdfError& e) {
+    return QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()));
+}
+
 // A PDF literal string of `bytes`.
 QByteArray LiteralString(const QByteArray& bytes) {
     QByteArray out = "(";
@@ -260,7 +265,7 @@ Result<> PdfPosterWriter::Open(const QString& path) {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The PDF could not be started (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     return Result<>::Ok();
 }
@@ -287,10 +292,9 @@ Result<> PdfPosterWriter::SetColourProfile(const QByteArray& icc) {
         space.push_back(profile->Reference());
         d_->colourSpace.emplace(space);
     } catch (const PoDoFo::PdfError& e) {
-        return d_->Failure(
-            QCoreApplication::translate("PdfPosterWriter",
-                                        "The colour profile could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+        return d_->Failure(QCoreApplication::translate(
+                               "PdfPosterWriter", "The colour profile could not be written (%1)")
+                               .arg(Why(e)));
     }
     return Result<>::Ok();
 }
@@ -304,7 +308,7 @@ Result<> PdfPosterWriter::BeginPage(QSizeF size) {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The page could not be made (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     d_->pageHeight = size.height();
     d_->content.clear();
@@ -326,7 +330,7 @@ Result<> PdfPosterWriter::DrawJpeg(const QByteArray& jpeg, QSize pixels, const Q
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
@@ -347,7 +351,7 @@ Result<int> PdfPosterWriter::DrawJpegLater(QSize pixels, const QRectF& box) {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     return static_cast<int>(d_->later.size()) - 1;
 }
@@ -367,7 +371,7 @@ Result<> PdfPosterWriter::SupplyJpeg(int picture, const QByteArray& jpeg) {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The picture could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     image.reset();
     if (d_->buffer->Failed())
@@ -396,7 +400,7 @@ Result<> PdfPosterWriter::DrawText(const QString& text, QPointF baselineStart, d
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The text could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     d_->content += "q " + Number(grey) + " g BT /" +
                    QByteArray::fromStdString(font->GetIdentifier().GetName()) + ' ' + Number(size) +
@@ -460,7 +464,7 @@ Result<> PdfPosterWriter::EndPage() {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The page could not be written (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     d_->page = nullptr;
     d_->content.clear();
@@ -480,7 +484,7 @@ Result<> PdfPosterWriter::Commit() {
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The PDF could not be completed (%1)")
-                .arg(QString::fromLatin1(PoDoFo::PdfError::ErrorName(e.GetError()))));
+                .arg(Why(e)));
     }
     d_->document.reset();
     d_->device.reset();
