@@ -327,6 +327,46 @@ private slots:
             QVERIFY2(ReadAll(out + u'/' + name) == ReadAll(whole + u'/' + name), qPrintable(name));
     }
 
+    // Where no thread can be started (each would reserve a stack larger than the address space
+    // left), every output is still made, identical, on the threads there are: none of the
+    // program's or Qt's waits for a thread that never started.
+    void withoutThreads_data() {
+        QTest::addColumn<QString>("format");
+        for (const char* f : {"jpg", "tif", "bmp", "pdf"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void withoutThreads() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("The sanitizer's shadow memory needs an unlimited address space");
+#endif
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("p.jpg"));
+        QVERIFY(FlatJpeg(image, QSize(1800, 1200), 1));
+        const auto out = [&](const QString& run) {
+            return dir.filePath(format == u"pdf" ? run + QStringLiteral(".pdf") : run);
+        };
+        const QStringList options{"export", image, "--tiles", "3x3", "--format", format};
+        QCOMPARE(RunCliProcess(options + QStringList{"--out", out("free")}).status, 0);
+        const CliRun r = RunCliProcess(
+            options + QStringList{"--out", out("limited")},
+            [] {
+                const rlimit stack{rlim_t(2) << 30, rlim_t(2) << 30};
+                const rlimit as{rlim_t(1536) << 20, rlim_t(1536) << 20};
+                setrlimit(RLIMIT_STACK, &stack);
+                setrlimit(RLIMIT_AS, &as);
+            },
+            20000);
+        QCOMPARE(r.status, 0);
+        if (format == u"pdf") {
+            QCOMPARE(QFileInfo(out("limited")).size(), QFileInfo(out("free")).size());
+            return;
+        }
+        QCOMPARE(Files(out("limited")), Files(out("free")));
+        for (const QString& name : Files(out("free")))
+            QVERIFY(ReadAll(out("free") + u'/' + name) == ReadAll(out("limited") + u'/' + name));
+    }
+
     void target() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("t.tif"));
