@@ -286,6 +286,12 @@ private slots:
             << "12000 x 8000 pixels need 275 MB" << 0;
         QTest::newRow("larger than the limit, turned by its tag")
             << large << 6 << many << 256 << 1 << "8000 x 12000 pixels need 275 MB" << 0;
+        // info tells what export would do: the layout of the photo it can cut.
+        QTest::newRow("info, larger than the limit, in bands")
+            << large << 1 << QStringList{"info"} + many << 256 << 0 << "" << 0;
+        QTest::newRow("info, larger than the limit, turned by its tag")
+            << large << 6 << QStringList{"info"} + many << 256 << 1
+            << "8000 x 12000 pixels need 275 MB" << 0;
     }
     void addressSpaceLimit() {
 #if defined(__SANITIZE_ADDRESS__)
@@ -303,11 +309,14 @@ private slots:
         QVERIFY(FlatJpeg(image, photo, orientation));
         const QString out = dir.filePath(QStringLiteral("tiles"));
         const rlim_t limit = rlim_t(limitMb) << 20;
-        const CliRun r =
-            RunCliProcess(QStringList{"export", image, "--out", out} + options, [limit] {
-                const rlimit as{limit, limit};
-                setrlimit(RLIMIT_AS, &as);
-            });
+        // Options starting with "info" ask for the layout instead of the tiles.
+        const bool info = options.value(0) == u"info";
+        const CliRun r = RunCliProcess(info ? QStringList{"info", image} + options.mid(1)
+                                            : QStringList{"export", image, "--out", out} + options,
+                                       [limit] {
+                                           const rlimit as{limit, limit};
+                                           setrlimit(RLIMIT_AS, &as);
+                                       });
         QCOMPARE(r.status, status);
         if (message.isEmpty())
             QCOMPARE(r.err, QString());
