@@ -8,11 +8,6 @@
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/recording_message_service.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;
@@ -295,38 +290,34 @@ private slots:
     void userFileIsKept() {
         QFETCH(QByteArray, original);
         QFETCH(QString, backup);
-        const QString path = path_;
         if (original == "DIR")
-            QVERIFY(QDir().mkpath(path + "/inside"));
+            QVERIFY(QDir().mkpath(path_ + "/inside"));
         else
-            QVERIFY(WriteAll(path, original));
+            QVERIFY(WriteAll(path_, original));
         if (backup == u".bak2")
-            QVERIFY(WriteAll(path + ".bak", "older"));
+            QVERIFY(WriteAll(path_ + ".bak", "older"));
 
         RecordingMessageService messages;
-        ProfileStore store(path, &messages);
+        ProfileStore store(path_, &messages);
         store.LoadProfiles();
         // A file that cannot be read is kept as it is until the user changes a profile.
         if (original == "DIR") {
-            QVERIFY(QFileInfo(path).isDir());
+            QVERIFY(QFileInfo(path_).isDir());
             QVERIFY(store.CreateProfile(QStringLiteral("New"), messages));
         }
-        QTEST(ReadAll(path), "table");
-
-        if (backup.isEmpty()) {
-            QVERIFY(messages.Messages().isEmpty());
-            QVERIFY(!QFileInfo::exists(path + ".bak"));
+        QTEST(ReadAll(path_), "table");
+        QCOMPARE(QFileInfo::exists(path_ + ".bak"), !backup.isEmpty());
+        QCOMPARE(messages.Messages().size(), backup.isEmpty() ? 0 : 1);
+        if (backup.isEmpty())
             return;
-        }
         if (original == "DIR")
-            QVERIFY(QFileInfo(path + backup + "/inside").isDir());
+            QVERIFY(QFileInfo(path_ + backup + "/inside").isDir());
         else
-            QCOMPARE(ReadAll(path + backup), original);
-        QCOMPARE(messages.Messages().size(), 1);
+            QCOMPARE(ReadAll(path_ + backup), original);
         QCOMPARE(messages.Messages()[0].kind, RecordingMessageService::Kind::Information);
-        QVERIFY(messages.Messages()[0].text.contains(path + backup));
+        QVERIFY(messages.Messages()[0].text.contains(path_ + backup));
         if (backup == u".bak2")
-            QCOMPARE(ReadAll(path + ".bak"), QByteArray("older"));
+            QCOMPARE(ReadAll(path_ + ".bak"), QByteArray("older"));
     }
 
     void readOnlyApplicationFolder() {
@@ -369,9 +360,8 @@ private slots:
         a = {7, 7, 7, 7};
         QVERIFY(!FillCurEdgeTrimInches(kTable, 3, a));
         QCOMPARE(a[0], 7.0);
-        QVERIFY(!GetCurEdgeTrimInches(kTable, -1, 1));
-        QVERIFY(!GetCurEdgeTrimInches(kTable, 0, 5));
-        QVERIFY(!GetCurEdgeTrimInches(kTable, 0, 0));
+        for (const auto& [profile, edge] : {std::pair{-1, 1}, std::pair{0, 5}, std::pair{0, 0}})
+            QVERIFY(!GetCurEdgeTrimInches(kTable, profile, edge));
         QCOMPARE(kTable.IndexOf(QStringLiteral("Wide")), 2);
     }
 

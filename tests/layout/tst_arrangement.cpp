@@ -16,22 +16,8 @@ Q_DECLARE_METATYPE(PosterSizeRequest)
 namespace {
 
 // A poster of upright sheets printing `w` x `h` inches, sharing `overlap`, over a photo.
-PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int imgH, int zoom = 0) {
-    PosterGeometryInput in;
-    in.tileWidth = w;
-    in.tileHeight = h;
-    in.overlap = overlap;
-    in.imageWidth = imgW;
-    in.imageHeight = imgH;
-    in.zoom = zoom;
-    return in;
-}
-
-QList<Arrangement> First(const std::vector<ArrangementResult>& found, int n) {
-    QList<Arrangement> out;
-    for (int i = 0; i < n && i < int(found.size()); ++i)
-        out << found[size_t(i)].arrangement;
-    return out;
+PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int imgH) {
+    return {1, 1, w, h, overlap, imgW, imgH};
 }
 
 // Texts written with the system decimal separator; expectations are written with a point.
@@ -102,7 +88,10 @@ private slots:
         QFETCH(PosterSizeRequest, request);
         QFETCH(QList<Arrangement>, first);
         const auto found = PosterArrangements::Reaching(poster, request);
-        QCOMPARE(First(found, int(first.size())), first);
+        QList<Arrangement> got;
+        for (size_t i = 0; i < found.size() && got.size() < first.size(); ++i)
+            got << found[i].arrangement;
+        QCOMPARE(got, first);
         QTEST(QSizeF(found[0].posterWidth, found[0].posterHeight), "size");
         QTEST((QList<int>{found[0].share->WidthPercent(), found[0].share->HeightPercent()}),
               "percent");

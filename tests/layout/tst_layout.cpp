@@ -43,17 +43,7 @@ QString Dot(QString s) {
 }
 
 // A preview at 0.1 scale whose crop window is 100 x 80 preview pixels at (50, 60).
-PreviewGeometry Geo() {
-    PreviewGeometry g;
-    g.dPreviewScale = 0.1;
-    g.iPicWidthPx = 300;
-    g.iPicHeightPx = 200;
-    g.iWinLeft = 50;
-    g.iWinTop = 60;
-    g.iWinRight = 149;
-    g.iWinBottom = 139;
-    return g;
-}
+const PreviewGeometry kGeo{0.1, 300, 200, 50, 60, 149, 139};
 
 } // namespace
 
@@ -365,11 +355,11 @@ private slots:
             PosterState s = ImageState();
             s.iHorzCenter = horz;
             s.iVertCenter = vert;
-            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
+            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, kGeo);
             QCOMPARE(l.horizontal + u' ' + l.vertical, labels);
             QCOMPARE(s.iHorzCenter, horz);
             s.bImgSelected = false;
-            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
+            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, kGeo);
             QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
         }
     }
@@ -378,9 +368,7 @@ private slots:
         PosterState s = ImageState();
         s.iHorzCenter = 180;
         s.iVertCenter = 20;
-        PreviewGeometry g = Geo();
-        g.iWinLeft = 0;
-        g.iWinRight = 299; // as wide as the 300-pixel image at scale 0.1
+        PreviewGeometry g{0.1, 300, 200, 0, 60, 299, 139}; // as wide as the 300-pixel image
         PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
         QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (up 80%)"));
         QCOMPARE(s.iHorzCenter, 100);
@@ -402,37 +390,32 @@ private slots:
             {50, 60, true},   {149, 139, true},  {49.5, 100, true}, {150.5, 100, false},
             {49, 100, false}, {100, 140, false}, {149.4, 100, true}};
         for (const auto& [x, y, inside] : cases)
-            QCOMPARE(TilePlacement::IsInPosterWindow(x, y, Geo()), inside);
+            QCOMPARE(TilePlacement::IsInPosterWindow(x, y, kGeo), inside);
     }
 
     void dragFollowsPointer() {
         PosterState s = ImageState();
-        const PreviewGeometry g = Geo(); // free room 300 - 100 = 200 across, 200 - 80 = 120 down
+        // Free room in kGeo: 300 - 100 = 200 across, 200 - 80 = 120 down.
         const DragStart start = TilePlacement::BeginDrag(s, 100, 100);
-        const auto drag = [&](const PreviewGeometry& geo, double x, double y) {
+        const auto drag = [&](double x, double y, const PreviewGeometry& geo = kGeo) {
             TilePlacement::DragPosterWindow(s, geo, start, x, y);
             return QPoint(s.iHorzCenter, s.iVertCenter);
         };
-        QCOMPARE(drag(g, 150, 70), QPoint(150, 50));
+        QCOMPARE(drag(150, 70), QPoint(150, 50));
         // Far beyond the picture the centring pins at its limits.
-        QCOMPARE(drag(g, 5000, -5000), QPoint(200, 0));
-        QCOMPARE(drag(g, -5000, 5000), QPoint(0, 200));
+        QCOMPARE(drag(5000, -5000), QPoint(200, 0));
+        QCOMPARE(drag(-5000, 5000), QPoint(0, 200));
         // Half a pixel is half a centring unit here, and halves go to even.
-        QCOMPARE(drag(g, 100.5, 100), QPoint(100, 100));
-        QCOMPARE(drag(g, 101.5, 100), QPoint(102, 100));
+        QCOMPARE(drag(100.5, 100), QPoint(100, 100));
+        QCOMPARE(drag(101.5, 100), QPoint(102, 100));
         // Without room the window can only sit centred.
-        PreviewGeometry full = g;
-        full.iWinLeft = 0;
-        full.iWinRight = 299;
-        QCOMPARE(drag(full, 200, 100).x(), 100);
+        QCOMPARE(drag(200, 100, {0.1, 300, 200, 0, 60, 299, 139}).x(), 100);
     }
 
     void previewShadesSharedStrips() {
         QImage grey(100, 50, QImage::Format_RGB32);
         grey.fill(qRgb(100, 100, 100));
-        TileCoordTable t;
-        t.count = 2;
-        t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
+        const TileCoordTable t{2, {{0, 0, 59, 49}, {40, 0, 99, 49}}}; // columns 40..59 shared
         const QRgb shade = qRgb(146, 146, 146), plain = qRgb(100, 100, 100), red = qRgb(255, 0, 0);
         const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
         QVERIFY(d);

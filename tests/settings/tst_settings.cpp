@@ -6,9 +6,6 @@
 #include "settings/qsettings_store.h"
 #include "tests/support/memory_settings_store.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;

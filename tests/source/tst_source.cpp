@@ -6,12 +6,8 @@
 #include "source/source_image.h"
 #include "source/status_pictures.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <sys/stat.h>
 
@@ -111,25 +107,17 @@ private slots:
 
     void gridRoundsHalvesToEven() {
         // At scale 0.5 columns 5, 7, 9, 13 fall on 2.5, 3.5, 4.5, 6.5, rows 1 and 5 on 0.5, 2.5.
-        QImage preview(20, 10, QImage::Format_RGB32);
-        preview.fill(Qt::white);
-        TileCoordTable t;
-        t.count = 3;
-        t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
-        const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
+        const TileCoordTable t{3, {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}}};
+        const auto d = PreviewRenderer::DrawTileGrid(Grey(20, 10), 0.5, t, 3, 1);
         QVERIFY(d);
         QCOMPARE(Red(d->image, 1), (QList<int>{2, 4, 6}));
-        const PreviewGeometry& g = d->geometry;
-        QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
-                 (QList<int>{2, 0, 6, 2}));
+        QCOMPARE(d->geometry, (PreviewGeometry{0.5, 20, 10, 2, 0, 6, 2}));
         QCOMPARE(Red(d->image, 3, true), (QList<int>{0, 2}));
     }
 
     void invalidTableDrawsNothing() {
-        TileCoordTable t;
-        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
-        PosterState s = WorkedExample();
-        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, s.CalcTileCoord(), 2, 2));
+        for (const TileCoordTable& t : {TileCoordTable{}, WorkedExample().CalcTileCoord()})
+            QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
     }
 
     void fillPreview() {
@@ -137,18 +125,14 @@ private slots:
         QImage img(200, 100, QImage::Format_RGB32);
         img.fill(Qt::black);
         QPainter(&img).fillRect(QRect(100, 0, 100, 100), Qt::white);
-        TileCoordTable t;
-        t.count = 1;
-        t.tiles = {TileRect{100, 0, 199, 99}};
+        TileCoordTable t{1, {{100, 0, 199, 99}}};
         const QImage out = PreviewRenderer::FillPreview(img, t, QSize(400, 300), false, 1, 1);
         QCOMPARE(out.size(), QSize(300, 300));
         QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(out.pixel(299, 299), qRgb(255, 255, 255));
         // A very wide window still gives a picture at least one pixel high.
-        QImage wide(40000, 40, QImage::Format_RGB32);
-        wide.fill(Qt::white);
-        t.count = 2;
-        t.tiles = {TileRect{0, 0, 19999, 39}, TileRect{20000, 0, 39999, 39}};
+        const QImage wide = Grey(40000, 40);
+        t = {2, {{0, 0, 19999, 39}, {20000, 0, 39999, 39}}};
         QCOMPARE(PreviewRenderer::FillPreview(wide, t, QSize(800, 600), true, 2, 1).size(),
                  QSize(800, 1));
         QVERIFY(PreviewRenderer::FillPreview(wide, TileCoordTable{}, QSize(800, 600), true, 2, 1)
@@ -228,8 +212,7 @@ private slots:
 
     void reopeningWhileDecodingTakesTheNewFile() {
         QTemporaryDir dir;
-        const QString pa = dir.filePath(QStringLiteral("a.jpg"));
-        const QString pb = dir.filePath(QStringLiteral("b.jpg"));
+        const QString pa = dir.filePath(QStringLiteral("a.jpg")), pb = dir.filePath("b.jpg");
         QVERIFY(Grey(2400, 1600).save(pa, "JPEG"));
         QImage b = Grey(800, 1000);
         b.fill(Qt::blue);
