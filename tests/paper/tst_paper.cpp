@@ -156,6 +156,7 @@ private slots:
         row("tile exactly 0.75", 0, 6, "0.75 0.75 0 0 0 0", 1, {});
         row("tile 0.75 after margins", 0, 6, "1.75 1.75 0.5 0.5 0.5 0.5", 1, {});
         row("tile 0.749 after margins", 0, 6, "1.749 6 0 0.5 0 0.5", -20, kTileTooSmall);
+        row("tile 0.749 high", 0, 6, "4 1.749 0.5 0 0.5 0", -20, kTileTooSmall);
         row("inch 50 wide", 0, 6, "50 50 0 0 0 0", 1, {});
         row("inch 50.01 wide", 0, 6, "50.01 6 0 0 0 0", -10, kPaperTooLarge);
         row("too large even with margins", 0, 6, "52 6 0 2 0 2", -10, kPaperTooLarge);
