@@ -13,19 +13,14 @@ using namespace tessellon;
 namespace {
 
 // Records the poster's write guard at every write, to check SavePrefs holds it.
-class GuardSpyStore : public MemorySettingsStore {
-public:
-    explicit GuardSpyStore(const PosterState& state) : state_(state) {}
-    QList<bool> guardAtWrite;
-
-protected:
+struct GuardSpyStore : MemorySettingsStore {
+    explicit GuardSpyStore(const PosterState& s) : state(s) {}
     void WriteValue(const QString& name, const StoredPref& data) override {
-        guardAtWrite.append(state_.bSkipSettingWrite);
+        guardAtWrite.append(state.bSkipSettingWrite);
         MemorySettingsStore::WriteValue(name, data);
     }
-
-private:
-    const PosterState& state_;
+    const PosterState& state;
+    QList<bool> guardAtWrite;
 };
 
 const ProfileTable kThreeProfiles({{QStringLiteral("a"), {0, 0, 0, 0}},

@@ -36,13 +36,13 @@ QImage Grey(int w, int h) {
 }
 
 // 3000 x 2000 image, 8 x 10 inch tiles, 3 x 2 tiles: crop 2400 x 2000 centred at x 300.
-PosterState WorkedExample() {
+PosterState WorkedExample(double tileW = 8, double tileH = 10) {
     PosterState s;
     s.bImgSelected = true;
     s.lImgWidth = 3000;
     s.lImgHeight = 2000;
-    s.dTileWidth = s.dPaperWidth = 8;
-    s.dTileHeight = s.dPaperHeight = 10;
+    s.dTileWidth = s.dPaperWidth = tileW;
+    s.dTileHeight = s.dPaperHeight = tileH;
     s.SelectTilesWide(2);
     s.SelectTilesHigh(1);
     return s;
@@ -87,9 +87,7 @@ private slots:
         QFETCH(QSizeF, tile);
         QFETCH(int, high);
         QFETCH(QList<int>, window);
-        PosterState s = WorkedExample();
-        s.dTileWidth = s.dPaperWidth = tile.width();
-        s.dTileHeight = s.dPaperHeight = tile.height();
+        PosterState s = WorkedExample(tile.width(), tile.height());
         s.SelectTilesHigh(high - 1);
         const PreviewCopy copy =
             PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
