@@ -347,41 +347,33 @@ private slots:
         }
     }
 
+    // A window as large as the image forces its centring to the middle; one more row of the image
+    // leaves room. A 30 x 20 image at 4 preview pixels per pixel has a window over it that ends
+    // at 29 x 4, 45 of 80 rows high.
     void placementLabels() {
-        const QList<std::tuple<short, short, QString>> cases{{100, 100, "(center) (center)"},
-                                                             {150, 0, "(right 50%) (up 100%)"},
-                                                             {70, 107, "(left 30%) (down 7%)"}};
-        for (const auto& [horz, vert, labels] : cases) {
-            PosterState s = ImageState();
-            s.iHorzCenter = horz;
-            s.iVertCenter = vert;
-            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, kGeo);
+        const PreviewGeometry wide{0.1, 300, 200, 0, 60, 299, 139},
+            full{0.1, 300, 200, 0, 0, 299, 199}, room{0.1, 300, 200, 0, 0, 299, 198},
+            small{4, 120, 80, 0, 8, 116, 52};
+        const QSize photo(3000, 2000);
+        const QList<std::tuple<QPoint, QSize, PreviewGeometry, QString, QPoint>> cases{
+            {{100, 100}, photo, kGeo, "(center) (center)", {100, 100}},
+            {{150, 0}, photo, kGeo, "(right 50%) (up 100%)", {150, 0}},
+            {{70, 107}, photo, kGeo, "(left 30%) (down 7%)", {70, 107}},
+            {{180, 20}, photo, wide, "(full width) (up 80%)", {100, 20}},
+            {{180, 20}, photo, full, "(full width) (full height)", {100, 100}},
+            {{100, 100}, photo, room, "(full width) (center)", {100, 100}},
+            {{100, 100}, {30, 20}, small, "(full width) (center)", {100, 100}}};
+        for (const auto& [centre, image, g, labels, after] : cases) {
+            PosterState s = ImageState(image.width(), image.height());
+            s.iHorzCenter = short(centre.x());
+            s.iVertCenter = short(centre.y());
+            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
             QCOMPARE(l.horizontal + u' ' + l.vertical, labels);
-            QCOMPARE(s.iHorzCenter, horz);
+            QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), after);
             s.bImgSelected = false;
-            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, kGeo);
+            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, g);
             QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
         }
-    }
-
-    void windowAsLargeAsTheImageForcesCentre() {
-        PosterState s = ImageState();
-        s.iHorzCenter = 180;
-        s.iVertCenter = 20;
-        PreviewGeometry g{0.1, 300, 200, 0, 60, 299, 139}; // as wide as the 300-pixel image
-        PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
-        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (up 80%)"));
-        QCOMPARE(s.iHorzCenter, 100);
-        g.iWinTop = 0;
-        g.iWinBottom = 199;
-        QCOMPARE(TilePlacement::UpdatePlacementLabels(s, g).vertical,
-                 QStringLiteral("(full height)"));
-        QCOMPARE(s.iVertCenter, 100);
-        // A 30 x 20 image at 4 preview pixels per pixel: a window over it ends at 29 x 4.
-        PosterState small = ImageState(30, 20);
-        g = {4, 120, 80, 0, 8, 116, 52}; // 45 of 80 rows high
-        l = TilePlacement::UpdatePlacementLabels(small, g);
-        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (center)"));
     }
 
     void inPosterWindow() {
