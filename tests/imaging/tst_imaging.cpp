@@ -44,55 +44,51 @@ PixelArray SmoothPixels(int w, int h) {
 class TestImaging : public QObject {
     Q_OBJECT
 private slots:
-    void batchedWrites_data() {
-        QTest::addColumn<bool>("killed"); // before Finish, by SIGKILL
-        QTest::newRow("complete") << false;
-        QTest::newRow("killed") << true;
-    }
     // Batches of two: after Finish every file is there with its bytes (a link of its name
     // replaced, a replaced file keeping its permissions, nothing hidden left over); a kill
     // leaves the handed-over batches complete and the last file, never handed over, absent.
     void batchedWrites() {
-        QFETCH(bool, killed);
-        const int files = 5;
-        QTemporaryDir dir;
-        const auto name = [&](int i) { return dir.filePath(QStringLiteral("t%1").arg(i)); };
-        const auto bytes = [](int i) { return QByteArray(100000 * (i + 1), char('a' + i)); };
-        QVERIFY(WriteAll(name(0), "old"));
-        QVERIFY(QFile::setPermissions(name(0), QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(WriteAll(dir.filePath(QStringLiteral("outside")), "outside"));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")), name(1)));
-        const auto write = [&] {
-            BatchedFileWriter writer(2);
-            for (int i = 0; i < files; ++i)
-                if (!writer.Write(name(i), bytes(i)))
-                    return false;
-            if (killed)
-                raise(SIGKILL);
-            return bool(writer.Finish());
-        };
-        if (killed) {
-            const pid_t child = fork();
-            if (child == 0)
-                _exit(write() ? 0 : 1);
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-        } else {
-            QVERIFY(write());
+        for (const bool killed : {false, true}) { // killed before Finish, by SIGKILL
+            const int files = 5;
+            QTemporaryDir dir;
+            const auto name = [&](int i) { return dir.filePath(QStringLiteral("t%1").arg(i)); };
+            const auto bytes = [](int i) { return QByteArray(100000 * (i + 1), char('a' + i)); };
+            QVERIFY(WriteAll(name(0), "old"));
+            QVERIFY(QFile::setPermissions(name(0), QFile::ReadOwner | QFile::WriteOwner));
+            QVERIFY(WriteAll(dir.filePath(QStringLiteral("outside")), "outside"));
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")), name(1)));
+            const auto write = [&] {
+                BatchedFileWriter writer(2);
+                for (int i = 0; i < files; ++i)
+                    if (!writer.Write(name(i), bytes(i)))
+                        return false;
+                if (killed)
+                    raise(SIGKILL);
+                return bool(writer.Finish());
+            };
+            if (killed) {
+                const pid_t child = fork();
+                if (child == 0)
+                    _exit(write() ? 0 : 1);
+                int status = 0;
+                QCOMPARE(waitpid(child, &status, 0), child);
+                QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+            } else {
+                QVERIFY(write());
+            }
+            for (int i = 0; i < files; ++i) {
+                const bool present = QFileInfo::exists(name(i));
+                QVERIFY(!present || ReadAll(name(i)) == bytes(i)); // complete or absent
+                if (!killed || i < 2)
+                    QVERIFY(present);
+            }
+            QCOMPARE(QFileInfo::exists(name(files - 1)), !killed);
+            QCOMPARE(ReadAll(dir.filePath(QStringLiteral("outside"))), QByteArray("outside"));
+            QCOMPARE(QFile::permissions(name(0)) & 0x7077,
+                     QFile::ReadOwner | QFile::WriteOwner); // not the user bits
+            if (!killed)
+                QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), files + 1);
         }
-        for (int i = 0; i < files; ++i) {
-            const bool present = QFileInfo::exists(name(i));
-            QVERIFY(!present || ReadAll(name(i)) == bytes(i)); // complete or absent
-            if (!killed || i < 2)
-                QVERIFY(present);
-        }
-        QCOMPARE(QFileInfo::exists(name(files - 1)), !killed);
-        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("outside"))), QByteArray("outside"));
-        QCOMPARE(QFile::permissions(name(0)) & 0x7077,
-                 QFile::ReadOwner | QFile::WriteOwner); // not the user bits
-        if (!killed)
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), files + 1);
     }
 
     void codecsMatchQt_data() {
@@ -173,56 +169,42 @@ private slots:
         QCOMPARE(b.ReadPixels()(0, 1, 1), std::uint8_t(200));
     }
 
-    void saveAndLoad_data() {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<int>("dpiX");
-        QTest::addColumn<int>("dpiY");
-        for (const auto& [name, f] :
-             {std::pair{"bmp", ImageFormat::Bmp}, std::pair{"tif", ImageFormat::Tiff},
-              std::pair{"jpg", ImageFormat::Jpeg}}) {
-            QTest::addRow("%s 300x72", name) << int(f) << 300 << 72;
-            QTest::addRow("%s 4321x2", name) << int(f) << 4321 << 2;
-        }
-    }
-
-    // What is encoded in memory is the file; the file holds the pixels and the resolution, for our
-    // reader and for Qt's; saving again replaces it.
     void saveAndLoad() {
-        QFETCH(int, format);
-        QFETCH(int, dpiX);
-        QFETCH(int, dpiY);
-        const auto f = *FormatFromCode(format);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
-        ImageObject img;
-        QVERIFY(
-            img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23) : PatternPixels(37, 23)));
-        QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
-        QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
-        const auto bytes = img.EncodeToMemory(f);
-        QVERIFY(bytes.ok());
-        QVERIFY(img.SaveImageFile(path, f));
-        QCOMPARE(ReadAll(path), *bytes);
-        const QImage q(path);
-        QCOMPARE(QPoint(qRound(q.dotsPerMeterX() * 0.0254), qRound(q.dotsPerMeterY() * 0.0254)),
-                 QPoint(dpiX, dpiY));
+        for (const ImageFormat f : {ImageFormat::Bmp, ImageFormat::Tiff, ImageFormat::Jpeg})
+            for (const auto& [dpiX, dpiY] : {std::pair{300, 72}, std::pair{4321, 2}}) {
+                QTemporaryDir dir;
+                const QString path = dir.filePath(QStringLiteral("img") + FormatExtension(f));
+                ImageObject img;
+                QVERIFY(img.LoadPixels(f == ImageFormat::Jpeg ? SmoothPixels(37, 23)
+                                                              : PatternPixels(37, 23)));
+                QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
+                QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
+                const auto bytes = img.EncodeToMemory(f);
+                QVERIFY(bytes.ok());
+                QVERIFY(img.SaveImageFile(path, f));
+                QCOMPARE(ReadAll(path), *bytes);
+                const QImage q(path);
+                QCOMPARE(
+                    QPoint(qRound(q.dotsPerMeterX() * 0.0254), qRound(q.dotsPerMeterY() * 0.0254)),
+                    QPoint(dpiX, dpiY));
 
-        ImageObject back;
-        QVERIFY(back.LoadImageFile(path));
-        QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
-        QCOMPARE(QPoint(back.ImageInfo(ImageAttribute::HorizontalResolution),
-                        back.ImageInfo(ImageAttribute::VerticalResolution)),
-                 QPoint(dpiX, dpiY));
-        if (f == ImageFormat::Jpeg)
-            QVERIFY(MaxChannelDifference(back.ReadPixels().Image(), img.ReadPixels().Image()) <=
-                    12);
-        else
-            QVERIFY(back.ReadPixels() == img.ReadPixels());
+                ImageObject back;
+                QVERIFY(back.LoadImageFile(path));
+                QCOMPARE(QSize(back.ImageWidth(), back.ImageHeight()), QSize(37, 23));
+                QCOMPARE(QPoint(back.ImageInfo(ImageAttribute::HorizontalResolution),
+                                back.ImageInfo(ImageAttribute::VerticalResolution)),
+                         QPoint(dpiX, dpiY));
+                if (f == ImageFormat::Jpeg)
+                    QVERIFY(MaxChannelDifference(back.ReadPixels().Image(),
+                                                 img.ReadPixels().Image()) <= 12);
+                else
+                    QVERIFY(back.ReadPixels() == img.ReadPixels());
 
-        QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
-        QVERIFY(back.LoadImageFile(path));
-        QCOMPARE(back.ImageWidth(), 5);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+                QVERIFY(PatternImage(5, 5).SaveImageFile(path, f));
+                QVERIFY(back.LoadImageFile(path));
+                QCOMPARE(back.ImageWidth(), 5);
+                QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+            }
     }
 
     void rotateResampleAndBlank() {
@@ -295,49 +277,39 @@ private slots:
                 QCOMPARE(p(1, x, y), std::uint8_t(y & 0xff));
     }
 
-    void stoppableDecode_data() {
-        QTest::addColumn<QImage::Format>("format");
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<bool>("stop");
-        QTest::addColumn<int>("outcome");
-        using O = StoppableJpegDecoder::Outcome;
-        const auto row = [](const char* tag, QImage::Format f, const char* type, bool stop, O o) {
-            QTest::newRow(tag) << f << QByteArray(type) << stop << int(o);
-        };
-        row("colour", QImage::Format_RGB32, "JPG", false, O::Decoded);
-        row("grey", QImage::Format_Grayscale8, "JPG", false, O::Decoded);
-        row("stopped", QImage::Format_RGB32, "JPG", true, O::Stopped);
-        row("not a JPEG", QImage::Format_RGB32, "PNG", false, O::NotHandled);
-    }
-
     void stoppableDecode() {
-        QFETCH(QImage::Format, format);
-        QFETCH(QByteArray, type);
-        QFETCH(bool, stop);
-        QFETCH(int, outcome);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
-        QVERIFY(PatternPixels(97, 61).Image().convertToFormat(format).save(path, type));
-        if (type == "JPG") {
-            // Density in dots per centimetre: 59 and 39 are 149.86 and 99.06 dots per inch.
-            QByteArray b = ReadAll(path);
-            QCOMPARE(b.mid(6, 4), QByteArray("JFIF"));
-            QVERIFY(WriteAll(path, b.replace(13, 5, QByteArray("\x02\x00\x3b\x00\x27", 5))));
-        }
+        using O = StoppableJpegDecoder::Outcome;
+        const QList<std::tuple<QImage::Format, QByteArray, bool, O>> cases{
+            {QImage::Format_RGB32, "JPG", false, O::Decoded},
+            {QImage::Format_Grayscale8, "JPG", false, O::Decoded},
+            {QImage::Format_RGB32, "JPG", true, O::Stopped},
+            {QImage::Format_RGB32, "PNG", false, O::NotHandled}};
+        for (const auto& [format, type, stop, outcome] : cases) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+            QVERIFY(
+                PatternPixels(97, 61).Image().convertToFormat(format).save(path, type.constData()));
+            if (type == "JPG") {
+                // Density in dots per centimetre: 59 and 39 are 149.86 and 99.06 dots per inch.
+                QByteArray b = ReadAll(path);
+                QCOMPARE(b.mid(6, 4), QByteArray("JFIF"));
+                QVERIFY(WriteAll(path, b.replace(13, 5, QByteArray("\x02\x00\x3b\x00\x27", 5))));
+            }
 
-        const std::atomic_bool stopFlag{stop};
-        const auto result = StoppableJpegDecoder::Decode(path, stopFlag);
-        QCOMPARE(int(result.outcome), outcome);
-        if (result.outcome != StoppableJpegDecoder::Outcome::Decoded) {
-            QVERIFY(result.image.isNull());
-            return;
+            const std::atomic_bool stopFlag{stop};
+            const auto result = StoppableJpegDecoder::Decode(path, stopFlag);
+            QCOMPARE(result.outcome, outcome);
+            if (result.outcome != StoppableJpegDecoder::Outcome::Decoded) {
+                QVERIFY(result.image.isNull());
+                continue;
+            }
+            // The same pixels and resolution as Qt's own reader gives.
+            const QImage expected(path);
+            QCOMPARE(result.image, expected);
+            QCOMPARE(QPoint(result.dpiX, result.dpiY), QPoint(150, 99));
+            QCOMPARE(QPoint(result.image.dotsPerMeterX(), result.image.dotsPerMeterY()),
+                     QPoint(expected.dotsPerMeterX(), expected.dotsPerMeterY()));
         }
-        // The same pixels and resolution as Qt's own reader gives.
-        const QImage expected(path);
-        QCOMPARE(result.image, expected);
-        QCOMPARE(QPoint(result.dpiX, result.dpiY), QPoint(150, 99));
-        QCOMPARE(QPoint(result.image.dotsPerMeterX(), result.image.dotsPerMeterY()),
-                 QPoint(expected.dotsPerMeterX(), expected.dotsPerMeterY()));
     }
 
     // Outside the caption every pixel follows the distance rule; inside it the caption is drawn.
