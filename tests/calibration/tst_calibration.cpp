@@ -13,8 +13,6 @@
 using namespace tessellon;
 using namespace tessellon::testing;
 
-Q_DECLARE_METATYPE(tessellon::EdgeProfile)
-
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
 
@@ -56,24 +54,20 @@ private slots:
         path_ = dir_->filePath(ProfileFile::FileName());
     }
 
-    void parseLine_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<EdgeProfile>("profile");
-        QTest::newRow("letters give 0")
-            << "mine\txx,yy,03,02," << EdgeProfile{"mine", {0, 0, 3, 2}};
-        QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
-        QTest::newRow("rounded down") << "r\t1.,02,03,4.9" << EdgeProfile{"r", {1, 2, 3, 4}};
-        QTest::newRow("split at first tab")
-            << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
-        QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};
-        QTest::newRow("empty name") << "\t01,02,03,04," << EdgeProfile{"", {1, 2, 3, 4}};
-        QTest::newRow("commas not checked") << "c\t01;02;03;04;" << EdgeProfile{"c", {1, 2, 3, 4}};
-    }
-
+    // Letters give 0, values are clamped to 0..16 and rounded down; the line is split at its
+    // first tab, and the commas are not checked. A line without a tab is no profile.
     void parseLine() {
-        QFETCH(QString, line);
-        QFETCH(EdgeProfile, profile);
-        QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
+        const QList<std::pair<const char*, EdgeProfile>> cases{
+            {"mine\txx,yy,03,02,", {"mine", {0, 0, 3, 2}}},
+            {"n\t99,-1,17,16,", {"n", {16, 0, 16, 16}}},
+            {"r\t1.,02,03,4.9", {"r", {1, 2, 3, 4}}},
+            {"t\t05,05,05,05,\t9", {"t", {5, 5, 5, 5}}},
+            {"n\t", {"n", {0, 0, 0, 0}}},
+            {"\t01,02,03,04,", {"", {1, 2, 3, 4}}},
+            {"c\t01;02;03;04;", {"c", {1, 2, 3, 4}}}};
+        for (const auto& [line, profile] : cases)
+            QCOMPARE(ProfileFile::ParseProfileLine(QString::fromLatin1(line)),
+                     std::optional<EdgeProfile>(profile));
         QVERIFY(!ProfileFile::ParseProfileLine(QStringLiteral("a 03,04,03,02,")));
     }
 
