@@ -253,37 +253,31 @@ private slots:
         QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{7, 0, 8, 3}));
     }
 
-    void outputLabels_data() {
-        QTest::addColumn<QList<int>>("input");   // millimetres, zoom, turned, overlap (in)
-        QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
-        const auto row = [](const char* tag, const QList<int>& input, const char* labels) {
-            QTest::newRow(tag) << input << QString::fromLatin1(labels).split(u'|');
-        };
-        row("inches", {0, 0, 0, 0}, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
-        row("zoom 100", {0, 100, 0, 0}, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
-        row("millimetres", {1, 0, 0, 0}, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
-        row("rotated", {0, 0, 1, 0}, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
-        // 28 x 15 inches; the window 3000 x 1607 of the overlap table above.
-        row("overlap rotated", {0, 0, 1, 1}, "28.00 x 15.00 inches|107.1 dpi|4.82|Good");
-        row("no image", {0, 0, 0, 0}, "24.00 x 20.00 inches|---|---|---");
-    }
-
+    // Turned and overlapping: 28 x 15 inches, the window 3000 x 1607 of the overlap table above.
     void outputLabels() {
-        QFETCH(QList<int>, input);
-        QFETCH(QStringList, labels);
-        PosterState s = Example();
-        s.bImgSelected = labels[1] != u"---";
-        if (input[0])
-            SetTile(s, kUnitMillimeters, 203.2, 254);
-        s.SetZoom(input[1]);
-        s.bTileRotated = input[2];
-        s.dOverlap = input[3];
-        const auto out = s.UpdateOutputSize();
-        QVERIFY(out.has_value());
-        QCOMPARE(
-            (QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels), out->quality}),
-            labels);
-        QCOMPARE(s.OutputButtonsEnabled(), s.bImgSelected);
+        const QList<std::pair<QList<int>, const char*>> cases{
+            // Millimetres, zoom, turned, overlap (in); size, resolution, megapixels, quality.
+            {{0, 0, 0, 0}, "24.00 x 20.00 inches|100.0 dpi|4.80|Good"},
+            {{0, 100, 0, 0}, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance"},
+            {{1, 0, 0, 0}, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good"},
+            {{0, 0, 1, 0}, "30.00 x 16.00 inches|100.0 dpi|4.80|Good"},
+            {{0, 0, 1, 1}, "28.00 x 15.00 inches|107.1 dpi|4.82|Good"},
+            {{0, 0, 0, 0}, "24.00 x 20.00 inches|---|---|---"}};
+        for (const auto& [input, labels] : cases) {
+            PosterState s = Example();
+            s.bImgSelected = !QByteArray(labels).contains("---");
+            if (input[0])
+                SetTile(s, kUnitMillimeters, 203.2, 254);
+            s.SetZoom(input[1]);
+            s.bTileRotated = input[2];
+            s.dOverlap = input[3];
+            const auto out = s.UpdateOutputSize();
+            QVERIFY(out.has_value());
+            QCOMPARE((QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels),
+                                  out->quality}),
+                     QString::fromLatin1(labels).split(u'|'));
+            QCOMPARE(s.OutputButtonsEnabled(), s.bImgSelected);
+        }
     }
 
     void qualityRating() {

@@ -68,39 +68,30 @@ private slots:
         }
     }
 
-    void tileGrid_data() {
-        QTest::addColumn<QSizeF>("tile"); // inches
-        QTest::addColumn<int>("high");
-        QTest::addColumn<QList<int>>("window"); // left, top, right, bottom
-        QTest::addColumn<QList<int>>("columns");
-        QTest::addColumn<QList<int>>("rows");
-        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
-        QTest::newRow("worked example") << QSizeF(8, 10) << 2 << QList<int>{30, 0, 270, 199}
-                                        << QList<int>{30, 110, 190, 270} << QList<int>{0, 100, 199};
-        // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape, the window clipped to the picture.
-        QTest::newRow("window spans the image")
-            << QSizeF(6, 4) << 3 << QList<int>{0, 0, 299, 199} << QList<int>{0, 100, 200, 299}
-            << QList<int>{0, 67, 133, 199};
-    }
-    // 3000 x 2000 pixels shown at 0.1.
+    // 3000 x 2000 pixels shown at 0.1. The worked example's tiles at x 300, 1100, 1900 (right
+    // 2699) and y 0, 1000 (bottom 1999); 3 x 3 tiles of 6 x 4 inches: the image's own 3:2 shape,
+    // the window clipped to the picture.
     void tileGrid() {
-        QFETCH(QSizeF, tile);
-        QFETCH(int, high);
-        QFETCH(QList<int>, window);
-        PosterState s = WorkedExample(tile.width(), tile.height());
-        s.SelectTilesHigh(high - 1);
-        const PreviewCopy copy =
-            PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
-        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
-                                                     s.CalcTileCoord(), 3, high);
-        QVERIFY(g);
-        const PreviewGeometry& w = g->geometry;
-        QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
-        QTEST(Red(g->image, 50), "columns");
-        QTEST(Red(g->image, 60, true), "rows");
-        // Nothing outside the window is painted, and the source copy stays clean.
-        QCOMPARE(Red(g->image, 0).size(), window[2] - window[0] + 1);
-        QVERIFY(!IsRed(copy.image, window[0], 50));
+        // Tile (inches), tiles high; the window's left, top, right, bottom; columns; rows.
+        const QList<std::tuple<QSizeF, int, QList<int>, QList<int>, QList<int>>> cases{
+            {{8, 10}, 2, {30, 0, 270, 199}, {30, 110, 190, 270}, {0, 100, 199}},
+            {{6, 4}, 3, {0, 0, 299, 199}, {0, 100, 200, 299}, {0, 67, 133, 199}}};
+        for (const auto& [tile, high, window, columns, rows] : cases) {
+            PosterState s = WorkedExample(tile.width(), tile.height());
+            s.SelectTilesHigh(high - 1);
+            const PreviewCopy copy =
+                PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
+            const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
+                                                         s.CalcTileCoord(), 3, high);
+            QVERIFY(g);
+            const PreviewGeometry& w = g->geometry;
+            QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
+            QCOMPARE(Red(g->image, 50), columns);
+            QCOMPARE(Red(g->image, 60, true), rows);
+            // Nothing outside the window is painted, and the source copy stays clean.
+            QCOMPARE(Red(g->image, 0).size(), window[2] - window[0] + 1);
+            QVERIFY(!IsRed(copy.image, window[0], 50));
+        }
     }
 
     void gridRoundsHalvesToEven() {
