@@ -91,58 +91,49 @@ private slots:
         }
     }
 
-    void codecsMatchQt_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QRect>("region");
-        QTest::addColumn<int>("dpi"); // 254 is a whole number of dots per centimetre
-        QTest::addColumn<bool>("profile");
-        QTest::addColumn<bool>("lzw"); // written by Qt compressed: read only
-        const auto row = [](const char* tag, const char* format, QRect region, int dpi,
-                            bool profile = false, bool lzw = false) {
-            QTest::newRow(tag) << QByteArray(format) << region << dpi << profile << lzw;
-        };
-        row("tiff", "tiff", {0, 0, 61, 40}, 300);
-        row("tiff part, per cm, profile", "tiff", {5, 3, 33, 21}, 254, true);
-        row("tiff of two strips", "tiff", {0, 0, 1300, 1200}, 150);
-        row("tiff lzw", "tiff", {0, 0, 61, 40}, 72, true, true);
-        row("bmp odd width", "bmp", {1, 2, 61, 40}, 173);
-        row("bmp per cm", "bmp", {0, 0, 64, 40}, 254);
-    }
     // The direct writers give byte for byte what Qt's plugins write for the same picture, and
     // the direct readers read Qt's files as Qt does.
     void codecsMatchQt() {
-        QFETCH(QByteArray, format);
-        QFETCH(QRect, region);
-        QFETCH(int, dpi);
-        QFETCH(bool, profile);
-        QFETCH(bool, lzw);
+        // Format, region, dpi (254 is a whole number of dots per centimetre), profile, LZW (written
+        // by Qt compressed: read only). A TIFF of two strips, a BMP of odd width.
+        const QList<std::tuple<QByteArray, QRect, int, bool, bool>> cases{
+            {"tiff", {0, 0, 61, 40}, 300, false, false},
+            {"tiff", {5, 3, 33, 21}, 254, true, false},
+            {"tiff", {0, 0, 1300, 1200}, 150, false, false},
+            {"tiff", {0, 0, 61, 40}, 72, true, true},
+            {"bmp", {1, 2, 61, 40}, 173, false, false},
+            {"bmp", {0, 0, 64, 40}, 254, false, false}};
         const PixelArray source = PatternPixels(1300, 1200);
-        const QByteArray icc = profile ? QColorSpace(QColorSpace::SRgb).iccProfile() : QByteArray();
-        QImage picture = source.Image().copy(region);
-        picture.setDotsPerMeterX(qRound(dpi / 0.0254));
-        picture.setDotsPerMeterY(qRound(dpi / 0.0254));
-        if (profile)
-            picture.setColorSpace(QColorSpace::fromIccProfile(icc));
-        QByteArray qt;
-        QBuffer buffer(&qt);
-        QVERIFY(buffer.open(QIODevice::WriteOnly));
-        QImageWriter writer(&buffer, format);
-        writer.setCompression(lzw ? 1 : 0);
-        QVERIFY(writer.write(picture));
-        if (!lzw) {
-            const auto mine = format == "tiff"
-                                  ? TiffCodec::EncodeRegion(source, region, dpi, dpi, icc)
-                                  : BmpCodec::EncodeRegion(source, region, dpi, dpi);
-            QVERIFY(mine);
-            QCOMPARE(*mine, qt);
+        for (const auto& [format, region, dpi, profile, lzw] : cases) {
+            const QByteArray icc =
+                profile ? QColorSpace(QColorSpace::SRgb).iccProfile() : QByteArray();
+            QImage picture = source.Image().copy(region);
+            picture.setDotsPerMeterX(qRound(dpi / 0.0254));
+            picture.setDotsPerMeterY(qRound(dpi / 0.0254));
+            if (profile)
+                picture.setColorSpace(QColorSpace::fromIccProfile(icc));
+            QByteArray qt;
+            QBuffer buffer(&qt);
+            QVERIFY(buffer.open(QIODevice::WriteOnly));
+            QImageWriter writer(&buffer, format);
+            writer.setCompression(lzw ? 1 : 0);
+            QVERIFY(writer.write(picture));
+            if (!lzw) {
+                const auto mine = format == "tiff"
+                                      ? TiffCodec::EncodeRegion(source, region, dpi, dpi, icc)
+                                      : BmpCodec::EncodeRegion(source, region, dpi, dpi);
+                QVERIFY(mine);
+                QCOMPARE(*mine, qt);
+            }
+            const QImage expected = QImage::fromData(qt, format);
+            const QImage read =
+                format == "tiff" ? TiffCodec::DecodeRgb(qt) : BmpCodec::DecodeRgb(qt);
+            QCOMPARE(read.convertToFormat(QImage::Format_RGB32),
+                     expected.convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(read.dotsPerMeterX(), expected.dotsPerMeterX());
+            QCOMPARE(read.dotsPerMeterY(), expected.dotsPerMeterY());
+            QCOMPARE(read.colorSpace().iccProfile(), expected.colorSpace().iccProfile());
         }
-        const QImage expected = QImage::fromData(qt, format);
-        const QImage read = format == "tiff" ? TiffCodec::DecodeRgb(qt) : BmpCodec::DecodeRgb(qt);
-        QCOMPARE(read.convertToFormat(QImage::Format_RGB32),
-                 expected.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(read.dotsPerMeterX(), expected.dotsPerMeterX());
-        QCOMPARE(read.dotsPerMeterY(), expected.dotsPerMeterY());
-        QCOMPARE(read.colorSpace().iccProfile(), expected.colorSpace().iccProfile());
     }
 
     // Channel innermost, then x, then y; a copy is independent of its original.
