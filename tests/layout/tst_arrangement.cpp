@@ -20,11 +20,6 @@ PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int im
     return {1, 1, w, h, overlap, imgW, imgH};
 }
 
-// Texts written with the system decimal separator; expectations are written with a point.
-QString Loc(QString s) {
-    return s.replace(u'.', SystemDecimalPoint());
-}
-
 // `wide` x `high` sheets printing `w` x `h` of `units` over a `imgW` x `imgH` photo.
 PosterState Poster(UnitCode units, double w, double h, int wide, int high, int imgW, int imgH) {
     PosterState s;
@@ -119,8 +114,10 @@ private slots:
             10.0);
         QCOMPARE(PosterArrangements::Reaching(poster, {{}, 10.04, {}, false}).front().posterHeight,
                  16.0);
-        QCOMPARE(PosterArrangements::NothingReachesText({251, {}, 4, true}, kUnitMillimeters),
-                 Loc("No arrangement reaches 637.5 cm wide, at most 4 sheets, the whole photo"));
+        // Written with the system decimal separator.
+        QCOMPARE(PosterArrangements::NothingReachesText({251, {}, 4, true}, kUnitMillimeters)
+                     .replace(SystemDecimalPoint(), QStringLiteral(".")),
+                 "No arrangement reaches 637.5 cm wide, at most 4 sheets, the whole photo");
     }
 
     // The arrangement that keeps the most of the photo within a number of sheets; none without

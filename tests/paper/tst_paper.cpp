@@ -26,7 +26,6 @@ const QString kTopBottom = QStringLiteral(
 const QString kPaperTooLarge = QStringLiteral("Paper size too large");
 const QString kTileTooSmall = QStringLiteral("Paper/Margins too small");
 
-const QString kPhoto46 = QStringLiteral("Photo 4\" x 6\"");
 const QString kA4 = QStringLiteral("A4 - 210 x 297");
 
 // A model on the given preset with the given texts in the width, height and margin boxes.
@@ -48,7 +47,7 @@ PaperModel Typed(UnitCode units, int position, const QString& width = {},
 void CheckDefaultState(const PaperModel& m) {
     QCOMPARE((QList<int>{m.Units(), m.Selection(kUnitInches), m.Selection(kUnitMillimeters)}),
              (QList<int>{kUnitInches, 0, 0}));
-    QCOMPARE(m.CurrentPreset().sName, kPhoto46);
+    QCOMPARE(m.CurrentPreset().sName, QStringLiteral("Photo 4\" x 6\""));
     QCOMPARE(m.getWhuValues().TileWidth(), 6.0);
     // Edits to the custom sheet are gone; the boxes and the list show the start.
     QCOMPARE(m.Preset(kUnitInches, 6).dWidth, 4.0);
