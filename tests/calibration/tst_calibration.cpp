@@ -120,8 +120,7 @@ private slots:
         QVERIFY(a.CreateProfile(QStringLiteral("ProfA2"), messages));
         QVERIFY(b.CreateProfile(QStringLiteral("ProfB"), messages));
         QVERIFY(a.StoreEdgeSelections(1, {1, 2, 3, 4})); // Kodak's values, changed in A
-        messages.QueueAnswer(MessageService::Answer::Yes);
-        QVERIFY(b.DeleteProfile(2, messages)); // Fuji, deleted in B
+        QVERIFY(b.DeleteProfile(2, messages)); // Fuji, deleted in B (the question answered Yes)
         QCOMPARE(ReadAll(path_), QByteArray("default\t00,00,00,00,\r\n"
                                             "Kodak photo lab default\t01,02,03,04,\r\n"
                                             "ProfB\t00,00,00,00,\r\n"
@@ -316,8 +315,8 @@ private slots:
 
     void readOnlyApplicationFolder() {
         QTemporaryDir app, data;
-        const QString file = app.filePath(ProfileFile::FileName());
-        const QString copy = data.filePath(ProfileFile::FileName());
+        const QString file = app.filePath(ProfileFile::FileName()),
+                      copy = data.filePath(ProfileFile::FileName());
         const QByteArray mine = "Mine\t01,02,03,04,\r\nOther\t05,05,05,05,\r\n";
         QVERIFY(WriteAll(file, mine));
 
