@@ -145,8 +145,7 @@ private slots:
                 "Your change to the edge calibration profiles could not be saved "
                 "in:\n%1\nIt is kept until Tessellon is closed.\nReason: No such file or directory")
                 .arg(path));
-        QVERIFY(!store.SaveBorderPrefs().written);
-        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(!store.SaveBorderPrefs().written && !QFileInfo::exists(path));
     }
 
     // Operation, index, name (a delete's answer) on the shipped file or `count` profiles "p";
@@ -324,8 +323,7 @@ private slots:
         ProfileStore store(ProfileStore::Locations{file, copy}, &messages);
         QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
         QCOMPARE(store.Table().Names(), (QStringList{"Mine", "Other"}));
-        QVERIFY(!QFileInfo::exists(copy));
-        QVERIFY(messages.Messages().isEmpty());
+        QVERIFY(!QFileInfo::exists(copy) && messages.Messages().isEmpty());
 
         QVERIFY(store.StoreEdgeSelections(1, {0, 0, 0, 9}));
         QCOMPARE(ReadAll(copy), QByteArray("Mine\t01,02,03,04,\r\nOther\t00,00,00,09,\r\n"));

@@ -171,8 +171,7 @@ private slots:
                 QVERIFY(img.SetImageInfo(ImageAttribute::HorizontalResolution, dpiX));
                 QVERIFY(img.SetImageInfo(ImageAttribute::VerticalResolution, dpiY));
                 const auto bytes = img.EncodeToMemory(f);
-                QVERIFY(bytes.ok());
-                QVERIFY(img.SaveImageFile(path, f));
+                QVERIFY(bytes.ok() && img.SaveImageFile(path, f));
                 QCOMPARE(ReadAll(path), *bytes);
                 const QImage q(path);
                 QCOMPARE(

@@ -417,8 +417,7 @@ private slots:
         PaperModel m;
         QVERIFY(
             m.EnterPaper(kUnitInches, 2, std::nullopt, MarginValues{0, 0, 0, 0}).ok()); // 8 x 10
-        QVERIFY(m.OverlapChanged(QStringLiteral("4")));
-        QVERIFY(!m.OverlapChanged(QStringLiteral("4.01")));
+        QVERIFY(m.OverlapChanged(QStringLiteral("4")) && !m.OverlapChanged(QStringLiteral("4.01")));
         QCOMPARE(m.Overlap(), 4.0); // the last valid value stays
         PosterState poster;
         poster.ApplyPaper(m.ApplyPaperValues(msgs));

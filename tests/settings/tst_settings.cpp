@@ -224,8 +224,7 @@ private slots:
         QVERIFY(QDir().mkpath(bin));
         QVERIFY(
             QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
-        QVERIFY(AF::UsesUserDataFolder(QString(), bin));
-        QVERIFY(!AF::UsesUserDataFolder(bin, bin));
+        QVERIFY(AF::UsesUserDataFolder(QString(), bin) && !AF::UsesUserDataFolder(bin, bin));
     }
 };
 

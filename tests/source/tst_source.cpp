@@ -208,8 +208,7 @@ private slots:
         QVERIFY(b.save(pb, "JPEG"));
         SourceImage src;
         QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
-        QVERIFY(src.Open(pa, QSize(100, 100)));
-        QVERIFY(src.Open(pb, QSize(100, 100)));
+        QVERIFY(src.Open(pa, QSize(100, 100)) && src.Open(pb, QSize(100, 100)));
         QCOMPARE(src.Size(), QSize(800, 1000));
         QTRY_COMPARE(decoded.count(), 1);
         QVERIFY(decoded.first().first().toBool());
