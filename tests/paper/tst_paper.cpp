@@ -221,8 +221,7 @@ private slots:
     }
 
     void lock() {
-        PaperModel m =
-            Typed(kUnitInches, 3, {}, {}, {Loc("0.1"), Loc("0.2"), Loc("0.3"), Loc("0.4")});
+        PaperModel m = Typed(kUnitInches, 3, {}, {}, Loc("0.1 0.2 0.3 0.4").split(u' '));
         m.SetLocked(true); // bottom takes top, right takes left
         QCOMPARE(m.MarginText(kMarginBottom), Loc("0.1"));
         QCOMPARE(m.CurrentPreset().CurrentMargins(), (MarginValues{0.1, 0.4, 0.1, 0.4}));
