@@ -250,21 +250,21 @@ private slots:
         QTest::addColumn<QByteArray>("table");    // the file's bytes afterwards
         QTest::addColumn<QString>("backup");      // empty: no backup is made
 
-        QTest::newRow("clean") << kShippedBytes << kShippedBytes << QString();
-        QTest::newRow("tabs became spaces")
-            << QByteArray("Canon    03,04,03,02,\r\n") << kShippedBytes << ".bak";
-        QTest::newRow("no leading zeros")
-            << QByteArray("Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n")
-            << QByteArray("Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n") << ".bak";
+        const auto row = [](const char* tag, const QByteArray& original, const QByteArray& table,
+                            const char* backup = ".bak") {
+            QTest::newRow(tag) << original << table << QString::fromLatin1(backup);
+        };
+        row("clean", kShippedBytes, kShippedBytes, "");
+        row("tabs became spaces", "Canon    03,04,03,02,\r\n", kShippedBytes);
+        row("no leading zeros", "Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n",
+            "Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n");
         // A line without a tab is skipped; lines may end in a bare line feed or nothing.
-        QTest::newRow("line without tab")
-            << QByteArray("garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,")
-            << QByteArray("good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n") << ".bak";
-        QTest::newRow("value out of range") << QByteArray("Canon\t03,04,03,20,\r\n")
-                                            << QByteArray("Canon\t03,04,03,16,\r\n") << ".bak";
+        row("line without tab", "garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,",
+            "good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n");
+        row("value out of range", "Canon\t03,04,03,20,\r\n", "Canon\t03,04,03,16,\r\n");
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-        QTest::newRow("utf-16") << QByteArray(utf16.encode(u"Caf\u00e9\t03,04,03,02,\r\n"))
-                                << QByteArray("Caf\xc3\xa9\t03,04,03,02,\r\n") << ".bak";
+        row("utf-16", utf16.encode(u"Caf\u00e9\t03,04,03,02,\r\n"),
+            "Caf\xc3\xa9\t03,04,03,02,\r\n");
         QByteArray many, first199;
         for (int i = 0; i < 250; ++i) {
             const QByteArray line = "p" + QByteArray::number(i) + "\t01,02,03,04,\r\n";
@@ -272,11 +272,9 @@ private slots:
             if (i < 199)
                 first199 += line;
         }
-        QTest::newRow("250 lines") << many << first199 << ".bak";
-        QTest::newRow("earlier backup kept") << QByteArray("Canon\t3,4,3,2,\r\n")
-                                             << QByteArray("Canon\t03,04,03,02,\r\n") << ".bak2";
-        QTest::newRow("unreadable") << QByteArray("DIR") << kShippedBytes + "New\t00,00,00,00,\r\n"
-                                    << ".bak";
+        row("250 lines", many, first199);
+        row("earlier backup kept", "Canon\t3,4,3,2,\r\n", "Canon\t03,04,03,02,\r\n", ".bak2");
+        row("unreadable", "DIR", kShippedBytes + "New\t00,00,00,00,\r\n");
     }
 
     void userFileIsKept() {
