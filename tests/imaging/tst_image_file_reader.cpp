@@ -390,14 +390,11 @@ private slots:
         cmsWriteRawTag(p, cmsTagSignature(0x74657374), filler.constData(),
                        cmsUInt32Number(filler.size()));
         const QByteArray icc = Saved(p);
-        const QString jpeg = dir.filePath(QStringLiteral("profiled.jpg"));
-        QVERIFY(WriteAll(dir.filePath(QStringLiteral("big.icc")), icc) &&
-                Marked().save(jpeg, "JPEG", 90));
-        QCOMPARE(
-            QProcess::execute(QStringLiteral("exiftool"),
-                              {"-q", "-overwrite_original",
-                               "-icc_profile<=" + dir.filePath(QStringLiteral("big.icc")), jpeg}),
-            0);
+        const QString jpeg = dir.filePath("profiled.jpg"), file = dir.filePath("big.icc");
+        QVERIFY(WriteAll(file, icc) && Marked().save(jpeg, "JPEG", 90));
+        QCOMPARE(QProcess::execute("exiftool",
+                                   {"-q", "-overwrite_original", "-icc_profile<=" + file, jpeg}),
+                 0);
         QTest::newRow("large, JPEG") << jpeg << icc << QList<int>{1, 3, 2, 3, 3, 3};
         QImage adobe = Marked();
         adobe.setColorSpace(QColorSpace::AdobeRgb);
