@@ -18,9 +18,9 @@ using Answer = MessageService::Answer;
 
 namespace {
 
-const ProfileTable kTable({{QStringLiteral("No clipping"), {0, 0, 0, 0}},
-                           {QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
-                           {QStringLiteral("Wide"), {16, 0, 8, 1}}});
+const ProfileTable kTable({{"No clipping", {0, 0, 0, 0}},
+                           {"Kodak photo lab default", {3, 4, 3, 2}},
+                           {"Wide", {16, 0, 8, 1}}});
 
 const QList<EdgeProfile> kShipped{{"default", {0, 0, 0, 0}},
                                   {"Kodak photo lab default", {3, 4, 3, 2}},
@@ -219,10 +219,10 @@ private slots:
     void selectionAfterRefill() {
         const QStringList twins{"a", "same", "b", "same"};
         // The later twin; the text gone, the index kept; nothing selected; an index beyond.
-        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, QStringLiteral("same"), 1),
-                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 2),
+        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, "same", 1),
+                             ProfileStore::SelectionAfterRefill(twins, "gone", 2),
                              ProfileStore::SelectionAfterRefill(twins, QString(), -1),
-                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 4)}),
+                             ProfileStore::SelectionAfterRefill(twins, "gone", 4)}),
                  (QList<int>{3, 2, 0, 0}));
     }
 

@@ -33,9 +33,9 @@ PosterState Example() {
     return s;
 }
 
-const ProfileTable kProfiles({{QStringLiteral("None"), {0, 0, 0, 0}},
-                              {QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
-                              {QStringLiteral("LeftRight"), {0, 4, 0, 8}}});
+const ProfileTable kProfiles({{"None", {0, 0, 0, 0}},
+                              {"Kodak photo lab default", {3, 4, 3, 2}},
+                              {"LeftRight", {0, 4, 0, 8}}});
 
 // Labels follow the system decimal separator; compare them with a point.
 QString Dot(QString s) {

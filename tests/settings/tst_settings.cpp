@@ -23,9 +23,7 @@ struct GuardSpyStore : MemorySettingsStore {
     QList<bool> guardAtWrite;
 };
 
-const ProfileTable kThreeProfiles({{QStringLiteral("a"), {0, 0, 0, 0}},
-                                   {QStringLiteral("b"), {3, 4, 3, 2}},
-                                   {QStringLiteral("c"), {2, 6, 3, 6}}});
+const ProfileTable kThreeProfiles({{"a", {0, 0, 0, 0}}, {"b", {3, 4, 3, 2}}, {"c", {2, 6, 3, 6}}});
 
 } // namespace
 
