@@ -193,7 +193,6 @@ class TstApp : public QObject {
 
 private slots:
     void init() {
-        messages.Clear();
         dir = std::make_unique<QTemporaryDir>();
         SaveImage(*dir, QStringLiteral("photo.bmp"), 600, 400);
         SaveImage(*dir, QStringLiteral("Big.JPG"), 1200, 800);
@@ -422,11 +421,13 @@ private slots:
         ClickFile("photo.bmp");
         Click("cmdSaveNow");
         frmSaveTiles* save = host->SaveDialog();
+        const auto on = [&save](const char* name) {
+            return Find<QAbstractButton>(*save, name)->isChecked();
+        };
         QVERIFY(save && save->isVisible() && !save->isModal());
         QCOMPARE(Text(*save, "txtBaseFileName"), "photo_");
         QCOMPARE(QDir::cleanPath(save->DirTilePath()), Path());
-        QVERIFY(Find<QRadioButton>(*save, "opbBmp")->isChecked());
-        QVERIFY(Find<QCheckBox>(*save, "chkMarks")->isChecked());
+        QVERIFY(on("opbBmp") && on("chkMarks"));
         Click(*save, "opbPdf");
         Click(*save, "chkMarks");
         ClickFile("edge.bmp");
@@ -440,10 +441,7 @@ private slots:
         ClickFile("photo.bmp");
         Click("cmdSaveNow");
         save = host->SaveDialog();
-        QVERIFY(Find<QRadioButton>(*save, "opbPdf")->isChecked());
-        QVERIFY(!Find<QCheckBox>(*save, "chkMarks")->isChecked());
-        QVERIFY(Find<QCheckBox>(*save, "chkLabels")->isChecked());
-        QVERIFY(!save->Request().aids.marks);
+        QVERIFY(on("opbPdf") && !on("chkMarks") && on("chkLabels") && !save->Request().aids.marks);
     }
 
     void holdingAnArrowStepsEveryQuarterSecond() {
@@ -464,8 +462,8 @@ private slots:
         QCOMPARE(Text("lblLrValue"), "(right 19%)");
         const int left = w->Geometry().iWinLeft;
         QTest::mouseRelease(pad, Qt::LeftButton, {}, right);
-        QVERIFY(!timer->isActive());
-        QVERIFY(C("imgArrow")->isVisible() && !C("imgArrow_right")->isVisible());
+        QVERIFY(!timer->isActive() && C("imgArrow")->isVisible() &&
+                !C("imgArrow_right")->isVisible());
         // The grid moved with it: the window is right of the centred position.
         QVERIFY(left > (Picture()->Image().width() - w->Geometry().WindowWidth()) / 2);
         QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(2, 2)); // a corner does nothing
