@@ -93,8 +93,8 @@ private slots:
         QVERIFY(f.Open(fileName));
         QVERIFY(QTest::qWaitForWindowExposed(&f.dlg));
         QCOMPARE(f.dlg.windowTitle(), "Save Poster Image Files");
-        QCOMPARE(Texts(f.dlg, {"txtBaseFileName", "txtNewFolderName"}),
-                 (QStringList{base, newFolder}));
+        QCOMPARE(Text(f.dlg, "txtBaseFileName"), base);
+        QCOMPARE(Text(f.dlg, "txtNewFolderName"), newFolder);
         QCOMPARE(f.dlg.DirTilePath(), f.folder);
         const QString expected = Native(f.folder + u'/' + newFolder + u'/');
         QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
