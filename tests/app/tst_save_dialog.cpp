@@ -96,13 +96,11 @@ private slots:
         QCOMPARE(Text(f.dlg, "txtBaseFileName"), base);
         QCOMPARE(Text(f.dlg, "txtNewFolderName"), newFolder);
         QCOMPARE(f.dlg.DirTilePath(), f.folder);
-        const QString expected = Native(f.folder + u'/' + newFolder + u'/');
-        QVERIFY2(expected.size() <= 55, "temporary folder too long for a one-line label");
-        QCOMPARE(f.Path(), expected);
-        if (!chosen.isEmpty())
-            Click(f.dlg, qPrintable(chosen));
         const QString made =
             f.folder + u'/' + (pdf ? base + QStringLiteral("poster.pdf") : newFolder);
+        QVERIFY2(made.size() < 55, "temporary folder too long for a one-line label");
+        if (!chosen.isEmpty())
+            Click(f.dlg, qPrintable(chosen));
         QCOMPARE(f.Path(), Native(pdf ? made : made + u'/'));
         QCOMPARE(Find<QWidget>(f.dlg, "txtNewFolderName")->isEnabled(), !pdf);
         f.Save();
