@@ -119,10 +119,6 @@ private slots:
         const QString pdf = cups_->WaitForPdf(QStringLiteral("tess_a4"), dir_.filePath("b1.pdf"));
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(cups_->JobCount(QStringLiteral("tess_a4")), jobs + 1);
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
     }
 
     // "Print..." of the edge calibration window: the target at the tile print size, with the
