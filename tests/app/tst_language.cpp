@@ -52,13 +52,6 @@ std::set<std::pair<QString, QString>> TranslationEntries(const QString& path) {
     return entries;
 }
 
-// Texts that hold no words: numbers, sizes, percentages, signs, the resolution's unit.
-bool WithoutWords(const QString& text) {
-    static const QRegularExpression numbers(
-        QStringLiteral("^([\\d\\s.,:;x×%/()+\\-\"'°<>]|dpi|ppi)*$"));
-    return numbers.match(text).hasMatch();
-}
-
 // The texts under `root` a person sees (labels, buttons, titles, list entries, tool tips,
 // menus) that did not pass through the translator. Files, folders and drives and the language
 // names are the user's or the languages' own.
@@ -66,17 +59,18 @@ QStringList Unmarked(QWidget* root) {
     static const QStringList ownNames{"lstFiles",    "Dir1",          "Drive1",
                                       "lblFileName", "lblFolder",     "lblPath",
                                       "txtBase",     "lblSaveFolder", "drvTile"};
+    // Texts that hold no words: numbers, sizes, percentages, signs, the resolution's unit.
+    static const QRegularExpression withoutWords(
+        QStringLiteral("^([\\d\\s.,:;x×%/()+\\-\"'°<>]|dpi|ppi)*$"));
     QStringList found;
     const auto check = [&](const QObject* o, const QString& what, const QString& text) {
-        if (text.isEmpty() || WithoutWords(text) || text.contains(kOpen) ||
+        if (text.isEmpty() || withoutWords.match(text).hasMatch() || text.contains(kOpen) ||
             ownNames.contains(o->objectName()) ||
             o->objectName().startsWith(QStringLiteral("mnuLanguage_")))
             return;
         found.append(o->objectName() + u'.' + what + QStringLiteral(": ") + text);
     };
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
+    for (QWidget* w : QList<QWidget*>{root} + root->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(root) && w != root)
             continue;
         if (w->isWindow())
@@ -105,8 +99,7 @@ QStringList Unmarked(QWidget* root) {
 // window gives them (a layout sized for a shorter text cuts the rest off).
 QStringList CutOff(QWidget* root) {
     QStringList found;
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(root) || w->width() <= 0)
             continue;
         QString text;
