@@ -109,6 +109,11 @@ QRect RedExtent(const QImage& img) {
     return extent;
 }
 
+// Whether the tree shows its current folder.
+bool InSight(const QTreeView* tree) {
+    return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center());
+}
+
 } // namespace
 
 class TstApp : public QObject {
@@ -608,9 +613,7 @@ private slots:
         QCOMPARE(atPictures.CurrentFolder(), Path("Pictures"));
         QVERIFY(QTest::qWaitForWindowExposed(&atPictures));
         auto* tree = Find<QTreeView>(atPictures, "Dir1");
-        QTRY_VERIFY_WITH_TIMEOUT(
-            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()),
-            30000);
+        QTRY_VERIFY_WITH_TIMEOUT(InSight(tree), 30000);
     }
 
     // Folders read above the shown one push it down: the tree keeps it in sight, until the
@@ -627,10 +630,6 @@ private slots:
         FolderTree folders(new QComboBox(&window), tree, &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto inSight = [tree] {
-            return tree->viewport()->rect().contains(
-                tree->visualRect(tree->currentIndex()).center());
-        };
         // Waits for the rows of a folder read in the background, not for a time that a busy
         // machine may overrun.
         auto* model = static_cast<QFileSystemModel*>(tree->model());
@@ -640,13 +639,13 @@ private slots:
             QCoreApplication::processEvents();
         };
         folders.ShowPath(Path("b/shown"));
-        QTRY_VERIFY(inSight());
+        QTRY_VERIFY(InSight(tree));
         expandAndRead(Path("a")); // above
-        QTRY_VERIFY(inSight());
+        QTRY_VERIFY(InSight(tree));
         QTest::keyClick(tree, Qt::Key_Shift);
         tree->scrollToTop();
         expandAndRead(Path("c")); // below
-        QVERIFY(!inSight());
+        QVERIFY(!InSight(tree));
     }
 
     // A change brings the outputs it affects up to date: they are blanked first, so one that
