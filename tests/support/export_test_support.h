@@ -11,6 +11,7 @@
 #include "tests/cli/cli_run.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QImage>
 #include <QList>
 #include <QProcess>
@@ -31,6 +32,29 @@ inline QString Tool(const QString& program, const QStringList& args) {
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The names in a folder, hidden ones too, in order; its files, or what `kinds` asks for.
+inline QStringList FilesIn(const QString& folder, QDir::Filters kinds = QDir::Files) {
+    return QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Page `page` (from 1) of a PDF rendered by poppler at `dpi`, by way of a file in `dir`.
+inline QImage RenderPage(const QString& pdf, int page, int dpi, const QString& dir) {
+    const QString n = QString::number(page), stem = dir + QStringLiteral("/page");
+    Tool(QStringLiteral("pdftoppm"),
+         {"-r", QString::number(dpi), "-f", n, "-l", n, "-singlefile", "-png", pdf, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The smallest rectangle that holds every pixel of `image` that `wanted` accepts.
+inline QRect Bounds(const QImage& image, const std::function<bool(QRgb)>& wanted) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (wanted(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 // Every pixel different from its neighbours: red = x, green = y, blue = x * 7 + y * 13.
