@@ -338,53 +338,50 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("overview"); // the image beside the tiles, or the PDF's page
         const QSize photo(517, 389), wide(733, 541);
-        const auto jpg = int(ImageFormat::Jpeg), tif = int(ImageFormat::Tiff),
-                   bmp = int(ImageFormat::Bmp), pdf = int(ImageFormat::Pdf);
-        QTest::newRow("rows off the blocks") << photo << "--tiles 3x2 --custom 6x4 --margins 0"
-                                             << "420" << 0.0 << -1 << jpg << true;
-        QTest::newRow("rows on the blocks")
-            << QSize(512, 384) << "--tiles 4x3 --custom 6x4 --margins 0"
-            << "420" << 0.0 << -1 << jpg << false;
-        QTest::newRow("overlap, cropped above and below")
-            << photo << "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130"
-            << "420" << 0.5 << -1 << jpg << true;
-        QTest::newRow("turned sheets, compensated")
-            << photo << "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles"
-            << "444" << 0.25 << 0 << tif << false;
-        QTest::newRow("unturned, compensated") << photo << "--tiles 2x3 --custom 6x4 --margins 0"
-                                               << "420" << 0.0 << 1 << bmp << false;
-        QTest::newRow("below 64 ppi, resampled and compensated")
-            << photo << "--tiles 12x10 --custom 6x4 --margins 0"
-            << "420" << 0.3 << 0 << bmp << true;
-        QTest::newRow("greyscale, progressive, overlap")
-            << photo << "--tiles 5x4 --custom 6x4 --margins 0 --zoom 40 --hcenter 20"
-            << "grey progressive" << 0.75 << -1 << jpg << true;
-        QTest::newRow("colour profile, 4:2:2 progressive, turned")
-            << photo << "--tiles 3x3 --custom 6x4 --margins 0 --rotate-tiles"
-            << "422 progressive icc" << 0.0 << 1 << jpg << true;
-        QTest::newRow("colour profile, tiff") << photo << "--tiles 2x2 --custom 6x4 --margins 0"
-                                              << "420 icc" << 0.0 << -1 << tif << false;
-        QTest::newRow("a tile past the last row")
-            << QSize(50, 392) << "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200"
-            << "420" << 0.0 << -1 << bmp << false;
-        QTest::newRow("one row of tiles") << photo << "--tiles 3x1 --custom 6x12 --margins 0"
-                                          << "420" << 0.0 << -1 << jpg << true;
+        const auto jpg = ImageFormat::Jpeg, tif = ImageFormat::Tiff, bmp = ImageFormat::Bmp,
+                   pdf = ImageFormat::Pdf;
+        const auto row = [](const char* tag, QSize size, const char* options, const char* kind,
+                            double overlap, int profile, ImageFormat format, bool overview) {
+            QTest::newRow(tag) << size << QString::fromLatin1(options) << QString::fromLatin1(kind)
+                               << overlap << profile << int(format) << overview;
+        };
+        row("rows off the blocks", photo, "--tiles 3x2 --custom 6x4 --margins 0", "420", 0, -1, jpg,
+            true);
+        row("rows on the blocks", {512, 384}, "--tiles 4x3 --custom 6x4 --margins 0", "420", 0, -1,
+            jpg, false);
+        row("overlap, cropped above and below", photo,
+            "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130", "420", 0.5, -1, jpg,
+            true);
+        row("turned sheets, compensated", photo,
+            "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles", "444", 0.25, 0, tif, false);
+        row("unturned, compensated", photo, "--tiles 2x3 --custom 6x4 --margins 0", "420", 0, 1,
+            bmp, false);
+        row("below 64 ppi, resampled and compensated", photo,
+            "--tiles 12x10 --custom 6x4 --margins 0", "420", 0.3, 0, bmp, true);
+        row("greyscale, progressive, overlap", photo,
+            "--tiles 5x4 --custom 6x4 --margins 0 --zoom 40 --hcenter 20", "grey progressive", 0.75,
+            -1, jpg, true);
+        row("colour profile, 4:2:2 progressive, turned", photo,
+            "--tiles 3x3 --custom 6x4 --margins 0 --rotate-tiles", "422 progressive icc", 0, 1, jpg,
+            true);
+        row("colour profile, tiff", photo, "--tiles 2x2 --custom 6x4 --margins 0", "420 icc", 0, -1,
+            tif, false);
+        row("a tile past the last row", {50, 392},
+            "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200", "420", 0, -1, bmp, false);
+        row("one row of tiles", photo, "--tiles 3x1 --custom 6x12 --margins 0", "420", 0, -1, jpg,
+            true);
         // More than twice the overview's 1600 pixels: its picture is averaged in blocks first.
-        QTest::newRow("overview reduced in blocks")
-            << QSize(4211, 2807) << "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60"
-            << "420" << 0.0 << -1 << jpg << true;
-        QTest::newRow("pdf: overlap, colour profile, overview")
-            << wide << "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70"
-            << "420 icc" << 0.5 << -1 << pdf << true;
-        QTest::newRow("pdf: turned sheets, compensated, greyscale progressive")
-            << wide << "--tiles 2x3 --paper letter --rotate-tiles"
-            << "grey progressive" << 0.0 << 1 << pdf << true;
-        QTest::newRow("pdf: no overview page") << wide << "--tiles 2x2 --custom 6x4 --margins 0.25"
-                                               << "444" << 0.0 << -1 << pdf << false;
+        row("overview reduced in blocks", {4211, 2807},
+            "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60", "420", 0, -1, jpg, true);
+        row("pdf: overlap, colour profile, overview", wide,
+            "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70", "420 icc", 0.5, -1, pdf, true);
+        row("pdf: turned sheets, compensated, greyscale progressive", wide,
+            "--tiles 2x3 --paper letter --rotate-tiles", "grey progressive", 0, 1, pdf, true);
+        row("pdf: no overview page", wide, "--tiles 2x2 --custom 6x4 --margins 0.25", "444", 0, -1,
+            pdf, false);
         // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
-        QTest::newRow("pdf: overview reduced in blocks")
-            << QSize(2203, 3307) << "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40"
-            << "420" << 0.3 << -1 << pdf << true;
+        row("pdf: overview reduced in blocks", {2203, 3307},
+            "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40", "420", 0.3, -1, pdf, true);
     }
     void matchesWholeDecode() {
         QFETCH(QSize, size);

@@ -54,12 +54,9 @@ bool FlatJpeg(const QString& path, QSize size, int orientation) {
         jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.constData()),
                           static_cast<unsigned>(exif.size()));
     }
-    std::vector<JSAMPLE> row(static_cast<size_t>(size.width()) * 3);
-    for (size_t x = 0; x < row.size(); x += 3) {
-        row[x] = 40;
-        row[x + 1] = 120;
-        row[x + 2] = 200;
-    }
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < size.width(); ++x)
+        row.insert(row.end(), {40, 120, 200});
     JSAMPROW rows[1] = {row.data()};
     while (cinfo.next_scanline < cinfo.image_height)
         jpeg_write_scanlines(&cinfo, rows, 1);

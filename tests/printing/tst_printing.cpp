@@ -211,8 +211,7 @@ private slots:
         QTest::newRow("A3 sheets, A4 paper")
             << QStringList{"--printer", "tess_a4", "--paper", "a3"} << 2
             << "The poster's sheets are A3 - 297 x 420 (297.0 x 420.0 mm, 11.69 x 16.54 in), but "
-               "the "
-               "printer's paper is A4 (209.9 x 297.0 mm, 8.26 x 11.69 in).";
+               "the printer's paper is A4 (209.9 x 297.0 mm, 8.26 x 11.69 in).";
         QTest::newRow("stopped queue") << QStringList{"--printer", "tess_stopped", "--paper", "a4"}
                                        << 1 << "The printer \"tess_stopped\" is stopped";
         QTest::newRow("no such printer")
