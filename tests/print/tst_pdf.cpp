@@ -826,12 +826,9 @@ private slots:
         QCOMPARE(Fonts(pdf), QStringList{font});
 
         // The page's blank border is 1/4 in (6 % of the shorter side, at least that).
-        static const QRegularExpression pageSize(
-            QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts"));
-        const auto size = pageSize.match(Tool(QStringLiteral("pdfinfo"), {pdf}));
-        QVERIFY(size.hasMatch());
-        const QRectF area = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
-                                .adjusted(18, 18, -18, -18);
+        const QList<QSizeF> sizes = PageSizes(pdf);
+        QVERIFY(!sizes.isEmpty());
+        const QRectF area = QRectF(QPointF(), sizes[0]).adjusted(18, 18, -18, -18);
         const auto words = Words(pdf, 1);
         QVERIFY(words.size() > 40);
         for (const auto& [box, word] : words)

@@ -24,18 +24,6 @@ using namespace tessellon::testing;
 
 namespace {
 
-// The page sizes pdfinfo reports, in points.
-QList<QSizeF> PageSizes(const QString& pdf) {
-    QList<QSizeF> sizes;
-    static const QRegularExpression re(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-    auto it = re.globalMatch(Tool("pdfinfo", {"-f", "1", "-l", "99", pdf}));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    }
-    return sizes;
-}
-
 // Dark pixels (labels, marks) outside the picture's box on page `page` at 72 dpi.
 int DarkOutside(const QString& pdf, int page, const QRectF& picture, const QString& dir) {
     const QImage img = RenderPage(pdf, page, 72, dir);

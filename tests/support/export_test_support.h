@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QList>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,16 @@ inline QString Tool(const QString& program, const QStringList& args) {
 // The names in a folder, hidden ones too, in order; its files, or what `kinds` asks for.
 inline QStringList FilesIn(const QString& folder, QDir::Filters kinds = QDir::Files) {
     return QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The page sizes pdfinfo reports, in points.
+inline QList<QSizeF> PageSizes(const QString& pdf) {
+    QList<QSizeF> sizes;
+    static const QRegularExpression re(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    for (const auto& m :
+         re.globalMatch(Tool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", pdf})))
+        sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    return sizes;
 }
 
 // Page `page` (from 1) of a PDF rendered by poppler at `dpi`, by way of a file in `dir`.
