@@ -120,15 +120,20 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     return poster;
 }
 
-// Runs the built command-line tool with `args`; `inChild` runs in the child before the
-// program starts (a limit, a mount namespace). The tool is killed after `ms` milliseconds, and
-// then the status is -1.
+// Runs the built command-line tool (or `program`) with `args`, as from a shell without a login
+// session (where Qt would note a missing runtime folder on stderr); `inChild` runs in the child
+// before the program starts (a limit, a mount namespace). The tool is killed after `ms`
+// milliseconds, and then the status is -1.
 inline CliRun RunCliProcess(const QStringList& args, const std::function<void()>& inChild = {},
-                            int ms = 60000) {
+                            int ms = 60000, const QString& program = "tessellon-cli") {
     QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_RUNTIME_DIR", "QT_LOGGING_RULES", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    cli.setProcessEnvironment(env);
     if (inChild)
         cli.setChildProcessModifier(inChild);
-    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/tessellon-cli"), args);
+    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/") + program, args);
     const bool ended = cli.waitForFinished(ms);
     if (!ended) {
         cli.kill();
