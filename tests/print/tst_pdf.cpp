@@ -618,33 +618,30 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // on page 1
         QTest::addColumn<QSize>("grid");        // of the names on the picture; empty: not checked
         QTest::addColumn<double>("ratio");      // the poster's width over its height
+        // Options and texts are separated by |.
+        const auto row = [](const char* tag, const char* options, int pages, const char* texts,
+                            QSize grid = {}, double ratio = 0) {
+            QTest::newRow(tag) << QString::fromLatin1(options).split(u'|', Qt::SkipEmptyParts)
+                               << pages
+                               << QString::fromLatin1(texts).split(u'|', Qt::SkipEmptyParts) << grid
+                               << ratio;
+        };
         // 3 x 2 sheets of 5.5 x 3.5 in (4 x 6 photo paper, 0.25 in margins): 16.5 x 7 in.
-        QTest::newRow("overview") << QStringList{} << 7
-                                  << QStringList{"Final size: 16.50 x 7.00 inches",
-                                                 "Sheets: 6, 3 across and 2 down",
-                                                 "corner crop marks"}
-                                  << QSize(3, 2) << 16.5 / 7;
-        QTest::newRow("overlap, no marks")
-            << QStringList{"--overlap", "0.5", "--no-marks", "--no-labels"} << 7
-            << QStringList{"Final size: 15.50 x 6.50 inches", "Overlap: 0.50 inches",
-                           "trim off any margin"}
-            << QSize() << 0.0;
-        QTest::newRow("overlap, marks") << QStringList{"--overlap", "0.5"} << 7
-                                        << QStringList{"along its cut line"} << QSize() << 0.0;
+        row("overview", "", 7,
+            "Final size: 16.50 x 7.00 inches|Sheets: 6, 3 across and 2 down|corner crop marks",
+            {3, 2}, 16.5 / 7);
+        row("overlap, no marks", "--overlap|0.5|--no-marks|--no-labels", 7,
+            "Final size: 15.50 x 6.50 inches|Overlap: 0.50 inches|trim off any margin");
+        row("overlap, marks", "--overlap|0.5", 7, "along its cut line");
         // Turned sheets, 3.5 x 5.5 in: 10.5 x 11 in, or 2 across and 3 down: 7 x 16.5 in.
-        QTest::newRow("turned") << QStringList{"--rotate-tiles"} << 7
-                                << QStringList{"The sheets print turned: the top of the poster"}
-                                << QSize(3, 2) << 10.5 / 11;
-        QTest::newRow("portrait") << QStringList{"--tiles", "2x3", "--rotate-tiles"} << 7
-                                  << QStringList{"Sheets: 6, 2 across and 3 down"} << QSize(2, 3)
-                                  << 7 / 16.5;
-        QTest::newRow("no overview")
-            << QStringList{"--no-overview"} << 6 << QStringList{} << QSize() << 0.0;
+        row("turned", "--rotate-tiles", 7, "The sheets print turned: the top of the poster", {3, 2},
+            10.5 / 11);
+        row("portrait", "--tiles|2x3|--rotate-tiles", 7, "Sheets: 6, 2 across and 3 down", {2, 3},
+            7 / 16.5);
+        row("no overview", "--no-overview", 6, "");
         // 2 x 2 sheets (11 x 7 in) over 330 x 140 pixels keep 220 of the 330 columns.
-        QTest::newRow("photo shown")
-            << QStringList{"--tiles", "2x2"} << 5
-            << QStringList{"Photo shown: 66 % of the width, 100 % of the height"} << QSize(2, 2)
-            << 11 / 7.0;
+        row("photo shown", "--tiles|2x2", 5, "Photo shown: 66 % of the width, 100 % of the height",
+            {2, 2}, 11 / 7.0);
     }
 
     // The command line's PDF, read back with poppler: --out names it, and an existing one is
