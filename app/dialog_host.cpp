@@ -11,6 +11,7 @@
 #include "app/help_locator.h"
 #include "app/help_window.h"
 #include "app/language_switcher.h"
+#include "app/poster_photo.h"
 #include "app/print_poster_flow.h"
 #include "app/qt_print_dialog_service.h"
 #include "app/save_progress_windows.h"
@@ -112,16 +113,9 @@ void DialogHost::ShowPrintDialog() {
     SaveProgressWindows progress(*printProgress_, *printDone_);
     // The job works on the poster as it is now; the window stays usable while it runs.
     const PosterState poster = window_.State();
-    SourceImage& source = window_.Image();
     PrintPosterFlow(messages_, *printDialog_, progress)
-        .PrintPoster(
-            &window_, poster,
-            [&source] {
-                ImageObject img = ImageObject::FromImage(source.Full());
-                img.SetIccProfile(source.IccProfile());
-                return img;
-            },
-            window_.ChosenFileName());
+        .PrintPoster(&window_, poster, PosterPhoto::Opener(window_.Image()),
+                     window_.ChosenFileName());
 }
 
 void DialogHost::CloseSaveDialog() {

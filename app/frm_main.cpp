@@ -28,6 +28,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tessellon {
@@ -288,7 +289,6 @@ void frmMain::ConnectHandlers() {
     connect(mnuEdgeClip, &QAction::triggered, this, [this] { emit edgeDialogRequested(false); });
     connect(mnuContent, &QAction::triggered, this, &frmMain::helpContentsRequested);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
-    connect(&source_, &SourceImage::fullImageDecoded, this, &frmMain::FullImageDecoded);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -532,8 +532,8 @@ void frmMain::PicCurResized() {
         // Enlarging the window gives the preview more pixels; refine the reduced copy from the
         // full image once it is there.
         const QSize fit = source_.Size().scaled(picCur->size(), Qt::KeepAspectRatio);
-        if (source_.IsFullReady() && (source_.PreviewSource().width() < fit.width() ||
-                                      source_.PreviewSource().height() < fit.height()))
+        if (source_.PreviewSource().width() < fit.width() ||
+            source_.PreviewSource().height() < fit.height())
             source_.RefinePreviewSource(picCur->size());
         BuildPreviewCopy();
     } else if (statusKind_ != 0) {
@@ -869,7 +869,12 @@ void frmMain::LoadSelectedImage() {
     ShowStatusPicture(StatusPictures::kLoading1);
     tmrLoadingImg->start();
     picCur->repaint();
-    if (!source_.Open(path, picCur->size())) {
+    // A photo read from its file keeps only its reduced copy: large enough for the picture
+    // box at the largest the screen lets it grow.
+    QSize previewBox = picCur->size();
+    if (const QScreen* screen = this->screen())
+        previewBox = previewBox.expandedTo(screen->availableSize());
+    if (!source_.Open(path, previewBox)) {
         LoadErrorPath(source_.Error());
         return;
     }
@@ -900,13 +905,6 @@ void frmMain::LoadErrorPath(const QString& reason) {
     source_.Clear();
     Refresh(PosterChange::ImageUnloaded);
     SetMousePointerMode(0);
-}
-
-void frmMain::FullImageDecoded(bool ok) {
-    // The header and the reduced copy were fine but the pixels are not: treat it as a failed
-    // load rather than export garbage later.
-    if (!ok && state_.bImgSelected)
-        LoadErrorPath(source_.Error());
 }
 
 bool frmMain::OpenImageFile(const QString& path) {
@@ -992,33 +990,35 @@ void frmMain::cmdLargePreview_Click() {
         frmPreview_ = new frmPreview(messages_, this);
         frmPreview_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    // The preview shows the poster as it is now, also when its window is resized later.
+    // The preview shows the poster as it is now, also when its window is resized later (up
+    // to the screen's size), from a copy of the photo with the pixels the screen can show.
     const TileCoordTable table = state_.CalcTileCoord();
-    frmPreview_->SetRenderer([full = source_.Full(), table,
-                              showTiles = previewOptions_->TilesShown(),
-                              wide = state_.GetNumTilesWide(), high = state_.GetNumTilesHigh(),
-                              shared = state_.dOverlap > 0](QSize size) {
-        return table.count < 1
-                   ? QImage()
-                   : PreviewRenderer::FillPreview(full, table, size, showTiles, wide, high, shared);
-    });
+    QSize screen = frmPreview_->size();
+    if (const QScreen* s = frmPreview_->screen())
+        screen = screen.expandedTo(s->size());
+    auto photo =
+        source_.PreviewAtLeast(PreviewRenderer::ReducedSizeFor(source_.Size(), table, screen));
+    if (!photo) {
+        SetMousePointerMode(0);
+        messages_.Critical(T(str::PosterPreview), photo.error());
+        return;
+    }
+    const auto render = [photo = *photo, size = source_.Size(), table,
+                         showTiles = previewOptions_->TilesShown(), wide = state_.GetNumTilesWide(),
+                         high = state_.GetNumTilesHigh(), shared = state_.dOverlap > 0](QSize box) {
+        return table.count < 1 ? QImage()
+                               : PreviewRenderer::FillPreview(photo, size, table, box, showTiles,
+                                                              wide, high, shared);
+    };
+    frmPreview_->SetRenderer(render);
     frmPreview_->showMaximized();
-    if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio()))
-        frmPreview_->SetPreviewImage(FillPreview(frmPreview_->PreviewPicture()));
+    if (frmPreview_->FitToNewSizeForPic(GetFinalImgWhRatio())) {
+        PictureBox* pic = frmPreview_->PreviewPicture();
+        const QImage out = render(pic->size());
+        pic->SetImage(out);
+        frmPreview_->SetPreviewImage(out);
+    }
     SetMousePointerMode(0);
-}
-
-QImage frmMain::FillPreview(PictureBox* pic) {
-    if (!state_.bImgSelected || !pic)
-        return {};
-    const TileCoordTable table = state_.CalcTileCoord();
-    if (table.count < 1)
-        return {};
-    const QImage out = PreviewRenderer::FillPreview(
-        source_.Full(), table, pic->size(), previewOptions_->TilesShown(), state_.GetNumTilesWide(),
-        state_.GetNumTilesHigh(), state_.dOverlap > 0);
-    pic->SetImage(out);
-    return out;
 }
 
 QString frmMain::ChosenFileName() const {

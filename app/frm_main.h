@@ -89,7 +89,6 @@ public:
     void DrawTileGrid();
     void BuildPreviewCopy();
     // Paints the poster into `pic` (the full-screen preview's picture).
-    QImage FillPreview(PictureBox* pic);
     void FillFileList(bool bNoSave);
     void LoadSelectedImage();
     // Chooses a folder as if picked in the folder list.
@@ -227,7 +226,6 @@ private:
     void lstFiles_Click();
     void cmdLargePreview_Click();
     void cmdSaveNow_Click();
-    void FullImageDecoded(bool ok);
     void PicCurResized();
     void ShowPicture(const QImage& image);
 

@@ -4,12 +4,14 @@
 #include "app/form_widgets.h"
 #include "app/frm_msg.h"
 #include "app/frm_simple_msg.h"
+#include "app/poster_photo.h"
 #include "app/save_folder_label.h"
 #include "app/save_progress_windows.h"
 #include "app/save_tiles_opening.h"
 #include "app/split_path_label.h"
 #include "common/message_service.h"
 #include "export/pdf_tile_sink.h"
+#include "export/whole_image_source.h"
 #include "imaging/format_table.h"
 #include "layout/poster_state.h"
 #include "settings/pref_formats.h"
@@ -230,6 +232,20 @@ void frmSaveTiles::ConnectEvents() {
 
 bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const QString& folder,
                            const QString& fileName) {
+    // Taken once for all the runs of a save, as the window's photo is.
+    auto held = std::make_shared<std::optional<ImageObject>>();
+    return OpenFor(
+        poster,
+        [image = std::move(image), held]() -> Result<std::unique_ptr<TileSource>> {
+            if (!*held)
+                *held = image();
+            return std::unique_ptr<TileSource>(std::make_unique<WholeImageSource>(**held));
+        },
+        folder, fileName);
+}
+
+bool frmSaveTiles::OpenFor(const PosterState& poster, TileSaver::SourceOpener openPhoto,
+                           const QString& folder, const QString& fileName) {
     const SaveTilesOpening opening = SaveTilesOpening::Check(poster, fileName, messages_);
     if (!opening.ok()) {
         // Proposals made for an earlier poster must not stay on offer.
@@ -237,7 +253,7 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const Q
         return false;
     }
     poster_ = &poster;
-    image_ = std::move(image);
+    openPhoto_ = std::move(openPhoto);
 
     QString drive = FileBrowser::DriveOf(folder);
     if (drive.isEmpty())
@@ -269,14 +285,7 @@ bool frmSaveTiles::OpenFor(const PosterState& poster, ImageSource image, const Q
 
 bool frmSaveTiles::OpenFor(const PosterState& poster, SourceImage& source, const QString& folder,
                            const QString& fileName) {
-    return OpenFor(
-        poster,
-        [&source] {
-            ImageObject img = ImageObject::FromImage(source.Full());
-            img.SetIccProfile(source.IccProfile());
-            return img;
-        },
-        folder, fileName);
+    return OpenFor(poster, PosterPhoto::Opener(source), folder, fileName);
 }
 
 std::vector<std::pair<QRadioButton*, ImageFormat>> frmSaveTiles::FormatButtons() const {
@@ -404,7 +413,6 @@ SaveOutcome frmSaveTiles::SaveNow() {
     // The run works on the poster and the image as they are now: the main window stays usable
     // while the progress window yields, and must not change the tiles halfway.
     const PosterState poster = *poster_;
-    const ImageObject img = image_ ? image_() : ImageObject();
     SaveProgressWindows windows(*frmMsg_, *frmSimpleMsg_);
     TileSaver saver(messages_, windows);
     if (threads_)
@@ -413,7 +421,7 @@ SaveOutcome frmSaveTiles::SaveNow() {
         saver.SetFreeSpaceQuery(*freeSpace_);
     cmdSaveNow->setEnabled(false);
     cmdClose->setEnabled(false);
-    outcome = saver.processSaveNow(poster, img, Request());
+    outcome = saver.processSaveNow(poster, openPhoto_, Request());
     cmdSaveNow->setEnabled(true);
     cmdClose->setEnabled(true);
     lastOutcome_ = outcome;

@@ -54,7 +54,10 @@ public:
     // `folder` and shows it. False when the dialog is not shown.
     bool OpenFor(const PosterState& poster, ImageSource image, const QString& folder,
                  const QString& fileName);
-    // The same with the main window's loaded image (its full decode is awaited at save time).
+    bool OpenFor(const PosterState& poster, TileSaver::SourceOpener openPhoto,
+                 const QString& folder, const QString& fileName);
+    // The same with the main window's loaded image, read from its file or decoded whole when
+    // the save starts.
     bool OpenFor(const PosterState& poster, SourceImage& source, const QString& folder,
                  const QString& fileName);
 
@@ -134,7 +137,7 @@ private:
     frmSimpleMsg* frmSimpleMsg_ = nullptr;
 
     const PosterState* poster_ = nullptr;
-    ImageSource image_;
+    TileSaver::SourceOpener openPhoto_;
     QString dirTilePath_;
     QString lastGoodDrive_;
     bool saving_ = false;

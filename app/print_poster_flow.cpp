@@ -2,7 +2,6 @@
 
 #include "common/message_service.h"
 #include "export/pdf_tile_sink.h"
-#include "imaging/image_object.h"
 #include "layout/poster_state.h"
 #include "printing/print_job.h"
 #include "printing/print_texts.h"
@@ -51,12 +50,11 @@ std::optional<PrintOutcome> PrintPosterFlow::Loop(QWidget* parent, const PrintSe
 }
 
 std::optional<PrintOutcome> PrintPosterFlow::PrintPoster(QWidget* parent, const PosterState& poster,
-                                                         const std::function<ImageObject()>& image,
+                                                         const TileSaver::SourceOpener& open,
                                                          const QString& title) {
     const SheetLayout layout = PdfTileSink::LayoutFor(poster);
     PrintSetup setup{layout.page, poster.Paper() ? poster.Paper()->name : QString(),
                      layout.tilesWide, layout.tilesHigh, title};
-    std::optional<ImageObject> img;
     return Loop(parent, setup, [&](const QString& sheets, PrintChoice& choice, bool anyPaper) {
         PrintOutcome out;
         const auto chosen = SheetRange::Parse(sheets, layout.tilesWide, layout.tilesHigh);
@@ -73,10 +71,14 @@ std::optional<PrintOutcome> PrintPosterFlow::PrintPoster(QWidget* parent, const 
         request.path = PrintJob::DefaultPath();
         request.paper = anyPaper ? PaperPolicy::Accept : PaperPolicy::Refuse;
         request.title = title;
-        if (!img)
-            img = image();
+        auto source = open();
+        if (!source) {
+            out.title = PrintTexts::ErrorTitle();
+            out.text = source.error();
+            return out;
+        }
         PrintJob job(progress_);
-        return job.Print(poster, *img, request);
+        return job.Print(poster, **source, request);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/print_dialog_service.h"
+#include "export/tile_saver.h"
 #include "printing/print_outcome.h"
 
 #include <QImage>
@@ -13,7 +14,6 @@ class QWidget;
 
 namespace tessellon {
 
-class ImageObject;
 class MessageService;
 class PosterState;
 class SaveProgress;
@@ -28,10 +28,10 @@ public:
     PrintPosterFlow(MessageService& messages, PrintDialogService& dialog, SaveProgress& progress)
         : messages_(messages), dialog_(dialog), progress_(progress) {}
 
-    // Prints the poster; `image` gives the loaded picture when the job needs it. The last
-    // outcome, or empty when the user cancelled the dialog.
+    // Prints the poster; `open` gives the photo for each job it starts (a source read in bands
+    // is read once). The last outcome, or empty when the user cancelled the dialog.
     std::optional<PrintOutcome> PrintPoster(QWidget* parent, const PosterState& poster,
-                                            const std::function<ImageObject()>& image,
+                                            const TileSaver::SourceOpener& open,
                                             const QString& title);
     // Prints one picture placed as a sheet's tile picture (the edge test target).
     std::optional<PrintOutcome> PrintPicture(QWidget* parent, const SheetLayout& layout,

@@ -2,11 +2,10 @@
 
 #include "export/save_tiles_texts.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <system_error>
 
 namespace tessellon {
 namespace {
@@ -41,7 +40,15 @@ TilePipeline::TilePipeline(const PixelArray& source, int count, JobFor jobFor, R
     : source_(source), count_(count), jobFor_(std::move(jobFor)), render_(std::move(render)),
       threads_(std::max(1, threads)),
       budget_((qint64(64) << 20) + qint64(source.BytesPerLine()) * source.Height() / 2) {
-    pool_.setMaxThreadCount(threads_);
+    if (threads_ == 1)
+        return;
+    for (int i = 0; i < threads_; ++i) {
+        try {
+            workers_.emplace_back([this] { Work(); });
+        } catch (const std::system_error&) {
+            break; // the ones started do the work
+        }
+    }
 }
 
 TilePipeline::~TilePipeline() {
@@ -50,11 +57,33 @@ TilePipeline::~TilePipeline() {
 
 void TilePipeline::Stop() {
     stop_ = true;
-    pool_.waitForDone();
+    {
+        const std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& t : workers_)
+        t.join();
+    workers_.clear();
+}
+
+void TilePipeline::Work() {
+    for (;;) {
+        std::packaged_task<RenderedTile()> task;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+            if (queue_.empty())
+                return;
+            task = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        task();
+    }
 }
 
 void TilePipeline::StartMore() {
-    const size_t maxPending = static_cast<size_t>(threads_) + 1;
+    const size_t maxPending = std::max<size_t>(workers_.size(), 1) + 1;
     while (next_ < count_ && pending_.size() < maxPending) {
         const TileJob job = jobFor_(next_);
         const qint64 work = TileWorkBytes(job);
@@ -62,13 +91,21 @@ void TilePipeline::StartMore() {
             break;
         Pending p;
         p.workBytes = work;
-        if (threads_ == 1) {
-            p.future = QtFuture::makeReadyFuture(RenderGuarded(render_, source_, job));
+        if (workers_.empty()) {
+            std::promise<RenderedTile> ready;
+            ready.set_value(RenderGuarded(render_, source_, job));
+            p.future = ready.get_future();
         } else {
-            p.future = QtConcurrent::run(&pool_, [this, job] {
+            std::packaged_task<RenderedTile()> task([this, job] {
                 // Tiles not begun when the run stops are not made at all.
                 return stop_.load() ? RenderedTile{} : RenderGuarded(render_, source_, job);
             });
+            p.future = task.get_future();
+            {
+                const std::lock_guard lock(mutex_);
+                queue_.push_back(std::move(task));
+            }
+            wake_.notify_one();
         }
         pendingBytes_ += work;
         pending_.push_back(std::move(p));
@@ -82,7 +119,7 @@ RenderedTile TilePipeline::Next() {
         return {};
     Pending current = std::move(pending_.front());
     pending_.pop_front();
-    RenderedTile tile = current.future.result();
+    RenderedTile tile = current.future.get();
     pendingBytes_ -= current.workBytes;
     // Keep the workers busy while this tile is written.
     StartMore();

@@ -3,12 +3,14 @@
 #include "export/tile_job.h"
 #include "imaging/pixel_array.h"
 
-#include <QFuture>
-#include <QThreadPool>
-
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <future>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace tessellon {
 
@@ -22,7 +24,8 @@ public:
     using JobFor = std::function<TileJob(int index)>;
 
     // Tiles 0 .. count - 1 of `source`, each made by `render` from `jobFor(index)`; with one
-    // thread everything runs on the calling thread. `source` must outlive the pipeline.
+    // thread everything runs on the calling thread, as it does when no worker thread can be
+    // started (no memory left for their stacks). `source` must outlive the pipeline.
     TilePipeline(const PixelArray& source, int count, JobFor jobFor, Render render, int threads);
     // Stops: tiles not begun are not made, and the workers are waited for.
     ~TilePipeline();
@@ -37,10 +40,12 @@ public:
 
 private:
     struct Pending {
-        QFuture<RenderedTile> future;
+        std::future<RenderedTile> future;
         qint64 workBytes = 0;
     };
     void StartMore();
+    // A worker: makes queued tiles until the pipeline stops and the queue is empty.
+    void Work();
 
     const PixelArray& source_;
     const int count_;
@@ -52,8 +57,13 @@ private:
     std::deque<Pending> pending_;
     qint64 pendingBytes_ = 0;
     int next_ = 0;
-    // Last, so that it is gone (its workers done) before what they read.
-    QThreadPool pool_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::packaged_task<RenderedTile()>> queue_;
+    bool closing_ = false;
+    // Our own threads rather than a pool's: a thread that cannot be started is known at once
+    // (a pool would leave its tiles waiting for ever).
+    std::vector<std::thread> workers_;
 };
 
 } // namespace tessellon

@@ -251,14 +251,34 @@ std::unique_ptr<TileSink> TileSaver::StandardSink(const PosterState& poster, Til
 
 SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const ImageObject& img,
                                       const SaveTilesRequest& request) {
-    SaveOutcome outcome = Save(poster, img, request, OverwritePolicy::Refuse);
+    return processSaveNow(
+        poster,
+        [&img]() -> Result<std::unique_ptr<TileSource>> {
+            return std::unique_ptr<TileSource>(std::make_unique<WholeImageSource>(img));
+        },
+        request);
+}
+
+SaveOutcome TileSaver::processSaveNow(const PosterState& poster, const SourceOpener& open,
+                                      const SaveTilesRequest& request) {
+    const auto run = [&](OverwritePolicy policy) {
+        auto source = open();
+        if (!source) {
+            SaveOutcome failed;
+            failed.title = SaveTilesTexts::ErrorTitle();
+            failed.text = source.error(); // nothing is written: the photo says what is wrong
+            return failed;
+        }
+        return Save(poster, **source, request, policy);
+    };
+    SaveOutcome outcome = run(OverwritePolicy::Refuse);
     if (outcome.status == SaveOutcome::Status::TargetExists) {
         if (!messages_ ||
             messages_->YesNoCancel(outcome.title, outcome.text) != MessageService::Answer::Yes) {
             outcome.status = SaveOutcome::Status::Declined;
             return outcome;
         }
-        outcome = Save(poster, img, request, OverwritePolicy::Replace);
+        outcome = run(OverwritePolicy::Replace);
     }
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:

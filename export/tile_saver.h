@@ -63,6 +63,13 @@ public:
     // window).
     SaveOutcome processSaveNow(const PosterState& poster, const ImageObject& img,
                                const SaveTilesRequest& request);
+    // Opens the photo for one run of a save (a source read in bands is read once); a failure
+    // says why the photo cannot be had.
+    using SourceOpener = std::function<Result<std::unique_ptr<TileSource>>()>;
+    // The same with the photo from `open`, called for each run (a second one follows the
+    // question about an existing target); its failure is the save's.
+    SaveOutcome processSaveNow(const PosterState& poster, const SourceOpener& open,
+                               const SaveTilesRequest& request);
 
     // The folder the tiles go into: folder, a separator unless it ends in one, new folder name.
     static QString TargetFolderPath(const SaveTilesRequest& request);

@@ -12,6 +12,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
+#include <system_error>
 
 namespace tessellon {
 namespace {
@@ -82,20 +84,33 @@ Result<> BatchedFileWriter::Write(const QString& path, const QByteArray& bytes) 
     return Result<>::Ok();
 }
 
+Result<> BatchedFileWriter::Wait() {
+    Result<> done = running_.valid() ? running_.get() : Result<>::Ok();
+    if (disk_.joinable())
+        disk_.join();
+    return done;
+}
+
 Result<> BatchedFileWriter::Flush() {
-    Result<> before = running_.valid() ? running_.get() : Result<>::Ok();
+    Result<> before = Wait();
     if (!pending_.empty()) {
-        running_ =
-            std::async(std::launch::async, &BatchedFileWriter::Complete, std::move(pending_));
+        auto task = std::make_shared<std::packaged_task<Result<>()>>(
+            [batch = std::move(pending_)]() mutable { return Complete(std::move(batch)); });
         pending_.clear();
         pendingBytes_ = 0;
+        running_ = task->get_future();
+        try {
+            disk_ = std::thread([task] { (*task)(); });
+        } catch (const std::system_error&) {
+            (*task)(); // no thread to be had (no memory for its stack): the batch is done here
+        }
     }
     return before;
 }
 
 Result<> BatchedFileWriter::Finish() {
     const Result<> before = Flush();
-    const Result<> last = running_.valid() ? running_.get() : Result<>::Ok();
+    const Result<> last = Wait();
     // The new names are on the disk only once their folder is; a batch's flush carries the
     // names of the batches before it, so the folders are flushed once, at the end.
     for (const QByteArray& folder : folders_) {

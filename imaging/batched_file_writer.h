@@ -7,6 +7,7 @@
 
 #include <future>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace tessellon {
@@ -38,6 +39,8 @@ private:
     };
     // Hands the pending files to the disk thread, after the batch before has finished.
     Result<> Flush();
+    // The batch handed to the disk last, once it is done.
+    Result<> Wait();
     static Result<> Complete(std::vector<Pending> batch);
 
     int batchFiles_;
@@ -46,6 +49,7 @@ private:
     std::vector<Pending> pending_;
     qint64 pendingBytes_ = 0;
     std::future<Result<>> running_;
+    std::thread disk_;
     std::set<QByteArray> folders_; // of the files written, flushed by Finish
 };
 

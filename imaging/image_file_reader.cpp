@@ -267,11 +267,12 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
                 .arg(opened.fd < 0 ? opened.why : file.errorString()));
     ImageFileReader r;
     r.path_ = path;
-    r.forBands_ = extent == Extent::HeaderForBands;
+    r.forBands_ = extent == Extent::HeaderForBands || extent == Extent::WholeFileForBands;
+    const bool wholeFile = extent == Extent::WholeFile || extent == Extent::WholeFileForBands;
     r.fileSize_ = file.size();
     if (r.fileSize_ == 0)
         return Result<>::Fail(QCoreApplication::translate("ImageFileReader", "The file is empty."));
-    if (extent == Extent::WholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
+    if (wholeFile && r.fileSize_ > PixelArray::MaxImageBytes())
         return Result<>::Fail(
             QCoreApplication::translate("ImageFileReader",
                                         "The file is too large for this computer's memory (%1 MB; "
@@ -308,7 +309,7 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
     // The start first: a plain TIFF or BMP is decoded from the file itself, never held whole.
     if (const auto read = readUpTo(std::min(r.fileSize_, kHeaderBytes)); !read)
         return read;
-    if (mayStream && extent == Extent::WholeFile && !r.whole_) {
+    if (mayStream && wholeFile && !r.whole_) {
         const ImageFileType type = TypeFromContent(r.bytes_.left(16));
         if (type == ImageFileType::Tiff) {
             if (auto header = TiffCodec::ReadHeader(file); header && header->plainRgb) {
@@ -320,7 +321,7 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
         }
         r.modified_ = modified;
     }
-    if (extent == Extent::WholeFile && !r.whole_ && !r.streamed_)
+    if (wholeFile && !r.whole_ && !r.streamed_)
         if (const auto read = readUpTo(r.fileSize_); !read)
             return read;
     if (r.whole_) {

@@ -28,9 +28,10 @@ namespace tessellon {
 // failure is a sentence that says why, for the user.
 class ImageFileReader {
 public:
-    // HeaderForBands reads as HeaderOnly, and does not refuse a photo that ReadsInBands for
-    // the memory all its rows would need (CheckFitsWhole tells that on its own).
-    enum class Extent { HeaderOnly, WholeFile, HeaderForBands };
+    // HeaderForBands reads as HeaderOnly, and WholeFileForBands as WholeFile, but neither
+    // refuses a photo that ReadsInBands for the memory all its rows would need (CheckFitsWhole
+    // tells that on its own; DecodeReduced works).
+    enum class Extent { HeaderOnly, WholeFile, HeaderForBands, WholeFileForBands };
 
     // Opens `path`. With HeaderOnly only what the header needs is read, and Decode fails.
     static Result<ImageFileReader> Open(const QString& path, Extent extent = Extent::WholeFile);

@@ -84,7 +84,8 @@ ImageObject ImageObject::FromImage(const QImage& image) {
 }
 
 Result<QSize> ImageObject::ReadFileInfo(const QString& path) {
-    const auto file = ImageFileReader::Open(path, ImageFileReader::Extent::HeaderOnly);
+    // As export and the window open it: a photo read in bands needs no room for all its rows.
+    const auto file = ImageFileReader::Open(path, ImageFileReader::Extent::HeaderForBands);
     if (!file)
         return file.status();
     return file->Size();

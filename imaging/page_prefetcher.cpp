@@ -1,6 +1,7 @@
 #include "imaging/page_prefetcher.h"
 
 #include <cstdint>
+#include <system_error>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -19,15 +20,19 @@ PagePrefetcher::PagePrefetcher(void* begin, std::size_t bytes) {
     const auto last = (reinterpret_cast<std::uintptr_t>(begin) + bytes) / page * page;
     if (last <= first)
         return;
-    thread_ = std::thread([this, first, last] {
-        std::uintptr_t end = last;
-        while (end > first && !stop_.load(std::memory_order_relaxed)) {
-            const std::uintptr_t start = end - first > kChunk ? end - kChunk : first;
-            if (madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE) != 0)
-                return;
-            end = start;
-        }
-    });
+    // Only a head start: without a thread for it the pages are touched when written.
+    try {
+        thread_ = std::thread([this, first, last] {
+            std::uintptr_t end = last;
+            while (end > first && !stop_.load(std::memory_order_relaxed)) {
+                const std::uintptr_t start = end - first > kChunk ? end - kChunk : first;
+                if (madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE) != 0)
+                    return;
+                end = start;
+            }
+        });
+    } catch (const std::system_error&) {
+    }
 #else
     (void)begin;
     (void)bytes;

@@ -7,6 +7,7 @@
 
 #if defined(__linux__)
 #include <QFile>
+#include <QThreadPool>
 
 #include <malloc.h>
 #include <sys/mman.h>
@@ -98,11 +99,18 @@ qint64 PixelArray::MaxImageBytes() {
     return limit;
 }
 
+namespace {
+// Enough for Qt's image work in parts and for our decoders; a quarter of the usual 8 MB.
+constexpr unsigned kSharedThreadStack = 2u << 20;
+} // namespace
+
 void PixelArray::ShareArenasUnderLimit() {
 #if defined(__linux__) && defined(__GLIBC__)
     rlimit as{};
-    if (getrlimit(RLIMIT_AS, &as) == 0 && as.rlim_cur != RLIM_INFINITY)
+    if (getrlimit(RLIMIT_AS, &as) == 0 && as.rlim_cur != RLIM_INFINITY) {
         mallopt(M_ARENA_MAX, 1);
+        QThreadPool::globalInstance()->setStackSize(kSharedThreadStack);
+    }
 #endif
 }
 

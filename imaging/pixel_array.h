@@ -62,7 +62,8 @@ public:
     static qint64 MaxImageBytes();
     // Called once at start: under an address-space limit the threads share one memory arena of
     // the C library, as each thread's own would take 64 MB of the address space whether used or
-    // not, and a thread started later could find none left.
+    // not, and a thread started later could find none left; and Qt's shared threads (which
+    // scale images in parts) get small stacks, as Qt waits for ever on one that cannot start.
     static void ShareArenasUnderLimit();
 
     bool operator==(const PixelArray& other) const;

@@ -133,18 +133,39 @@ std::optional<TileGridDrawing> PreviewRenderer::DrawTileGrid(const QImage& previ
     return out;
 }
 
-QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
-                                    bool showTiles, int tilesWide, int tilesHigh,
-                                    bool sharedStrips) {
+namespace {
+
+// The whole crop window, last row and column included; positions are 32-bit, so windows
+// wider or taller than 32767 pixels are shown as well. Empty for an invalid table.
+QRect CropWindow(const TileCoordTable& table, QSize photoSize) {
     const int n = table.count;
-    if (img.isNull() || n < 1 || picSize.isEmpty() || static_cast<int>(table.tiles.size()) < n)
+    if (n < 1 || static_cast<int>(table.tiles.size()) < n)
         return {};
     const TileRect& first = table.tiles.front();
     const TileRect& last = table.tiles[static_cast<size_t>(n - 1)];
-    // The whole crop window, last row and column included; positions are 32-bit, so windows
-    // wider or taller than 32767 pixels are shown as well.
-    const QRect window = QRect(QPoint(first.left, first.top), QPoint(last.right, last.bottom))
-                             .intersected(img.rect());
+    return QRect(QPoint(first.left, first.top), QPoint(last.right, last.bottom))
+        .intersected(QRect(QPoint(), photoSize));
+}
+
+} // namespace
+
+QSize PreviewRenderer::ReducedSizeFor(QSize photoSize, const TileCoordTable& table, QSize picSize) {
+    const QRect window = CropWindow(table, photoSize);
+    if (window.isEmpty() || picSize.isEmpty())
+        return photoSize;
+    const double part = std::min(1.0, std::max(double(picSize.width()) / window.width(),
+                                               double(picSize.height()) / window.height()));
+    return QSize(static_cast<int>(std::ceil(photoSize.width() * part)),
+                 static_cast<int>(std::ceil(photoSize.height() * part)));
+}
+
+QImage PreviewRenderer::FillPreview(const QImage& img, QSize photoSize, const TileCoordTable& table,
+                                    QSize picSize, bool showTiles, int tilesWide, int tilesHigh,
+                                    bool sharedStrips) {
+    const int n = table.count;
+    if (img.isNull() || picSize.isEmpty())
+        return {};
+    const QRect window = CropWindow(table, photoSize);
     if (window.isEmpty())
         return {};
     const double winW = window.width();
@@ -159,8 +180,19 @@ QImage PreviewRenderer::FillPreview(const QImage& img, const TileCoordTable& tab
         outW = pw;
         outH = NearestOr(winH / winW * pw, ph);
     }
-    QImage out = AsRgb32(img.copy(window).scaled(std::max(outW, 1), std::max(outH, 1),
-                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // The same part of a reduced copy, to the nearest of its pixels.
+    const double sx = double(img.width()) / photoSize.width();
+    const double sy = double(img.height()) / photoSize.height();
+    const QRect part = img.size() == photoSize
+                           ? window
+                           : QRect(QPoint(qRound(window.left() * sx), qRound(window.top() * sy)),
+                                   QPoint(qRound((window.right() + 1) * sx) - 1,
+                                          qRound((window.bottom() + 1) * sy) - 1))
+                                 .intersected(img.rect());
+    if (part.isEmpty())
+        return {};
+    QImage out = AsRgb32(img.copy(part).scaled(std::max(outW, 1), std::max(outH, 1),
+                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     if (showTiles && sharedStrips && n == tilesWide * tilesHigh) {
         // Source positions to picture positions; a tile's far edge is where its last pixel ends.
         const auto X = [&](double v) {

@@ -59,7 +59,18 @@ public:
     // `sharedStrips` the grid follows the tiles instead and lightens the strips they share.
     static QImage FillPreview(const QImage& img, const TileCoordTable& table, QSize picSize,
                               bool showTiles, int tilesWide, int tilesHigh,
+                              bool sharedStrips = false) {
+        return FillPreview(img, img.size(), table, picSize, showTiles, tilesWide, tilesHigh,
+                           sharedStrips);
+    }
+    // The same from `img`, a reduced copy of a photo of `photoSize` pixels (the size the
+    // table's positions are in).
+    static QImage FillPreview(const QImage& img, QSize photoSize, const TileCoordTable& table,
+                              QSize picSize, bool showTiles, int tilesWide, int tilesHigh,
                               bool sharedStrips = false);
+    // The size of a reduced copy of a photo of `photoSize` pixels that gives FillPreview all
+    // the pixels `picSize` can show of the part the poster covers.
+    static QSize ReducedSizeFor(QSize photoSize, const TileCoordTable& table, QSize picSize);
 
     // Paints an evenly divided tilesWide x tilesHigh grid over the whole image.
     static void ShowImageWithGrid(QImage& image, int tilesWide, int tilesHigh);

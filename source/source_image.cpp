@@ -4,36 +4,31 @@
 #include "imaging/image_reducer.h"
 #include "source/image_loader.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
-
-#include <optional>
 
 namespace tessellon {
 namespace {
 
-SourceImage::Decoded DecodeFull(const ImageFileReader& file,
-                                const std::atomic_bool* stop = nullptr) {
-    auto decoded = file.Decode(stop);
-    if (!decoded)
-        return {{}, {}, decoded.error()};
-    ImageObject img = std::move(decoded).value();
-    return {img.ReadPixels().Image(), img.IccProfile(), {}};
-}
-
-// What opening gives: the header's size and the preview copy, and either the full image or the
-// file's bytes for decoding it in the background.
+// What opening gives: the header's size and the preview copy, and the full image where the
+// format has no cheap reduced decode.
 struct Opened {
-    std::optional<ImageFileReader> file;
     QSize size;
     QImage preview;
-    SourceImage::Decoded full;
+    QImage full;
+    QByteArray icc;
+    bool fromFile = false;
+    bool bandsWhenUpright = false;
     QString error;
 };
 
 Opened OpenFile(const QString& path, QSize box) {
     Opened out;
-    auto file = ImageFileReader::Open(path);
+    auto file = ImageFileReader::Open(path, ImageFileReader::Extent::WholeFileForBands);
     if (!file) {
         out.error = file.error();
         return out;
@@ -47,19 +42,23 @@ Opened OpenFile(const QString& path, QSize box) {
             return out;
         }
         out.preview = std::move(reduced).value();
-        out.file = std::move(file).value();
+        out.fromFile = true;
+        out.bandsWhenUpright = file->ReadsInBands();
         return out;
     }
     // The file's bytes go once decoded, before the preview copy is made.
-    out.full = [reader = std::move(file).value()] { return DecodeFull(reader); }();
-    if (out.full.image.isNull()) {
-        out.error = out.full.error;
+    auto decoded = [reader = std::move(file).value()] { return reader.Decode(); }();
+    if (!decoded) {
+        out.error = decoded.error();
         return out;
     }
+    out.full = decoded->ReadPixels().Image();
+    out.icc = decoded->IccProfile();
+    decoded = ImageObject(); // the pixels are held once, by `full`
     const QSize fit = out.size.scaled(box, Qt::KeepAspectRatio);
     out.preview = box.isEmpty() || fit.width() >= out.size.width()
-                      ? out.full.image
-                      : ImageReducer::Fitted(out.full.image, out.full.image.rect(), fit);
+                      ? out.full
+                      : ImageReducer::Fitted(out.full, out.full.rect(), fit);
     return out;
 }
 
@@ -78,40 +77,25 @@ template <class T> T WaitPainting(QFuture<T> future) {
 
 } // namespace
 
-SourceImage::SourceImage(QObject* parent) : QObject(parent) {
-    connect(&watcher_, &QFutureWatcher<Decoded>::finished, this, [this] {
-        if (!pending_)
-            return; // collected already, or dropped by a newer Open
-        Collect();
-        emit fullImageDecoded(!full_.isNull());
-    });
-}
-
-SourceImage::~SourceImage() {
-    StopDecode();
-    watcher_.waitForFinished();
-}
-
-void SourceImage::StopDecode() {
-    if (stopDecode_)
-        stopDecode_->store(true);
-    stopDecode_.reset();
-}
+SourceImage::SourceImage(QObject* parent) : QObject(parent) {}
 
 void SourceImage::Clear() {
-    // A decode still running stops at its next band of rows; its result is ignored.
-    StopDecode();
-    pending_ = false;
     error_.clear();
+    path_.clear();
     size_ = {};
     preview_ = {};
     full_ = {};
     icc_.clear();
     angle_ = fullAngle_ = 0;
+    fromFile_ = bandsWhenUpright_ = false;
+    fileSize_ = -1;
+    modified_ = {};
 }
 
 bool SourceImage::Open(const QString& path, QSize previewBox) {
     Clear();
+    // Taken before reading: a file changed while it is read fails the reading itself.
+    const QFileInfo before(path);
     // A square box: the preview copy stays sharp when the image is turned by a quarter.
     const int side = std::max(previewBox.width(), previewBox.height());
     const QSize box = previewBox.isEmpty() ? QSize() : QSize(side, side);
@@ -120,19 +104,15 @@ bool SourceImage::Open(const QString& path, QSize previewBox) {
         error_ = opened.error;
         return false;
     }
+    path_ = path;
+    fileSize_ = before.size();
+    modified_ = before.lastModified();
     size_ = opened.size;
     preview_ = std::move(opened.preview);
-    if (opened.file) {
-        // The full image is decoded from the bytes already read.
-        pending_ = true;
-        stopDecode_ = std::make_shared<std::atomic_bool>(false);
-        watcher_.setFuture(QtConcurrent::run([file = std::move(*opened.file), stop = stopDecode_] {
-            return DecodeFull(file, stop.get());
-        }));
-    } else {
-        full_ = std::move(opened.full.image);
-        icc_ = std::move(opened.full.icc);
-    }
+    full_ = std::move(opened.full);
+    icc_ = std::move(opened.icc);
+    fromFile_ = opened.fromFile;
+    bandsWhenUpright_ = opened.bandsWhenUpright;
     return true;
 }
 
@@ -148,50 +128,85 @@ void SourceImage::RotateBy(int degrees) {
     angle_ = static_cast<short>((angle_ + degrees) % 360);
 }
 
+Result<> SourceImage::CheckUnchanged() const {
+    const QFileInfo now(path_);
+    if (now.isFile() && now.size() == fileSize_ && now.lastModified() == modified_)
+        return Result<>::Ok();
+    return Result<>::Fail(
+        QCoreApplication::translate("SourceImage",
+                                    "The photo's file %1 has changed or is gone since it was "
+                                    "opened. Open it again to use it as it is now.")
+            .arg(QDir::toNativeSeparators(path_)));
+}
+
 void SourceImage::RefinePreviewSource(QSize box) {
-    if (!IsOpen() || !IsFullReady() || box.isEmpty())
+    if (!IsOpen() || fromFile_ || box.isEmpty() || full_.isNull())
         return;
-    const QImage& full = Full();
-    if (full.isNull())
-        return;
+    const QImage full = ImageLoader::Rotated(full_, (angle_ - fullAngle_ + 360) % 360);
     const QSize fit = full.size().scaled(box, Qt::KeepAspectRatio).boundedTo(full.size());
     preview_ = fit == full.size()
                    ? full
                    : full.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool SourceImage::IsFullReady() const {
-    return !pending_ || watcher_.isFinished();
-}
-
-void SourceImage::Collect() {
-    // Taken out of the future, so that nothing holds a second reference to the pixels; the
-    // watcher lets go of the emptied future.
-    Decoded d = watcher_.future().takeResult();
-    watcher_.setFuture(QFuture<Decoded>());
-    full_ = std::move(d.image);
-    icc_ = std::move(d.icc);
-    if (full_.isNull())
-        error_ = d.error;
-    fullAngle_ = 0;
-    pending_ = false;
-}
-
-const QImage& SourceImage::Full() {
-    if (pending_) {
-        watcher_.waitForFinished();
-        Collect();
+Result<QImage> SourceImage::PreviewAtLeast(QSize atLeast) {
+    if (!IsOpen())
+        return Result<>::Fail(error_);
+    if (preview_.width() >= std::min(atLeast.width(), size_.width()) &&
+        preview_.height() >= std::min(atLeast.height(), size_.height()))
+        return preview_;
+    if (!fromFile_) {
+        const auto full = DecodeFull();
+        if (!full)
+            return full.status();
+        return full->ReadPixels().Image();
     }
-    if (!full_.isNull() && fullAngle_ != angle_) {
-        full_ = ImageLoader::Rotated(full_, (angle_ - fullAngle_ + 360) % 360);
-        fullAngle_ = angle_;
-    }
-    return full_;
+    if (const auto same = CheckUnchanged(); !same)
+        return same;
+    // The file's own orientation is applied by the reader; the turn is ours.
+    const bool quarter = angle_ == 90 || angle_ == 270;
+    const QSize upright = quarter ? atLeast.transposed() : atLeast;
+    auto reduced = WaitPainting(QtConcurrent::run([path = path_, upright]() -> Result<QImage> {
+        auto file = ImageFileReader::Open(path, ImageFileReader::Extent::WholeFileForBands);
+        if (!file)
+            return file.status();
+        return file->DecodeReduced(upright);
+    }));
+    if (!reduced)
+        return reduced.status();
+    return ImageLoader::Rotated(*reduced, angle_);
 }
 
-const QByteArray& SourceImage::IccProfile() {
-    Full();
-    return icc_;
+Result<ImageObject> SourceImage::DecodeFull() {
+    if (!IsOpen())
+        return Result<>::Fail(error_);
+    if (!fromFile_) {
+        if (fullAngle_ != angle_) {
+            // Turned where it is held, so that the image is held once.
+            full_ = ImageLoader::Rotated(full_, (angle_ - fullAngle_ + 360) % 360);
+            fullAngle_ = angle_;
+        }
+        ImageObject img = ImageObject::FromImage(full_);
+        img.SetIccProfile(icc_);
+        return img;
+    }
+    if (const auto same = CheckUnchanged(); !same)
+        return same;
+    auto decoded = WaitPainting(QtConcurrent::run([path = path_]() -> Result<ImageObject> {
+        auto file = ImageFileReader::Open(path);
+        if (!file)
+            return file.status();
+        return file->Decode();
+    }));
+    if (!decoded || angle_ == 0)
+        return decoded;
+    // Only the pixels and their profile matter to a save, as for a held image.
+    const QByteArray icc = decoded->IccProfile();
+    QImage pixels = decoded->ReadPixels().Image();
+    decoded = ImageObject(); // the turned copy is made from the only one left
+    ImageObject turned = ImageObject::FromImage(ImageLoader::Rotated(pixels, angle_));
+    turned.SetIccProfile(icc);
+    return turned;
 }
 
 } // namespace tessellon

@@ -1454,6 +1454,13 @@ Sie bleibt erhalten, bis Tessellon beendet wird.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>Die Datei des Fotos %1 wurde seit dem Öffnen geändert oder ist nicht mehr vorhanden. Öffnen Sie sie erneut, um sie in ihrem jetzigen Zustand zu verwenden.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

@@ -1454,6 +1454,13 @@ Se conservará hasta que cierre Tessellon.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>El archivo de la foto %1 ha cambiado o ya no existe desde que se abrió. Ábralo de nuevo para usarlo tal como está ahora.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

@@ -1454,6 +1454,13 @@ Elle est conservée jusqu&apos;à la fermeture de Tessellon.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>Le fichier de la photo %1 a été modifié ou a disparu depuis son ouverture. Ouvrez-le à nouveau pour l’utiliser tel qu’il est maintenant.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>
@@ -2115,7 +2122,7 @@ Elle est conservée jusqu&apos;à la fermeture de Tessellon.</translation>
     </message>
     <message>
         <source>a length such as 120cm, %1m, 1200mm or 47in; a bare number is in %2</source>
-        <translation>une longueur comme 120cm, %1m, 1200mm ou 47in ; un nombre seul est en %2</translation>
+        <translation>une longueur comme 120cm, %1m, 1200mm ou 47in&#xa0;; un nombre seul est en %2</translation>
     </message>
 </context>
 <context>

@@ -1454,6 +1454,13 @@ La modifica resta valida fino alla chiusura di Tessellon.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>Il file della foto %1 è stato modificato o non esiste più da quando è stato aperto. Aprilo di nuovo per usarlo così com’è ora.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

@@ -1454,6 +1454,13 @@ Deze blijft bewaard totdat Tessellon wordt afgesloten.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>Het bestand van de foto %1 is gewijzigd of verdwenen sinds het werd geopend. Open het opnieuw om het te gebruiken zoals het nu is.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

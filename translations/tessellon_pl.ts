@@ -1455,6 +1455,13 @@ Zmiana zostanie zachowana do zamknięcia programu Tessellon.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>Plik zdjęcia %1 został zmieniony lub usunięty od czasu jego otwarcia. Otwórz go ponownie, aby użyć go w obecnej postaci.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

@@ -1454,6 +1454,13 @@ Ela será mantida até o Tessellon ser fechado.</translation>
     </message>
 </context>
 <context>
+    <name>SourceImage</name>
+    <message>
+        <source>The photo&apos;s file %1 has changed or is gone since it was opened. Open it again to use it as it is now.</source>
+        <translation>O arquivo da foto %1 foi alterado ou não existe mais desde que foi aberto. Abra-o novamente para usá-lo como está agora.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPictures</name>
     <message>
         <source>Choose a folder that holds your image</source>

@@ -258,6 +258,12 @@ private slots:
             << "12000 x 8000 pixels need 275 MB" << 0;
         QTest::newRow("larger than the limit, turned by its tag")
             << large << 6 << many << 256 << 1 << "8000 x 12000 pixels need 275 MB" << 0;
+        // info tells what export would do: the layout of the photo it can cut.
+        QTest::newRow("info, larger than the limit, in bands")
+            << large << 1 << QStringList{"info"} + many << 256 << 0 << "" << 0;
+        QTest::newRow("info, larger than the limit, turned by its tag")
+            << large << 6 << QStringList{"info"} + many << 256 << 1
+            << "8000 x 12000 pixels need 275 MB" << 0;
     }
     void addressSpaceLimit() {
 #if defined(__SANITIZE_ADDRESS__)
@@ -275,11 +281,14 @@ private slots:
         QVERIFY(FlatJpeg(image, photo, orientation));
         const QString out = dir.filePath(QStringLiteral("tiles"));
         const rlim_t limit = rlim_t(limitMb) << 20;
-        const CliRun r =
-            RunCliProcess(QStringList{"export", image, "--out", out} + options, [limit] {
-                const rlimit as{limit, limit};
-                setrlimit(RLIMIT_AS, &as);
-            });
+        // Options starting with "info" ask for the layout instead of the tiles.
+        const bool info = options.value(0) == u"info";
+        const CliRun r = RunCliProcess(info ? QStringList{"info", image} + options.mid(1)
+                                            : QStringList{"export", image, "--out", out} + options,
+                                       [limit] {
+                                           const rlimit as{limit, limit};
+                                           setrlimit(RLIMIT_AS, &as);
+                                       });
         QCOMPARE(r.status, status);
         if (message.isEmpty())
             QCOMPARE(r.err, QString());
@@ -297,6 +306,46 @@ private slots:
         QCOMPARE(FilesIn(whole), FilesIn(out));
         for (const QString& name : FilesIn(out))
             QVERIFY2(ReadAll(out + u'/' + name) == ReadAll(whole + u'/' + name), qPrintable(name));
+    }
+
+    // Where no thread can be started (each would reserve a stack larger than the address space
+    // left), every output is still made, identical, on the threads there are: none of the
+    // program's or Qt's waits for a thread that never started.
+    void withoutThreads_data() {
+        QTest::addColumn<QString>("format");
+        for (const char* f : {"jpg", "tif", "bmp", "pdf"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void withoutThreads() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("The sanitizer's shadow memory needs an unlimited address space");
+#endif
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("p.jpg"));
+        QVERIFY(FlatJpeg(image, QSize(1800, 1200), 1));
+        const auto out = [&](const QString& run) {
+            return dir.filePath(format == u"pdf" ? run + QStringLiteral(".pdf") : run);
+        };
+        const QStringList options{"export", image, "--tiles", "3x3", "--format", format};
+        QCOMPARE(RunCliProcess(options + QStringList{"--out", out("free")}).status, 0);
+        const CliRun r = RunCliProcess(
+            options + QStringList{"--out", out("limited")},
+            [] {
+                const rlimit stack{rlim_t(2) << 30, rlim_t(2) << 30};
+                const rlimit as{rlim_t(1536) << 20, rlim_t(1536) << 20};
+                setrlimit(RLIMIT_STACK, &stack);
+                setrlimit(RLIMIT_AS, &as);
+            },
+            20000);
+        QCOMPARE(r.status, 0);
+        if (format == u"pdf") {
+            QCOMPARE(QFileInfo(out("limited")).size(), QFileInfo(out("free")).size());
+            return;
+        }
+        QCOMPARE(Files(out("limited")), Files(out("free")));
+        for (const QString& name : Files(out("free")))
+            QVERIFY(ReadAll(out("free") + u'/' + name) == ReadAll(out("limited") + u'/' + name));
     }
 
     void target() {

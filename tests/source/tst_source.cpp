@@ -226,25 +226,6 @@ private slots:
     // 25 x 25 and 24 x 200 are tried in the main window.
     void minimumSize() { QVERIFY(!ImageLoader::IsLargeEnough(QSize(200, 24))); }
 
-    void reopeningWhileDecodingTakesTheNewFile() {
-        QTemporaryDir dir;
-        const QString pa = dir.filePath(QStringLiteral("a.jpg"));
-        const QString pb = dir.filePath(QStringLiteral("b.jpg"));
-        QVERIFY(Grey(2400, 1600).save(pa, "JPEG"));
-        QImage b = Grey(800, 1000);
-        b.fill(Qt::blue);
-        QVERIFY(b.save(pb, "JPEG"));
-        SourceImage src;
-        QSignalSpy decoded(&src, &SourceImage::fullImageDecoded);
-        QVERIFY(src.Open(pa, QSize(100, 100)));
-        QVERIFY(src.Open(pb, QSize(100, 100)));
-        QCOMPARE(src.Size(), QSize(800, 1000));
-        QTRY_COMPARE(decoded.count(), 1);
-        QVERIFY(decoded.first().first().toBool());
-        QCOMPARE(src.Full().size(), QSize(800, 1000));
-        QVERIFY(QColor(src.Full().pixel(10, 10)).blue() > 200);
-    }
-
     void statusPictures() {
         for (int k = StatusPictures::kPickFolder; k <= StatusPictures::kLoading4; ++k)
             QCOMPARE(StatusPictures::Draw(k, QSize(320, 240)).size(), QSize(320, 240));
