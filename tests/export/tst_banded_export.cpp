@@ -94,14 +94,6 @@ ProfileTable Profiles() {
                          {QStringLiteral("Wide"), {16, 0, 8, 1}}});
 }
 
-// Every file of a folder by name, with its bytes.
-QMap<QString, QByteArray> Contents(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, ReadAll(folder + u'/' + name));
-    return files;
-}
-
 // The rows a source hands out, passed on unchanged and recorded as first row and height.
 class RecordingSource : public TileSource, public RowBandSource {
 public:

@@ -303,9 +303,7 @@ private slots:
             RunCliProcess(QStringList{"export", image, "--out", whole, "--decode-whole"} + options)
                 .status,
             0);
-        QCOMPARE(FilesIn(whole), FilesIn(out));
-        for (const QString& name : FilesIn(out))
-            QVERIFY2(ReadAll(out + u'/' + name) == ReadAll(whole + u'/' + name), qPrintable(name));
+        QVERIFY(Contents(whole) == Contents(out));
     }
 
     // Where no thread can be started (each would reserve a stack larger than the address space
@@ -343,9 +341,7 @@ private slots:
             QCOMPARE(QFileInfo(out("limited")).size(), QFileInfo(out("free")).size());
             return;
         }
-        QCOMPARE(Files(out("limited")), Files(out("free")));
-        for (const QString& name : Files(out("free")))
-            QVERIFY(ReadAll(out("free") + u'/' + name) == ReadAll(out("limited") + u'/' + name));
+        QVERIFY(Contents(out("limited")) == Contents(out("free")));
     }
 
     void target() {

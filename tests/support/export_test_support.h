@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -38,6 +39,14 @@ inline QString Tool(const QString& program, const QStringList& args) {
 // The names in a folder, hidden ones too, in order; its files, or what `kinds` asks for.
 inline QStringList FilesIn(const QString& folder, QDir::Filters kinds = QDir::Files) {
     return QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every file of a folder by name, with its bytes.
+inline QMap<QString, QByteArray> Contents(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, ReadAll(folder + u'/' + name));
+    return files;
 }
 
 // The page sizes pdfinfo reports, in points.
