@@ -29,6 +29,8 @@ private:
     QRect rect_;
     int factor_;
     QImage out_;
+    // The block's rows summed down each byte column: 16 bits where they fit.
+    std::vector<quint16> small_;
     std::vector<quint32> sums_;
     int next_; // the row expected next
 };

@@ -9,7 +9,6 @@
 #include <QtWidgets>
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 
 namespace tessellon::testing {
@@ -31,14 +30,6 @@ inline QString Loc(QString s) {
 // The text of the named label, box or button of `root`.
 inline QString Text(const QObject& root, const char* name) {
     return Find<QWidget>(root, name)->property("text").toString();
-}
-
-// The texts of the named controls of `root`, in order.
-inline QStringList Texts(const QObject& root, std::initializer_list<const char*> names) {
-    QStringList texts;
-    for (const char* name : names)
-        texts.append(Text(root, name));
-    return texts;
 }
 
 // Clicks the named button or check box of `root`.

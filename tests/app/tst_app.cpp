@@ -109,15 +109,10 @@ QRect RedExtent(const QImage& img) {
     return extent;
 }
 
-class TestMain : public frmMain {
-public:
-    using frmMain::frmMain;
-    QString chosen;          // what File > Open chooses
-    bool realDialog = false; // File > Open shows its dialog instead
-
-protected:
-    QString ChooseImageFile() override { return realDialog ? frmMain::ChooseImageFile() : chosen; }
-};
+// Whether the tree shows its current folder.
+bool InSight(const QTreeView* tree) {
+    return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center());
+}
 
 } // namespace
 
@@ -127,15 +122,19 @@ class TstApp : public QObject {
     RecordingMessageService messages;
     MemorySettingsStore store;
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestMain> w;
+    std::unique_ptr<frmMain> w;
     std::unique_ptr<DialogHost> host;
 
     template <typename T = QWidget> T* C(const char* name) const { return Find<T>(*w, name); }
     QComboBox* Box(const char* name) const { return C<QComboBox>(name); }
     bool Checked(const char* name) const { return C<QCheckBox>(name)->isChecked(); }
     QString Text(const char* name) const { return testing::Text(*w, name); }
+    // The texts of the named controls, in order.
     QStringList Texts(std::initializer_list<const char*> names) const {
-        return testing::Texts(*w, names);
+        QStringList texts;
+        for (const char* name : names)
+            texts.append(Text(name));
+        return texts;
     }
     void Click(const char* name) const { testing::Click(*w, name); }
     static QString Text(const QObject& root, const char* name) { return testing::Text(root, name); }
@@ -153,7 +152,7 @@ class TstApp : public QObject {
     // Starts the window anew on the same store, as the next run would; shown, with its dialogs.
     void Start(bool show = true) {
         host.reset();
-        w = std::make_unique<TestMain>(store, messages);
+        w = std::make_unique<frmMain>(store, messages);
         w->Form_Load();
         w->SetSpecialFolders(SpecialFolders(dir->path(), Path("empty")));
         if (!show)
@@ -203,7 +202,6 @@ class TstApp : public QObject {
 
 private slots:
     void init() {
-        messages.Clear();
         dir = std::make_unique<QTemporaryDir>();
         SaveImage(*dir, QStringLiteral("photo.bmp"), 600, 400);
         SaveImage(*dir, QStringLiteral("Big.JPG"), 1200, 800);
@@ -222,13 +220,13 @@ private slots:
         w.reset();
     }
 
-    void startUpWiredToItsTexts() {
+    // The window at start: its texts, and without an image or stored preferences the defaults.
+    void startUp() {
         QCOMPARE(w->windowTitle(), "Tessellon v" + ShownVersion());
         QCOMPARE(C("cmdMyDoc")->toolTip(), "Navigate to My Documents folder");
         QCOMPARE(C<QAction>("mnuPaperSize")->text(), "Select Paper/Margins...");
         QCOMPARE(Box("cmbTilesHigh")->count(), 25);
         QCOMPARE(Box("cmbFileType")->itemText(4), "Show All Files (*.*)");
-        // No image, no stored preferences: the defaults.
         QCOMPARE(Texts({"lblStep4", "lblZoomAmount", "lblFinalSize", "lblResolution", "lblMPixVal",
                         "lblQuality", "lblLrValue", "lblPaperName", "lblUnits"}),
                  (QStringList{"Step (4) - Click to Save Tile Image Files-->", "(0%)",
@@ -240,22 +238,19 @@ private slots:
         QCOMPARE(w->CurrentFolder(), Path());
         QCOMPARE(w->StatusPicture(), int(StatusPictures::kPickImage));
         QVERIFY(QFile::exists(Path("app/printer_edge_config")));
-    }
-
-    void startUpRestoresStoredPreferences() {
+        // Stored preferences come back.
         const QString a4 = QStringLiteral("|1|A4 - 210 x 297|210|297|12|12|12|12|10|10|10|10|");
         Restart(Path("empty"), {{PrefValue::NumTiles, QStringLiteral("w05h03")},
                                 {PrefValue::EdgeAdjust, QStringLiteral("1_02")},
                                 {PrefValue::ShowTiles, 1},
                                 {PrefValue::MarginLocked, 1},
                                 {PrefValue::PaperRegLine, a4}});
-        QCOMPARE(Box("cmbTilesWide")->currentIndex(), 5);
-        QCOMPARE(Box("cmbTilesHigh")->currentIndex(), 3);
-        QVERIFY(Checked("chkPrinterClips") && Box("cmbCurBtm")->isEnabled());
-        QCOMPARE(Box("cmbCurBtm")->currentText(), "Fuji photo lab default");
-        QVERIFY(Checked("chkPreviewTiles") && !Checked("chkLockWh"));
-        QCOMPARE(w->State().iWhMarginLocked, short(1));
-        QCOMPARE(w->getPaperRegLine(), a4);
+        QCOMPARE((QVariantList{Box("cmbTilesWide")->currentIndex(),
+                               Box("cmbTilesHigh")->currentIndex(), Checked("chkPrinterClips"),
+                               Box("cmbCurBtm")->isEnabled(), Box("cmbCurBtm")->currentText(),
+                               Checked("chkPreviewTiles"), Checked("chkLockWh"),
+                               int(w->State().iWhMarginLocked), w->getPaperRegLine()}),
+                 (QVariantList{5, 3, true, true, "Fuji photo lab default", true, false, 1, a4}));
         // 6 x 4 tiles of 190 x 277 mm less the Fuji trims (3/32 + 3/32 in, 2/64 + 3/64 in).
         QCOMPARE(Texts({"lblPaperName", "lblPaperSize", "lblTileSize", "lblUnits", "lblFinalSize"}),
                  (QStringList{"A4 - 210 x 297", "210.0 x 297.0", "190.0 x 277.0", "Millimeters",
@@ -435,11 +430,13 @@ private slots:
         ClickFile("photo.bmp");
         Click("cmdSaveNow");
         frmSaveTiles* save = host->SaveDialog();
+        const auto on = [&save](const char* name) {
+            return Find<QAbstractButton>(*save, name)->isChecked();
+        };
         QVERIFY(save && save->isVisible() && !save->isModal());
         QCOMPARE(Text(*save, "txtBaseFileName"), "photo_");
         QCOMPARE(QDir::cleanPath(save->DirTilePath()), Path());
-        QVERIFY(Find<QRadioButton>(*save, "opbBmp")->isChecked());
-        QVERIFY(Find<QCheckBox>(*save, "chkMarks")->isChecked());
+        QVERIFY(on("opbBmp") && on("chkMarks"));
         Click(*save, "opbPdf");
         Click(*save, "chkMarks");
         ClickFile("edge.bmp");
@@ -453,10 +450,7 @@ private slots:
         ClickFile("photo.bmp");
         Click("cmdSaveNow");
         save = host->SaveDialog();
-        QVERIFY(Find<QRadioButton>(*save, "opbPdf")->isChecked());
-        QVERIFY(!Find<QCheckBox>(*save, "chkMarks")->isChecked());
-        QVERIFY(Find<QCheckBox>(*save, "chkLabels")->isChecked());
-        QVERIFY(!save->Request().aids.marks);
+        QVERIFY(on("opbPdf") && !on("chkMarks") && on("chkLabels") && !save->Request().aids.marks);
     }
 
     void holdingAnArrowStepsEveryQuarterSecond() {
@@ -477,8 +471,8 @@ private slots:
         QCOMPARE(Text("lblLrValue"), "(right 19%)");
         const int left = w->Geometry().iWinLeft;
         QTest::mouseRelease(pad, Qt::LeftButton, {}, right);
-        QVERIFY(!timer->isActive());
-        QVERIFY(C("imgArrow")->isVisible() && !C("imgArrow_right")->isVisible());
+        QVERIFY(!timer->isActive() && C("imgArrow")->isVisible() &&
+                !C("imgArrow_right")->isVisible());
         // The grid moved with it: the window is right of the centred position.
         QVERIFY(left > (Picture()->Image().width() - w->Geometry().WindowWidth()) / 2);
         QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(2, 2)); // a corner does nothing
@@ -539,7 +533,10 @@ private slots:
         w->OpenStartFile({QStringLiteral("tessellon"), Path("sub/a.jpg")});
         opened(Path("sub"), "a.jpg");
         QCOMPARE(store.GetPref(PrefValue::LastFolder), Path("sub"));
-        w->chosen = Path("edge.bmp");
+        WhenModal<QFileDialog>([this](QFileDialog* d) {
+            d->selectFile(Path("edge.bmp"));
+            static_cast<QDialog*>(d)->accept();
+        });
         C<QAction>("mnuOpen")->trigger();
         opened(Path(), "edge.bmp");
         QMimeData mime;
@@ -566,7 +563,6 @@ private slots:
         QTRY_VERIFY(Listed().contains("IMG_0001.HEIC") && Listed().contains("web.avif") &&
                     Listed().contains("scan.png"));
         ClickFile("IMG_0001.HEIC");
-        QVERIFY(w->State().bImgSelected);
         QVERIFY(MaxChannelDifference(w->Image().Full(), HeifReference(Path("IMG_0001.HEIC"))) <= 2);
         // F5 lists the folder at once, keeping the chosen file and its picture.
         QVERIFY(QFile::copy(Path("Big.JPG"), Path("copy.jpg")));
@@ -587,7 +583,6 @@ private slots:
         Box("cmbFileType")->setCurrentIndex(0);
         QCOMPARE(Listed(), (QStringList{"Big.JPG", "broken.jpg", "copy.jpg", "edge.bmp",
                                         "narrow.bmp", "photo.bmp"}));
-        w->realDialog = true;
         QStringList filters;
         WhenModal<QFileDialog>([&filters](QFileDialog* d) {
             filters = d->nameFilters();
@@ -618,9 +613,7 @@ private slots:
         QCOMPARE(atPictures.CurrentFolder(), Path("Pictures"));
         QVERIFY(QTest::qWaitForWindowExposed(&atPictures));
         auto* tree = Find<QTreeView>(atPictures, "Dir1");
-        QTRY_VERIFY_WITH_TIMEOUT(
-            tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()),
-            30000);
+        QTRY_VERIFY_WITH_TIMEOUT(InSight(tree), 30000);
     }
 
     // Folders read above the shown one push it down: the tree keeps it in sight, until the
@@ -637,10 +630,6 @@ private slots:
         FolderTree folders(new QComboBox(&window), tree, &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto inSight = [tree] {
-            return tree->viewport()->rect().contains(
-                tree->visualRect(tree->currentIndex()).center());
-        };
         // Waits for the rows of a folder read in the background, not for a time that a busy
         // machine may overrun.
         auto* model = static_cast<QFileSystemModel*>(tree->model());
@@ -650,13 +639,13 @@ private slots:
             QCoreApplication::processEvents();
         };
         folders.ShowPath(Path("b/shown"));
-        QTRY_VERIFY(inSight());
+        QTRY_VERIFY(InSight(tree));
         expandAndRead(Path("a")); // above
-        QTRY_VERIFY(inSight());
+        QTRY_VERIFY(InSight(tree));
         QTest::keyClick(tree, Qt::Key_Shift);
         tree->scrollToTop();
         expandAndRead(Path("c")); // below
-        QVERIFY(!inSight());
+        QVERIFY(!InSight(tree));
     }
 
     // A change brings the outputs it affects up to date: they are blanked first, so one that
@@ -918,7 +907,6 @@ private slots:
             });
             row == 3 ? C<QAction>("mnuPaperSize")->trigger() : Click("cmdEditPaperSize");
             QVERIFY(overMain);
-            QCOMPARE(w->State().sPaperName, paper);
             QCOMPARE(Texts({"lblPaperName", "lblFinalSize"}), (QStringList{paper, size}));
             QVERIFY(store.GetPref(PrefValue::PaperRegLine).contains(QLatin1String(paper)));
         }
@@ -970,40 +958,35 @@ private slots:
     }
 
     // The program's folder is PREFIX/bin; an installed program finds the file in
-    // PREFIX/share/tessellon.
-    void helpSearch_data() {
-        QTest::addColumn<bool>("inAppDir");
-        QTest::addColumn<QString>("atProgram"); // where the file is under PREFIX, if anywhere
-        QTest::addColumn<int>("appDir");        // 0 none, 1 the folder, 2 with a slash
-        QTest::addColumn<QString>("expected");  // "app", the program's copy, or ""
-        QTest::newRow("app_dir first") << true << "bin" << 1 << "app";
-        QTest::newRow("app_dir with slash") << true << "" << 2 << "app";
-        QTest::newRow("absent in app_dir") << false << "bin" << 1 << "bin";
-        QTest::newRow("no app_dir") << true << "bin" << 0 << "bin";
-        QTest::newRow("installed") << false << "share/tessellon" << 1 << "share/tessellon";
-        QTest::newRow("nowhere") << false << "" << 1 << "";
-    }
+    // PREFIX/share/tessellon. Each case: the file in app_dir (else a folder of its name there),
+    // where under PREFIX it is (if anywhere), app_dir given (0 none, 1 the folder, 2 with a
+    // slash), and where it is found ("app", the program's copy, or "").
     void helpSearch() {
-        QFETCH(bool, inAppDir);
-        QFETCH(QString, atProgram);
-        QFETCH(int, appDir);
-        QFETCH(QString, expected);
-        QTemporaryDir app, prefix;
-        const QString name = HelpLocator::HelpFileName();
-        if (inAppDir)
-            QVERIFY(WriteAll(app.filePath(name), "<html>x</html>"));
-        else // a folder of that name is no help file
-            QVERIFY(QDir(app.path()).mkdir(name));
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-        if (!atProgram.isEmpty() && QDir(prefix.path()).mkpath(atProgram))
-            QVERIFY(WriteAll(prefix.filePath(atProgram + u'/' + name), "<html>x</html>"));
-        const QString found = HelpLocator::GetHelpFilePath(
-            appDir ? app.path() + QString(appDir - 1, u'/') : QString(), prefix.filePath("bin"));
-        const QString where = expected == u"app" ? app.path() : prefix.filePath(expected);
-        QCOMPARE(QFileInfo(found).canonicalFilePath(),
-                 expected.isEmpty() ? QString()
-                                    : QFileInfo(where + u'/' + name).canonicalFilePath());
-        QCOMPARE(HelpLocator::IsMissing(found), expected.isEmpty());
+        for (const auto& [inAppDir, atProgram, appDir, expected] :
+             {std::tuple{true, "bin", 1, "app"},
+              {true, "", 2, "app"},
+              {false, "bin", 1, "bin"},
+              {true, "bin", 0, "bin"},
+              {false, "share/tessellon", 1, "share/tessellon"},
+              {false, "", 1, ""}}) {
+            QTemporaryDir app, prefix;
+            const QString name = HelpLocator::HelpFileName(), at = QLatin1String(atProgram);
+            if (inAppDir)
+                QVERIFY(WriteAll(app.filePath(name), "<html>x</html>"));
+            else
+                QVERIFY(QDir(app.path()).mkdir(name));
+            QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+            if (!at.isEmpty() && QDir(prefix.path()).mkpath(at))
+                QVERIFY(WriteAll(prefix.filePath(at + u'/' + name), "<html>x</html>"));
+            const QString found = HelpLocator::GetHelpFilePath(
+                appDir ? app.path() + QString(appDir - 1, u'/') : QString(),
+                prefix.filePath("bin"));
+            const QString where =
+                QLatin1String(expected) == u"app" ? app.path() : prefix.filePath(expected);
+            QCOMPARE(QFileInfo(found).canonicalFilePath(),
+                     *expected ? QFileInfo(where + u'/' + name).canonicalFilePath() : QString());
+            QCOMPARE(HelpLocator::IsMissing(found), !*expected);
+        }
     }
 
     // About opens modeless from the menu, once; the system information likewise from it.
@@ -1051,34 +1034,25 @@ private slots:
     }
 
     // --- Paper dialog on its own: the model's rules and messages are tested with the model ---
-    // The lock is ticked before the line loads, so the line's own margins win.
-    void paperOpensFromPoster_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<short>("locked");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("margins");
-        QTest::addColumn<QString>("withoutBorders");
-        QTest::newRow("A4 from the line")
-            << QStringLiteral("|1|A4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|") << short(0) << 4
-            << QStringList(4, "12.0") << "186.0 x 273.0 mm";
-        QTest::newRow("locked, uneven line")
-            << QStringLiteral("|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|1|0.5|0.25|0.75|")
-            << short(1) << 3 << QStringList{"1.00", "0.50", "0.25", "0.75"} << "7.25 x 9.75 Inches";
-    }
+    // The lock is ticked before the line loads, so the line's own margins win. Each case: the
+    // line, the lock, the paper's row, the margins, and the size without borders.
     void paperOpensFromPoster() {
-        QFETCH(QString, line);
-        QFETCH(short, locked);
-        QFETCH(QStringList, margins);
-        QFETCH(QString, withoutBorders);
-        PaperFixture f(line, locked);
-        const frmTileSize& d = *f.dlg;
-        QCOMPARE(d.windowTitle(), "Determine Tile Print Size");
-        QCOMPARE(Find<QRadioButton>(d, "opbMm")->isChecked(), withoutBorders.endsWith(u"mm"));
-        QTEST(Find<QListWidget>(d, "lstPaperSize")->currentRow(), "row");
-        QCOMPARE(MarginTexts(d).join(u'|'), Loc(margins.join(u'|')));
-        QCOMPARE(Find<QCheckBox>(d, "chkLock")->isChecked(), locked != 0);
-        QCOMPARE(f.Without(), Loc(withoutBorders));
-        QCOMPARE(f.applied, 0);
+        for (const auto& [line, locked, row, margins, withoutBorders] :
+             {std::tuple{"|1|A4 - 210 x 297|999|999|0|0|0|0|12|12|12|12|", 0, 4,
+                         QStringList(4, "12.0"), "186.0 x 273.0 mm"},
+              {"|0|Letter 8.5\" x 11\"|8.5|11|0.5|0.5|0.5|0.5|1|0.5|0.25|0.75|", 1, 3,
+               QStringList{"1.00", "0.50", "0.25", "0.75"}, "7.25 x 9.75 Inches"}}) {
+            PaperFixture f{QLatin1String(line), short(locked)};
+            const frmTileSize& d = *f.dlg;
+            QCOMPARE(d.windowTitle(), "Determine Tile Print Size");
+            QCOMPARE(Find<QRadioButton>(d, "opbMm")->isChecked(),
+                     QLatin1String(withoutBorders).endsWith(u"mm"));
+            QCOMPARE(Find<QListWidget>(d, "lstPaperSize")->currentRow(), row);
+            QCOMPARE(MarginTexts(d).join(u'|'), Loc(margins.join(u'|')));
+            QCOMPARE(Find<QCheckBox>(d, "chkLock")->isChecked(), locked != 0);
+            QCOMPARE(f.Without(), Loc(QLatin1String(withoutBorders)));
+            QCOMPARE(f.applied, 0);
+        }
     }
 
     // Every control reaches the model and the dialog shows the model's answer; an invalid

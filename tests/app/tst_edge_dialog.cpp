@@ -67,38 +67,32 @@ private slots:
         QCOMPARE(img.pixelColor(22, 22), QColor(255, 255, 255));
     }
 
-    // The profile named by the main window is shown, in the poster's unit.
-    void opensAtTheMainWindowsProfile_data() {
-        QTest::addColumn<bool>("mm");
-        QTest::addColumn<QStringList>("texts"); // the stripe width and the left edge's amount
-        QTest::newRow("inches") << false
-                                << QStringList{"(1/16 inch wide each)",
-                                               "Printer cuts off 1/32 inches of image"};
-        QTest::newRow("mm") << true
-                            << QStringList{"(1.59 mm wide each)",
-                                           "Printer cuts off 0.8 mm of image"};
-    }
+    // The profile named by the main window is shown, in the poster's unit: the stripe width and
+    // the left edge's amount.
     void opensAtTheMainWindowsProfile() {
-        QFETCH(bool, mm);
-        QFETCH(QStringList, texts);
-        EdgeFixture f{QByteArray()}; // no file yet: the first opening writes the shipped profiles
-        QCOMPARE(ReadAll(f.path), kShippedBytes);
-        f.poster.iCurUnits = mm ? kUnitMillimeters : kUnitInches;
-        f.OpenByEdit(1);
-        QCOMPARE(f.dlg->windowTitle(), "Edge Calibration");
-        QCOMPARE(f.Edge("cmbLeftEdge")->itemText(16), "See no lines");
-        QCOMPARE(f.List()->currentRow(), 1);
-        QCOMPARE(f.Edge("cmbRightEdge")->currentText(), Loc("See 3.00 lines"));
-        QVERIFY(Text(*f.dlg, "lblStep1Desc").contains(Loc(texts[0])));
-        QCOMPARE(Text(*f.dlg, "lblLeftEdgeDesc"), Loc(texts[1]));
-        QCOMPARE(ReadAll(f.path), kShippedBytes);
-        // The menu opens at the main window's profile; one out of range opens the first.
-        f.dlg->PrepareMenuOpening(2);
-        QCOMPARE(f.dlg->EdgeSelections(), (Clips{2, 6, 3, 6}));
-        f.dlg->PrepareEditButtonOpening(7);
-        QCOMPARE(f.List()->currentRow(), 0);
-        QCOMPARE(Text(*f.dlg, "lblTopEdgeDesc"), "None of the image is clipped");
-        QVERIFY(f.messages.Messages().isEmpty());
+        for (const auto& [mm, stripe, left] :
+             {std::tuple{false, "(1/16 inch wide each)", "Printer cuts off 1/32 inches of image"},
+              {true, "(1.59 mm wide each)", "Printer cuts off 0.8 mm of image"}}) {
+            // No file yet: the first opening writes the shipped profiles.
+            EdgeFixture f{QByteArray()};
+            QCOMPARE(ReadAll(f.path), kShippedBytes);
+            f.poster.iCurUnits = mm ? kUnitMillimeters : kUnitInches;
+            f.OpenByEdit(1);
+            QCOMPARE(f.dlg->windowTitle(), "Edge Calibration");
+            QCOMPARE(f.Edge("cmbLeftEdge")->itemText(16), "See no lines");
+            QCOMPARE(f.List()->currentRow(), 1);
+            QCOMPARE(f.Edge("cmbRightEdge")->currentText(), Loc("See 3.00 lines"));
+            QVERIFY(Text(*f.dlg, "lblStep1Desc").contains(Loc(QLatin1String(stripe))));
+            QCOMPARE(Text(*f.dlg, "lblLeftEdgeDesc"), Loc(QLatin1String(left)));
+            QCOMPARE(ReadAll(f.path), kShippedBytes);
+            // The menu opens at the main window's profile; one out of range opens the first.
+            f.dlg->PrepareMenuOpening(2);
+            QCOMPARE(f.dlg->EdgeSelections(), (Clips{2, 6, 3, 6}));
+            f.dlg->PrepareEditButtonOpening(7);
+            QCOMPARE(f.List()->currentRow(), 0);
+            QCOMPARE(Text(*f.dlg, "lblTopEdgeDesc"), "None of the image is clipped");
+            QVERIFY(f.messages.Messages().isEmpty());
+        }
     }
 
     void editingWritesTheFileAtOnce() {

@@ -118,114 +118,97 @@ private slots:
         const QString pdf = cups_->WaitForPdf(QStringLiteral("tess_a4"), dir_.filePath("b1.pdf"));
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(cups_->JobCount(QStringLiteral("tess_a4")), jobs + 1);
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
     }
 
-    void testTargetPrinted_data() {
-        QTest::addColumn<QString>("printer");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<bool>("sent");
-        // The poster's 6 x 4 inch sheets, so A4 is another paper: No goes back to the dialog.
-        QTest::newRow("paper differs, back") << "tess_a4" << QStringList{"Paper Differs"} << false;
-        QTest::newRow("actual size")
-            << "tess_a4" << QStringList{"Paper Differs", "Printed"} << true;
-        QTest::newRow("stopped queue") << "tess_stopped" << QStringList{"Print Error"} << false;
-    }
     // "Print..." of the edge calibration window: the target at the tile print size, with the
-    // poster's paper question and failure messages.
+    // poster's paper question and failure messages. The poster has 6 x 4 inch sheets, so A4 is
+    // another paper: No goes back to the dialog.
     void testTargetPrinted() {
-        QFETCH(QString, printer);
-        QFETCH(QStringList, titles);
-        QFETCH(bool, sent);
-        const int jobs = cups_->JobCount(printer);
-        PrintChoice choice = A4({});
-        choice.printer = printer;
-        dialog_.answers = {choice};
-        messages_.QueueAnswer(sent ? MessageService::Answer::Yes : MessageService::Answer::No);
-        QFile::remove(cups_->Output(printer));
-        WhenModal<frmBtm>([](frmBtm* edge) {
-            Click(*edge, "cmdPrintTest");
-            edge->reject();
-        });
-        Find<QAction>(*w_, "mnuEdgeClip")->trigger();
-        QCOMPARE(Titles(messages_), titles);
-        QCOMPARE(dialog_.asked[0].sheet, QSizeF(432, 288));
-        QCOMPARE(dialog_.asked[0].tilesWide, 0);
-        QCOMPARE(cups_->JobCount(printer), jobs + (sent ? 1 : 0));
-        if (printer == u"tess_stopped")
-            QVERIFY(messages_.Messages()[0].text.contains(QStringLiteral("is stopped")));
-        if (!sent)
-            return;
-        QCOMPARE(messages_.Messages().last().text, QStringLiteral("1 page(s) sent to tess_a4."));
-        const QString pdf = cups_->WaitForPdf(printer, dir_.filePath("target.pdf"));
-        QVERIFY(!pdf.isEmpty());
-        // The tile print size of the poster: 6 x 4 inches less nothing, 432 x 288 pt.
-        const QRectF box = BrownBox(pdf, dir_.filePath("target"));
-        QVERIFY2(std::abs(box.width() - 432) <= 0.5 && std::abs(box.height() - 288) <= 0.5,
-                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
+        for (const auto& [printer, titles, sent] :
+             {std::tuple{"tess_a4", QStringList{"Paper Differs"}, false},
+              {"tess_a4", QStringList{"Paper Differs", "Printed"}, true},
+              {"tess_stopped", QStringList{"Print Error"}, false}}) {
+            init();
+            const int jobs = cups_->JobCount(QLatin1String(printer));
+            PrintChoice choice = A4({});
+            choice.printer = QLatin1String(printer);
+            dialog_.answers = {choice};
+            messages_.QueueAnswer(sent ? MessageService::Answer::Yes : MessageService::Answer::No);
+            QFile::remove(cups_->Output(QLatin1String(printer)));
+            WhenModal<frmBtm>([](frmBtm* edge) {
+                Click(*edge, "cmdPrintTest");
+                edge->reject();
+            });
+            Find<QAction>(*w_, "mnuEdgeClip")->trigger();
+            QCOMPARE(Titles(messages_), titles);
+            QCOMPARE(dialog_.asked[0].sheet, QSizeF(432, 288));
+            QCOMPARE(dialog_.asked[0].tilesWide, 0);
+            QCOMPARE(cups_->JobCount(QLatin1String(printer)), jobs + (sent ? 1 : 0));
+            if (titles == QStringList{"Print Error"})
+                QVERIFY(messages_.Messages()[0].text.contains(QStringLiteral("is stopped")));
+            if (!sent)
+                continue;
+            QCOMPARE(messages_.Messages().last().text,
+                     QStringLiteral("1 page(s) sent to tess_a4."));
+            const QString pdf =
+                cups_->WaitForPdf(QLatin1String(printer), dir_.filePath("target.pdf"));
+            QVERIFY(!pdf.isEmpty());
+            // The tile print size of the poster: 6 x 4 inches less nothing, 432 x 288 pt.
+            const QRectF box = BrownBox(pdf, dir_.filePath("target"));
+            QVERIFY2(std::abs(box.width() - 432) <= 0.5 && std::abs(box.height() - 288) <= 0.5,
+                     qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
+        }
     }
 
-    void printerMargins_data() {
-        QTest::addColumn<bool>("mm");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("customWidth");
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<QList<double>>("margins"); // top, right, bottom, left; empty: refused
-        // From the queue's PPD: Letter (612 x 792 pt) prints on 9 36 594 765, so 27, 18, 36 and
-        // 9 pt stay blank at the top, right, bottom and left: 3/8, 1/4, 1/2 and 1/8 inch.
-        QTest::newRow("Letter") << false << 3 << "" << false << QList<double>{.375, .25, .5, .125};
-        QTest::newRow("Letter, locked")
-            << false << 3 << "" << true << QList<double>{.5, .25, .5, .25};
-        // Turned either way, top and bottom take the larger of left and right (18 pt), the
-        // sides the larger of top and bottom (36 pt).
-        QTest::newRow("Letter turned, custom")
-            << false << 6 << "11" << false << QList<double>{.25, .5, .25, .5};
-        // A4 prints on 12 12 583 830 of 595 x 842: 12 pt = 4.2333 mm all round.
-        const double a4 = 12 / 72.0 * 25.4;
-        QTest::newRow("A4, mm") << true << 4 << "" << false << QList<double>{a4, a4, a4, a4};
-        QTest::newRow("4 x 6, no such paper") << false << 0 << "" << false << QList<double>{};
-    }
-    // "Printer Margins" of the paper window: the default printer's unprintable margins.
+    // "Printer Margins" of the paper window: the default printer's unprintable margins. From
+    // the queue's PPD: Letter (612 x 792 pt) prints on 9 36 594 765, so 27, 18, 36 and 9 pt stay
+    // blank at the top, right, bottom and left: 3/8, 1/4, 1/2 and 1/8 inch. Turned either way,
+    // top and bottom take the larger of left and right (18 pt), the sides the larger of top and
+    // bottom (36 pt). A4 prints on 12 12 583 830 of 595 x 842: 12 pt = 4.2333 mm all round.
+    // Each case: millimetres, the paper's row, a custom width, the lock, and the margins (top,
+    // right, bottom, left; none: refused).
     void printerMargins() {
-        QFETCH(bool, mm);
-        QFETCH(int, row);
-        QFETCH(QString, customWidth);
-        QFETCH(bool, locked);
-        QFETCH(QList<double>, margins);
-        PosterState poster;
-        frmTileSize dlg(poster, messages_);
-        dlg.LoadFromPoster();
-        dlg.show();
-        auto* button = Find<QPushButton>(dlg, "cmdPrinterMargins");
-        QVERIFY(button->isVisible());
-        Click(dlg, mm ? "opbMm" : "opbInches");
-        Find<QListWidget>(dlg, "lstPaperSize")->setCurrentRow(row);
-        if (!customWidth.isEmpty()) {
-            for (const auto& [box, text] : {std::pair{"txtWidth", customWidth},
-                                            std::pair{"txtHeight", QStringLiteral("8.5")}}) {
-                Find<QLineEdit>(dlg, box)->clear();
-                QTest::keyClicks(Find<QLineEdit>(dlg, box), text);
+        const double a4 = 12 / 72.0 * 25.4;
+        for (const auto& [mm, row, customWidth, locked, margins] :
+             {std::tuple{false, 3, "", false, QList<double>{.375, .25, .5, .125}},
+              {false, 3, "", true, QList<double>{.5, .25, .5, .25}},
+              {false, 6, "11", false, QList<double>{.25, .5, .25, .5}},
+              {true, 4, "", false, QList<double>{a4, a4, a4, a4}},
+              {false, 0, "", false, QList<double>{}}}) { // 4 x 6: no such paper
+            init();
+            PosterState poster;
+            frmTileSize dlg(poster, messages_);
+            dlg.LoadFromPoster();
+            dlg.show();
+            auto* button = Find<QPushButton>(dlg, "cmdPrinterMargins");
+            QVERIFY(button->isVisible());
+            Click(dlg, mm ? "opbMm" : "opbInches");
+            Find<QListWidget>(dlg, "lstPaperSize")->setCurrentRow(row);
+            if (*customWidth) {
+                for (const auto& [box, text] : {std::pair{"txtWidth", QLatin1String(customWidth)},
+                                                std::pair{"txtHeight", QLatin1String("8.5")}}) {
+                    Find<QLineEdit>(dlg, box)->clear();
+                    QTest::keyClicks(Find<QLineEdit>(dlg, box), text);
+                }
             }
+            Find<QCheckBox>(dlg, "chkLock")->setChecked(locked);
+            const MarginValues before = dlg.Model().CurrentPreset().CurrentMargins();
+            button->click();
+            const MarginValues got = dlg.Model().CurrentPreset().CurrentMargins();
+            if (margins.isEmpty()) {
+                QCOMPARE(Titles(messages_), QStringList{"Printer Margins"});
+                QCOMPARE(messages_.Messages()[0].text,
+                         QStringLiteral("The printer \"tess_a4\" has no paper of 152.4 x 101.6 mm, "
+                                        "6.00 x 4.00 in."));
+                QVERIFY(got == before);
+                continue;
+            }
+            QVERIFY2(messages_.Messages().isEmpty(),
+                     qPrintable(messages_.Messages().value(0).text));
+            for (int side = 0; side < kMarginCount; ++side)
+                QVERIFY2(std::abs(got[side] - margins[side]) < 1e-6,
+                         qPrintable(QStringLiteral("side %1: %2").arg(side).arg(got[side])));
         }
-        Find<QCheckBox>(dlg, "chkLock")->setChecked(locked);
-        const MarginValues before = dlg.Model().CurrentPreset().CurrentMargins();
-        button->click();
-        const MarginValues got = dlg.Model().CurrentPreset().CurrentMargins();
-        if (margins.isEmpty()) {
-            QCOMPARE(Titles(messages_), QStringList{"Printer Margins"});
-            QCOMPARE(messages_.Messages()[0].text,
-                     QStringLiteral("The printer \"tess_a4\" has no paper of 152.4 x 101.6 mm, "
-                                    "6.00 x 4.00 in."));
-            QVERIFY(got == before);
-            return;
-        }
-        QVERIFY2(messages_.Messages().isEmpty(), qPrintable(messages_.Messages().value(0).text));
-        for (int side = 0; side < kMarginCount; ++side)
-            QVERIFY2(std::abs(got[side] - margins[side]) < 1e-6,
-                     qPrintable(QStringLiteral("side %1: %2").arg(side).arg(got[side])));
     }
     void cleanupTestCase() {
         host_.reset();

@@ -8,26 +8,19 @@
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/recording_message_service.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;
 using namespace tessellon::testing;
-
-Q_DECLARE_METATYPE(tessellon::EdgeProfile)
 
 using Kind = RecordingMessageService::Kind;
 using Answer = MessageService::Answer;
 
 namespace {
 
-const ProfileTable kTable({{QStringLiteral("No clipping"), {0, 0, 0, 0}},
-                           {QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
-                           {QStringLiteral("Wide"), {16, 0, 8, 1}}});
+const ProfileTable kTable({{"No clipping", {0, 0, 0, 0}},
+                           {"Kodak photo lab default", {3, 4, 3, 2}},
+                           {"Wide", {16, 0, 8, 1}}});
 
 const QList<EdgeProfile> kShipped{{"default", {0, 0, 0, 0}},
                                   {"Kodak photo lab default", {3, 4, 3, 2}},
@@ -61,24 +54,20 @@ private slots:
         path_ = dir_->filePath(ProfileFile::FileName());
     }
 
-    void parseLine_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<EdgeProfile>("profile");
-        QTest::newRow("letters give 0")
-            << "mine\txx,yy,03,02," << EdgeProfile{"mine", {0, 0, 3, 2}};
-        QTest::newRow("out of range") << "n\t99,-1,17,16," << EdgeProfile{"n", {16, 0, 16, 16}};
-        QTest::newRow("rounded down") << "r\t1.,02,03,4.9" << EdgeProfile{"r", {1, 2, 3, 4}};
-        QTest::newRow("split at first tab")
-            << "t\t05,05,05,05,\t9" << EdgeProfile{"t", {5, 5, 5, 5}};
-        QTest::newRow("nothing after tab") << "n\t" << EdgeProfile{"n", {0, 0, 0, 0}};
-        QTest::newRow("empty name") << "\t01,02,03,04," << EdgeProfile{"", {1, 2, 3, 4}};
-        QTest::newRow("commas not checked") << "c\t01;02;03;04;" << EdgeProfile{"c", {1, 2, 3, 4}};
-    }
-
+    // Letters give 0, values are clamped to 0..16 and rounded down; the line is split at its
+    // first tab, and the commas are not checked. A line without a tab is no profile.
     void parseLine() {
-        QFETCH(QString, line);
-        QFETCH(EdgeProfile, profile);
-        QCOMPARE(ProfileFile::ParseProfileLine(line), std::optional<EdgeProfile>(profile));
+        const QList<std::pair<const char*, EdgeProfile>> cases{
+            {"mine\txx,yy,03,02,", {"mine", {0, 0, 3, 2}}},
+            {"n\t99,-1,17,16,", {"n", {16, 0, 16, 16}}},
+            {"r\t1.,02,03,4.9", {"r", {1, 2, 3, 4}}},
+            {"t\t05,05,05,05,\t9", {"t", {5, 5, 5, 5}}},
+            {"n\t", {"n", {0, 0, 0, 0}}},
+            {"\t01,02,03,04,", {"", {1, 2, 3, 4}}},
+            {"c\t01;02;03;04;", {"c", {1, 2, 3, 4}}}};
+        for (const auto& [line, profile] : cases)
+            QCOMPARE(ProfileFile::ParseProfileLine(QString::fromLatin1(line)),
+                     std::optional<EdgeProfile>(profile));
         QVERIFY(!ProfileFile::ParseProfileLine(QStringLiteral("a 03,04,03,02,")));
     }
 
@@ -131,8 +120,7 @@ private slots:
         QVERIFY(a.CreateProfile(QStringLiteral("ProfA2"), messages));
         QVERIFY(b.CreateProfile(QStringLiteral("ProfB"), messages));
         QVERIFY(a.StoreEdgeSelections(1, {1, 2, 3, 4})); // Kodak's values, changed in A
-        messages.QueueAnswer(MessageService::Answer::Yes);
-        QVERIFY(b.DeleteProfile(2, messages)); // Fuji, deleted in B
+        QVERIFY(b.DeleteProfile(2, messages)); // Fuji, deleted in B (the question answered Yes)
         QCOMPARE(ReadAll(path_), QByteArray("default\t00,00,00,00,\r\n"
                                             "Kodak photo lab default\t01,02,03,04,\r\n"
                                             "ProfB\t00,00,00,00,\r\n"
@@ -157,8 +145,7 @@ private slots:
                 "Your change to the edge calibration profiles could not be saved "
                 "in:\n%1\nIt is kept until Tessellon is closed.\nReason: No such file or directory")
                 .arg(path));
-        QVERIFY(!store.SaveBorderPrefs().written);
-        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(!store.SaveBorderPrefs().written && !QFileInfo::exists(path));
     }
 
     // Operation, index, name (a delete's answer) on the shipped file or `count` profiles "p";
@@ -232,10 +219,10 @@ private slots:
     void selectionAfterRefill() {
         const QStringList twins{"a", "same", "b", "same"};
         // The later twin; the text gone, the index kept; nothing selected; an index beyond.
-        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, QStringLiteral("same"), 1),
-                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 2),
+        QCOMPARE((QList<int>{ProfileStore::SelectionAfterRefill(twins, "same", 1),
+                             ProfileStore::SelectionAfterRefill(twins, "gone", 2),
                              ProfileStore::SelectionAfterRefill(twins, QString(), -1),
-                             ProfileStore::SelectionAfterRefill(twins, QStringLiteral("gone"), 4)}),
+                             ProfileStore::SelectionAfterRefill(twins, "gone", 4)}),
                  (QList<int>{3, 2, 0, 0}));
     }
 
@@ -263,21 +250,21 @@ private slots:
         QTest::addColumn<QByteArray>("table");    // the file's bytes afterwards
         QTest::addColumn<QString>("backup");      // empty: no backup is made
 
-        QTest::newRow("clean") << kShippedBytes << kShippedBytes << QString();
-        QTest::newRow("tabs became spaces")
-            << QByteArray("Canon    03,04,03,02,\r\n") << kShippedBytes << ".bak";
-        QTest::newRow("no leading zeros")
-            << QByteArray("Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n")
-            << QByteArray("Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n") << ".bak";
+        const auto row = [](const char* tag, const QByteArray& original, const QByteArray& table,
+                            const char* backup = ".bak") {
+            QTest::newRow(tag) << original << table << QString::fromLatin1(backup);
+        };
+        row("clean", kShippedBytes, kShippedBytes, "");
+        row("tabs became spaces", "Canon    03,04,03,02,\r\n", kShippedBytes);
+        row("no leading zeros", "Canon\t3,4,3,2,\r\nEpson\t16,0,1,10,\r\n",
+            "Canon\t03,04,03,02,\r\nEpson\t16,00,01,10,\r\n");
         // A line without a tab is skipped; lines may end in a bare line feed or nothing.
-        QTest::newRow("line without tab")
-            << QByteArray("garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,")
-            << QByteArray("good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n") << ".bak";
-        QTest::newRow("value out of range") << QByteArray("Canon\t03,04,03,20,\r\n")
-                                            << QByteArray("Canon\t03,04,03,16,\r\n") << ".bak";
+        row("line without tab", "garbage line\r\ngood\t01,02,03,04,\nb\t02,02,02,02,",
+            "good\t01,02,03,04,\r\nb\t02,02,02,02,\r\n");
+        row("value out of range", "Canon\t03,04,03,20,\r\n", "Canon\t03,04,03,16,\r\n");
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-        QTest::newRow("utf-16") << QByteArray(utf16.encode(u"Caf\u00e9\t03,04,03,02,\r\n"))
-                                << QByteArray("Caf\xc3\xa9\t03,04,03,02,\r\n") << ".bak";
+        row("utf-16", utf16.encode(u"Caf\u00e9\t03,04,03,02,\r\n"),
+            "Caf\xc3\xa9\t03,04,03,02,\r\n");
         QByteArray many, first199;
         for (int i = 0; i < 250; ++i) {
             const QByteArray line = "p" + QByteArray::number(i) + "\t01,02,03,04,\r\n";
@@ -285,54 +272,48 @@ private slots:
             if (i < 199)
                 first199 += line;
         }
-        QTest::newRow("250 lines") << many << first199 << ".bak";
-        QTest::newRow("earlier backup kept") << QByteArray("Canon\t3,4,3,2,\r\n")
-                                             << QByteArray("Canon\t03,04,03,02,\r\n") << ".bak2";
-        QTest::newRow("unreadable") << QByteArray("DIR") << kShippedBytes + "New\t00,00,00,00,\r\n"
-                                    << ".bak";
+        row("250 lines", many, first199);
+        row("earlier backup kept", "Canon\t3,4,3,2,\r\n", "Canon\t03,04,03,02,\r\n", ".bak2");
+        row("unreadable", "DIR", kShippedBytes + "New\t00,00,00,00,\r\n");
     }
 
     void userFileIsKept() {
         QFETCH(QByteArray, original);
         QFETCH(QString, backup);
-        const QString path = path_;
         if (original == "DIR")
-            QVERIFY(QDir().mkpath(path + "/inside"));
+            QVERIFY(QDir().mkpath(path_ + "/inside"));
         else
-            QVERIFY(WriteAll(path, original));
+            QVERIFY(WriteAll(path_, original));
         if (backup == u".bak2")
-            QVERIFY(WriteAll(path + ".bak", "older"));
+            QVERIFY(WriteAll(path_ + ".bak", "older"));
 
         RecordingMessageService messages;
-        ProfileStore store(path, &messages);
+        ProfileStore store(path_, &messages);
         store.LoadProfiles();
         // A file that cannot be read is kept as it is until the user changes a profile.
         if (original == "DIR") {
-            QVERIFY(QFileInfo(path).isDir());
+            QVERIFY(QFileInfo(path_).isDir());
             QVERIFY(store.CreateProfile(QStringLiteral("New"), messages));
         }
-        QTEST(ReadAll(path), "table");
-
-        if (backup.isEmpty()) {
-            QVERIFY(messages.Messages().isEmpty());
-            QVERIFY(!QFileInfo::exists(path + ".bak"));
+        QTEST(ReadAll(path_), "table");
+        QCOMPARE(QFileInfo::exists(path_ + ".bak"), !backup.isEmpty());
+        QCOMPARE(messages.Messages().size(), backup.isEmpty() ? 0 : 1);
+        if (backup.isEmpty())
             return;
-        }
         if (original == "DIR")
-            QVERIFY(QFileInfo(path + backup + "/inside").isDir());
+            QVERIFY(QFileInfo(path_ + backup + "/inside").isDir());
         else
-            QCOMPARE(ReadAll(path + backup), original);
-        QCOMPARE(messages.Messages().size(), 1);
+            QCOMPARE(ReadAll(path_ + backup), original);
         QCOMPARE(messages.Messages()[0].kind, RecordingMessageService::Kind::Information);
-        QVERIFY(messages.Messages()[0].text.contains(path + backup));
+        QVERIFY(messages.Messages()[0].text.contains(path_ + backup));
         if (backup == u".bak2")
-            QCOMPARE(ReadAll(path + ".bak"), QByteArray("older"));
+            QCOMPARE(ReadAll(path_ + ".bak"), QByteArray("older"));
     }
 
     void readOnlyApplicationFolder() {
         QTemporaryDir app, data;
-        const QString file = app.filePath(ProfileFile::FileName());
-        const QString copy = data.filePath(ProfileFile::FileName());
+        const QString file = app.filePath(ProfileFile::FileName()),
+                      copy = data.filePath(ProfileFile::FileName());
         const QByteArray mine = "Mine\t01,02,03,04,\r\nOther\t05,05,05,05,\r\n";
         QVERIFY(WriteAll(file, mine));
 
@@ -340,8 +321,7 @@ private slots:
         ProfileStore store(ProfileStore::Locations{file, copy}, &messages);
         QCOMPARE(store.LoadProfiles(), ProfileFile::kRead);
         QCOMPARE(store.Table().Names(), (QStringList{"Mine", "Other"}));
-        QVERIFY(!QFileInfo::exists(copy));
-        QVERIFY(messages.Messages().isEmpty());
+        QVERIFY(!QFileInfo::exists(copy) && messages.Messages().isEmpty());
 
         QVERIFY(store.StoreEdgeSelections(1, {0, 0, 0, 9}));
         QCOMPARE(ReadAll(copy), QByteArray("Mine\t01,02,03,04,\r\nOther\t00,00,00,09,\r\n"));
@@ -369,9 +349,8 @@ private slots:
         a = {7, 7, 7, 7};
         QVERIFY(!FillCurEdgeTrimInches(kTable, 3, a));
         QCOMPARE(a[0], 7.0);
-        QVERIFY(!GetCurEdgeTrimInches(kTable, -1, 1));
-        QVERIFY(!GetCurEdgeTrimInches(kTable, 0, 5));
-        QVERIFY(!GetCurEdgeTrimInches(kTable, 0, 0));
+        for (const auto& [profile, edge] : {std::pair{-1, 1}, std::pair{0, 5}, std::pair{0, 0}})
+            QVERIFY(!GetCurEdgeTrimInches(kTable, profile, edge));
         QCOMPARE(kTable.IndexOf(QStringLiteral("Wide")), 2);
     }
 

@@ -16,27 +16,8 @@ Q_DECLARE_METATYPE(PosterSizeRequest)
 namespace {
 
 // A poster of upright sheets printing `w` x `h` inches, sharing `overlap`, over a photo.
-PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int imgH, int zoom = 0) {
-    PosterGeometryInput in;
-    in.tileWidth = w;
-    in.tileHeight = h;
-    in.overlap = overlap;
-    in.imageWidth = imgW;
-    in.imageHeight = imgH;
-    in.zoom = zoom;
-    return in;
-}
-
-QList<Arrangement> First(const std::vector<ArrangementResult>& found, int n) {
-    QList<Arrangement> out;
-    for (int i = 0; i < n && i < int(found.size()); ++i)
-        out << found[size_t(i)].arrangement;
-    return out;
-}
-
-// Texts written with the system decimal separator; expectations are written with a point.
-QString Loc(QString s) {
-    return s.replace(u'.', SystemDecimalPoint());
+PosterGeometryInput Upright(double w, double h, double overlap, int imgW, int imgH) {
+    return {1, 1, w, h, overlap, imgW, imgH};
 }
 
 // `wide` x `high` sheets printing `w` x `h` of `units` over a `imgW` x `imgH` photo.
@@ -102,7 +83,10 @@ private slots:
         QFETCH(PosterSizeRequest, request);
         QFETCH(QList<Arrangement>, first);
         const auto found = PosterArrangements::Reaching(poster, request);
-        QCOMPARE(First(found, int(first.size())), first);
+        QList<Arrangement> got;
+        for (size_t i = 0; i < found.size() && got.size() < first.size(); ++i)
+            got << found[i].arrangement;
+        QCOMPARE(got, first);
         QTEST(QSizeF(found[0].posterWidth, found[0].posterHeight), "size");
         QTEST((QList<int>{found[0].share->WidthPercent(), found[0].share->HeightPercent()}),
               "percent");
@@ -130,37 +114,33 @@ private slots:
             10.0);
         QCOMPARE(PosterArrangements::Reaching(poster, {{}, 10.04, {}, false}).front().posterHeight,
                  16.0);
-        QCOMPARE(PosterArrangements::NothingReachesText({251, {}, 4, true}, kUnitMillimeters),
-                 Loc("No arrangement reaches 637.5 cm wide, at most 4 sheets, the whole photo"));
+        // Written with the system decimal separator.
+        QCOMPARE(PosterArrangements::NothingReachesText({251, {}, 4, true}, kUnitMillimeters)
+                     .replace(SystemDecimalPoint(), QStringLiteral(".")),
+                 "No arrangement reaches 637.5 cm wide, at most 4 sheets, the whole photo");
     }
 
-    void fitPhoto_data() {
-        QTest::addColumn<PosterGeometryInput>("poster");
-        QTest::addColumn<int>("maxSheets");
-        QTest::addColumn<Arrangement>("expected");
-        // 3:2 photo on 8 x 10 sheets: upright 2 x 1 (16 x 10) keeps 93.75 %, the most of four.
-        QTest::newRow("landscape, 4 sheets")
-            << Upright(8, 10, 0, 3000, 2000) << 4 << Arrangement{2, 1, false};
-        // One sheet: turned (10 x 8, 83 %) beats upright (8 x 10, 53 %).
-        QTest::newRow("landscape, 1 sheet")
-            << Upright(8, 10, 0, 3000, 2000) << 1 << Arrangement{1, 1, true};
-        // 1 x 1 and 2 x 2, upright or turned, all keep 80 %: the larger, upright, wins.
-        QTest::newRow("square, ties")
-            << Upright(8, 10, 0, 2000, 2000) << 4 << Arrangement{2, 2, false};
-        // 4:1 panorama: 5 x 1 upright is exactly 4:1.
-        QTest::newRow("panorama") << Upright(8, 10, 0, 4000, 1000) << 9 << Arrangement{5, 1, false};
-        // With a 2 in overlap upright 5 x 1 is 32 x 10 (3.2:1); turned 4 x 1 is 34 x 8 (4.25:1,
-        // keeps 94 %) and upright 6 x 1 38 x 10 (3.8:1, 95 %) is closest.
-        QTest::newRow("panorama, overlap")
-            << Upright(8, 10, 2, 4000, 1000) << 9 << Arrangement{6, 1, false};
-    }
+    // The arrangement that keeps the most of the photo within a number of sheets; none without
+    // a photo.
     void fitPhoto() {
-        QFETCH(PosterGeometryInput, poster);
-        QFETCH(int, maxSheets);
-        const auto fit = PosterArrangements::FitPhoto(poster, maxSheets);
-        QVERIFY(fit);
-        QTEST(fit->arrangement, "expected");
-        QVERIFY(!PosterArrangements::FitPhoto(Upright(8, 10, 0, 0, 0), maxSheets));
+        const QList<std::tuple<PosterGeometryInput, int, Arrangement>> cases{
+            // 3:2 photo on 8 x 10 sheets: upright 2 x 1 (16 x 10) keeps 93.75 %, the most of four.
+            {Upright(8, 10, 0, 3000, 2000), 4, {2, 1, false}},
+            // One sheet: turned (10 x 8, 83 %) beats upright (8 x 10, 53 %).
+            {Upright(8, 10, 0, 3000, 2000), 1, {1, 1, true}},
+            // 1 x 1 and 2 x 2, upright or turned, all keep 80 %: the larger, upright, wins.
+            {Upright(8, 10, 0, 2000, 2000), 4, {2, 2, false}},
+            // 4:1 panorama: 5 x 1 upright is exactly 4:1.
+            {Upright(8, 10, 0, 4000, 1000), 9, {5, 1, false}},
+            // With a 2 in overlap upright 5 x 1 is 32 x 10 (3.2:1); turned 4 x 1 is 34 x 8 (4.25:1,
+            // keeps 94 %) and upright 6 x 1 38 x 10 (3.8:1, 95 %) is closest.
+            {Upright(8, 10, 2, 4000, 1000), 9, {6, 1, false}}};
+        for (const auto& [poster, maxSheets, expected] : cases) {
+            const auto fit = PosterArrangements::FitPhoto(poster, maxSheets);
+            QVERIFY(fit);
+            QCOMPARE(fit->arrangement, expected);
+            QVERIFY(!PosterArrangements::FitPhoto(Upright(8, 10, 0, 0, 0), maxSheets));
+        }
     }
 
     // The poster's own state gives the base: trimmed sheets, overlap and zoom, upright whatever
@@ -217,31 +197,18 @@ private slots:
         }
     }
 
-    void lengths_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("bare");     // LengthUnit
-        QTest::addColumn<int>("target");   // LengthUnit
-        QTest::addColumn<double>("value"); // -1: refused
-        const int in = int(LengthUnit::Inch), mm = int(LengthUnit::Millimetre),
-                  cm = int(LengthUnit::Centimetre);
-        QTest::newRow("cm") << "120cm" << in << mm << 1200.0;
-        QTest::newRow("m") << "1.2 m" << in << cm << 120.0;
-        QTest::newRow("mm in inches") << "254MM" << mm << in << 10.0;
-        QTest::newRow("in") << "47in" << mm << in << 47.0;
-        QTest::newRow("quote") << "47\"" << mm << in << 47.0;
-        QTest::newRow("inches") << "2 inches" << mm << mm << 50.8;
-        QTest::newRow("bare keeps its unit") << "210" << mm << mm << 210.0;
-        QTest::newRow("bare inches") << "8.5" << in << in << 8.5;
-        QTest::newRow("feet") << "4ft" << in << in << -1.0;
-        QTest::newRow("unit alone") << "cm" << in << in << -1.0;
-    }
+    // A unit written in any case, spaced or not, converts; a bare number takes the unit it is
+    // given; feet and a unit alone are refused (-1).
     void lengths() {
-        QFETCH(QString, text);
-        QFETCH(int, bare);
-        QFETCH(int, target);
-        QFETCH(double, value);
-        const auto got = ParseLength(text, LengthUnit(bare), LengthUnit(target));
-        QCOMPARE(got.value_or(-1), value);
+        const LengthUnit in = LengthUnit::Inch, mm = LengthUnit::Millimetre,
+                         cm = LengthUnit::Centimetre;
+        const QList<std::tuple<const char*, LengthUnit, LengthUnit, double>> cases{
+            {"120cm", in, mm, 1200}, {"1.2 m", in, cm, 120}, {"254MM", mm, in, 10},
+            {"47in", mm, in, 47},    {"47\"", mm, in, 47},   {"2 inches", mm, mm, 50.8},
+            {"210", mm, mm, 210},    {"8.5", in, in, 8.5},   {"4ft", in, in, -1},
+            {"cm", in, in, -1}};
+        for (const auto& [text, bare, target, value] : cases)
+            QCOMPARE(ParseLength(QString::fromLatin1(text), bare, target).value_or(-1), value);
     }
 };
 

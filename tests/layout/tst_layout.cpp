@@ -33,9 +33,9 @@ PosterState Example() {
     return s;
 }
 
-const ProfileTable kProfiles({{QStringLiteral("None"), {0, 0, 0, 0}},
-                              {QStringLiteral("Kodak photo lab default"), {3, 4, 3, 2}},
-                              {QStringLiteral("LeftRight"), {0, 4, 0, 8}}});
+const ProfileTable kProfiles({{"None", {0, 0, 0, 0}},
+                              {"Kodak photo lab default", {3, 4, 3, 2}},
+                              {"LeftRight", {0, 4, 0, 8}}});
 
 // Labels follow the system decimal separator; compare them with a point.
 QString Dot(QString s) {
@@ -43,17 +43,7 @@ QString Dot(QString s) {
 }
 
 // A preview at 0.1 scale whose crop window is 100 x 80 preview pixels at (50, 60).
-PreviewGeometry Geo() {
-    PreviewGeometry g;
-    g.dPreviewScale = 0.1;
-    g.iPicWidthPx = 300;
-    g.iPicHeightPx = 200;
-    g.iWinLeft = 50;
-    g.iWinTop = 60;
-    g.iWinRight = 149;
-    g.iWinBottom = 139;
-    return g;
-}
+const PreviewGeometry kGeo{0.1, 300, 200, 50, 60, 149, 139};
 
 } // namespace
 
@@ -110,8 +100,7 @@ private slots:
         // Compensation without a profile table cannot be computed: the check fails.
         PosterState lonely;
         lonely.SetPrinterClips(true);
-        QVERIFY(!lonely.CheckTileSizes().ok);
-        QVERIFY(lonely.CheckTileSizesNoTrim().ok);
+        QVERIFY(!lonely.CheckTileSizes().ok && lonely.CheckTileSizesNoTrim().ok);
     }
 
     // The inch form is checked where saving starts; here the millimetre limits.
@@ -263,37 +252,31 @@ private slots:
         QCOMPARE((QList<int>{r.left, r.top, r.right, r.bottom}), (QList<int>{7, 0, 8, 3}));
     }
 
-    void outputLabels_data() {
-        QTest::addColumn<QList<int>>("input");   // millimetres, zoom, turned, overlap (in)
-        QTest::addColumn<QStringList>("labels"); // size, resolution, megapixels, quality
-        const auto row = [](const char* tag, const QList<int>& input, const char* labels) {
-            QTest::newRow(tag) << input << QString::fromLatin1(labels).split(u'|');
-        };
-        row("inches", {0, 0, 0, 0}, "24.00 x 20.00 inches|100.0 dpi|4.80|Good");
-        row("zoom 100", {0, 100, 0, 0}, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance");
-        row("millimetres", {1, 0, 0, 0}, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good");
-        row("rotated", {0, 0, 1, 0}, "30.00 x 16.00 inches|100.0 dpi|4.80|Good");
-        // 28 x 15 inches; the window 3000 x 1607 of the overlap table above.
-        row("overlap rotated", {0, 0, 1, 1}, "28.00 x 15.00 inches|107.1 dpi|4.82|Good");
-        row("no image", {0, 0, 0, 0}, "24.00 x 20.00 inches|---|---|---");
-    }
-
+    // Turned and overlapping: 28 x 15 inches, the window 3000 x 1607 of the overlap table above.
     void outputLabels() {
-        QFETCH(QList<int>, input);
-        QFETCH(QStringList, labels);
-        PosterState s = Example();
-        s.bImgSelected = labels[1] != u"---";
-        if (input[0])
-            SetTile(s, kUnitMillimeters, 203.2, 254);
-        s.SetZoom(input[1]);
-        s.bTileRotated = input[2];
-        s.dOverlap = input[3];
-        const auto out = s.UpdateOutputSize();
-        QVERIFY(out.has_value());
-        QCOMPARE(
-            (QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels), out->quality}),
-            labels);
-        QCOMPARE(s.OutputButtonsEnabled(), s.bImgSelected);
+        const QList<std::pair<QList<int>, const char*>> cases{
+            // Millimetres, zoom, turned, overlap (in); size, resolution, megapixels, quality.
+            {{0, 0, 0, 0}, "24.00 x 20.00 inches|100.0 dpi|4.80|Good"},
+            {{0, 100, 0, 0}, "24.00 x 20.00 inches|50.0 dpi|1.20|Good from a distance"},
+            {{1, 0, 0, 0}, "61.0 x 50.8 cm|39.4 dots/cm|4.80|Good"},
+            {{0, 0, 1, 0}, "30.00 x 16.00 inches|100.0 dpi|4.80|Good"},
+            {{0, 0, 1, 1}, "28.00 x 15.00 inches|107.1 dpi|4.82|Good"},
+            {{0, 0, 0, 0}, "24.00 x 20.00 inches|---|---|---"}};
+        for (const auto& [input, labels] : cases) {
+            PosterState s = Example();
+            s.bImgSelected = !QByteArray(labels).contains("---");
+            if (input[0])
+                SetTile(s, kUnitMillimeters, 203.2, 254);
+            s.SetZoom(input[1]);
+            s.bTileRotated = input[2];
+            s.dOverlap = input[3];
+            const auto out = s.UpdateOutputSize();
+            QVERIFY(out.has_value());
+            QCOMPARE((QStringList{out->finalSize, Dot(out->resolution), Dot(out->megaPixels),
+                                  out->quality}),
+                     QString::fromLatin1(labels).split(u'|'));
+            QCOMPARE(s.OutputButtonsEnabled(), s.bImgSelected);
+        }
     }
 
     void qualityRating() {
@@ -357,43 +340,33 @@ private slots:
         }
     }
 
+    // A window as large as the image forces its centring to the middle; one more row of the image
+    // leaves room. A 30 x 20 image at 4 preview pixels per pixel has a window over it that ends
+    // at 29 x 4, 45 of 80 rows high.
     void placementLabels() {
-        const QList<std::tuple<short, short, QString>> cases{{100, 100, "(center) (center)"},
-                                                             {150, 0, "(right 50%) (up 100%)"},
-                                                             {70, 107, "(left 30%) (down 7%)"}};
-        for (const auto& [horz, vert, labels] : cases) {
-            PosterState s = ImageState();
-            s.iHorzCenter = horz;
-            s.iVertCenter = vert;
-            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, Geo());
+        const PreviewGeometry wide{0.1, 300, 200, 0, 60, 299, 139},
+            full{0.1, 300, 200, 0, 0, 299, 199}, room{0.1, 300, 200, 0, 0, 299, 198},
+            small{4, 120, 80, 0, 8, 116, 52};
+        const QSize photo(3000, 2000);
+        const QList<std::tuple<QPoint, QSize, PreviewGeometry, QString, QPoint>> cases{
+            {{100, 100}, photo, kGeo, "(center) (center)", {100, 100}},
+            {{150, 0}, photo, kGeo, "(right 50%) (up 100%)", {150, 0}},
+            {{70, 107}, photo, kGeo, "(left 30%) (down 7%)", {70, 107}},
+            {{180, 20}, photo, wide, "(full width) (up 80%)", {100, 20}},
+            {{180, 20}, photo, full, "(full width) (full height)", {100, 100}},
+            {{100, 100}, photo, room, "(full width) (center)", {100, 100}},
+            {{100, 100}, {30, 20}, small, "(full width) (center)", {100, 100}}};
+        for (const auto& [centre, image, g, labels, after] : cases) {
+            PosterState s = ImageState(image.width(), image.height());
+            s.iHorzCenter = short(centre.x());
+            s.iVertCenter = short(centre.y());
+            const PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
             QCOMPARE(l.horizontal + u' ' + l.vertical, labels);
-            QCOMPARE(s.iHorzCenter, horz);
+            QCOMPARE(QPoint(s.iHorzCenter, s.iVertCenter), after);
             s.bImgSelected = false;
-            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, Geo());
+            const PlacementLabels none = TilePlacement::UpdatePlacementLabels(s, g);
             QCOMPARE(none.horizontal + none.vertical, QStringLiteral("------"));
         }
-    }
-
-    void windowAsLargeAsTheImageForcesCentre() {
-        PosterState s = ImageState();
-        s.iHorzCenter = 180;
-        s.iVertCenter = 20;
-        PreviewGeometry g = Geo();
-        g.iWinLeft = 0;
-        g.iWinRight = 299; // as wide as the 300-pixel image at scale 0.1
-        PlacementLabels l = TilePlacement::UpdatePlacementLabels(s, g);
-        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (up 80%)"));
-        QCOMPARE(s.iHorzCenter, 100);
-        g.iWinTop = 0;
-        g.iWinBottom = 199;
-        QCOMPARE(TilePlacement::UpdatePlacementLabels(s, g).vertical,
-                 QStringLiteral("(full height)"));
-        QCOMPARE(s.iVertCenter, 100);
-        // A 30 x 20 image at 4 preview pixels per pixel: a window over it ends at 29 x 4.
-        PosterState small = ImageState(30, 20);
-        g = {4, 120, 80, 0, 8, 116, 52}; // 45 of 80 rows high
-        l = TilePlacement::UpdatePlacementLabels(small, g);
-        QCOMPARE(l.horizontal + u' ' + l.vertical, QStringLiteral("(full width) (center)"));
     }
 
     void inPosterWindow() {
@@ -402,37 +375,32 @@ private slots:
             {50, 60, true},   {149, 139, true},  {49.5, 100, true}, {150.5, 100, false},
             {49, 100, false}, {100, 140, false}, {149.4, 100, true}};
         for (const auto& [x, y, inside] : cases)
-            QCOMPARE(TilePlacement::IsInPosterWindow(x, y, Geo()), inside);
+            QCOMPARE(TilePlacement::IsInPosterWindow(x, y, kGeo), inside);
     }
 
     void dragFollowsPointer() {
         PosterState s = ImageState();
-        const PreviewGeometry g = Geo(); // free room 300 - 100 = 200 across, 200 - 80 = 120 down
+        // Free room in kGeo: 300 - 100 = 200 across, 200 - 80 = 120 down.
         const DragStart start = TilePlacement::BeginDrag(s, 100, 100);
-        const auto drag = [&](const PreviewGeometry& geo, double x, double y) {
+        const auto drag = [&](double x, double y, const PreviewGeometry& geo = kGeo) {
             TilePlacement::DragPosterWindow(s, geo, start, x, y);
             return QPoint(s.iHorzCenter, s.iVertCenter);
         };
-        QCOMPARE(drag(g, 150, 70), QPoint(150, 50));
+        QCOMPARE(drag(150, 70), QPoint(150, 50));
         // Far beyond the picture the centring pins at its limits.
-        QCOMPARE(drag(g, 5000, -5000), QPoint(200, 0));
-        QCOMPARE(drag(g, -5000, 5000), QPoint(0, 200));
+        QCOMPARE(drag(5000, -5000), QPoint(200, 0));
+        QCOMPARE(drag(-5000, 5000), QPoint(0, 200));
         // Half a pixel is half a centring unit here, and halves go to even.
-        QCOMPARE(drag(g, 100.5, 100), QPoint(100, 100));
-        QCOMPARE(drag(g, 101.5, 100), QPoint(102, 100));
+        QCOMPARE(drag(100.5, 100), QPoint(100, 100));
+        QCOMPARE(drag(101.5, 100), QPoint(102, 100));
         // Without room the window can only sit centred.
-        PreviewGeometry full = g;
-        full.iWinLeft = 0;
-        full.iWinRight = 299;
-        QCOMPARE(drag(full, 200, 100).x(), 100);
+        QCOMPARE(drag(200, 100, {0.1, 300, 200, 0, 60, 299, 139}).x(), 100);
     }
 
     void previewShadesSharedStrips() {
         QImage grey(100, 50, QImage::Format_RGB32);
         grey.fill(qRgb(100, 100, 100));
-        TileCoordTable t;
-        t.count = 2;
-        t.tiles = {TileRect{0, 0, 59, 49}, TileRect{40, 0, 99, 49}}; // columns 40..59 shared
+        const TileCoordTable t{2, {{0, 0, 59, 49}, {40, 0, 99, 49}}}; // columns 40..59 shared
         const QRgb shade = qRgb(146, 146, 146), plain = qRgb(100, 100, 100), red = qRgb(255, 0, 0);
         const auto d = PreviewRenderer::DrawTileGrid(grey, 1.0, t, 2, 1, true);
         QVERIFY(d);

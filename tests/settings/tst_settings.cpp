@@ -6,9 +6,6 @@
 #include "settings/qsettings_store.h"
 #include "tests/support/memory_settings_store.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessellon;
@@ -16,24 +13,17 @@ using namespace tessellon;
 namespace {
 
 // Records the poster's write guard at every write, to check SavePrefs holds it.
-class GuardSpyStore : public MemorySettingsStore {
-public:
-    explicit GuardSpyStore(const PosterState& state) : state_(state) {}
-    QList<bool> guardAtWrite;
-
-protected:
+struct GuardSpyStore : MemorySettingsStore {
+    explicit GuardSpyStore(const PosterState& s) : state(s) {}
     void WriteValue(const QString& name, const StoredPref& data) override {
-        guardAtWrite.append(state_.bSkipSettingWrite);
+        guardAtWrite.append(state.bSkipSettingWrite);
         MemorySettingsStore::WriteValue(name, data);
     }
-
-private:
-    const PosterState& state_;
+    const PosterState& state;
+    QList<bool> guardAtWrite;
 };
 
-const ProfileTable kThreeProfiles({{QStringLiteral("a"), {0, 0, 0, 0}},
-                                   {QStringLiteral("b"), {3, 4, 3, 2}},
-                                   {QStringLiteral("c"), {2, 6, 3, 6}}});
+const ProfileTable kThreeProfiles({{"a", {0, 0, 0, 0}}, {"b", {3, 4, 3, 2}}, {"c", {2, 6, 3, 6}}});
 
 } // namespace
 
@@ -232,8 +222,7 @@ private slots:
         QVERIFY(QDir().mkpath(bin));
         QVERIFY(
             QDir().mkpath(QDir::cleanPath(bin + u'/' + QStringLiteral(TESSELLON_DATA_FROM_BIN))));
-        QVERIFY(AF::UsesUserDataFolder(QString(), bin));
-        QVERIFY(!AF::UsesUserDataFolder(bin, bin));
+        QVERIFY(AF::UsesUserDataFolder(QString(), bin) && !AF::UsesUserDataFolder(bin, bin));
     }
 };
 

@@ -6,12 +6,8 @@
 #include "source/source_image.h"
 #include "source/status_pictures.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <sys/stat.h>
 
@@ -40,13 +36,13 @@ QImage Grey(int w, int h) {
 }
 
 // 3000 x 2000 image, 8 x 10 inch tiles, 3 x 2 tiles: crop 2400 x 2000 centred at x 300.
-PosterState WorkedExample() {
+PosterState WorkedExample(double tileW = 8, double tileH = 10) {
     PosterState s;
     s.bImgSelected = true;
     s.lImgWidth = 3000;
     s.lImgHeight = 2000;
-    s.dTileWidth = s.dPaperWidth = 8;
-    s.dTileHeight = s.dPaperHeight = 10;
+    s.dTileWidth = s.dPaperWidth = tileW;
+    s.dTileHeight = s.dPaperHeight = tileH;
     s.SelectTilesWide(2);
     s.SelectTilesHigh(1);
     return s;
@@ -72,64 +68,45 @@ private slots:
         }
     }
 
-    void tileGrid_data() {
-        QTest::addColumn<QSizeF>("tile"); // inches
-        QTest::addColumn<int>("high");
-        QTest::addColumn<QList<int>>("window"); // left, top, right, bottom
-        QTest::addColumn<QList<int>>("columns");
-        QTest::addColumn<QList<int>>("rows");
-        // Tiles at x 300, 1100, 1900 (right 2699) and y 0, 1000 (bottom 1999).
-        QTest::newRow("worked example") << QSizeF(8, 10) << 2 << QList<int>{30, 0, 270, 199}
-                                        << QList<int>{30, 110, 190, 270} << QList<int>{0, 100, 199};
-        // 3 x 3 tiles of 6 x 4: the image's own 3:2 shape, the window clipped to the picture.
-        QTest::newRow("window spans the image")
-            << QSizeF(6, 4) << 3 << QList<int>{0, 0, 299, 199} << QList<int>{0, 100, 200, 299}
-            << QList<int>{0, 67, 133, 199};
-    }
-    // 3000 x 2000 pixels shown at 0.1.
+    // 3000 x 2000 pixels shown at 0.1. The worked example's tiles at x 300, 1100, 1900 (right
+    // 2699) and y 0, 1000 (bottom 1999); 3 x 3 tiles of 6 x 4 inches: the image's own 3:2 shape,
+    // the window clipped to the picture.
     void tileGrid() {
-        QFETCH(QSizeF, tile);
-        QFETCH(int, high);
-        QFETCH(QList<int>, window);
-        PosterState s = WorkedExample();
-        s.dTileWidth = s.dPaperWidth = tile.width();
-        s.dTileHeight = s.dPaperHeight = tile.height();
-        s.SelectTilesHigh(high - 1);
-        const PreviewCopy copy =
-            PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
-        const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
-                                                     s.CalcTileCoord(), 3, high);
-        QVERIFY(g);
-        const PreviewGeometry& w = g->geometry;
-        QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
-        QTEST(Red(g->image, 50), "columns");
-        QTEST(Red(g->image, 60, true), "rows");
-        // Nothing outside the window is painted, and the source copy stays clean.
-        QCOMPARE(Red(g->image, 0).size(), window[2] - window[0] + 1);
-        QVERIFY(!IsRed(copy.image, window[0], 50));
+        // Tile (inches), tiles high; the window's left, top, right, bottom; columns; rows.
+        const QList<std::tuple<QSizeF, int, QList<int>, QList<int>, QList<int>>> cases{
+            {{8, 10}, 2, {30, 0, 270, 199}, {30, 110, 190, 270}, {0, 100, 199}},
+            {{6, 4}, 3, {0, 0, 299, 199}, {0, 100, 200, 299}, {0, 67, 133, 199}}};
+        for (const auto& [tile, high, window, columns, rows] : cases) {
+            PosterState s = WorkedExample(tile.width(), tile.height());
+            s.SelectTilesHigh(high - 1);
+            const PreviewCopy copy =
+                PreviewRenderer::BuildPreviewCopy(Grey(300, 200), 3000, 2000, QSize(300, 200));
+            const auto g = PreviewRenderer::DrawTileGrid(copy.image, copy.dPreviewScale,
+                                                         s.CalcTileCoord(), 3, high);
+            QVERIFY(g);
+            const PreviewGeometry& w = g->geometry;
+            QCOMPARE((QList<int>{w.iWinLeft, w.iWinTop, w.iWinRight, w.iWinBottom}), window);
+            QCOMPARE(Red(g->image, 50), columns);
+            QCOMPARE(Red(g->image, 60, true), rows);
+            // Nothing outside the window is painted, and the source copy stays clean.
+            QCOMPARE(Red(g->image, 0).size(), window[2] - window[0] + 1);
+            QVERIFY(!IsRed(copy.image, window[0], 50));
+        }
     }
 
     void gridRoundsHalvesToEven() {
         // At scale 0.5 columns 5, 7, 9, 13 fall on 2.5, 3.5, 4.5, 6.5, rows 1 and 5 on 0.5, 2.5.
-        QImage preview(20, 10, QImage::Format_RGB32);
-        preview.fill(Qt::white);
-        TileCoordTable t;
-        t.count = 3;
-        t.tiles = {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}};
-        const auto d = PreviewRenderer::DrawTileGrid(preview, 0.5, t, 3, 1);
+        const TileCoordTable t{3, {{5, 1, 6, 5}, {7, 1, 8, 5}, {9, 1, 13, 5}}};
+        const auto d = PreviewRenderer::DrawTileGrid(Grey(20, 10), 0.5, t, 3, 1);
         QVERIFY(d);
         QCOMPARE(Red(d->image, 1), (QList<int>{2, 4, 6}));
-        const PreviewGeometry& g = d->geometry;
-        QCOMPARE((QList<int>{g.iWinLeft, g.iWinTop, g.iWinRight, g.iWinBottom}),
-                 (QList<int>{2, 0, 6, 2}));
+        QCOMPARE(d->geometry, (PreviewGeometry{0.5, 20, 10, 2, 0, 6, 2}));
         QCOMPARE(Red(d->image, 3, true), (QList<int>{0, 2}));
     }
 
     void invalidTableDrawsNothing() {
-        TileCoordTable t;
-        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
-        PosterState s = WorkedExample();
-        QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, s.CalcTileCoord(), 2, 2));
+        for (const TileCoordTable& t : {TileCoordTable{}, WorkedExample().CalcTileCoord()})
+            QVERIFY(!PreviewRenderer::DrawTileGrid(Grey(30, 20), 0.1, t, 2, 2));
     }
 
     void fillPreview() {
@@ -137,18 +114,14 @@ private slots:
         QImage img(200, 100, QImage::Format_RGB32);
         img.fill(Qt::black);
         QPainter(&img).fillRect(QRect(100, 0, 100, 100), Qt::white);
-        TileCoordTable t;
-        t.count = 1;
-        t.tiles = {TileRect{100, 0, 199, 99}};
+        TileCoordTable t{1, {{100, 0, 199, 99}}};
         const QImage out = PreviewRenderer::FillPreview(img, t, QSize(400, 300), false, 1, 1);
         QCOMPARE(out.size(), QSize(300, 300));
         QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(out.pixel(299, 299), qRgb(255, 255, 255));
         // A very wide window still gives a picture at least one pixel high.
-        QImage wide(40000, 40, QImage::Format_RGB32);
-        wide.fill(Qt::white);
-        t.count = 2;
-        t.tiles = {TileRect{0, 0, 19999, 39}, TileRect{20000, 0, 39999, 39}};
+        const QImage wide = Grey(40000, 40);
+        t = {2, {{0, 0, 19999, 39}, {20000, 0, 39999, 39}}};
         QCOMPARE(PreviewRenderer::FillPreview(wide, t, QSize(800, 600), true, 2, 1).size(),
                  QSize(800, 1));
         QVERIFY(PreviewRenderer::FillPreview(wide, TileCoordTable{}, QSize(800, 600), true, 2, 1)
