@@ -4,7 +4,6 @@
 #include "tests/support/memory_settings_store.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -192,19 +191,10 @@ private slots:
         QVERIFY(img.save(dir.filePath(QStringLiteral("p.bmp"))));
         args.replaceInStrings(QStringLiteral("CUT"), cut);
         args.replaceInStrings(QStringLiteral("IMG"), dir.filePath(QStringLiteral("p.bmp")));
-        // A shell without a login session: Qt would note the missing runtime folder on stderr.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_RUNTIME_DIR", "QT_LOGGING_RULES", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(TESSELLON_BUILD_DIR "/") + args[0], args.mid(1));
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), err.isEmpty() ? 0 : 1);
-        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-                 err.replace(QStringLiteral("CUT"), cut));
-        const QString out = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(QRegularExpression(stdoutPattern).match(out).hasMatch(), qPrintable(out));
+        const CliRun r = RunCliProcess(args.mid(1), {}, 60000, args[0]);
+        QCOMPARE(r.status, err.isEmpty() ? 0 : 1);
+        QCOMPARE(r.err, err.replace(QStringLiteral("CUT"), cut));
+        QVERIFY2(QRegularExpression(stdoutPattern).match(r.out).hasMatch(), qPrintable(r.out));
     }
 
     // A file that cannot be read ends `info` and `export` at once (killed after ten seconds: a

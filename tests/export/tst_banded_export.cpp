@@ -94,14 +94,6 @@ ProfileTable Profiles() {
                          {QStringLiteral("Wide"), {16, 0, 8, 1}}});
 }
 
-// Every file of a folder by name, with its bytes.
-QMap<QString, QByteArray> Contents(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, ReadAll(folder + u'/' + name));
-    return files;
-}
-
 // The rows a source hands out, passed on unchanged and recorded as first row and height.
 class RecordingSource : public TileSource, public RowBandSource {
 public:
@@ -147,27 +139,17 @@ QByteArray RowBytes(const PixelArray& pixels, int y) {
     return QByteArray(reinterpret_cast<const char*>(pixels.Row(y)), pixels.Width() * 3);
 }
 
-// The pages of a PDF rendered by poppler at 36 dpi.
-QList<QImage> RenderedPages(const QString& pdf, const QString& folder) {
-    QDir(folder).removeRecursively();
+// What a save made, each file by name with its bytes: the tiles, or the pages of a PDF rendered
+// by poppler at 36 dpi, or with `pictures` the pictures it embeds (JPEG files here).
+QMap<QString, QByteArray> Made(const SaveOutcome& saved, bool pictures) {
+    if (saved.file.isEmpty())
+        return Contents(saved.folder);
+    const QString folder = saved.file + (pictures ? QStringLiteral("-i") : QStringLiteral("-p"));
     QDir().mkpath(folder);
-    Tool(QStringLiteral("pdftoppm"), {"-r", "36", "-png", pdf, folder + QStringLiteral("/p")});
-    QList<QImage> pages;
-    for (const QString& name :
-         QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name))
-        pages.append(QImage(folder + u'/' + name));
-    return pages;
-}
-
-// The pictures a PDF embeds, as their streams hold them (JPEG files here).
-QList<QByteArray> EmbeddedPictures(const QString& pdf, const QString& folder) {
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    Tool(QStringLiteral("pdfimages"), {"-all", pdf, folder + QStringLiteral("/i")});
-    QList<QByteArray> pictures;
-    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
-        pictures.append(ReadAll(folder + u'/' + name));
-    return pictures;
+    Tool(pictures ? QStringLiteral("pdfimages") : QStringLiteral("pdftoppm"),
+         (pictures ? QStringList{"-all"} : QStringList{"-r", "36", "-png"})
+             << saved.file << folder + "/x");
+    return Contents(folder);
 }
 
 } // namespace
@@ -227,24 +209,18 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("bands");    // first-last ...
         QTest::addColumn<QString>("observed"); // first-last, or empty
-        QTest::newRow("4:2:0, following, observed all") << "420"
-                                                        << "0-15 16-40 41-41 42-100"
-                                                        << "0-100";
-        QTest::newRow("4:2:0, skipped and overlapping, observed inside") << "420"
-                                                                         << "37-60 50-90 131-170"
-                                                                         << "40-150";
-        QTest::newRow("4:2:0, skipping to the last rows") << "420"
-                                                          << "93-120 161-170"
-                                                          << "";
-        QTest::newRow("4:2:2 progressive, overlapping") << "422 progressive"
-                                                        << "3-9 5-77 77-80 100-170"
-                                                        << "0-170";
-        QTest::newRow("4:4:4, skipped") << "444"
-                                        << "17-18 33-64"
-                                        << "20-40";
-        QTest::newRow("grey, observed past the bands") << "grey"
-                                                       << "10-20 20-30"
-                                                       << "15-160";
+        const auto row = [](const char* tag, const char* kind, const char* bands,
+                            const char* observed) {
+            QTest::newRow(tag) << QString::fromLatin1(kind) << QString::fromLatin1(bands)
+                               << QString::fromLatin1(observed);
+        };
+        row("4:2:0, following, observed all", "420", "0-15 16-40 41-41 42-100", "0-100");
+        row("4:2:0, skipped and overlapping, observed inside", "420", "37-60 50-90 131-170",
+            "40-150");
+        row("4:2:0, skipping to the last rows", "420", "93-120 161-170", "");
+        row("4:2:2 progressive, overlapping", "422 progressive", "3-9 5-77 77-80 100-170", "0-170");
+        row("4:4:4, skipped", "444", "17-18 33-64", "20-40");
+        row("grey, observed past the bands", "grey", "10-20 20-30", "15-160");
     }
     void bandRows() {
         QFETCH(QString, kind);
@@ -259,12 +235,13 @@ private slots:
         QVERIFY2(source, qPrintable(source.error()));
         const std::unique_ptr<JpegBandSource> rows = std::move(source).value();
         QCOMPARE(rows->Size(), QSize(203, 171));
-        std::optional<KeptRows> kept;
-        if (!observed.isEmpty()) {
-            kept.emplace(observed.section(u'-', 0, 0).toInt(), observed.section(u'-', 1).toInt());
-            kept->width = 203;
-            rows->SetRowObserver(&*kept);
-        }
+        // No observer: none of the rows is kept.
+        const int seenFirst = observed.section(u'-', 0, 0).toInt();
+        const int seenLast = observed.isEmpty() ? -1 : observed.section(u'-', 1).toInt();
+        KeptRows kept(seenFirst, seenLast);
+        kept.width = 203;
+        if (!observed.isEmpty())
+            rows->SetRowObserver(&kept);
         QVERIFY(rows->Reserve(20));
         for (const QString& band : bands.split(u' ')) {
             const int first = band.section(u'-', 0, 0).toInt();
@@ -278,15 +255,10 @@ private slots:
                          qPrintable(QStringLiteral("row %1").arg(y)));
         }
         QVERIFY(rows->Finish());
-        if (kept) {
-            const int first = observed.section(u'-', 0, 0).toInt();
-            const int last = observed.section(u'-', 1).toInt();
-            QCOMPARE(kept->rows.size(), last - first + 1);
-            for (int i = 0; i < kept->rows.size(); ++i) {
-                QCOMPARE(kept->rows[i].first, first + i);
-                QVERIFY(kept->rows[i].second == RowBytes(whole->pixels, first + i));
-            }
-        }
+        QCOMPARE(kept.rows.size(), seenLast - seenFirst + 1);
+        for (int i = 0; i < kept.rows.size(); ++i)
+            QVERIFY(kept.rows[i] ==
+                    std::pair(seenFirst + i, RowBytes(whole->pixels, seenFirst + i)));
     }
 
     // Rows asked for above the band before cannot be had: the photo is read once, downwards.
@@ -345,53 +317,65 @@ private slots:
     // the photo decoded whole gives: tile rows on and off the decoder's blocks, overlapping,
     // reaching past the photo's last row, cropped so that rows above and below are passed over,
     // sheets turned, edges compensated (also below 64 pixels per inch, resampled), greyscale,
-    // progressive, with a colour profile. And the photo was read in bands: none holds it whole.
-    void tilesMatchWholeDecode_data() {
+    // progressive, with a colour profile. Its PDF shows the pages of the photo decoded whole, the
+    // overview page's picture among them (made from the rows as they passed): the same pages
+    // rendered, and the same pictures embedded, byte for byte. And the photo was read in bands:
+    // none holds it whole.
+    void matchesWholeDecode_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("overlap"); // inches
         QTest::addColumn<int>("profile");    // -1: no edge compensation
         QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("overview");
-        const QSize photo(517, 389);
-        const auto jpg = int(ImageFormat::Jpeg), tif = int(ImageFormat::Tiff),
-                   bmp = int(ImageFormat::Bmp);
-        QTest::newRow("rows off the blocks") << photo << "--tiles 3x2 --custom 6x4 --margins 0"
-                                             << "420" << 0.0 << -1 << jpg << true;
-        QTest::newRow("rows on the blocks")
-            << QSize(512, 384) << "--tiles 4x3 --custom 6x4 --margins 0"
-            << "420" << 0.0 << -1 << jpg << false;
-        QTest::newRow("overlap, cropped above and below")
-            << photo << "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130"
-            << "420" << 0.5 << -1 << jpg << true;
-        QTest::newRow("turned sheets, compensated")
-            << photo << "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles"
-            << "444" << 0.25 << 0 << tif << false;
-        QTest::newRow("unturned, compensated") << photo << "--tiles 2x3 --custom 6x4 --margins 0"
-                                               << "420" << 0.0 << 1 << bmp << false;
-        QTest::newRow("below 64 ppi, resampled and compensated")
-            << photo << "--tiles 12x10 --custom 6x4 --margins 0"
-            << "420" << 0.3 << 0 << bmp << true;
-        QTest::newRow("greyscale, progressive, overlap")
-            << photo << "--tiles 5x4 --custom 6x4 --margins 0 --zoom 40 --hcenter 20"
-            << "grey progressive" << 0.75 << -1 << jpg << true;
-        QTest::newRow("colour profile, 4:2:2 progressive, turned")
-            << photo << "--tiles 3x3 --custom 6x4 --margins 0 --rotate-tiles"
-            << "422 progressive icc" << 0.0 << 1 << jpg << true;
-        QTest::newRow("colour profile, tiff") << photo << "--tiles 2x2 --custom 6x4 --margins 0"
-                                              << "420 icc" << 0.0 << -1 << tif << false;
-        QTest::newRow("a tile past the last row")
-            << QSize(50, 392) << "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200"
-            << "420" << 0.0 << -1 << bmp << false;
-        QTest::newRow("one row of tiles") << photo << "--tiles 3x1 --custom 6x12 --margins 0"
-                                          << "420" << 0.0 << -1 << jpg << true;
+        QTest::addColumn<bool>("overview"); // the image beside the tiles, or the PDF's page
+        const QSize photo(517, 389), wide(733, 541);
+        const auto jpg = ImageFormat::Jpeg, tif = ImageFormat::Tiff, bmp = ImageFormat::Bmp,
+                   pdf = ImageFormat::Pdf;
+        const auto row = [](const char* tag, QSize size, const char* options, const char* kind,
+                            double overlap, int profile, ImageFormat format, bool overview) {
+            QTest::newRow(tag) << size << QString::fromLatin1(options) << QString::fromLatin1(kind)
+                               << overlap << profile << int(format) << overview;
+        };
+        row("rows off the blocks", photo, "--tiles 3x2 --custom 6x4 --margins 0", "420", 0, -1, jpg,
+            true);
+        row("rows on the blocks", {512, 384}, "--tiles 4x3 --custom 6x4 --margins 0", "420", 0, -1,
+            jpg, false);
+        row("overlap, cropped above and below", photo,
+            "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130", "420", 0.5, -1, jpg,
+            true);
+        row("turned sheets, compensated", photo,
+            "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles", "444", 0.25, 0, tif, false);
+        row("unturned, compensated", photo, "--tiles 2x3 --custom 6x4 --margins 0", "420", 0, 1,
+            bmp, false);
+        row("below 64 ppi, resampled and compensated", photo,
+            "--tiles 12x10 --custom 6x4 --margins 0", "420", 0.3, 0, bmp, true);
+        row("greyscale, progressive, overlap", photo,
+            "--tiles 5x4 --custom 6x4 --margins 0 --zoom 40 --hcenter 20", "grey progressive", 0.75,
+            -1, jpg, true);
+        row("colour profile, 4:2:2 progressive, turned", photo,
+            "--tiles 3x3 --custom 6x4 --margins 0 --rotate-tiles", "422 progressive icc", 0, 1, jpg,
+            true);
+        row("colour profile, tiff", photo, "--tiles 2x2 --custom 6x4 --margins 0", "420 icc", 0, -1,
+            tif, false);
+        row("a tile past the last row", {50, 392},
+            "--tiles 1x2 --custom 10x5.5 --margins 0 --vcenter 200", "420", 0, -1, bmp, false);
+        row("one row of tiles", photo, "--tiles 3x1 --custom 6x12 --margins 0", "420", 0, -1, jpg,
+            true);
         // More than twice the overview's 1600 pixels: its picture is averaged in blocks first.
-        QTest::newRow("overview reduced in blocks")
-            << QSize(4211, 2807) << "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60"
-            << "420" << 0.0 << -1 << jpg << true;
+        row("overview reduced in blocks", {4211, 2807},
+            "--tiles 3x2 --custom 6x4 --margins 0 --zoom 20 --vcenter 60", "420", 0, -1, jpg, true);
+        row("pdf: overlap, colour profile, overview", wide,
+            "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70", "420 icc", 0.5, -1, pdf, true);
+        row("pdf: turned sheets, compensated, greyscale progressive", wide,
+            "--tiles 2x3 --paper letter --rotate-tiles", "grey progressive", 0, 1, pdf, true);
+        row("pdf: no overview page", wide, "--tiles 2x2 --custom 6x4 --margins 0.25", "444", 0, -1,
+            pdf, false);
+        // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
+        row("pdf: overview reduced in blocks", {2203, 3307},
+            "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40", "420", 0.3, -1, pdf, true);
     }
-    void tilesMatchWholeDecode() {
+    void matchesWholeDecode() {
         QFETCH(QSize, size);
         QFETCH(QString, options);
         QFETCH(QString, kind);
@@ -421,7 +405,8 @@ private slots:
             saver.SetThreadCount(3);
             SaveTilesRequest request{dir.path(), name, QStringLiteral("t_"),
                                      *FormatFromCode(format)};
-            request.aids.overviewImage = overview;
+            request.documentName = name + QStringLiteral(".pdf");
+            request.aids.overviewImage = request.aids.overviewPage = overview;
             return saver.Save(*poster, source, request, OverwritePolicy::Refuse);
         };
         ImageObject img;
@@ -436,12 +421,19 @@ private slots:
         const SaveOutcome got = save(banded, QStringLiteral("banded"));
         QVERIFY2(got.status == SaveOutcome::Status::Saved, qPrintable(got.text));
 
-        const QMap<QString, QByteArray> want = Contents(expected.folder);
-        QCOMPARE(want.size(), tiles.count + (overview ? 1 : 0));
-        const QMap<QString, QByteArray> have = Contents(got.folder);
-        QCOMPARE(have.keys(), want.keys());
-        for (const QString& name : want.keys())
-            QVERIFY2(have[name] == want[name], qPrintable(name));
+        const bool pdf = format == int(ImageFormat::Pdf);
+        for (const bool pictures : {false, true}) {
+            if (pictures && !pdf)
+                break;
+            const QMap<QString, QByteArray> want = Made(expected, pictures);
+            QCOMPARE(want.size(), tiles.count + (overview ? 1 : 0));
+            const QMap<QString, QByteArray> have = Made(got, pictures);
+            QCOMPARE(have.keys(), want.keys());
+            for (const QString& name : want.keys())
+                QVERIFY2(have[name] == want[name], qPrintable(name));
+        }
+        QVERIFY(!pdf ||
+                !Tool(QStringLiteral("qpdf"), {QStringLiteral("--check"), got.file}).isEmpty());
 
         // One band per row of tiles, each no taller than its row.
         const int tilesHigh = poster->GetNumTilesHigh();
@@ -454,140 +446,49 @@ private slots:
         }
     }
 
-    // The PDF of a JPEG read in bands shows the pages of the photo decoded whole, the overview
-    // page's picture among them (made from the rows as they passed): the same pages rendered,
-    // and the same pictures embedded, byte for byte.
-    void pdfMatchesWholeDecode_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<double>("overlap");
-        QTest::addColumn<int>("profile");
-        QTest::addColumn<bool>("overviewPage");
-        const QSize photo(733, 541);
-        QTest::newRow("overlap, colour profile, overview")
-            << photo << "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70"
-            << "420 icc" << 0.5 << -1 << true;
-        QTest::newRow("turned sheets, compensated, greyscale progressive")
-            << photo << "--tiles 2x3 --paper letter --rotate-tiles"
-            << "grey progressive" << 0.0 << 1 << true;
-        QTest::newRow("no overview page") << photo << "--tiles 2x2 --custom 6x4 --margins 0.25"
-                                          << "444" << 0.0 << -1 << false;
-        // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
-        QTest::newRow("overview reduced in blocks")
-            << QSize(2203, 3307) << "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40"
-            << "420" << 0.3 << -1 << true;
-    }
-    void pdfMatchesWholeDecode() {
-        QFETCH(QSize, size);
-        QFETCH(QString, options);
-        QFETCH(QString, kind);
-        QFETCH(double, overlap);
-        QFETCH(int, profile);
-        QFETCH(bool, overviewPage);
-        QTemporaryDir dir;
-        const QString path = WriteJpeg(dir, size, kind);
-        QVERIFY(!path.isEmpty());
-        auto poster = Poster(options.split(u' '),
-                             QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
-        QVERIFY(poster);
-        const ProfileTable table = Profiles();
-        poster->SetProfileTable(&table);
-        if (profile >= 0) {
-            poster->SetCurrentProfile(profile);
-            poster->SetPrinterClips(true);
-        }
-        poster->dOverlap = overlap;
-        const auto save = [&](TileSource& source, const QString& name) {
-            RecordingProgress progress;
-            TileSaver saver(progress);
-            SaveTilesRequest request{dir.path(), {}, QStringLiteral("p_"), ImageFormat::Pdf};
-            request.documentName = name;
-            request.aids.overviewPage = overviewPage;
-            return saver.Save(*poster, source, request, OverwritePolicy::Refuse);
-        };
-        ImageObject img;
-        QVERIFY(img.LoadImageFile(path));
-        WholeImageSource whole(img);
-        const SaveOutcome expected = save(whole, QStringLiteral("whole.pdf"));
-        QCOMPARE(expected.status, SaveOutcome::Status::Saved);
-        auto banded = BandedJpegSource::Open(path);
-        QVERIFY(banded);
-        const SaveOutcome got = save(**banded, QStringLiteral("banded.pdf"));
-        QVERIFY2(got.status == SaveOutcome::Status::Saved, qPrintable(got.text));
-
-        const int sheets = poster->GetNumTilesWide() * poster->GetNumTilesHigh();
-        const QList<QImage> want = RenderedPages(expected.file, dir.filePath("want"));
-        QCOMPARE(want.size(), sheets + (overviewPage ? 1 : 0));
-        const QList<QImage> have = RenderedPages(got.file, dir.filePath("have"));
-        QCOMPARE(have.size(), want.size());
-        for (int i = 0; i < want.size(); ++i)
-            QVERIFY2(have[i] == want[i], qPrintable(QStringLiteral("page %1").arg(i + 1)));
-        const QList<QByteArray> wantPictures = EmbeddedPictures(expected.file, dir.filePath("wi"));
-        QCOMPARE(wantPictures.size(), want.size());
-        QVERIFY(EmbeddedPictures(got.file, dir.filePath("hi")) == wantPictures);
-        QCOMPARE(Tool(QStringLiteral("qpdf"), {QStringLiteral("--check"), got.file}).isEmpty(),
-                 false);
-    }
-
     // A photo whose data ends early fails the save, naming the damage, as its whole decode
     // refuses it: where the rows a tile needs are missing, and also where only rows below the
-    // poster's window are, which the tiles never read. No PDF is left behind.
-    void truncatedPhotoFails_data() {
+    // poster's window are, which the tiles never read. So does a file that changes while its
+    // rows are read. No PDF is left behind.
+    void damagedPhotoFails_data() {
         QTest::addColumn<QString>("options");
-        QTest::addColumn<int>("keptPercent"); // of the file's bytes
-        QTest::newRow("rows of the tiles missing") << "--tiles 2x2 --custom 6x4 --margins 0" << 66;
+        QTest::addColumn<int>("keptPercent"); // of the file's bytes; 0: four added once opened
+        QTest::addColumn<QString>("reason");
+        const QString damaged = QStringLiteral("The JPEG image is damaged or incomplete: ");
+        QTest::newRow("rows of the tiles missing")
+            << "--tiles 2x2 --custom 6x4 --margins 0" << 66 << damaged;
         QTest::newRow("rows below the window missing")
-            << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97;
+            << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97 << damaged;
+        QTest::newRow("changed while read") << "--tiles 2x2 --custom 6x4 --margins 0" << 0
+                                            << "The file changed while it was being read";
     }
-    void truncatedPhotoFails() {
+    void damagedPhotoFails() {
         QFETCH(QString, options);
         QFETCH(int, keptPercent);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
         const QByteArray whole = ReadAll(path);
-        QVERIFY(WriteAll(path, whole.left(whole.size() * keptPercent / 100)));
-        QVERIFY(!ImageObject().LoadImageFile(path));
+        if (keptPercent) {
+            QVERIFY(WriteAll(path, whole.left(whole.size() * keptPercent / 100)));
+            QVERIFY(!ImageObject().LoadImageFile(path));
+        }
         auto poster = Poster(options.split(u' '), QStringLiteral("517x389"));
         QVERIFY(poster);
         QVERIFY(poster->CalcTileCoord().tiles.back().bottom < 389 * keptPercent / 100 ||
                 keptPercent < 90);
         auto banded = BandedJpegSource::Open(path);
         QVERIFY(banded);
+        QVERIFY(keptPercent || WriteAll(path, whole + "more"));
         RecordingProgress progress;
         TileSaver saver(progress);
         SaveTilesRequest request{dir.path(), {}, QStringLiteral("p_"), ImageFormat::Pdf};
         const SaveOutcome outcome = saver.Save(*poster, **banded, request, OverwritePolicy::Refuse);
         QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
-        QVERIFY2(outcome.text.startsWith(QStringLiteral(
-                     "Error reading the source image\nReason: The JPEG image is damaged or "
-                     "incomplete: ")),
+        QVERIFY2(outcome.text.startsWith(
+                     QStringLiteral("Error reading the source image\nReason: ") + reason),
                  qPrintable(outcome.text));
         QVERIFY(!QFileInfo::exists(outcome.file));
-    }
-
-    // A file that changes while its rows are read fails the save, as its whole decode would.
-    void changedFileFails() {
-        QTemporaryDir dir;
-        const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
-        auto poster = Poster({"--tiles", "2x2", "--custom", "6x4", "--margins", "0"},
-                             QStringLiteral("517x389"));
-        QVERIFY(poster);
-        auto banded = BandedJpegSource::Open(path);
-        QVERIFY(banded);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        QCOMPARE(file.write("more"), qint64(4));
-        file.close();
-        RecordingProgress progress;
-        TileSaver saver(progress);
-        const SaveOutcome outcome =
-            saver.Save(*poster, **banded,
-                       {dir.path(), QStringLiteral("t"), QStringLiteral("t_"), ImageFormat::Jpeg},
-                       OverwritePolicy::Refuse);
-        QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
-        QVERIFY2(outcome.text.contains(QStringLiteral("The file changed while it was being read")),
-                 qPrintable(outcome.text));
     }
 };
 

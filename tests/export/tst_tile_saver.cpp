@@ -32,11 +32,6 @@ SaveTilesRequest Request(const QString& folder, ImageFormat format = ImageFormat
     return SaveTilesRequest{folder, QStringLiteral("Poster1"), QStringLiteral("poster"), format};
 }
 
-QStringList FilesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
-}
-
 // Paths are written with '/' and a line break with '|'; both become what the program uses.
 QString N(QString s) {
     s.replace(u'/', QDir::separator());
@@ -255,7 +250,8 @@ private slots:
             saver.processSaveNow(*poster, img, Request(dir.path(), *FormatFromCode(format)));
         QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
         QCOMPARE(outcome.tilesWritten, count);
-        const QStringList files = FilesIn(outcome.folder); // only the tiles: no temporary files
+        const QStringList files =
+            FilesIn(outcome.folder, QDir::AllEntries); // only the tiles: no temporary files
         QCOMPARE(files.size(), count);
         for (int t = 0; t < count; ++t) {
             const QImage back(outcome.folder + u'/' + files[t]);
@@ -315,7 +311,7 @@ private slots:
         }
         if (answer >= 0 && answer != int(Answer::Yes)) {
             QCOMPARE(outcome.status, SaveOutcome::Status::Declined);
-            QCOMPARE(FilesIn(folder), QStringList());
+            QCOMPARE(FilesIn(folder, QDir::AllEntries), QStringList());
             QCOMPARE(progress.shown, QStringList());
             QCOMPARE(messages.Messages().size(), 1);
             return;
@@ -327,7 +323,7 @@ private slots:
         QStringList expected;
         for (int i = 1; i <= written; ++i)
             expected << QStringLiteral("poster00%1.bmp").arg(i);
-        QCOMPARE(FilesIn(folder), expected);
+        QCOMPARE(FilesIn(folder, QDir::AllEntries), expected);
         QCOMPARE(progress.shown, QStringList{QStringLiteral("Saving Images Now")});
         QCOMPARE(progress.values.size(), cancelAt ? cancelAt - 1 : 6);
         for (int i = 0; i < progress.values.size(); ++i)

@@ -29,15 +29,12 @@ public:
             why_ = QStringLiteral("cupsd is not installed");
             return;
         }
-        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                               QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                               QFileDevice::ExeGroup);
         for (const char* sub : {"conf/ppd", "spool", "tmp", "cache", "state", "log", "out"})
             QDir(dir_.path()).mkpath(QString::fromLatin1(sub));
         // The filters run as the queue's user: they must reach the spool and the output.
         QProcess::execute(QStringLiteral("chmod"), {"1777", Path("tmp"), Path("out")});
-        QProcess::execute(QStringLiteral("chmod"), {"0755", Path("conf"), Path("spool")});
+        QProcess::execute(QStringLiteral("chmod"),
+                          {"0755", dir_.path(), Path("conf"), Path("spool")});
         Write("conf/cupsd.conf", QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\n"
                                                 "Browsing Off\n<Location />\nOrder allow,deny\n"
                                                 "Allow all\n</Location>\n<Policy default>\n"

@@ -11,9 +11,12 @@
 #include "tests/cli/cli_run.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +34,47 @@ inline QString Tool(const QString& program, const QStringList& args) {
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The names in a folder, hidden ones too, in order; its files, or what `kinds` asks for.
+inline QStringList FilesIn(const QString& folder, QDir::Filters kinds = QDir::Files) {
+    return QDir(folder).entryList(kinds | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every file of a folder by name, with its bytes.
+inline QMap<QString, QByteArray> Contents(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, ReadAll(folder + u'/' + name));
+    return files;
+}
+
+// The page sizes pdfinfo reports, in points.
+inline QList<QSizeF> PageSizes(const QString& pdf) {
+    QList<QSizeF> sizes;
+    static const QRegularExpression re(QStringLiteral("size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    for (const auto& m :
+         re.globalMatch(Tool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", pdf})))
+        sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    return sizes;
+}
+
+// Page `page` (from 1) of a PDF rendered by poppler at `dpi`, by way of a file in `dir`.
+inline QImage RenderPage(const QString& pdf, int page, int dpi, const QString& dir) {
+    const QString n = QString::number(page), stem = dir + QStringLiteral("/page");
+    Tool(QStringLiteral("pdftoppm"),
+         {"-r", QString::number(dpi), "-f", n, "-l", n, "-singlefile", "-png", pdf, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The smallest rectangle that holds every pixel of `image` that `wanted` accepts.
+inline QRect Bounds(const QImage& image, const std::function<bool(QRgb)>& wanted) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (wanted(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 // Every pixel different from its neighbours: red = x, green = y, blue = x * 7 + y * 13.
@@ -85,15 +129,20 @@ inline std::optional<PosterState> Poster(const QStringList& options, const QStri
     return poster;
 }
 
-// Runs the built command-line tool with `args`; `inChild` runs in the child before the
-// program starts (a limit, a mount namespace). The tool is killed after `ms` milliseconds, and
-// then the status is -1.
+// Runs the built command-line tool (or `program`) with `args`, as from a shell without a login
+// session (where Qt would note a missing runtime folder on stderr); `inChild` runs in the child
+// before the program starts (a limit, a mount namespace). The tool is killed after `ms`
+// milliseconds, and then the status is -1.
 inline CliRun RunCliProcess(const QStringList& args, const std::function<void()>& inChild = {},
-                            int ms = 60000) {
+                            int ms = 60000, const QString& program = "tessellon-cli") {
     QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_RUNTIME_DIR", "QT_LOGGING_RULES", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    cli.setProcessEnvironment(env);
     if (inChild)
         cli.setChildProcessModifier(inChild);
-    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/tessellon-cli"), args);
+    cli.start(QStringLiteral(TESSELLON_BUILD_DIR "/") + program, args);
     const bool ended = cli.waitForFinished(ms);
     if (!ended) {
         cli.kill();
