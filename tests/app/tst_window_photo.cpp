@@ -10,6 +10,7 @@
 #include "layout/preview_renderer.h"
 #include "source/source_image.h"
 #include "tests/support/export_test_support.h"
+#include "tests/support/heif_test_support.h"
 
 #include <sys/resource.h>
 
@@ -26,20 +27,6 @@ QImage Pattern(int w, int h) {
         for (int x = 0; x < w; ++x)
             img.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, ((x + y) * 3) % 256));
     return img;
-}
-
-// The largest difference of one colour channel between two pictures of the same size.
-int MaxDifference(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    int worst = 0;
-    for (int r = 0; r < x.height(); ++r)
-        for (int c = 0; c < x.width(); ++c) {
-            const QRgb p = x.pixel(c, r), q = y.pixel(c, r);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q))});
-        }
-    return worst;
 }
 
 // All rows of `source` as one picture.
@@ -116,7 +103,7 @@ private slots:
             QCOMPARE(dynamic_cast<BandedJpegSource*>(opened->get()) != nullptr, bands);
             const QImage rows = AllRows(**opened);
             QCOMPARE(rows.size(), expected.size());
-            QVERIFY(MaxDifference(rows, expected) <= (name.endsWith(u".png") ? 0 : 2));
+            QVERIFY(MaxChannelDifference(rows, expected) <= (name.endsWith(u".png") ? 0 : 2));
         }
     }
 
@@ -199,8 +186,8 @@ private slots:
         const QImage expected = photo.copy(window).scaled(shown.size(), Qt::IgnoreAspectRatio,
                                                           Qt::SmoothTransformation);
         QVERIFY(shown.width() == picture.width() || shown.height() == picture.height());
-        QVERIFY2(MaxDifference(shown, expected) <= 3,
-                 qPrintable(QString::number(MaxDifference(shown, expected))));
+        QVERIFY2(MaxChannelDifference(shown, expected) <= 3,
+                 qPrintable(QString::number(MaxChannelDifference(shown, expected))));
     }
 
     // The window holds only its preview of a JPEG: a photo whose pixels need more memory than
