@@ -529,8 +529,8 @@ void frmMain::BuildPreviewCopy() {
 
 void frmMain::PicCurResized() {
     if (state_.bImgSelected) {
-        // Enlarging the window gives the preview more pixels; refine the reduced copy from the
-        // full image once it is there.
+        // Enlarging the window gives the preview more pixels: a held image refines the reduced
+        // copy (a photo read from its file has one for the whole screen already).
         const QSize fit = source_.Size().scaled(picCur->size(), Qt::KeepAspectRatio);
         if (source_.PreviewSource().width() < fit.width() ||
             source_.PreviewSource().height() < fit.height())
@@ -986,15 +986,11 @@ void frmMain::cmdLargePreview_Click() {
         return;
     }
     SetMousePointerMode(3);
-    if (!frmPreview_) {
-        frmPreview_ = new frmPreview(messages_, this);
-        frmPreview_->setAttribute(Qt::WA_DeleteOnClose);
-    }
     // The preview shows the poster as it is now, also when its window is resized later (up
     // to the screen's size), from a copy of the photo with the pixels the screen can show.
     const TileCoordTable table = state_.CalcTileCoord();
-    QSize screen = frmPreview_->size();
-    if (const QScreen* s = frmPreview_->screen())
+    QSize screen = frmPreview_ ? frmPreview_->size() : size();
+    if (const QScreen* s = this->screen())
         screen = screen.expandedTo(s->size());
     auto photo =
         source_.PreviewAtLeast(PreviewRenderer::ReducedSizeFor(source_.Size(), table, screen));
@@ -1002,6 +998,10 @@ void frmMain::cmdLargePreview_Click() {
         SetMousePointerMode(0);
         messages_.Critical(T(str::PosterPreview), photo.error());
         return;
+    }
+    if (!frmPreview_) {
+        frmPreview_ = new frmPreview(messages_, this);
+        frmPreview_->setAttribute(Qt::WA_DeleteOnClose);
     }
     const auto render = [photo = *photo, size = source_.Size(), table,
                          showTiles = previewOptions_->TilesShown(), wide = state_.GetNumTilesWide(),

@@ -153,6 +153,39 @@ private slots:
         QVERIFY(progress.shown.isEmpty());
     }
 
+    // A larger copy than the one kept is decoded from the file again, turned as the window
+    // turns the photo; it is refused once the file has changed.
+    void previewAtLeast_data() {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<QSize>("wanted");
+        QTest::newRow("upright") << 0 << QSize(1000, 600);
+        QTest::newRow("turned") << 90 << QSize(600, 1000);
+    }
+    void previewAtLeast() {
+        QFETCH(int, angle);
+        QFETCH(QSize, wanted);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.jpg"));
+        QImage smooth(4000, 2400, QImage::Format_RGB32);
+        for (int y = 0; y < smooth.height(); ++y)
+            for (int x = 0; x < smooth.width(); ++x)
+                smooth.setPixel(x, y, qRgb(x * 255 / 4000, y * 255 / 2400, 90));
+        QVERIFY(smooth.save(path, "JPEG", 95));
+        SourceImage source;
+        QVERIFY(source.Open(path, QSize(100, 100)));
+        source.RotateBy(angle);
+        const auto copy = source.PreviewAtLeast(wanted);
+        QVERIFY2(copy, qPrintable(copy.error()));
+        QVERIFY(copy->width() >= wanted.width() && copy->height() >= wanted.height());
+        QVERIFY(qint64(copy->width()) * copy->height() < qint64(4000) * 2400); // reduced
+        const QImage expected =
+            smooth.transformed(QTransform().rotate(angle))
+                .scaled(copy->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(MaxChannelDifference(copy->convertToFormat(QImage::Format_RGB32), expected) <= 4);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(!source.PreviewAtLeast(wanted));
+    }
+
     // The large preview of a photo read from its file is drawn from a reduced copy with the
     // pixels the screen shows of the poster's part: the part of the photo, scaled.
     void previewFromReducedCopy_data() {
