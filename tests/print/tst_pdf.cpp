@@ -223,6 +223,8 @@ private slots:
                   QStringLiteral("-")});
         QVERIFY(qdf.contains(
             QRegularExpression(QStringLiteral("/ViewerPreferences <<\\s*/PrintScaling /None"))));
+        // Every page names the one page node that lists it (readers repair a missing one).
+        QCOMPARE(qdf.count(QRegularExpression(QStringLiteral("/Parent \\d+ 0 R"))), pages);
         QCOMPARE(qdf.count(QRegularExpression(QStringLiteral("^q ") +
                                                   QRegularExpression::escape(picture) +
                                                   QStringLiteral(" cm /\\w+ Do"),
