@@ -229,6 +229,7 @@ struct PdfPosterWriter::Impl {
 
     void Discard() {
         page = nullptr;
+        pages.clear(); // the wrappers go before the document that holds their objects
         later.clear();
         ForgetFonts();
         try {
@@ -501,6 +502,7 @@ Result<> PdfPosterWriter::Commit() {
             QCoreApplication::translate("PdfPosterWriter", "The PDF could not be completed (%1)")
                 .arg(Why(e)));
     }
+    d_->pages.clear();
     d_->document.reset();
     d_->device.reset();
     d_->stream->flush();
