@@ -140,7 +140,7 @@ PrintOutcome PrintJob::Print(const PosterState& poster, TileSource& source,
     QPrinter printer(QPrinterInfo::printerInfo(target->printer.name), QPrinter::HighResolution);
     if (request.path == PrintPath::Painter)
         SetUp(printer, *target, layout.page, request);
-    SheetSelectionSink* selection = nullptr;
+    int sheetsAdded = 0; // counted by the sink, which is gone once the save ends
     bool overview = false;
     const std::set<int> sheets(request.sheets.begin(), request.sheets.end());
 
@@ -165,9 +165,7 @@ PrintOutcome PrintJob::Print(const PosterState& poster, TileSource& source,
                 painter->SetOverview(std::move(*plan), s.Overview());
             pages = std::move(painter);
         }
-        auto chosen = std::make_unique<SheetSelectionSink>(std::move(pages), sheets);
-        selection = chosen.get();
-        return chosen;
+        return std::make_unique<SheetSelectionSink>(std::move(pages), sheets, sheetsAdded);
     });
     const SaveOutcome saved = saver.Save(poster, source, save, OverwritePolicy::Replace);
     switch (saved.status) {
@@ -181,7 +179,7 @@ PrintOutcome PrintJob::Print(const PosterState& poster, TileSource& source,
     default:
         return Failed(out, saved.title, saved.text);
     }
-    out.pages = (selection ? selection->SheetsAdded() : 0) + (overview ? 1 : 0);
+    out.pages = sheetsAdded + (overview ? 1 : 0);
     if (request.path == PrintPath::Document) {
         const Result<int> job = CupsQueue::SubmitPdf(
             target->printer.name, saved.file, request.title, std::max(1, request.copies),

@@ -11,9 +11,10 @@ namespace tessellon {
 // is one page. Every other call goes through unchanged.
 class SheetSelectionSink : public TileSink {
 public:
-    // An empty selection passes every sheet.
-    SheetSelectionSink(std::unique_ptr<TileSink> pages, std::set<int> sheets)
-        : pages_(std::move(pages)), sheets_(std::move(sheets)) {}
+    // An empty selection passes every sheet. `added` counts the sheets passed on; it is the
+    // caller's, so that the count outlives the sink, which the saver lets go when it ends.
+    SheetSelectionSink(std::unique_ptr<TileSink> pages, std::set<int> sheets, int& added)
+        : pages_(std::move(pages)), sheets_(std::move(sheets)), added_(added) {}
 
     QString Folder() const override { return pages_->Folder(); }
     QString DocumentPath() const override { return pages_->DocumentPath(); }
@@ -23,19 +24,17 @@ public:
     std::optional<UserMessage> Add(int index, const QByteArray& encoded, QSize pixels) override {
         if (!sheets_.empty() && !sheets_.contains(index))
             return std::nullopt;
-        ++pages_added_;
+        ++added_;
         return pages_->Add(index, encoded, pixels);
     }
     QString CannotWrite(int index) const override { return pages_->CannotWrite(index); }
     std::optional<UserMessage> Finish() override { return pages_->Finish(); }
     void Abandon() override { pages_->Abandon(); }
 
-    int SheetsAdded() const { return pages_added_; }
-
 private:
     std::unique_ptr<TileSink> pages_;
     std::set<int> sheets_;
-    int pages_added_ = 0;
+    int& added_;
 };
 
 } // namespace tessellon
