@@ -22,7 +22,8 @@ public:
     // Row y of the photo (three bytes a pixel from its left edge); rows outside FirstRow ..
     // LastRow are ignored. Every row in between comes once, in order.
     void AddRow(int y, const std::uint8_t* row);
-    // The reduced picture; null until every row has come, or when memory was short.
+    // The reduced picture (32-bit, as smooth scaling takes it); null until every row has come,
+    // or when memory was short.
     QImage Result() const { return next_ > LastRow() ? out_ : QImage(); }
 
 private:

@@ -85,7 +85,10 @@ std::optional<PosterOverview::PictureSteps> PosterOverview::StepsFor(QSize image
 }
 
 QImage PosterOverview::Finished(const QImage& reduced, QSize size) {
-    return reduced.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    // Scaled in 32 bits, the format the rows' reduction gives, so that a photo decoded whole
+    // (24 bits) gives the same picture.
+    return reduced.convertToFormat(QImage::Format_RGB32)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB888);
 }
 
