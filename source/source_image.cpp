@@ -11,6 +11,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cmath>
+
 namespace tessellon {
 namespace {
 
@@ -26,7 +28,18 @@ struct Opened {
     QString error;
 };
 
-Opened OpenFile(const QString& path, QSize box) {
+// A copy of `full` with at least `atLeast` pixels on each side where it has them.
+QImage Covering(const QImage& full, QSize atLeast) {
+    const double scale =
+        std::max(double(atLeast.width()) / full.width(), double(atLeast.height()) / full.height());
+    if (scale >= 1)
+        return full;
+    const QSize size(static_cast<int>(std::ceil(full.width() * scale)),
+                     static_cast<int>(std::ceil(full.height() * scale)));
+    return ImageReducer::Fitted(full, full.rect(), size);
+}
+
+Opened OpenFile(const QString& path, QSize box, qint64 largestHeld) {
     Opened out;
     auto file = ImageFileReader::Open(path, ImageFileReader::Extent::WholeFileForBands);
     if (!file) {
@@ -59,6 +72,12 @@ Opened OpenFile(const QString& path, QSize box) {
     out.preview = box.isEmpty() || fit.width() >= out.size.width()
                       ? out.full
                       : ImageReducer::Fitted(out.full, out.full.rect(), fit);
+    if (!box.isEmpty() && out.full.sizeInBytes() > largestHeld) {
+        // Too large to keep for a save that may not come: decoded again when it does.
+        out.full = QImage();
+        out.icc.clear();
+        out.fromFile = true;
+    }
     return out;
 }
 
@@ -99,7 +118,8 @@ bool SourceImage::Open(const QString& path, QSize previewBox) {
     // A square box: the preview copy stays sharp when the image is turned by a quarter.
     const int side = std::max(previewBox.width(), previewBox.height());
     const QSize box = previewBox.isEmpty() ? QSize() : QSize(side, side);
-    Opened opened = WaitPainting(QtConcurrent::run([path, box] { return OpenFile(path, box); }));
+    Opened opened = WaitPainting(QtConcurrent::run(
+        [path, box, largest = largestHeld_] { return OpenFile(path, box, largest); }));
     if (!opened.error.isEmpty()) {
         error_ = opened.error;
         return false;
@@ -170,7 +190,12 @@ Result<QImage> SourceImage::PreviewAtLeast(QSize atLeast) {
         auto file = ImageFileReader::Open(path, ImageFileReader::Extent::WholeFileForBands);
         if (!file)
             return file.status();
-        return file->DecodeReduced(upright);
+        if (file->HasReducedDecode())
+            return file->DecodeReduced(upright);
+        auto whole = file->Decode();
+        if (!whole)
+            return whole.status();
+        return Covering(whole->ReadPixels().Image(), upright);
     }));
     if (!reduced)
         return reduced.status();

@@ -17,9 +17,9 @@ namespace tessellon {
 // worker thread while the window goes on painting. Where the format decodes reduced copies
 // cheaply (JPEG), that copy is all the window holds: the full photo is read from the file again
 // when a save or a print needs it (in bands where it can be), so a large photo costs the
-// window no more memory than a small one. Other formats are decoded whole once, when opened.
-// Turning the image takes effect on the preview copy at once and on the full image when it is
-// used.
+// window no more memory than a small one. Other formats are decoded whole when opened, and
+// kept unless their pixels are large (then they are read again likewise). Turning the image takes
+// effect on the preview copy at once and on the full image when it is used.
 class SourceImage : public QObject {
     Q_OBJECT
 public:
@@ -44,8 +44,13 @@ public:
     // Turns the image clockwise by 90, 180 or 270 degrees.
     void RotateBy(int degrees);
 
-    // Whether the full image is read from the file when it is used rather than held.
+    // Whether the full image is read from the file when it is used rather than held: a JPEG
+    // always (its reduced copy costs a fraction of a full decode), other types when their
+    // pixels take more than the largest held.
     bool IsReadFromFile() const { return fromFile_; }
+    // Pixel memory beyond which a decoded photo is not kept after its preview copy is made;
+    // for the next Open.
+    void SetLargestHeld(qint64 bytes) { largestHeld_ = bytes; }
     // Whether the file can be read a band of rows at a time as it is turned now: a photo read
     // from its file, upright as stored and not turned.
     bool ReadsInBands() const { return fromFile_ && bandsWhenUpright_ && angle_ == 0; }
@@ -79,6 +84,7 @@ private:
     short angle_ = 0;     // angle of size_ and preview_
     short fullAngle_ = 0; // angle full_ is turned to so far
     bool fromFile_ = false;
+    qint64 largestHeld_ = qint64(256) << 20; // about 85 megapixels
     bool bandsWhenUpright_ = false;
     // What the file was when opened, to notice it replaced before it is read again.
     qint64 fileSize_ = -1;
