@@ -1,6 +1,6 @@
 #include "app/poster_photo.h"
 
-#include "export/banded_jpeg_source.h"
+#include "export/banded_photo_source.h"
 #include "export/whole_image_source.h"
 #include "source/source_image.h"
 
@@ -12,7 +12,7 @@ Result<std::unique_ptr<TileSource>> PosterPhoto::Open() {
             return same;
         // A photo the band reader refuses (its decoder would need too much memory) is decoded
         // whole below, which names the reason if that fails too.
-        if (auto banded = BandedJpegSource::Open(source_.Path()))
+        if (auto banded = BandedPhotoSource::Open(source_.Path()))
             return std::unique_ptr<TileSource>(std::move(banded).value());
     }
     if (!whole_) {

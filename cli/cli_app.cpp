@@ -6,7 +6,7 @@
 #include "cli/printers_command.h"
 #include "cli/target_command.h"
 
-#include "export/banded_jpeg_source.h"
+#include "export/banded_photo_source.h"
 #include "imaging/image_object.h"
 #include "paper/paper_model.h"
 #include "source/image_loader.h"
@@ -543,7 +543,7 @@ std::unique_ptr<TileSource> CliApp::BandedSource(const QString& path, const Imag
                                                  const PosterState& poster) {
     if (!header.ReadsInBands() || poster.iRotateAngle != 0)
         return nullptr;
-    auto source = BandedJpegSource::Open(path);
+    auto source = BandedPhotoSource::Open(path);
     return source ? std::move(source).value() : nullptr;
 }
 

@@ -478,6 +478,17 @@ Result<> ImageFileReader::ReadHeifHeader() {
 }
 
 Result<> ImageFileReader::ReadQtHeader() {
+    if (type_ == ImageFileType::Tiff) {
+        // A file read whole had its directory read by no one yet.
+        std::optional<TiffCodec::Header> directory = tiffHeader_;
+        if (!directory && whole_) {
+            QBuffer buffer(&bytes_);
+            if (buffer.open(QIODevice::ReadOnly))
+                if (auto read = TiffCodec::ReadHeader(buffer))
+                    directory = *read;
+        }
+        rgbStrips_ = directory && directory->plainRgb && !directory->tiled;
+    }
     if (type_ == ImageFileType::Tiff && tiffHeader_) {
         stored_ = tiffHeader_->size;
         orientation_ = tiffHeader_->orientation;

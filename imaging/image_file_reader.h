@@ -47,9 +47,10 @@ public:
     // The stored orientation, 1 to 8 as EXIF and TIFF number them (1 is upright).
     int Orientation() const { return orientation_; }
     // Whether the photo can be decoded a band of rows at a time, top to bottom, as it is
-    // stored (JpegBandSource): an RGB or greyscale JPEG that is upright as stored.
+    // stored (DecoderBandSource): an RGB or greyscale JPEG that is upright as stored, or a plain
+    // RGB TIFF in strips (upright by its kind).
     bool ReadsInBands() const {
-        return type_ == ImageFileType::Jpeg && !cmyk_ && orientation_ == 1;
+        return (type_ == ImageFileType::Jpeg && !cmyk_ && orientation_ == 1) || rgbStrips_;
     }
     // Whether all the photo's rows at once fit in the memory Tessellon allows for one image;
     // the failure says how much they need.
@@ -87,6 +88,7 @@ private:
     bool cmyk_ = false;     // a CMYK JPEG, converted to RGB through icc_ when decoded
     bool inverted_ = false; // its values stored inverted (255 = no ink), as Adobe writes them
     std::optional<TiffCodec::Header> tiffHeader_; // a TIFF's directory, read from the file
+    bool rgbStrips_ = false;                      // a TIFF TiffRowDecoder reads
     bool streamed_ = false; // plain TIFF or BMP, decoded from the file (checked unchanged)
     QDateTime modified_;
 };

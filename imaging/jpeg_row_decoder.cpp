@@ -1,11 +1,8 @@
 #include "imaging/jpeg_row_decoder.h"
 
-#include "common/file_kind.h"
+#include "imaging/watched_file.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <csetjmp>
@@ -103,10 +100,7 @@ struct JpegRowDecoder::State {
     jpeg_decompress_struct cinfo{};
     ErrorManager error{};
     FileSource source{};
-    QFile file;
-    QString path;
-    qint64 size = 0;
-    QDateTime modified;
+    WatchedFile file;
     QByteArray header; // the file's start, up to its first scan, while the header is read
     JpegSegments segments;
     qint64 wholePhotoBytes = 0;
@@ -127,15 +121,8 @@ JpegRowDecoder::~JpegRowDecoder() = default;
 
 Result<std::unique_ptr<JpegRowDecoder>> JpegRowDecoder::Open(const QString& path) {
     auto d = std::make_unique<State>();
-    const FileKind::Opened opened = FileKind::OpenRegular(path);
-    if (opened.fd < 0 ||
-        !d->file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return Result<>::Fail(
-            QCoreApplication::translate("ImageFileReader", "The file could not be opened: %1")
-                .arg(opened.fd < 0 ? opened.why : d->file.errorString()));
-    d->path = path;
-    d->size = d->file.size();
-    d->modified = QFileInfo(path).lastModified();
+    if (const auto opened = d->file.Open(path); !opened)
+        return opened;
 
     jpeg_decompress_struct* cinfo = &d->cinfo;
     cinfo->err = jpeg_std_error(&d->error.pub);
@@ -145,7 +132,7 @@ Result<std::unique_ptr<JpegRowDecoder>> JpegRowDecoder::Open(const QString& path
         return Result<>::Fail(Damaged(LibraryMessage(reinterpret_cast<j_common_ptr>(cinfo))));
     jpeg_create_decompress(cinfo);
     d->created = true;
-    d->source.file = &d->file;
+    d->source.file = &d->file.File();
     d->source.block = QByteArray(kReadBlock, Qt::Uninitialized);
     d->source.header = &d->header;
     d->source.pub.init_source = InitSource;
@@ -265,13 +252,9 @@ Result<> JpegRowDecoder::Finish() {
         return rest;
     if (const auto done = Guarded([this] { jpeg_finish_decompress(&d_->cinfo); }); !done)
         return done;
-    const QFileInfo after(d_->path);
-    if (after.size() != d_->size || after.lastModified() != d_->modified) {
-        d_->failure = QCoreApplication::translate(
-            "ImageFileReader", "The file changed while it was being read (it may "
-                               "still be being written or copied). Try again when "
-                               "it is complete.");
-        return Result<>::Fail(d_->failure);
+    if (const auto same = d_->file.CheckUnchanged(); !same) {
+        d_->failure = same.error();
+        return same;
     }
     d_->finished = true;
     return Result<>::Ok();

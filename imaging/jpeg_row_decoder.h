@@ -2,6 +2,7 @@
 
 #include "common/result.h"
 #include "imaging/jpeg_segments.h"
+#include "imaging/row_decoder.h"
 
 #include <QSize>
 #include <QString>
@@ -16,9 +17,9 @@ namespace tessellon {
 // neither the file nor the decoded photo is ever held whole. The rows are the very pixels
 // JpegCodec::Decode gives (the same library, settings and colour conversion); a warning of the
 // decoder (a truncated file, corrupt data) fails the decode, as it fails that one.
-class JpegRowDecoder {
+class JpegRowDecoder : public RowDecoder {
 public:
-    ~JpegRowDecoder();
+    ~JpegRowDecoder() override;
     JpegRowDecoder(const JpegRowDecoder&) = delete;
     JpegRowDecoder& operator=(const JpegRowDecoder&) = delete;
 
@@ -26,22 +27,22 @@ public:
     // (CMYK among them) or cannot be read; nothing is decoded yet.
     static Result<std::unique_ptr<JpegRowDecoder>> Open(const QString& path);
 
-    // The size as stored (before any orientation).
-    QSize Size() const;
+    QSize Size() const override;
+    // From the header segments, read as ImageFileReader reads them.
+    int Orientation() const override { return Segments().orientation; }
+    QByteArray IccProfile() const override { return Segments().icc; }
     // The header segments (orientation, colour profile), read as ImageFileReader reads them.
     const JpegSegments& Segments() const;
-    // What the decoder holds for the whole photo while it decodes: a progressive file keeps
-    // every coefficient of the photo (about its decoded size), a baseline one nothing.
-    qint64 WholePhotoBytes() const;
+    // A progressive file keeps every coefficient of the photo (about its decoded size), a
+    // baseline one nothing.
+    qint64 WholePhotoBytes() const override;
 
-    // The next row Read gives (0 before the first).
-    int NextRow() const;
+    int NextRow() const override;
     // Passes over `count` rows without converting them.
-    Result<> Skip(int count);
-    // Decodes the next `count` rows into `rows` (width x 3 bytes each, red, green, blue).
-    Result<> Read(std::uint8_t* const* rows, int count);
-    // After the last row: reads to the file's end, which must be sound and unchanged.
-    Result<> Finish();
+    Result<> Skip(int count) override;
+    Result<> Read(std::uint8_t* const* rows, int count) override;
+    // Reads to the file's end, which must be sound and unchanged.
+    Result<> Finish() override;
 
 private:
     struct State;

@@ -158,6 +158,7 @@ Result<TiffCodec::Header> TiffCodec::ReadHeader(QIODevice& device) {
     uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
     header.hasColourMap = TIFFGetField(t.get(), TIFFTAG_COLORMAP, &red, &green, &blue) == 1;
     header.plainRgb = PlainRgb(t.get());
+    header.tiled = TIFFIsTiled(t.get()) != 0;
     return header;
 }
 
@@ -176,6 +177,31 @@ QImage TiffCodec::DecodeRgb(QIODevice& device) {
         return {};
     const TiffHandle t = Open("rm", io);
     return t ? DecodeOpened(t.get()) : QImage();
+}
+
+std::shared_ptr<TIFF> TiffCodec::OpenStrips(QIODevice& device) {
+    // The handle reads through `io`, which lives as long as the handle.
+    auto io = std::make_shared<Io>();
+    io->device = &device;
+    if (!device.seek(0))
+        return nullptr;
+    TiffHandle t = Open("rm", *io);
+    uint32_t w = 0;
+    if (!t || !PlainRgb(t.get()) || TIFFIsTiled(t.get()) ||
+        !TIFFGetField(t.get(), TIFFTAG_IMAGEWIDTH, &w) ||
+        static_cast<size_t>(TIFFScanlineSize(t.get())) != static_cast<size_t>(w) * 3)
+        return nullptr;
+    return std::shared_ptr<TIFF>(t.release(), [io](TIFF* tif) { TIFFClose(tif); });
+}
+
+QByteArray TiffCodec::IccProfile(TIFF* tif) {
+    uint32_t iccBytes = 0;
+    void* icc = nullptr;
+    if (!TIFFGetField(tif, TIFFTAG_ICCPROFILE, &iccBytes, &icc) || !icc)
+        return {};
+    const QColorSpace space = QColorSpace::fromIccProfile(
+        QByteArray(static_cast<const char*>(icc), static_cast<qsizetype>(iccBytes)));
+    return space.isValid() ? space.iccProfile() : QByteArray();
 }
 
 namespace {
@@ -227,11 +253,8 @@ QImage DecodeOpened(TIFF* tif) {
             image.setDotsPerMeterY(qRound(resY * perMetre));
         }
     }
-    uint32_t iccBytes = 0;
-    void* icc = nullptr;
-    if (TIFFGetField(tif, TIFFTAG_ICCPROFILE, &iccBytes, &icc) && icc)
-        image.setColorSpace(QColorSpace::fromIccProfile(
-            QByteArray(static_cast<const char*>(icc), static_cast<qsizetype>(iccBytes))));
+    if (const QByteArray icc = TiffCodec::IccProfile(tif); !icc.isEmpty())
+        image.setColorSpace(QColorSpace::fromIccProfile(icc));
     return image;
 }
 

@@ -9,6 +9,10 @@
 #include <QRect>
 #include <QSize>
 
+#include <memory>
+
+struct tiff; // libtiff's TIFF
+
 namespace tessellon {
 
 // TIFF straight through libtiff, for what Qt's plugin makes costly: a header read without the
@@ -23,6 +27,7 @@ public:
         int photometric = -1;
         bool hasColourMap = false;
         bool plainRgb = false; // what DecodeRgb decodes
+        bool tiled = false;
     };
     // The first directory of the TIFF file `device` holds, read from the device as needed
     // (never mapped): a header costs the bytes of its directory, not the file.
@@ -35,6 +40,14 @@ public:
     static QImage DecodeRgb(const QByteArray& data);
     // The same read from `device` strip by strip (never mapped), without the file in memory.
     static QImage DecodeRgb(QIODevice& device);
+
+    // A plain RGB file in strips (what DecodeRgb decodes, tiles aside) opened on `device` (never
+    // mapped) for reading its rows in turn with TIFFReadScanline; `device` must outlive it. Null
+    // for any other file.
+    static std::shared_ptr<tiff> OpenStrips(QIODevice& device);
+    // The colour profile DecodeRgb's image carries, as ImageObject takes it: the file's own
+    // when Qt understands it, else none.
+    static QByteArray IccProfile(tiff* tif);
 
     // Encodes `region` of `pixels` (which must lie inside it) uncompressed, with the tags,
     // strips and resolution stamp Qt's plugin writes for the same picture.

@@ -59,6 +59,13 @@ Opened OpenFile(const QString& path, QSize box, qint64 largestHeld) {
         out.bandsWhenUpright = file->ReadsInBands();
         return out;
     }
+    // The preview is made from the whole decode, which must fit, even for a photo the
+    // command line reads in bands.
+    if (const auto fits = file->CheckFitsWhole(); !fits) {
+        out.error = fits.error();
+        return out;
+    }
+    const bool bands = file->ReadsInBands();
     // The file's bytes go once decoded, before the preview copy is made.
     auto decoded = [reader = std::move(file).value()] { return reader.Decode(); }();
     if (!decoded) {
@@ -77,6 +84,7 @@ Opened OpenFile(const QString& path, QSize box, qint64 largestHeld) {
         out.full = QImage();
         out.icc.clear();
         out.fromFile = true;
+        out.bandsWhenUpright = bands;
     }
     return out;
 }
@@ -192,6 +200,8 @@ Result<QImage> SourceImage::PreviewAtLeast(QSize atLeast) {
             return file.status();
         if (file->HasReducedDecode())
             return file->DecodeReduced(upright);
+        if (const auto fits = file->CheckFitsWhole(); !fits)
+            return fits;
         auto whole = file->Decode();
         if (!whole)
             return whole.status();

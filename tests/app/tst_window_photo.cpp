@@ -3,7 +3,7 @@
 #include "app_test_support.h"
 
 #include "app/poster_photo.h"
-#include "export/banded_jpeg_source.h"
+#include "export/banded_photo_source.h"
 #include "export/save_progress.h"
 #include "export/tile_saver.h"
 #include "imaging/pixel_array.h"
@@ -107,7 +107,7 @@ private slots:
         for (int run = 0; run < 2; ++run) { // a save that asks before replacing runs twice
             auto opened = photo.Open();
             QVERIFY2(opened, qPrintable(opened.error()));
-            QCOMPARE(dynamic_cast<BandedJpegSource*>(opened->get()) != nullptr, bands);
+            QCOMPARE(dynamic_cast<BandedPhotoSource*>(opened->get()) != nullptr, bands);
             const QImage rows = AllRows(**opened);
             QCOMPARE(rows.size(), expected.size());
             QVERIFY(MaxChannelDifference(rows, expected) <= (name.endsWith(u".jpg") ? 2 : 0));

@@ -1,12 +1,12 @@
 #include "tests/support/export_test_support.h"
 
 #include "calibration/profile_table.h"
-#include "export/banded_jpeg_source.h"
+#include "export/banded_photo_source.h"
 #include "export/tile_band_plan.h"
 #include "export/tile_saver.h"
 #include "export/whole_image_source.h"
 #include "imaging/image_reducer.h"
-#include "imaging/jpeg_band_source.h"
+#include "imaging/decoder_band_source.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/row_box_reducer.h"
 
@@ -231,9 +231,9 @@ private slots:
         QVERIFY(!path.isEmpty());
         const auto whole = JpegCodec::Decode(ReadAll(path));
         QVERIFY(whole);
-        auto source = JpegBandSource::Open(path);
+        auto source = DecoderBandSource::Open(path);
         QVERIFY2(source, qPrintable(source.error()));
-        const std::unique_ptr<JpegBandSource> rows = std::move(source).value();
+        const std::unique_ptr<DecoderBandSource> rows = std::move(source).value();
         QCOMPARE(rows->Size(), QSize(203, 171));
         // No observer: none of the rows is kept.
         const int seenFirst = observed.section(u'-', 0, 0).toInt();
@@ -265,9 +265,9 @@ private slots:
     void bandRowsGoDownOnly() {
         QTemporaryDir dir;
         const QString path = WriteJpeg(dir, QSize(64, 64), QStringLiteral("420"));
-        auto source = JpegBandSource::Open(path);
+        auto source = DecoderBandSource::Open(path);
         QVERIFY(source);
-        const std::unique_ptr<JpegBandSource> rows = std::move(source).value();
+        const std::unique_ptr<DecoderBandSource> rows = std::move(source).value();
         QVERIFY(rows->Rows(10, 20));
         QVERIFY(!rows->Rows(9, 30));
         QVERIFY(!rows->Rows(12, 19));
@@ -277,11 +277,11 @@ private slots:
     // A photo that is not upright as stored, or not an RGB or grey JPEG, is not read in bands.
     void notInBands() {
         QTemporaryDir dir;
-        QVERIFY(!JpegBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 6)));
-        QVERIFY(JpegBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 1)));
+        QVERIFY(!DecoderBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 6)));
+        QVERIFY(DecoderBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 1)));
         const QString png = dir.filePath(QStringLiteral("p.png"));
         QVERIFY(PatternImage(40, 30).GetPicture().save(png));
-        QVERIFY(!JpegBandSource::Open(png));
+        QVERIFY(!DecoderBandSource::Open(png));
     }
 
     // Reducing the rows as they pass gives ImageReducer::BoxReduced's picture; rows outside the
@@ -415,7 +415,7 @@ private slots:
         const SaveOutcome expected = save(whole, QStringLiteral("whole"));
         QCOMPARE(expected.status, SaveOutcome::Status::Saved);
 
-        auto opened = BandedJpegSource::Open(path);
+        auto opened = BandedPhotoSource::Open(path);
         QVERIFY2(opened, qPrintable(opened.error()));
         RecordingSource banded(**opened);
         const SaveOutcome got = save(banded, QStringLiteral("banded"));
@@ -477,7 +477,7 @@ private slots:
         QVERIFY(poster);
         QVERIFY(poster->CalcTileCoord().tiles.back().bottom < 389 * keptPercent / 100 ||
                 keptPercent < 90);
-        auto banded = BandedJpegSource::Open(path);
+        auto banded = BandedPhotoSource::Open(path);
         QVERIFY(banded);
         QVERIFY(keptPercent || WriteAll(path, whole + "more"));
         RecordingProgress progress;

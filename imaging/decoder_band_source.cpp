@@ -1,6 +1,11 @@
-#include "imaging/jpeg_band_source.h"
+#include "imaging/decoder_band_source.h"
+
+#include "imaging/image_file_reader.h"
+#include "imaging/jpeg_row_decoder.h"
+#include "imaging/tiff_row_decoder.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -18,25 +23,41 @@ QString NoMemory(int width, int height) {
         .arg(height);
 }
 
+// The decoder for the file's type, as its content shows it.
+Result<std::unique_ptr<RowDecoder>> OpenDecoder(const QString& path) {
+    QFile file(path);
+    const ImageFileType type = file.open(QIODevice::ReadOnly)
+                                   ? ImageFileReader::TypeFromContent(file.read(16))
+                                   : ImageFileType::Unknown;
+    const auto upcast = [](auto opened) -> Result<std::unique_ptr<RowDecoder>> {
+        if (!opened)
+            return opened.status();
+        return std::unique_ptr<RowDecoder>(std::move(opened).value());
+    };
+    if (type == ImageFileType::Tiff)
+        return upcast(TiffRowDecoder::Open(path));
+    return upcast(JpegRowDecoder::Open(path));
+}
+
 } // namespace
 
-JpegBandSource::JpegBandSource(std::unique_ptr<JpegRowDecoder> decoder)
-    : decoder_(std::move(decoder)), size_(decoder_->Size()), icc_(decoder_->Segments().icc) {}
+DecoderBandSource::DecoderBandSource(std::unique_ptr<RowDecoder> decoder)
+    : decoder_(std::move(decoder)), size_(decoder_->Size()), icc_(decoder_->IccProfile()) {}
 
-Result<std::unique_ptr<JpegBandSource>> JpegBandSource::Open(const QString& path) {
-    auto decoder = JpegRowDecoder::Open(path);
+Result<std::unique_ptr<DecoderBandSource>> DecoderBandSource::Open(const QString& path) {
+    auto decoder = OpenDecoder(path);
     if (!decoder)
         return decoder.status();
-    std::unique_ptr<JpegRowDecoder> d = std::move(decoder).value();
+    std::unique_ptr<RowDecoder> d = std::move(decoder).value();
     // Such photos are decoded whole: the reason is for the record, not for the user.
-    if (d->Segments().orientation != 1)
+    if (d->Orientation() != 1)
         return Result<>::Fail(QStringLiteral("The photo is turned by its orientation"));
     if (d->WholePhotoBytes() > PixelArray::MaxImageBytes())
         return Result<>::Fail(NoMemory(d->Size().width(), d->Size().height()));
-    return std::unique_ptr<JpegBandSource>(new JpegBandSource(std::move(d)));
+    return std::unique_ptr<DecoderBandSource>(new DecoderBandSource(std::move(d)));
 }
 
-std::optional<std::pair<int, int>> JpegBandSource::Wanted() {
+std::optional<std::pair<int, int>> DecoderBandSource::Wanted() {
     if (!askedObserver_) {
         askedObserver_ = true;
         if (observer_)
@@ -45,7 +66,7 @@ std::optional<std::pair<int, int>> JpegBandSource::Wanted() {
     return wanted_;
 }
 
-Result<> JpegBandSource::Reserve(int rows) {
+Result<> DecoderBandSource::Reserve(int rows) {
     rows = std::clamp(rows, 1, size_.height());
     if (!buffer_.IsNull() && buffer_.Height() >= rows)
         return Result<>::Ok();
@@ -59,7 +80,7 @@ Result<> JpegBandSource::Reserve(int rows) {
     return Result<>::Ok();
 }
 
-void JpegBandSource::Show(int first, int count, const std::uint8_t* const* rows) {
+void DecoderBandSource::Show(int first, int count, const std::uint8_t* const* rows) {
     const auto wanted = Wanted();
     if (!wanted || !observer_)
         return;
@@ -68,7 +89,7 @@ void JpegBandSource::Show(int first, int count, const std::uint8_t* const* rows)
             observer_->AddRow(first + i, rows[i]);
 }
 
-Result<> JpegBandSource::PassTo(int row) {
+Result<> DecoderBandSource::PassTo(int row) {
     const auto wanted = Wanted();
     while (decoder_->NextRow() < row) {
         const int next = decoder_->NextRow();
@@ -97,7 +118,7 @@ Result<> JpegBandSource::PassTo(int row) {
     return Result<>::Ok();
 }
 
-Result<RowBandSource::Band> JpegBandSource::Rows(int first, int last) {
+Result<RowBandSource::Band> DecoderBandSource::Rows(int first, int last) {
     const int heldEnd = top_ + held_; // one past the last row held
     if (first < top_ || last < first || last >= size_.height() || (held_ > 0 && last < heldEnd - 1))
         return Result<>::Fail(QStringLiteral("Rows %1 to %2 asked for after rows %3 to %4")
@@ -135,7 +156,7 @@ Result<RowBandSource::Band> JpegBandSource::Rows(int first, int last) {
     return Band{buffer_.RowsView(0, held_), top_};
 }
 
-Result<> JpegBandSource::Finish() {
+Result<> DecoderBandSource::Finish() {
     if (const auto passed = PassTo(size_.height()); !passed)
         return passed;
     return decoder_->Finish();
