@@ -5,8 +5,8 @@
 #include "export/tile_band_plan.h"
 #include "export/tile_saver.h"
 #include "export/whole_image_source.h"
-#include "imaging/image_reducer.h"
 #include "imaging/decoder_band_source.h"
+#include "imaging/image_reducer.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/row_box_reducer.h"
 
@@ -87,6 +87,33 @@ QString WriteJpeg(const QTemporaryDir& dir, QSize size, const QString& kind, int
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
     const QByteArray jpeg = MakeJpeg(PhotoPixels(size.width(), size.height()), kind, orientation);
     return !jpeg.isEmpty() && WriteAll(path, jpeg) ? path : QString();
+}
+
+// A TIFF of the same pixels, as `kind` asks: "tif", its compression ("none", "lzw" or
+// "deflate"), its rows per strip or "tiles", and "icc" for an embedded colour profile (Adobe
+// RGB).
+QString WriteTiffPhoto(const QTemporaryDir& dir, QSize size, const QString& kind) {
+    const QString path = dir.filePath(QStringLiteral("photo.tif"));
+    const QStringList words = kind.split(u' ');
+    const int compression = words.value(1) == u"lzw"       ? COMPRESSION_LZW
+                            : words.value(1) == u"deflate" ? COMPRESSION_ADOBE_DEFLATE
+                                                           : COMPRESSION_NONE;
+    const bool tiled = words.value(2) == u"tiles";
+    const QByteArray icc = kind.contains(QStringLiteral("icc"))
+                               ? QColorSpace(QColorSpace::AdobeRgb).iccProfile()
+                               : QByteArray();
+    const PixelArray pixels = PhotoPixels(size.width(), size.height());
+    const bool written = WriteTiff(path, size, compression, words.value(2).toInt(), tiled ? 64 : 0,
+                                   icc, [&](int y, std::uint8_t* row) {
+                                       std::memcpy(row, pixels.Row(y), size_t(size.width()) * 3);
+                                   });
+    return written ? path : QString();
+}
+
+// The photo `kind` asks for: a TIFF when it starts with "tif", else a JPEG.
+QString WritePhoto(const QTemporaryDir& dir, QSize size, const QString& kind) {
+    return kind.startsWith(QStringLiteral("tif")) ? WriteTiffPhoto(dir, size, kind)
+                                                  : WriteJpeg(dir, size, kind);
 }
 
 ProfileTable Profiles() {
@@ -274,7 +301,8 @@ private slots:
         QVERIFY(rows->Rows(12, 20));
     }
 
-    // A photo that is not upright as stored, or not an RGB or grey JPEG, is not read in bands.
+    // A photo that is not upright as stored, or not an RGB or grey JPEG nor a plain TIFF in
+    // strips, is not read in bands.
     void notInBands() {
         QTemporaryDir dir;
         QVERIFY(!DecoderBandSource::Open(WriteJpeg(dir, QSize(40, 30), QStringLiteral("420"), 6)));
@@ -282,6 +310,9 @@ private slots:
         const QString png = dir.filePath(QStringLiteral("p.png"));
         QVERIFY(PatternImage(40, 30).GetPicture().save(png));
         QVERIFY(!DecoderBandSource::Open(png));
+        // A TIFF in strips is read in bands, a tiled one is not.
+        QVERIFY(DecoderBandSource::Open(WriteTiffPhoto(dir, QSize(40, 30), "tif lzw 4")));
+        QVERIFY(!DecoderBandSource::Open(WriteTiffPhoto(dir, QSize(40, 30), "tif lzw tiles")));
     }
 
     // Reducing the rows as they pass gives ImageReducer::BoxReduced's picture; rows outside the
@@ -374,6 +405,20 @@ private slots:
         // The overview's picture on an A4 page is about 1100 pixels wide: averaged in blocks.
         row("pdf: overview reduced in blocks", {2203, 3307},
             "--tiles 2x2 --paper a4 --zoom 10 --vcenter 40", "420", 0.3, -1, pdf, true);
+        // Plain TIFFs in strips, the rows per strip not dividing the rows of tiles.
+        row("tiff uncompressed, overlap, cropped", photo,
+            "--tiles 4x3 --custom 6x4 --margins 0 --zoom 150 --vcenter 130", "tif none 7", 0.5, -1,
+            jpg, true);
+        row("tiff lzw, colour profile, turned, compensated", photo,
+            "--tiles 3x4 --custom 6x4 --margins 0 --rotate-tiles", "tif lzw 5 icc", 0.25, 0, tif,
+            true);
+        row("tiff deflate, one row per strip", photo, "--tiles 2x3 --custom 6x4 --margins 0",
+            "tif deflate 1", 0, 1, bmp, false);
+        row("pdf: tiff deflate, colour profile, overview", wide,
+            "--tiles 3x2 --paper a4 --zoom 120 --vcenter 70", "tif deflate 13 icc", 0.5, -1, pdf,
+            true);
+        row("pdf: tiff lzw, no overview page", wide, "--tiles 2x2 --custom 6x4 --margins 0.25",
+            "tif lzw 64", 0, -1, pdf, false);
     }
     void matchesWholeDecode() {
         QFETCH(QSize, size);
@@ -384,7 +429,7 @@ private slots:
         QFETCH(int, format);
         QFETCH(bool, overview);
         QTemporaryDir dir;
-        const QString path = WriteJpeg(dir, size, kind);
+        const QString path = WritePhoto(dir, size, kind);
         QVERIFY(!path.isEmpty());
         auto poster = Poster(options.split(u' '),
                              QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
@@ -461,15 +506,30 @@ private slots:
             << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97 << damaged;
         QTest::newRow("changed while read") << "--tiles 2x2 --custom 6x4 --margins 0" << 0
                                             << "The file changed while it was being read";
+        const QString tiffDamaged = QStringLiteral("The image is damaged or incomplete");
+        QTest::newRow("tiff: rows of the tiles missing")
+            << "--tiles 2x2 --custom 6x4 --margins 0" << 66 << tiffDamaged;
+        QTest::newRow("tiff: rows below the window missing")
+            << "--tiles 2x1 --custom 6x2 --margins 0 --vcenter 0" << 97 << tiffDamaged;
+        QTest::newRow("tiff: changed while read") << "--tiles 2x2 --custom 6x4 --margins 0" << 0
+                                                  << "The file changed while it was being read";
     }
     void damagedPhotoFails() {
         QFETCH(QString, options);
         QFETCH(int, keptPercent);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = WriteJpeg(dir, QSize(517, 389), QStringLiteral("420"));
+        const QString path = WritePhoto(
+            dir, QSize(517, 389),
+            QByteArray(QTest::currentDataTag()).startsWith("tiff") ? "tif deflate 8" : "420");
         const QByteArray whole = ReadAll(path);
-        if (keptPercent) {
+        if (keptPercent && path.endsWith(u".tif")) {
+            // Its directory is at the end: the compressed rows from there on are spoilt instead.
+            QByteArray spoilt = whole;
+            spoilt.replace(whole.size() * keptPercent / 100 - 256, 256, QByteArray(256, '\xa5'));
+            QVERIFY(WriteAll(path, spoilt));
+            QVERIFY(!ImageObject().LoadImageFile(path));
+        } else if (keptPercent) {
             QVERIFY(WriteAll(path, whole.left(whole.size() * keptPercent / 100)));
             QVERIFY(!ImageObject().LoadImageFile(path));
         }

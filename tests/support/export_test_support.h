@@ -20,10 +20,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <tiffio.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tessellon::testing {
 
@@ -94,6 +97,56 @@ inline ImageObject PatternImage(int w, int h) {
     if (!img.LoadPixels(PatternPixels(w, h)))
         return {};
     return img;
+}
+
+// Writes an 8-bit RGB TIFF of `size` with libtiff a row at a time, so that a large one is never
+// held: compressed as `compression` (COMPRESSION_NONE, _LZW, _ADOBE_DEFLATE), in strips of
+// `rowsPerStrip` rows or, with `tile` above 0, in tiles of tile x tile pixels; `icc` embedded
+// when not empty. `fill(y, row)` gives row y's pixels (width x 3 bytes).
+inline bool WriteTiff(const QString& path, QSize size, int compression, int rowsPerStrip, int tile,
+                      const QByteArray& icc, const std::function<void(int, std::uint8_t*)>& fill) {
+    TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
+    if (!tif)
+        return false;
+    const auto w = static_cast<uint32_t>(size.width()), h = static_cast<uint32_t>(size.height());
+    bool ok = TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, w) &&
+              TIFFSetField(tif, TIFFTAG_IMAGELENGTH, h) &&
+              TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3) &&
+              TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8) &&
+              TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB) &&
+              TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
+              TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT) &&
+              TIFFSetField(tif, TIFFTAG_COMPRESSION, compression) &&
+              (tile > 0 ? TIFFSetField(tif, TIFFTAG_TILEWIDTH, tile) &&
+                              TIFFSetField(tif, TIFFTAG_TILELENGTH, tile)
+                        : TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip)) &&
+              (icc.isEmpty() ||
+               TIFFSetField(tif, TIFFTAG_ICCPROFILE, uint32_t(icc.size()), icc.constData()));
+    const size_t rowBytes = size_t(w) * 3;
+    if (tile <= 0) {
+        std::vector<std::uint8_t> row(rowBytes);
+        for (uint32_t y = 0; ok && y < h; ++y) {
+            fill(int(y), row.data());
+            ok = TIFFWriteScanline(tif, row.data(), y, 0) == 1;
+        }
+    } else {
+        // A row of tiles at a time.
+        const auto t = static_cast<uint32_t>(tile);
+        std::vector<std::uint8_t> rows(rowBytes * t), piece(size_t(t) * t * 3);
+        for (uint32_t y = 0; ok && y < h; y += t) {
+            for (uint32_t r = 0; r < t && y + r < h; ++r)
+                fill(int(y + r), rows.data() + rowBytes * r);
+            for (uint32_t x = 0; ok && x < w; x += t) {
+                std::fill(piece.begin(), piece.end(), 0);
+                for (uint32_t r = 0; r < t && y + r < h; ++r)
+                    std::copy_n(rows.data() + rowBytes * r + size_t(x) * 3,
+                                size_t(std::min(t, w - x)) * 3, piece.data() + size_t(r) * t * 3);
+                ok = TIFFWriteTile(tif, piece.data(), x, y, 0, 0) >= 0;
+            }
+        }
+    }
+    TIFFClose(tif);
+    return ok;
 }
 
 // The image grown by repeating its outermost pixels: t rows on top, r columns right, and so on.
