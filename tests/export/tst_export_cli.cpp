@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include <jpeglib.h>
@@ -234,10 +235,12 @@ private slots:
     // upright JPEG is read a band of rows at a time: it is cut under a limit below the size of
     // its decoded pixels (12000 x 8000 x 3 bytes: 275 MB), into the tiles the whole decode
     // gives, while the same photo turned (by --rotate or its orientation tag) is decoded whole
-    // and refused. The limits were found by running the tool: 25 x 25 tiles of the large photo
-    // are cut from about 170 MB on.
+    // and refused. So is a plain TIFF in strips (written a strip at a time here, so that the test
+    // never holds it), while a tiled one is decoded whole and refused. The limits were found by
+    // running the tool: 25 x 25 tiles of the large photo are cut from about 170 MB on.
     void addressSpaceLimit_data() {
         QTest::addColumn<QSize>("photo");
+        QTest::addColumn<QString>("kind"); // jpg, tif (strips) or tiled (a tiled TIFF)
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("limitMb");
@@ -246,23 +249,29 @@ private slots:
         QTest::addColumn<int>("files");
         const QSize small(4000, 4000), large(12000, 8000);
         const QStringList many{"--tiles", "25x25", "--custom", "6x4", "--margins", "0"};
-        QTest::newRow("turned, refused") << small << 1 << QStringList{"--rotate", "90"} << 384 << 1
-                                         << "4000 x 4000 pixels need 46 MB" << 0;
+        QTest::newRow("turned, refused") << small << "jpg" << 1 << QStringList{"--rotate", "90"}
+                                         << 384 << 1 << "4000 x 4000 pixels need 46 MB" << 0;
         QTest::newRow("turned, room")
-            << small << 1 << QStringList{"--rotate", "90"} << 1024 << 0 << "" << 4;
-        QTest::newRow("upright, in bands") << small << 1 << QStringList{} << 384 << 0 << "" << 4;
+            << small << "jpg" << 1 << QStringList{"--rotate", "90"} << 1024 << 0 << "" << 4;
+        QTest::newRow("upright, in bands")
+            << small << "jpg" << 1 << QStringList{} << 384 << 0 << "" << 4;
         QTest::newRow("larger than the limit, in bands")
-            << large << 1 << many << 256 << 0 << "" << 625;
+            << large << "jpg" << 1 << many << 256 << 0 << "" << 625;
         QTest::newRow("larger than the limit, turned by --rotate")
-            << large << 1 << QStringList{"--rotate", "180"} + many << 256 << 1
+            << large << "jpg" << 1 << QStringList{"--rotate", "180"} + many << 256 << 1
             << "12000 x 8000 pixels need 275 MB" << 0;
         QTest::newRow("larger than the limit, turned by its tag")
-            << large << 6 << many << 256 << 1 << "8000 x 12000 pixels need 275 MB" << 0;
+            << large << "jpg" << 6 << many << 256 << 1 << "8000 x 12000 pixels need 275 MB" << 0;
+        // A plain TIFF in strips is read in bands too; a tiled one is decoded whole.
+        QTest::newRow("larger than the limit, TIFF in strips, in bands")
+            << large << "tif" << 1 << many << 256 << 0 << "" << 625;
+        QTest::newRow("larger than the limit, tiled TIFF")
+            << large << "tiled" << 1 << many << 256 << 1 << "12000 x 8000 pixels need 275 MB" << 0;
         // info tells what export would do: the layout of the photo it can cut.
         QTest::newRow("info, larger than the limit, in bands")
-            << large << 1 << QStringList{"info"} + many << 256 << 0 << "" << 0;
+            << large << "jpg" << 1 << QStringList{"info"} + many << 256 << 0 << "" << 0;
         QTest::newRow("info, larger than the limit, turned by its tag")
-            << large << 6 << QStringList{"info"} + many << 256 << 1
+            << large << "jpg" << 6 << QStringList{"info"} + many << 256 << 1
             << "8000 x 12000 pixels need 275 MB" << 0;
     }
     void addressSpaceLimit() {
@@ -270,6 +279,7 @@ private slots:
         QSKIP("The sanitizer's shadow memory needs an unlimited address space");
 #endif
         QFETCH(QSize, photo);
+        QFETCH(QString, kind);
         QFETCH(int, orientation);
         QFETCH(QStringList, options);
         QFETCH(int, limitMb);
@@ -277,8 +287,16 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, files);
         QTemporaryDir dir;
-        const QString image = dir.filePath(QStringLiteral("big.jpg"));
-        QVERIFY(FlatJpeg(image, photo, orientation));
+        const QString image =
+            dir.filePath(kind == u"jpg" ? QStringLiteral("big.jpg") : QStringLiteral("big.tif"));
+        // The TIFF's rows differ, so that a row taken from the wrong place shows.
+        QVERIFY(kind == u"jpg"
+                    ? FlatJpeg(image, photo, orientation)
+                    : WriteTiff(image, photo, COMPRESSION_LZW, 7, kind == u"tiled" ? 256 : 0, {},
+                                [w = photo.width()](int y, std::uint8_t* row) {
+                                    std::memset(row, y % 251, size_t(w) * 3);
+                                    row[(y * 7) % (w * 3)] = 255;
+                                }));
         const QString out = dir.filePath(QStringLiteral("tiles"));
         const rlim_t limit = rlim_t(limitMb) << 20;
         // Options starting with "info" ask for the layout instead of the tiles.
