@@ -50,7 +50,8 @@ class TstWindowPhoto : public QObject {
     Q_OBJECT
 private slots:
     // A photo's rows for a save are the photo as the window shows it: read from the file in
-    // bands only for an upright JPEG the window does not turn, decoded whole otherwise. The
+    // bands only for an upright JPEG, or a plain TIFF not held, that the window does not turn,
+    // decoded whole otherwise. The
     // expected rows are Qt's own decode of the file, turned by QImage.
     void photoForSaving_data() {
         QTest::addColumn<QString>("name");
@@ -71,6 +72,7 @@ private slots:
         // Pixels beyond the largest held (made small here) are read again too.
         QTest::newRow("PNG read again") << "p.png" << 1 << 0 << none << false << false;
         QTest::newRow("TIFF read again, turned") << "p.tif" << 1 << 90 << none << false << false;
+        QTest::newRow("TIFF read again") << "p.tif" << 1 << 0 << none << true << false;
     }
     void photoForSaving() {
         QFETCH(QString, name);
@@ -274,6 +276,42 @@ private slots:
         for (const QString& name : names)
             QVERIFY2(ReadAll(out + u'/' + name) == ReadAll(whole + u'/' + name), qPrintable(name));
     }
+    // A plain TIFF the command line cuts in bands has no reduced decode for the window's preview:
+    // one whose pixels need more memory than the program may have is refused when opened, saying
+    // how much it needs (in a child process with a limited address space).
+    void largeTiffRefusedUnderMemoryLimit() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("The sanitizer's shadow memory needs an unlimited address space");
+#endif
+        QTemporaryDir dir;
+        const QString photo = dir.filePath(QStringLiteral("big.tif"));
+        QVERIFY(WriteTiff(photo, QSize(12000, 8000), COMPRESSION_LZW, 16, 0, {},
+                          [](int y, std::uint8_t* row) { std::memset(row, y % 256, 12000 * 3); }));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(kLimitedPhoto), photo);
+        child.setProcessEnvironment(env);
+        child.setChildProcessModifier([] {
+            const rlimit as{rlim_t(400) << 20, rlim_t(400) << 20};
+            setrlimit(RLIMIT_AS, &as);
+        });
+        child.start(QCoreApplication::applicationFilePath(), {"openRefusedInChild"});
+        QVERIFY(child.waitForFinished(120000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardOutput().constData());
+    }
+    // largeTiffRefusedUnderMemoryLimit's child.
+    void openRefusedInChild() {
+        const QString photo = qEnvironmentVariable(kLimitedPhoto);
+        if (photo.isEmpty() || !qEnvironmentVariable(kLimitedOut).isEmpty())
+            QSKIP("runs as largeTiffRefusedUnderMemoryLimit's child");
+        PixelArray::ShareArenasUnderLimit(); // as the program does at start
+        SourceImage source;
+        QVERIFY(!source.Open(photo, QSize(1200, 800)));
+        QVERIFY2(source.Error().contains(QStringLiteral("12000 x 8000 pixels need 275 MB")),
+                 qPrintable(source.Error()));
+    }
+
     // largePhotoUnderMemoryLimit's child: opens the photo as the window does and saves its
     // tiles into the folder it is given.
     void openAndSaveInChild() {
