@@ -278,7 +278,8 @@ private slots:
     }
     // A plain TIFF the command line cuts in bands has no reduced decode for the window's preview:
     // one whose pixels need more memory than the program may have is refused when opened, saying
-    // how much it needs (in a child process with a limited address space).
+    // how much it needs (in a child process whose address space would hold them, but not also
+    // the room to cut them).
     void largeTiffRefusedUnderMemoryLimit() {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("The sanitizer's shadow memory needs an unlimited address space");
@@ -292,7 +293,7 @@ private slots:
         env.insert(QLatin1String(kLimitedPhoto), photo);
         child.setProcessEnvironment(env);
         child.setChildProcessModifier([] {
-            const rlimit as{rlim_t(400) << 20, rlim_t(400) << 20};
+            const rlimit as{rlim_t(600) << 20, rlim_t(600) << 20};
             setrlimit(RLIMIT_AS, &as);
         });
         child.start(QCoreApplication::applicationFilePath(), {"openRefusedInChild"});

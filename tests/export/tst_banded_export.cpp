@@ -13,6 +13,7 @@
 #include <QColorSpace>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <cstring>
@@ -521,12 +522,15 @@ private slots:
         QTemporaryDir dir;
         const QString path = WritePhoto(
             dir, QSize(517, 389),
-            QByteArray(QTest::currentDataTag()).startsWith("tiff") ? "tif deflate 8" : "420");
+            QByteArray(QTest::currentDataTag()).startsWith("tiff") ? "tif deflate 1" : "420");
         const QByteArray whole = ReadAll(path);
         if (keptPercent && path.endsWith(u".tif")) {
-            // Its directory is at the end: the compressed rows from there on are spoilt instead.
+            // Its directory is at the end: compressed rows are spoilt instead, those at the kept
+            // share or, for rows below the window, the last row's, just before the directory.
+            const qsizetype directory = qFromLittleEndian<quint32>(whole.constData() + 4);
+            const qsizetype at = keptPercent < 90 ? whole.size() * keptPercent / 100 : directory;
             QByteArray spoilt = whole;
-            spoilt.replace(whole.size() * keptPercent / 100 - 256, 256, QByteArray(256, '\xa5'));
+            spoilt.replace(at - 128, 128, QByteArray(128, '\xa5'));
             QVERIFY(WriteAll(path, spoilt));
             QVERIFY(!ImageObject().LoadImageFile(path));
         } else if (keptPercent) {
