@@ -13,6 +13,7 @@
 #include <turbojpeg.h>
 
 #include <atomic>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -430,6 +431,52 @@ private slots:
         }
         // The overview page and two sheets.
         QCOMPARE(Tool(QStringLiteral("pdfimages"), {"-list", out + ".pdf"}).count(" icc "), 3);
+    }
+
+    // Which photos the export may read a band of rows at a time: an upright RGB JPEG, and a
+    // plain 8-bit RGB TIFF in strips whether its file is read whole (small) or only its
+    // directory (large); not a tiled TIFF, one with an alpha channel, nor a PNG. Opened for
+    // bands or not, the answer is the same.
+    void readsInBands_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("bands");
+        const QSize small(64, 48), large(700, 600); // the large one's file is over 1 MB
+        QTest::newRow("tiff strips, small") << "strips" << small << true;
+        QTest::newRow("tiff strips, large") << "strips" << large << true;
+        QTest::newRow("tiff tiled, small") << "tiled" << small << false;
+        QTest::newRow("tiff tiled, large") << "tiled" << large << false;
+        QTest::newRow("tiff with alpha") << "alpha" << small << false;
+        QTest::newRow("jpeg") << "jpeg" << small << true;
+        QTest::newRow("png") << "png" << small << false;
+    }
+    void readsInBands() {
+        QFETCH(QString, kind);
+        QFETCH(QSize, size);
+        QFETCH(bool, bands);
+        QTemporaryDir dir;
+        const QString ext = kind == u"jpeg" ? "jpg" : kind == u"png" ? "png" : "tif";
+        const QString path = dir.filePath(QStringLiteral("photo.") + ext);
+        const QImage picture = Marked().scaled(size);
+        if (kind == u"strips" || kind == u"tiled") {
+            const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+            QVERIFY(WriteTiff(path, size, COMPRESSION_NONE, 16, kind == u"tiled" ? 64 : 0, {},
+                              [&](int y, std::uint8_t* row) {
+                                  std::memcpy(row, rgb.constScanLine(y), size_t(size.width()) * 3);
+                              }));
+        } else {
+            const QImage stored =
+                kind == u"alpha" ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
+            QVERIFY(WriteAll(path, Encode(stored, kind == u"jpeg"  ? "JPEG"
+                                                  : kind == u"png" ? "PNG"
+                                                                   : "TIFF")));
+        }
+        for (const auto extent :
+             {ImageFileReader::Extent::HeaderForBands, ImageFileReader::Extent::WholeFile}) {
+            const auto file = ImageFileReader::Open(path, extent);
+            QVERIFY2(file, qPrintable(file.error()));
+            QCOMPARE(file->ReadsInBands(), bands);
+        }
     }
 
     // The input types as the desktop entry offers them and as the system's MIME database
