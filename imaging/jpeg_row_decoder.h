@@ -20,8 +20,6 @@ namespace tessellon {
 class JpegRowDecoder : public RowDecoder {
 public:
     ~JpegRowDecoder() override;
-    JpegRowDecoder(const JpegRowDecoder&) = delete;
-    JpegRowDecoder& operator=(const JpegRowDecoder&) = delete;
 
     // Reads the header of `path`. Fails for a file that is no 8-bit RGB or greyscale JPEG
     // (CMYK among them) or cannot be read; nothing is decoded yet.

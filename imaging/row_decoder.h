@@ -14,7 +14,10 @@ namespace tessellon {
 // decode gives.
 class RowDecoder {
 public:
+    RowDecoder() = default;
     virtual ~RowDecoder() = default;
+    RowDecoder(const RowDecoder&) = delete;
+    RowDecoder& operator=(const RowDecoder&) = delete;
 
     // The size as stored (before any orientation).
     virtual QSize Size() const = 0;

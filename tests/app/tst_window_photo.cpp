@@ -42,6 +42,28 @@ QImage AllRows(TileSource& source) {
 constexpr const char* kLimitedOut = "TESSELLON_LIMITED_OUT";
 constexpr const char* kLimitedPhoto = "TESSELLON_LIMITED_PHOTO";
 
+// Runs this test's `function` in a child process whose address space is limited to `limitMb`,
+// with `env` added to its environment. Empty when it passes, else what it printed.
+QString ChildFailure(const QString& function, int limitMb,
+                     const QList<std::pair<const char*, QString>>& env) {
+    QProcess child;
+    QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : env)
+        all.insert(QLatin1String(name), value);
+    child.setProcessEnvironment(all);
+    child.setChildProcessModifier([limitMb] {
+        const rlimit as{rlim_t(limitMb) << 20, rlim_t(limitMb) << 20};
+        setrlimit(RLIMIT_AS, &as);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {function});
+    if (!child.waitForFinished(120000))
+        return QStringLiteral("the child did not finish");
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
+               ? QString()
+               : QStringLiteral("the child failed:\n") + output;
+}
+
 const QStringList kTiles{"--tiles", "25x25", "--custom", "6x4", "--margins", "0"};
 
 } // namespace
@@ -253,18 +275,9 @@ private slots:
             QVERIFY(big.save(photo, "JPEG", 90));
         }
         const QString out = dir.filePath(QStringLiteral("window"));
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QLatin1String(kLimitedOut), out);
-        env.insert(QLatin1String(kLimitedPhoto), photo);
-        child.setProcessEnvironment(env);
-        child.setChildProcessModifier([] {
-            const rlimit as{rlim_t(400) << 20, rlim_t(400) << 20};
-            setrlimit(RLIMIT_AS, &as);
-        });
-        child.start(QCoreApplication::applicationFilePath(), {"openAndSaveInChild"});
-        QVERIFY(child.waitForFinished(120000));
-        QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
+        const QString failure = ChildFailure(QStringLiteral("openAndSaveInChild"), 400,
+                                             {{kLimitedOut, out}, {kLimitedPhoto, photo}});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QString whole = dir.filePath(QStringLiteral("whole"));
         QCOMPARE(
             RunCliProcess(QStringList{"export", photo, "--out", whole, "--decode-whole"} + kTiles)
@@ -288,18 +301,9 @@ private slots:
         const QString photo = dir.filePath(QStringLiteral("big.tif"));
         QVERIFY(WriteTiff(photo, QSize(12000, 8000), COMPRESSION_LZW, 16, 0, {},
                           [](int y, std::uint8_t* row) { std::memset(row, y % 256, 12000 * 3); }));
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QLatin1String(kLimitedPhoto), photo);
-        child.setProcessEnvironment(env);
-        child.setChildProcessModifier([] {
-            const rlimit as{rlim_t(600) << 20, rlim_t(600) << 20};
-            setrlimit(RLIMIT_AS, &as);
-        });
-        child.start(QCoreApplication::applicationFilePath(), {"openRefusedInChild"});
-        QVERIFY(child.waitForFinished(120000));
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 child.readAllStandardOutput().constData());
+        const QString failure =
+            ChildFailure(QStringLiteral("openRefusedInChild"), 600, {{kLimitedPhoto, photo}});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
     // largeTiffRefusedUnderMemoryLimit's child.
     void openRefusedInChild() {
