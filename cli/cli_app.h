@@ -65,8 +65,8 @@ public:
     // them.
     static Result<> PrintInfo(const PosterState& poster, QTextStream& out);
     // The photo at `path` read a band of rows at a time while its tiles are cut, where it can
-    // be: a JPEG upright as stored (`header` says so) that the poster does not turn. Null when
-    // it is to be decoded whole.
+    // be: a JPEG upright as stored or a plain TIFF in strips (`header` says so) that the poster
+    // does not turn. Null when it is to be decoded whole.
     static std::unique_ptr<TileSource>
     BandedSource(const QString& path, const ImageFileReader& header, const PosterState& poster);
 

@@ -1,5 +1,6 @@
 #include "imaging/decoder_band_source.h"
 
+#include "common/file_kind.h"
 #include "imaging/image_file_reader.h"
 #include "imaging/jpeg_row_decoder.h"
 #include "imaging/tiff_row_decoder.h"
@@ -25,10 +26,13 @@ QString NoMemory(int width, int height) {
 
 // The decoder for the file's type, as its content shows it.
 Result<std::unique_ptr<RowDecoder>> OpenDecoder(const QString& path) {
-    QFile file(path);
-    const ImageFileType type = file.open(QIODevice::ReadOnly)
-                                   ? ImageFileReader::TypeFromContent(file.read(16))
-                                   : ImageFileType::Unknown;
+    // Opened as the decoders open it: a regular file only, never a pipe that could block.
+    const FileKind::Opened opened = FileKind::OpenRegular(path);
+    QFile file;
+    const ImageFileType type =
+        opened.fd >= 0 && file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
+            ? ImageFileReader::TypeFromContent(file.read(16))
+            : ImageFileType::Unknown;
     const auto upcast = [](auto opened) -> Result<std::unique_ptr<RowDecoder>> {
         if (!opened)
             return opened.status();
