@@ -11,6 +11,7 @@
 #include "imaging/jpeg_segments.h"
 #include "imaging/pixel_array.h"
 #include "imaging/tiff_tags.h"
+#include "imaging/watched_file.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -326,13 +327,9 @@ Result<ImageFileReader> ImageFileReader::OpenAs(const QString& path, Extent exte
             return read;
     if (r.whole_) {
         char extra;
-        const QFileInfo after(path);
-        if (file.read(&extra, 1) > 0 || after.size() != r.fileSize_ ||
-            after.lastModified() != modified)
-            return Result<>::Fail(QCoreApplication::translate(
-                "ImageFileReader", "The file changed while it was being read (it may "
-                                   "still be being written or copied). Try again when "
-                                   "it is complete."));
+        if (file.read(&extra, 1) > 0 ||
+            WatchedFile::Stamp::Of(path) != WatchedFile::Stamp{r.fileSize_, modified})
+            return Result<>::Fail(WatchedFile::ChangedText());
     }
 
     r.type_ = TypeFromContent(r.bytes_.left(64)); // HEIF names its brands in the first box
@@ -558,12 +555,8 @@ Result<ImageObject> ImageFileReader::DecodeStreamed(const std::atomic_bool* stop
     if (opened.fd >= 0 && file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         plain =
             type_ == ImageFileType::Tiff ? TiffCodec::DecodeRgb(file) : BmpCodec::DecodeRgb(file);
-    const QFileInfo after(path_);
-    if (opened.fd >= 0 && (after.size() != fileSize_ || after.lastModified() != modified_))
-        return Result<>::Fail(QCoreApplication::translate(
-            "ImageFileReader", "The file changed while it was being read (it may "
-                               "still be being written or copied). Try again when "
-                               "it is complete."));
+    if (opened.fd >= 0 && WatchedFile::Stamp::Of(path_) != WatchedFile::Stamp{fileSize_, modified_})
+        return Result<>::Fail(WatchedFile::ChangedText());
     if (plain.size() == size_) {
         ImageObject img = ImageObject::FromImage(plain);
         if (!img.IsNull())

@@ -117,11 +117,11 @@ struct PdfPosterWriter::Impl {
     PoDoFo::PdfFont* dejaVu = nullptr;
     bool dejaVuTried = false;
     bool beyondWinAnsi = false; // a text of the document is one Helvetica cannot write
-    PoDoFo::PdfPage* page = nullptr;
+    // The page being drawn: only its wrapper goes when it ends, its objects stay the document's.
+    std::unique_ptr<PoDoFo::PdfPage> page;
     // The pages made, in order, as the document's one /Pages node lists them when it is
     // complete: PoDoFo's own insertion looks the end of the page tree up anew for every page,
     // a cost that grows with the count (a quarter of a 625-sheet poster's time).
-    std::vector<std::unique_ptr<PoDoFo::PdfPage>> pages;
     PoDoFo::PdfArray kids;
     double pageHeight = 0;
     // Pictures placed on their pages whose bytes come later, with their pixel sizes.
@@ -228,8 +228,7 @@ struct PdfPosterWriter::Impl {
     }
 
     void Discard() {
-        page = nullptr;
-        pages.clear(); // the wrappers go before the document that holds their objects
+        page.reset(); // before the document that holds its objects
         later.clear();
         ForgetFonts();
         try {
@@ -315,8 +314,7 @@ Result<> PdfPosterWriter::BeginPage(QSizeF size) {
         PoDoFo::PdfObject* tree = d_->document->GetPagesTree()->GetObject();
         page->GetObject()->GetDictionary().AddKey(PoDoFo::PdfName("Parent"), tree->Reference());
         d_->kids.push_back(page->GetObject()->Reference());
-        d_->page = page.get();
-        d_->pages.push_back(std::move(page));
+        d_->page = std::move(page);
     } catch (const PoDoFo::PdfError& e) {
         return d_->Failure(
             QCoreApplication::translate("PdfPosterWriter", "The page could not be made (%1)")
@@ -478,7 +476,7 @@ Result<> PdfPosterWriter::EndPage() {
             QCoreApplication::translate("PdfPosterWriter", "The page could not be written (%1)")
                 .arg(Why(e)));
     }
-    d_->page = nullptr;
+    d_->page.reset();
     d_->content.clear();
     if (d_->buffer->Failed())
         return d_->Failure(d_->file.errorString());
@@ -502,7 +500,6 @@ Result<> PdfPosterWriter::Commit() {
             QCoreApplication::translate("PdfPosterWriter", "The PDF could not be completed (%1)")
                 .arg(Why(e)));
     }
-    d_->pages.clear();
     d_->document.reset();
     d_->device.reset();
     d_->stream->flush();

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -115,14 +114,13 @@ void SourceImage::Clear() {
     icc_.clear();
     angle_ = fullAngle_ = 0;
     fromFile_ = bandsWhenUpright_ = false;
-    fileSize_ = -1;
-    modified_ = {};
+    stamp_ = {};
 }
 
 bool SourceImage::Open(const QString& path, QSize previewBox) {
     Clear();
     // Taken before reading: a file changed while it is read fails the reading itself.
-    const QFileInfo before(path);
+    const WatchedFile::Stamp before = WatchedFile::Stamp::Of(path);
     // A square box: the preview copy stays sharp when the image is turned by a quarter.
     const int side = std::max(previewBox.width(), previewBox.height());
     const QSize box = previewBox.isEmpty() ? QSize() : QSize(side, side);
@@ -133,8 +131,7 @@ bool SourceImage::Open(const QString& path, QSize previewBox) {
         return false;
     }
     path_ = path;
-    fileSize_ = before.size();
-    modified_ = before.lastModified();
+    stamp_ = before;
     size_ = opened.size;
     preview_ = std::move(opened.preview);
     full_ = std::move(opened.full);
@@ -157,8 +154,7 @@ void SourceImage::RotateBy(int degrees) {
 }
 
 Result<> SourceImage::CheckUnchanged() const {
-    const QFileInfo now(path_);
-    if (now.isFile() && now.size() == fileSize_ && now.lastModified() == modified_)
+    if (WatchedFile::Stamp::Of(path_) == stamp_)
         return Result<>::Ok();
     return Result<>::Fail(
         QCoreApplication::translate("SourceImage",

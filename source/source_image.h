@@ -2,9 +2,9 @@
 
 #include "common/result.h"
 #include "imaging/image_object.h"
+#include "imaging/watched_file.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -87,8 +87,7 @@ private:
     qint64 largestHeld_ = qint64(256) << 20; // about 85 megapixels
     bool bandsWhenUpright_ = false;
     // What the file was when opened, to notice it replaced before it is read again.
-    qint64 fileSize_ = -1;
-    QDateTime modified_;
+    WatchedFile::Stamp stamp_;
 };
 
 } // namespace tessellon
